@@ -1,0 +1,66 @@
+// What a long operation (table transfer, logo or icon upload, icon deletion,
+// firmware upgrade, batch) needs from whoever runs it. The desktop session,
+// the command-line tool and the tests each implement it, so every operation is
+// one piece of code driven three ways.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "db/SatTpDatabase.h"
+
+namespace velmora {
+
+// Batch result bits, set by the operations that complete; only the batch
+// clears them.
+inline constexpr uint8_t BATCH_SOFT_DONE = 0x01;
+inline constexpr uint8_t BATCH_ICON_DONE = 0x04;
+inline constexpr uint8_t BATCH_LOGO_DONE = 0x08;
+inline constexpr uint8_t BATCH_TABLES_DONE = 0x10;
+
+// The long-operation frame: busyFlag keeps a second operation out, runFlag is
+// cleared by Stop or a close request and polled by every wait.
+struct OperationFlags {
+    int busyFlag = 0;
+    int runFlag = 0;
+    uint8_t batchFlags = 0;
+};
+
+class OperationHost {
+public:
+    virtual ~OperationHost() = default;
+
+    virtual SatTpDatabase& Database() = 0;
+    virtual OperationFlags& Flags() = 0;
+
+    // Status line and progress bar.
+    virtual void SetStatus(const std::string& text) = 0;
+    virtual void BeginProgress(const std::string& text, int maximum) = 0;
+    virtual void SetProgress(int position) = 0;
+
+    // Dispatches at most one pending user event (Stop, a close request, ...).
+    virtual void PumpOnce() = 0;
+
+    // A notice captioned "Orvane" with the exclamation icon.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A Yes/No question with the question icon; true only for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
+
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    // Port selector: the selected entry's text ("COM3" or a device path).
+    virtual std::string SelectedPortName() = 0;
+    virtual void EnablePortSelector(bool enable) = 0;
+
+    // The form's controls are written again from the session's values
+    // (the patch-up check boxes follow patchSoft..patchSatTp).
+    virtual void RefreshFormControls() = 0;
+
+    // A read from the meter replaced the tables: the session sets modified,
+    // empties dbPath and the title, resets the filter and display mode and
+    // rebuilds the tree and list.
+    virtual void TablesReplacedByRead() = 0;
+};
+
+}  // namespace velmora

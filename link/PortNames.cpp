@@ -1,0 +1,83 @@
+#include "link/PortNames.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+bool IsCharDevice(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
+// The n-th (1-based) existing serial device in the documented order.
+std::string DefaultDevice(int n) {
+    static const char* const kFamilies[] = {"/dev/ttyUSB", "/dev/ttyACM", "/dev/ttyS"};
+    int seen = 0;
+    for (const char* family : kFamilies) {
+        for (int i = 0; i < 32; ++i) {
+            std::string path = family + std::to_string(i);
+            if (!IsCharDevice(path)) continue;
+            if (++seen == n) return path;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string PortName(int n) { return "COM" + std::to_string(n); }
+
+std::string PortDevicePath(int n) {
+    if (n < 1 || n > kPortCount) return {};
+    std::string var = "VELMORA_COM" + std::to_string(n);
+    if (const char* v = std::getenv(var.c_str()); v != nullptr && *v != '\0') return v;
+    return DefaultDevice(n);
+}
+
+std::string ResolvePortDevice(const std::string& nameOrPath) {
+    if (nameOrPath.size() == 4 && std::toupper(static_cast<unsigned char>(nameOrPath[0])) == 'C' &&
+        std::toupper(static_cast<unsigned char>(nameOrPath[1])) == 'O' &&
+        std::toupper(static_cast<unsigned char>(nameOrPath[2])) == 'M' && nameOrPath[3] >= '1' &&
+        nameOrPath[3] <= '9') {
+        return PortDevicePath(nameOrPath[3] - '0');
+    }
+    return nameOrPath;
+}
+
+int OpenDeviceExclusive(const std::string& path) {
+    if (path.empty()) return -1;
+    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    // Another holder of the device (a second instance, a terminal program)
+    // keeps an flock or has set TIOCEXCL; either way the port is in use.
+    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::vector<std::string> ProbePorts() {
+    std::vector<std::string> found;
+    for (int n = 1; n <= kPortCount; ++n) {
+        int fd = OpenDeviceExclusive(PortDevicePath(n));
+        if (fd < 0) continue;
+        ::ioctl(fd, TIOCNXCL);
+        ::close(fd);
+        found.push_back(PortName(n));
+    }
+    return found;
+}
+
+}  // namespace velmora

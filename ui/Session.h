@@ -1,0 +1,128 @@
+// The toolkit-free session controller behind the main form: session state,
+// start-up, file commands, history, enabling rules and the long-operation
+// frame. The Qt form and the tests drive it through SessionView.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/EditOperations.h"
+#include "db/SatTpDatabase.h"
+#include "link/OperationHost.h"
+#include "ui/SessionView.h"
+
+namespace velmora {
+
+inline constexpr const char* HISTORY_FILE = "orvanelog.txt";
+inline constexpr const char* APP_TITLE = "Orvane";
+
+// Usable paths are longer than 4 characters.
+inline bool PathUsable(const std::string& path) { return path.size() > 4; }
+
+struct SessionState {
+    std::string dbPath;
+    std::string logoPath;
+    std::string iconPath;
+    std::string softPath;
+    EditState edit;  // displayMode, satFilter, modified
+    OperationFlags flags;
+    int patchSoft = 0;
+    int patchIcon = 0;
+    int patchLogo = 0;
+    int patchSatTp = 0;
+};
+
+struct SessionOptions {
+    std::string historyFile = HISTORY_FILE;
+    std::string defaultDbFile = "sattp.csv";
+    // Finds the available ports; the default probes COM1..COM9.
+    std::function<std::vector<std::string>()> probePorts;
+};
+
+// History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.
+void AppendHistory(const std::string& historyFile, const std::string& path);
+std::string ReadLastPath(const std::string& historyFile);
+
+enum class CloseDecision {
+    CloseNow,   // the window may close
+    Repost,     // an operation was told to stop; ask again once it unwound
+    Stay,       // the user cancelled (or a save failed)
+};
+
+class Session : public OperationHost {
+public:
+    Session(SessionView& view, SessionOptions options = {});
+    ~Session() override;
+
+    SessionState& State() { return state_; }
+    const SessionState& State() const { return state_; }
+    SessionView& View() { return view_; }
+
+    // Start-up sequence; also what New runs after its unsaved-changes question.
+    void StartUp();
+
+    // File commands.
+    void Open();
+    // Returns true when the tables were written (or there was nothing to do).
+    bool Save();
+    bool SaveAs();
+    void New();
+
+    // The close request of the main window.
+    CloseDecision RequestClose();
+
+    // Display and tree.
+    void DisplayTransponders();
+    void DisplayLnb();
+    // The tree's selection moved to the satellite item with this label, or to
+    // the root when isRoot is set.
+    void TreeSelectionChanged(bool isRoot, const std::string& itemText);
+
+    void Stop();
+    void PatchCheckBoxesClicked();
+
+    // Editing commands with the inputs their dialogs collected.
+    void SatAdd(const SatAddInput& in);
+    void SatDelete();
+    void TpAdd(const TpInput& in);
+    void TpEdit(const TpInput& in);
+    void TpDelete();
+    void LnbEdit(const LnbInput& in);
+    void TpSort(const TpSortSettings& settings);
+
+    // Enabling rule of a menu or toolbar command.
+    bool IsEnabled(int commandId) const;
+    // The form's edit buttons for the current display mode.
+    void UpdateEditButtons();
+
+    // OperationHost.
+    SatTpDatabase& Database() override { return *db_; }
+    OperationFlags& Flags() override { return state_.flags; }
+    void SetStatus(const std::string& text) override;
+    void BeginProgress(const std::string& text, int maximum) override;
+    void SetProgress(int position) override;
+    void PumpOnce() override;
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    std::string SelectedPortName() override;
+    void EnablePortSelector(bool enable) override;
+    void RefreshFormControls() override;
+    void TablesReplacedByRead() override;
+
+private:
+    bool ConfirmDiscard();
+    bool WriteTo(const std::string& path);
+    void ProbePortsIntoSelector();
+
+    SessionView& view_;
+    SessionOptions options_;
+    std::unique_ptr<SatTpDatabase> db_;
+    SessionState state_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,76 @@
+// The operations of the main form that the session drives. The Qt form
+// implements them; tests use a scripted fake.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "db/EditOperations.h"
+
+namespace velmora {
+
+// Control identifiers of the main form.
+enum FormControl : int {
+    IDC_LIST = 1000,
+    IDC_LOGO_LABEL = 1007,
+    IDC_ICON_LABEL = 1008,
+    IDC_TP_ADD = 1009,
+    IDC_TP_EDIT = 1010,
+    IDC_TP_DELETE = 1011,
+    IDC_SAT_DELETE = 1012,
+    IDC_SOFT_LABEL = 1013,
+    IDC_PORT_SELECTOR = 1021,
+    IDC_PROGRESS = 1022,
+    IDC_SAT_ADD = 1024,
+    IDC_LNB_EDIT = 1025,
+    IDC_TP_SORT = 1026,
+    IDC_STATUS = 1027,
+    IDC_TREE = 1030,
+    IDC_PATCH_SOFT = 1032,
+    IDC_PATCH_ICON = 1034,
+    IDC_PATCH_LOGO = 1035,
+    IDC_PATCH_SATTP = 1036,
+};
+
+struct FileDialogSpec {
+    std::string title;             // "Open", "Save as"
+    std::string filter;            // "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||"
+    std::string defaultExtension;  // without the dot; empty for none
+};
+
+enum class SaveChangesAnswer { Yes, No, Cancel };
+
+class SessionView : public EditView {
+public:
+    // Port selector.
+    virtual void AddPortName(const std::string& name) = 0;
+    virtual void SelectPortIndex(int index) = 0;
+    virtual std::string SelectedPortName() = 0;
+    virtual void EnablePortSelector(bool enable) = 0;
+
+    // Static texts (status line, file labels), progress bar, buttons, check boxes.
+    virtual void SetControlText(int controlId, const std::string& text) = 0;
+    virtual void SetProgressRange(int maximum) = 0;
+    virtual void SetProgressPos(int position) = 0;
+    virtual void EnableControl(int controlId, bool enable) = 0;
+    virtual void SetCheck(int controlId, bool checked) = 0;
+    virtual bool GetCheck(int controlId) = 0;
+
+    // Modal dialogs; nullopt when cancelled.
+    virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) = 0;
+    // A notice captioned "Orvane" with the exclamation icon.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // Yes / No / Cancel before unsaved edits would be lost.
+    virtual SaveChangesAnswer AskSaveChanges(const std::string& question) = 0;
+
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+    // Dispatches at most one pending user event.
+    virtual void PumpOnce() = 0;
+    // The session state changed: re-evaluate the enabling rules.
+    virtual void StateChanged() {}
+};
+
+}  // namespace velmora
