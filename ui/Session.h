@@ -93,6 +93,21 @@ public:
     void LnbEdit(const LnbInput& in);
     void TpSort(const TpSortSettings& settings);
 
+    // Meter link commands (ui/SessionLink.cpp).
+    void ReadTables();
+    void WriteTables();
+    void LoadLogo();
+    void LoadIcon();
+    void WriteLogo();
+    void WriteIcon();
+    void DeleteMeterIcons();
+
+    // Firmware, factory image and batch (ui/SessionFlash.cpp).
+    void LoadSoft();
+    void SoftUpgrade();
+    void CreateFlashImage();
+    void PatchUp();
+
     // Enabling rule of a menu or toolbar command.
     bool IsEnabled(int commandId) const;
     // The form's edit buttons for the current display mode.
@@ -121,6 +136,8 @@ private:
 
     SessionView& view_;
     SessionOptions options_;
+    // Members the link and flash commands add go here.
+
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;
 };
