@@ -131,6 +131,7 @@ public:
 
 private:
     bool ConfirmDiscard();
+    void RunEdit(const std::function<void()>& edit);
     bool WriteTo(const std::string& path);
     void ProbePortsIntoSelector();
 
