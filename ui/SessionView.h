@@ -40,7 +40,7 @@ struct FileDialogSpec {
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
 
-class SessionView : public EditView {
+class SessionView : public virtual EditView {
 public:
     // Port selector.
     virtual void AddPortName(const std::string& name) = 0;

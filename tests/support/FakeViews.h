@@ -1,0 +1,107 @@
+// Scripted stand-ins for the form: they record what the session asks of the
+// view and answer dialogs from queues the test fills.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "db/EditOperations.h"
+#include "ui/SessionView.h"
+
+namespace velmora::testing {
+
+class FakeEditView : public virtual EditView {
+public:
+    // Answers for AskYesNo, oldest first; an empty queue answers No.
+    std::deque<bool> yesNoAnswers;
+    std::vector<std::string> questions;
+    int selectedRow = 0;
+    std::vector<std::string> calls;  // "RebuildSatTree", "ShowTpList -1", ...
+
+    bool AskYesNo(const std::string& q) override {
+        questions.push_back(q);
+        if (yesNoAnswers.empty()) return false;
+        bool a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return a;
+    }
+    int SelectedRow() override { return selectedRow; }
+    void RebuildSatTree() override { calls.push_back("RebuildSatTree"); }
+    void ShowTpList(int f) override { calls.push_back("ShowTpList " + std::to_string(f)); }
+    void ShowLnbList() override { calls.push_back("ShowLnbList"); }
+    void AppendSatItem(int s) override { calls.push_back("AppendSatItem " + std::to_string(s)); }
+    void AppendTpRow(int t) override { calls.push_back("AppendTpRow " + std::to_string(t)); }
+    void RefreshTpRow(int r, int t) override {
+        calls.push_back("RefreshTpRow " + std::to_string(r) + " " + std::to_string(t));
+    }
+    void RemoveTpRow(int r) override { calls.push_back("RemoveTpRow " + std::to_string(r)); }
+    void RefreshLnbRow(int l) override { calls.push_back("RefreshLnbRow " + std::to_string(l)); }
+};
+
+class FakeSessionView : public SessionView, public FakeEditView {
+public:
+    std::vector<std::string> ports;
+    int selectedPort = -1;
+    bool portSelectorEnabled = true;
+    std::map<int, std::string> texts;
+    std::map<int, bool> enabled;
+    std::map<int, bool> checks;
+    int progressMax = 0;
+    int progressPos = 0;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<FileDialogSpec> dialogs;
+    std::deque<SaveChangesAnswer> saveChangesAnswers;
+    std::vector<std::string> saveChangesQuestions;
+    std::vector<std::string> messages;
+    std::string title = "<unset>";
+    int waitCursor = 0;
+    int pumps = 0;
+
+    void AddPortName(const std::string& name) override { ports.push_back(name); }
+    void SelectPortIndex(int index) override { selectedPort = index; }
+    std::string SelectedPortName() override {
+        return selectedPort >= 0 && selectedPort < static_cast<int>(ports.size()) ? ports[selectedPort]
+                                                                                : "";
+    }
+    void EnablePortSelector(bool e) override { portSelectorEnabled = e; }
+    void SetControlText(int id, const std::string& t) override { texts[id] = t; }
+    void SetProgressRange(int m) override { progressMax = m; }
+    void SetProgressPos(int p) override { progressPos = p; }
+    void EnableControl(int id, bool e) override { enabled[id] = e; }
+    void SetCheck(int id, bool c) override { checks[id] = c; }
+    bool GetCheck(int id) override { return checks[id]; }
+    std::optional<std::string> AskOpenFile(const FileDialogSpec& s) override {
+        return Next(openAnswers, s);
+    }
+    std::optional<std::string> AskSaveFile(const FileDialogSpec& s) override {
+        return Next(saveAnswers, s);
+    }
+    void ShowMessage(const std::string& t) override { messages.push_back(t); }
+    SaveChangesAnswer AskSaveChanges(const std::string& q) override {
+        saveChangesQuestions.push_back(q);
+        if (saveChangesAnswers.empty()) return SaveChangesAnswer::Cancel;
+        SaveChangesAnswer a = saveChangesAnswers.front();
+        saveChangesAnswers.pop_front();
+        return a;
+    }
+    void SetTitle(const std::string& t) override { title = t; }
+    void BeginWaitCursor() override { ++waitCursor; }
+    void EndWaitCursor() override { --waitCursor; }
+    void PumpOnce() override { ++pumps; }
+
+private:
+    std::optional<std::string> Next(std::deque<std::optional<std::string>>& q,
+                                    const FileDialogSpec& s) {
+        dialogs.push_back(s);
+        if (q.empty()) return std::nullopt;
+        std::optional<std::string> a = q.front();
+        q.pop_front();
+        return a;
+    }
+};
+
+}  // namespace velmora::testing
