@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+
+#include "db/SatTpFile.h"
+#include "tests/support/FakeViews.h"
+#include "ui/Commands.h"
+#include "ui/Session.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeSessionView;
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Spit(const fs::path& p, const std::string& s) {
+    std::ofstream out(p, std::ios::binary);
+    out << s;
+}
+
+const char kSmallDb[] =
+    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n"
+    "Astra,19.2E,1,9750/10600,1,11362,22000,H, ,\r\n"
+    ",,,,,11538,22000,V,Y,\r\n"
+    "Hispasat,30.0W,2,9750/10600,2,10882,27500,V, ,\r\n";
+
+// Every test runs in a fresh folder, as a user starting the program there.
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velmora-session-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        old = fs::current_path();
+        fs::current_path(dir);
+        options.probePorts = [this] { return probed; };
+    }
+    void TearDown() override {
+        fs::current_path(old);
+        fs::remove_all(dir);
+    }
+    Session& Start() {
+        session = std::make_unique<Session>(view, options);
+        session->StartUp();
+        return *session;
+    }
+    void MakeEdit() {
+        session->SatAdd({"New", "7.0", 0, 0});
+        ASSERT_TRUE(session->State().edit.modified);
+    }
+    int HistoryLines() {
+        std::string h = Slurp(dir / HISTORY_FILE);
+        return static_cast<int>(std::count(h.begin(), h.end(), '\n'));
+    }
+
+    fs::path dir, old;
+    std::vector<std::string> probed;
+    SessionOptions options;
+    FakeSessionView view;
+    std::unique_ptr<Session> session;
+};
+
+// ---- start-up ------------------------------------------------------------
+
+TEST_F(SessionTest, FirstStartInEmptyFolder) {
+    Session& s = Start();
+    EXPECT_EQ(s.State().dbPath, "sattp.csv");
+    EXPECT_EQ(view.title, "sattp.csv");
+    EXPECT_EQ(s.Database().satCount, 0);
+    EXPECT_EQ(s.Database().lnbs[0].type, 0);  // no file read: all-zero LNB table
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
+    EXPECT_FALSE(s.IsEnabled(ID_FILE_SAVE));
+    EXPECT_TRUE(view.ports.empty());
+    EXPECT_EQ(view.selectedPort, -1);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(SessionTest, StartUpLoadsLastUsableHistoryLine) {
+    Spit(dir / "x.csv", kSmallDb);
+    std::string last = (dir / "x.csv").string();
+    Spit(dir / HISTORY_FILE, "2016-01-25 10:00:00 C:\\a\\b.csv\r\n2016-01-26 11:00:00 " + last +
+                                 "   \r\n2016-01-27 12:00:00 a.cs\r\n");
+    Session& s = Start();
+    EXPECT_EQ(s.State().dbPath, last);
+    EXPECT_EQ(view.title, last);
+    EXPECT_EQ(s.Database().satCount, 2);
+    EXPECT_EQ(s.Database().tpCount, 3);
+}
+
+TEST_F(SessionTest, HistoryPieceLengthRule) {
+    // 20 characters of time stamp and blank, then the path; the line end
+    // counts once whether it is "\n" or "\r\n".
+    Spit(dir / HISTORY_FILE, "2016-01-25 10:00:00 a.csv\r\n2016-01-25 10:00:00 a.cs\r\n");
+    EXPECT_EQ(ReadLastPath((dir / HISTORY_FILE).string()), "a.csv");
+    Spit(dir / HISTORY_FILE, "2016-01-25 10:00:00 b.csv\n2016-01-25 10:00:00 a.cs\n");
+    EXPECT_EQ(ReadLastPath((dir / HISTORY_FILE).string()), "b.csv");
+    EXPECT_EQ(ReadLastPath((dir / "missing.txt").string()), "");
+    // Non-ASCII bytes at the end of a path are not mistaken for blanks.
+    Spit(dir / HISTORY_FILE, "2016-01-25 10:00:00 /t/caf\xc3\xa9\r\n");
+    EXPECT_EQ(ReadLastPath((dir / HISTORY_FILE).string()), "/t/caf\xc3\xa9");
+}
+
+TEST_F(SessionTest, AppendHistoryWritesStampedLinesAndSkipsLongPaths) {
+    AppendHistory(HISTORY_FILE, "/data/sattp.csv");
+    AppendHistory(HISTORY_FILE, std::string(512, 'x'));
+    std::string h = Slurp(dir / HISTORY_FILE);
+    EXPECT_TRUE(std::regex_match(h, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d /data/sattp\.csv\r\n)")))
+        << h;
+    EXPECT_EQ(ReadLastPath(HISTORY_FILE), "/data/sattp.csv");
+}
+
+TEST_F(SessionTest, PortProbeSelectsLastFoundAndNewAppendsAgain) {
+    probed = {"COM2", "COM4"};
+    Session& s = Start();
+    EXPECT_EQ(view.ports, (std::vector<std::string>{"COM2", "COM4"}));
+    EXPECT_EQ(s.SelectedPortName(), "COM4");
+    s.New();
+    EXPECT_EQ(view.ports.size(), 4u);
+}
+
+TEST_F(SessionTest, NewForgetsChosenFilesButKeepsLabels) {
+    Session& s = Start();
+    s.State().logoPath = "/x/stm32logo.bin";
+    view.texts[IDC_LOGO_LABEL] = "LOGO: stm32logo.bin";
+    EXPECT_TRUE(s.IsEnabled(ID_WRITE_LOGO));
+    s.New();
+    EXPECT_FALSE(s.IsEnabled(ID_WRITE_LOGO));
+    EXPECT_EQ(view.texts[IDC_LOGO_LABEL], "LOGO: stm32logo.bin");
+}
+
+// ---- enabling rules ------------------------------------------------------
+
+TEST_F(SessionTest, PatchUpAndFactoryImageEnabling) {
+    Session& s = Start();
+    SessionState& st = s.State();
+    st.patchSoft = 1;
+    EXPECT_FALSE(s.IsEnabled(ID_PATCH_UP));  // SOFT ticked, no firmware
+    st.patchIcon = 1;
+    st.iconPath = "/i/stm32icon.bin";
+    EXPECT_TRUE(s.IsEnabled(ID_PATCH_UP));
+    st = SessionState{};
+    st.patchSatTp = 1;
+    EXPECT_FALSE(s.IsEnabled(ID_PATCH_UP));  // no satellites
+
+    st.logoPath = "/l/stm32logo.bin";
+    EXPECT_FALSE(s.IsEnabled(ID_CREATE_FLASH));
+    s.SatAdd({"A", "1.0", 0, 0});
+    s.TpAdd({0, 0, "11000", "27500", 0, 0});
+    EXPECT_TRUE(s.IsEnabled(ID_PATCH_UP));
+    EXPECT_FALSE(s.IsEnabled(ID_CREATE_FLASH));  // no icon, however full the tables
+    st.iconPath = "/i/stm32icon.bin";
+    EXPECT_TRUE(s.IsEnabled(ID_CREATE_FLASH));
+    st.iconPath = "a.bi";  // four characters are not a usable path
+    EXPECT_FALSE(s.IsEnabled(ID_CREATE_FLASH));
+    EXPECT_FALSE(s.IsEnabled(ID_WRITE_ICON));
+}
+
+TEST_F(SessionTest, EditButtonsFollowDisplayMode) {
+    Session& s = Start();
+    s.DisplayLnb();
+    for (int id : {IDC_TP_ADD, IDC_TP_EDIT, IDC_TP_DELETE, IDC_TP_SORT, IDC_SAT_DELETE})
+        EXPECT_FALSE(view.enabled[id]) << id;
+    EXPECT_TRUE(view.enabled[IDC_LNB_EDIT]);
+    EXPECT_EQ(view.enabled.count(IDC_SAT_ADD), 0u);  // never disabled
+    view.calls.clear();
+    s.DisplayLnb();
+    s.DisplayTransponders();
+    s.DisplayTransponders();
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"ShowTpList -1"}));
+    EXPECT_TRUE(view.enabled[IDC_TP_ADD]);
+    EXPECT_FALSE(view.enabled[IDC_LNB_EDIT]);
+}
+
+TEST_F(SessionTest, TreeSelectionSetsFilterByLabel) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    s.DisplayLnb();
+    s.TreeSelectionChanged(false, "[2] 30.0W Hispasat");
+    EXPECT_EQ(s.State().edit.satFilter, 1);
+    EXPECT_EQ(s.State().edit.displayMode, DISPLAY_TPS);
+    EXPECT_EQ(view.calls.back(), "ShowTpList 1");
+    s.TreeSelectionChanged(false, "[9] no such label");
+    EXPECT_EQ(s.State().edit.satFilter, 1);
+    s.TreeSelectionChanged(true, "All Satellites");
+    EXPECT_EQ(s.State().edit.satFilter, -1);
+}
+
+// ---- open, save, save as -------------------------------------------------
+
+TEST_F(SessionTest, OpenAfterEditKeepsSaveEnabledAndSavesToNewPath) {
+    Session& s = Start();
+    MakeEdit();
+    Spit(dir / "other.csv", kSmallDb);
+    view.openAnswers = {(dir / "other.csv").string()};
+    s.Open();
+    EXPECT_EQ(view.dialogs.back().title, "Open");
+    EXPECT_EQ(view.dialogs.back().filter, "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||");
+    EXPECT_EQ(s.State().dbPath, (dir / "other.csv").string());
+    EXPECT_TRUE(s.IsEnabled(ID_FILE_SAVE));
+    EXPECT_EQ(HistoryLines(), 1);
+    EXPECT_TRUE(s.Save());
+    EXPECT_FALSE(s.IsEnabled(ID_FILE_SAVE));
+    EXPECT_EQ(Slurp(dir / "other.csv"), kSmallDb);
+    EXPECT_EQ(HistoryLines(), 1);  // a plain save records nothing
+}
+
+TEST_F(SessionTest, SaveAsAlwaysRecordsAndRetitles) {
+    Session& s = Start();
+    view.saveAnswers = {std::nullopt, (dir / "sattp.csv").string(), (dir / "sattp.csv").string()};
+    MakeEdit();
+    EXPECT_FALSE(s.SaveAs());  // cancelled
+    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.SaveAs());
+    EXPECT_EQ(view.dialogs.back().defaultExtension, "csv");
+    EXPECT_TRUE(s.SaveAs());
+    EXPECT_EQ(HistoryLines(), 2);
+    EXPECT_EQ(view.title, (dir / "sattp.csv").string());
+    EXPECT_FALSE(s.State().edit.modified);
+}
+
+TEST_F(SessionTest, SaveAfterMeterReadAsksForName) {
+    Session& s = Start();
+    s.TablesReplacedByRead();
+    EXPECT_TRUE(s.State().dbPath.empty());
+    EXPECT_EQ(view.title, "");
+    EXPECT_TRUE(s.IsEnabled(ID_FILE_SAVE));
+    view.saveAnswers = {(dir / "read.csv").string()};
+    EXPECT_TRUE(s.Save());
+    EXPECT_EQ(view.dialogs.back().title, "Save as");
+    EXPECT_EQ(s.State().dbPath, (dir / "read.csv").string());
+    EXPECT_EQ(HistoryLines(), 1);
+    EXPECT_TRUE(fs::exists(dir / "read.csv"));
+}
+
+TEST_F(SessionTest, FailedSaveKeepsModifiedAndTellsUser) {
+    Session& s = Start();
+    MakeEdit();
+    s.State().dbPath = (dir / "no-such-folder" / "sattp.csv").string();
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(s.Save());
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"Save file error !"}));
+    EXPECT_TRUE(s.State().edit.modified);
+}
+
+// ---- unsaved changes, close and the long-operation frame ------------------
+
+TEST_F(SessionTest, CloseWithUnsavedEditsAsksFirst) {
+    Session& s = Start();
+    EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);  // nothing to lose
+    EXPECT_TRUE(view.saveChangesQuestions.empty());
+    MakeEdit();
+    view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes to sattp.csv ?");
+    EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
+    EXPECT_FALSE(fs::exists(dir / "sattp.csv"));
+
+    view.saveChangesAnswers = {SaveChangesAnswer::Yes};
+    EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
+    EXPECT_TRUE(fs::exists(dir / "sattp.csv"));
+}
+
+TEST_F(SessionTest, CloseYesWithoutPathRunsSaveAsAndStaysWhenCancelled) {
+    Session& s = Start();
+    s.TablesReplacedByRead();
+    view.saveChangesAnswers = {SaveChangesAnswer::Yes};
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);  // Save As cancelled
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes ?");
+    EXPECT_EQ(view.dialogs.back().title, "Save as");
+}
+
+TEST_F(SessionTest, NewAsksAndCancelKeepsEdits) {
+    Session& s = Start();
+    MakeEdit();
+    view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
+    s.New();
+    EXPECT_EQ(s.Database().satCount, 1);
+    s.New();
+    EXPECT_EQ(s.Database().satCount, 1);  // tables stay: no file to reload
+    EXPECT_FALSE(s.State().edit.modified);
+}
+
+TEST_F(SessionTest, CloseDuringOperationStopsItFirst) {
+    Session& s = Start();
+    OperationFlags& f = s.Flags();
+    f.busyFlag = f.runFlag = 1;
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);
+    EXPECT_EQ(f.runFlag, 0);
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);  // still unwinding
+    f.busyFlag = 0;
+    EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
+}
+
+TEST_F(SessionTest, TablesStayPutWhileOperationRuns) {
+    Session& s = Start();
+    s.Flags().busyFlag = 1;
+    s.SatAdd({"A", "1.0", 0, 0});
+    EXPECT_EQ(s.Database().satCount, 0);
+    EXPECT_FALSE(s.IsEnabled(ID_FILE_OPEN));
+    EXPECT_FALSE(s.IsEnabled(ID_FILE_NEW));
+    s.Stop();
+    EXPECT_EQ(s.Flags().runFlag, 0);
+}
+
+TEST_F(SessionTest, PatchCheckBoxesReadAllFour) {
+    Session& s = Start();
+    view.checks[IDC_PATCH_ICON] = true;
+    view.checks[IDC_PATCH_SATTP] = true;
+    s.PatchCheckBoxesClicked();
+    EXPECT_EQ(s.State().patchIcon, 1);
+    EXPECT_EQ(s.State().patchSatTp, 1);
+    EXPECT_EQ(s.State().patchSoft, 0);
+    s.BeginProgress("Read Satellites ...", 12);
+    EXPECT_EQ(view.texts[IDC_STATUS], "Read Satellites ...");
+    EXPECT_EQ(view.progressMax, 12);
+    EXPECT_EQ(view.progressPos, 0);
+}
+
+}  // namespace
+}  // namespace velmora
