@@ -24,6 +24,10 @@ struct OperationFlags {
     int busyFlag = 0;
     int runFlag = 0;
     uint8_t batchFlags = 0;
+    // Set while a batch runs its steps; a second batch is refused.
+    int batchRunning = 0;
+    // Stop or a close request during a batch: no further step starts.
+    int batchStopRequested = 0;
 };
 
 class OperationHost {
@@ -61,6 +65,19 @@ public:
     // empties dbPath and the title, resets the filter and display mode and
     // rebuilds the tree and list.
     virtual void TablesReplacedByRead() = 0;
+};
+
+// Shows the wait cursor for as long as it lives, so every way out of an
+// operation restores the previous cursor.
+class WaitCursorScope {
+public:
+    explicit WaitCursorScope(OperationHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    ~WaitCursorScope() { host_.EndWaitCursor(); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+private:
+    OperationHost& host_;
 };
 
 }  // namespace velmora

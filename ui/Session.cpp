@@ -124,12 +124,14 @@ void Session::New() {
 }
 
 CloseDecision Session::RequestClose() {
-    if (state_.flags.runFlag) {
-        state_.flags.runFlag = 0;
+    OperationFlags& f = state_.flags;
+    if (f.runFlag || f.batchRunning) {
+        f.runFlag = 0;
+        if (f.batchRunning) f.batchStopRequested = 1;
         return CloseDecision::Repost;
     }
     // Stopped but not yet unwound: the window must outlive the operation.
-    if (state_.flags.busyFlag) return CloseDecision::Repost;
+    if (f.busyFlag) return CloseDecision::Repost;
     return ConfirmDiscard() ? CloseDecision::CloseNow : CloseDecision::Stay;
 }
 
@@ -163,7 +165,11 @@ void Session::TreeSelectionChanged(bool isRoot, const std::string& itemText) {
     UpdateEditButtons();
 }
 
-void Session::Stop() { state_.flags.runFlag = 0; }
+void Session::Stop() {
+    state_.flags.runFlag = 0;
+    // Between two batch steps no operation polls runFlag; the batch checks this.
+    if (state_.flags.batchRunning) state_.flags.batchStopRequested = 1;
+}
 
 void Session::PatchCheckBoxesClicked() {
     for (const PatchBox& box : kPatchBoxes) state_.*box.state = view_.GetCheck(box.control) ? 1 : 0;

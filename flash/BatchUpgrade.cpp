@@ -1,0 +1,76 @@
+#include "flash/BatchUpgrade.h"
+
+#include <cstdio>
+#include <thread>
+
+namespace velmora {
+
+namespace {
+
+struct StepInfo {
+    BatchStep step;
+    uint8_t doneBit;
+    const char* label;
+};
+
+constexpr StepInfo kSteps[] = {
+    {BatchStep::Soft, BATCH_SOFT_DONE, "SOFT "},
+    {BatchStep::Icon, BATCH_ICON_DONE, "ICON "},
+    {BatchStep::Logo, BATCH_LOGO_DONE, "LOGO "},
+    {BatchStep::Tables, BATCH_TABLES_DONE, "SAT&TP "},
+};
+
+// Waits while dispatching events, so the window repaints and Stop or a
+// close request is seen; the wait itself is not shortened by them.
+void Wait(OperationHost& host, const BatchTiming& timing, std::chrono::milliseconds total) {
+    auto end = std::chrono::steady_clock::now() + total;
+    for (;;) {
+        host.PumpOnce();
+        if (host.Flags().batchStopRequested) return;
+        auto now = std::chrono::steady_clock::now();
+        if (now >= end) return;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(end - now, timing.slice));
+    }
+}
+
+}  // namespace
+
+std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& timing) {
+    OperationFlags& flags = host.Flags();
+    if (flags.batchRunning) return {};
+    flags.batchRunning = 1;
+    flags.batchStopRequested = 0;
+    flags.batchFlags = 0;
+    std::time_t start = timing.now();
+
+    for (const StepInfo& info : kSteps) {
+        if (flags.batchStopRequested) break;
+        if (!(steps.Ticked(info.step) && steps.Ready(info.step))) continue;
+        steps.Run(info.step);
+        if (info.step == BatchStep::Tables) break;
+        // A failed upload ends the batch, unless the user unticked the box meanwhile.
+        if (steps.Ticked(info.step) && !(flags.batchFlags & info.doneBit)) break;
+        Wait(host, timing, info.step == BatchStep::Soft ? timing.afterSoft : timing.afterUpload);
+    }
+
+    std::string report;
+    for (const StepInfo& info : kSteps) {
+        if (steps.Ticked(info.step) && !(flags.batchFlags & info.doneBit)) report += info.label;
+    }
+    if (!report.empty()) {
+        report += BATCH_FAILED_TEXT;
+    } else {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, BATCH_SUCCESS_FORMAT, static_cast<int>(timing.now() - start));
+        report = buf;
+    }
+    flags.batchRunning = 0;
+    flags.batchStopRequested = 0;
+    return report;
+}
+
+bool BatchSucceeded(const std::string& report) {
+    return report.rfind("All upgrade successfully ! ", 0) == 0;
+}
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+// The patch-up batch: firmware, icon, logo and tables written to one meter
+// in that order, stopping at the first failed upload, with one report.
+#pragma once
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "link/OperationHost.h"
+
+namespace velmora {
+
+enum class BatchStep { Soft, Icon, Logo, Tables };
+
+// What the batch asks of the session: the live check-box states (the user
+// may change them while a step runs), whether a step has what it needs, and
+// the step itself.
+class BatchSteps {
+public:
+    virtual ~BatchSteps() = default;
+    virtual bool Ticked(BatchStep step) = 0;
+    virtual bool Ready(BatchStep step) = 0;
+    virtual void Run(BatchStep step) = 0;
+};
+
+struct BatchTiming {
+    std::chrono::milliseconds afterSoft{12000};
+    std::chrono::milliseconds afterUpload{200};
+    // Slice of a wait between two event dispatches, so the window stays painted.
+    std::chrono::milliseconds slice{10};
+    std::function<std::time_t()> now = [] { return std::time(nullptr); };
+};
+
+inline constexpr const char* BATCH_SUCCESS_FORMAT = "All upgrade successfully ! elapse %d sec  ";
+inline constexpr const char* BATCH_FAILED_TEXT = "upgrade failed ! ";
+
+// Runs the ticked steps and returns the report text; the caller shows it.
+// Returns an empty text (and does nothing) while another batch runs.
+std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& timing = {});
+
+// True when the report is the success text.
+bool BatchSucceeded(const std::string& report);
+
+}  // namespace velmora
