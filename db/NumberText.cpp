@@ -1,5 +1,6 @@
 #include "db/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -40,18 +41,34 @@ int64_t LeadingInteger(const char* text) {
     return negative ? -value : value;
 }
 
-float LeadingDecimal(const char* text) {
-    if (text == nullptr) return 0.0f;
+double LeadingDecimal(const char* text) {
+    if (text == nullptr) return 0.0;
     bool negative;
-    const char* p = SkipBlanksAndSign(text, negative);
-    double value = 0.0;
-    for (; IsDigit(*p); ++p) value = value * 10.0 + (*p - '0');
+    const char* begin = SkipBlanksAndSign(text, negative);
+    const char* p = begin;
+    bool digits = false;
+    for (; IsDigit(*p); ++p) digits = true;
     if (*p == '.') {
-        double scale = 0.1;
-        for (++p; IsDigit(*p); ++p, scale /= 10.0) value += (*p - '0') * scale;
+        for (++p; IsDigit(*p); ++p) digits = true;
     }
-    if (value > std::numeric_limits<float>::max()) value = std::numeric_limits<float>::max();
-    return static_cast<float>(negative ? -value : value);
+    if (!digits) return 0.0;
+    // from_chars rather than strtod: the GUI runs under the user's locale,
+    // where strtod may expect a decimal comma.
+    double value = 0.0;
+    auto [end, ec] = std::from_chars(begin, p, value, std::chars_format::fixed);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::max();
+    return negative ? -value : value;
+}
+
+float DecimalTenths(const char* text) {
+    // Multiplied in double and rounded once, so "28.2" lands on 282.0f and
+    // not on 281.99998f, which truncation would turn into 281.
+    double tenths = LeadingDecimal(text) * 10.0;
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (tenths > kMax) tenths = kMax;
+    if (tenths < -kMax) tenths = -kMax;
+    return static_cast<float>(tenths);
 }
 
 uint16_t TruncatePosition(float tenths) {
@@ -65,7 +82,7 @@ uint16_t TruncatePosition(float tenths) {
 }
 
 uint16_t PositionFromText(const char* degrees, bool west) {
-    float v = LeadingDecimal(degrees) * 10.0f;
+    float v = DecimalTenths(degrees);
     if (west) v = 3600.0f - v;
     return TruncatePosition(v);
 }

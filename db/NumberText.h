@@ -15,8 +15,14 @@ inline uint32_t LeadingU32(const char* text) {
     return static_cast<uint32_t>(LeadingInteger(text));
 }
 
-// Leading decimal number ("19.2" from "19.2E"), in single precision.
-float LeadingDecimal(const char* text);
+// Leading decimal number ("19.2" from "19.2E"): digits, a point and a
+// fraction, no exponent; correctly rounded and independent of the C locale.
+double LeadingDecimal(const char* text);
+
+// Ten times the leading decimal number, kept in single precision as the
+// position is before truncation ("19.2E" gives 192.0f). Huge values clamp to
+// the float range.
+float DecimalTenths(const char* text);
 
 // Truncates a position in tenths toward zero into the 16-bit field.
 uint16_t TruncatePosition(float tenths);
