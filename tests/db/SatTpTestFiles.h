@@ -19,12 +19,22 @@
 
 namespace velmora::dbtest {
 
-// A fresh folder below the system's temporary folder, removed with its
-// content at the end of the test.
+// The folder for test files: TMPDIR when set, otherwise the memory file
+// system when there is one, since every save ends in an fsync.
+inline std::filesystem::path TestFilesRoot() {
+    std::error_code ec;
+    if (std::getenv("TMPDIR") == nullptr && std::filesystem::is_directory("/dev/shm", ec) &&
+        ::access("/dev/shm", W_OK) == 0) {
+        return "/dev/shm";
+    }
+    return std::filesystem::temp_directory_path(ec);
+}
+
+// A fresh folder for one test, removed with its content at the end.
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-XXXXXX").string();
+        std::string pattern = (TestFilesRoot() / "velmora-XXXXXX").string();
         std::vector<char> buf(pattern.begin(), pattern.end());
         buf.push_back('\0');
         if (::mkdtemp(buf.data()) != nullptr) path_ = buf.data();
