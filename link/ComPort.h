@@ -1,0 +1,48 @@
+// The serial port to the meter on POSIX termios: exclusive open, raw 115200
+// baud with the meter framing (8O2) or the STM32 bootloader framing (8E1), and
+// a receive thread that drains the device into the receive ring.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+#include "link/LinkPort.h"
+#include "link/PortSystem.h"
+
+namespace velmora {
+
+enum class Framing { Meter8O2, Bootloader8E1 };
+
+class CComPort : public LinkPort {
+public:
+    explicit CComPort(PortSystem& system = PortSystem::Default());
+    ~CComPort() override;
+    CComPort(const CComPort&) = delete;
+    CComPort& operator=(const CComPort&) = delete;
+
+    bool Open(const std::string& portName, OperationHost& host) override;
+    bool Close() override;
+    bool ApplyBootloaderFraming() override;
+    bool Write(const uint8_t* data, std::size_t count) override;
+
+    // Reads only what is already queued, never waits; returns the count read.
+    std::size_t ReadAvailable(uint8_t* buffer, std::size_t maxCount);
+
+    // Whether the receive thread is running.
+    bool Receiving() const { return thread_.joinable(); }
+
+private:
+    bool ApplyFraming(Framing framing);
+    void ReceiveLoop();
+    void CloseDevice();
+
+    PortSystem& system_;
+    OperationHost* host_ = nullptr;
+    int fd_ = -1;
+    int wakeFd_ = -1;
+    std::thread thread_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,47 @@
+// Every text the meter link shows, in one place. The trailing blanks are part
+// of the texts.
+#pragma once
+
+namespace velmora {
+
+// Port.
+inline constexpr const char* TEXT_GET_COMM_STATE_ERROR = "GetCommState Error ";
+inline constexpr const char* TEXT_SET_COMM_STATE_ERROR = "SetCommState Error ";
+inline constexpr const char* TEXT_THREAD_EVENT_ERROR = "Failed to create event for thread!";
+
+// Protocol.
+inline constexpr const char* TEXT_CONNECT_FAIL = "Connect fail ";
+inline constexpr const char* TEXT_ASK_TIMEOUT = " ask timeout !  ";
+inline constexpr const char* TEXT_WAIT_FOR_CONNECT = "Wait for connect ...";
+
+// Outcomes.
+inline constexpr const char* TEXT_READ_COMPLETED = "Read Completed ! ";
+inline constexpr const char* TEXT_READ_FAILED = "Read Failed ! ";
+inline constexpr const char* TEXT_WRITE_COMPLETED = "Write Completed ! ";
+inline constexpr const char* TEXT_WRITE_FAILED = "Write Failed ! ";
+inline constexpr const char* TEXT_DELETE_COMPLETED = "Delete Completed ! ";
+inline constexpr const char* TEXT_DELETE_FAILED = "Delete Failed ! ";
+
+// Table transfer.
+inline constexpr const char* TEXT_CREATE_FILE_ERROR = "Create a file error   ";
+inline constexpr const char* TEXT_READ_LNB = "Read LNB ...";
+inline constexpr const char* TEXT_READ_SATELLITES = "Read Satellites ...";
+inline constexpr const char* TEXT_READ_TRANSPONDERS = "Read Transponders ...";
+inline constexpr const char* TEXT_WRITE_LNB = "Write LNB ...";
+inline constexpr const char* TEXT_WRITE_SATELLITES = "Write Satellites ...";
+inline constexpr const char* TEXT_WRITE_TRANSPONDERS = "Write Transponders ...";
+
+// Logo and icon.
+inline constexpr const char* TEXT_OPEN_LOGO_ERROR = "Open logo file error !";
+inline constexpr const char* TEXT_OPEN_ICON_ERROR = "Open icon file error !";
+inline constexpr const char* TEXT_LOGO_TOO_SHORT = "Logo file too short !";
+inline constexpr const char* TEXT_ICON_TOO_SHORT = "Icon file too short !";
+inline constexpr const char* TEXT_WRITE_LOGO = "Write logo ...";
+inline constexpr const char* TEXT_WRITE_ICON = "Write icon ...";
+inline constexpr const char* TEXT_DELETE_ICONS_QUESTION = "Are you sure to delete meter osd icon ?  ";
+inline constexpr const char* LOGO_FILE_FILTER = "logo files (*.bin)|*.bin|All Files (*.*)|*.*||";
+inline constexpr const char* ICON_FILE_FILTER = "icon files (*.bin)|*.bin|All Files (*.*)|*.*||";
+inline constexpr const char* LOGO_LABEL = "LOGO:";
+inline constexpr const char* ICON_LABEL = "ICON:";
+
+}  // namespace velmora

@@ -1,0 +1,128 @@
+#include "link/MeterLink.h"
+
+#include "link/LinkTexts.h"
+
+namespace velmora {
+
+uint8_t FrameChecksum(const uint8_t* payload, int length) {
+    unsigned sum = 0;
+    for (int i = 0; i < length; ++i) sum += payload[i];
+    return static_cast<uint8_t>(sum);
+}
+
+MeterLink::MeterLink(LinkPort& port, OperationHost& host, LinkSettings settings)
+    : port_(port), host_(host), settings_(std::move(settings)) {}
+
+bool MeterLink::OpenLink() {
+    std::string name = host_.SelectedPortName();
+    if (name.empty() || !port_.Open(name, host_)) {
+        host_.ShowMessage(TEXT_CONNECT_FAIL);
+        return false;
+    }
+    host_.EnablePortSelector(false);
+    return true;
+}
+
+void MeterLink::CloseLink() {
+    port_.Close();
+    host_.EnablePortSelector(true);
+}
+
+void MeterLink::Wait(const std::function<bool()>& ready) {
+    port_.WaitForData(ready, settings_.pollPeriod);
+}
+
+void MeterLink::WriteByte(uint8_t byte) { port_.Write(&byte, 1); }
+
+bool MeterLink::SendFrame(uint8_t* payload, int length) {
+    payload[length] = FrameChecksum(payload, length);
+    port_.replyArrived.store(0);
+    port_.Write(payload, static_cast<std::size_t>(length) + 1);
+    if (!WaitReply(REPLY_POLL_LIMIT)) return false;
+    return port_.replyByte.load() == FRAME_ACCEPTED;
+}
+
+bool MeterLink::WaitReply(int limit) {
+    auto arrived = [this] { return port_.replyArrived.load() != 0; };
+    int count = 0;
+    while (!arrived() && count <= limit) {
+        PumpOnce();
+        Wait(arrived);
+        ++count;
+        if (!RunFlag()) return false;
+    }
+    if (count > limit) {
+        host_.ShowMessage(TEXT_ASK_TIMEOUT);
+        return false;
+    }
+    return true;
+}
+
+bool MeterLink::ReceiveFrame(uint8_t* buffer, int length) {
+    buffer[length] = 0xFF;
+    auto complete = [this, length] { return port_.ReceivedCount() >= length + 1; };
+    int count = 0;
+    while (!complete()) {
+        if (count >= REPLY_POLL_LIMIT) return false;
+        PumpOnce();
+        if (!RunFlag()) return false;
+        Wait(complete);
+        ++count;
+    }
+    for (int i = 0; i <= length; ++i) buffer[i] = port_.PopReceived();
+    if (FrameChecksum(buffer, length) == buffer[length]) {
+        WriteByte(FRAME_ACCEPTED);
+        return true;
+    }
+    WriteByte(FRAME_REFUSED);
+    return false;
+}
+
+CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
+    const bool readTables = command.first == CMD_READ_TABLES.first &&
+                            command.second == CMD_READ_TABLES.second;
+    port_.ResetReceiveRing();
+    port_.replyByte.store(0);
+    if (!readTables) port_.replyArrived.store(0);
+    WriteByte(command.first);
+    WriteByte(command.second);
+    if (!readTables) {
+        // Forget whatever came in before the command went out, but never the
+        // answer itself: a quick meter may already have replied, and the
+        // receive thread puts a byte into the ring before latching it.
+        uint8_t before = port_.replyByte.load();
+        if (port_.ReceivedCount() == 0) port_.replyByte.compare_exchange_strong(before, 0);
+    }
+    auto answered = [this, &command] { return port_.replyByte.load() == command.answer; };
+    int count = 0;
+    for (;;) {
+        if (!readTables && count >= REPLY_POLL_LIMIT) return CommandAnswer::TimedOut;
+        PumpOnce();
+        if (answered()) break;
+        if (!RunFlag()) return CommandAnswer::Stopped;
+        Wait(answered);
+        ++count;
+    }
+    if (command.first != CMD_DELETE_ICONS.first) port_.PopReceived();
+    if (readTables) WriteByte(PC_GO);
+    return CommandAnswer::Ready;
+}
+
+bool MeterLink::EnterOperation() {
+    OperationFlags& flags = host_.Flags();
+    if (flags.busyFlag != 0) return false;
+    if (!port_.IsOpen() && !OpenLink()) return false;
+    host_.EnablePortSelector(false);
+    flags.busyFlag = 1;
+    flags.runFlag = 1;
+    return true;
+}
+
+void MeterLink::LeaveOperation() {
+    CloseLink();
+    OperationFlags& flags = host_.Flags();
+    flags.runFlag = 0;
+    flags.busyFlag = 0;
+}
+
+}  // namespace velmora

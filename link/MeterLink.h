@@ -1,0 +1,107 @@
+// The meter's command protocol: a two-byte command, a one-byte answer, then
+// fixed-length frames of payload plus an additive checksum, each answered with
+// 0xAA (accepted) or 0x55 (refused). Every wait is counted in polls: one
+// dispatched user event, then a wait of at most the poll period that ends as
+// soon as the awaited bytes are there.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "link/LinkPort.h"
+#include "link/OperationHost.h"
+
+namespace velmora {
+
+inline constexpr uint8_t FRAME_ACCEPTED = 0xAA;
+inline constexpr uint8_t FRAME_REFUSED = 0x55;
+inline constexpr uint8_t METER_READY = 0xCC;
+inline constexpr uint8_t METER_READY_TO_SEND = 0xA5;
+inline constexpr uint8_t PC_GO = 0xCC;
+
+// Polls a reply or a frame may take before it counts as missing.
+inline constexpr int REPLY_POLL_LIMIT = 1000;
+
+struct MeterCommand {
+    uint8_t first;
+    uint8_t second;
+    uint8_t answer;
+};
+
+inline constexpr MeterCommand CMD_READ_TABLES{0xA5, 0x5B, 0xA5};
+inline constexpr MeterCommand CMD_WRITE_TABLES{0x5A, 0xA5, 0xCC};
+inline constexpr MeterCommand CMD_WRITE_LOGO{0xC5, 0x3A, 0xCC};
+inline constexpr MeterCommand CMD_WRITE_ICON{0x5C, 0xA3, 0xCC};
+inline constexpr MeterCommand CMD_DELETE_ICONS{0x93, 0x6C, 0xCC};
+
+inline constexpr const char* TEMP_TABLE_FILE = "ChannelDLTemp.bin";
+
+struct LinkSettings {
+    // Upper bound of the wait in one poll.
+    std::chrono::microseconds pollPeriod{3000};
+    // Where a table read collects the received payloads.
+    std::string tempFile = TEMP_TABLE_FILE;
+};
+
+// How an operation ended.
+enum class OpResult {
+    NotStarted,  // refused before the link was used (busy, no port, bad file, ...)
+    Completed,
+    Failed,
+    Stopped,  // stopped while waiting for the meter's answer
+};
+
+enum class CommandAnswer { Ready, TimedOut, Stopped };
+
+// The sum of the bytes modulo 256.
+uint8_t FrameChecksum(const uint8_t* payload, int length);
+
+class MeterLink {
+public:
+    MeterLink(LinkPort& port, OperationHost& host, LinkSettings settings = {});
+
+    LinkPort& Port() { return port_; }
+    OperationHost& Host() { return host_; }
+    LinkSettings& Settings() { return settings_; }
+
+    // Opens the port of the selector's entry; "Connect fail " when it fails,
+    // the selector disabled when it worked. Returns whether the port is open.
+    bool OpenLink();
+    // Closes the port and enables the selector again.
+    void CloseLink();
+
+    // Sends payload[0..length) with its checksum in payload[length] and waits
+    // for the acknowledgement; true when the meter accepted.
+    bool SendFrame(uint8_t* payload, int length);
+    // Takes one frame of length payload bytes plus checksum into
+    // buffer[0..length] and acknowledges it; true when the checksum held.
+    bool ReceiveFrame(uint8_t* buffer, int length);
+    // Waits for the reply latch; false on Stop or after limit polls (the
+    // latter with the " ask timeout !  " box).
+    bool WaitReply(int limit);
+    void PumpOnce() { host_.PumpOnce(); }
+
+    // Sends the command and waits for its answer. The Read-tables command
+    // waits without a limit and then sends the go byte.
+    CommandAnswer OpenOperation(const MeterCommand& command);
+
+    // Steps common to every operation: refuses while busy, opens the link if
+    // needed, disables the selector and sets both flags. False when the
+    // operation must not start.
+    bool EnterOperation();
+    // Closes the link and clears both flags.
+    void LeaveOperation();
+
+private:
+    bool RunFlag() { return host_.Flags().runFlag != 0; }
+    // The wait half of a poll.
+    void Wait(const std::function<bool()>& ready);
+    void WriteByte(uint8_t byte);
+
+    LinkPort& port_;
+    OperationHost& host_;
+    LinkSettings settings_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,217 @@
+#include "link/TableTransfer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "link/LinkTexts.h"
+#include "link/WriteOperation.h"
+
+namespace velmora {
+
+namespace {
+
+uint16_t CountOf(const uint8_t frame[COUNT_FRAME_BYTES]) { return GetU16(frame); }
+
+void MakeCountFrame(uint8_t frame[COUNT_FRAME_BYTES], int count) {
+    PutU16(frame, static_cast<uint16_t>(count));
+    frame[2] = 0;
+    frame[3] = 0;
+}
+
+// Receives length-byte frames, appending each payload to the file.
+class FrameSink {
+public:
+    FrameSink(MeterLink& link, std::FILE* file) : link_(link), file_(file) {}
+
+    // One frame into buffer; false on a bad or missing frame or a write error.
+    bool Take(uint8_t* buffer, int length) {
+        if (!link_.ReceiveFrame(buffer, length)) return false;
+        return std::fwrite(buffer, 1, static_cast<std::size_t>(length), file_) ==
+               static_cast<std::size_t>(length);
+    }
+
+    // A phase of count records of length bytes; check vets each payload.
+    template <class Check>
+    bool Phase(const char* text, int count, int length, Check check) {
+        OperationHost& host = link_.Host();
+        uint8_t buffer[SAT_RECORD_SIZE + 1];
+        host.BeginProgress(text, count);
+        for (int i = 0; i < count; ++i) {
+            link_.PumpOnce();
+            if (!Take(buffer, length) || !check(buffer)) return false;
+            host.SetProgress(i + 1);
+        }
+        return true;
+    }
+
+private:
+    MeterLink& link_;
+    std::FILE* file_;
+};
+
+bool ReceiveTables(MeterLink& link, std::FILE* file) {
+    FrameSink sink(link, file);
+    auto any = [](const uint8_t*) { return true; };
+    // A transponder must name one of the 300 satellite slots, or later
+    // lookups by satIndex would leave the table.
+    auto tpInRange = [](const uint8_t* p) { return DecodeTp(p).satIndex < MAX_SATELLITES; };
+    uint8_t count[COUNT_FRAME_BYTES + 1];
+    if (!sink.Phase(TEXT_READ_LNB, LNB_COUNT, LNB_RECORD_SIZE, any)) return false;
+    if (!sink.Take(count, COUNT_FRAME_BYTES) || CountOf(count) > MAX_SATELLITES) return false;
+    if (!sink.Phase(TEXT_READ_SATELLITES, CountOf(count), SAT_RECORD_SIZE, any)) return false;
+    if (!sink.Take(count, COUNT_FRAME_BYTES) || CountOf(count) > MAX_TPS) return false;
+    return sink.Phase(TEXT_READ_TRANSPONDERS, CountOf(count), TP_RECORD_SIZE, tpInRange);
+}
+
+bool ReadExactly(std::FILE* file, uint8_t* buffer, std::size_t length) {
+    return std::fread(buffer, 1, length, file) == length;
+}
+
+// Checks the counts and the length of the file before anything is parsed, so
+// a damaged file can neither leave the tables half replaced nor index past them.
+bool TempFileHoldsTable(std::FILE* file, int& satCount, int& tpCount) {
+    uint8_t count[COUNT_FRAME_BYTES];
+    if (std::fseek(file, LNB_BLOCK_BYTES, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
+        return false;
+    satCount = CountOf(count);
+    if (satCount > MAX_SATELLITES) return false;
+    long tpCountAt = LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
+    if (std::fseek(file, tpCountAt, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
+        return false;
+    tpCount = CountOf(count);
+    if (tpCount > MAX_TPS) return false;
+    long end = tpCountAt + COUNT_FRAME_BYTES + tpCount * static_cast<long>(TP_RECORD_SIZE);
+    return std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) >= end &&
+           std::fseek(file, 0, SEEK_SET) == 0;
+}
+
+}  // namespace
+
+bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        db.tpCount = 0;
+        return false;
+    }
+    int satCount = 0;
+    int tpCount = 0;
+    if (!TempFileHoldsTable(file, satCount, tpCount)) {
+        std::fclose(file);
+        return false;
+    }
+    uint8_t record[SAT_RECORD_SIZE];
+    uint8_t count[COUNT_FRAME_BYTES];
+    bool ok = true;
+    for (int i = 0; i < LNB_COUNT && ok; ++i) {
+        ok = ReadExactly(file, record, LNB_RECORD_SIZE);
+        if (ok) db.lnbs[i] = DecodeLnb(record);
+    }
+    ok = ok && ReadExactly(file, count, sizeof count);
+    db.satCount = satCount;
+    for (int i = 0; i < satCount && ok; ++i) {
+        ok = ReadExactly(file, record, SAT_RECORD_SIZE);
+        if (ok) db.satellites[i] = DecodeSat(record);
+    }
+    FillUnusedSatSlots(db);
+    ok = ok && ReadExactly(file, count, sizeof count);
+    db.tpCount = tpCount;
+    for (int i = 0; i < tpCount && ok; ++i) {
+        ok = ReadExactly(file, record, TP_RECORD_SIZE);
+        if (ok) db.tps[i] = DecodeTp(record);
+    }
+    std::fclose(file);
+    return ok;
+}
+
+OpResult ReadTablesFromMeter(MeterLink& link) {
+    OperationHost& host = link.Host();
+    if (!link.EnterOperation()) return OpResult::NotStarted;
+    const std::string& tempFile = link.Settings().tempFile;
+    std::FILE* file = std::fopen(tempFile.c_str(), "wb");
+    if (file == nullptr) {
+        host.ShowMessage(TEXT_CREATE_FILE_ERROR);
+        link.LeaveOperation();
+        return OpResult::NotStarted;
+    }
+    OpResult result;
+    {
+        WaitCursorScope cursor(host);
+        host.SetStatus(TEXT_WAIT_FOR_CONNECT);
+        if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
+            std::fclose(file);
+            host.SetStatus("");
+            result = OpResult::Stopped;
+        } else if (ReceiveTables(link, file)) {
+            std::fclose(file);
+            host.SetStatus(TEXT_READ_COMPLETED);
+            LoadTablesFromTempFile(host.Database(), tempFile);
+            host.TablesReplacedByRead();
+            result = OpResult::Completed;
+        } else {
+            std::fclose(file);
+            host.SetStatus(TEXT_READ_FAILED);
+            result = OpResult::Failed;
+        }
+        std::remove(tempFile.c_str());
+    }
+    link.CloseLink();
+    host.RefreshFormControls();
+    OperationFlags& flags = host.Flags();
+    flags.runFlag = 0;
+    flags.busyFlag = 0;
+    return result;
+}
+
+namespace {
+
+// Sends the count frame and then the first count records, each built by
+// encode(index, frame). Edits dispatched while we wait may shrink the table
+// (liveCount); a record beyond the current count is never sent, the write
+// fails instead.
+template <class Encode>
+bool SendRecords(MeterLink& link, const char* text, const int32_t& liveCount, int capacity,
+                 int length, Encode encode) {
+    OperationHost& host = link.Host();
+    uint8_t frame[SAT_RECORD_SIZE + 1];
+    const int count = std::clamp(static_cast<int>(liveCount), 0, capacity);
+    MakeCountFrame(frame, count);
+    if (!link.SendFrame(frame, COUNT_FRAME_BYTES)) return false;
+    host.BeginProgress(text, count);
+    for (int i = 0; i < count; ++i) {
+        link.PumpOnce();
+        if (i >= liveCount) return false;
+        encode(i, frame);
+        if (!link.SendFrame(frame, length)) return false;
+        host.SetProgress(i + 1);
+    }
+    return true;
+}
+
+}  // namespace
+
+OpResult WriteTablesToMeter(MeterLink& link) {
+    OperationHost& host = link.Host();
+    SatTpDatabase& db = host.Database();
+    if (db.satCount <= 0) return OpResult::NotStarted;
+    auto transfer = [&]() -> bool {
+        uint8_t frame[LNB_RECORD_SIZE + 1];
+        host.BeginProgress(TEXT_WRITE_LNB, LNB_COUNT);
+        for (int i = 0; i < LNB_COUNT; ++i) {
+            link.PumpOnce();
+            EncodeLnb(db.lnbs[i], frame);
+            if (!link.SendFrame(frame, LNB_RECORD_SIZE)) return false;
+            host.SetProgress(i + 1);
+        }
+        return SendRecords(link, TEXT_WRITE_SATELLITES, db.satCount, MAX_SATELLITES,
+                           SAT_RECORD_SIZE,
+                           [&db](int i, uint8_t* out) { EncodeSat(db.satellites[i], out); }) &&
+               SendRecords(link, TEXT_WRITE_TRANSPONDERS, db.tpCount, MAX_TPS, TP_RECORD_SIZE,
+                           [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
+    };
+    OpResult result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED,
+                                        TEXT_WRITE_FAILED, transfer);
+    if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
+    return result;
+}
+
+}  // namespace velmora

@@ -1,0 +1,21 @@
+// Moving the whole table (16 LNBs, the satellites, the transponders) between
+// the PC and the meter. A read collects the payloads in a temporary file and
+// replaces the tables only after the last frame arrived intact.
+#pragma once
+
+#include "link/MeterLink.h"
+
+namespace velmora {
+
+// The received payload sizes: 16 LNBs, two count frames.
+inline constexpr int LNB_BLOCK_BYTES = LNB_COUNT * static_cast<int>(LNB_RECORD_SIZE);
+inline constexpr int COUNT_FRAME_BYTES = 4;
+
+OpResult ReadTablesFromMeter(MeterLink& link);
+// Does nothing (NotStarted) without satellites; sets BATCH_TABLES_DONE on success.
+OpResult WriteTablesToMeter(MeterLink& link);
+// Parses the temporary file into the tables. False when it could not be
+// opened (tpCount is then 0) or does not hold a whole table (tables unchanged).
+bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path);
+
+}  // namespace velmora
