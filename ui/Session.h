@@ -11,6 +11,8 @@
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
+#include "link/ComPort.h"
+#include "link/MeterLink.h"
 #include "link/OperationHost.h"
 #include "ui/SessionView.h"
 
@@ -138,6 +140,15 @@ private:
     SessionView& view_;
     SessionOptions options_;
     // Members the link and flash commands add go here.
+    // The one serial port of the process and the meter protocol on it.
+    CComPort port_;
+    MeterLink link_{port_, *this};
+
+public:
+    // Tests shorten the poll period through this.
+    MeterLink& Link() { return link_; }
+
+private:
 
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;

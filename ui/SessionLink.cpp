@@ -1,0 +1,62 @@
+// The meter link commands of the session: each runs the link operation with
+// the session as its host, so the window, the command-line tool and the tests
+// share one implementation.
+#include "link/LinkTexts.h"
+#include "link/LogoIconUpload.h"
+#include "link/TableTransfer.h"
+#include "ui/Session.h"
+
+namespace velmora {
+
+namespace {
+
+const FileDialogSpec kLogoDialog{"Open", LOGO_FILE_FILTER, ""};
+const FileDialogSpec kIconDialog{"Open", ICON_FILE_FILTER, ""};
+
+// Load logo / Load icon: a refused name empties the path and resets the label.
+void ChooseFile(SessionView& view, const FileDialogSpec& dialog,
+                ChosenFile (*load)(const std::string&), std::string& path, int label) {
+    std::optional<std::string> chosen = view.AskOpenFile(dialog);
+    if (!chosen) return;
+    ChosenFile file = load(*chosen);
+    path = file.path;
+    view.SetControlText(label, file.label);
+    view.StateChanged();
+}
+
+}  // namespace
+
+void Session::ReadTables() {
+    ReadTablesFromMeter(link_);
+    view_.StateChanged();
+}
+
+void Session::WriteTables() {
+    WriteTablesToMeter(link_);
+    view_.StateChanged();
+}
+
+void Session::LoadLogo() {
+    ChooseFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, IDC_LOGO_LABEL);
+}
+
+void Session::LoadIcon() {
+    ChooseFile(view_, kIconDialog, LoadIconFile, state_.iconPath, IDC_ICON_LABEL);
+}
+
+void Session::WriteLogo() {
+    WriteLogoToMeter(link_, state_.logoPath);
+    view_.StateChanged();
+}
+
+void Session::WriteIcon() {
+    WriteIconToMeter(link_, state_.iconPath);
+    view_.StateChanged();
+}
+
+void Session::DeleteMeterIcons() {
+    velmora::DeleteMeterIcons(link_);
+    view_.StateChanged();
+}
+
+}  // namespace velmora
