@@ -177,6 +177,15 @@ TEST(IntelHexFile, LoadFromFileAndMissingFile) {
     EXPECT_EQ(image->Size(), 0u);
 }
 
+TEST(IntelHexFile, CommittedSampleFirmware) {
+    auto image = FirmwareImage::Create();
+    ASSERT_EQ(image->Load(VELMORA_SOURCE_ROOT "/examples/rav32izazud_demo.hex"), LoadOk);
+    ASSERT_EQ(image->Size(), 4096u);
+    const auto& b = image->Bytes();
+    EXPECT_EQ((std::vector<uint8_t>(b.begin(), b.begin() + 8)),
+              (std::vector<uint8_t>{0x00, 0x50, 0x00, 0x20, 0x01, 0x01, 0x00, 0x08}));
+}
+
 TEST(IntelHexRead, DeliversWhatIsLeftThenNothing) {
     auto image = FirmwareImage::Create();
     std::vector<uint8_t> data(356);
