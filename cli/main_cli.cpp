@@ -1,1 +1,3 @@
-int main() { return 2; }
+#include "cli/Cli.h"
+
+int main(int argc, char** argv) { return velmora::cli::RunCli(argc, argv); }

@@ -1,0 +1,12 @@
+// The commands of velmora-cli; each is one entry of the table in Cli.cpp.
+#pragma once
+
+#include "cli/Cli.h"
+
+namespace velmora::cli {
+
+// FileCommands.cpp
+int RunDump(const std::vector<std::string>& args, CliStreams& io);
+int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
+
+}  // namespace velmora::cli
