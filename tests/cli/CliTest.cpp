@@ -1,0 +1,188 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "cli/TextEncoding.h"
+#include "db/SatTpFile.h"
+#include "tests/db/SatTpTestFiles.h"
+
+namespace velmora::cli {
+namespace {
+
+using dbtest::TempFolder;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+class CliTest : public ::testing::Test {
+protected:
+    int Run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        args.insert(args.begin(), kProgramName);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        CliStreams io{out, err};
+        return RunCli(static_cast<int>(args.size()), argv.data(), io);
+    }
+    std::string Sample() {
+        std::string path = folder.File("sattp.csv");
+        EXPECT_TRUE(dbtest::WriteBytes(path, dbtest::kSampleFile));
+        return path;
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+    TempFolder folder;
+};
+
+// ---- dispatch ------------------------------------------------------------
+
+TEST_F(CliTest, HelpVersionAndUsageErrors) {
+    EXPECT_EQ(Run({"--help"}), kExitOk);
+    for (const CliCommand& c : Commands()) EXPECT_THAT(out.str(), HasSubstr(c.name));
+    EXPECT_EQ(Run({"--version"}), kExitOk);
+    EXPECT_EQ(out.str(), "velmora-cli 0.1.0\n");
+    EXPECT_EQ(Run({"dump", "--help"}), kExitOk);
+    EXPECT_EQ(out.str(), "usage: velmora-cli dump FILE\n");
+
+    EXPECT_EQ(Run({}), kExitUsage);
+    EXPECT_THAT(err.str(), StartsWith("usage: "));
+    EXPECT_EQ(Run({"frobnicate"}), kExitUsage);
+    EXPECT_THAT(err.str(), HasSubstr("unknown command 'frobnicate'"));
+    EXPECT_EQ(Run({"dump"}), kExitUsage);
+    EXPECT_EQ(err.str(), "usage: velmora-cli dump FILE\n");
+    EXPECT_EQ(Run({"dump", "a", "b"}), kExitUsage);
+    EXPECT_EQ(Run({"normalize", "a"}), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliTest, CommandNamesAreUnique) {
+    const auto& table = Commands();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = i + 1; j < table.size(); ++j) {
+            EXPECT_STRNE(table[i].name, table[j].name);
+        }
+    }
+}
+
+// ---- dump ----------------------------------------------------------------
+
+TEST_F(CliTest, DumpPrintsTheTablesAsJson) {
+    ASSERT_EQ(Run({"dump", Sample()}), kExitOk);
+    EXPECT_EQ(err.str(), "");
+    nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    EXPECT_EQ(j["satCount"], 4);
+    EXPECT_EQ(j["tpCount"], 5);
+    ASSERT_EQ(j["lnbs"].size(), 16u);
+    for (const char* key : {"type", "power", "dish", "diseqcSwitch", "diseqcInput", "tone22k",
+                            "reserved", "loFrequency"}) {
+        EXPECT_TRUE(j["lnbs"][0].contains(key)) << key;
+    }
+    EXPECT_EQ(j["lnbs"][2]["type"], 3);
+    EXPECT_EQ(j["lnbs"][2]["diseqcSwitch"], 2);
+    EXPECT_EQ(j["lnbs"][2]["diseqcInput"], 3);
+    ASSERT_EQ(j["satellites"].size(), 4u);
+    EXPECT_EQ(j["satellites"][1],
+              (nlohmann::json{{"name", "SAT-B"}, {"nameHex", "5341542d42"}, {"lnbIndex", 1},
+                              {"position", 3300}}));
+    ASSERT_EQ(j["tps"].size(), 5u);
+    EXPECT_EQ(j["tps"][1], (nlohmann::json{{"satIndex", 0}, {"reserved", 0}, {"flags", 3},
+                                           {"frequency", 11538}, {"symbolRate", 22000}}));
+    // Keys come in the documented order.
+    std::vector<std::string> keys;
+    nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(out.str(), nullptr, false);
+    for (const auto& item : ordered.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"satCount", "tpCount", "lnbs", "satellites", "tps"}));
+}
+
+TEST_F(CliTest, DumpReplacesInvalidNameBytes) {
+    std::string path = folder.File("latin1.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(
+        path, "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\r\n"
+              "T\xFCrksat \xC3\xA9,42.0E,1,,,11054,30000,V\r\n"));
+    ASSERT_EQ(Run({"dump", path}), kExitOk);
+    nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    EXPECT_EQ(j["satellites"][0]["name"], "T\xEF\xBF\xBDrksat \xC3\xA9");
+    EXPECT_EQ(j["satellites"][0]["nameHex"], "54fc726b73617420c3a9");
+}
+
+TEST_F(CliTest, DumpFailures) {
+    EXPECT_EQ(Run({"dump", folder.File("missing.csv")}), kExitFailed);
+    EXPECT_THAT(err.str(), StartsWith("velmora-cli: cannot open "));
+    std::string plain = folder.File("plain.txt");
+    ASSERT_TRUE(dbtest::WriteBytes(plain, "just text\n"));
+    EXPECT_EQ(Run({"dump", plain}), kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("no sattp.csv header line"));
+    EXPECT_EQ(out.str(), "");
+}
+
+// ---- normalize -----------------------------------------------------------
+
+TEST_F(CliTest, NormalizeWritesTheProgramsForm) {
+    std::string in = folder.File("in.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(
+        in, "exported\nname,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\n"
+            "SAT-A,19.2E,1,9750/10600,1,11362,22000,H\n,,,,,11538,22000,V,y\n"
+            "SAT-B,30.0W,2,9750/10600,2,10882,27500,V\nSAT-C,105.5E,10,5150,,3880,27500,H\n"
+            "SAT-D,91.5E,3,9750/10750,4-V1.1,12000,30000,H\n"));
+    std::string result = folder.File("out.csv");
+    EXPECT_EQ(Run({"normalize", in, result}), kExitOk);
+    EXPECT_EQ(dbtest::ReadBytes(result), dbtest::kSampleFile);
+}
+
+TEST_F(CliTest, NormalizeFailures) {
+    std::string target = folder.File("target.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(target, "keep"));
+    EXPECT_EQ(Run({"normalize", folder.File("missing.csv"), target}), kExitFailed);
+    EXPECT_EQ(dbtest::ReadBytes(target), "keep");
+
+    ::testing::internal::CaptureStdout();
+    int status = Run({"normalize", Sample(), folder.File("no/folder/out.csv")});
+    std::string diagnostic = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(status, kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("cannot write "));
+    EXPECT_THAT(diagnostic, StartsWith("fopen file error velmoraView line="));
+}
+
+// ---- the program ---------------------------------------------------------
+
+TEST(CliProgramTest, ExitStatusesOfTheBinary) {
+    auto status = [](const std::string& args) {
+        std::string command = std::string(VELMORA_CLI_BINARY) + " " + args + " >/dev/null 2>&1";
+        int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(status("--version"), 0);
+    EXPECT_EQ(status("dump /nonexistent/sattp.csv"), 1);
+    EXPECT_EQ(status("no-such-command"), 2);
+}
+
+// ---- name bytes ----------------------------------------------------------
+
+TEST(TextEncodingTest, InvalidBytesBecomeReplacementCharacters) {
+    const std::string r = "\xEF\xBF\xBD";
+    EXPECT_EQ(Utf8WithReplacements("Astra"), "Astra");
+    EXPECT_EQ(Utf8WithReplacements("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x93\xA1"),
+              "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x93\xA1");
+    EXPECT_EQ(Utf8WithReplacements("\xFC"), r);
+    EXPECT_EQ(Utf8WithReplacements("\xE2\x82" "A"), r + r + "A");  // cut short
+    EXPECT_EQ(Utf8WithReplacements("\xC0\xAF"), r + r);             // overlong
+    EXPECT_EQ(Utf8WithReplacements("\xED\xA0\x80"), r + r + r);     // surrogate
+    EXPECT_EQ(Utf8WithReplacements("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
+    EXPECT_EQ(Utf8WithReplacements(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_EQ(HexBytes("\x00\x7F\xFF"), "");
+    EXPECT_EQ(HexBytes(std::string("\x00\x7F\xFF", 3)), "007fff");
+}
+
+}  // namespace
+}  // namespace velmora::cli
