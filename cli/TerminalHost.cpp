@@ -1,0 +1,93 @@
+#include "cli/TerminalHost.h"
+
+#include <csignal>
+
+namespace velmora::cli {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+
+constexpr int kBarWidth = 30;
+
+}  // namespace
+
+TerminalHost::TerminalHost(std::string portName, std::ostream& err, bool drawProgress)
+    : portName_(std::move(portName)),
+      err_(err),
+      drawProgress_(drawProgress),
+      db_(std::make_unique<SatTpDatabase>()) {
+    ClearDatabase(*db_);
+}
+
+TerminalHost::~TerminalHost() { EndBar(); }
+
+void TerminalHost::EndBar() {
+    if (!barOpen_) return;
+    err_ << '\n';
+    err_.flush();
+    barOpen_ = false;
+}
+
+void TerminalHost::SetStatus(const std::string& text) {
+    status_ = text;
+    maximum_ = 0;
+    if (!drawProgress_) return;
+    EndBar();
+    if (!text.empty()) err_ << text << '\n';
+    err_.flush();
+}
+
+void TerminalHost::BeginProgress(const std::string& text, int maximum) {
+    SetStatus(text);
+    maximum_ = maximum;
+    shownPercent_ = -1;
+    SetProgress(0);
+}
+
+void TerminalHost::SetProgress(int position) {
+    if (!drawProgress_ || maximum_ <= 0) return;
+    int percent = static_cast<int>(100LL * position / maximum_);
+    // Redraw only when the bar moves; a table has thousands of frames.
+    if (percent == shownPercent_) return;
+    shownPercent_ = percent;
+    int filled = percent * kBarWidth / 100;
+    err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << position << '/'
+         << maximum_;
+    err_.flush();
+    barOpen_ = true;
+}
+
+void TerminalHost::PumpOnce() {
+    if (g_interrupted != 0) {
+        g_interrupted = 0;
+        flags_.runFlag = 0;
+    }
+}
+
+void TerminalHost::ShowMessage(const std::string& text) {
+    EndBar();
+    err_ << text << '\n';
+    err_.flush();
+}
+
+bool TerminalHost::AskYesNo(const std::string& question) {
+    EndBar();
+    err_ << question << (answer_ ? " yes" : " no") << '\n';
+    return answer_;
+}
+
+TerminalHost::InterruptScope::InterruptScope() {
+    g_interrupted = 0;
+    previous_ = std::signal(SIGINT, OnInterrupt);
+}
+
+TerminalHost::InterruptScope::~InterruptScope() {
+    std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
+    g_interrupted = 0;
+}
+
+}  // namespace velmora::cli

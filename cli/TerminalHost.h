@@ -1,0 +1,67 @@
+// The host of a long operation run from a terminal: the status line and the
+// progress bar go to the error stream (the bar only on a terminal), message
+// boxes become error lines, a question takes a preset answer, and Ctrl+C
+// (SIGINT) acts as the Stop command.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "link/OperationHost.h"
+
+namespace velmora::cli {
+
+class TerminalHost : public OperationHost {
+public:
+    // drawProgress: err is a terminal, so a bar can be redrawn in place.
+    TerminalHost(std::string portName, std::ostream& err, bool drawProgress);
+    ~TerminalHost() override;
+
+    // The answer AskYesNo gives.
+    void SetAnswer(bool yes) { answer_ = yes; }
+    const std::string& LastStatus() const { return status_; }
+
+    SatTpDatabase& Database() override { return *db_; }
+    OperationFlags& Flags() override { return flags_; }
+    void SetStatus(const std::string& text) override;
+    void BeginProgress(const std::string& text, int maximum) override;
+    void SetProgress(int position) override;
+    void PumpOnce() override;
+    void ShowMessage(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::string SelectedPortName() override { return portName_; }
+    void EnablePortSelector(bool) override {}
+    void RefreshFormControls() override {}
+    void TablesReplacedByRead() override {}
+
+    // Routes SIGINT to Stop while it lives; the previous handler comes back after.
+    class InterruptScope {
+    public:
+        InterruptScope();
+        ~InterruptScope();
+        InterruptScope(const InterruptScope&) = delete;
+        InterruptScope& operator=(const InterruptScope&) = delete;
+
+    private:
+        void (*previous_)(int);
+    };
+
+private:
+    void EndBar();
+
+    std::string portName_;
+    std::ostream& err_;
+    bool drawProgress_;
+    bool answer_ = false;
+    std::unique_ptr<SatTpDatabase> db_;
+    OperationFlags flags_;
+    std::string status_;
+    int maximum_ = 0;
+    int shownPercent_ = -1;
+    bool barOpen_ = false;
+};
+
+}  // namespace velmora::cli
