@@ -131,9 +131,16 @@ void PtyRunner::Schedule(const SimOutput& out, SimClock::time_point arrived) {
     const auto& bytes = out.Bytes();
     if (bytes.empty()) return;
     SimClock::time_point at = std::max(arrived + pacing_.turnaround, txFree_);
+    std::size_t segmentStart = out_.size();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        at += out.DelayBefore(i) + ByteTime();
+        SimClock::duration delay = out.DelayBefore(i);
+        if (delay > SimClock::duration::zero()) {
+            segmentStart = out_.size();
+            at += delay;
+        }
+        at += ByteTime();
         out_.push_back({bytes[i], at});
+        for (std::size_t k = segmentStart; k < out_.size(); ++k) out_[k].due = at;
     }
     txFree_ = at;
 }

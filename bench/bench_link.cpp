@@ -1,0 +1,154 @@
+// Transfer times against the simulated meter paced like the real line:
+// 115200 baud with 12 bits per character (8O2, 9,600 characters a second)
+// in both directions and a 100 us turnaround before every answer. Each time
+// is printed beside the wire time, the least the exchange can take; the
+// target is at most 1.10 times that.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "link/ComPort.h"
+#include "link/LogoIconUpload.h"
+#include "link/TableTransfer.h"
+#include "sim/MeterSim.h"
+#include "sim/TableDump.h"
+
+namespace {
+
+using namespace velmora;
+
+constexpr double kCharsPerSecond = 115200.0 / 12;
+constexpr double kTurnaroundSeconds = 100e-6;
+
+class BenchHost : public OperationHost {
+public:
+    BenchHost() : db_(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db_); }
+    SatTpDatabase& Database() override { return *db_; }
+    OperationFlags& Flags() override { return flags_; }
+    void SetStatus(const std::string& text) override { status = text; }
+    void BeginProgress(const std::string& text, int) override { status = text; }
+    void SetProgress(int) override {}
+    void PumpOnce() override {}
+    void ShowMessage(const std::string& text) override { status = text; }
+    bool AskYesNo(const std::string&) override { return true; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::string SelectedPortName() override { return port; }
+    void EnablePortSelector(bool) override {}
+    void RefreshFormControls() override {}
+    void TablesReplacedByRead() override {}
+
+    std::string port;
+    std::string status;
+
+private:
+    std::unique_ptr<SatTpDatabase> db_;
+    OperationFlags flags_;
+};
+
+void FillFullTable(SatTpDatabase& db) {
+    ClearDatabase(db);
+    ApplyLnbDefaults(db);
+    for (int i = 0; i < MAX_SATELLITES; ++i) {
+        std::string name = "Satellite " + std::to_string(i);
+        SetSatName(db.satellites[i], name.c_str(), name.size());
+        db.satellites[i].position = static_cast<uint16_t>(i * 12);
+    }
+    db.satCount = MAX_SATELLITES;
+    for (int i = 0; i < MAX_TPS; ++i)
+        db.tps[i] = TpRecord{static_cast<uint16_t>(i % MAX_SATELLITES), 0, 0,
+                             static_cast<uint32_t>(10700 + i % 2000), 27500};
+    db.tpCount = MAX_TPS;
+}
+
+// Wire time of an exchange: every character both ways at the line's rate
+// plus one turnaround per answer of the meter (its command answer and one
+// per frame it acknowledges or sends).
+double WireSeconds(long pcChars, long meterChars, long answers) {
+    return (pcChars + meterChars) / kCharsPerSecond + answers * kTurnaroundSeconds;
+}
+
+// Frames of a full table: 16 LNBs, 2 counts, 300 satellites, 8000 TPs.
+constexpr long kTableFrames = 16 + 2 + MAX_SATELLITES + MAX_TPS;
+constexpr long kTableFrameChars = 16 * 13 + 2 * 5 + MAX_SATELLITES * 21L + MAX_TPS * 13L;
+
+struct PacedMeter {
+    explicit PacedMeter(sim::MeterOptions options = {})
+        : meter(std::move(options), sim::LinePacing{115200, std::chrono::microseconds(100)}),
+          link(port, host) {
+        meter.Start();
+        host.port = meter.SlavePath();
+    }
+    ~PacedMeter() { meter.Stop(); }
+
+    sim::MeterSim meter;
+    BenchHost host;
+    CComPort port;
+    MeterLink link;
+};
+
+// Runs the transfer once per iteration and reports the wire time and the
+// ratio of the measured time to it.
+template <class Transfer>
+void Measure(benchmark::State& state, double wireSeconds, Transfer transfer) {
+    bool completed = true;
+    double seconds = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        completed = transfer() == OpResult::Completed && completed;
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    state.counters["wire_s"] = wireSeconds;
+    state.counters["ratio"] = seconds / static_cast<double>(state.iterations()) / wireSeconds;
+    if (!completed) state.SkipWithError("the transfer did not complete");
+}
+
+void BM_WriteFullTable(benchmark::State& state) {
+    PacedMeter m;
+    FillFullTable(m.host.Database());
+    // PC: command + frames; meter: answer + one acknowledgement per frame.
+    Measure(state, WireSeconds(2 + kTableFrameChars, 1 + kTableFrames, 1 + kTableFrames),
+            [&] { return WriteTablesToMeter(m.link); });
+}
+
+void BM_ReadFullTable(benchmark::State& state) {
+    auto db = std::make_unique<SatTpDatabase>();
+    FillFullTable(*db);
+    sim::MeterOptions options;
+    options.tables = sim::EncodeTableDump(*db);
+    PacedMeter m(options);
+    char dir[] = "/tmp/velmora-bench-XXXXXX";
+    if (::mkdtemp(dir) == nullptr) return state.SkipWithError("no temp folder");
+    m.link.Settings().tempFile = std::string(dir) + "/ChannelDLTemp.bin";
+    // PC: command, go and one acknowledgement per frame; meter: answer + frames.
+    Measure(state, WireSeconds(3 + kTableFrames, 1 + kTableFrameChars, 1 + kTableFrames),
+            [&] { return ReadTablesFromMeter(m.link); });
+    std::filesystem::remove_all(dir);
+}
+
+void BM_WriteLogo(benchmark::State& state) {
+    PacedMeter m;
+    char dir[] = "/tmp/velmora-bench-XXXXXX";
+    if (::mkdtemp(dir) == nullptr) return state.SkipWithError("no temp folder");
+    std::string path = std::string(dir) + "/stm32logo.bin";
+    std::vector<uint8_t> logo(LOGO_FILE_BYTES);
+    for (std::size_t i = 0; i < logo.size(); ++i) logo[i] = static_cast<uint8_t>(i);
+    sim::WriteBinaryFile(path, logo);
+    constexpr long frames = LOGO_FRAME_COUNT + 1;
+    Measure(state, WireSeconds(2 + LOGO_FRAME_COUNT * 49L + 5, 1 + frames, 1 + frames),
+            [&] { return WriteLogoToMeter(m.link, path); });
+    std::filesystem::remove_all(dir);
+}
+
+BENCHMARK(BM_WriteFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_WriteLogo)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
