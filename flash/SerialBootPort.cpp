@@ -1,0 +1,21 @@
+#include "flash/SerialBootPort.h"
+
+namespace velmora {
+
+PortResult SerialBootPort::read(uint8_t* buffer, std::size_t n) {
+    auto enough = [&] { return static_cast<std::size_t>(port_.ReceivedCount()) >= n; };
+    for (int polls = 0; !enough(); ++polls) {
+        if (polls == pollLimit_) return PortResult::TimedOut;
+        host_.PumpOnce();
+        if (host_.Flags().runFlag == 0) return PortResult::Failed;
+        port_.WaitForData(enough, pollPeriod_);
+    }
+    for (std::size_t i = 0; i < n; ++i) buffer[i] = port_.PopReceived();
+    return PortResult::Ok;
+}
+
+PortResult SerialBootPort::write(const uint8_t* buffer, std::size_t n) {
+    return port_.Write(buffer, n) ? PortResult::Ok : PortResult::Failed;
+}
+
+}  // namespace velmora
