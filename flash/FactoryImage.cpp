@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "flash/AtomicFile.h"
+#include "link/LinkTexts.h"
+#include "link/LogoIconUpload.h"
 
 namespace velmora {
 
@@ -80,9 +82,9 @@ FactoryResult BuildFactoryImage(SatTpDatabase& db, const std::string& logoPath,
     std::size_t got = icon.Read(header, ICON_HEADER_BYTES);
     if (got < 3) return FactoryResult::Ok;  // no record size and counts: nothing follows
     // L bytes per record, 4 x A x B records, then the trailer.
-    std::size_t body = 4u * header[1] * header[2] * header[0] + ICON_TRAILER_BYTES;
-    if (ICON_HEADER_BYTES + body > FACTORY_ICON_AREA) return FactoryResult::IconTooLarge;
-    icon.Read(header + ICON_HEADER_BYTES, body);
+    auto total = static_cast<std::size_t>(IconFileBytes(header));
+    if (total > FACTORY_ICON_AREA) return FactoryResult::IconTooLarge;
+    icon.Read(header + ICON_HEADER_BYTES, total - ICON_HEADER_BYTES);
     return FactoryResult::Ok;
 }
 
@@ -97,8 +99,8 @@ FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
     const char* message = nullptr;
     switch (r) {
         case FactoryResult::Ok: return r;
-        case FactoryResult::LogoOpenFailed: message = MSG_OPEN_LOGO_ERROR; break;
-        case FactoryResult::IconOpenFailed: message = MSG_OPEN_ICON_ERROR; break;
+        case FactoryResult::LogoOpenFailed: message = TEXT_OPEN_LOGO_ERROR; break;
+        case FactoryResult::IconOpenFailed: message = TEXT_OPEN_ICON_ERROR; break;
         case FactoryResult::IconTooLarge: message = MSG_ICON_TOO_LARGE; break;
         case FactoryResult::WriteFailed: message = MSG_CREATE_FLASH_ERROR; break;
     }

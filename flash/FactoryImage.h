@@ -26,11 +26,7 @@ inline constexpr std::size_t FACTORY_LOGO_OFFSET = 0x070000;
 inline constexpr std::size_t FACTORY_LOGO_BYTES = 153600 + 4;
 inline constexpr std::size_t FACTORY_ICON_OFFSET = 0x0A0000;
 inline constexpr std::size_t FACTORY_ICON_AREA = FACTORY_IMAGE_SIZE - FACTORY_ICON_OFFSET;
-inline constexpr std::size_t ICON_HEADER_BYTES = 6;
-inline constexpr std::size_t ICON_TRAILER_BYTES = 4;
 
-inline constexpr const char* MSG_OPEN_LOGO_ERROR = "Open logo file error !";
-inline constexpr const char* MSG_OPEN_ICON_ERROR = "Open icon file error !";
 inline constexpr const char* MSG_ICON_TOO_LARGE = "Icon file too large !";
 inline constexpr const char* MSG_CREATE_FLASH_ERROR = "Create Flash1M.bin error !";
 

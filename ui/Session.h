@@ -11,6 +11,8 @@
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
+#include "flash/BatchUpgrade.h"
+#include "flash/Bootloader.h"
 #include "link/ComPort.h"
 #include "link/MeterLink.h"
 #include "link/OperationHost.h"
@@ -42,6 +44,11 @@ struct SessionOptions {
     std::string defaultDbFile = "sattp.csv";
     // Finds the available ports; the default probes COM1..COM9.
     std::function<std::vector<std::string>()> probePorts;
+    // Waits of the batch and deadlines of the bootloader; tests shorten them.
+    BatchTiming batchTiming;
+    BootOptions bootOptions;
+    // Where Create Flash1M.bin writes; the default is the current directory.
+    std::string factoryImagePath = "Flash1M.bin";
 };
 
 // History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.

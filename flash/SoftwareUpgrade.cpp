@@ -1,0 +1,158 @@
+#include "flash/SoftwareUpgrade.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "flash/IntelHex.h"
+#include "link/LogoIconUpload.h"
+
+namespace velmora {
+
+ChosenFile LoadSoftFile(const std::string& chosenPath) {
+    std::string name = FileNameOf(chosenPath);
+    if (name.compare(0, std::strlen(SOFT_NAME_PREFIX), SOFT_NAME_PREFIX) != 0) {
+        return {"", SOFT_LABEL};
+    }
+    return {chosenPath, std::string(SOFT_LABEL) + " " + name.substr(0, SOFT_LABEL_NAME_CHARS)};
+}
+
+PortResult SerialBootPort::read(uint8_t* buffer, std::size_t n) {
+    LinkPort& port = link_.Port();
+    OperationHost& host = link_.Host();
+    auto enough = [&] { return port.ReceivedCount() >= static_cast<int>(n); };
+    for (int polls = 0; !enough(); ++polls) {
+        if (polls >= REPLY_POLL_LIMIT) return PortResult::TimedOut;
+        host.PumpOnce();
+        if (host.Flags().runFlag == 0) return PortResult::Failed;
+        port.WaitForData(enough, link_.Settings().pollPeriod);
+    }
+    for (std::size_t i = 0; i < n; ++i) buffer[i] = port.PopReceived();
+    return PortResult::Ok;
+}
+
+PortResult SerialBootPort::write(const uint8_t* buffer, std::size_t n) {
+    return link_.Port().Write(buffer, n) ? PortResult::Ok : PortResult::Failed;
+}
+
+namespace {
+
+// One upgrade from the identified device to the started firmware; returns
+// the status text it ends with.
+class Upgrade {
+public:
+    Upgrade(MeterLink& link, FirmwareImage& image, BootloaderConnection& boot)
+        : link_(link), host_(link.Host()), image_(image), boot_(boot) {}
+
+    OpResult Run() {
+        const DeviceEntry& device = boot_.Device();
+        uint32_t address = device.flashStart;
+        uint32_t end = device.flashEnd;
+        uint32_t size = image_.Size();
+        // Refuse what cannot succeed before the meter's firmware is erased.
+        if (size == 0) return Fail(TEXT_FIRMWARE_EMPTY);
+        if (size > end - address) return Fail(TEXT_FIRMWARE_TOO_LARGE);
+
+        host_.SetStatus(TEXT_ERASING);
+        if (boot_.EraseAll() != BootResult::Ok) return Fail(TEXT_ERASE_FAILED);
+
+        uint32_t written = 0;
+        while (address < end && written < size) {
+            uint32_t length = std::min({end - address, UPGRADE_BLOCK_BYTES, size - written});
+            host_.PumpOnce();
+            if (host_.Flags().runFlag == 0) {
+                host_.SetStatus("");
+                return OpResult::Stopped;
+            }
+            uint8_t block[UPGRADE_BLOCK_BYTES];
+            image_.Read(block, length);
+            if (length == 0) return Fail(TEXT_READ_FILE_FAILED);
+            // WRITE MEMORY takes whole words only: the last block is padded
+            // with erased-flash bytes and verified padded.
+            uint32_t padded = (length + 3) & ~3u;
+            std::memset(block + length, 0xFF, padded - length);
+            if (OpResult r = WriteVerified(address, block, padded); r != OpResult::Completed) return r;
+            address += length;
+            written += length;
+            double percent = 100.0 / size * written;
+            char text[64];
+            std::snprintf(text, sizeof text, "Write 0x%08x (%.2f%%)   ", address, percent);
+            host_.SetStatus(text);
+            host_.SetProgress(static_cast<int>(percent + 1));
+        }
+        host_.SetProgress(101);
+        host_.SetStatus(TEXT_UPGRADE_SUCCESS);
+        host_.Flags().batchFlags |= BATCH_SOFT_DONE;
+        boot_.Go(boot_.Device().flashStart);
+        return OpResult::Completed;
+    }
+
+private:
+    OpResult Fail(const char* text) {
+        host_.SetStatus(text);
+        return OpResult::Failed;
+    }
+
+    OpResult WriteVerified(uint32_t address, const uint8_t* block, uint32_t length) {
+        for (int retries = 0;; ++retries) {
+            if (boot_.WriteMemory(address, block, length) != BootResult::Ok) {
+                return Fail(TEXT_WRITE_MEMORY_FAILED);
+            }
+            uint8_t back[UPGRADE_BLOCK_BYTES];
+            if (boot_.ReadMemory(address, back, length) != BootResult::Ok) {
+                return Fail(TEXT_READ_MEMORY_FAILED);
+            }
+            uint32_t i = 0;
+            while (i < length && block[i] == back[i]) ++i;
+            if (i == length) return OpResult::Completed;
+            if (retries == VERIFY_RETRIES) {
+                char text[48];
+                std::snprintf(text, sizeof text, "Failed to verify at 0x%08x", address + i);
+                return Fail(text);
+            }
+        }
+    }
+
+    MeterLink& link_;
+    OperationHost& host_;
+    FirmwareImage& image_;
+    BootloaderConnection& boot_;
+};
+
+}  // namespace
+
+OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
+                         const BootOptions& bootOptions) {
+    OperationHost& host = link.Host();
+    if (host.Flags().busyFlag != 0) return OpResult::NotStarted;
+    if (!link.Port().IsOpen() && !link.OpenLink()) return OpResult::NotStarted;
+    link.Port().ApplyBootloaderFraming();
+    host.EnablePortSelector(false);
+    host.Flags().busyFlag = 1;
+    host.Flags().runFlag = 1;
+    host.RefreshFormControls();
+    host.BeginProgress(TEXT_DEVICE_INITIALIZE, 101);
+    host.BeginWaitCursor();
+    link.Port().ResetReceiveRing();
+    link.Port().replyByte.store(0);
+    link.Port().replyArrived.store(0);
+
+    OpResult result = OpResult::Failed;
+    SerialBootPort bootPort(link);
+    std::unique_ptr<FirmwareImage> image = FirmwareImage::Create();
+    std::unique_ptr<BootloaderConnection> boot;
+    if (image->Load(softPath) != LoadOk) {
+        host.SetStatus(TEXT_FILE_OPEN_FAILED);
+    } else if (!(boot = BootloaderConnection::Init(bootPort, true, bootOptions))) {
+        host.SetStatus(TEXT_DEVICE_NOT_FOUND);
+    } else {
+        result = Upgrade(link, *image, *boot).Run();
+    }
+
+    image->Destroy();
+    BootloaderConnection::Close(boot);
+    host.EndWaitCursor();
+    link.LeaveOperation();
+    return result;
+}
+
+}  // namespace velmora
