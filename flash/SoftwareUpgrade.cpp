@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "flash/IntelHex.h"
+#include "flash/SerialBootPort.h"
 #include "link/LogoIconUpload.h"
 
 namespace velmora {
@@ -14,24 +15,6 @@ ChosenFile LoadSoftFile(const std::string& chosenPath) {
         return {"", SOFT_LABEL};
     }
     return {chosenPath, std::string(SOFT_LABEL) + " " + name.substr(0, SOFT_LABEL_NAME_CHARS)};
-}
-
-PortResult SerialBootPort::read(uint8_t* buffer, std::size_t n) {
-    LinkPort& port = link_.Port();
-    OperationHost& host = link_.Host();
-    auto enough = [&] { return port.ReceivedCount() >= static_cast<int>(n); };
-    for (int polls = 0; !enough(); ++polls) {
-        if (polls >= REPLY_POLL_LIMIT) return PortResult::TimedOut;
-        host.PumpOnce();
-        if (host.Flags().runFlag == 0) return PortResult::Failed;
-        port.WaitForData(enough, link_.Settings().pollPeriod);
-    }
-    for (std::size_t i = 0; i < n; ++i) buffer[i] = port.PopReceived();
-    return PortResult::Ok;
-}
-
-PortResult SerialBootPort::write(const uint8_t* buffer, std::size_t n) {
-    return link_.Port().Write(buffer, n) ? PortResult::Ok : PortResult::Failed;
 }
 
 namespace {
@@ -137,7 +120,7 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     link.Port().replyArrived.store(0);
 
     OpResult result = OpResult::Failed;
-    SerialBootPort bootPort(link);
+    SerialBootPort bootPort(link.Port(), host, link.Settings().pollPeriod);
     std::unique_ptr<FirmwareImage> image = FirmwareImage::Create();
     std::unique_ptr<BootloaderConnection> boot;
     if (image->Load(softPath) != LoadOk) {

@@ -36,18 +36,6 @@ struct ChosenFile;
 // "SOFT: name" (name cut to 36 characters) or "SOFT:" with an empty path.
 ChosenFile LoadSoftFile(const std::string& chosenPath);
 
-// The bootloader's view of the line: reads wait in polls on the meter
-// link's receive ring, so Stop and window events are handled meanwhile.
-class SerialBootPort : public BootPort {
-public:
-    explicit SerialBootPort(MeterLink& link) : link_(link) {}
-    PortResult read(uint8_t* buffer, std::size_t n) override;
-    PortResult write(const uint8_t* buffer, std::size_t n) override;
-
-private:
-    MeterLink& link_;
-};
-
 // Runs the whole upgrade of softPath on the link's port. Sets
 // BATCH_SOFT_DONE on success. bootOptions lets tests shorten the deadlines.
 OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
