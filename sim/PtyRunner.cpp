@@ -11,9 +11,17 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <system_error>
 
 namespace velmora::sim {
+
+namespace {
+
+// Time between the last answer and the line going dead on a hang-up.
+constexpr std::chrono::milliseconds kHangUpGrace{20};
+
+}  // namespace
 
 PtyRunner::PtyRunner(SimEngine& engine, LinePacing pacing) : engine_(engine), pacing_(pacing) {}
 
@@ -89,22 +97,27 @@ void PtyRunner::Run() {
     // Sleeps end when asked, not up to 50 us later: the pacing depends on it.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
     while (master_ >= 0) {
+        std::optional<SimClock::time_point> deadline;
+        if (!out_.empty()) deadline = out_.front().due;
+        if (hangUpAt_) deadline = deadline ? std::min(*deadline, *hangUpAt_) : *hangUpAt_;
         timespec wait{};
-        timespec* timeout = nullptr;
-        if (!out_.empty()) {
-            auto left = std::max(out_.front().due - SimClock::now(), SimClock::duration::zero());
+        if (deadline) {
+            auto left = std::max(*deadline - SimClock::now(), SimClock::duration::zero());
             auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
             wait.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
             wait.tv_nsec = static_cast<long>(ns % 1'000'000'000);
-            timeout = &wait;
         }
         pollfd fds[2] = {{master_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
-        int r = ::ppoll(fds, 2, timeout, nullptr);
+        int r = ::ppoll(fds, 2, deadline ? &wait : nullptr, nullptr);
         if (r < 0 && errno != EINTR) break;
         if (r > 0 && (fds[1].revents & POLLIN)) break;
         if (r > 0 && (fds[0].revents & POLLIN)) TakeInput(SimClock::now());
         FlushDue();
-        if (hangUpPending_ && out_.empty()) {
+        if (hangUpPending_ && out_.empty() && !hangUpAt_) {
+            // Let the reader take the last answer before the line drops.
+            hangUpAt_ = SimClock::now() + kHangUpGrace;
+        }
+        if (hangUpAt_ && SimClock::now() >= *hangUpAt_) {
             ::close(master_);
             ::close(slaveHold_);
             master_ = slaveHold_ = -1;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <deque>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -66,6 +67,7 @@ private:
     SimClock::time_point rxFree_{};
     SimClock::time_point txFree_{};
     bool hangUpPending_ = false;
+    std::optional<SimClock::time_point> hangUpAt_;
     std::atomic<bool> hungUp_{false};
 };
 
