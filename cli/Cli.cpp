@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -38,18 +39,24 @@ const CliCommand* FindCommand(const char* name) {
 
 bool IsHelp(const char* arg) { return std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0; }
 
+// "dump FILE", or the bare name of a command without arguments.
+std::string Synopsis(const CliCommand& c) {
+    std::string synopsis = c.name;
+    if (*c.arguments != '\0') synopsis += std::string(" ") + c.arguments;
+    return synopsis;
+}
+
 void PrintCommandUsage(std::ostream& s, const CliCommand& c) {
-    s << "usage: " << kProgramName << ' ' << c.name << ' ' << c.arguments << '\n';
+    s << "usage: " << kProgramName << ' ' << Synopsis(c) << '\n';
 }
 
 void PrintHelp(std::ostream& s) {
     s << "usage: " << kProgramName << " COMMAND [ARGUMENTS]\n"
       << "       " << kProgramName << " --help | --version\n\ncommands:\n";
     for (const CliCommand& c : Commands()) {
-        std::string synopsis = std::string(c.name) + ' ' + c.arguments;
-        s << "  " << synopsis;
-        for (std::size_t n = synopsis.size(); n < 24; ++n) s << ' ';
-        s << ' ' << c.summary << '\n';
+        std::string synopsis = Synopsis(c);
+        synopsis.resize(std::max<std::size_t>(synopsis.size(), 30), ' ');
+        s << "  " << synopsis << ' ' << c.summary << '\n';
     }
     s << "\nExit status: 0 done, 1 failed, 2 usage error.\n";
 }

@@ -16,8 +16,11 @@ int ReadSatTpFile(SatTpDatabase& db, const char* path);
 
 // Writes the table to path through a temporary file beside it that replaces
 // the target only once everything is written and flushed, so a failed save
-// never destroys the previous file. Returns false (and prints the diagnostic
-// on standard output) when the file could not be written.
+// never destroys the previous file; an existing target keeps its permissions.
+// A comma in a satellite name is written as a blank so the columns hold.
+// Returns false when the file could not be written; when even the temporary
+// file cannot be created it also prints "fopen file error ..." on standard
+// output, as the desktop program always has.
 bool WriteSatTpFile(const SatTpDatabase& db, const char* path);
 
 }  // namespace velmora
