@@ -1,0 +1,133 @@
+// Plays arbitrary bytes as the meter's side of a table read: the PC must end
+// every exchange (complete, failed or stopped) without reading or writing
+// past a table, replace its tables only when the read completed, and leave
+// them within their limits. The same bytes are also parsed as a temporary
+// file.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "link/LinkPort.h"
+#include "link/TableTransfer.h"
+
+using namespace velmora;
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+// Feeds the input a few bytes per poll, as a line would.
+class FuzzPort : public LinkPort {
+public:
+    void Load(const uint8_t* data, std::size_t size) {
+        data_ = data;
+        size_ = size;
+        at_ = 0;
+        ResetReceiveRing();
+        replyByte = 0;
+        replyArrived = 0;
+    }
+    bool Open(const std::string&, OperationHost&) override {
+        isOpen = 1;
+        return true;
+    }
+    bool Close() override {
+        isOpen = 0;
+        return true;
+    }
+    bool ApplyBootloaderFraming() override { return true; }
+    bool Write(const uint8_t*, std::size_t) override { return true; }
+    bool WaitForData(const std::function<bool()>& ready, std::chrono::microseconds) override {
+        std::size_t room = ReceiveRing::kCapacity - static_cast<std::size_t>(ReceivedCount());
+        std::size_t n = std::min({size_ - at_, room, kChunk});
+        if (n > 0) Deliver(data_ + at_, n);
+        at_ += n;
+        return ready();
+    }
+
+private:
+    static constexpr std::size_t kChunk = 23;
+    const uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t at_ = 0;
+};
+
+class FuzzHost : public OperationHost {
+public:
+    FuzzHost() : db(std::make_unique<SatTpDatabase>()) {}
+    SatTpDatabase& Database() override { return *db; }
+    OperationFlags& Flags() override { return flags; }
+    void SetStatus(const std::string&) override {}
+    void BeginProgress(const std::string&, int maximum) override {
+        Check(maximum >= 0 && maximum <= MAX_TPS);
+    }
+    void SetProgress(int) override {}
+    // A meter that never says it is ready is waited for until Stop.
+    void PumpOnce() override {
+        if (++pumps > 20000) flags.runFlag = 0;
+    }
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return true; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::string SelectedPortName() override { return "fuzz"; }
+    void EnablePortSelector(bool) override {}
+    void RefreshFormControls() override {}
+    void TablesReplacedByRead() override { ++replaced; }
+
+    std::unique_ptr<SatTpDatabase> db;
+    OperationFlags flags;
+    int pumps = 0;
+    int replaced = 0;
+};
+
+const std::string& TempFile() {
+    static const std::string path = "/tmp/velmora-fuzz-" + std::to_string(::getpid()) + ".bin";
+    return path;
+}
+
+void CheckLimits(const SatTpDatabase& db) {
+    Check(db.satCount >= 0 && db.satCount <= MAX_SATELLITES);
+    Check(db.tpCount >= 0 && db.tpCount <= MAX_TPS);
+    for (const SatRecord& s : db.satellites) Check(s.name[SAT_NAME_BYTES] == '\0');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static FuzzPort port;
+    static FuzzHost host;
+    static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0), TempFile()});
+    ClearDatabase(*host.db);
+    host.pumps = 0;
+    host.replaced = 0;
+    port.Load(data, size);
+
+    OpResult result = ReadTablesFromMeter(link);
+    Check(host.flags.busyFlag == 0 && host.flags.runFlag == 0 && !port.IsOpen());
+    Check(::access(TempFile().c_str(), F_OK) != 0);
+    Check((host.replaced == 1) == (result == OpResult::Completed));
+    CheckLimits(*host.db);
+    if (result == OpResult::Completed) {
+        for (int t = 0; t < host.db->tpCount; ++t) Check(host.db->tps[t].satIndex < MAX_SATELLITES);
+    } else {
+        Check(host.db->satCount == 0 && host.db->tpCount == 0);
+    }
+
+    // The same bytes as a temporary file someone else left behind.
+    if (std::FILE* f = std::fopen(TempFile().c_str(), "wb")) {
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+        ClearDatabase(*host.db);
+        LoadTablesFromTempFile(*host.db, TempFile());
+        CheckLimits(*host.db);
+        std::remove(TempFile().c_str());
+    }
+    return 0;
+}
