@@ -23,8 +23,8 @@ namespace {
 // the status text it ends with.
 class Upgrade {
 public:
-    Upgrade(MeterLink& link, FirmwareImage& image, BootloaderConnection& boot)
-        : link_(link), host_(link.Host()), image_(image), boot_(boot) {}
+    Upgrade(OperationHost& host, FirmwareImage& image, BootloaderConnection& boot)
+        : host_(host), image_(image), boot_(boot) {}
 
     OpResult Run() {
         const DeviceEntry& device = boot_.Device();
@@ -95,7 +95,6 @@ private:
         }
     }
 
-    MeterLink& link_;
     OperationHost& host_;
     FirmwareImage& image_;
     BootloaderConnection& boot_;
@@ -128,7 +127,7 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     } else if (!(boot = BootloaderConnection::Init(bootPort, true, bootOptions))) {
         host.SetStatus(TEXT_DEVICE_NOT_FOUND);
     } else {
-        result = Upgrade(link, *image, *boot).Run();
+        result = Upgrade(host, *image, *boot).Run();
     }
 
     image->Destroy();

@@ -179,7 +179,7 @@ TEST(IntelHexFile, LoadFromFileAndMissingFile) {
 
 TEST(IntelHexFile, CommittedSampleFirmware) {
     auto image = FirmwareImage::Create();
-    ASSERT_EQ(image->Load(VELMORA_SOURCE_ROOT "/examples/rav32izazud_demo.hex"), LoadOk);
+    ASSERT_EQ(image->Load(VELMORA_SOURCE_DIR "/examples/rav32izazud_demo.hex"), LoadOk);
     ASSERT_EQ(image->Size(), 4096u);
     const auto& b = image->Bytes();
     EXPECT_EQ((std::vector<uint8_t>(b.begin(), b.begin() + 8)),

@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_P(Stm32flash, WritesVerifiesAndStartsTheSampleFirmware) {
-    std::string hex = VELMORA_SOURCE_ROOT "/examples/rav32izazud_demo.hex";
+    std::string hex = VELMORA_SOURCE_DIR "/examples/rav32izazud_demo.hex";
     ASSERT_EQ(Run("-w " + hex + " -v -g 0x08000000"), 0) << Log();
     auto image = FirmwareImage::Create();
     ASSERT_EQ(image->Load(hex), LoadOk);
