@@ -1,0 +1,26 @@
+// The About box: icon, version line and the usage text for meter owners.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace velmora {
+
+// Usage text of the About box, exactly as shown: lines ended by "\r\n" and
+// a single blank at the very end.
+extern const char* const kUsageText;
+inline constexpr const char* kVersionLine = "Orvane Ver 2.8";
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    QPlainTextEdit* TextField() const { return text_; }
+
+private:
+    QPlainTextEdit* text_;
+};
+
+}  // namespace velmora

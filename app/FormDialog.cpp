@@ -1,0 +1,102 @@
+#include "app/FormDialog.h"
+
+#include <QComboBox>
+#include <algorithm>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QAbstractItemView>
+#include <QPushButton>
+
+#include "app/DisplayText.h"
+#include "app/LnbChoiceText.h"
+#include "db/SatTpDatabase.h"
+
+namespace velmora {
+
+CFormDialog::CFormDialog(QWidget* parent, const QString& caption, int width, int height)
+    : QDialog(parent), units_(font()) {
+    setWindowTitle(caption);
+    setFixedSize(units_.Size(width, height));
+}
+
+QComboBox* CFormDialog::AddList(int x, int y, int width, const QStringList& items) {
+    auto* list = new QComboBox(this);
+    list->addItems(items);
+    list->setMaxVisibleItems(16);
+    list->setGeometry(units_.X(x), units_.Y(y), units_.X(width), list->sizeHint().height());
+    return list;
+}
+
+QComboBox* CFormDialog::AddLnbList(int x, int y, int width, const SatTpDatabase& db) {
+    QStringList items;
+    for (int i = 0; i < LNB_COUNT; ++i) {
+        items << QString::fromStdString(LnbChoiceText(db.lnbs[i], i));
+    }
+    QComboBox* list = AddList(x, y, width, items);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(font().pointSizeF() - 1);
+    list->setFont(fixed);
+    list->resize(list->width(), list->sizeHint().height());
+    // The opened list shows the items whole, however narrow the field.
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
+    return list;
+}
+
+QLineEdit* CFormDialog::AddEdit(int x, int y, int width, int height) {
+    auto* edit = new QLineEdit(this);
+    QRect r = units_.Rect(x, y, width, height);
+    r.setHeight(std::max(r.height(), edit->sizeHint().height()));
+    edit->setGeometry(r);
+    return edit;
+}
+
+QLabel* CFormDialog::AddLabel(const QString& text, int x, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    int left = units_.X(x);
+    label->setGeometry(left, buddy->y(), std::max(1, buddy->x() - left - 2), buddy->height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* CFormDialog::AddUnit(const QString& text, int x, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(units_.X(x), buddy->y(), label->sizeHint().width(), buddy->height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QGroupBox* CFormDialog::AddGroup(const QString& title, int x, int y, int width, int height) {
+    auto* group = new QGroupBox(title, this);
+    group->setGeometry(units_.Rect(x, y, width, height));
+    group->lower();
+    return group;
+}
+
+void CFormDialog::AddOkCancel(int x, int okY, int cancelY, int width, int height) {
+    ok_ = new QPushButton(tr("OK"), this);
+    ok_->setGeometry(units_.Rect(x, okY, width, height));
+    ok_->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setGeometry(units_.Rect(x, cancelY, width, height));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SetChoice(QComboBox* list, int code) {
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+}
+
+int Choice(const QComboBox* list) { return std::max(0, list->currentIndex()); }
+
+QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
+    QStringList items;
+    for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) {
+        items << DisplayText(SatelliteLabel03(db, i));
+    }
+    return items;
+}
+
+
+}  // namespace velmora

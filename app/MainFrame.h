@@ -1,0 +1,58 @@
+// The main window: menu, toolbar and status bar around the form; it routes
+// every command, keeps the enabling rules in step with the session and
+// handles the close request.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "ui/Session.h"
+
+class QLabel;
+class QToolBar;
+
+namespace velmora {
+
+class CVelmoraDoc;
+class CVelmoraView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CVelmoraDoc& doc, SessionOptions options = {}, QWidget* parent = nullptr);
+
+    CVelmoraView& View() const { return *view_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    // The action of a command; nullptr for a command without one.
+    QAction* CommandAction(int commandId) const;
+    // The indicator panes of the status bar: Caps Lock, Num Lock, Scroll Lock.
+    QList<QLabel*> IndicatorPanes() const { return indicators_; }
+    QLabel* IdlePane() const { return idle_; }
+
+    // A command is enabled when something carries it out and the session's
+    // rule allows it.
+    bool CommandEnabled(int commandId) const;
+    // What a menu item, toolbar button or key does; a disabled command does nothing.
+    void RunCommand(int commandId);
+    // Re-evaluates every menu item and toolbar button.
+    void UpdateCommandUI();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* MakeAction(int commandId, const QString& text);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void OnTitleChanged(const QString& title);
+
+    CVelmoraDoc& doc_;
+    CVelmoraView* view_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* idle_ = nullptr;
+    QList<QLabel*> indicators_;
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,43 @@
+#include "app/SatAddDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/DisplayText.h"
+
+namespace velmora {
+
+QValidator::State SatNameValidator::validate(QString& input, int&) const {
+    if (input.contains(QLatin1Char(','))) return Invalid;
+    if (static_cast<std::size_t>(input.toUtf8().size()) > SAT_NAME_BYTES) return Invalid;
+    return Acceptable;
+}
+
+CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent)
+    : CFormDialog(parent, QStringLiteral("Satellite Add"), 209, 78) {
+    constexpr int kLabelX = 10;
+    name_ = AddEdit(49, 11, 93, 12);
+    name_->setValidator(new SatNameValidator(name_));
+    name_->setText(QStringLiteral("UserDefined"));
+    AddLabel(QStringLiteral("Satellite"), kLabelX, name_);
+    hemisphere_ = AddList(49, 33, 44, {QStringLiteral("East"), QStringLiteral("West")});
+    AddLabel(QStringLiteral("Longitude"), kLabelX, hemisphere_);
+    longitude_ = AddEdit(98, 33, 44, 13);
+    longitude_->setText(QStringLiteral("000.0"));
+    lnb_ = AddLnbList(49, 54, 109, db);
+    AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
+    AddOkCancel(152, 11, 33, 50, 14);
+    SetChoice(hemisphere_, 0);
+    SetChoice(lnb_, 0);
+}
+
+SatAddInput CSatAddDlg::Input() const {
+    SatAddInput in;
+    in.name = Utf8Cut(name_->text(), SAT_NAME_BYTES);
+    in.longitude = longitude_->text().toStdString();
+    in.hemisphere = Choice(hemisphere_);
+    in.lnb = Choice(lnb_);
+    return in;
+}
+
+}  // namespace velmora

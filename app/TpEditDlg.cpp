@@ -1,0 +1,81 @@
+#include "app/TpEditDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace velmora {
+
+namespace {
+
+// What an edit shows when the list has no transponder to edit.
+constexpr const char* kDefaultFrequency = "40000";
+constexpr const char* kDefaultSymbolRate = "27500";
+constexpr int kLabelX = 21;
+constexpr int kUnitX = 130;
+
+}  // namespace
+
+CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satFilter,
+                       QWidget* parent)
+    : CFormDialog(parent, mode == Mode::Add ? QStringLiteral("TP ADD") : QStringLiteral("TP EDIT"),
+                  220, 136) {
+    AddGroup(QStringLiteral("TP"), 15, 47, 148, 76);
+    satellite_ = AddList(55, 11, 109, SatelliteChoiceTexts(db));
+    AddLabel(QStringLiteral("Satellite"), kLabelX, satellite_);
+    lnb_ = AddLnbList(55, 32, 109, db);
+    AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
+    frequency_ = AddEdit(55, 58, 72, 12);
+    AddLabel(QStringLiteral("Freq"), kLabelX, frequency_);
+    AddUnit(QStringLiteral("MHz"), kUnitX, frequency_);
+    symbolRate_ = AddEdit(55, 74, 72, 12);
+    AddLabel(QStringLiteral("SR"), kLabelX, symbolRate_);
+    AddUnit(QStringLiteral("KHz"), kUnitX, symbolRate_);
+    polarisation_ =
+        AddList(55, 90, 72, {QStringLiteral("VERT / RIGHT"), QStringLiteral("HORIZ / LEFT")});
+    AddLabel(QStringLiteral("Pol"), kLabelX, polarisation_);
+    AddUnit(QStringLiteral("13/18V"), kUnitX, polarisation_);
+    unique_ = AddList(55, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
+    AddLabel(QStringLiteral("Unique"), kLabelX, unique_);
+    AddOkCancel(167, 11, 40, 46, 14);
+
+    const TpRecord* tp = tpIndex >= 0 && tpIndex < db.tpCount ? &db.tps[tpIndex] : nullptr;
+    int satChoice = 0;
+    int lnbChoice = 0;
+    if (satFilter >= 0 && satFilter < db.satCount) {
+        // A satellite chosen in the tree is the only one the dialog offers.
+        satChoice = satFilter;
+        lnbChoice = db.satellites[satFilter].lnbIndex & 0x0F;
+        satellite_->setEnabled(false);
+    } else {
+        // An edit never moves a transponder to another satellite.
+        if (mode == Mode::Edit) satellite_->setEnabled(false);
+        if (tp != nullptr) {
+            satChoice = tp->satIndex;
+            if (tp->satIndex < MAX_SATELLITES) lnbChoice = db.satellites[tp->satIndex].lnbIndex & 0x0F;
+        }
+    }
+    SetChoice(satellite_, satChoice);
+    SetChoice(lnb_, lnbChoice);
+
+    if (mode == Mode::Edit) {
+        frequency_->setText(tp ? QString::number(tp->frequency) : QString::fromLatin1(kDefaultFrequency));
+        symbolRate_->setText(tp ? QString::number(tp->symbolRate)
+                                : QString::fromLatin1(kDefaultSymbolRate));
+    }
+    // A new transponder starts with the polarisation and mark of the selected one.
+    SetChoice(polarisation_, tp && !(tp->flags & TP_FLAG_VERTICAL) ? 1 : 0);
+    SetChoice(unique_, tp && (tp->flags & TP_FLAG_UNIQUE) ? 1 : 0);
+}
+
+TpInput CTpEditDlg::Input() const {
+    TpInput in;
+    in.satellite = Choice(satellite_);
+    in.lnb = Choice(lnb_);
+    in.frequency = frequency_->text().toStdString();
+    in.symbolRate = symbolRate_->text().toStdString();
+    in.polarisation = Choice(polarisation_);
+    in.unique = Choice(unique_);
+    return in;
+}
+
+}  // namespace velmora

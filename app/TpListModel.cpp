@@ -1,0 +1,172 @@
+#include "app/TpListModel.h"
+
+#include <algorithm>
+
+#include "app/DisplayText.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr Qt::Alignment kCentre = Qt::AlignCenter;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
+const std::vector<ListColumn> kTpColumns = {
+    {"No.", kCentre, 40},  {"Satellite", kLeft, 220}, {"LNB", kLeft, 35},
+    {"Freq", kCentre, 50}, {"Pol", kCentre, 35},      {"SR", kCentre, 50},
+    {"UNIQUE", kCentre, 50},
+};
+
+const std::vector<ListColumn> kLnbColumns = {
+    {"No.", kCentre, 40},           {"Type", kCentre, 80},         {"Power", kCentre, 50},
+    {"Dish", kCentre, 50},          {"DiSEqC Switch", kCentre, 90}, {"DiSEqC Input", kCentre, 90},
+    {"22KHz", kCentre, 60},
+};
+
+}  // namespace
+
+CTpListModel::CTpListModel(const SatTpDatabase& db, QObject* parent)
+    : QAbstractTableModel(parent), db_(db) {}
+
+const std::vector<ListColumn>& CTpListModel::Columns(Mode mode) {
+    return mode == Mode::Tps ? kTpColumns : kLnbColumns;
+}
+
+void CTpListModel::ShowTps(int satFilter) {
+    beginResetModel();
+    mode_ = Mode::Tps;
+    rows_.clear();
+    rows_.reserve(static_cast<std::size_t>(std::max(0, db_.tpCount)));
+    for (int t = 0; t < db_.tpCount && t < MAX_TPS; ++t) {
+        if (satFilter == -1 || db_.tps[t].satIndex == satFilter) {
+            rows_.push_back({t, static_cast<int>(rows_.size()) + 1});
+        }
+    }
+    endResetModel();
+}
+
+void CTpListModel::ShowLnbs() {
+    beginResetModel();
+    mode_ = Mode::Lnbs;
+    rows_.clear();
+    endResetModel();
+}
+
+void CTpListModel::AppendTp(int tpIndex) {
+    if (mode_ != Mode::Tps || tpIndex < 0) return;
+    // After the rows of the transponders that stand before it in the table.
+    auto at = std::lower_bound(rows_.begin(), rows_.end(), tpIndex,
+                               [](const Row& r, int t) { return r.tpIndex < t; });
+    int row = static_cast<int>(at - rows_.begin());
+    beginInsertRows({}, row, row);
+    rows_.insert(at, Row{tpIndex, row + 1});
+    endInsertRows();
+}
+
+void CTpListModel::RefreshTp(int row, int tpIndex) {
+    if (mode_ != Mode::Tps || row < 0 || row >= rowCount()) return;
+    rows_[static_cast<std::size_t>(row)].tpIndex = tpIndex;
+    emit dataChanged(index(row, 1), index(row, columnCount() - 1));
+}
+
+void CTpListModel::RemoveTp(int row) {
+    if (mode_ != Mode::Tps || row < 0 || row >= rowCount()) return;
+    beginRemoveRows({}, row, row);
+    rows_.erase(rows_.begin() + row);
+    // The transponders behind the removed one moved down one table slot.
+    for (std::size_t k = static_cast<std::size_t>(row); k < rows_.size(); ++k) --rows_[k].tpIndex;
+    endRemoveRows();
+    // Then the rows that moved up are numbered again.
+    for (std::size_t k = static_cast<std::size_t>(row); k < rows_.size(); ++k) {
+        rows_[k].number = static_cast<int>(k) + 1;
+    }
+    if (row < rowCount()) emit dataChanged(index(row, 0), index(rowCount() - 1, 0));
+}
+
+void CTpListModel::RefreshLnb(int lnbIndex) {
+    if (mode_ != Mode::Lnbs || lnbIndex < 0 || lnbIndex >= LNB_COUNT) return;
+    emit dataChanged(index(lnbIndex, 1), index(lnbIndex, columnCount() - 1));
+}
+
+int CTpListModel::TpIndexAt(int row) const {
+    if (mode_ != Mode::Tps || row < 0 || row >= rowCount()) return -1;
+    return rows_[static_cast<std::size_t>(row)].tpIndex;
+}
+
+int CTpListModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return mode_ == Mode::Tps ? static_cast<int>(rows_.size()) : LNB_COUNT;
+}
+
+int CTpListModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return static_cast<int>(Columns(mode_).size());
+}
+
+QVariant CTpListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    if (role == Qt::DisplayRole) return CellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Columns(mode_)[static_cast<std::size_t>(index.column())].alignment);
+    }
+    return {};
+}
+
+QVariant CTpListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    const ListColumn& c = Columns(mode_)[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return QString::fromLatin1(c.heading);
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(c.alignment);
+    return {};
+}
+
+QString CTpListModel::CellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return {};
+    return mode_ == Mode::Tps ? TpCell(row, column) : LnbCell(row, column);
+}
+
+QString CTpListModel::TpCell(int row, int column) const {
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    if (column == 0) return QString::number(r.number);
+    int t = r.tpIndex;
+    // The tables can shrink under a list that is about to be rebuilt.
+    if (t < 0 || t >= db_.tpCount || t >= MAX_TPS) return {};
+    const TpRecord& tp = db_.tps[t];
+    switch (column) {
+        case 1:
+            return DisplayText(SatelliteLabel(db_, tp.satIndex));
+        case 2:
+            if (tp.satIndex >= MAX_SATELLITES) return {};
+            return QString::number((db_.satellites[tp.satIndex].lnbIndex & 0x0F) + 1);
+        case 3:
+            return QString::number(tp.frequency);
+        case 4:
+            return QString(QLatin1Char((tp.flags & TP_FLAG_VERTICAL) ? 'V' : 'H'));
+        case 5:
+            return QString::number(tp.symbolRate);
+        default:
+            return QString(QLatin1Char((tp.flags & TP_FLAG_UNIQUE) ? 'Y' : ' '));
+    }
+}
+
+QString CTpListModel::LnbCell(int row, int column) const {
+    const LnbRecord& l = db_.lnbs[row];
+    switch (column) {
+        case 0:
+            return QString::number(row + 1);
+        case 1:
+            return QString::fromStdString(LnbTypeText(l.type, l.loFrequency));
+        case 2:
+            return QString::fromLatin1(PowerText(l.power));
+        case 3:
+            return QString::fromLatin1(DishText(l.dish));
+        case 4:
+            return QString::fromLatin1(DiseqcSwitchText(l.diseqcSwitch));
+        case 5:
+            return QString::fromStdString(DiseqcInputText(l.diseqcSwitch, l.diseqcInput));
+        default:
+            return QString::fromLatin1(Tone22kText(l.tone22k));
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+// The application object: settings key, command line, the document, frame
+// and view of the one window, and the About box.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+namespace velmora {
+
+class CMainFrame;
+class CVelmoraDoc;
+
+class CVelmoraApp : public QApplication {
+    Q_OBJECT
+public:
+    CVelmoraApp(int& argc, char** argv);
+    ~CVelmoraApp() override;
+
+    // Handles the command line, creates the window and shows it; false when
+    // the program should end at once.
+    bool InitInstance();
+
+    CMainFrame* MainFrame() const { return frame_.get(); }
+
+    // Help Contents: the About box, modal.
+    static void OnHelpContents(QWidget* parent);
+
+private:
+    std::unique_ptr<CVelmoraDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace velmora

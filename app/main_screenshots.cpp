@@ -1,0 +1,78 @@
+// Renders the main window with a database loaded, and each dialog, into PNG
+// files: velmora-screenshots DATABASE.csv OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "app/AboutDlg.h"
+#include "app/LnbEditDlg.h"
+#include "app/MainFrame.h"
+#include "app/SatAddDlg.h"
+#include "app/TpEditDlg.h"
+#include "app/TpSortDlg.h"
+#include "app/VelmoraDoc.h"
+#include "app/velmoraView.h"
+
+using namespace velmora;
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& dir, const char* name) {
+    widget.show();
+    QApplication::processEvents();
+    QString path = dir.filePath(QString::fromLatin1(name));
+    bool ok = widget.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    widget.hide();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: velmora-screenshots DATABASE.csv OUTPUT_DIR\n");
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[2]));
+    QTemporaryDir work;
+    if (!out.mkpath(QStringLiteral(".")) || !work.isValid()) return 1;
+
+    // A fresh history, and two ports, so the window looks as on a first start.
+    SessionOptions options;
+    options.historyFile = QFile::encodeName(work.filePath(QStringLiteral("orvanelog.txt"))).toStdString();
+    options.defaultDbFile = argv[1];
+    options.probePorts = [] { return std::vector<std::string>{"COM1", "COM3"}; };
+
+    CVelmoraDoc doc;
+    CMainFrame frame(doc, options);
+    frame.show();
+    QApplication::processEvents();
+    CVelmoraView& view = frame.View();
+    view.Tree()->expandItem(view.RootItem());
+    view.List()->selectRow(2);
+    bool ok = Save(frame, out, "main-window.png");
+
+    const SatTpDatabase& db = view.GetSession().Database();
+    CTpEditDlg tpEdit(db, CTpEditDlg::Mode::Edit, 2, -1, &frame);
+    ok = Save(tpEdit, out, "tp-edit.png") && ok;
+    CTpEditDlg tpAdd(db, CTpEditDlg::Mode::Add, 2, -1, &frame);
+    ok = Save(tpAdd, out, "tp-add.png") && ok;
+    CSatAddDlg satAdd(db, &frame);
+    ok = Save(satAdd, out, "satellite-add.png") && ok;
+    CLnbEditDlg lnbEdit(db, 0, &frame);
+    ok = Save(lnbEdit, out, "lnb-edit.png") && ok;
+    CTpSortDlg tpSort(db, &frame);
+    ok = Save(tpSort, out, "tp-sort.png") && ok;
+    CAboutDlg about(&frame);
+    ok = Save(about, out, "about.png") && ok;
+
+    view.GetSession().DisplayLnb();
+    ok = Save(frame, out, "lnb-list.png") && ok;
+    return ok ? 0 : 1;
+}
