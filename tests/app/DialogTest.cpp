@@ -1,0 +1,251 @@
+// The four edit dialogs: their presets, and the table change their OK makes
+// when opened from the form's buttons.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "GuiFixture.h"
+#include "app/DisplayText.h"
+#include "app/LnbChoiceText.h"
+#include "app/LnbEditDlg.h"
+#include "app/SatAddDlg.h"
+#include "app/TpEditDlg.h"
+#include "app/TpSortDlg.h"
+#include "ui/Commands.h"
+
+namespace velmora::apptest {
+namespace {
+
+// Queues an answer for the next dialog of type D: look at it, change it, OK.
+template <typename D>
+void AnswerWith(std::function<void(D&)> look, int result = QDialog::Accepted) {
+    modal::PushScript([look, result](QDialog& d) {
+        auto* dlg = dynamic_cast<D*>(&d);
+        EXPECT_NE(dlg, nullptr) << "another dialog opened";
+        if (dlg != nullptr) look(*dlg);
+        return result;
+    });
+}
+
+// ---- texts ---------------------------------------------------------------------
+
+TEST(DialogTexts, LnbChoiceText) {
+    LnbRecord l{};
+    l.type = 2;
+    l.diseqcSwitch = 1;
+    l.diseqcInput = 4;
+    EXPECT_EQ(LnbChoiceText(l, 2), "[03]   9750/10700  DSQV1.0-Burst A");
+    l.type = 0;
+    l.loFrequency = 5150;
+    l.diseqcSwitch = 0;
+    l.diseqcInput = 0;
+    EXPECT_EQ(LnbChoiceText(l, 0), "[01]   5150             DSQOff-1");
+    l.type = 12;
+    l.diseqcSwitch = 2;
+    l.diseqcInput = 5;
+    EXPECT_EQ(LnbChoiceText(l, 15), "[16]   5150        DSQV1.1-6");
+}
+
+TEST(DialogTexts, SatelliteNameCutsAtCharacterBoundary) {
+    // 15 ASCII bytes and a two-byte letter: the letter would end at byte 17.
+    EXPECT_EQ(Utf8Cut(QStringLiteral("ABCDEFGHIJKLMNOé"), 16), "ABCDEFGHIJKLMNO");
+    EXPECT_EQ(Utf8Cut(QStringLiteral("Türksat 4A"), 16), "T\xC3\xBCrksat 4A");
+    SatNameValidator v;
+    int pos = 0;
+    QString text = QStringLiteral("Astra,1");
+    EXPECT_EQ(v.validate(text, pos), QValidator::Invalid);
+    text = QStringLiteral("ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(v.validate(text, pos), QValidator::Acceptable);
+    text = QStringLiteral("ABCDEFGHIJKLMNOé");
+    EXPECT_EQ(v.validate(text, pos), QValidator::Invalid);
+}
+
+// ---- TP dialog -------------------------------------------------------------------
+
+TEST_F(GuiTest, TpAddFromAllSatellitesStartsFromTheSelectedRow) {
+    StartWithSample();
+    SelectRow(1);  // Alpha 11538 V unique
+    AnswerWith<CTpEditDlg>([](CTpEditDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("TP ADD"));
+        EXPECT_TRUE(d.SatelliteList()->isEnabled());
+        EXPECT_EQ(d.SatelliteList()->count(), 4);
+        EXPECT_EQ(d.SatelliteList()->currentText(), QStringLiteral("[001] 19.2E Alpha"));
+        EXPECT_EQ(d.LnbList()->count(), 16);
+        EXPECT_TRUE(d.FrequencyEdit()->text().isEmpty());
+        EXPECT_TRUE(d.SymbolRateEdit()->text().isEmpty());
+        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("VERT / RIGHT"));
+        EXPECT_EQ(d.UniqueList()->currentText(), QStringLiteral("YES"));
+        d.SatelliteList()->setCurrentIndex(3);
+        d.LnbList()->setCurrentIndex(5);
+        d.FrequencyEdit()->setText(QStringLiteral("12100"));
+        d.SymbolRateEdit()->setText(QStringLiteral("27500"));
+    });
+    Click(IDC_TP_ADD);
+    ASSERT_EQ(Db().tpCount, 7);
+    EXPECT_EQ(Db().tps[6].satIndex, 3);
+    EXPECT_EQ(Db().tps[6].flags, TP_FLAG_VERTICAL | TP_FLAG_UNIQUE);
+    EXPECT_EQ(Db().satellites[3].lnbIndex, 5);
+    ASSERT_EQ(Rows(), 7);
+    EXPECT_EQ(Cell(6, 0), QStringLiteral("7"));
+    EXPECT_EQ(Cell(6, 3), QStringLiteral("12100"));
+    EXPECT_TRUE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+}
+
+TEST_F(GuiTest, TpEditWithSatelliteChosenLocksItAndRewritesTheRow) {
+    StartWithSample();
+    SelectSatellite(1);  // Beta, LNB 2
+    SelectRow(1);        // 10920 H
+    AnswerWith<CTpEditDlg>([](CTpEditDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("TP EDIT"));
+        EXPECT_FALSE(d.SatelliteList()->isEnabled());
+        EXPECT_EQ(d.SatelliteList()->currentIndex(), 1);
+        EXPECT_EQ(d.LnbList()->currentIndex(), 1);
+        EXPECT_EQ(d.FrequencyEdit()->text(), QStringLiteral("10920"));
+        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("HORIZ / LEFT"));
+        EXPECT_EQ(d.UniqueList()->currentText(), QStringLiteral("NO"));
+        d.FrequencyEdit()->setText(QStringLiteral("10930"));
+        d.UniqueList()->setCurrentIndex(1);
+    });
+    Click(IDC_TP_EDIT);
+    EXPECT_EQ(Db().tps[3].frequency, 10930u);
+    EXPECT_EQ(Cell(1, 3), QStringLiteral("10930"));
+    EXPECT_EQ(Cell(1, 6), QStringLiteral("Y"));
+}
+
+TEST_F(GuiTest, TpEditOnEmptyListOffersDefaultsAndChangesNothing) {
+    Start();
+    AnswerWith<CTpEditDlg>([](CTpEditDlg& d) {
+        EXPECT_FALSE(d.SatelliteList()->isEnabled());
+        EXPECT_EQ(d.FrequencyEdit()->text(), QStringLiteral("40000"));
+        EXPECT_EQ(d.SymbolRateEdit()->text(), QStringLiteral("27500"));
+        EXPECT_EQ(d.PolarisationList()->currentIndex(), 0);
+        EXPECT_EQ(d.UniqueList()->currentIndex(), 0);
+    });
+    Click(IDC_TP_EDIT);
+    EXPECT_EQ(Db().tpCount, 0);
+    EXPECT_FALSE(Sess().State().edit.modified);
+}
+
+TEST_F(GuiTest, CancelledDialogChangesNothing) {
+    StartWithSample();
+    AnswerWith<CTpEditDlg>([](CTpEditDlg& d) { d.FrequencyEdit()->setText("1"); },
+                           QDialog::Rejected);
+    Click(IDC_TP_EDIT);
+    EXPECT_EQ(Db().tps[0].frequency, 11362u);
+    EXPECT_FALSE(Sess().State().edit.modified);
+}
+
+// ---- Satellite Add -----------------------------------------------------------------
+
+TEST_F(GuiTest, SatAddPresetsAndAppendsTheTreeItem) {
+    StartWithSample();
+    AnswerWith<CSatAddDlg>([](CSatAddDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Satellite Add"));
+        EXPECT_EQ(d.NameEdit()->text(), QStringLiteral("UserDefined"));
+        EXPECT_EQ(d.LongitudeEdit()->text(), QStringLiteral("000.0"));
+        EXPECT_EQ(d.HemisphereList()->currentText(), QStringLiteral("East"));
+        EXPECT_EQ(d.LnbList()->currentIndex(), 0);
+    });
+    Click(IDC_SAT_ADD);
+    ASSERT_EQ(Db().satCount, 5);
+    EXPECT_EQ(SatName(Db().satellites[4]), "UserDefined");
+    EXPECT_EQ(Db().satellites[4].position, 0);
+    EXPECT_EQ(SatItem(4)->text(0), QStringLiteral("[5] 0.0E UserDefined"));
+
+    AnswerWith<CSatAddDlg>([](CSatAddDlg& d) {
+        d.NameEdit()->setText(QStringLiteral("Türksat 4A"));
+        d.HemisphereList()->setCurrentIndex(1);
+        d.LongitudeEdit()->setText(QStringLiteral("30.0"));
+        d.LnbList()->setCurrentIndex(2);
+    });
+    Click(IDC_SAT_ADD);
+    ASSERT_EQ(Db().satCount, 6);
+    EXPECT_EQ(SatName(Db().satellites[5]), "T\xC3\xBCrksat 4A");
+    EXPECT_EQ(Db().satellites[5].position, 3300);
+    EXPECT_EQ(Db().satellites[5].lnbIndex, 2);
+    EXPECT_EQ(SatItem(5)->text(0), QStringLiteral("[6] 30.0W Türksat 4A"));
+}
+
+// ---- LNB Edit ----------------------------------------------------------------------
+
+TEST_F(GuiTest, LnbEditPresetsTheSelectedLnbAndRefreshesItsRow) {
+    StartWithSample();
+    frame_->RunCommand(ID_DISPLAY_LNB);
+    SelectRow(1);  // 9750/10700, V1.0, Burst A
+    AnswerWith<CLnbEditDlg>([](CLnbEditDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("LNB Edit"));
+        EXPECT_EQ(d.TypeList()->currentText(), QStringLiteral("9750/10700"));
+        EXPECT_EQ(d.SwitchList()->currentText(), QStringLiteral("V1.0"));
+        EXPECT_EQ(d.PortList()->currentText(), QStringLiteral("Burst A"));
+        EXPECT_EQ(d.PortList()->count(), 18);
+        d.TypeList()->setCurrentIndex(6);
+        d.PortList()->setCurrentIndex(17);
+    });
+    Click(IDC_LNB_EDIT);
+    EXPECT_EQ(Db().lnbs[1].type, 6);
+    EXPECT_EQ(Db().lnbs[1].diseqcInput, 5);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("11300"));
+    EXPECT_EQ(Cell(1, 5), QStringLiteral("Burst B"));
+}
+
+TEST(LnbEditDialog, PortOfAV11SwitchIsItsInput) {
+    SatTpDatabase db{};
+    db.lnbs[0].diseqcSwitch = 2;
+    db.lnbs[0].diseqcInput = 4;
+    CLnbEditDlg dlg(db, 99);  // out of range: LNB 0
+    EXPECT_EQ(dlg.PortList()->currentText(), QStringLiteral("5"));
+}
+
+// ---- TP SORT -----------------------------------------------------------------------
+
+TEST_F(GuiTest, TpSortDefaultsSortAndShowAllAgain) {
+    StartWithSample();
+    SelectSatellite(2);
+    AnswerWith<CTpSortDlg>([](CTpSortDlg& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("TP SORT"));
+        EXPECT_EQ(d.FirstSatelliteList()->currentIndex(), 0);
+        EXPECT_EQ(d.DirectionList()->currentText(), QStringLiteral("West->East"));
+        EXPECT_EQ(d.Key1List()->currentText(), QStringLiteral("Frequency"));
+        EXPECT_EQ(d.Key2List()->currentText(), QStringLiteral("Symbolrate"));
+        d.DirectionList()->setCurrentIndex(1);  // East->West from 19.2E
+    });
+    Click(IDC_TP_SORT);
+    // Westward from 19.2E the nearest come first: 30.0W, then 179.9W, then 180.0E.
+    EXPECT_EQ(Sess().State().edit.satFilter, -1);
+    EXPECT_EQ(Rows(), 6);
+    EXPECT_EQ(View().Tree()->currentItem(), View().RootItem());
+    QStringList order;
+    for (int i = 0; i < View().RootItem()->childCount(); ++i) order << SatItem(i)->text(0);
+    EXPECT_EQ(order, QStringList({"[1] 19.2E Alpha", "[2] 30.0W Beta", "[3] 179.9W Delta",
+                                  "[4] 180.0E Gamma"}));
+}
+
+// ---- deletes ---------------------------------------------------------------------
+
+TEST_F(GuiTest, TpDeleteAsksAboutRowZeroWithoutSelection) {
+    StartWithSample();
+    modal::PushAnswer(QMessageBox::Yes);
+    Click(IDC_TP_DELETE);
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Are you sure to delete 11362 H 22000 ?  "));
+    EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Question);
+    EXPECT_EQ(Rows(), 5);
+    EXPECT_EQ(Cell(0, 3), QStringLiteral("11538"));
+    EXPECT_EQ(Cell(4, 0), QStringLiteral("5"));
+}
+
+TEST_F(GuiTest, SatDeleteAnsweredNoKeepsEverything) {
+    StartWithSample();
+    SelectRow(2);
+    Click(IDC_SAT_DELETE);  // unanswered: No
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Are you sure to delete [002] 30.0W Beta ?  "));
+    EXPECT_EQ(Db().satCount, 4);
+    modal::PushAnswer(QMessageBox::Yes);
+    Click(IDC_SAT_DELETE);
+    EXPECT_EQ(Db().satCount, 3);
+    EXPECT_EQ(View().RootItem()->childCount(), 3);
+    EXPECT_EQ(Rows(), 4);
+}
+
+}  // namespace
+}  // namespace velmora::apptest

@@ -1,0 +1,93 @@
+// A main window started in a private current folder, as the program starts
+// in the user's folder, with two fake serial ports.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <memory>
+
+#include "app/MainFrame.h"
+#include "app/Modal.h"
+#include "app/TpListModel.h"
+#include "app/VelmoraDoc.h"
+#include "app/velmoraView.h"
+
+namespace velmora::apptest {
+
+// Four satellites (one at 180.0E, one at 179.9W) on four LNBs, six TPs.
+inline constexpr const char* kSampleCsv =
+    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n"
+    "Alpha,19.2E,1,9750/10600,1,11362,22000,H, ,\r\n"
+    ",,,,,11538,22000,V,Y,\r\n"
+    "Beta,30.0W,2,9750/10700,5,10882,27500,V, ,\r\n"
+    ",,,,,10920,27500,H, ,\r\n"
+    "Gamma,180.0E,3,5150,,3880,27500,H,Y,\r\n"
+    "Delta,179.9W,4,11300,2-V1.1,12000,30000,V, ,\r\n";
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        oldCwd_ = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        modal::ClearPending();
+        modal::ClearShownBoxes();
+    }
+
+    void TearDown() override {
+        frame_.reset();
+        doc_.reset();
+        QDir::setCurrent(oldCwd_);
+        EXPECT_EQ(modal::PendingAnswers(), 0) << "a queued answer was never asked for";
+        modal::ClearPending();
+    }
+
+    static void WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+    // Shows the window, which runs the start-up in the current folder.
+    CMainFrame& Start(std::vector<std::string> ports = {"COM2", "COM4"}) {
+        doc_ = std::make_unique<CVelmoraDoc>();
+        SessionOptions options;
+        options.probePorts = [ports] { return ports; };
+        frame_ = std::make_unique<CMainFrame>(*doc_, options);
+        frame_->show();
+        return *frame_;
+    }
+    CMainFrame& StartWithSample() {
+        WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
+        return Start();
+    }
+
+    CVelmoraView& View() { return frame_->View(); }
+    Session& Sess() { return View().GetSession(); }
+    SatTpDatabase& Db() { return Sess().Database(); }
+    CTpListModel& Model() { return *View().ListModel(); }
+    int Rows() { return Model().rowCount(); }
+    QString Cell(int row, int column) { return Model().CellText(row, column); }
+    QTreeWidgetItem* SatItem(int i) { return View().RootItem()->child(i); }
+
+    void SelectSatellite(int i) {
+        View().Tree()->setCurrentItem(i < 0 ? View().RootItem() : SatItem(i));
+    }
+    void SelectRow(int row) { View().List()->selectRow(row); }
+    bool Enabled(int controlId) { return View().Control(controlId)->isEnabled(); }
+    void Click(int controlId) { static_cast<QPushButton*>(View().Control(controlId))->click(); }
+
+    QTemporaryDir dir_;
+    QString oldCwd_;
+    std::unique_ptr<CVelmoraDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace velmora::apptest

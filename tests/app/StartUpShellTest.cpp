@@ -1,0 +1,288 @@
+// Start-up, the window around the form, the About box, message boxes,
+// enabling rules and the close request.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "GuiFixture.h"
+#include "app/AboutDlg.h"
+#include "app/CommandRoutes.h"
+#include "ui/Commands.h"
+
+namespace velmora::apptest {
+namespace {
+
+// ---- start-up ------------------------------------------------------------------
+
+TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
+    Start();
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral("sattp.csv - "));
+    EXPECT_EQ(Sess().State().dbPath, "sattp.csv");
+    ASSERT_NE(View().RootItem(), nullptr);
+    EXPECT_EQ(View().RootItem()->text(0), QStringLiteral("All Satellites"));
+    EXPECT_EQ(View().RootItem()->childCount(), 0);
+    EXPECT_EQ(View().Tree()->currentItem(), View().RootItem());
+    EXPECT_FALSE(View().RootItem()->isExpanded());
+    EXPECT_EQ(Model().ListMode(), CTpListModel::Mode::Tps);
+    EXPECT_EQ(Model().columnCount(), 7);
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+    // The last port found is the selected one.
+    auto* ports = static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR));
+    ASSERT_EQ(ports->count(), 2);
+    EXPECT_EQ(ports->itemText(0), QStringLiteral("COM2"));
+    EXPECT_EQ(ports->currentText(), QStringLiteral("COM4"));
+}
+
+TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {
+    QString used = dir_.filePath(QStringLiteral("x.csv"));
+    WriteFile(used, kSampleCsv);
+    WriteFile(QStringLiteral("orvanelog.txt"),
+              "2016-01-25 10:00:00 /nowhere/b.csv\r\n2016-01-26 11:00:00 " + used.toUtf8() +
+                  "   \r\n2016-01-27 12:00:00 a.cs\r\n");
+    Start();
+    EXPECT_EQ(Sess().State().dbPath, used.toStdString());
+    EXPECT_EQ(frame_->windowTitle(), used + QStringLiteral(" - "));
+    EXPECT_EQ(View().RootItem()->childCount(), 4);
+    EXPECT_EQ(Rows(), 6);
+}
+
+TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
+    StartWithSample();
+    Sess().State().edit.modified = true;
+    Sess().State().logoPath = "logo.bin";
+    modal::PushAnswer(QMessageBox::No);
+    QAction* newDoc = frame_->CommandAction(ID_FILE_NEW);
+    ASSERT_NE(newDoc, nullptr);
+    EXPECT_EQ(newDoc->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    newDoc->trigger();
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Save changes to sattp.csv ?"));
+    EXPECT_EQ(modal::ShownBoxes()[0].buttons,
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_TRUE(Sess().State().logoPath.empty());
+    // The selector is not emptied: each port shows twice.
+    EXPECT_EQ(static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR))->count(), 4);
+}
+
+// ---- main frame ----------------------------------------------------------------
+
+TEST_F(GuiTest, MenuTexts) {
+    Start();
+    QList<QAction*> menus = frame_->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    QStringList file;
+    for (QAction* a : menus[0]->menu()->actions()) {
+        if (!a->isSeparator()) file << a->text() + QLatin1Char('|') + a->shortcut().toString();
+    }
+    EXPECT_EQ(file, QStringList({"Open(&O)...|Ctrl+O", "Save(&S)|Ctrl+S", "Save as(&A)...|",
+                                 "Load soft...|", "Load icon...|", "Load logo...|",
+                                 "Create Flash1M.bin|", "Exit(&X)|"}));
+    EXPECT_EQ(menus[1]->menu()->actions().front()->text(), QStringLiteral("Help Contents..."));
+    EXPECT_EQ(frame_->CommandAction(ID_FILE_OPEN)->statusTip(),
+              QStringLiteral("Open a exist csv file"));
+}
+
+TEST_F(GuiTest, ToolbarHoldsElevenSeparatedButtonsInOrder) {
+    Start();
+    QList<QAction*> actions = frame_->ToolBar()->actions();
+    ASSERT_EQ(actions.size(), 21);  // 11 buttons, 10 separators
+    const auto order = ToolbarCommands();
+    for (int i = 0; i < 11; ++i) {
+        QAction* a = actions[2 * i];
+        EXPECT_EQ(a, frame_->CommandAction(order[static_cast<std::size_t>(i)]));
+        EXPECT_EQ(frame_->ToolBar()->widgetForAction(a)->size(), QSize(50, 32));
+        EXPECT_FALSE(a->icon().isNull());
+        if (i < 10) {
+            EXPECT_TRUE(actions[2 * i + 1]->isSeparator());
+        }
+    }
+    EXPECT_EQ(frame_->CommandAction(ID_FILE_OPEN)->toolTip(), QStringLiteral("open cvs file"));
+    EXPECT_EQ(frame_->CommandAction(ID_STOP)->statusTip(),
+              QStringLiteral("Stop read/write transponders"));
+}
+
+TEST_F(GuiTest, WindowIsFixedWithoutMinimiseOrMaximiseAndShowsItsPanes) {
+    Start();
+    Qt::WindowFlags flags = frame_->windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(frame_->minimumSize(), frame_->maximumSize());
+    EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Ready"));
+    QStringList panes;
+    for (QLabel* l : frame_->IndicatorPanes()) panes << l->text();
+    EXPECT_EQ(panes, QStringList({"Cap", "Digital", QStringLiteral("滚动")}));
+}
+
+TEST_F(GuiTest, AboutBoxShowsTheUsageText) {
+    // The lines as users read them, each with CR LF, and one blank at the end.
+    const char* lines[] = {
+        " For LMT41C, LMT40S etc",
+        " 1) In meter's 'software upgrade' menu, you could backup sattp.csv to USB from meter.",
+        " 2) Use orvane.exe to edit sattp.csv, when edit finished, save sattp.csv and copy to USB.",
+        " 3) In meter's 'software upgrade' menu, you could upgrade sattp.csv from USB to meter.",
+        " Notice: Before turn on the meter you must unplug USB, else will cause software upgrade.",
+        "",
+        " For LMT20 Must install USB RS232 Driver first !",
+        "",
+        " For LMT20 DATA UPDATE",
+        " 1) Use orvane.exe to edit sattp.csv, when edit finished, save sattp.csv.",
+        " 2) Connect USB RS232 port to PC and turn on meter.",
+        " 3) Click orvane.exe's 'Write' button to update tp.",
+        " 4) When update finished and successfully the meter's LED will display 'OK'.  ",
+        " ",
+        " For LMT20 SOFTWARE UPGRADE",
+        " 1) Connect USB RS232 port to PC. ",
+        " 2) Press EXIT and turn on meter. ",
+        " 3) Open software hex file from file menu. ",
+        " 4) Click orvane.exe's 'SOFT' button to upgrade software.",
+    };
+    std::string expected;
+    for (const char* line : lines) expected += std::string(line) + "\r\n";
+    expected += " ";
+    EXPECT_EQ(std::string(kUsageText), expected);
+
+    Start();
+    bool shown = false;
+    modal::PushScript([&](QDialog& d) {
+        auto& about = dynamic_cast<CAboutDlg&>(d);
+        shown = true;
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("About Orvane"));
+        EXPECT_TRUE(about.TextField()->isReadOnly());
+        EXPECT_EQ(about.TextField()->toPlainText(),
+                  QString::fromStdString(expected).remove(QLatin1Char('\r')));
+        return QDialog::Accepted;
+    });
+    frame_->CommandAction(ID_HELP_CONTENTS)->trigger();
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
+    Start();
+    View().ShowMessage("Connect fail ");
+    modal::PushAnswer(QMessageBox::Yes);
+    EXPECT_TRUE(View().AskYesNo("Are you sure ?"));
+    EXPECT_FALSE(View().AskYesNo("Unanswered ?"));
+    const auto& shown = modal::ShownBoxes();
+    ASSERT_EQ(shown.size(), 3u);
+    for (const auto& box : shown) EXPECT_EQ(box.caption, QStringLiteral("Orvane"));
+    EXPECT_EQ(shown[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(shown[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(shown[1].icon, QMessageBox::Question);
+    EXPECT_EQ(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+// ---- enabling rules --------------------------------------------------------------
+
+// An action is enabled exactly when a session method carries it out and the
+// session's rule allows it, whatever has been wired so far.
+void ExpectFollowsRule(CMainFrame& frame, Session& s, int id) {
+    bool expected = SessionCommandFor(id) != nullptr && s.IsEnabled(id);
+    EXPECT_EQ(frame.CommandAction(id)->isEnabled(), expected) << "command " << id;
+}
+
+TEST_F(GuiTest, ActionsFollowTheEnablingRules) {
+    StartWithSample();
+    const int ids[] = {ID_FILE_SAVE,   ID_CREATE_FLASH, ID_PATCH_UP,
+                       ID_SOFT_UPGRADE, ID_WRITE_ICON,  ID_WRITE_LOGO};
+    for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
+    EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+
+    SessionState& st = Sess().State();
+    st.edit.modified = true;
+    st.logoPath = "/tmp/stm32logo.bin";
+    st.iconPath = "/tmp/stm32icon.bin";
+    st.softPath = "a.hex";  // 5 characters: usable
+    st.patchSatTp = 1;
+    Sess().View().StateChanged();
+    EXPECT_TRUE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+    for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
+
+    // Without StateChanged the rules are evaluated again as a menu opens.
+    st.edit.modified = false;
+    st.softPath = "a.hx";
+    emit frame_->menuBar()->actions()[0]->menu()->aboutToShow();
+    for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
+    EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+}
+
+TEST_F(GuiTest, DisabledCommandNeverRuns) {
+    StartWithSample();
+    QFile::remove(QStringLiteral("sattp.csv"));
+    ASSERT_FALSE(Sess().State().edit.modified);
+    // A shortcut or a stale button press reaches RunCommand all the same.
+    frame_->RunCommand(ID_FILE_SAVE);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("sattp.csv")));
+    Sess().State().edit.modified = true;
+    frame_->RunCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("sattp.csv")));
+    EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+}
+
+TEST_F(GuiTest, SaveAsProposesCsvAndRecordsTheNewPath) {
+    StartWithSample();
+    QString target = dir_.filePath(QStringLiteral("copy.csv"));
+    modal::PushFileName(target);
+    frame_->RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(modal::LastFileDialog().title, QStringLiteral("Save as"));
+    EXPECT_EQ(modal::LastFileDialog().defaultSuffix, QStringLiteral("csv"));
+    EXPECT_EQ(modal::LastFileDialog().nameFilters,
+              QStringList({"sattp files (*.csv)", "All Files (*)"}));
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_EQ(frame_->windowTitle(), target + QStringLiteral(" - "));
+    modal::PushFileName(QString());  // Cancel
+    frame_->RunCommand(ID_FILE_OPEN);
+    EXPECT_EQ(Sess().State().dbPath, target.toStdString());
+}
+
+// ---- wait cursor and close -------------------------------------------------------
+
+TEST_F(GuiTest, WaitCursorIsOverriddenAndRestored) {
+    Start();
+    View().BeginWaitCursor();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    View().EndWaitCursor();
+    View().EndWaitCursor();  // unbalanced: harmless
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(GuiTest, CloseDuringOperationStopsItFirstAndClosesOnceUnwound) {
+    Start();
+    OperationFlags& f = Sess().State().flags;
+    f.busyFlag = 1;
+    f.runFlag = 1;
+    frame_->close();
+    EXPECT_TRUE(frame_->isVisible());
+    EXPECT_EQ(f.runFlag, 0);
+    // The re-posted request comes while the operation is still unwinding.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame_->isVisible());
+    f.busyFlag = 0;
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame_->isVisible());
+}
+
+TEST_F(GuiTest, CloseWithEditsAsksAndCancelKeepsTheWindow) {
+    StartWithSample();
+    Sess().State().edit.modified = true;
+    modal::PushAnswer(QMessageBox::Cancel);
+    frame_->CommandAction(ID_APP_EXIT)->trigger();
+    EXPECT_TRUE(frame_->isVisible());
+    modal::PushAnswer(QMessageBox::No);
+    frame_->close();
+    EXPECT_FALSE(frame_->isVisible());
+    ASSERT_EQ(modal::ShownBoxes().size(), 2u);
+    EXPECT_EQ(modal::ShownBoxes()[0].caption, QStringLiteral("Orvane"));
+}
+
+}  // namespace
+}  // namespace velmora::apptest

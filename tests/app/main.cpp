@@ -1,0 +1,29 @@
+// GUI tests run offscreen in one QApplication; a modal window that a test
+// forgot to answer is rejected instead of waiting for a user.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/Modal.h"
+
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// The offscreen platform says this for every fixed-size window.
+void DropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QLatin1String("does not support propagateSizeHints"))) return;
+    g_defaultHandler(type, context, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Test discovery runs the program outside CTest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
+    QApplication app(argc, argv);
+    velmora::modal::SetNonInteractive(true);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
