@@ -12,9 +12,6 @@ struct CommandRoute {
     SessionCommand run;
 };
 
-// Meter-link and firmware commands are listed with nullptr until their
-// session methods exist; wiring one is replacing nullptr with its lambda
-// (the method named in the comment).
 constexpr CommandRoute kRoutes[] = {
     {ID_FILE_NEW, [](Session& s) { s.New(); }},
     {ID_FILE_OPEN, [](Session& s) { s.Open(); }},
@@ -23,17 +20,17 @@ constexpr CommandRoute kRoutes[] = {
     {ID_STOP, [](Session& s) { s.Stop(); }},
     {ID_DISPLAY_TPS, [](Session& s) { s.DisplayTransponders(); }},
     {ID_DISPLAY_LNB, [](Session& s) { s.DisplayLnb(); }},
-    {ID_READ, nullptr},          // Session::ReadTables
-    {ID_WRITE, nullptr},         // Session::WriteTables
-    {ID_LOAD_LOGO, nullptr},     // Session::LoadLogo
-    {ID_LOAD_ICON, nullptr},     // Session::LoadIcon
-    {ID_WRITE_LOGO, nullptr},    // Session::WriteLogo
-    {ID_WRITE_ICON, nullptr},    // Session::WriteIcon
-    {ID_DELETE_ICON, nullptr},   // Session::DeleteMeterIcons
-    {ID_LOAD_SOFT, nullptr},     // Session::LoadSoft
-    {ID_SOFT_UPGRADE, nullptr},  // Session::SoftUpgrade
-    {ID_CREATE_FLASH, nullptr},  // Session::CreateFlashImage
-    {ID_PATCH_UP, nullptr},      // Session::PatchUp
+    {ID_READ, [](Session& s) { s.ReadTables(); }},
+    {ID_WRITE, [](Session& s) { s.WriteTables(); }},
+    {ID_LOAD_LOGO, [](Session& s) { s.LoadLogo(); }},
+    {ID_LOAD_ICON, [](Session& s) { s.LoadIcon(); }},
+    {ID_WRITE_LOGO, [](Session& s) { s.WriteLogo(); }},
+    {ID_WRITE_ICON, [](Session& s) { s.WriteIcon(); }},
+    {ID_DELETE_ICON, [](Session& s) { s.DeleteMeterIcons(); }},
+    {ID_LOAD_SOFT, [](Session& s) { s.LoadSoft(); }},
+    {ID_SOFT_UPGRADE, [](Session& s) { s.SoftUpgrade(); }},
+    {ID_CREATE_FLASH, [](Session& s) { s.CreateFlashImage(); }},
+    {ID_PATCH_UP, [](Session& s) { s.PatchUp(); }},
 };
 
 }  // namespace

@@ -8,8 +8,8 @@ class Session;
 
 using SessionCommand = void (*)(Session&);
 
-// nullptr when no session method carries the command out (yet); its menu
-// item and toolbar button then stay disabled.
+// nullptr for a command that no session method carries out; its menu item
+// or toolbar button stays disabled.
 SessionCommand SessionCommandFor(int commandId);
 
 }  // namespace velmora

@@ -1,0 +1,121 @@
+// Commands that reach the meter link and the file choices behind them, run
+// through the window: labels, enabling, messages and the close request.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include "GuiFixture.h"
+#include "ui/Commands.h"
+
+namespace velmora::apptest {
+namespace {
+
+// A pseudo-terminal whose far end never answers: a meter that is switched off.
+class SilentLine {
+public:
+    SilentLine() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
+            path_ = ::ptsname(master_);
+        }
+    }
+    ~SilentLine() {
+        if (master_ >= 0) ::close(master_);
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    int master_ = -1;
+    std::string path_;
+};
+
+// Counts the close requests a window receives.
+class CloseCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close) ++count;
+        return false;
+    }
+};
+
+QString LabelText(CVelmoraView& view, int id) {
+    return static_cast<QLabel*>(view.Control(id))->text();
+}
+
+TEST_F(GuiTest, LoadedLogoAndIconEnableTheirCommandsUntilNew) {
+    StartWithSample();
+    WriteFile(QStringLiteral("stm32logo.bin"), QByteArray(64, '\0'));
+    WriteFile(QStringLiteral("stm32icon.bin"), QByteArray(64, '\0'));
+    EXPECT_FALSE(frame_->CommandAction(ID_WRITE_LOGO)->isEnabled());
+    modal::PushFileName(dir_.filePath(QStringLiteral("stm32logo.bin")));
+    frame_->RunCommand(ID_LOAD_LOGO);
+    EXPECT_EQ(LabelText(View(), IDC_LOGO_LABEL), QStringLiteral("LOGO: stm32logo.bin"));
+    EXPECT_TRUE(frame_->CommandAction(ID_WRITE_LOGO)->isEnabled());
+    EXPECT_FALSE(frame_->CommandAction(ID_CREATE_FLASH)->isEnabled());
+    modal::PushFileName(dir_.filePath(QStringLiteral("stm32icon.bin")));
+    frame_->RunCommand(ID_LOAD_ICON);
+    EXPECT_TRUE(frame_->CommandAction(ID_WRITE_ICON)->isEnabled());
+    EXPECT_TRUE(frame_->CommandAction(ID_CREATE_FLASH)->isEnabled());
+
+    frame_->RunCommand(ID_FILE_NEW);
+    EXPECT_FALSE(frame_->CommandAction(ID_WRITE_LOGO)->isEnabled());
+    EXPECT_FALSE(frame_->CommandAction(ID_CREATE_FLASH)->isEnabled());
+    // The labels keep what they showed.
+    EXPECT_EQ(LabelText(View(), IDC_LOGO_LABEL), QStringLiteral("LOGO: stm32logo.bin"));
+}
+
+TEST_F(GuiTest, PatchUpFollowsTheTickedBoxes) {
+    StartWithSample();
+    auto* soft = static_cast<QCheckBox*>(View().Control(IDC_PATCH_SOFT));
+    auto* satTp = static_cast<QCheckBox*>(View().Control(IDC_PATCH_SATTP));
+    soft->click();  // no firmware chosen
+    EXPECT_EQ(Sess().State().patchSoft, 1);
+    EXPECT_FALSE(frame_->CommandAction(ID_PATCH_UP)->isEnabled());
+    satTp->click();
+    EXPECT_TRUE(frame_->CommandAction(ID_PATCH_UP)->isEnabled());
+    satTp->click();
+    EXPECT_FALSE(frame_->CommandAction(ID_PATCH_UP)->isEnabled());
+}
+
+TEST_F(GuiTest, MeterThatCannotBeReachedGetsAnOrvaneNotice) {
+    StartWithSample();
+    auto* ports = static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR));
+    ports->setEditText(dir_.filePath(QStringLiteral("no-such-tty")));
+    frame_->RunCommand(ID_WRITE);
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Connect fail "));
+    EXPECT_EQ(modal::ShownBoxes()[0].caption, QStringLiteral("Orvane"));
+    EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(Sess().State().flags.busyFlag, 0);
+    EXPECT_TRUE(ports->isEnabled());
+}
+
+TEST_F(GuiTest, ClosingDuringAWriteStopsItThenCloses) {
+    SilentLine line;
+    ASSERT_FALSE(line.Path().empty());
+    StartWithSample();
+    Sess().Link().Settings().pollPeriod = std::chrono::microseconds(200);
+    auto* ports = static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR));
+    ports->setEditText(QString::fromStdString(line.Path()));
+    CloseCounter closes;
+    frame_->installEventFilter(&closes);
+    // The close request arrives while the write waits for the meter.
+    QMetaObject::invokeMethod(frame_.get(), &QWidget::close, Qt::QueuedConnection);
+    frame_->RunCommand(ID_WRITE);
+    EXPECT_EQ(closes.count, 1);
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+    EXPECT_TRUE(frame_->isVisible());
+    EXPECT_EQ(Sess().State().flags.busyFlag, 0);
+    EXPECT_EQ(Sess().State().flags.runFlag, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(closes.count, 2);
+    EXPECT_FALSE(frame_->isVisible());
+}
+
+}  // namespace
+}  // namespace velmora::apptest
