@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "LinkTestSupport.h"
+#include "cli/Cli.h"
+#include "db/SatTpFile.h"
+#include "link/LinkTexts.h"
+
+namespace velmora {
+namespace {
+
+using testing::TempDir;
+
+// Runs velmora-cli in-process from a temporary working folder (the table
+// read keeps its temporary file there).
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCliIn(const std::string& folder, std::vector<std::string> args) {
+    args.insert(args.begin(), "velmora-cli");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliStreams io{out, err};
+    auto before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    CliRun run;
+    run.status = cli::RunCli(static_cast<int>(argv.size()), argv.data(), io);
+    std::filesystem::current_path(before);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+std::string Example(const char* name) {
+    const char* source = std::getenv("VELMORA_SOURCE_DIR");
+    return std::string(source != nullptr ? source : ".") + "/examples/" + name;
+}
+
+class MeterCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(meter.Start(&error)) << error;
+    }
+    void TearDown() override { meter.Stop(); }
+    CliRun Run(std::vector<std::string> args) { return RunCliIn(dir.Path(), std::move(args)); }
+
+    TempDir dir;
+    sim::MeterSim meter;
+};
+
+TEST_F(MeterCommands, WriteThenReadTablesRoundTripsTheExample) {
+    CliRun write = Run({"write-tables", "--port", meter.SlavePath(), Example("sattp.csv")});
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(write.out, std::string(TEXT_WRITE_COMPLETED) + "\n");
+    std::vector<uint8_t> stored = meter.Engine().Record().tables;
+    ASSERT_FALSE(stored.empty());
+
+    sim::MeterSim serving([&] {
+        sim::MeterOptions o;
+        o.tables = stored;
+        return o;
+    }());
+    ASSERT_TRUE(serving.Start());
+    CliRun read = Run({"read-tables", "--port", serving.SlavePath(), "-o", dir.File("copy.csv")});
+    serving.Stop();
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, std::string(TEXT_READ_COMPLETED) + "\n");
+    auto original = std::make_unique<SatTpDatabase>();
+    auto copy = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*original);
+    ClearDatabase(*copy);
+    ASSERT_EQ(ReadSatTpFile(*original, Example("sattp.csv").c_str()), 0);
+    ASSERT_EQ(ReadSatTpFile(*copy, dir.File("copy.csv").c_str()), 0);
+    EXPECT_EQ(copy->satCount, original->satCount);
+    EXPECT_EQ(copy->tpCount, original->tpCount);
+    EXPECT_FALSE(std::filesystem::exists(dir.File(TEMP_TABLE_FILE)));
+}
+
+TEST_F(MeterCommands, SampleLogoAndIconUploadByteForByte) {
+    EXPECT_EQ(Run({"write-logo", "--port", meter.SlavePath(), Example("stm32logo_sample.bin")}).status, 0);
+    EXPECT_EQ(Run({"write-icon", "--port", meter.SlavePath(), Example("stm32icon_sample.bin")}).status, 0);
+    std::vector<uint8_t> logo;
+    std::vector<uint8_t> icon;
+    ASSERT_TRUE(sim::ReadBinaryFile(Example("stm32logo_sample.bin"), logo));
+    ASSERT_TRUE(sim::ReadBinaryFile(Example("stm32icon_sample.bin"), icon));
+    EXPECT_EQ(meter.Engine().Record().logo, logo);
+    EXPECT_EQ(meter.Engine().Record().icon, icon);
+}
+
+TEST_F(MeterCommands, UsageErrorsExitWith2AndSendNothing) {
+    const std::string port = meter.SlavePath();
+    EXPECT_EQ(Run({"read-tables", "-o", "x.csv"}).status, 2);
+    EXPECT_EQ(Run({"write-tables", "--port", port}).status, 2);
+    EXPECT_EQ(Run({"delete-icons", "--port", port}).status, 2);
+    EXPECT_EQ(Run({"ports", "extra"}).status, 2);
+    CliRun wrongName = Run({"write-logo", "--port", port, Example("sattp.csv")});
+    EXPECT_EQ(wrongName.status, 2);
+    EXPECT_NE(wrongName.err.find("stm32logo"), std::string::npos);
+    EXPECT_TRUE(meter.Engine().Record().commands.empty());
+}
+
+TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
+    CliRun noPort = Run({"write-tables", "--port", dir.File("no-tty"), Example("sattp.csv")});
+    EXPECT_EQ(noPort.status, 1);
+    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n");
+    EXPECT_EQ(noPort.out, "");
+
+    ASSERT_TRUE(sim::WriteBinaryFile(dir.File("stm32logo_short.bin"), std::vector<uint8_t>(10)));
+    CliRun shortLogo = Run({"write-logo", "--port", meter.SlavePath(), dir.File("stm32logo_short.bin")});
+    EXPECT_EQ(shortLogo.status, 1);
+    EXPECT_EQ(shortLogo.err, std::string(TEXT_LOGO_TOO_SHORT) + "\n");
+
+    CliRun deleted = Run({"delete-icons", "--port", meter.SlavePath(), "--yes"});
+    EXPECT_EQ(deleted.status, 0);
+    EXPECT_EQ(deleted.out, std::string(TEXT_DELETE_COMPLETED) + "\n");
+}
+
+TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
+    sim::MeterOptions options;
+    options.faults.noAnswer = true;
+    sim::MeterSim meter(options);
+    ASSERT_TRUE(meter.Start());
+    TempDir dir;
+    // A press that lands just outside the command must not end the test.
+    auto previous = std::signal(SIGINT, [](int) {});
+    std::atomic<bool> done{false};
+    std::thread presser([&] {
+        // Only once the command is out is SIGINT routed to Stop.
+        while (meter.Engine().Record().commands.empty() && !done) std::this_thread::yield();
+        while (!done) {
+            ::kill(::getpid(), SIGINT);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    CliRun run = RunCliIn(dir.Path(), {"read-tables", "--port", meter.SlavePath(), "-o", "x.csv"});
+    done = true;
+    presser.join();
+    std::signal(SIGINT, previous);
+    meter.Stop();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("stopped"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File(TEMP_TABLE_FILE)));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.csv")));
+}
+
+}  // namespace
+}  // namespace velmora
