@@ -41,10 +41,7 @@ CliRun RunCliIn(const std::string& folder, std::vector<std::string> args) {
     return run;
 }
 
-std::string Example(const char* name) {
-    const char* source = std::getenv("VELMORA_SOURCE_DIR");
-    return std::string(source != nullptr ? source : ".") + "/examples/" + name;
-}
+std::string Example(const char* name) { return std::string(VELMORA_SOURCE_DIR "/examples/") + name; }
 
 class MeterCommands : public ::testing::Test {
 protected:
