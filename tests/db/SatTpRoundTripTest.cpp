@@ -2,7 +2,6 @@
 // to the differences the file format cannot avoid, modelled here one by one.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -215,9 +214,7 @@ TEST(RoundTripMergeTest, SamePlaceAndNameOrNoNameBecomeOneSatellite) {
 // ---- the committed example ----------------------------------------------
 
 TEST(ExampleFileTest, ReadsAndWritesBackUnchanged) {
-    const char* source = std::getenv("VELMORA_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    std::string example = std::string(source) + "/examples/sattp.csv";
+    std::string example = VELMORA_SOURCE_DIR "/examples/sattp.csv";
     auto db = NewDatabase();
     ASSERT_EQ(ReadSatTpFile(*db, example.c_str()), 0);
     EXPECT_GE(db->satCount, 10);
