@@ -47,7 +47,14 @@ struct Files {
         if (made == nullptr) made = mkdtemp(fallback);
         Check(made != nullptr);
         std::snprintf(outputPath, sizeof outputPath, "%s/out.csv", made);
+        std::snprintf(folderPath, sizeof folderPath, "%s", made);
     }
+    // A static object: this runs when libFuzzer exits normally.
+    ~Files() {
+        unlink(outputPath);
+        rmdir(folderPath);
+    }
+    char folderPath[128] = {};
 };
 
 }  // namespace
