@@ -78,8 +78,9 @@ constexpr long kTableFrames = 16 + 2 + MAX_SATELLITES + MAX_TPS;
 constexpr long kTableFrameChars = 16 * 13 + 2 * 5 + MAX_SATELLITES * 21L + MAX_TPS * 13L;
 
 struct PacedMeter {
-    explicit PacedMeter(sim::MeterOptions options = {})
-        : meter(std::move(options), sim::LinePacing{115200, std::chrono::microseconds(100)}),
+    explicit PacedMeter(sim::MeterOptions options = {},
+                        sim::LinePacing pacing = {115200, std::chrono::microseconds(100)})
+        : meter(std::move(options), pacing),
           link(port, host) {
         meter.Start();
         host.port = meter.SlavePath();
@@ -145,6 +146,19 @@ void BM_WriteLogo(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 
+// The same write on an unpaced line: what one frame's round trip through the
+// pseudo-terminal, the simulator and the receive thread costs by itself.
+void BM_WriteFullTableUnpaced(benchmark::State& state) {
+    PacedMeter m({}, sim::LinePacing{});
+    FillFullTable(m.host.Database());
+    for (auto _ : state) {
+        if (WriteTablesToMeter(m.link) != OpResult::Completed) state.SkipWithError("failed");
+    }
+    state.counters["us_per_frame"] = benchmark::Counter(
+        1 + kTableFrames, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_WriteFullTableUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 BENCHMARK(BM_WriteLogo)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
