@@ -203,7 +203,7 @@ LnbRecord DecodeLnb(const uint8_t in[LNB_RECORD_SIZE]) {
 void EncodeSat(const SatRecord& r, uint8_t out[SAT_RECORD_SIZE]) {
     std::memcpy(out, r.name, SAT_NAME_BYTES);
     out[16] = 0;
-    out[17] = static_cast<uint8_t>(r.lnbIndex & 0x0F);
+    out[17] = r.lnbIndex;  // the whole byte travels; readers mask it
     PutU16(out + 18, r.position);
 }
 

@@ -1,5 +1,7 @@
 #include "db/SatTpFile.h"
 
+#include "db/AtomicFile.h"
+
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -290,16 +292,7 @@ private:
     }
 
     void WriteAll(const char* data, std::size_t size) {
-        while (ok_ && size > 0) {
-            ssize_t n = ::write(fd_, data, size);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                ok_ = false;
-                break;
-            }
-            data += n;
-            size -= static_cast<std::size_t>(n);
-        }
+        ok_ = ok_ && WriteAllBytes(fd_, data, size);
     }
 
     int fd_;
@@ -327,10 +320,14 @@ void PutLnbColumns(BlockWriter& out, const LnbRecord& lnb) {
 }
 
 void PutSatelliteColumns(BlockWriter& out, const SatTpDatabase& db, const SatRecord& sat) {
-    // A comma in a name would shift every column of the line.
+    // A comma in a name would shift every column of the line, a line end
+    // would split it: both are written as blanks.
     char name[SAT_NAME_BYTES];
     std::size_t length = strnlen(sat.name, SAT_NAME_BYTES);
-    for (std::size_t i = 0; i < length; ++i) name[i] = sat.name[i] == ',' ? ' ' : sat.name[i];
+    for (std::size_t i = 0; i < length; ++i) {
+        char c = sat.name[i];
+        name[i] = (c == ',' || c == '\r' || c == '\n') ? ' ' : c;
+    }
     out.Put(std::string_view(name, length));
     out.Put(",");
 
@@ -377,69 +374,16 @@ void ReportCreateFailure(int line) {
     std::fflush(stdout);
 }
 
-// The mode a plainly created file would get: 0666 less the umask.
-mode_t NewFileMode() {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-void SyncFolderOf(const char* path) {
-    char folder[PATH_MAX];
-    const char* slash = std::strrchr(path, '/');
-    if (slash == nullptr) {
-        std::strcpy(folder, ".");
-    } else if (slash == path) {
-        std::strcpy(folder, "/");
-    } else {
-        std::size_t n = static_cast<std::size_t>(slash - path);
-        std::memcpy(folder, path, n);
-        folder[n] = '\0';
-    }
-    int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 bool WriteSatTpFile(const SatTpDatabase& db, const char* path) {
     if (path == nullptr) return false;
-
-    // Saving through a symbolic link replaces the file it points to, not the
-    // link.
-    char target[PATH_MAX];
-    struct stat st;
-    bool exists = ::lstat(path, &st) == 0;
-    if (exists && S_ISLNK(st.st_mode)) {
-        if (::realpath(path, target) == nullptr) std::snprintf(target, sizeof target, "%s", path);
-        exists = ::stat(target, &st) == 0;
-    } else if (std::snprintf(target, sizeof target, "%s", path) >= static_cast<int>(sizeof target)) {
+    AtomicFileWriter file;
+    if (!file.Begin(path)) {
         ReportCreateFailure(__LINE__);
         return false;
     }
-
-    // The temporary file sits beside the target so the final rename stays
-    // within one file system and is atomic.
-    char temp[PATH_MAX + 16];
-    std::snprintf(temp, sizeof temp, "%s.tmp-XXXXXX", target);
-    int fd = ::mkstemp(temp);
-    if (fd < 0) {
-        ReportCreateFailure(__LINE__);
-        return false;
-    }
-    ::fchmod(fd, exists && S_ISREG(st.st_mode) ? (st.st_mode & 07777) : NewFileMode());
-
-    bool ok = WriteTable(fd, db) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp, target) == 0;
-    if (!ok) {
-        ::unlink(temp);
-        return false;
-    }
-    SyncFolderOf(target);
-    return true;
+    return WriteTable(file.Descriptor(), db) && file.Commit();
 }
 
 }  // namespace velmora

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "flash/AtomicFile.h"
+#include "db/AtomicFile.h"
 #include "link/LinkTexts.h"
 #include "link/LogoIconUpload.h"
 

@@ -148,11 +148,11 @@ TEST(DatabaseLayoutTest, RecordsAreLittleEndian) {
 
     SatRecord sat{};
     std::memcpy(sat.name, "ABCDEFGHIJKLMNOP", 16);
-    sat.lnbIndex = 0xF3;  // high bits never leave the program
+    sat.lnbIndex = 0xF3;  // a meter's high bits travel back unchanged
     sat.position = 3300;
     uint8_t s[SAT_RECORD_SIZE];
     EncodeSat(sat, s);
-    EXPECT_EQ(std::memcmp(s, "ABCDEFGHIJKLMNOP\0\x03\xE4\x0C", SAT_RECORD_SIZE), 0);
+    EXPECT_EQ(std::memcmp(s, "ABCDEFGHIJKLMNOP\0\xF3\xE4\x0C", SAT_RECORD_SIZE), 0);
     s[16] = 'X';  // a meter's unterminated name still ends at 16
     SatRecord satBack = DecodeSat(s);
     EXPECT_EQ(SatName(satBack), "ABCDEFGHIJKLMNOP");
