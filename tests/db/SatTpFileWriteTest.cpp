@@ -127,14 +127,17 @@ TEST_F(WriteSatTpFileTest, MovedDishComesBackFixedWithTheDefaultSwitch) {
     EXPECT_EQ(back->lnbs[4].power, defaults->lnbs[4].power);
 }
 
-TEST_F(WriteSatTpFileTest, CommaInANameComesBackAsABlank) {
+TEST_F(WriteSatTpFileTest, CommaOrLineEndInANameComesBackAsABlank) {
     AddTp(*db, AddSatellite(*db, "Hot Bird,13", 130, 1), 11766, 29900, TP_FLAG_VERTICAL);
+    AddTp(*db, AddSatellite(*db, "Two\r\nLines", 192, 2), 11362, 22000, 0);
     std::string path = folder.File("comma.csv");
     ASSERT_TRUE(WriteSatTpFile(*db, path.c_str()));
     auto back = NewDatabase();
     ASSERT_EQ(ReadSatTpFile(*back, path.c_str()), 0);
-    ASSERT_EQ(back->satCount, 1);
+    ASSERT_EQ(back->satCount, 2);
     EXPECT_EQ(SatName(back->satellites[0]), "Hot Bird 13");
+    EXPECT_EQ(SatName(back->satellites[1]), "Two  Lines");
+    EXPECT_EQ(back->tps[1].frequency, 11362u);
     EXPECT_EQ(back->satellites[0].position, 130);
     EXPECT_EQ(back->satellites[0].lnbIndex, 1);
     EXPECT_EQ(back->tps[0].frequency, 11766u);
