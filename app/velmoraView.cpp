@@ -379,7 +379,9 @@ void CVelmoraView::RefreshLnbRow(int lnbIndex) { model_->RefreshLnb(lnbIndex); }
 void CVelmoraView::ConnectButton(int controlId, void (CVelmoraView::*handler)()) {
     connect(static_cast<QPushButton*>(Control(controlId)), &QPushButton::clicked, this,
             [this, controlId, handler] {
-                if (!ButtonEnabled(controlId)) return;
+                // The session refuses edits while an operation sends or
+                // receives the tables; no dialog should collect one then.
+                if (!ButtonEnabled(controlId) || session_->State().flags.busyFlag) return;
                 (this->*handler)();
                 emit stateChanged();
             });

@@ -134,6 +134,17 @@ TEST_F(GuiTest, CancelledDialogChangesNothing) {
     EXPECT_FALSE(Sess().State().edit.modified);
 }
 
+TEST_F(GuiTest, NoDialogOpensWhileAnOperationRuns) {
+    StartWithSample();
+    Sess().State().flags.busyFlag = 1;
+    modal::PushAnswer(QDialog::Accepted);
+    Click(IDC_SAT_ADD);
+    EXPECT_EQ(modal::PendingAnswers(), 1);
+    modal::ClearPending();
+    Sess().State().flags.busyFlag = 0;
+    EXPECT_EQ(Db().satCount, 4);
+}
+
 // ---- Satellite Add -----------------------------------------------------------------
 
 TEST_F(GuiTest, SatAddPresetsAndAppendsTheTreeItem) {
