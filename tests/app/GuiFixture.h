@@ -20,6 +20,9 @@
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
 
+// Failure messages show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace velmora::apptest {
 
 // Four satellites (one at 180.0E, one at 179.9W) on four LNBs, six TPs.
