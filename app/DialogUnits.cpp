@@ -26,14 +26,20 @@ DialogUnits::DialogUnits(const QFont& font) {
     if (baseY_ < 1) baseY_ = 1;
 }
 
-int DialogUnits::X(int units) const { return MulDivRound(units, baseX_, 4); }
-int DialogUnits::Y(int units) const { return MulDivRound(units, baseY_, 8); }
+int DialogUnits::X(int units) const {
+    return MulDivRound(units, baseX_, 4);
+}
+int DialogUnits::Y(int units) const {
+    return MulDivRound(units, baseY_, 8);
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
 }
 
-QSize DialogUnits::Size(int width, int height) const { return QSize(X(width), Y(height)); }
+QSize DialogUnits::Size(int width, int height) const {
+    return QSize(X(width), Y(height));
+}
 
 int DialogUnits::ScaledPixels(int pixels) const {
     return MulDivRound(pixels, baseX_, kClassicBaseX);

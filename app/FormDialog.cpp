@@ -1,13 +1,13 @@
 #include "app/FormDialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <algorithm>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/DisplayText.h"
 #include "app/LnbChoiceText.h"
@@ -88,7 +88,9 @@ void SetChoice(QComboBox* list, int code) {
     list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
 }
 
-int Choice(const QComboBox* list) { return std::max(0, list->currentIndex()); }
+int Choice(const QComboBox* list) {
+    return std::max(0, list->currentIndex());
+}
 
 QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
     QStringList items;
@@ -97,6 +99,5 @@ QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
     }
     return items;
 }
-
 
 }  // namespace velmora

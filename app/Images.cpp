@@ -23,8 +23,10 @@ QPixmap Render(const QString& resource, QSize size) {
 }
 
 const char* const kTreeImages[kTreeImageCount] = {
-    ":/resources/tree_dish.svg",        ":/resources/tree_satellite.svg",
-    ":/resources/tree_transponder.svg", ":/resources/tree_lnb.svg",
+    ":/resources/tree_dish.svg",
+    ":/resources/tree_satellite.svg",
+    ":/resources/tree_transponder.svg",
+    ":/resources/tree_lnb.svg",
     ":/resources/tree_satellite_selected.svg",
 };
 
@@ -51,7 +53,8 @@ constexpr ToolbarImage kToolbarImages[] = {
 
 QIcon AppIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) icon.addPixmap(Render(QStringLiteral(":/resources/velmora.svg"), {size, size}));
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(Render(QStringLiteral(":/resources/velmora.svg"), {size, size}));
     return icon;
 }
 

@@ -20,7 +20,7 @@ namespace velmora {
 namespace {
 
 struct MenuItem {
-    int id;  // 0: separator
+    int id;            // 0: separator
     const char* text;  // the part after the tab is the shortcut
 };
 
@@ -67,9 +67,8 @@ public:
 }  // namespace
 
 CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       doc_(doc) {
     setWindowIcon(AppIcon());
     view_ = new CVelmoraView(doc, std::move(options), this);

@@ -55,27 +55,41 @@ std::optional<QString> FileName(QFileDialog& dialog) {
 
 }  // namespace
 
-void PushScript(Script script) { Scripts().push_back(std::move(script)); }
+void PushScript(Script script) {
+    Scripts().push_back(std::move(script));
+}
 
 void PushAnswer(int result) {
     PushScript([result](QDialog&) { return result; });
 }
 
-void PushFileName(const QString& path) { FileNames().push_back(path); }
+void PushFileName(const QString& path) {
+    FileNames().push_back(path);
+}
 
-void SetNonInteractive(bool nonInteractive) { g_nonInteractive = nonInteractive; }
+void SetNonInteractive(bool nonInteractive) {
+    g_nonInteractive = nonInteractive;
+}
 
-int PendingAnswers() { return static_cast<int>(Scripts().size() + FileNames().size()); }
+int PendingAnswers() {
+    return static_cast<int>(Scripts().size() + FileNames().size());
+}
 
 void ClearPending() {
     Scripts().clear();
     FileNames().clear();
 }
 
-const FileDialogShown& LastFileDialog() { return g_lastFileDialog; }
+const FileDialogShown& LastFileDialog() {
+    return g_lastFileDialog;
+}
 
-const std::vector<Shown>& ShownBoxes() { return ShownList(); }
-void ClearShownBoxes() { ShownList().clear(); }
+const std::vector<Shown>& ShownBoxes() {
+    return ShownList();
+}
+void ClearShownBoxes() {
+    ShownList().clear();
+}
 
 int Run(QDialog& dialog) {
     if (!Scripts().empty()) {
@@ -112,7 +126,8 @@ QStringList NameFilters(const QString& filter) {
         // Qt takes the patterns from the last parentheses of the text.
         qsizetype open = text.lastIndexOf(QLatin1Char('('));
         if (open > 0) text = text.left(open).trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(text, pattern.replace(QLatin1Char(';'), QLatin1Char(' ')));
+        filters << QStringLiteral("%1 (%2)").arg(
+            text, pattern.replace(QLatin1Char(';'), QLatin1Char(' ')));
     }
     return filters;
 }

@@ -51,14 +51,16 @@ CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satF
         if (mode == Mode::Edit) satellite_->setEnabled(false);
         if (tp != nullptr) {
             satChoice = tp->satIndex;
-            if (tp->satIndex < MAX_SATELLITES) lnbChoice = db.satellites[tp->satIndex].lnbIndex & 0x0F;
+            if (tp->satIndex < MAX_SATELLITES)
+                lnbChoice = db.satellites[tp->satIndex].lnbIndex & 0x0F;
         }
     }
     SetChoice(satellite_, satChoice);
     SetChoice(lnb_, lnbChoice);
 
     if (mode == Mode::Edit) {
-        frequency_->setText(tp ? QString::number(tp->frequency) : QString::fromLatin1(kDefaultFrequency));
+        frequency_->setText(tp ? QString::number(tp->frequency)
+                               : QString::fromLatin1(kDefaultFrequency));
         symbolRate_->setText(tp ? QString::number(tp->symbolRate)
                                 : QString::fromLatin1(kDefaultSymbolRate));
     }

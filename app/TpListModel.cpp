@@ -12,14 +12,13 @@ constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 const std::vector<ListColumn> kTpColumns = {
-    {"No.", kCentre, 40},  {"Satellite", kLeft, 220}, {"LNB", kLeft, 35},
-    {"Freq", kCentre, 50}, {"Pol", kCentre, 35},      {"SR", kCentre, 50},
-    {"UNIQUE", kCentre, 50},
+    {"No.", kCentre, 40}, {"Satellite", kLeft, 220}, {"LNB", kLeft, 35},      {"Freq", kCentre, 50},
+    {"Pol", kCentre, 35}, {"SR", kCentre, 50},       {"UNIQUE", kCentre, 50},
 };
 
 const std::vector<ListColumn> kLnbColumns = {
-    {"No.", kCentre, 40},           {"Type", kCentre, 80},         {"Power", kCentre, 50},
-    {"Dish", kCentre, 50},          {"DiSEqC Switch", kCentre, 90}, {"DiSEqC Input", kCentre, 90},
+    {"No.", kCentre, 40},   {"Type", kCentre, 80},          {"Power", kCentre, 50},
+    {"Dish", kCentre, 50},  {"DiSEqC Switch", kCentre, 90}, {"DiSEqC Input", kCentre, 90},
     {"22KHz", kCentre, 60},
 };
 
@@ -107,7 +106,8 @@ QVariant CTpListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     if (role == Qt::DisplayRole) return CellText(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Columns(mode_)[static_cast<std::size_t>(index.column())].alignment);
+        return QVariant::fromValue(
+            Columns(mode_)[static_cast<std::size_t>(index.column())].alignment);
     }
     return {};
 }

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
 
     // A fresh history, and two ports, so the window looks as on a first start.
     SessionOptions options;
-    options.historyFile = QFile::encodeName(work.filePath(QStringLiteral("orvanelog.txt"))).toStdString();
+    options.historyFile =
+        QFile::encodeName(work.filePath(QStringLiteral("orvanelog.txt"))).toStdString();
     options.defaultDbFile = argv[1];
     options.probePorts = [] { return std::vector<std::string>{"COM1", "COM3"}; };
 

@@ -66,7 +66,9 @@ constexpr FormControlSpec kForm[] = {
     {IDC_PATCH_SATTP, Kind::Check, "SAT TP", 527, 316, 40, 10},
 };
 
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
+QString Latin1(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 }  // namespace
 
@@ -200,13 +202,17 @@ void CVelmoraView::AddPortName(const std::string& name) {
     ports_->insertItem(at, text);
 }
 
-void CVelmoraView::SelectPortIndex(int index) { ports_->setCurrentIndex(index); }
+void CVelmoraView::SelectPortIndex(int index) {
+    ports_->setCurrentIndex(index);
+}
 
 std::string CVelmoraView::SelectedPortName() {
     return QFile::encodeName(ports_->currentText()).toStdString();
 }
 
-void CVelmoraView::EnablePortSelector(bool enable) { ports_->setEnabled(enable); }
+void CVelmoraView::EnablePortSelector(bool enable) {
+    ports_->setEnabled(enable);
+}
 
 void CVelmoraView::SetControlText(int controlId, const std::string& text) {
     if (auto* label = qobject_cast<QLabel*>(Control(controlId))) label->setText(DisplayText(text));
@@ -249,7 +255,9 @@ std::optional<std::string> CVelmoraView::AskSaveFile(const FileDialogSpec& spec)
     return QFile::encodeName(*path).toStdString();
 }
 
-void CVelmoraView::ShowMessage(const std::string& text) { modal::Notice(this, DisplayText(text)); }
+void CVelmoraView::ShowMessage(const std::string& text) {
+    modal::Notice(this, DisplayText(text));
+}
 
 SaveChangesAnswer CVelmoraView::AskSaveChanges(const std::string& question) {
     switch (modal::AskYesNoCancel(this, DisplayText(question))) {
@@ -266,7 +274,9 @@ bool CVelmoraView::AskYesNo(const std::string& question) {
     return modal::AskYesNo(this, DisplayText(question));
 }
 
-void CVelmoraView::SetTitle(const std::string& title) { doc_.SetTitle(DisplayText(title)); }
+void CVelmoraView::SetTitle(const std::string& title) {
+    doc_.SetTitle(DisplayText(title));
+}
 
 void CVelmoraView::BeginWaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -279,9 +289,13 @@ void CVelmoraView::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void CVelmoraView::PumpOnce() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void CVelmoraView::PumpOnce() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void CVelmoraView::StateChanged() { emit stateChanged(); }
+void CVelmoraView::StateChanged() {
+    emit stateChanged();
+}
 
 // ---- tree --------------------------------------------------------------------
 
@@ -370,9 +384,15 @@ void CVelmoraView::AppendTpRow(int tpIndex) {
     list_->scrollToBottom();
 }
 
-void CVelmoraView::RefreshTpRow(int row, int tpIndex) { model_->RefreshTp(row, tpIndex); }
-void CVelmoraView::RemoveTpRow(int row) { model_->RemoveTp(row); }
-void CVelmoraView::RefreshLnbRow(int lnbIndex) { model_->RefreshLnb(lnbIndex); }
+void CVelmoraView::RefreshTpRow(int row, int tpIndex) {
+    model_->RefreshTp(row, tpIndex);
+}
+void CVelmoraView::RemoveTpRow(int row) {
+    model_->RemoveTp(row);
+}
+void CVelmoraView::RefreshLnbRow(int lnbIndex) {
+    model_->RefreshLnb(lnbIndex);
+}
 
 // ---- form buttons --------------------------------------------------------------
 
@@ -408,7 +428,9 @@ void CVelmoraView::OnTpEdit() {
     if (modal::Run(dlg) == QDialog::Accepted) session_->TpEdit(dlg.Input());
 }
 
-void CVelmoraView::OnTpDelete() { session_->TpDelete(); }
+void CVelmoraView::OnTpDelete() {
+    session_->TpDelete();
+}
 
 void CVelmoraView::OnTpSort() {
     CTpSortDlg dlg(session_->Database(), this);
@@ -420,13 +442,17 @@ void CVelmoraView::OnSatAdd() {
     if (modal::Run(dlg) == QDialog::Accepted) session_->SatAdd(dlg.Input());
 }
 
-void CVelmoraView::OnSatDelete() { session_->SatDelete(); }
+void CVelmoraView::OnSatDelete() {
+    session_->SatDelete();
+}
 
 void CVelmoraView::OnLnbEdit() {
     CLnbEditDlg dlg(session_->Database(), SelectedRow(), this);
     if (modal::Run(dlg) == QDialog::Accepted) session_->LnbEdit(dlg.Input());
 }
 
-void CVelmoraView::OnPatchClicked() { session_->PatchCheckBoxesClicked(); }
+void CVelmoraView::OnPatchClicked() {
+    session_->PatchCheckBoxesClicked();
+}
 
 }  // namespace velmora

@@ -237,7 +237,8 @@ TEST_F(GuiTest, TpDeleteAsksAboutRowZeroWithoutSelection) {
     modal::PushAnswer(QMessageBox::Yes);
     Click(IDC_TP_DELETE);
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
-    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Are you sure to delete 11362 H 22000 ?  "));
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("Are you sure to delete 11362 H 22000 ?  "));
     EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Question);
     EXPECT_EQ(Rows(), 5);
     EXPECT_EQ(Cell(0, 3), QStringLiteral("11538"));
@@ -249,7 +250,8 @@ TEST_F(GuiTest, SatDeleteAnsweredNoKeepsEverything) {
     SelectRow(2);
     Click(IDC_SAT_DELETE);  // unanswered: No
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
-    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Are you sure to delete [002] 30.0W Beta ?  "));
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("Are you sure to delete [002] 30.0W Beta ?  "));
     EXPECT_EQ(Db().satCount, 4);
     modal::PushAnswer(QMessageBox::Yes);
     Click(IDC_SAT_DELETE);

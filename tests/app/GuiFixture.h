@@ -21,7 +21,9 @@
 #include "app/velmoraView.h"
 
 // Failure messages show Qt strings as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace velmora::apptest {
 

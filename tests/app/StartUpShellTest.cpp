@@ -2,6 +2,7 @@
 // enabling rules and the close request.
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,7 +10,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QHelpEvent>
 
 #include "GuiFixture.h"
 #include "app/AboutDlg.h"
@@ -207,8 +207,8 @@ void ExpectFollowsRule(CMainFrame& frame, Session& s, int id) {
 
 TEST_F(GuiTest, ActionsFollowTheEnablingRules) {
     StartWithSample();
-    const int ids[] = {ID_FILE_SAVE,   ID_CREATE_FLASH, ID_PATCH_UP,
-                       ID_SOFT_UPGRADE, ID_WRITE_ICON,  ID_WRITE_LOGO};
+    const int ids[] = {ID_FILE_SAVE,    ID_CREATE_FLASH, ID_PATCH_UP,
+                       ID_SOFT_UPGRADE, ID_WRITE_ICON,   ID_WRITE_LOGO};
     for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
     EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
 

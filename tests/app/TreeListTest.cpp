@@ -72,8 +72,7 @@ TEST_F(GuiTest, LnbListTexts) {
 TEST_F(GuiTest, LnbListOfNeverLoadedTablesReadsAllZero) {
     Start();
     frame_->RunCommand(ID_DISPLAY_LNB);
-    EXPECT_EQ(RowTexts(Model(), 15),
-              QStringList({"16", "0", "Off", "Fixed", "Off", "1", "Off"}));
+    EXPECT_EQ(RowTexts(Model(), 15), QStringList({"16", "0", "Off", "Fixed", "Off", "1", "Off"}));
 }
 
 TEST_F(GuiTest, NamesShowDecodedAndKeepTheirBytes) {
@@ -187,8 +186,7 @@ TEST_F(GuiTest, ModelStaysConsistentThroughRowUpdates) {
     Db().tpCount -= 1;
     View().RemoveTpRow(3);
     ASSERT_EQ(Rows(), 6);
-    EXPECT_EQ(RowTexts(Model(), 3).mid(0, 4),
-              QStringList({"4", "[3] 180.0E Gamma", "3", "3900"}));
+    EXPECT_EQ(RowTexts(Model(), 3).mid(0, 4), QStringList({"4", "[3] 180.0E Gamma", "3", "3900"}));
     EXPECT_EQ(Cell(5, 0), QStringLiteral("6"));
 
     View().ShowLnbList();
