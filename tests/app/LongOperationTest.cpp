@@ -6,8 +6,13 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 
 #include "GuiFixture.h"
+#include "link/LinkTexts.h"
+#include "sim/MeterEngine.h"
+#include "sim/PtyRunner.h"
+#include "sim/TableDump.h"
 #include "ui/Commands.h"
 
 namespace velmora::apptest {
@@ -92,6 +97,67 @@ TEST_F(GuiTest, MeterThatCannotBeReachedGetsAnOrvaneNotice) {
     EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Warning);
     EXPECT_EQ(Sess().State().flags.busyFlag, 0);
     EXPECT_TRUE(ports->isEnabled());
+}
+
+// A simulated meter on a pseudo-terminal, typed into the port selector.
+class MeterTest : public GuiTest {
+protected:
+    void Connect(std::vector<uint8_t> tables = {}) {
+        sim::MeterOptions options;
+        options.tables = std::move(tables);
+        meter_ = std::make_unique<sim::MeterEngine>(options);
+        runner_ = std::make_unique<sim::PtyRunner>(*meter_);
+        std::string error;
+        ASSERT_TRUE(runner_->Open(&error)) << error;
+        ASSERT_TRUE(runner_->Start());
+        Sess().Link().Settings().pollPeriod = std::chrono::microseconds(500);
+        Ports()->setEditText(QString::fromStdString(runner_->SlavePath()));
+    }
+    void TearDown() override {
+        if (runner_) runner_->Stop();
+        GuiTest::TearDown();
+    }
+    QComboBox* Ports() { return static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR)); }
+    QProgressBar* Progress() { return static_cast<QProgressBar*>(View().Control(IDC_PROGRESS)); }
+
+    std::unique_ptr<sim::MeterEngine> meter_;
+    std::unique_ptr<sim::PtyRunner> runner_;
+};
+
+TEST_F(MeterTest, WriteReportsProgressAndOutcomeOnTheForm) {
+    StartWithSample();
+    Connect();
+    frame_->RunCommand(ID_WRITE);
+    EXPECT_EQ(LabelText(View(), IDC_STATUS), QString::fromLatin1(TEXT_WRITE_COMPLETED));
+    EXPECT_GT(Progress()->maximum(), 0);
+    EXPECT_EQ(Progress()->value(), Progress()->maximum());
+    EXPECT_TRUE(Ports()->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(meter_->Record().tables.empty());
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+}
+
+TEST_F(MeterTest, ReadReplacesTablesTitleAndPresentation) {
+    auto served = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*served);
+    ApplyLnbDefaults(*served);
+    served->satCount = 1;
+    SetSatName(served->satellites[0], "Meter", 5);
+    served->satellites[0].position = 3300;
+    served->tpCount = 1;
+    served->tps[0] = TpRecord{0, 0, TP_FLAG_VERTICAL, 11000, 27500};
+    StartWithSample();
+    Connect(sim::EncodeTableDump(*served));
+    frame_->RunCommand(ID_DISPLAY_LNB);
+    frame_->RunCommand(ID_READ);
+    EXPECT_EQ(LabelText(View(), IDC_STATUS), QString::fromLatin1(TEXT_READ_COMPLETED));
+    EXPECT_EQ(frame_->windowTitle(), QStringLiteral(" - "));
+    EXPECT_TRUE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
+    ASSERT_EQ(View().RootItem()->childCount(), 1);
+    EXPECT_EQ(SatItem(0)->text(0), QStringLiteral("[1] 30.0W Meter"));
+    EXPECT_EQ(Model().ListMode(), CTpListModel::Mode::Tps);
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_FALSE(Enabled(IDC_LNB_EDIT));
 }
 
 TEST_F(GuiTest, ClosingDuringAWriteStopsItThenCloses) {
