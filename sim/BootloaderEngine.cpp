@@ -200,7 +200,10 @@ void BootloaderEngine::Complete(std::vector<uint8_t>& out) {
         }
         case State::ReadCount: {
             uint32_t length = b[0] + 1u;
-            if ((b[0] ^ b[1]) != 0xFF || !InFlash(address_, length)) break;
+            ++stats_.readRequests;
+            if ((b[0] ^ b[1]) != 0xFF || !InFlash(address_, length) ||
+                stats_.readRequests == options_.nackReadNumber)
+                break;
             out.push_back(kAck);
             uint32_t offset = address_ - options_.flashStart;
             out.insert(out.end(), flash_.begin() + offset, flash_.begin() + offset + length);
@@ -220,6 +223,7 @@ void BootloaderEngine::Complete(std::vector<uint8_t>& out) {
             return;
         }
         case State::EraseArgs: {
+            if (options_.nackErase) break;
             if (b[0] == 0xFF) {
                 if (b[1] != 0x00) break;
                 std::fill(flash_.begin(), flash_.end(), 0xFF);
@@ -234,7 +238,7 @@ void BootloaderEngine::Complete(std::vector<uint8_t>& out) {
         }
         case State::ExtendedEraseArgs: {
             unsigned n = b[0] << 8 | b[1];
-            if (Xor(b.data(), b.size() - 1) != b.back()) break;
+            if (options_.nackErase || Xor(b.data(), b.size() - 1) != b.back()) break;
             if (n == 0xFFFF) {
                 std::fill(flash_.begin(), flash_.end(), 0xFF);
                 ++stats_.massErases;

@@ -26,6 +26,10 @@ struct BootloaderEngineOptions {
     int busyBeforeEraseAck = 0;
     // The n-th WRITE MEMORY (1-based) is refused with NACK; 0 never.
     int nackWriteNumber = 0;
+    // The n-th READ MEMORY (1-based) is refused with NACK; 0 never.
+    int nackReadNumber = 0;
+    // Erases are refused with NACK, leaving the flash as it was.
+    bool nackErase = false;
     // The first weakWrites WRITE MEMORY commands to weakBlockAddress leave one
     // bit unprogrammed, as a marginal cell would; a later write clears it.
     uint32_t weakBlockAddress = 0;
@@ -35,6 +39,7 @@ struct BootloaderEngineOptions {
 struct BootloaderEngineStats {
     int writes = 0;       // WRITE MEMORY data frames received
     int reads = 0;        // READ MEMORY answers sent
+    int readRequests = 0; // READ MEMORY byte counts received, answered or not
     int massErases = 0;
     int pageErases = 0;   // page-list erase commands
     std::vector<uint16_t> lastErasedPages;

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include <memory>
+
+#include "sim/BootMeterEngine.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 
@@ -23,9 +26,10 @@ void Usage(std::FILE* to) {
         "usage: velmora-metersim [options]\n"
         "Answers as the meter on a pseudo-terminal; prints the slave path first.\n"
         "  --tables FILE        table served on Read: a sattp.csv or a .bin dump\n"
-        "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, icon.bin\n"
+        "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, icon.bin,\n"
+        "                       and the flash (flash.bin) on GO and on exit\n"
         "  --link PATH          symlink PATH to the slave device\n"
-        "  --baud N             pace the line at N baud, 12 bits per character\n"
+        "  --baud N             pace the line at N baud, 12 bits per character (11 in the bootloader)\n"
         "  --turnaround-us N    delay before each answer\n"
         "  --corrupt-frame K    send frame K with a wrong checksum\n"
         "  --refuse-frame K     answer received frame K with 0x55\n"
@@ -35,7 +39,21 @@ void Usage(std::FILE* to) {
         "  --hang-up-after K    close the line after K frames\n"
         "  --idle-reset-ms N    abandon a transfer after N ms of silence (2000)\n"
         "  --quiet              log nothing\n"
-        "Frame and byte numbers count from 1 within each command.\n",
+        "Frame and byte numbers count from 1 within each command.\n"
+        "\n"
+        "Bootloader (the meter switched on with EXIT held; after GO it answers as the meter):\n"
+        "  --bootloader         start as the STM32 bootloader (8E1)\n"
+        "  --product-id ID      product ID that GET ID reports (0x410)\n"
+        "  --flash-kb N         flash size in KB (128)\n"
+        "  --page-size N        bytes per erase page (1024)\n"
+        "  --erase-command C    erase command GET offers: 0x43 or 0x44 (0x44)\n"
+        "  --busy-before-erase-ack N   BUSY bytes before the ACK of an erase\n"
+        "  --nack-write K       refuse the K-th WRITE MEMORY with NACK\n"
+        "  --nack-read K        refuse the K-th READ MEMORY with NACK\n"
+        "  --nack-erase         refuse every erase with NACK\n"
+        "  --flip-block ADDR    block address whose first writes leave one bit unprogrammed\n"
+        "  --flip-writes C      how many writes to that block do so (read-back then differs)\n"
+        "IDs, sizes and addresses may be given in hex with 0x.\n",
         to);
 }
 
@@ -44,6 +62,14 @@ bool ParseCount(const char* text, int& value) {
     long v = std::strtol(text, &end, 10);
     if (end == text || *end != '\0' || v < 0 || v > 100'000'000) return false;
     value = static_cast<int>(v);
+    return true;
+}
+
+bool ParseU32(const char* text, uint32_t& value) {
+    char* end = nullptr;
+    unsigned long long v = std::strtoull(text, &end, 0);
+    if (end == text || *end != '\0' || text[0] == '-' || v > 0xFFFFFFFFull) return false;
+    value = static_cast<uint32_t>(v);
     return true;
 }
 
@@ -56,6 +82,9 @@ int main(int argc, char** argv) {
     std::string linkPath;
     std::string tablesPath;
     bool quiet = false;
+    bool bootloader = false;
+    bool bootOptionGiven = false;
+    velmora::BootloaderEngineOptions boot;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -64,8 +93,19 @@ int main(int argc, char** argv) {
             ++i;
             return true;
         };
+        auto u32 = [&](uint32_t& target) {
+            if (value == nullptr || !ParseU32(value, target)) return false;
+            ++i;
+            bootOptionGiven = true;
+            return true;
+        };
+        auto bootCount = [&](int& target) {
+            bootOptionGiven = true;
+            return count(target);
+        };
         int us = 0;
         int ms = 0;
+        uint32_t number = 0;
         bool ok = true;
         if (arg == "--help" || arg == "-h") {
             Usage(stdout);
@@ -101,6 +141,31 @@ int main(int argc, char** argv) {
             options.idleReset = std::chrono::milliseconds(ms);
         } else if (arg == "--quiet") {
             quiet = true;
+        } else if (arg == "--bootloader") {
+            bootloader = true;
+        } else if (arg == "--product-id") {
+            ok = u32(number) && number <= 0xFFFF;
+            boot.productId = static_cast<uint16_t>(number);
+        } else if (arg == "--flash-kb") {
+            ok = u32(number) && number > 0 && number <= 2048;
+            boot.flashSize = number * 1024;
+        } else if (arg == "--page-size") {
+            ok = u32(boot.pageSize) && boot.pageSize > 0;
+        } else if (arg == "--erase-command") {
+            ok = u32(number) && (number == 0x43 || number == 0x44);
+            boot.eraseCommand = static_cast<uint8_t>(number);
+        } else if (arg == "--busy-before-erase-ack") {
+            ok = bootCount(boot.busyBeforeEraseAck);
+        } else if (arg == "--nack-write") {
+            ok = bootCount(boot.nackWriteNumber);
+        } else if (arg == "--nack-read") {
+            ok = bootCount(boot.nackReadNumber);
+        } else if (arg == "--nack-erase") {
+            boot.nackErase = bootOptionGiven = true;
+        } else if (arg == "--flip-block") {
+            ok = u32(boot.weakBlockAddress);
+        } else if (arg == "--flip-writes") {
+            ok = bootCount(boot.weakWrites);
         } else {
             ok = false;
         }
@@ -109,6 +174,14 @@ int main(int argc, char** argv) {
             Usage(stderr);
             return 2;
         }
+    }
+    if (bootOptionGiven && !bootloader) {
+        std::fprintf(stderr, "velmora-metersim: the bootloader options need --bootloader\n");
+        return 2;
+    }
+    if (boot.pageSize > boot.flashSize) {
+        std::fprintf(stderr, "velmora-metersim: a page cannot be larger than the flash\n");
+        return 2;
     }
     if (!tablesPath.empty() && !LoadTableFile(tablesPath, options.tables)) {
         std::fprintf(stderr, "velmora-metersim: cannot read %s\n", tablesPath.c_str());
@@ -120,8 +193,17 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         };
     }
-    MeterEngine engine(std::move(options));
-    PtyRunner runner(engine, pacing);
+    std::unique_ptr<BootMeterEngine> upgradable;
+    std::unique_ptr<MeterEngine> meter;
+    SimEngine* engine = nullptr;
+    if (bootloader) {
+        upgradable = std::make_unique<BootMeterEngine>(boot, std::move(options));
+        engine = upgradable.get();
+    } else {
+        meter = std::make_unique<MeterEngine>(std::move(options));
+        engine = meter.get();
+    }
+    PtyRunner runner(*engine, pacing);
     std::string error;
     if (!runner.Open(&error)) {
         std::fprintf(stderr, "velmora-metersim: %s\n", error.c_str());
@@ -142,7 +224,9 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, OnSignal);
     runner.Run();
     g_runner = nullptr;
+    int status = 0;
+    if (upgradable && !upgradable->StoreFlash()) status = 1;
     if (!linkPath.empty()) ::unlink(linkPath.c_str());
     if (runner.HungUp() && !quiet) std::printf("line closed\n");
-    return 0;
+    return status;
 }
