@@ -173,8 +173,12 @@ public:
     }
 
 private:
-    // False when this satellite filled the table; its TP is then dropped.
+    // False when the table already holds 300 satellites: reading ends before
+    // this line changes anything. (Ending at the 300th satellite itself
+    // would drop its transponders, so a full table saved and opened again
+    // would lose them.)
     bool StartSatellite(const Field (&f)[kFieldCount]) {
+        if (db_.satCount >= MAX_SATELLITES) return false;
         previousPosition_ = position_;
         if (!f[kName].Empty()) {
             std::memcpy(previousNameBytes_, f[kName].text, f[kName].length);
@@ -206,8 +210,8 @@ private:
             lnb.diseqcInput = static_cast<uint8_t>(input);
         }
 
-        satellite_ = db_.satCount;
-        return ++db_.satCount < MAX_SATELLITES;
+        satellite_ = db_.satCount++;
+        return true;
     }
 
     SatTpDatabase& db_;

@@ -276,14 +276,18 @@ TEST_F(ReadSatTpFileTest, LnbColumnsOfTpLinesHaveNoEffect) {
 
 TEST_F(ReadSatTpFileTest, StopsAt300Satellites) {
     std::string lines;
-    for (int i = 0; i < 301; ++i) {
+    for (int i = 0; i < 300; ++i) {
         lines += "S" + std::to_string(i) + "," + std::to_string(i) + ".0E,1,,,1000,1,H, ,\r\n";
     }
+    lines += "S300,300.0E,2,11300,3,1000,1,H, ,\r\n";
     ReadLines(lines);
     EXPECT_EQ(db->satCount, 300);
     EXPECT_EQ(SatName(Sat(299)), "S299");
-    EXPECT_EQ(db->tpCount, 299);  // the 300th satellite's TP is not stored
-    EXPECT_EQ(Tp(298).satIndex, 298);
+    EXPECT_EQ(Lnb(1).type, 1);  // LNB 2 keeps its default
+    // The 300th satellite keeps its transponder; the 301st line ends the read
+    // without touching its LNB record.
+    EXPECT_EQ(db->tpCount, 300);
+    EXPECT_EQ(Tp(299).satIndex, 299);
 }
 
 TEST_F(ReadSatTpFileTest, StopsAt8000Tps) {

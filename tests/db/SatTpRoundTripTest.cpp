@@ -143,7 +143,6 @@ void ExpectedAfterRoundTrip(const SatTpDatabase& in, SatTpDatabase& out) {
         std::string name = RandomTables::WrittenName(sat);
         int index = AddSatellite(out, name.c_str(), sat.position, lnb);
         out.lnbs[lnb] = ExpectedLnb(in.lnbs[lnb], defaults->lnbs[lnb]);
-        if (out.satCount == MAX_SATELLITES) break;  // that line's TP is not read
         for (int i = 0; i < n; ++i) {
             const TpRecord& tp = in.tps[list[i]];
             AddTp(out, index, tp.frequency, tp.symbolRate,
