@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <thread>
 
+#include "flash/SoftwareUpgrade.h"
+#include "link/LogoIconUpload.h"
+#include "link/TableTransfer.h"
+
 namespace velmora {
 
 namespace {
@@ -33,7 +37,41 @@ void Wait(OperationHost& host, const BatchTiming& timing, std::chrono::milliseco
     }
 }
 
+// A chosen file's path is usable when it is longer than 4 characters, as
+// everywhere in the window.
+bool Usable(const std::string& path) { return path.size() > 4; }
+
 }  // namespace
+
+bool LinkBatchSteps::Ticked(BatchStep step) {
+    switch (step) {
+        case BatchStep::Soft: return choice_.patchSoft == 1;
+        case BatchStep::Icon: return choice_.patchIcon == 1;
+        case BatchStep::Logo: return choice_.patchLogo == 1;
+        case BatchStep::Tables: return choice_.patchSatTp == 1;
+    }
+    return false;
+}
+
+bool LinkBatchSteps::Ready(BatchStep step) {
+    const SatTpDatabase& db = link_.Host().Database();
+    switch (step) {
+        case BatchStep::Soft: return Usable(choice_.softPath);
+        case BatchStep::Icon: return Usable(choice_.iconPath);
+        case BatchStep::Logo: return Usable(choice_.logoPath);
+        case BatchStep::Tables: return db.tpCount > 0 && db.satCount > 0;
+    }
+    return false;
+}
+
+void LinkBatchSteps::Run(BatchStep step) {
+    switch (step) {
+        case BatchStep::Soft: UpgradeSoftware(link_, choice_.softPath, boot_); break;
+        case BatchStep::Icon: WriteIconToMeter(link_, choice_.iconPath); break;
+        case BatchStep::Logo: WriteLogoToMeter(link_, choice_.logoPath); break;
+        case BatchStep::Tables: WriteTablesToMeter(link_); break;
+    }
+}
 
 std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& timing) {
     OperationFlags& flags = host.Flags();

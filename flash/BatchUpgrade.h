@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "flash/Bootloader.h"
+#include "link/MeterLink.h"
 #include "link/OperationHost.h"
 
 namespace velmora {
@@ -22,6 +24,36 @@ public:
     virtual bool Ticked(BatchStep step) = 0;
     virtual bool Ready(BatchStep step) = 0;
     virtual void Run(BatchStep step) = 0;
+};
+
+// The four check boxes and the chosen files as their owner keeps them. They
+// are read live: the user may untick a box or choose a file while a step runs.
+struct BatchChoice {
+    const int& patchSoft;
+    const int& patchIcon;
+    const int& patchLogo;
+    const int& patchSatTp;
+    const std::string& softPath;
+    const std::string& iconPath;
+    const std::string& logoPath;
+};
+
+// The steps on the meter link: the firmware upgrade, the icon and logo
+// uploads and the table write of the host's database. The window and the
+// command-line tool both run the batch through this.
+class LinkBatchSteps : public BatchSteps {
+public:
+    LinkBatchSteps(MeterLink& link, const BatchChoice& choice, const BootOptions& boot = {})
+        : link_(link), choice_(choice), boot_(boot) {}
+
+    bool Ticked(BatchStep step) override;
+    bool Ready(BatchStep step) override;
+    void Run(BatchStep step) override;
+
+private:
+    MeterLink& link_;
+    BatchChoice choice_;
+    const BootOptions& boot_;
 };
 
 struct BatchTiming {

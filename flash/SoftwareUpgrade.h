@@ -5,6 +5,7 @@
 #include <string>
 
 #include "flash/Bootloader.h"
+#include "link/LogoIconUpload.h"
 #include "link/MeterLink.h"
 
 namespace velmora {
@@ -29,8 +30,6 @@ inline constexpr const char* TEXT_READ_FILE_FAILED = "Failed to read file !";
 inline constexpr const char* TEXT_WRITE_MEMORY_FAILED = "Failed to write memory !";
 inline constexpr const char* TEXT_READ_MEMORY_FAILED = "Failed to read memory !";
 inline constexpr const char* TEXT_UPGRADE_SUCCESS = "Software upgrade success ! ";
-
-struct ChosenFile;
 
 // Accepts a firmware file whose name begins with "rav32izazud"; the label is
 // "SOFT: name" (name cut to 36 characters) or "SOFT:" with an empty path.
