@@ -6,6 +6,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "flash/Bootloader.h"
 #include "link/MeterLink.h"
@@ -43,8 +44,8 @@ struct BatchChoice {
 // command-line tool both run the batch through this.
 class LinkBatchSteps : public BatchSteps {
 public:
-    LinkBatchSteps(MeterLink& link, const BatchChoice& choice, const BootOptions& boot = {})
-        : link_(link), choice_(choice), boot_(boot) {}
+    LinkBatchSteps(MeterLink& link, const BatchChoice& choice, BootOptions boot = {})
+        : link_(link), choice_(choice), boot_(std::move(boot)) {}
 
     bool Ticked(BatchStep step) override;
     bool Ready(BatchStep step) override;
@@ -53,7 +54,7 @@ public:
 private:
     MeterLink& link_;
     BatchChoice choice_;
-    const BootOptions& boot_;
+    BootOptions boot_;
 };
 
 struct BatchTiming {
