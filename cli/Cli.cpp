@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/CliCommands.h"
+#include "cli/FlashCommands.h"
 #include "cli/LinkCommands.h"
 
 #ifndef VELMORA_VERSION
@@ -24,6 +25,12 @@ const std::vector<CliCommand>& Commands() {
         {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter", RunWriteLogo},
         {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter", RunWriteIcon},
         {"delete-icons", "--port P --yes", "delete the meter's on-screen icons", RunDeleteIcons},
+        {"upgrade", "--port P FILE.hex", "upgrade the meter's firmware (rav32izazud*) in its bootloader",
+         RunUpgrade},
+        {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
+         "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage},
+        {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F]",
+         "patch up: firmware, icon, logo and tables one after another", RunPatchUp},
     };
     return table;
 }
