@@ -34,6 +34,8 @@ constexpr MenuItem kFileMenu[] = {
     {ID_LOAD_LOGO, "Load logo..."},
     {0, nullptr},
     {ID_CREATE_FLASH, "Create Flash1M.bin"},
+    // Deleting the meter's icon set had no way in; it asks before it acts.
+    {ID_DELETE_ICON, "Delete meter OSD icon..."},
     {0, nullptr},
     {ID_APP_EXIT, "Exit(&X)"},
 };

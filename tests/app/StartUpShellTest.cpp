@@ -86,7 +86,7 @@ TEST_F(GuiTest, MenuTexts) {
     }
     EXPECT_EQ(file, QStringList({"Open(&O)...|Ctrl+O", "Save(&S)|Ctrl+S", "Save as(&A)...|",
                                  "Load soft...|", "Load icon...|", "Load logo...|",
-                                 "Create Flash1M.bin|", "Exit(&X)|"}));
+                                 "Create Flash1M.bin|", "Delete meter OSD icon...|", "Exit(&X)|"}));
     EXPECT_EQ(menus[1]->menu()->actions().front()->text(), QStringLiteral("Help Contents..."));
     EXPECT_EQ(frame_->CommandAction(ID_FILE_OPEN)->statusTip(),
               QStringLiteral("Open a exist csv file"));
