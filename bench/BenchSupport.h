@@ -33,7 +33,8 @@ inline BootloaderEngineOptions Device256K() {
 
 // The least time the bytes of one side of the GO take on the line: every
 // character both ways, plus a turnaround before every answer.
-inline double WireSeconds(const sim::LineCounts& counts, double charsPerSecond, double turnaroundSeconds) {
+inline double WireSeconds(const sim::LineCounts& counts, double charsPerSecond,
+                          double turnaroundSeconds) {
     return static_cast<double>(counts.pcBytes + counts.deviceBytes) / charsPerSecond +
            static_cast<double>(counts.answers) * turnaroundSeconds;
 }

@@ -41,7 +41,8 @@ void BM_FullBatch(benchmark::State& state) {
     sim::WriteBinaryFile(logo, Pattern(LOGO_FILE_BYTES));
     // 128 icons of 128 bytes (L 128, A 4, B 8) and the trailer.
     std::string icon = scratch.File("stm32icon_bench.bin");
-    sim::WriteBinaryFile(icon, Pattern(ICON_HEADER_BYTES + 128 * 128 + TRAILER_BYTES, {128, 4, 8, 0, 0, 0}));
+    sim::WriteBinaryFile(
+        icon, Pattern(ICON_HEADER_BYTES + 128 * 128 + TRAILER_BYTES, {128, 4, 8, 0, 0, 0}));
 
     const int ticked = 1;
     const BatchChoice choice{ticked, ticked, ticked, ticked, soft, icon, logo};
@@ -63,7 +64,8 @@ void BM_FullBatch(benchmark::State& state) {
         meter.Stop();
         if (!BatchSucceeded(report)) return state.SkipWithError(report.c_str());
 
-        double boot = WireSeconds(meter.Engine().BootCounts(), kBootCharsPerSecond, kTurnaroundSeconds);
+        double boot =
+            WireSeconds(meter.Engine().BootCounts(), kBootCharsPerSecond, kTurnaroundSeconds);
         double meterSide =
             WireSeconds(meter.Engine().MeterCounts(), kMeterCharsPerSecond, kTurnaroundSeconds);
         state.counters["soft_wire_s"] = boot;

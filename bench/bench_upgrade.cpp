@@ -53,8 +53,8 @@ bool WithUpgrade(const std::string& path) {
 bool WithStm32flash(const std::string& path) {
     // A pseudo-terminal drops the parity bit, which stm32flash checks unless
     // told 8n1; the simulator still paces 11 bits a character.
-    std::string command = "stm32flash -b 115200 -m 8n1 -w " + TheFirmware().hex + " -v " + path +
-                          " >/dev/null 2>&1";
+    std::string command =
+        "stm32flash -b 115200 -m 8n1 -w " + TheFirmware().hex + " -v " + path + " >/dev/null 2>&1";
     return std::system(command.c_str()) == 0;
 }
 
@@ -65,7 +65,8 @@ void Measure(benchmark::State& state, bool (*write)(const std::string&), int bau
     if (write == WithStm32flash && std::system("command -v stm32flash >/dev/null 2>&1") != 0)
         return state.SkipWithError("stm32flash is not installed");
     for (auto _ : state) {
-        sim::BootMeterSim meter(Device256K(), {}, sim::LinePacing{baud, std::chrono::microseconds(0)});
+        sim::BootMeterSim meter(Device256K(), {},
+                                sim::LinePacing{baud, std::chrono::microseconds(0)});
         if (!meter.Start()) return state.SkipWithError("no pseudo-terminal");
         auto start = Clock::now();
         bool written = write(meter.SlavePath());
@@ -73,7 +74,8 @@ void Measure(benchmark::State& state, bool (*write)(const std::string&), int bau
         state.SetIterationTime(seconds);
         meter.Stop();
         std::vector<uint8_t> flash = meter.Engine().Flash();
-        if (!written || !std::equal(TheFirmware().image.begin(), TheFirmware().image.end(), flash.begin()))
+        if (!written ||
+            !std::equal(TheFirmware().image.begin(), TheFirmware().image.end(), flash.begin()))
             return state.SkipWithError("the image was not written");
         if (baud == 0) {
             state.counters["us_per_exchange"] = seconds / kExchanges * 1e6;
@@ -84,14 +86,23 @@ void Measure(benchmark::State& state, bool (*write)(const std::string&), int bau
         state.counters["ratio"] = seconds / wire;
         g_seconds[write] = seconds;
         if (g_seconds.count(WithUpgrade) != 0 && g_seconds.count(WithStm32flash) != 0)
-            state.counters["velmora_vs_stm32flash"] = g_seconds[WithUpgrade] / g_seconds[WithStm32flash];
+            state.counters["velmora_vs_stm32flash"] =
+                g_seconds[WithUpgrade] / g_seconds[WithStm32flash];
     }
 }
 
-void BM_UpgradeUnpaced(benchmark::State& state) { Measure(state, WithUpgrade, 0); }
-void BM_Stm32flashUnpaced(benchmark::State& state) { Measure(state, WithStm32flash, 0); }
-void BM_Upgrade256K(benchmark::State& state) { Measure(state, WithUpgrade, kBaud); }
-void BM_Stm32flash256K(benchmark::State& state) { Measure(state, WithStm32flash, kBaud); }
+void BM_UpgradeUnpaced(benchmark::State& state) {
+    Measure(state, WithUpgrade, 0);
+}
+void BM_Stm32flashUnpaced(benchmark::State& state) {
+    Measure(state, WithStm32flash, 0);
+}
+void BM_Upgrade256K(benchmark::State& state) {
+    Measure(state, WithUpgrade, kBaud);
+}
+void BM_Stm32flash256K(benchmark::State& state) {
+    Measure(state, WithStm32flash, kBaud);
+}
 
 BENCHMARK(BM_UpgradeUnpaced)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_Stm32flashUnpaced)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();

@@ -8,7 +8,9 @@ namespace velmora::sim {
 
 namespace {
 
-int Changes(const BootloaderEngineStats& s) { return s.writes + s.massErases + s.pageErases; }
+int Changes(const BootloaderEngineStats& s) {
+    return s.writes + s.massErases + s.pageErases;
+}
 
 void Count(LineCounts& counts, std::size_t answered) {
     ++counts.pcBytes;
@@ -40,7 +42,8 @@ void BootMeterEngine::OnByte(uint8_t byte, SimClock::time_point at, SimOutput& o
     Count(bootCounts_, reply_.size());
     if (boot_.GoReceived()) {
         char line[64];
-        std::snprintf(line, sizeof line, "bootloader: GO 0x%08x, the firmware runs", boot_.GoAddress());
+        std::snprintf(line, sizeof line, "bootloader: GO 0x%08x, the firmware runs",
+                      boot_.GoAddress());
         Log(line);
         // The new firmware is complete: keep it before anything else happens.
         StoreFlashLocked();

@@ -48,7 +48,8 @@ std::string EncodeIntelHex(const std::vector<uint8_t>& image, uint32_t base) {
         uint32_t address = base + static_cast<uint32_t>(at);
         if (address >> 16 != segment) {
             segment = address >> 16;
-            const uint8_t upper[2] = {static_cast<uint8_t>(segment >> 8), static_cast<uint8_t>(segment)};
+            const uint8_t upper[2] = {static_cast<uint8_t>(segment >> 8),
+                                      static_cast<uint8_t>(segment)};
             Record(out, 0x04, 0, upper, 2);
         }
         std::size_t n = std::min<std::size_t>(16, image.size() - at);

@@ -20,7 +20,9 @@ namespace {
 using namespace std::chrono_literals;
 using Bytes = std::vector<uint8_t>;
 
-std::string Example(const char* name) { return std::string(VELMORA_SOURCE_DIR "/examples/") + name; }
+std::string Example(const char* name) {
+    return std::string(VELMORA_SOURCE_DIR "/examples/") + name;
+}
 
 Bytes FileBytes(const std::string& path) {
     Bytes bytes;
@@ -79,11 +81,14 @@ protected:
             host.port = plain->SlavePath();
         }
     }
-    sim::MeterEngine& Meter() { return upgradable ? upgradable->Engine().Meter() : plain->Engine(); }
+    sim::MeterEngine& Meter() {
+        return upgradable ? upgradable->Engine().Meter() : plain->Engine();
+    }
     void TickAll() { patchSoft = patchIcon = patchLogo = patchSatTp = 1; }
 
     std::string Run() {
-        const BatchChoice choice{patchSoft, patchIcon, patchLogo, patchSatTp, softPath, iconPath, logoPath};
+        const BatchChoice choice{patchSoft, patchIcon, patchLogo, patchSatTp,
+                                 softPath,  iconPath,  logoPath};
         LinkBatchSteps steps(link, choice, bootOptions);
         StepFaults faulty(steps, Meter());
         faulty.faults = faults;
@@ -115,7 +120,8 @@ protected:
     Bytes firmware;
     std::string softFile;
     int patchSoft = 0, patchIcon = 0, patchLogo = 0, patchSatTp = 0;
-    std::string softPath, iconPath = Example("stm32icon_sample.bin"), logoPath = Example("stm32logo_sample.bin");
+    std::string softPath, iconPath = Example("stm32icon_sample.bin"),
+                          logoPath = Example("stm32logo_sample.bin");
     std::map<BatchStep, sim::MeterFaults> faults;
     std::vector<BatchStep> ran;
 };
@@ -129,14 +135,16 @@ TEST_F(BatchEndToEnd, AllFourStepsUpgradeTheMeterAndReportTheElapsedTime) {
     softPath = softFile;
     EXPECT_EQ(Run(), "All upgrade successfully ! elapse 3 sec  ");
     EXPECT_EQ(ran, kAllSteps);
-    EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE | BATCH_ICON_DONE | BATCH_LOGO_DONE | BATCH_TABLES_DONE);
+    EXPECT_EQ(host.flags.batchFlags,
+              BATCH_SOFT_DONE | BATCH_ICON_DONE | BATCH_LOGO_DONE | BATCH_TABLES_DONE);
     EXPECT_EQ(host.LastStatus(), TEXT_WRITE_COMPLETED);
 
     Bytes flash = upgradable->Engine().Flash();
     EXPECT_TRUE(std::equal(firmware.begin(), firmware.end(), flash.begin()));
     EXPECT_TRUE(upgradable->Engine().RunningFirmware());
     sim::MeterRecord meter = Meter().Record();
-    EXPECT_EQ(meter.commands, (std::vector<std::string>{"Write icon", "Write logo", "Write tables"}));
+    EXPECT_EQ(meter.commands,
+              (std::vector<std::string>{"Write icon", "Write logo", "Write tables"}));
     EXPECT_EQ(meter.icon, FileBytes(iconPath));
     EXPECT_EQ(meter.logo, FileBytes(logoPath));
     EXPECT_EQ(meter.tables, sim::EncodeTableDump(host.Database()));

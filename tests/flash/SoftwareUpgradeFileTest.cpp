@@ -34,7 +34,8 @@ TEST(LoadSoftFile, LabelShowsTheNameAfterEitherSeparatorCutTo36Characters) {
 // The samples cross a 64 KB segment and end in a short record; the loader
 // must give back exactly the bytes.
 TEST(FirmwareSample, HexTextLoadsBackToTheSameBytes) {
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{1001}, std::size_t{70000}}) {
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{1001}, std::size_t{70000}}) {
         std::vector<uint8_t> image = sim::SampleFirmware(size, 11);
         auto loaded = FirmwareImage::Create();
         ASSERT_EQ(loaded->LoadText(sim::EncodeIntelHex(image)), LoadOk) << size;

@@ -43,7 +43,8 @@ protected:
     void StartBootloader() {
         sim = std::make_unique<sim::BootMeterSim>(boot);
         // An old firmware, so that an untouched flash can be told from an erased one.
-        std::fill(sim->Engine().Bootloader().Flash().begin(), sim->Engine().Bootloader().Flash().end(), 0x5A);
+        std::fill(sim->Engine().Bootloader().Flash().begin(),
+                  sim->Engine().Bootloader().Flash().end(), 0x5A);
         std::string error;
         ASSERT_TRUE(sim->Start(&error)) << error;
         host.port = sim->SlavePath();
@@ -95,18 +96,20 @@ TEST_F(Upgrade, ThousandBytesTakeFourBlocksAndStartTheFirmware) {
     Bytes image = sim::SampleFirmware(1000);
     ASSERT_EQ(Run(Hex(image)), OpResult::Completed) << diag;
 
-    EXPECT_EQ(host.statuses, (std::vector<std::string>{
-                                 "Device initialize ...", "Erasing memory ...",
-                                 "Write 0x08000100 (25.60%)   ", "Write 0x08000200 (51.20%)   ",
-                                 "Write 0x08000300 (76.80%)   ", "Write 0x080003e8 (100.00%)   ",
-                                 "Software upgrade success ! "}));
+    EXPECT_EQ(host.statuses,
+              (std::vector<std::string>{
+                  "Device initialize ...", "Erasing memory ...", "Write 0x08000100 (25.60%)   ",
+                  "Write 0x08000200 (51.20%)   ", "Write 0x08000300 (76.80%)   ",
+                  "Write 0x080003e8 (100.00%)   ", "Software upgrade success ! "}));
     EXPECT_EQ(host.positions, (std::vector<int>{26, 52, 77, 101, 101}));
-    EXPECT_EQ(host.phases, (std::vector<std::pair<std::string, int>>{{"Device initialize ...", 101}}));
+    EXPECT_EQ(host.phases,
+              (std::vector<std::pair<std::string, int>>{{"Device initialize ...", 101}}));
     EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE);
 
     Bytes flash = Flash();
     EXPECT_TRUE(std::equal(image.begin(), image.end(), flash.begin()));
-    EXPECT_TRUE(std::all_of(flash.begin() + 1000, flash.end(), [](uint8_t b) { return b == 0xFF; }));
+    EXPECT_TRUE(
+        std::all_of(flash.begin() + 1000, flash.end(), [](uint8_t b) { return b == 0xFF; }));
     BootloaderEngineStats stats = sim->Engine().BootStats();
     EXPECT_EQ(stats.massErases, 1);
     EXPECT_EQ(stats.writes, 4);
@@ -132,7 +135,9 @@ TEST_P(UpgradeErase, BusyBeforeTheEraseAckIsWaitedOut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EraseCommands, UpgradeErase, ::testing::Values(0x43, 0x44),
-                         [](const auto& info) { return info.param == 0x43 ? "Standard" : "Extended"; });
+                         [](const auto& info) {
+                             return info.param == 0x43 ? "Standard" : "Extended";
+                         });
 
 TEST_F(Upgrade, LengthNotAWholeNumberOfWordsIsPaddedAndVerifiedPadded) {
     StartBootloader();
@@ -194,7 +199,8 @@ TEST_F(Upgrade, FileThatCannotBeLoadedFailsBeforeTheMeterIsAddressed) {
         SCOPED_TRACE(path);
         host.statuses.clear();
         ExpectFailure(Run(path), "File open failed ! ");
-        EXPECT_EQ(host.statuses, (std::vector<std::string>{"Device initialize ...", "File open failed ! "}));
+        EXPECT_EQ(host.statuses,
+                  (std::vector<std::string>{"Device initialize ...", "File open failed ! "}));
     }
     EXPECT_EQ(sim->Engine().BootCounts().pcBytes, 0);
 }
@@ -202,7 +208,8 @@ TEST_F(Upgrade, FileThatCannotBeLoadedFailsBeforeTheMeterIsAddressed) {
 TEST_F(Upgrade, EmptyImageIsRefusedAfterIdentificationAndBeforeTheErase) {
     StartBootloader();
     ExpectFailure(Run(Hex({})), "Firmware file is empty ! ");
-    EXPECT_EQ(host.statuses, (std::vector<std::string>{"Device initialize ...", "Firmware file is empty ! "}));
+    EXPECT_EQ(host.statuses,
+              (std::vector<std::string>{"Device initialize ...", "Firmware file is empty ! "}));
     EXPECT_GT(sim->Engine().BootCounts().pcBytes, 0);  // the device was identified
     EXPECT_EQ(sim->Engine().BootStats().massErases, 0);
     EXPECT_TRUE(FlashUntouched());
@@ -220,7 +227,8 @@ TEST_F(Upgrade, UnsupportedProductIdIsDeviceNotFound) {
     boot.productId = 0x999;
     StartBootloader();
     ExpectFailure(Run(Hex(sim::SampleFirmware(1000))), "Device not found ! ");
-    EXPECT_NE(diag.find("Unknown/unsupported device (Device ID: 0x999)\n"), std::string::npos) << diag;
+    EXPECT_NE(diag.find("Unknown/unsupported device (Device ID: 0x999)\n"), std::string::npos)
+        << diag;
     EXPECT_TRUE(FlashUntouched());
 }
 

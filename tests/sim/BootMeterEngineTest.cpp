@@ -63,8 +63,8 @@ TEST(BootMeterEngine, BootloaderUntilGoThenTheMeter) {
     EXPECT_EQ(Send(engine, Concat({{0x21, 0xDE}, Address(0)})), (Bytes{ACK, ACK}));
     EXPECT_TRUE(engine.RunningFirmware());
     EXPECT_EQ(engine.BitsPerByte(), 12);
-    EXPECT_EQ(Send(engine, {0x7F}), Bytes{});                // the bootloader is gone
-    EXPECT_EQ(Send(engine, {0x93, 0x6C}), Bytes{0xCC});      // Delete icons is answered
+    EXPECT_EQ(Send(engine, {0x7F}), Bytes{});            // the bootloader is gone
+    EXPECT_EQ(Send(engine, {0x93, 0x6C}), Bytes{0xCC});  // Delete icons is answered
     EXPECT_EQ(engine.Meter().Record().iconDeletes, 1);
 
     LineCounts boot = engine.BootCounts();
