@@ -67,25 +67,6 @@ bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
     return false;
 }
 
-// Ctrl+C acts as the window's Stop: it ends the running step and, between
-// two steps of a batch, the batch itself.
-class FlashTerminalHost : public TerminalHost {
-public:
-    FlashTerminalHost(const std::string& port, CliStreams& io)
-        : TerminalHost(port, io.err, &io.err == &std::cerr && ::isatty(STDERR_FILENO)) {}
-
-    void PumpOnce() override {
-        OperationFlags& flags = Flags();
-        int running = flags.runFlag;
-        // Between two steps runFlag is already clear, so look at a raised one.
-        flags.runFlag = 1;
-        TerminalHost::PumpOnce();
-        bool interrupted = flags.runFlag == 0;
-        flags.runFlag = interrupted ? 0 : running;
-        if (interrupted && flags.batchRunning) flags.batchStopRequested = 1;
-    }
-};
-
 }  // namespace
 
 int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
@@ -94,7 +75,7 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
     if (!ParseOptions(args, {{"--port", &port}}, &file) || port.empty() || file.empty())
         return kExitUsage;
     if (!NameAccepted(io, file, LoadSoftFile, SOFT_NAME_PREFIX)) return kExitUsage;
-    FlashTerminalHost host(port, io);
+    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     CComPort serial;
     MeterLink link(serial, host);
     OpResult result;
@@ -168,7 +149,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
         return kExitUsage;
     }
-    FlashTerminalHost host(port, io);
+    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     if (!tables.empty() && !ReadTables(io, host.Database(), tables)) return kExitFailed;
 
     // A given option ticks its box.

@@ -52,14 +52,12 @@ std::optional<LinkArgs> ParseLinkArgs(const std::vector<std::string>& args, bool
     return parsed;
 }
 
-bool StderrIsTerminal(const CliStreams& io) { return &io.err == &std::cerr && ::isatty(STDERR_FILENO); }
-
 // Runs one operation with a terminal host on the named port and reports its
 // outcome: the final status on the output stream, exit 0 only when it
 // completed. The operation may also refuse before the link is used.
 template <class Operation>
 int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
-    TerminalHost host(args.port, io.err, StderrIsTerminal(io));
+    TerminalHost host(args.port, io.err, ProgressBarWanted(io.err));
     host.SetAnswer(args.yes);
     CComPort port;
     MeterLink link(port, host);

@@ -1,8 +1,15 @@
 #include "cli/TerminalHost.h"
 
+#include <unistd.h>
+
 #include <csignal>
+#include <iostream>
 
 namespace velmora::cli {
+
+bool ProgressBarWanted(const std::ostream& err) {
+    return &err == &std::cerr && ::isatty(STDERR_FILENO);
+}
 
 namespace {
 
@@ -61,10 +68,13 @@ void TerminalHost::SetProgress(int position) {
     barOpen_ = true;
 }
 
+// Ctrl+C acts as the window's Stop: it ends the running step and, between
+// two steps of a batch, the batch itself.
 void TerminalHost::PumpOnce() {
     if (g_interrupted != 0) {
         g_interrupted = 0;
         flags_.runFlag = 0;
+        if (flags_.batchRunning) flags_.batchStopRequested = 1;
     }
 }
 

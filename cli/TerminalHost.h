@@ -12,6 +12,9 @@
 
 namespace velmora::cli {
 
+// A progress bar is drawn only on a real terminal's standard error.
+bool ProgressBarWanted(const std::ostream& err);
+
 class TerminalHost : public OperationHost {
 public:
     // drawProgress: err is a terminal, so a bar can be redrawn in place.
