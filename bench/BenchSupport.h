@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "link/OperationHost.h"
+#include "tests/support/QuietHost.h"
 #include "sim/BootMeterEngine.h"
 
 namespace velmora::bench {
@@ -39,31 +39,7 @@ inline double WireSeconds(const sim::LineCounts& counts, double charsPerSecond,
            static_cast<double>(counts.answers) * turnaroundSeconds;
 }
 
-class QuietHost : public OperationHost {
-public:
-    QuietHost() : db_(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db_); }
-    SatTpDatabase& Database() override { return *db_; }
-    OperationFlags& Flags() override { return flags_; }
-    void SetStatus(const std::string& text) override { status = text; }
-    void BeginProgress(const std::string& text, int) override { status = text; }
-    void SetProgress(int) override {}
-    void PumpOnce() override {}
-    void ShowMessage(const std::string& text) override { status = text; }
-    bool AskYesNo(const std::string&) override { return true; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return port; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
-
-    std::string port;
-    std::string status;
-
-private:
-    std::unique_ptr<SatTpDatabase> db_;
-    OperationFlags flags_;
-};
+using testing::QuietHost;
 
 struct Scratch {
     Scratch() {

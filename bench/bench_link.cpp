@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/QuietHost.h"
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
 #include "link/TableTransfer.h"
@@ -25,31 +26,7 @@ using namespace velmora;
 constexpr double kCharsPerSecond = 115200.0 / 12;
 constexpr double kTurnaroundSeconds = 100e-6;
 
-class BenchHost : public OperationHost {
-public:
-    BenchHost() : db_(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db_); }
-    SatTpDatabase& Database() override { return *db_; }
-    OperationFlags& Flags() override { return flags_; }
-    void SetStatus(const std::string& text) override { status = text; }
-    void BeginProgress(const std::string& text, int) override { status = text; }
-    void SetProgress(int) override {}
-    void PumpOnce() override {}
-    void ShowMessage(const std::string& text) override { status = text; }
-    bool AskYesNo(const std::string&) override { return true; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return port; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
-
-    std::string port;
-    std::string status;
-
-private:
-    std::unique_ptr<SatTpDatabase> db_;
-    OperationFlags flags_;
-};
+using BenchHost = testing::QuietHost;
 
 void FillFullTable(SatTpDatabase& db) {
     ClearDatabase(db);

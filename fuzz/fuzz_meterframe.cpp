@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/QuietHost.h"
 #include "link/LinkPort.h"
 #include "link/TableTransfer.h"
 
@@ -58,32 +59,21 @@ private:
     std::size_t at_ = 0;
 };
 
-class FuzzHost : public OperationHost {
+class FuzzHost : public testing::QuietHost {
 public:
-    FuzzHost() : db(std::make_unique<SatTpDatabase>()) {}
-    SatTpDatabase& Database() override { return *db; }
-    OperationFlags& Flags() override { return flags; }
-    void SetStatus(const std::string&) override {}
-    void BeginProgress(const std::string&, int maximum) override {
+    FuzzHost() {
+        port = "fuzz";
+        // A meter that never says it is ready is waited for until Stop.
+        onPump = [this] {
+            if (pumps > 20000) Flags().runFlag = 0;
+        };
+    }
+    void BeginProgress(const std::string& text, int maximum) override {
         Check(maximum >= 0 && maximum <= MAX_TPS);
+        QuietHost::BeginProgress(text, maximum);
     }
-    void SetProgress(int) override {}
-    // A meter that never says it is ready is waited for until Stop.
-    void PumpOnce() override {
-        if (++pumps > 20000) flags.runFlag = 0;
-    }
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return "fuzz"; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
     void TablesReplacedByRead() override { ++replaced; }
 
-    std::unique_ptr<SatTpDatabase> db;
-    OperationFlags flags;
-    int pumps = 0;
     int replaced = 0;
 };
 
@@ -104,29 +94,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzPort port;
     static FuzzHost host;
     static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0), TempFile()});
-    ClearDatabase(*host.db);
+    ClearDatabase(host.Database());
     host.pumps = 0;
     host.replaced = 0;
     port.Load(data, size);
 
     OpResult result = ReadTablesFromMeter(link);
-    Check(host.flags.busyFlag == 0 && host.flags.runFlag == 0 && !port.IsOpen());
+    Check(host.Flags().busyFlag == 0 && host.Flags().runFlag == 0 && !port.IsOpen());
     Check(::access(TempFile().c_str(), F_OK) != 0);
     Check((host.replaced == 1) == (result == OpResult::Completed));
-    CheckLimits(*host.db);
+    CheckLimits(host.Database());
     if (result == OpResult::Completed) {
-        for (int t = 0; t < host.db->tpCount; ++t) Check(host.db->tps[t].satIndex < MAX_SATELLITES);
+        for (int t = 0; t < host.Database().tpCount; ++t) Check(host.Database().tps[t].satIndex < MAX_SATELLITES);
     } else {
-        Check(host.db->satCount == 0 && host.db->tpCount == 0);
+        Check(host.Database().satCount == 0 && host.Database().tpCount == 0);
     }
 
     // The same bytes as a temporary file someone else left behind.
     if (std::FILE* f = std::fopen(TempFile().c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);
-        ClearDatabase(*host.db);
-        LoadTablesFromTempFile(*host.db, TempFile());
-        CheckLimits(*host.db);
+        ClearDatabase(host.Database());
+        LoadTablesFromTempFile(host.Database(), TempFile());
+        CheckLimits(host.Database());
         std::remove(TempFile().c_str());
     }
     return 0;

@@ -5,36 +5,12 @@
 #include <vector>
 
 #include "flash/BatchUpgrade.h"
+#include "tests/support/QuietHost.h"
 
 namespace velmora {
 namespace {
 
-// A host that only counts dispatches; the batch needs nothing else from it.
-class CountingHost : public OperationHost {
-public:
-    SatTpDatabase& Database() override { return *db; }
-    OperationFlags& Flags() override { return flags; }
-    void SetStatus(const std::string&) override {}
-    void BeginProgress(const std::string&, int) override {}
-    void SetProgress(int) override {}
-    void PumpOnce() override {
-        ++pumps;
-        if (onPump) onPump();
-    }
-    void ShowMessage(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return "COM1"; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
-
-    std::unique_ptr<SatTpDatabase> db = std::make_unique<SatTpDatabase>();
-    OperationFlags flags;
-    int pumps = 0;
-    std::function<void()> onPump;
-};
+using CountingHost = testing::QuietHost;
 
 struct StepState {
     bool ticked = false;
@@ -69,7 +45,7 @@ public:
 
 class BatchTest : public ::testing::Test {
 protected:
-    BatchTest() : steps(host.flags) {
+    BatchTest() : steps(host.Flags()) {
         timing.afterSoft = std::chrono::milliseconds(3);
         timing.afterUpload = std::chrono::milliseconds(1);
         timing.slice = std::chrono::milliseconds(1);
@@ -88,12 +64,12 @@ using S = BatchStep;
 TEST_F(BatchTest, AllFourSucceedReportsElapsedSeconds) {
     steps.TickAll();
     steps.during = [this](BatchStep) { clock += 7; };
-    host.flags.batchFlags = 0xE2;  // leftovers of an earlier batch are cleared
+    host.Flags().batchFlags = 0xE2;  // leftovers of an earlier batch are cleared
     EXPECT_EQ(Run(), "All upgrade successfully ! elapse 28 sec  ");
     EXPECT_EQ(steps.ran, (std::vector<S>{S::Soft, S::Icon, S::Logo, S::Tables}));
-    EXPECT_EQ(host.flags.batchFlags, 0x1D);
+    EXPECT_EQ(host.Flags().batchFlags, 0x1D);
     EXPECT_GT(host.pumps, 0);  // the waits keep dispatching events
-    EXPECT_EQ(host.flags.batchRunning, 0);
+    EXPECT_EQ(host.Flags().batchRunning, 0);
 }
 
 TEST_F(BatchTest, SkippedStepIsNamedButDoesNotStopOrWait) {
@@ -143,11 +119,11 @@ TEST_F(BatchTest, StopDuringAWaitEndsTheBatchAndSecondBatchIsRefused) {
     timing.afterSoft = std::chrono::milliseconds(5000);
     host.onPump = [this] {
         EXPECT_EQ(RunBatch(host, steps, timing), "");  // nested batch refused
-        host.flags.batchStopRequested = 1;
+        host.Flags().batchStopRequested = 1;
     };
     EXPECT_EQ(Run(), "ICON LOGO SAT&TP upgrade failed ! ");
     EXPECT_EQ(steps.ran, (std::vector<S>{S::Soft}));
-    EXPECT_EQ(host.flags.batchStopRequested, 0);
+    EXPECT_EQ(host.Flags().batchStopRequested, 0);
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+// A host for long operations that shows nothing: it keeps the last status or
+// message, answers Yes, and counts event dispatches. Tests, benchmarks and
+// fuzz targets derive from it where they need more.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "link/OperationHost.h"
+
+namespace velmora::testing {
+
+class QuietHost : public OperationHost {
+public:
+    QuietHost() : db_(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db_); }
+    SatTpDatabase& Database() override { return *db_; }
+    OperationFlags& Flags() override { return flags_; }
+    void SetStatus(const std::string& text) override { status = text; }
+    void BeginProgress(const std::string& text, int) override { status = text; }
+    void SetProgress(int) override {}
+    void PumpOnce() override {
+        ++pumps;
+        if (onPump) onPump();
+    }
+    void ShowMessage(const std::string& text) override { status = text; }
+    bool AskYesNo(const std::string&) override { return true; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    std::string SelectedPortName() override { return port; }
+    void EnablePortSelector(bool) override {}
+    void RefreshFormControls() override {}
+    void TablesReplacedByRead() override {}
+
+    std::string port;
+    std::string status;
+    int pumps = 0;
+    std::function<void()> onPump;
+
+private:
+    std::unique_ptr<SatTpDatabase> db_;
+    OperationFlags flags_;
+};
+
+}  // namespace velmora::testing
