@@ -242,15 +242,15 @@ bool CVelmoraView::GetCheck(int controlId) {
 
 // ---- modal windows, title, cursor, message pump -----------------------------
 
-std::optional<std::string> CVelmoraView::AskOpenFile(const FileDialogSpec& spec) {
-    auto path = modal::OpenFileName(this, DisplayText(spec.title), DisplayText(spec.filter));
+std::optional<std::string> CVelmoraView::AskOpenFile(const FileDialogRequest& dialog) {
+    auto path = modal::OpenFileName(this, DisplayText(dialog.title), DisplayText(dialog.filter));
     if (!path) return std::nullopt;
     return QFile::encodeName(*path).toStdString();
 }
 
-std::optional<std::string> CVelmoraView::AskSaveFile(const FileDialogSpec& spec) {
-    auto path = modal::SaveFileName(this, DisplayText(spec.title), DisplayText(spec.filter),
-                                    DisplayText(spec.defaultExtension));
+std::optional<std::string> CVelmoraView::AskSaveFile(const FileDialogRequest& dialog) {
+    auto path = modal::SaveFileName(this, DisplayText(dialog.title), DisplayText(dialog.filter),
+                                    DisplayText(dialog.defaultExtension));
     if (!path) return std::nullopt;
     return QFile::encodeName(*path).toStdString();
 }

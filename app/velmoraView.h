@@ -46,8 +46,8 @@ public:
     void EnableControl(int controlId, bool enable) override;
     void SetCheck(int controlId, bool checked) override;
     bool GetCheck(int controlId) override;
-    std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) override;
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
     void ShowMessage(const std::string& text) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
     void SetTitle(const std::string& title) override;

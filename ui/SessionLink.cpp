@@ -10,11 +10,11 @@ namespace velmora {
 
 namespace {
 
-const FileDialogSpec kLogoDialog{"Open", LOGO_FILE_FILTER, ""};
-const FileDialogSpec kIconDialog{"Open", ICON_FILE_FILTER, ""};
+const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, ""};
+const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, ""};
 
 // Load logo / Load icon: a refused name empties the path and resets the label.
-void ChooseFile(SessionView& view, const FileDialogSpec& dialog,
+void ChooseFile(SessionView& view, const FileDialogRequest& dialog,
                 ChosenFile (*load)(const std::string&), std::string& path, int label) {
     std::optional<std::string> chosen = view.AskOpenFile(dialog);
     if (!chosen) return;

@@ -32,7 +32,7 @@ enum FormControl : int {
     IDC_PATCH_SATTP = 1036,
 };
 
-struct FileDialogSpec {
+struct FileDialogRequest {
     std::string title;             // "Open", "Save as"
     std::string filter;            // "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||"
     std::string defaultExtension;  // without the dot; empty for none
@@ -57,8 +57,8 @@ public:
     virtual bool GetCheck(int controlId) = 0;
 
     // Modal dialogs; nullopt when cancelled.
-    virtual std::optional<std::string> AskOpenFile(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> AskSaveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) = 0;
+    virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) = 0;
     // A notice captioned "Orvane" with the exclamation icon.
     virtual void ShowMessage(const std::string& text) = 0;
     // Yes / No / Cancel before unsaved edits would be lost.

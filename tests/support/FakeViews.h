@@ -53,7 +53,7 @@ public:
     int progressPos = 0;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
-    std::vector<FileDialogSpec> dialogs;
+    std::vector<FileDialogRequest> dialogs;
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     std::vector<std::string> saveChangesQuestions;
     std::vector<std::string> messages;
@@ -74,10 +74,10 @@ public:
     void EnableControl(int id, bool e) override { enabled[id] = e; }
     void SetCheck(int id, bool c) override { checks[id] = c; }
     bool GetCheck(int id) override { return checks[id]; }
-    std::optional<std::string> AskOpenFile(const FileDialogSpec& s) override {
+    std::optional<std::string> AskOpenFile(const FileDialogRequest& s) override {
         return Next(openAnswers, s);
     }
-    std::optional<std::string> AskSaveFile(const FileDialogSpec& s) override {
+    std::optional<std::string> AskSaveFile(const FileDialogRequest& s) override {
         return Next(saveAnswers, s);
     }
     void ShowMessage(const std::string& t) override { messages.push_back(t); }
@@ -95,7 +95,7 @@ public:
 
 private:
     std::optional<std::string> Next(std::deque<std::optional<std::string>>& q,
-                                    const FileDialogSpec& s) {
+                                    const FileDialogRequest& s) {
         dialogs.push_back(s);
         if (q.empty()) return std::nullopt;
         std::optional<std::string> a = q.front();
