@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include <memory>
@@ -182,6 +183,15 @@ int main(int argc, char** argv) {
     if (boot.pageSize > boot.flashSize) {
         std::fprintf(stderr, "velmora-metersim: a page cannot be larger than the flash\n");
         return 2;
+    }
+    if (!options.outputDir.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(options.outputDir, error);
+        if (error) {
+            std::fprintf(stderr, "velmora-metersim: cannot create %s: %s\n", options.outputDir.c_str(),
+                         error.message().c_str());
+            return 1;
+        }
     }
     if (!tablesPath.empty() && !LoadTableFile(tablesPath, options.tables)) {
         std::fprintf(stderr, "velmora-metersim: cannot read %s\n", tablesPath.c_str());
