@@ -1,0 +1,135 @@
+// The firmware, factory image and batch commands as the window runs them:
+// through the session, on the real port, against the simulated meter.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "flash/FactoryImage.h"
+#include "sim/BootMeterSim.h"
+#include "sim/FirmwareSample.h"
+#include "tests/support/FakeViews.h"
+#include "ui/Commands.h"
+#include "ui/Session.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::FakeSessionView;
+
+class SessionFlashTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velmora-sflash-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        SessionOptions options;
+        options.historyFile = (dir / "orvanelog.txt").string();
+        options.defaultDbFile = (dir / "sattp.csv").string();
+        options.probePorts = [] { return std::vector<std::string>{}; };
+        options.factoryImagePath = (dir / "Flash1M.bin").string();
+        options.batchTiming.afterSoft = 1ms;
+        options.batchTiming.afterUpload = 1ms;
+        options.bootOptions.diagnostic = [](const std::string&) {};
+        session = std::make_unique<Session>(view, options);
+        session->StartUp();
+        session->Link().Settings().pollPeriod = 100us;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void AddOneTransponder() {
+        session->SatAdd({"Astra", "19.2", 0, 0});
+        session->TpAdd({0, 0, "11362", "22000", 1, 0});
+        ASSERT_EQ(session->Database().tpCount, 1);
+    }
+    void UseMeter(sim::BootMeterSim& meter) {
+        std::string error;
+        ASSERT_TRUE(meter.Start(&error)) << error;
+        view.AddPortName(meter.SlavePath());
+        view.SelectPortIndex(0);
+    }
+    std::string Example(const char* name) {
+        return std::string(VELMORA_SOURCE_DIR) + "/examples/" + name;
+    }
+
+    fs::path dir;
+    FakeSessionView view;
+    std::unique_ptr<Session> session;
+};
+
+TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
+    BootloaderEngineOptions boot;
+    boot.productId = 0x440;
+    boot.flashSize = 0x10000;
+    sim::BootMeterSim meter(boot);
+    UseMeter(meter);
+    std::vector<uint8_t> image = sim::SampleFirmware(1000);
+    std::string hex = (dir / "rav32izazud_demo.hex").string();
+    ASSERT_TRUE(sim::WriteIntelHexFile(hex, image));
+
+    view.openAnswers = {(dir / "finder.hex").string(), hex};
+    session->LoadSoft();
+    EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT:");
+    EXPECT_FALSE(session->IsEnabled(ID_SOFT_UPGRADE));
+    session->LoadSoft();
+    EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT: rav32izazud_demo.hex");
+    ASSERT_TRUE(session->IsEnabled(ID_SOFT_UPGRADE));
+
+    session->SoftUpgrade();
+    EXPECT_EQ(view.texts[IDC_STATUS], "Software upgrade success ! ");
+    EXPECT_EQ(view.progressPos, 101);
+    std::vector<uint8_t> flash = meter.Engine().Flash();
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), flash.begin()));
+    EXPECT_TRUE(view.portSelectorEnabled);
+    EXPECT_EQ(session->Flags().busyFlag, 0);
+
+    // The meter now runs its firmware and answers the table write of a batch.
+    AddOneTransponder();
+    view.checks[IDC_PATCH_SATTP] = true;
+    session->PatchCheckBoxesClicked();
+    ASSERT_TRUE(session->IsEnabled(ID_PATCH_UP));
+    session->PatchUp();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_TRUE(std::regex_match(view.messages[0],
+                                 std::regex("All upgrade successfully ! elapse [0-9]+ sec  ")))
+        << view.messages[0];
+    EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
+    meter.Stop();
+}
+
+TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
+    sim::BootMeterSim meter;  // silent on the meter protocol: it waits in its bootloader
+    UseMeter(meter);
+    AddOneTransponder();
+    session->State().iconPath = Example("stm32icon_sample.bin");
+    view.checks[IDC_PATCH_SOFT] = true;  // ticked, but no firmware chosen
+    view.checks[IDC_PATCH_ICON] = true;
+    session->PatchCheckBoxesClicked();
+    session->PatchUp();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "SOFT ICON upgrade failed ! ");
+    EXPECT_EQ(view.texts[IDC_STATUS], "Write Failed ! ");
+    meter.Stop();
+}
+
+TEST_F(SessionFlashTest, CreateFlashImageWritesOrTellsWhy) {
+    AddOneTransponder();
+    SessionState& st = session->State();
+    st.logoPath = Example("stm32logo_sample.bin");
+    st.iconPath = Example("stm32icon_sample.bin");
+    ASSERT_TRUE(session->IsEnabled(ID_CREATE_FLASH));
+    session->CreateFlashImage();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);
+
+    st.logoPath = (dir / "stm32logo_missing.bin").string();
+    session->CreateFlashImage();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"Open logo file error !"}));
+    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);  // the old image stays
+}
+
+}  // namespace
+}  // namespace velmora
