@@ -228,11 +228,17 @@ TEST(ComPortOpen, ThreadEventFailureLeavesADeafOpenPort) {
 
 // ---- receive thread ----
 
-TEST(ComPortReceive, BytesFromTheLineReachRingAndLatch) {
+// A port opened on a pseudo-terminal with the real receive thread.
+class ComPortReceive : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(port.Open(pty.Slave(), host)); }
+
     Pty pty;
     FakeHost host;
     CComPort port;
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+};
+
+TEST_F(ComPortReceive, BytesFromTheLineReachRingAndLatch) {
     const uint8_t bytes[] = {0xCC, 0x10, 0x20};
     ASSERT_EQ(::write(pty.Master(), bytes, sizeof bytes), 3);
     ASSERT_TRUE(port.WaitForData([&] { return port.ReceivedCount() >= 3; }, std::chrono::seconds(10)));
@@ -253,11 +259,7 @@ TEST(ComPortReceive, BytesFromTheLineReachRingAndLatch) {
     port.Close();
 }
 
-TEST(ComPortReceive, CloseEndsTheThreadWhileItWaits) {
-    Pty pty;
-    FakeHost host;
-    CComPort port;
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+TEST_F(ComPortReceive, CloseEndsTheThreadWhileItWaits) {
     EXPECT_TRUE(port.Receiving());
     // Nothing is on the line, so the thread is blocked in its wait.
     EXPECT_TRUE(port.Close());
@@ -265,11 +267,7 @@ TEST(ComPortReceive, CloseEndsTheThreadWhileItWaits) {
     EXPECT_FALSE(port.IsOpen());
 }
 
-TEST(ComPortReceive, CloseAfterTheLineHungUp) {
-    Pty pty;
-    FakeHost host;
-    CComPort port;
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+TEST_F(ComPortReceive, CloseAfterTheLineHungUp) {
     pty.CloseMaster();
     // The thread notices the hang-up and waits only for Close from then on.
     EXPECT_FALSE(port.WaitForData([] { return false; }, std::chrono::milliseconds(20)));
