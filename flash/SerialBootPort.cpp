@@ -4,6 +4,7 @@ namespace velmora {
 
 PortResult SerialBootPort::read(uint8_t* buffer, std::size_t n) {
     auto enough = [&] { return static_cast<std::size_t>(port_.ReceivedCount()) >= n; };
+    if (!enough()) port_.ExpectBytes(static_cast<int>(n) - port_.ReceivedCount());
     for (int polls = 0; !enough(); ++polls) {
         if (polls == pollLimit_) return PortResult::TimedOut;
         host_.PumpOnce();

@@ -132,6 +132,9 @@ bool CComPort::ApplyFraming(Framing framing) {
         if (host_ != nullptr) host_->ShowMessage(TEXT_GET_COMM_STATE_ERROR);
     }
     BuildFraming(wanted, framing);
+    // Start, eight data bits, parity and one or two stop bits at 115200 baud.
+    const int bits = framing == Framing::Meter8O2 ? 12 : 11;
+    SetCharTime(std::chrono::nanoseconds(1'000'000'000LL * bits / 115200));
     if (system_.SetAttr(fd_, &wanted) == 0) return true;
     termios now;
     std::memset(&now, 0, sizeof now);
@@ -148,6 +151,7 @@ bool CComPort::Write(const uint8_t* data, std::size_t count) {
         ssize_t n = ::write(fd_, data + done, count - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
+            NoteSent(static_cast<std::size_t>(n));
             continue;
         }
         if (n < 0 && errno == EINTR) continue;

@@ -1,10 +1,50 @@
 #include "link/LinkPort.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace velmora {
 
+namespace {
+
+// Wakes from a timed sleep come this much late at worst on a loaded machine,
+// so the watch starts this long before the awaited bytes can be there.
+constexpr std::chrono::microseconds kWatchLead{200};
+// The watch goes on this long after they could first be there, which covers
+// the meter's turnaround; a later answer is waited for asleep.
+constexpr std::chrono::microseconds kWatchSpan{300};
+
+}  // namespace
+
+void LinkPort::NoteSent(std::size_t count) {
+    const auto now = Clock::now();
+    lineFreeAt_ = std::max(now, lineFreeAt_) + charTime_ * static_cast<long>(count);
+}
+
+void LinkPort::ExpectBytes(int count) {
+    expectedAt_ = std::max(Clock::now(), lineFreeAt_) + charTime_ * std::max(count, 0);
+}
+
 bool LinkPort::WaitForData(const std::function<bool()>& ready, std::chrono::microseconds timeout) {
+    const auto start = Clock::now();
+    const auto deadline = start + timeout;
     std::unique_lock<std::mutex> lock(waitMutex_);
-    return arrived_.wait_for(lock, timeout, ready);
+    if (ready()) return true;
+    const auto watchFrom = expectedAt_ - kWatchLead;
+    const auto watchUntil = std::min(expectedAt_ + kWatchSpan, deadline);
+    if (start < watchUntil) {
+        if (start < watchFrom && arrived_.wait_until(lock, std::min(watchFrom, deadline), ready))
+            return true;
+        // Yielding rather than spinning hard leaves the processor to the
+        // threads that bring the answer: the driver's and the receiver.
+        lock.unlock();
+        while (Clock::now() < watchUntil) {
+            if (ready()) return true;
+            std::this_thread::yield();
+        }
+        lock.lock();
+    }
+    return arrived_.wait_until(lock, deadline, ready);
 }
 
 void LinkPort::Deliver(const uint8_t* data, std::size_t count) {

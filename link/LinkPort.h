@@ -39,8 +39,15 @@ public:
     int ReceivedCount() const { return ring_.Count(); }
 
     // Waits at most timeout for ready() to hold, waking at once whenever bytes
-    // arrive; returns ready(). This is the wait half of a poll.
+    // arrive; returns ready(). This is the wait half of a poll. Around the
+    // moment given by ExpectBytes the wait watches ready() without sleeping,
+    // so an answer due then is taken without a thread wake-up.
     virtual bool WaitForData(const std::function<bool()>& ready, std::chrono::microseconds timeout);
+
+    // Tells the waits that count more characters are awaited: they cannot be
+    // complete before the characters written so far and these have crossed
+    // the line.
+    void ExpectBytes(int count);
 
     // Reply latch: the first byte of the latest batch received.
     std::atomic<uint8_t> replyByte{0};
@@ -51,11 +58,22 @@ protected:
     // into the ring before the latch is set, so a reader that sees the latch
     // also finds the byte in the ring.
     void Deliver(const uint8_t* data, std::size_t count);
+    // Bookkeeping of the sending side: count characters were handed to the
+    // line now. charTime is how long one character takes on it.
+    void NoteSent(std::size_t count);
+    void SetCharTime(std::chrono::nanoseconds charTime) { charTime_ = charTime; }
 
     std::atomic<int> isOpen{0};
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     ReceiveRing ring_;
+    // 115200 baud, 12 bits a character (8O2) unless the port says otherwise.
+    std::chrono::nanoseconds charTime_{104'167};
+    Clock::time_point lineFreeAt_{};
+    // When the awaited bytes can first be complete; waits watch around it.
+    Clock::time_point expectedAt_{};
     std::mutex waitMutex_;
     std::condition_variable arrived_;
 };

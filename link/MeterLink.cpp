@@ -38,6 +38,7 @@ bool MeterLink::SendFrame(uint8_t* payload, int length) {
     payload[length] = FrameChecksum(payload, length);
     port_.replyArrived.store(0);
     port_.Write(payload, static_cast<std::size_t>(length) + 1);
+    port_.ExpectBytes(1);
     if (!WaitReply(REPLY_POLL_LIMIT)) return false;
     return port_.replyByte.load() == FRAME_ACCEPTED;
 }
@@ -61,6 +62,7 @@ bool MeterLink::WaitReply(int limit) {
 bool MeterLink::ReceiveFrame(uint8_t* buffer, int length) {
     buffer[length] = 0xFF;
     auto complete = [this, length] { return port_.ReceivedCount() >= length + 1; };
+    port_.ExpectBytes(length + 1 - port_.ReceivedCount());
     int count = 0;
     while (!complete()) {
         if (count >= REPLY_POLL_LIMIT) return false;
@@ -86,6 +88,7 @@ CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
     if (!readTables) port_.replyArrived.store(0);
     WriteByte(command.first);
     WriteByte(command.second);
+    port_.ExpectBytes(1);
     if (!readTables) {
         // Forget whatever came in before the command went out, but never the
         // answer itself: a quick meter may already have replied, and the

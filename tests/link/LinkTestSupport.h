@@ -169,8 +169,9 @@ inline void FillFullTable(SatTpDatabase& db) {
 // polls every pollPeriod.
 struct SimLink {
     explicit SimLink(sim::MeterOptions options = {},
-                     std::chrono::microseconds pollPeriod = std::chrono::microseconds(3000))
-        : meter(std::move(options)), link(port, host, LinkSettings{pollPeriod, dir.File("ChannelDLTemp.bin")}) {
+                     std::chrono::microseconds pollPeriod = std::chrono::microseconds(3000),
+                     sim::LinePacing pacing = {})
+        : meter(std::move(options), pacing), link(port, host, LinkSettings{pollPeriod, dir.File("ChannelDLTemp.bin")}) {
         std::string error;
         started = meter.Start(&error);
         EXPECT_TRUE(started) << error;

@@ -93,6 +93,31 @@ TEST(LinkPortDelivery, WaitWithoutDataReturnsFalseAfterTheTimeout) {
     testing::ScriptedPort port;
     EXPECT_FALSE(port.WaitForData([&] { return port.ReceivedCount() > 0; },
                                   std::chrono::microseconds(100)));
+    // Also while the awaited bytes are due: watching never outlasts the limit.
+    port.ExpectBytes(0);
+    EXPECT_FALSE(port.WaitForData([&] { return port.ReceivedCount() > 0; },
+                                  std::chrono::microseconds(100)));
+}
+
+TEST(LinkPortDelivery, ExpectedBytesAreTakenWhenTheyComeNotWhenTheyWereDue) {
+    testing::ScriptedPort port;
+    auto ready = [&] { return port.ReceivedCount() >= 2; };
+    // Due in about ten seconds at the meter's line speed, here after a moment.
+    port.ExpectBytes(100'000);
+    auto start = std::chrono::steady_clock::now();
+    std::thread early([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        port.Feed({1, 2});
+    });
+    EXPECT_TRUE(port.WaitForData(ready, std::chrono::hours(1)));
+    early.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+
+    // Due now: the wait looks without sleeping and still sees the bytes.
+    port.ExpectBytes(1);
+    std::thread onTime([&] { port.Feed({3, 4}); });
+    EXPECT_TRUE(port.WaitForData([&] { return port.ReceivedCount() >= 4; }, std::chrono::hours(1)));
+    onTime.join();
 }
 
 }  // namespace
