@@ -2,11 +2,12 @@
 // 115200 baud with 12 bits per character (8O2, 9,600 characters a second)
 // in both directions and a 100 us turnaround before every answer. Each time
 // is printed beside the wire time, the least the exchange can take; the
-// target is at most 1.10 times that.
+// target is at most 1.10 times that. Run it on an otherwise idle machine.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -135,10 +136,20 @@ void BM_WriteFullTableUnpaced(benchmark::State& state) {
         1 + kTableFrames, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// A paced transfer runs once per repetition; the median of three is the
+// figure that counts, the maximum shows how far one run strayed.
+void Paced(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3)->UseRealTime();
+    b->ReportAggregatesOnly(true);
+    b->ComputeStatistics("max", [](const std::vector<double>& v) {
+        return *std::max_element(v.begin(), v.end());
+    });
+}
+
 BENCHMARK(BM_WriteFullTableUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WriteFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
-BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
-BENCHMARK(BM_WriteLogo)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_WriteFullTable)->Apply(Paced);
+BENCHMARK(BM_ReadFullTable)->Apply(Paced);
+BENCHMARK(BM_WriteLogo)->Apply(Paced);
 
 }  // namespace
 
