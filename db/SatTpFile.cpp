@@ -232,11 +232,12 @@ int OpenForReading(const char* path) {
 
 }  // namespace
 
-int ReadSatTpFile(SatTpDatabase& db, const char* path) {
-    if (path == nullptr) return -1;
-    int fd = OpenForReading(path);
-    if (fd < 0) return -1;
-
+int ReadSatTpDescriptor(SatTpDatabase& db, int fd, std::string* whyNot) {
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        if (whyNot != nullptr) *whyNot = "is a folder";
+        return -1;
+    }
     LinePieceReader reader(fd);
     char line[kLineBytes + 1];
     std::size_t length;
@@ -245,7 +246,7 @@ int ReadSatTpFile(SatTpDatabase& db, const char* path) {
         header = std::string_view(line, length).find(kHeaderKey) != std::string_view::npos;
     }
     if (!header) {
-        ::close(fd);
+        if (whyNot != nullptr) *whyNot = "is not a sattp.csv table: no header line";
         return -1;
     }
 
@@ -253,10 +254,26 @@ int ReadSatTpFile(SatTpDatabase& db, const char* path) {
     while ((length = reader.Next(line)) != 0) {
         if (!table.Apply(line, length)) break;
     }
-    ::close(fd);
     FillUnusedSatSlots(db);
     return 0;
 }
+
+int ReadSatTpFile(SatTpDatabase& db, const char* path, std::string* whyNot) {
+    if (path == nullptr) {
+        if (whyNot != nullptr) *whyNot = "cannot be read: no file name";
+        return -1;
+    }
+    int fd = OpenForReading(path);
+    if (fd < 0) {
+        if (whyNot != nullptr) *whyNot = std::string("cannot be read: ") + std::strerror(errno);
+        return -1;
+    }
+    int result = ReadSatTpDescriptor(db, fd, whyNot);
+    ::close(fd);
+    return result;
+}
+
+int ReadSatTpFile(SatTpDatabase& db, const char* path) { return ReadSatTpFile(db, path, nullptr); }
 
 namespace {
 
@@ -373,18 +390,21 @@ bool WriteTable(int fd, const SatTpDatabase& db) {
     return out.Finish();
 }
 
-void ReportCreateFailure(int line) {
-    std::printf("fopen file error %s line=%d\n", kWriterSource, line);
-    std::fflush(stdout);
+void ReportCreateFailure(std::FILE* stream, int line) {
+    if (stream == nullptr) return;
+    std::fprintf(stream, "fopen file error %s line=%d\n", kWriterSource, line);
+    std::fflush(stream);
 }
 
 }  // namespace
 
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path) {
+bool WriteSatTpDescriptor(const SatTpDatabase& db, int fd) { return WriteTable(fd, db); }
+
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics) {
     if (path == nullptr) return false;
     AtomicFileWriter file;
     if (!file.Begin(path)) {
-        ReportCreateFailure(__LINE__);
+        ReportCreateFailure(diagnostics, __LINE__);
         return false;
     }
     return WriteTable(file.Descriptor(), db) && file.Commit();

@@ -1,6 +1,7 @@
 // Reading and writing the "sattp.csv" table file.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "db/SatTpDatabase.h"
@@ -14,13 +15,26 @@ inline constexpr const char* DB_FILE_FILTER = "sattp files (*.csv)|*.csv|All Fil
 // holds no header line; on -1 the database is unchanged.
 int ReadSatTpFile(SatTpDatabase& db, const char* path);
 
+// As above; on -1 whyNot (when given) receives the reason for a message:
+// "is not a sattp.csv table: no header line", "is a folder" or
+// "cannot be read: <system reason>".
+int ReadSatTpFile(SatTpDatabase& db, const char* path, std::string* whyNot);
+
+// Reads a table from an open descriptor positioned at its start (the caller
+// closes it); the same rules as ReadSatTpFile.
+int ReadSatTpDescriptor(SatTpDatabase& db, int fd, std::string* whyNot = nullptr);
+
+// Writes the table's text to an open descriptor; false on a write error.
+bool WriteSatTpDescriptor(const SatTpDatabase& db, int fd);
+
 // Writes the table to path through a temporary file beside it that replaces
 // the target only once everything is written and flushed, so a failed save
 // never destroys the previous file; an existing target keeps its permissions.
 // A comma in a satellite name is written as a blank so the columns hold.
 // Returns false when the file could not be written; when even the temporary
-// file cannot be created it also prints "fopen file error ..." on standard
-// output, as the desktop program always has.
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path);
+// file cannot be created it also prints "fopen file error ..." on the given
+// stream (the desktop program has always used standard output; the terminal
+// tool passes standard error so the line stays out of its output).
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics = stdout);
 
 }  // namespace velmora
