@@ -7,6 +7,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <climits>
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string>
@@ -20,29 +22,59 @@ bool IsCharDevice(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
-// The n-th (1-based) existing serial device in the documented order.
-std::string DefaultDevice(int n) {
+// The machine's serial devices in the documented order.
+std::vector<std::string> SerialDevices() {
     static const char* const kFamilies[] = {"/dev/ttyUSB", "/dev/ttyACM", "/dev/ttyS"};
-    int seen = 0;
+    std::vector<std::string> found;
     for (const char* family : kFamilies) {
         for (int i = 0; i < 32; ++i) {
             std::string path = family + std::to_string(i);
-            if (!IsCharDevice(path)) continue;
-            if (++seen == n) return path;
+            if (IsCharDevice(path)) found.push_back(path);
         }
     }
-    return {};
+    return found;
+}
+
+// One path of a device for comparisons: /dev/serial/by-id links and the
+// device they point at are the same port.
+std::string SamePortKey(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    return path;
 }
 
 }  // namespace
+
+std::array<std::string, kPortCount> MapPortDevices(
+    const std::array<std::string, kPortCount>& mapped, const std::vector<std::string>& devices) {
+    std::array<std::string, kPortCount> names = mapped;
+    std::vector<std::string> taken;
+    for (const std::string& path : mapped) {
+        if (!path.empty()) taken.push_back(SamePortKey(path));
+    }
+    std::size_t next = 0;
+    for (std::string& name : names) {
+        if (!name.empty()) continue;
+        while (next < devices.size() &&
+               std::find(taken.begin(), taken.end(), SamePortKey(devices[next])) != taken.end()) {
+            ++next;
+        }
+        if (next == devices.size()) break;
+        name = devices[next++];
+    }
+    return names;
+}
 
 std::string PortName(int n) { return "COM" + std::to_string(n); }
 
 std::string PortDevicePath(int n) {
     if (n < 1 || n > kPortCount) return {};
-    std::string var = "VELMORA_COM" + std::to_string(n);
-    if (const char* v = std::getenv(var.c_str()); v != nullptr && *v != '\0') return v;
-    return DefaultDevice(n);
+    std::array<std::string, kPortCount> mapped;
+    for (int i = 1; i <= kPortCount; ++i) {
+        std::string var = "VELMORA_COM" + std::to_string(i);
+        if (const char* v = std::getenv(var.c_str()); v != nullptr) mapped[i - 1] = v;
+    }
+    return MapPortDevices(mapped, SerialDevices())[n - 1];
 }
 
 std::string ResolvePortDevice(const std::string& nameOrPath) {

@@ -1,17 +1,24 @@
 // The port names the user sees ("COM1" .. "COM9") and the devices behind them.
 //
 // COMn maps to the path in the environment variable VELMORA_COMn when it is
-// set. Otherwise the machine's serial devices are numbered in this order:
-// USB adapters /dev/ttyUSB0.., then USB modems /dev/ttyACM0.., then native
-// ports /dev/ttyS0..; COM1 is the first that exists, COM2 the second, and so on.
+// set. The machine's serial devices, in this order: USB adapters
+// /dev/ttyUSB0.., then USB modems /dev/ttyACM0.., then native ports
+// /dev/ttyS0.., fill the names left over, lowest first; a device that a
+// variable already names is not given a second name.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
 inline constexpr int kPortCount = 9;
+
+// The devices of COM1 .. COM9: the mapped paths where given (non-empty), the
+// devices in order in the other names, each device under one name only.
+std::array<std::string, kPortCount> MapPortDevices(
+    const std::array<std::string, kPortCount>& mapped, const std::vector<std::string>& devices);
 
 // "COM1" .. "COM9" for n = 1 .. 9.
 std::string PortName(int n);

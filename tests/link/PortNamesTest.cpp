@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,24 @@ TEST_F(PortEnv, NamesResolveThroughEnvironmentOrAsPaths) {
     // A regular file is not a serial device.
     EXPECT_EQ(OpenDeviceExclusive("/etc/hostname"), -1);
     EXPECT_EQ(OpenDeviceExclusive(""), -1);
+}
+
+TEST(PortMapTest, EachDeviceUnderOneNameMappedNamesFirst) {
+    using Names = std::array<std::string, kPortCount>;
+    const std::vector<std::string> devices = {"/dev/ttyUSB0", "/dev/ttyS0"};
+    struct Case {
+        Names mapped;
+        Names expected;
+    };
+    const Case cases[] = {
+        {{}, {"/dev/ttyUSB0", "/dev/ttyS0"}},
+        // A mapping of COM1 moves the probed devices up, it does not hide them.
+        {{"/dev/pts/3"}, {"/dev/pts/3", "/dev/ttyUSB0", "/dev/ttyS0"}},
+        // A device that a variable names is not listed a second time.
+        {{"", "/dev/ttyS0"}, {"/dev/ttyUSB0", "/dev/ttyS0"}},
+        {{"", "", "/dev/ttyUSB0"}, {"/dev/ttyS0", "", "/dev/ttyUSB0"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(MapPortDevices(c.mapped, devices), c.expected);
 }
 
 }  // namespace
