@@ -1,5 +1,9 @@
 #include "ui/Session.h"
 
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
 #include "link/PortNames.h"
 #include "ui/Commands.h"
@@ -50,10 +54,31 @@ void Session::StartUp() {
     state_.logoPath.clear();
     state_.iconPath.clear();
     state_.softPath.clear();
-    state_.dbPath = ReadLastPath(options_.historyFile);
-    if (state_.dbPath.empty()) state_.dbPath = options_.defaultDbFile;
-    ReadSatTpFile(*db_, state_.dbPath.c_str());
+    // The remembered table, else the default one. A file that is missing is
+    // kept as the name (Save creates it); one that is there but is no table
+    // is passed over, so the next Save can never overwrite it.
+    std::string remembered = ReadLastPath(options_.historyFile);
+    std::vector<std::string> candidates;
+    if (!remembered.empty() && remembered != options_.defaultDbFile) candidates.push_back(remembered);
+    candidates.push_back(options_.defaultDbFile);
+    state_.dbPath.clear();
+    std::string refused;
+    for (const std::string& path : candidates) {
+        std::string whyNot;
+        if (ReadSatTpFile(*db_, path.c_str(), &whyNot) == 0) {
+            state_.dbPath = path;
+            break;
+        }
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            state_.dbPath = path;
+            break;
+        }
+        if (refused.empty()) refused = path + " " + whyNot;
+    }
+    if (!refused.empty()) SetStatus(refused);
     state_.edit.displayMode = DISPLAY_TPS;
+    state_.edit.satFilter = -1;
     UpdateEditButtons();
     view_.RebuildSatTree();
     view_.ShowTpList(state_.edit.satFilter);
@@ -66,12 +91,17 @@ void Session::Open() {
     if (!IsEnabled(ID_FILE_OPEN)) return;
     std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, ""});
     if (!path) return;
-    ReadSatTpFile(*db_, path->c_str());
+    std::string whyNot;
+    if (ReadSatTpFile(*db_, path->c_str(), &whyNot) != 0) {
+        // The reader left the tables alone; so does everything else.
+        view_.ShowMessage(*path + " " + whyNot);
+        return;
+    }
     state_.dbPath = *path;
     AppendHistory(options_.historyFile, state_.dbPath);
     state_.edit.displayMode = DISPLAY_TPS;
-    view_.RebuildSatTree();
     state_.edit.satFilter = -1;
+    view_.RebuildSatTree();
     view_.ShowTpList(-1);
     UpdateEditButtons();
     RefreshFormControls();
@@ -80,6 +110,10 @@ void Session::Open() {
 }
 
 bool Session::WriteTo(const std::string& path) {
+    // The file has no place for some of what the tables hold; the user
+    // decides whether that may go.
+    std::vector<std::string> losses = DescribeSaveLosses(*db_);
+    if (!losses.empty() && !view_.AskYesNo(SaveLossQuestion(losses))) return false;
     if (WriteSatTpFile(*db_, path.c_str())) return true;
     view_.ShowMessage("Save file error !");
     return false;
@@ -178,7 +212,7 @@ void Session::PatchCheckBoxesClicked() {
 
 // The tables stay put while a long operation runs: it may be sending them.
 void Session::RunEdit(const std::function<void()>& edit) {
-    if (state_.flags.busyFlag) return;
+    if (OperationRunning()) return;
     edit();
     view_.StateChanged();
 }
@@ -202,7 +236,24 @@ void Session::LnbEdit(const LnbInput& in) {
     RunEdit([&] { EditLnb(*db_, state_.edit, view_, in); });
 }
 void Session::TpSort(const TpSortSettings& settings) {
+    int filter = state_.edit.satFilter;
+    SatRecord previous{};
+    if (filter >= 0 && filter < db_->satCount) previous = db_->satellites[filter];
     RunEdit([&] { SortTps(*db_, state_.edit, view_, settings); });
+    if (filter >= 0) ReselectSatellite(previous);
+}
+
+void Session::ReselectSatellite(const SatRecord& previous) {
+    for (int i = 0; i < db_->satCount && i < MAX_SATELLITES; ++i) {
+        const SatRecord& sat = db_->satellites[i];
+        if (sat.position == previous.position && SatName(sat) == SatName(previous)) {
+            state_.edit.satFilter = i;
+            view_.SelectSatItem(i);
+            view_.ShowTpList(i);
+            UpdateEditButtons();
+            return;
+        }
+    }
 }
 
 bool Session::IsEnabled(int commandId) const {
@@ -210,11 +261,12 @@ bool Session::IsEnabled(int commandId) const {
     bool tables = db_->tpCount > 0 && db_->satCount > 0;
     switch (commandId) {
         case ID_FILE_SAVE: return s.edit.modified;
-        case ID_WRITE_LOGO: return PathUsable(s.logoPath);
-        case ID_WRITE_ICON: return PathUsable(s.iconPath);
-        case ID_SOFT_UPGRADE: return PathUsable(s.softPath);
+        case ID_WRITE_LOGO: return PathUsable(s.logoPath) && !OperationRunning();
+        case ID_WRITE_ICON: return PathUsable(s.iconPath) && !OperationRunning();
+        case ID_SOFT_UPGRADE: return PathUsable(s.softPath) && !OperationRunning();
         case ID_CREATE_FLASH: return PathUsable(s.iconPath) && PathUsable(s.logoPath) && tables;
         case ID_PATCH_UP:
+            if (OperationRunning()) return false;
             return (s.patchIcon == 1 && PathUsable(s.iconPath)) ||
                    (s.patchLogo == 1 && PathUsable(s.logoPath)) ||
                    (s.patchSoft == 1 && PathUsable(s.softPath)) || (s.patchSatTp == 1 && tables);
@@ -222,14 +274,20 @@ bool Session::IsEnabled(int commandId) const {
         // would pull them out from under it.
         case ID_FILE_OPEN:
         case ID_FILE_NEW: return s.flags.busyFlag == 0;
+        // One long operation at a time: the others are refused meanwhile.
+        case ID_READ:
+        case ID_WRITE:
+        case ID_DELETE_ICON: return !OperationRunning();
         default: return true;
     }
 }
 
 void Session::UpdateEditButtons() {
     bool tps = state_.edit.displayMode == DISPLAY_TPS;
-    for (int id : kEditButtonsForTps) view_.EnableControl(id, tps);
-    view_.EnableControl(IDC_LNB_EDIT, !tps);
+    bool idle = !OperationRunning();
+    for (int id : kEditButtonsForTps) view_.EnableControl(id, tps && idle);
+    view_.EnableControl(IDC_SAT_ADD, idle);
+    view_.EnableControl(IDC_LNB_EDIT, !tps && idle);
 }
 
 void Session::SetStatus(const std::string& text) { view_.SetControlText(IDC_STATUS, text); }
@@ -247,7 +305,22 @@ bool Session::AskYesNo(const std::string& question) { return view_.AskYesNo(ques
 void Session::BeginWaitCursor() { view_.BeginWaitCursor(); }
 void Session::EndWaitCursor() { view_.EndWaitCursor(); }
 std::string Session::SelectedPortName() { return view_.SelectedPortName(); }
-void Session::EnablePortSelector(bool enable) { view_.EnablePortSelector(enable); }
+void Session::EnablePortSelector(bool enable) {
+    view_.EnablePortSelector(enable);
+    // The port is open exactly while the selector is off.
+    linkOpen_ = !enable;
+    UpdateEditButtons();
+    view_.StateChanged();
+}
+
+bool Session::OperationRunning() const {
+    return linkOpen_ || state_.flags.busyFlag != 0 || state_.flags.batchRunning != 0;
+}
+
+void Session::OperationEnded() {
+    UpdateEditButtons();
+    view_.StateChanged();
+}
 
 void Session::RefreshFormControls() {
     for (const PatchBox& box : kPatchBoxes) view_.SetCheck(box.control, state_.*box.state != 0);
@@ -256,8 +329,8 @@ void Session::RefreshFormControls() {
 void Session::TablesReplacedByRead() {
     state_.edit.modified = true;
     state_.dbPath.clear();
-    view_.SetTitle("");
     state_.edit.satFilter = -1;
+    view_.SetTitle("");
     state_.edit.displayMode = DISPLAY_TPS;
     view_.RebuildSatTree();
     view_.ShowTpList(-1);

@@ -14,6 +14,7 @@
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
 #include "link/ComPort.h"
+#include "link/LogoIconUpload.h"
 #include "link/MeterLink.h"
 #include "link/OperationHost.h"
 #include "ui/SessionView.h"
@@ -54,6 +55,12 @@ struct SessionOptions {
 // History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.
 void AppendHistory(const std::string& historyFile, const std::string& path);
 std::string ReadLastPath(const std::string& historyFile);
+
+// Load logo / Load icon / Load soft: asks for a file, keeps it when load
+// accepts its name, and otherwise shows refusal.
+void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
+                     ChosenFile (*load)(const std::string&), std::string& path, int label,
+                     const char* refusal);
 
 enum class CloseDecision {
     CloseNow,   // the window may close
@@ -119,8 +126,11 @@ public:
 
     // Enabling rule of a menu or toolbar command.
     bool IsEnabled(int commandId) const;
-    // The form's edit buttons for the current display mode.
+    // The form's edit buttons for the current display mode; all of them are
+    // off while a long operation runs, since they would do nothing then.
     void UpdateEditButtons();
+    // A long operation holds the port or runs a batch.
+    bool OperationRunning() const;
 
     // OperationHost.
     SatTpDatabase& Database() override { return *db_; }
@@ -140,6 +150,10 @@ public:
 
 private:
     bool ConfirmDiscard();
+    // The form after a long operation: buttons and commands as the state says.
+    void OperationEnded();
+    // The satellite the tree showed before the tables changed, found again.
+    void ReselectSatellite(const SatRecord& previous);
     void RunEdit(const std::function<void()>& edit);
     bool WriteTo(const std::string& path);
     void ProbePortsIntoSelector();
@@ -159,6 +173,7 @@ private:
 
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;
+    bool linkOpen_ = false;
 };
 
 }  // namespace velmora

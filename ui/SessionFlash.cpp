@@ -1,5 +1,8 @@
 // Firmware upgrade, factory image and the patch-up batch, run with the
 // session as host.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "flash/BatchUpgrade.h"
 #include "flash/FactoryImage.h"
 #include "flash/SoftwareUpgrade.h"
@@ -8,26 +11,42 @@
 
 namespace velmora {
 
+namespace {
+
+// Where a relative output path lands, for the message that names it.
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path[0] == '/') return path;
+    char here[4096];
+    if (::getcwd(here, sizeof here) == nullptr) return path;
+    return std::string(here) + "/" + path;
+}
+
+}  // namespace
+
 void Session::LoadSoft() {
-    std::optional<std::string> chosen = view_.AskOpenFile({"Open", SOFT_FILE_FILTER, ""});
-    if (!chosen) return;
-    ChosenFile file = LoadSoftFile(*chosen);
-    state_.softPath = file.path;
-    view_.SetControlText(IDC_SOFT_LABEL, file.label);
-    view_.StateChanged();
+    ChooseNamedFile(view_, {"Open", SOFT_FILE_FILTER, ""}, LoadSoftFile, state_.softPath,
+                    IDC_SOFT_LABEL, "A firmware file's name begins with rav32izazud.");
 }
 
 void Session::SoftUpgrade() {
     if (!IsEnabled(ID_SOFT_UPGRADE)) return;
     UpgradeSoftware(link_, state_.softPath, options_.bootOptions);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 void Session::CreateFlashImage() {
     if (!IsEnabled(ID_CREATE_FLASH)) return;
-    CreateFactoryImage(
+    const std::string& out = options_.factoryImagePath;
+    std::string where = AbsolutePath(out);
+    struct stat st {};
+    if (::stat(out.c_str(), &st) == 0 && !AskYesNo(where + " exists. Replace it ?")) return;
+    FactoryResult result = CreateFactoryImage(
         *db_, state_.logoPath, state_.iconPath, [this](const std::string& m) { ShowMessage(m); },
-        options_.factoryImagePath);
+        out);
+    if (result == FactoryResult::Ok) {
+        ShowMessage("Flash1M.bin written: " + where + " (" + std::to_string(FACTORY_IMAGE_SIZE) +
+                    " bytes)");
+    }
     view_.StateChanged();
 }
 
@@ -38,7 +57,7 @@ void Session::PatchUp() {
     LinkBatchSteps steps(link_, choice, options_.bootOptions);
     std::string report = RunBatch(*this, steps, options_.batchTiming);
     if (!report.empty()) ShowMessage(report);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 }  // namespace velmora

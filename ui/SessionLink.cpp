@@ -13,50 +13,57 @@ namespace {
 const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, ""};
 const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, ""};
 
-// Load logo / Load icon: a refused name empties the path and resets the label.
-void ChooseFile(SessionView& view, const FileDialogRequest& dialog,
-                ChosenFile (*load)(const std::string&), std::string& path, int label) {
+}  // namespace
+
+// Load logo / Load icon / Load soft: a refused name empties the path, resets
+// the label and tells the user which names are taken.
+void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
+                     ChosenFile (*load)(const std::string&), std::string& path, int label,
+                     const char* refusal) {
     std::optional<std::string> chosen = view.AskOpenFile(dialog);
     if (!chosen) return;
     ChosenFile file = load(*chosen);
     path = file.path;
     view.SetControlText(label, file.label);
+    if (file.path.empty()) view.ShowMessage(refusal);
     view.StateChanged();
 }
 
-}  // namespace
-
 void Session::ReadTables() {
+    // A read replaces the tables: unsaved edits get their question first.
+    if (state_.flags.busyFlag || !ConfirmDiscard()) return;
     ReadTablesFromMeter(link_);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 void Session::WriteTables() {
     WriteTablesToMeter(link_);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 void Session::LoadLogo() {
-    ChooseFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, IDC_LOGO_LABEL);
+    ChooseNamedFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, IDC_LOGO_LABEL,
+                    "A logo file's name begins with stm32logo.");
 }
 
 void Session::LoadIcon() {
-    ChooseFile(view_, kIconDialog, LoadIconFile, state_.iconPath, IDC_ICON_LABEL);
+    ChooseNamedFile(view_, kIconDialog, LoadIconFile, state_.iconPath, IDC_ICON_LABEL,
+                    "An icon file's name begins with stm32icon.");
 }
 
 void Session::WriteLogo() {
     WriteLogoToMeter(link_, state_.logoPath);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 void Session::WriteIcon() {
     WriteIconToMeter(link_, state_.iconPath);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 void Session::DeleteMeterIcons() {
     velmora::DeleteMeterIcons(link_);
-    view_.StateChanged();
+    OperationEnded();
 }
 
 }  // namespace velmora

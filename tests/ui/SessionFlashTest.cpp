@@ -74,6 +74,9 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     session->LoadSoft();
     EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT:");
     EXPECT_FALSE(session->IsEnabled(ID_SOFT_UPGRADE));
+    EXPECT_EQ(view.messages,
+              (std::vector<std::string>{"A firmware file's name begins with rav32izazud."}));
+    view.messages.clear();
     session->LoadSoft();
     EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT: rav32izazud_demo.hex");
     ASSERT_TRUE(session->IsEnabled(ID_SOFT_UPGRADE));
@@ -122,13 +125,25 @@ TEST_F(SessionFlashTest, CreateFlashImageWritesOrTellsWhy) {
     st.iconPath = Example("stm32icon_sample.bin");
     ASSERT_TRUE(session->IsEnabled(ID_CREATE_FLASH));
     session->CreateFlashImage();
-    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"Flash1M.bin written: " +
+                                                       (dir / "Flash1M.bin").string() +
+                                                       " (1048576 bytes)"}));
     EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);
 
+    // An existing image is replaced only after a Yes.
+    fs::resize_file(dir / "Flash1M.bin", 10);
+    view.messages.clear();
+    view.yesNoAnswers = {false};
+    session->CreateFlashImage();
+    EXPECT_EQ(view.questions.back(), (dir / "Flash1M.bin").string() + " exists. Replace it ?");
+    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), 10u);
+    EXPECT_TRUE(view.messages.empty());
+
     st.logoPath = (dir / "stm32logo_missing.bin").string();
+    view.yesNoAnswers = {true};
     session->CreateFlashImage();
     EXPECT_EQ(view.messages, (std::vector<std::string>{"Open logo file error !"}));
-    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);  // the old image stays
+    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), 10u);  // the old image stays
 }
 
 }  // namespace

@@ -58,8 +58,10 @@ protected:
         session->StartUp();
         return *session;
     }
+    // A satellite with a transponder: all of it fits the file.
     void MakeEdit() {
         session->SatAdd({"New", "7.0", 0, 0});
+        session->TpAdd({session->Database().satCount - 1, 0, "12000", "27500", 0, 0});
         ASSERT_TRUE(session->State().edit.modified);
     }
     int HistoryLines() {
@@ -175,7 +177,7 @@ TEST_F(SessionTest, EditButtonsFollowDisplayMode) {
     for (int id : {IDC_TP_ADD, IDC_TP_EDIT, IDC_TP_DELETE, IDC_TP_SORT, IDC_SAT_DELETE})
         EXPECT_FALSE(view.enabled[id]) << id;
     EXPECT_TRUE(view.enabled[IDC_LNB_EDIT]);
-    EXPECT_EQ(view.enabled.count(IDC_SAT_ADD), 0u);  // never disabled
+    EXPECT_TRUE(view.enabled[IDC_SAT_ADD]);
     view.calls.clear();
     s.DisplayLnb();
     s.DisplayTransponders();
@@ -329,6 +331,100 @@ TEST_F(SessionTest, PatchCheckBoxesReadAllFour) {
     EXPECT_EQ(view.texts[IDC_STATUS], "Read Satellites ...");
     EXPECT_EQ(view.progressMax, 12);
     EXPECT_EQ(view.progressPos, 0);
+}
+
+// ---- what must never be lost -----------------------------------------------
+
+TEST_F(SessionTest, OpenOfAFileThatIsNoTableChangesNothing) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    MakeEdit();
+    std::string logo = (dir / "stm32logo.bin").string();
+    Spit(logo, std::string(4096, '\x7f'));
+    for (const std::string& path : {logo, (dir / "missing.csv").string()}) {
+        view.openAnswers = {path};
+        s.Open();
+    }
+    EXPECT_EQ(view.messages[0], logo + " is not a sattp.csv table: no header line");
+    EXPECT_EQ(view.messages[1], (dir / "missing.csv").string() +
+                                    " cannot be read: No such file or directory");
+    EXPECT_EQ(s.State().dbPath, "sattp.csv");
+    EXPECT_EQ(view.title, "sattp.csv");
+    EXPECT_EQ(s.Database().satCount, 3);
+    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_EQ(HistoryLines(), 0);
+    EXPECT_EQ(fs::file_size(logo), 4096u);
+}
+
+TEST_F(SessionTest, RememberedFileThatIsNoTableFallsBackAndSaysSo) {
+    std::string logo = (dir / "stm32logo.bin").string();
+    Spit(logo, "not a table");
+    Spit(dir / HISTORY_FILE, "2016-01-26 11:00:00 " + logo + "\r\n");
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    EXPECT_EQ(s.State().dbPath, "sattp.csv");
+    EXPECT_EQ(s.Database().satCount, 2);
+    EXPECT_EQ(view.texts[IDC_STATUS], logo + " is not a sattp.csv table: no header line");
+    EXPECT_EQ(Slurp(logo), "not a table");
+}
+
+TEST_F(SessionTest, SaveAsksBeforeDroppingWhatTheFileCannotKeep) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    s.Database().lnbs[1].power = 3;
+    s.Database().lnbs[4].power = 2;
+    s.Database().lnbs[1].tone22k = 2;
+    s.Database().lnbs[4].tone22k = 2;
+    s.SatAdd({"SAT-X", "7.0", 0, 0});
+    s.SatAdd({"SAT-Y", "9.0", 0, 0});
+    view.yesNoAnswers = {false, true};
+    EXPECT_FALSE(s.Save());
+    EXPECT_EQ(view.questions.back(),
+              "sattp.csv cannot keep: the power and 22K settings of LNB 2 and 5; 2 satellites "
+              "without transponders (SAT-X, SAT-Y). Save anyway ?");
+    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_EQ(Slurp(dir / "sattp.csv"), kSmallDb);
+    EXPECT_TRUE(s.Save());
+    EXPECT_FALSE(s.State().edit.modified);
+}
+
+TEST_F(SessionTest, ReadFromMeterAsksAboutUnsavedEditsFirst) {
+    Session& s = Start();
+    MakeEdit();
+    view.saveChangesAnswers = {SaveChangesAnswer::Cancel};
+    s.ReadTables();  // no port is chosen: it would fail at once if it started
+    EXPECT_EQ(view.saveChangesQuestions.size(), 1u);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(s.Database().satCount, 1);
+}
+
+TEST_F(SessionTest, RefusedFileNamesAreExplained) {
+    Session& s = Start();
+    view.openAnswers = {"/x/logo.bin", "/x/icons.bin"};
+    s.LoadLogo();
+    s.LoadIcon();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"A logo file's name begins with stm32logo.",
+                                                       "An icon file's name begins with stm32icon."}));
+}
+
+TEST_F(SessionTest, ButtonsAndCommandsRestWhileTheLinkIsOpen) {
+    Session& s = Start();
+    s.EnablePortSelector(false);  // what a long operation does as it opens the port
+    for (int id : {IDC_TP_ADD, IDC_TP_EDIT, IDC_TP_DELETE, IDC_SAT_ADD}) EXPECT_FALSE(view.enabled[id]);
+    EXPECT_FALSE(s.IsEnabled(ID_READ));
+    EXPECT_TRUE(s.IsEnabled(ID_STOP));
+    s.EnablePortSelector(true);
+    EXPECT_TRUE(view.enabled[IDC_TP_ADD]);
+    EXPECT_TRUE(s.IsEnabled(ID_READ));
+}
+
+TEST_F(SessionTest, SortKeepsTheChosenSatellite) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    s.TreeSelectionChanged(false, "[2] 30.0W Hispasat");
+    s.TpSort({0, 0, 0, 1});  // West to East: Hispasat comes first
+    EXPECT_EQ(SatName(s.Database().satellites[s.State().edit.satFilter]), "Hispasat");
+    EXPECT_EQ(view.calls.back(), "ShowTpList " + std::to_string(s.State().edit.satFilter));
 }
 
 }  // namespace
