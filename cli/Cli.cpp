@@ -3,34 +3,54 @@
 #include <algorithm>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 
 #include "cli/CliCommands.h"
 #include "cli/FlashCommands.h"
 #include "cli/LinkCommands.h"
 
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "unknown"
-#endif
-
 namespace velmora::cli {
+
+#define PORT_OPTION_HELP "--port P\tthe meter's port: COM1..COM9 or a device path such as /dev/ttyUSB0\n"
 
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> table = {
-        {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump},
+        {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump,
+         "FILE\tthe sattp.csv table to read\n"},
         {"normalize", "IN OUT", "read a sattp.csv file and write it again in the program's form",
-         RunNormalize},
+         RunNormalize,
+         "IN\tthe sattp.csv table to read\n"
+         "OUT\tthe file to write (replaced only once it is whole)\n"},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
-        {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file", RunReadTables},
-        {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter", RunWriteTables},
-        {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter", RunWriteLogo},
-        {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter", RunWriteIcon},
-        {"delete-icons", "--port P --yes", "delete the meter's on-screen icons", RunDeleteIcons},
+        {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
+         RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},
+        {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter",
+         RunWriteTables, PORT_OPTION_HELP "FILE\tthe sattp.csv table to send\n"},
+        {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter",
+         RunWriteLogo, PORT_OPTION_HELP "FILE\tthe logo file; its name begins with stm32logo\n"},
+        {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter",
+         RunWriteIcon, PORT_OPTION_HELP "FILE\tthe icon file; its name begins with stm32icon\n"},
+        {"delete-icons", "--port P --yes", "delete the meter's on-screen icons", RunDeleteIcons,
+         PORT_OPTION_HELP "--yes\tconfirm the deletion (it cannot be undone)\n"},
         {"upgrade", "--port P FILE.hex", "upgrade the meter's firmware (rav32izazud*) in its bootloader",
-         RunUpgrade},
+         RunUpgrade,
+         PORT_OPTION_HELP "FILE.hex\tthe Intel HEX firmware; its name begins with rav32izazud\n"},
         {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
-         "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage},
+         "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage,
+         "--db FILE\tthe sattp.csv table to put in the image\n"
+         "--logo FILE\tthe logo file (stm32logo*)\n"
+         "--icon FILE\tthe icon file (stm32icon*)\n"
+         "-o, --output OUT\tthe image to write (default Flash1M.bin)\n"},
         {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F]",
-         "patch up: firmware, icon, logo and tables one after another", RunPatchUp},
+         "patch up: firmware, icon, logo and tables one after another", RunPatchUp,
+         PORT_OPTION_HELP
+         "--soft F\tupgrade the firmware from this HEX file first (rav32izazud*)\n"
+         "--icon F\tthen upload this icon file (stm32icon*)\n"
+         "--logo F\tthen upload this logo file (stm32logo*)\n"
+         "--tables F\tthen write the tables of this sattp.csv file\n"
+         "--soft-wait-ms MS\twait after the firmware step while the meter restarts "
+         "(default 12000)\n"
+         "--step-wait-ms MS\twait after each upload step (default 200)\n"},
     };
     return table;
 }
@@ -57,14 +77,40 @@ void PrintCommandUsage(std::ostream& s, const CliCommand& c) {
     s << "usage: " << kProgramName << ' ' << Synopsis(c) << '\n';
 }
 
+// Two columns: a first column wider than the width gets a line of its own
+// and the text starts below it, so the second column stays aligned.
+void PrintColumns(std::ostream& s, const std::string& first, const std::string& text) {
+    constexpr std::size_t kFirstColumn = 24;
+    s << "  " << first;
+    if (first.size() >= kFirstColumn) {
+        s << '\n' << std::string(kFirstColumn + 2, ' ');
+    } else {
+        s << std::string(kFirstColumn - first.size(), ' ');
+    }
+    s << text << '\n';
+}
+
+void PrintCommandHelp(std::ostream& s, const CliCommand& c) {
+    PrintCommandUsage(s, c);
+    s << '\n' << c.summary << '\n';
+    std::string_view options = c.options;
+    if (options.empty()) return;
+    s << '\n';
+    while (!options.empty()) {
+        std::size_t end = options.find('\n');
+        std::string_view line = options.substr(0, end);
+        std::size_t tab = line.find('\t');
+        PrintColumns(s, std::string(line.substr(0, tab)),
+                     tab == std::string_view::npos ? "" : std::string(line.substr(tab + 1)));
+        options = end == std::string_view::npos ? std::string_view() : options.substr(end + 1);
+    }
+}
+
 void PrintHelp(std::ostream& s) {
     s << "usage: " << kProgramName << " COMMAND [ARGUMENTS]\n"
+      << "       " << kProgramName << " COMMAND --help\n"
       << "       " << kProgramName << " --help | --version\n\ncommands:\n";
-    for (const CliCommand& c : Commands()) {
-        std::string synopsis = Synopsis(c);
-        synopsis.resize(std::max<std::size_t>(synopsis.size(), 30), ' ');
-        s << "  " << synopsis << ' ' << c.summary << '\n';
-    }
+    for (const CliCommand& c : Commands()) PrintColumns(s, c.name, c.summary);
     s << "\nExit status: 0 done, 1 failed, 2 usage error.\n";
 }
 
@@ -94,8 +140,8 @@ int RunCli(int argc, char** argv, CliStreams& io) {
         return kExitUsage;
     }
     std::vector<std::string> args(argv + 2, argv + argc);
-    if (args.size() == 1 && IsHelp(args[0].c_str())) {
-        PrintCommandUsage(io.out, *command);
+    if (std::any_of(args.begin(), args.end(), [](const std::string& a) { return IsHelp(a.c_str()); })) {
+        PrintCommandHelp(io.out, *command);
         return kExitOk;
     }
     int status = command->run(args, io);

@@ -29,6 +29,8 @@ struct CliCommand {
     const char* arguments;  // "FILE", "IN OUT"
     const char* summary;    // one line for --help
     CommandFunction run;
+    // One "OPTION\texplanation" line per option or argument, for COMMAND --help.
+    const char* options = "";
 };
 
 // The command table, for help texts and tests.

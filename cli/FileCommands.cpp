@@ -1,14 +1,12 @@
 // Commands on sattp.csv files that need no meter.
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TextEncoding.h"
+#include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
 
 namespace velmora::cli {
@@ -25,12 +23,9 @@ std::unique_ptr<SatTpDatabase> NewDatabase() {
 
 // Reads path into db; on failure says why on the error stream.
 bool ReadTables(SatTpDatabase& db, const std::string& path, CliStreams& io) {
-    if (ReadSatTpFile(db, path.c_str()) == 0) return true;
-    if (::access(path.c_str(), R_OK) != 0) {
-        PrintError(io, "cannot open " + path + ": " + std::strerror(errno));
-    } else {
-        PrintError(io, path + " has no sattp.csv header line");
-    }
+    std::string whyNot;
+    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
+    PrintError(io, path + " " + whyNot);
     return false;
 }
 
@@ -78,20 +73,33 @@ Json DatabaseJson(const SatTpDatabase& db) {
 }  // namespace
 
 int RunDump(const std::vector<std::string>& args, CliStreams& io) {
-    if (args.size() != 1) return kExitUsage;
+    std::vector<std::string> files;
+    if (!ParseArguments(io, args, {}, &files, 1)) return kExitUsage;
+    if (files.size() != 1) {
+        PrintError(io, "missing FILE");
+        return kExitUsage;
+    }
     auto db = NewDatabase();
-    if (!ReadTables(*db, args[0], io)) return kExitFailed;
+    if (!ReadTables(*db, files[0], io)) return kExitFailed;
     // Names are already valid UTF-8; replace rather than throw all the same.
     io.out << DatabaseJson(*db).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     return kExitOk;
 }
 
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
-    if (args.size() != 2) return kExitUsage;
+    std::vector<std::string> files;
+    if (!ParseArguments(io, args, {}, &files, 2)) return kExitUsage;
+    if (files.size() != 2) {
+        PrintError(io, files.empty() ? "missing IN and OUT" : "missing OUT");
+        return kExitUsage;
+    }
     auto db = NewDatabase();
-    if (!ReadTables(*db, args[0], io)) return kExitFailed;
-    if (!WriteSatTpFile(*db, args[1].c_str())) {
-        PrintError(io, "cannot write " + args[1]);
+    if (!ReadTables(*db, files[0], io)) return kExitFailed;
+    // What the file form cannot keep is said, as Save asks about it.
+    std::vector<std::string> losses = DescribeSaveLosses(*db);
+    if (!losses.empty()) PrintError(io, SaveLossNotice(losses));
+    if (!WriteSatTpFile(*db, files[1].c_str(), stderr)) {
+        PrintError(io, "cannot write " + files[1]);
         return kExitFailed;
     }
     return kExitOk;

@@ -4,10 +4,10 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <iostream>
 #include <memory>
 
+#include "cli/Arguments.h"
 #include "cli/TerminalHost.h"
 #include "db/SatTpFile.h"
 #include "flash/BatchUpgrade.h"
@@ -19,36 +19,13 @@ namespace velmora::cli {
 
 namespace {
 
-struct Option {
-    const char* name;
-    std::string* value;
-};
-
 // "--name VALUE" pairs of the given options and, where file is given, one
-// argument that is not an option. False on anything else.
-bool ParseOptions(const std::vector<std::string>& args, std::initializer_list<Option> options,
-                  std::string* file = nullptr) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const Option* match = nullptr;
-        for (const Option& o : options)
-            if (args[i] == o.name) match = &o;
-        if (match != nullptr && i + 1 < args.size()) {
-            *match->value = args[++i];
-        } else if (match == nullptr && file != nullptr && file->empty() && !args[i].empty() &&
-                   args[i][0] != '-') {
-            *file = args[i];
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ParseMilliseconds(const std::string& text, std::chrono::milliseconds& value) {
-    long ms = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), ms);
-    if (error != std::errc() || end != text.data() + text.size() || ms < 0) return false;
-    value = std::chrono::milliseconds(ms);
+// argument that is not an option; false, with the reason said, on anything else.
+bool ParseOptions(CliStreams& io, const std::vector<std::string>& args,
+                  const std::vector<Option>& options, std::string* file = nullptr) {
+    std::vector<std::string> positional;
+    if (!ParseArguments(io, args, options, &positional, file != nullptr ? 1 : 0)) return false;
+    if (file != nullptr && !positional.empty()) *file = positional[0];
     return true;
 }
 
@@ -62,8 +39,9 @@ bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(
 }
 
 bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
-    if (ReadSatTpFile(db, path.c_str()) == 0) return true;
-    PrintError(io, "cannot read " + path);
+    std::string whyNot;
+    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
+    PrintError(io, path + " " + whyNot);
     return false;
 }
 
@@ -72,8 +50,10 @@ bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
 int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
     std::string port;
     std::string file;
-    if (!ParseOptions(args, {{"--port", &port}}, &file) || port.empty() || file.empty())
+    if (!ParseOptions(io, args, {{"--port", &port}}, &file) ||
+        !RequireOption(io, port, "--port") || !RequireOption(io, file, "FILE.hex")) {
         return kExitUsage;
+    }
     if (!NameAccepted(io, file, LoadSoftFile, SOFT_NAME_PREFIX)) return kExitUsage;
     TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     CComPort serial;
@@ -83,8 +63,9 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         TerminalHost::InterruptScope interrupt;
         result = UpgradeSoftware(link, file);
     }
-    if (!host.LastStatus().empty()) io.out << host.LastStatus() << '\n';
-    if (result == OpResult::Stopped) PrintError(io, "stopped");
+    std::string status = host.TakeFinalStatus();
+    if (!status.empty()) io.out << status << '\n';
+    if (result == OpResult::Stopped || host.Interrupted()) PrintError(io, "stopped");
     return result == OpResult::Completed ? kExitOk : kExitFailed;
 }
 
@@ -93,12 +74,13 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
     std::string logo;
     std::string icon;
     std::string output = FACTORY_IMAGE_FILE;
-    if (!ParseOptions(args, {{"--db", &dbPath},
-                             {"--logo", &logo},
-                             {"--icon", &icon},
-                             {"-o", &output},
-                             {"--output", &output}}) ||
-        dbPath.empty() || logo.empty() || icon.empty() || output.empty()) {
+    if (!ParseOptions(io, args,
+                      {{"--db", &dbPath},
+                       {"--logo", &logo},
+                       {"--icon", &icon},
+                       {"--output", &output, nullptr, "-o"}}) ||
+        !RequireOption(io, dbPath, "--db") || !RequireOption(io, logo, "--logo") ||
+        !RequireOption(io, icon, "--icon") || !RequireOption(io, output, "-o OUT")) {
         return kExitUsage;
     }
     if (!NameAccepted(io, logo, LoadLogoFile, LOGO_NAME_PREFIX) ||
@@ -125,19 +107,20 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     std::string tables;
     std::string softWait = "12000";
     std::string stepWait = "200";
-    if (!ParseOptions(args, {{"--port", &port},
-                             {"--soft", &soft},
-                             {"--icon", &icon},
-                             {"--logo", &logo},
-                             {"--tables", &tables},
-                             {"--soft-wait-ms", &softWait},
-                             {"--step-wait-ms", &stepWait}}) ||
-        port.empty()) {
+    if (!ParseOptions(io, args,
+                      {{"--port", &port},
+                       {"--soft", &soft},
+                       {"--icon", &icon},
+                       {"--logo", &logo},
+                       {"--tables", &tables},
+                       {"--soft-wait-ms", &softWait},
+                       {"--step-wait-ms", &stepWait}}) ||
+        !RequireOption(io, port, "--port")) {
         return kExitUsage;
     }
     BatchTiming timing;
-    if (!ParseMilliseconds(softWait, timing.afterSoft) ||
-        !ParseMilliseconds(stepWait, timing.afterUpload)) {
+    if (!ParseMillisecondsOption(io, softWait, "--soft-wait-ms", timing.afterSoft) ||
+        !ParseMillisecondsOption(io, stepWait, "--step-wait-ms", timing.afterUpload)) {
         return kExitUsage;
     }
     if (soft.empty() && icon.empty() && logo.empty() && tables.empty()) {

@@ -1,11 +1,15 @@
 // velmora-cli commands that talk to the meter: ports, read-tables,
 // write-tables, write-logo, write-icon, delete-icons. Each runs the same link
 // operation as the window, with a TerminalHost.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <optional>
 
+#include "cli/Arguments.h"
 #include "cli/LinkCommands.h"
 #include "cli/TerminalHost.h"
 #include "db/SatTpFile.h"
@@ -25,29 +29,24 @@ struct LinkArgs {
     bool yes = false;
 };
 
-// Parses --port P, -o FILE, --yes and at most one file argument; nullopt on
-// anything else or a missing --port.
-std::optional<LinkArgs> ParseLinkArgs(const std::vector<std::string>& args, bool wantFile,
-                                      bool wantOutput, bool allowYes) {
+// Parses --port P, -o FILE, --yes and at most one file argument; nullopt,
+// with the reason on the error stream, on anything else or a missing value.
+std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::string>& args,
+                                      bool wantFile, bool wantOutput, bool allowYes) {
     LinkArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--port" && hasValue) {
-            parsed.port = args[++i];
-        } else if (wantOutput && (a == "-o" || a == "--output") && hasValue) {
-            parsed.output = args[++i];
-        } else if (allowYes && a == "--yes") {
-            parsed.yes = true;
-        } else if (wantFile && parsed.file.empty() && !a.empty() && a[0] != '-') {
-            parsed.file = a;
-        } else {
+    std::vector<std::string> files;
+    std::vector<Option> options{{"--port", &parsed.port}};
+    if (wantOutput) options.push_back({"--output", &parsed.output, nullptr, "-o"});
+    if (allowYes) options.push_back({"--yes", nullptr, &parsed.yes});
+    bool ok = ParseArguments(io, args, options, &files, wantFile ? 1 : 0);
+    if (!ok || !RequireOption(io, parsed.port, "--port")) return std::nullopt;
+    if (wantOutput && !RequireOption(io, parsed.output, "-o FILE")) return std::nullopt;
+    if (wantFile) {
+        if (files.empty()) {
+            PrintError(io, "missing FILE");
             return std::nullopt;
         }
-    }
-    if (parsed.port.empty() || (wantFile && parsed.file.empty()) ||
-        (wantOutput && parsed.output.empty())) {
-        return std::nullopt;
+        parsed.file = files[0];
     }
     return parsed;
 }
@@ -66,16 +65,36 @@ int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
         TerminalHost::InterruptScope interrupt;
         result = operation(link, host.Database());
     }
-    if (!host.LastStatus().empty()) io.out << host.LastStatus() << '\n';
-    if (result == OpResult::Stopped) PrintError(io, "stopped");
+    std::string status = host.TakeFinalStatus();
+    if (!status.empty()) io.out << status << '\n';
+    // A Ctrl+C during the frames ends in the failure text, as Stop does in
+    // the window; either way the terminal says that it was stopped.
+    if (result == OpResult::Stopped || host.Interrupted()) PrintError(io, "stopped");
     return result == OpResult::Completed ? kExitOk : kExitFailed;
+}
+
+// An output file that cannot be created is found before the meter is read
+// (a full read takes a while); the one line says why.
+bool OutputWritable(CliStreams& io, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        PrintError(io, "cannot write " + path + ": it is a folder");
+        return false;
+    }
+    std::string::size_type slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    if (::access(folder.c_str(), W_OK) != 0) {
+        PrintError(io, "cannot write " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    return true;
 }
 
 // The logo and icon commands: the file name must carry the meter's prefix.
 int RunUpload(const std::vector<std::string>& args, CliStreams& io,
               ChosenFile (*choose)(const std::string&), const char* prefix,
               OpResult (*upload)(MeterLink&, const std::string&)) {
-    auto parsed = ParseLinkArgs(args, true, false, false);
+    auto parsed = ParseLinkArgs(io, args, true, false, false);
     if (!parsed) return kExitUsage;
     if (choose(parsed->file).path.empty()) {
         PrintError(io, "the file name must begin with \"" + std::string(prefix) + "\"");
@@ -89,7 +108,7 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
 }  // namespace
 
 int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
-    if (!args.empty()) return kExitUsage;
+    if (!ParseArguments(io, args, {})) return kExitUsage;
     for (int n = 1; n <= kPortCount; ++n) {
         std::string device = PortDevicePath(n);
         const char* state = "no device";
@@ -104,11 +123,13 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(args, false, true, false);
+    auto parsed = ParseLinkArgs(io, args, false, true, false);
     if (!parsed) return kExitUsage;
+    if (!OutputWritable(io, parsed->output)) return kExitFailed;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
         OpResult result = ReadTablesFromMeter(link);
-        if (result == OpResult::Completed && !WriteSatTpFile(db, parsed->output.c_str())) {
+        if (result == OpResult::Completed &&
+            !WriteSatTpFile(db, parsed->output.c_str(), stderr)) {
             PrintError(io, "cannot write " + parsed->output);
             return OpResult::Failed;
         }
@@ -117,11 +138,12 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(args, true, false, false);
+    auto parsed = ParseLinkArgs(io, args, true, false, false);
     if (!parsed) return kExitUsage;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
-        if (ReadSatTpFile(db, parsed->file.c_str()) != 0) {
-            PrintError(io, "cannot read " + parsed->file);
+        std::string whyNot;
+        if (ReadSatTpFile(db, parsed->file.c_str(), &whyNot) != 0) {
+            PrintError(io, parsed->file + " " + whyNot);
             return OpResult::NotStarted;
         }
         if (db.satCount <= 0) {
@@ -141,7 +163,7 @@ int RunWriteIcon(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(args, false, false, true);
+    auto parsed = ParseLinkArgs(io, args, false, false, true);
     if (!parsed) return kExitUsage;
     if (!parsed->yes) {
         PrintError(io, "deleting the meter's icons needs --yes");

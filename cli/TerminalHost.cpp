@@ -29,7 +29,23 @@ TerminalHost::TerminalHost(std::string portName, std::ostream& err, bool drawPro
     ClearDatabase(*db_);
 }
 
-TerminalHost::~TerminalHost() { EndBar(); }
+TerminalHost::~TerminalHost() {
+    ShowPendingStatus();
+    EndBar();
+}
+
+void TerminalHost::ShowPendingStatus() {
+    if (!statusPending_) return;
+    statusPending_ = false;
+    EndBar();
+    err_ << status_ << '\n';
+    err_.flush();
+}
+
+std::string TerminalHost::TakeFinalStatus() {
+    statusPending_ = false;
+    return status_;
+}
 
 void TerminalHost::EndBar() {
     if (!barOpen_) return;
@@ -39,16 +55,15 @@ void TerminalHost::EndBar() {
 }
 
 void TerminalHost::SetStatus(const std::string& text) {
+    ShowPendingStatus();
     status_ = text;
     maximum_ = 0;
-    if (!drawProgress_) return;
-    EndBar();
-    if (!text.empty()) err_ << text << '\n';
-    err_.flush();
+    statusPending_ = drawProgress_ && !text.empty();
 }
 
 void TerminalHost::BeginProgress(const std::string& text, int maximum) {
     SetStatus(text);
+    ShowPendingStatus();
     maximum_ = maximum;
     shownPercent_ = -1;
     SetProgress(0);
@@ -73,18 +88,21 @@ void TerminalHost::SetProgress(int position) {
 void TerminalHost::PumpOnce() {
     if (g_interrupted != 0) {
         g_interrupted = 0;
+        interrupted_ = true;
         flags_.runFlag = 0;
         if (flags_.batchRunning) flags_.batchStopRequested = 1;
     }
 }
 
 void TerminalHost::ShowMessage(const std::string& text) {
+    ShowPendingStatus();
     EndBar();
     err_ << text << '\n';
     err_.flush();
 }
 
 bool TerminalHost::AskYesNo(const std::string& question) {
+    ShowPendingStatus();
     EndBar();
     err_ << question << (answer_ ? " yes" : " no") << '\n';
     return answer_;

@@ -24,6 +24,11 @@ public:
     // The answer AskYesNo gives.
     void SetAnswer(bool yes) { answer_ = yes; }
     const std::string& LastStatus() const { return status_; }
+    // The final status, which the command prints on standard output itself:
+    // taking it keeps the progress display from showing it a second time.
+    std::string TakeFinalStatus();
+    // Ctrl+C was pressed while this host ran an operation.
+    bool Interrupted() const { return interrupted_; }
 
     SatTpDatabase& Database() override { return *db_; }
     OperationFlags& Flags() override { return flags_; }
@@ -54,6 +59,9 @@ public:
 
 private:
     void EndBar();
+    // A status is shown once the next one, a bar or a message follows it, so
+    // the last one can go to standard output alone.
+    void ShowPendingStatus();
 
     std::string portName_;
     std::ostream& err_;
@@ -65,6 +73,8 @@ private:
     int maximum_ = 0;
     int shownPercent_ = -1;
     bool barOpen_ = false;
+    bool statusPending_ = false;
+    bool interrupted_ = false;
 };
 
 }  // namespace velmora::cli

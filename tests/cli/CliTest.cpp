@@ -49,18 +49,40 @@ TEST_F(CliTest, HelpVersionAndUsageErrors) {
     EXPECT_EQ(Run({"--help"}), kExitOk);
     for (const CliCommand& c : Commands()) EXPECT_THAT(out.str(), HasSubstr(c.name));
     EXPECT_EQ(Run({"--version"}), kExitOk);
-    EXPECT_EQ(out.str(), "velmora-cli 0.1.0\n");
-    EXPECT_EQ(Run({"dump", "--help"}), kExitOk);
-    EXPECT_EQ(out.str(), "usage: velmora-cli dump FILE\n");
+    EXPECT_EQ(out.str(), "velmora-cli " VELMORA_VERSION "\n");
+    // Each option of a command is explained on a line of its own.
+    EXPECT_EQ(Run({"batch", "--help"}), kExitOk);
+    EXPECT_THAT(out.str(), StartsWith("usage: velmora-cli batch --port P"));
+    EXPECT_THAT(out.str(), HasSubstr("\n  --step-wait-ms MS       wait after each upload step"));
 
     EXPECT_EQ(Run({}), kExitUsage);
     EXPECT_THAT(err.str(), StartsWith("usage: "));
     EXPECT_EQ(Run({"frobnicate"}), kExitUsage);
     EXPECT_THAT(err.str(), HasSubstr("unknown command 'frobnicate'"));
     EXPECT_EQ(Run({"dump"}), kExitUsage);
-    EXPECT_EQ(err.str(), "usage: velmora-cli dump FILE\n");
+    EXPECT_EQ(err.str(), "velmora-cli: missing FILE\nusage: velmora-cli dump FILE\n");
     EXPECT_EQ(Run({"dump", "a", "b"}), kExitUsage);
     EXPECT_EQ(Run({"normalize", "a"}), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+    // What was wrong comes before the usage line.
+    const std::pair<std::vector<std::string>, std::string> wrong[] = {
+        {{"batch", "--port", "COM1", "--tables", "t.csv", "--step-wait-ms", "abc"},
+         "bad number for --step-wait-ms: 'abc'"},
+        {{"read-tables", "--port", "COM1", "--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"read-tables", "-o", "x.csv"}, "missing --port"},
+        {{"write-tables", "--port"}, "option --port needs a value"},
+    };
+    for (const auto& [args, reason] : wrong) {
+        EXPECT_EQ(Run(args), kExitUsage);
+        EXPECT_THAT(err.str(), StartsWith("velmora-cli: " + reason)) << args[0];
+    }
+}
+
+TEST_F(CliTest, ReadTablesRefusesAnOutputItCannotWriteBeforeTheMeter) {
+    EXPECT_EQ(Run({"read-tables", "--port", "/dev/null", "-o", folder.File("no/such/x.csv")}),
+              kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: cannot write " + folder.File("no/such/x.csv") +
+                             ": No such file or directory\n");
     EXPECT_EQ(out.str(), "");
 }
 
@@ -118,11 +140,13 @@ TEST_F(CliTest, DumpReplacesInvalidNameBytes) {
 
 TEST_F(CliTest, DumpFailures) {
     EXPECT_EQ(Run({"dump", folder.File("missing.csv")}), kExitFailed);
-    EXPECT_THAT(err.str(), StartsWith("velmora-cli: cannot open "));
+    EXPECT_THAT(err.str(), HasSubstr("missing.csv cannot be read: No such file"));
     std::string plain = folder.File("plain.txt");
     ASSERT_TRUE(dbtest::WriteBytes(plain, "just text\n"));
     EXPECT_EQ(Run({"dump", plain}), kExitFailed);
-    EXPECT_THAT(err.str(), HasSubstr("no sattp.csv header line"));
+    EXPECT_THAT(err.str(), HasSubstr("is not a sattp.csv table: no header line"));
+    EXPECT_EQ(Run({"dump", folder.Path()}), kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: " + folder.Path() + " is a folder\n");
     EXPECT_EQ(out.str(), "");
 }
 
@@ -146,12 +170,29 @@ TEST_F(CliTest, NormalizeFailures) {
     EXPECT_EQ(Run({"normalize", folder.File("missing.csv"), target}), kExitFailed);
     EXPECT_EQ(dbtest::ReadBytes(target), "keep");
 
+    // The writer's own diagnostic stays out of standard output.
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     int status = Run({"normalize", Sample(), folder.File("no/folder/out.csv")});
-    std::string diagnostic = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    std::string diagnostic = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, kExitFailed);
     EXPECT_THAT(err.str(), HasSubstr("cannot write "));
     EXPECT_THAT(diagnostic, StartsWith("fopen file error velmoraView line="));
+}
+
+TEST_F(CliTest, NormalizeSaysWhatTheFileCannotKeep) {
+    std::string in = folder.File("in.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(in, dbtest::kSampleFile));
+    EXPECT_EQ(Run({"normalize", in, folder.File("out.csv")}), kExitOk);
+    EXPECT_EQ(err.str(), "");
+    // A position beyond a full circle is written as the one it stands for.
+    ASSERT_TRUE(dbtest::WriteBytes(
+        in, "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\n"
+            "Far,400.0E,1,9750/10600,1,11362,22000,H, ,\n"));
+    EXPECT_EQ(Run({"normalize", in, folder.File("out.csv")}), kExitOk);
+    EXPECT_EQ(err.str(), "velmora-cli: sattp.csv cannot keep: the values of 1 transponder (out "
+                         "of the file's range).\n");
 }
 
 // ---- the program ---------------------------------------------------------
