@@ -12,24 +12,31 @@ namespace velmora {
 const char* const kUsageText =
     " For LMT41C, LMT40S etc\r\n"
     " 1) In meter's 'software upgrade' menu, you could backup sattp.csv to USB from meter.\r\n"
-    " 2) Use orvane.exe to edit sattp.csv, when edit finished, save sattp.csv and copy to USB.\r\n"
+    " 2) Use velmora to edit sattp.csv, when edit finished, save sattp.csv and copy to USB.\r\n"
     " 3) In meter's 'software upgrade' menu, you could upgrade sattp.csv from USB to meter.\r\n"
     " Notice: Before turn on the meter you must unplug USB, else will cause software upgrade.\r\n"
     "\r\n"
-    " For LMT20 Must install USB RS232 Driver first !\r\n"
+    " For LMT20 the serial port must be yours first !\r\n"
+    " A USB RS232 adapter appears as /dev/ttyUSB0 (COM1); add yourself to the group\r\n"
+    " 'dialout' (sudo usermod -aG dialout $USER) and log in again.\r\n"
     "\r\n"
     " For LMT20 DATA UPDATE\r\n"
-    " 1) Use orvane.exe to edit sattp.csv, when edit finished, save sattp.csv.\r\n"
-    " 2) Connect USB RS232 port to PC and turn on meter.\r\n"
-    " 3) Click orvane.exe's 'Write' button to update tp.\r\n"
+    " 1) Use velmora to edit sattp.csv, when edit finished, save sattp.csv.\r\n"
+    " 2) Connect the USB RS232 adapter to the PC and turn on meter.\r\n"
+    " 3) Choose its port (COM1..COM9) and click velmora's 'Write' button to update tp.\r\n"
     " 4) When update finished and successfully the meter's LED will display 'OK'.  \r\n"
     " \r\n"
     " For LMT20 SOFTWARE UPGRADE\r\n"
-    " 1) Connect USB RS232 port to PC. \r\n"
+    " 1) Connect the USB RS232 adapter to the PC. \r\n"
     " 2) Press EXIT and turn on meter. \r\n"
     " 3) Open software hex file from file menu. \r\n"
-    " 4) Click orvane.exe's 'SOFT' button to upgrade software.\r\n"
+    " 4) Click velmora's 'SOFT' button to upgrade software.\r\n"
     " ";
+
+QString VersionLine() {
+    // "Orvane Ver 2.8" for 2.8.0: the version velmora-cli --version prints.
+    return QStringLiteral("Orvane Ver %1.%2").arg(VELMORA_VERSION_MAJOR).arg(VELMORA_VERSION_MINOR);
+}
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     DialogUnits du(font());
@@ -39,7 +46,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(32, 32));
     icon->setGeometry(du.X(11), du.Y(10), 32, 32);
-    auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
+    auto* version = new QLabel(VersionLine(), this);
+    version->setToolTip(QStringLiteral("velmora " VELMORA_VERSION));
     version->setGeometry(du.Rect(40, 14, 119, 8));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(du.Rect(266, 7, 50, 14));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QPlainTextEdit;
 
@@ -10,7 +11,8 @@ namespace velmora {
 // Usage text of the About box, exactly as shown: lines ended by "\r\n" and
 // a single blank at the very end.
 extern const char* const kUsageText;
-inline constexpr const char* kVersionLine = "Orvane Ver 2.8";
+// "Orvane Ver MAJOR.MINOR" of the program's one version number.
+QString VersionLine();
 
 class CAboutDlg : public QDialog {
     Q_OBJECT

@@ -11,6 +11,7 @@
 
 #include "app/DisplayText.h"
 #include "app/LnbChoiceText.h"
+#include "app/Modal.h"
 #include "db/SatTpDatabase.h"
 
 namespace velmora {
@@ -98,6 +99,23 @@ QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
         items << DisplayText(SatelliteLabel03(db, i));
     }
     return items;
+}
+
+void CFormDialog::AddCheck(QLineEdit* field,
+                           std::function<std::string(const std::string&)> check) {
+    checks_.push_back({field, std::move(check)});
+}
+
+void CFormDialog::accept() {
+    for (const FieldCheck& c : checks_) {
+        std::string problem = c.check(c.field->text().toStdString());
+        if (problem.empty()) continue;
+        modal::Notice(this, QString::fromStdString(problem));
+        c.field->setFocus();
+        c.field->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 }  // namespace velmora

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/DialogUnits.h"
 #include "db/SatTpDatabase.h"
@@ -19,6 +22,11 @@ class CFormDialog : public QDialog {
     Q_OBJECT
 public:
     QPushButton* OkButton() const { return ok_; }
+
+    // OK closes the dialog only when every checked field holds a valid
+    // value; otherwise a notice names the first bad field and its range, and
+    // that field is selected for correction.
+    void accept() override;
 
 protected:
     CFormDialog(QWidget* parent, const QString& caption, int width, int height);
@@ -37,7 +45,16 @@ protected:
 
     const DialogUnits& Units() const { return units_; }
 
+    // Adds a check of a field: it returns an empty text for a valid value,
+    // else the message to show.
+    void AddCheck(QLineEdit* field, std::function<std::string(const std::string&)> check);
+
 private:
+    struct FieldCheck {
+        QLineEdit* field;
+        std::function<std::string(const std::string&)> check;
+    };
+    std::vector<FieldCheck> checks_;
     DialogUnits units_;
     QPushButton* ok_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
 #include "ui/Commands.h"
+#include "ui/Session.h"
 
 namespace velmora {
 
@@ -187,13 +188,17 @@ void CMainFrame::RunCommand(int commandId) {
 
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
+    setWindowModified(view_->GetSession().State().edit.modified);
 }
 
 void CMainFrame::OnTitleChanged(const QString& title) {
-    // "[*]" is the modified-mark placeholder of window titles; doubled it shows as is.
-    QString shown = title;
-    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    setWindowTitle(shown + QStringLiteral(" - "));
+    // The file's name, the modified mark and the program: "sattp.csv* - Orvane".
+    QString name = title.isEmpty() ? QStringLiteral("Untitled") : title;
+    qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0 && slash + 1 < name.size()) name = name.mid(slash + 1);
+    // "[*]" is the placeholder of the mark; doubled, a name's own shows as is.
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(name + QStringLiteral("[*] - ") + QLatin1String(APP_TITLE));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

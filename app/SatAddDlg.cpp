@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "db/InputRules.h"
 
 #include "app/DisplayText.h"
 
@@ -27,6 +30,10 @@ CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent)
     lnb_ = AddLnbList(49, 54, 109, db);
     AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
     AddOkCancel(152, 11, 33, 50, 14);
+    longitude_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,3}(\\.[0-9]?)?")), longitude_));
+    AddCheck(name_, [](const std::string& t) { return CheckSatelliteName(t); });
+    AddCheck(longitude_, [](const std::string& t) { return CheckNumber(t, kLongitudeRule); });
     SetChoice(hemisphere_, 0);
     SetChoice(lnb_, 0);
 }

@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "db/InputRules.h"
 
 namespace velmora {
 
@@ -37,6 +40,13 @@ CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satF
     unique_ = AddList(55, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
     AddLabel(QStringLiteral("Unique"), kLabelX, unique_);
     AddOkCancel(167, 11, 40, 46, 14);
+    // Digits only while typing; the range is checked on OK.
+    for (QLineEdit* edit : {frequency_, symbolRate_}) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), edit));
+    }
+    AddCheck(frequency_, [](const std::string& t) { return CheckNumber(t, kFrequencyRule); });
+    AddCheck(symbolRate_, [](const std::string& t) { return CheckNumber(t, kSymbolRateRule); });
 
     const TpRecord* tp = tpIndex >= 0 && tpIndex < db.tpCount ? &db.tps[tpIndex] : nullptr;
     int satChoice = 0;

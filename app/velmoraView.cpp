@@ -302,6 +302,8 @@ void CVelmoraView::StateChanged() {
 void CVelmoraView::RebuildSatTree() {
     treeRebuilding = 1;
     const SatTpDatabase& db = session_->Database();
+    // A rebuild keeps the tree opened or closed as the user left it.
+    bool expanded = rootItem != nullptr && rootItem->isExpanded();
     tree_->clear();
     rootItem = new QTreeWidgetItem(QStringList(QStringLiteral("All Satellites")));
     rootItem->setIcon(0, treeIcon_);
@@ -314,7 +316,15 @@ void CVelmoraView::RebuildSatTree() {
     }
     rootItem->addChildren(children);
     tree_->addTopLevelItem(rootItem);
+    rootItem->setExpanded(expanded);
     tree_->setCurrentItem(rootItem);
+    treeRebuilding = 0;
+}
+
+void CVelmoraView::SelectSatItem(int satIndex) {
+    if (rootItem == nullptr || satIndex < 0 || satIndex >= rootItem->childCount()) return;
+    treeRebuilding = 1;
+    tree_->setCurrentItem(rootItem->child(satIndex));
     treeRebuilding = 0;
 }
 
@@ -363,11 +373,14 @@ void CVelmoraView::ApplyListColumns() {
 void CVelmoraView::ShowTpList(int satFilter) {
     model_->ShowTps(satFilter);
     ApplyListColumns();
+    // Another list starts at its top, not at the old one's scroll position.
+    list_->scrollToTop();
 }
 
 void CVelmoraView::ShowLnbList() {
     model_->ShowLnbs();
     ApplyListColumns();
+    list_->scrollToTop();
 }
 
 int CVelmoraView::SelectedRow() {

@@ -67,6 +67,7 @@ public:
     void RefreshTpRow(int row, int tpIndex) override;
     void RemoveTpRow(int row) override;
     void RefreshLnbRow(int lnbIndex) override;
+    void SelectSatItem(int satIndex) override;
 
 signals:
     // The session state changed: the frame re-evaluates its enabling rules.

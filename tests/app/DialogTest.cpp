@@ -59,6 +59,44 @@ TEST(DialogTexts, SatelliteNameCutsAtCharacterBoundary) {
     EXPECT_EQ(v.validate(text, pos), QValidator::Invalid);
 }
 
+// ---- input checks ------------------------------------------------------------------
+
+TEST(DialogInputChecks, OkWithABadFieldNamesItAndKeepsTheDialogOpen) {
+    SatTpDatabase db{};
+    modal::ClearShownBoxes();
+    CTpEditDlg tp(db, CTpEditDlg::Mode::Add, -1, -1);
+    tp.FrequencyEdit()->setText(QStringLiteral("11362"));
+    tp.SymbolRateEdit()->setText(QStringLiteral("99999999999"));
+    tp.OkButton()->click();
+    EXPECT_NE(tp.result(), QDialog::Accepted);
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("Symbol rate: enter a whole number from 100 to 70000 kS/s."));
+    EXPECT_EQ(tp.SymbolRateEdit()->selectedText(), QStringLiteral("99999999999"));
+    tp.SymbolRateEdit()->setText(QStringLiteral("27500"));
+    tp.OkButton()->click();
+    EXPECT_EQ(tp.result(), QDialog::Accepted);
+
+    CSatAddDlg sat(db);
+    sat.NameEdit()->setText(QString());
+    sat.OkButton()->click();
+    EXPECT_NE(sat.result(), QDialog::Accepted);
+    sat.NameEdit()->setText(QStringLiteral("X"));
+    sat.LongitudeEdit()->setText(QStringLiteral("999.9"));
+    sat.OkButton()->click();
+    EXPECT_NE(sat.result(), QDialog::Accepted);
+    EXPECT_EQ(modal::ShownBoxes().back().text,
+              QStringLiteral("Longitude: enter a number from 0.0 to 180.0 degrees, with at most "
+                             "one decimal."));
+}
+
+TEST_F(GuiTest, CaptionMarksUnsavedEdits) {
+    StartWithSample();
+    EXPECT_EQ(Caption(), QStringLiteral("sattp.csv - Orvane"));
+    Sess().TpAdd({0, 0, "12100", "27500", 0, 0});
+    EXPECT_EQ(Caption(), QStringLiteral("sattp.csv* - Orvane"));
+}
+
 // ---- TP dialog -------------------------------------------------------------------
 
 TEST_F(GuiTest, TpAddFromAllSatellitesStartsFromTheSelectedRow) {
@@ -208,7 +246,7 @@ TEST(LnbEditDialog, PortOfAV11SwitchIsItsInput) {
 
 // ---- TP SORT -----------------------------------------------------------------------
 
-TEST_F(GuiTest, TpSortDefaultsSortAndShowAllAgain) {
+TEST_F(GuiTest, TpSortDefaultsSortAndKeepsTheChosenSatellite) {
     StartWithSample();
     SelectSatellite(2);
     AnswerWith<CTpSortDlg>([](CTpSortDlg& d) {
@@ -221,9 +259,11 @@ TEST_F(GuiTest, TpSortDefaultsSortAndShowAllAgain) {
     });
     Click(IDC_TP_SORT);
     // Westward from 19.2E the nearest come first: 30.0W, then 179.9W, then 180.0E.
-    EXPECT_EQ(Sess().State().edit.satFilter, -1);
-    EXPECT_EQ(Rows(), 6);
-    EXPECT_EQ(View().Tree()->currentItem(), View().RootItem());
+    // The tree stays open and Gamma stays chosen.
+    EXPECT_EQ(Sess().State().edit.satFilter, 3);
+    EXPECT_EQ(View().Tree()->currentItem(), SatItem(3));
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_TRUE(View().RootItem()->isExpanded());
     QStringList order;
     for (int i = 0; i < View().RootItem()->childCount(); ++i) order << SatItem(i)->text(0);
     EXPECT_EQ(order, QStringList({"[1] 19.2E Alpha", "[2] 30.0W Beta", "[3] 179.9W Delta",

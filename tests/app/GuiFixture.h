@@ -81,6 +81,13 @@ protected:
     CTpListModel& Model() { return *View().ListModel(); }
     int Rows() { return Model().rowCount(); }
     QString Cell(int row, int column) { return Model().CellText(row, column); }
+    // The caption as the title bar shows it, with the modified mark placed.
+    QString Caption() const {
+        QString t = frame_->windowTitle();
+        t.replace(QStringLiteral("[*][*]"), QStringLiteral("\x01"));
+        t.replace(QStringLiteral("[*]"), frame_->isWindowModified() ? QStringLiteral("*") : QString());
+        return t.replace(QStringLiteral("\x01"), QStringLiteral("[*]"));
+    }
     QTreeWidgetItem* SatItem(int i) { return View().RootItem()->child(i); }
 
     void SelectSatellite(int i) {

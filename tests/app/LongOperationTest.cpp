@@ -151,7 +151,7 @@ TEST_F(MeterTest, ReadReplacesTablesTitleAndPresentation) {
     frame_->RunCommand(ID_DISPLAY_LNB);
     frame_->RunCommand(ID_READ);
     EXPECT_EQ(LabelText(View(), IDC_STATUS), QString::fromLatin1(TEXT_READ_COMPLETED));
-    EXPECT_EQ(frame_->windowTitle(), QStringLiteral(" - "));
+    EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
     EXPECT_TRUE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
     ASSERT_EQ(View().RootItem()->childCount(), 1);
     EXPECT_EQ(SatItem(0)->text(0), QStringLiteral("[1] 30.0W Meter"));
