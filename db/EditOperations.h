@@ -35,6 +35,8 @@ public:
     virtual void RefreshTpRow(int row, int tpIndex) = 0;
     virtual void RemoveTpRow(int row) = 0;
     virtual void RefreshLnbRow(int lnbIndex) = 0;
+    // Makes the tree show satellite satIndex as the selected one.
+    virtual void SelectSatItem(int /*satIndex*/) {}
 };
 
 struct SatAddInput {
