@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/TerminalHost.h"
 #include "cli/TextEncoding.h"
 #include "db/SatTpFile.h"
 #include "tests/db/SatTpTestFiles.h"
@@ -193,6 +194,20 @@ TEST_F(CliTest, NormalizeSaysWhatTheFileCannotKeep) {
     EXPECT_EQ(Run({"normalize", in, folder.File("out.csv")}), kExitOk);
     EXPECT_EQ(err.str(), "velmora-cli: sattp.csv cannot keep: the values of 1 transponder (out "
                          "of the file's range).\n");
+}
+
+TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
+    std::ostringstream err;
+    {
+        TerminalHost host("COM1", err, true);
+        host.SetStatus("Wait for connect ...");
+        host.BeginProgress("Read Satellites ...", 10);
+        host.SetProgress(10);
+        host.SetStatus("Read Completed ! ");
+        EXPECT_EQ(host.TakeFinalStatus(), "Read Completed ! ");
+    }
+    EXPECT_THAT(err.str(), HasSubstr("Wait for connect ...\nRead Satellites ...\n"));
+    EXPECT_EQ(err.str().find("Completed"), std::string::npos);
 }
 
 // ---- the program ---------------------------------------------------------
