@@ -31,6 +31,8 @@ constexpr CommandRoute kRoutes[] = {
     {ID_SOFT_UPGRADE, [](Session& s) { s.SoftUpgrade(); }},
     {ID_CREATE_FLASH, [](Session& s) { s.CreateFlashImage(); }},
     {ID_PATCH_UP, [](Session& s) { s.PatchUp(); }},
+    {ID_EDIT_UNDO, [](Session& s) { s.Undo(); }},
+    {ID_EDIT_REDO, [](Session& s) { s.Redo(); }},
 };
 
 }  // namespace

@@ -65,6 +65,8 @@ std::string DeleteTpQuestion(const TpRecord& tp) {
     return buf;
 }
 
+std::string DeleteTpsQuestion(int count) { return "Delete " + std::to_string(count) + " TPs ?"; }
+
 std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex) {
     return "Are you sure to delete " + SatelliteLabel03(db, satIndex) + " ?  ";
 }
@@ -123,6 +125,47 @@ void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view) {
     db.tpCount -= 1;
     state.modified = true;
     view.RemoveTpRow(row);
+}
+
+int DeleteTps(SatTpDatabase& db, EditState& state, EditView& view) {
+    if (state.displayMode != DISPLAY_TPS) return 0;
+    std::vector<int> rows = view.SelectedRows();
+    if (rows.size() <= 1) {
+        int before = db.tpCount;
+        DeleteTp(db, state, view);
+        return before - db.tpCount;
+    }
+    std::vector<char> doomed(static_cast<std::size_t>(std::max(0, db.tpCount)), 0);
+    int count = 0;
+    for (int row : rows) {
+        int i = TpIndexForRow(db, row, state.satFilter);
+        if (i >= 0 && !doomed[static_cast<std::size_t>(i)]) {
+            doomed[static_cast<std::size_t>(i)] = 1;
+            ++count;
+        }
+    }
+    if (count == 0 || !view.AskYesNo(DeleteTpsQuestion(count))) return 0;
+    int kept = 0;
+    for (int t = 0; t < db.tpCount; ++t) {
+        if (!doomed[static_cast<std::size_t>(t)]) db.tps[kept++] = db.tps[t];
+    }
+    db.tpCount = kept;
+    state.modified = true;
+    view.ShowTpList(state.satFilter);
+    return count;
+}
+
+void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satIndex,
+                   const SatAddInput& in) {
+    if (satIndex < 0 || satIndex >= db.satCount || satIndex >= MAX_SATELLITES) return;
+    SatRecord& s = db.satellites[satIndex];
+    SetSatName(s, in.name.data(), in.name.size());
+    s.lnbIndex = LnbChoice(in.lnb);
+    s.position = PositionFromText(in.longitude.c_str(), in.hemisphere == 1);
+    state.modified = true;
+    view.RefreshSatItem(satIndex);
+    // The list's satellite column names it.
+    if (state.displayMode == DISPLAY_TPS) view.ShowTpList(state.satFilter);
 }
 
 void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view) {

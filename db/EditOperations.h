@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "db/SatTpDatabase.h"
 
@@ -37,6 +38,10 @@ public:
     virtual void RefreshLnbRow(int lnbIndex) = 0;
     // Makes the tree show satellite satIndex as the selected one.
     virtual void SelectSatItem(int /*satIndex*/) {}
+    // The selected list rows, ascending; by default the one SelectedRow names.
+    virtual std::vector<int> SelectedRows() { return {SelectedRow()}; }
+    // The tree's item of a satellite shows its changed label.
+    virtual void RefreshSatItem(int /*satIndex*/) {}
 };
 
 struct SatAddInput {
@@ -76,6 +81,12 @@ void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view);
 void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
 void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
 void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view);
+// Deletes every selected transponder after one question ("Delete 3 TPs ?");
+// one selected row asks as DeleteTp does. Returns how many went.
+int DeleteTps(SatTpDatabase& db, EditState& state, EditView& view);
+// Changes satellite satIndex in place: name, position and LNB.
+void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satIndex,
+                   const SatAddInput& in);
 void EditLnb(SatTpDatabase& db, EditState& state, EditView& view, const LnbInput& in);
 void SortTps(SatTpDatabase& db, EditState& state, EditView& view, const TpSortSettings& settings);
 
@@ -85,6 +96,7 @@ int CompareTps(const SatTpDatabase& db, const TpSortSettings& settings, const Tp
 
 // The question texts of the two deletes (two trailing blanks included).
 std::string DeleteTpQuestion(const TpRecord& tp);
+std::string DeleteTpsQuestion(int count);
 std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex);
 
 }  // namespace velmora

@@ -27,6 +27,9 @@ constexpr CommandInfo kCommands[] = {
      "Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one\nPatch up one by one"},
     {ID_DELETE_ICON, "Delete meter osd icon\ndelete icon"},
     {ID_FILE_NEW, ""},
+    {ID_EDIT_UNDO, "Undo the last change of the tables\nUndo"},
+    {ID_EDIT_REDO, "Redo the change undone last\nRedo"},
+    {ID_SAT_EDIT, "Edit the chosen satellite"},
 };
 
 constexpr int kToolbar[] = {

@@ -26,6 +26,9 @@ enum CommandId : int {
     ID_SOFT_UPGRADE = 32813,
     ID_LOAD_SOFT = 32814,
     ID_PATCH_UP = 32816,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
+    ID_SAT_EDIT = 32820,
 };
 
 struct CommandInfo {

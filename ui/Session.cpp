@@ -77,6 +77,7 @@ void Session::StartUp() {
         if (refused.empty()) refused = path + " " + whyNot;
     }
     if (!refused.empty()) SetStatus(refused);
+    history_.Reset(*db_);
     state_.edit.displayMode = DISPLAY_TPS;
     state_.edit.satFilter = -1;
     UpdateEditButtons();
@@ -98,6 +99,9 @@ void Session::Open() {
         return;
     }
     state_.dbPath = *path;
+    // A file just opened is the saved state of a fresh history.
+    history_.Reset(*db_);
+    state_.edit.modified = false;
     AppendHistory(options_.historyFile, state_.dbPath);
     state_.edit.displayMode = DISPLAY_TPS;
     state_.edit.satFilter = -1;
@@ -122,6 +126,7 @@ bool Session::WriteTo(const std::string& path) {
 bool Session::Save() {
     if (state_.dbPath.empty()) return SaveAs();
     if (!WriteTo(state_.dbPath)) return false;
+    history_.MarkSaved();
     state_.edit.modified = false;
     view_.StateChanged();
     return true;
@@ -132,8 +137,12 @@ bool Session::SaveAs() {
     if (!path) return false;
     if (!WriteTo(*path)) return false;
     state_.dbPath = *path;
+    // A file just opened is the saved state of a fresh history.
+    history_.Reset(*db_);
+    state_.edit.modified = false;
     AppendHistory(options_.historyFile, state_.dbPath);
     view_.SetTitle(state_.dbPath);
+    history_.MarkSaved();
     state_.edit.modified = false;
     view_.StateChanged();
     return true;
@@ -211,36 +220,91 @@ void Session::PatchCheckBoxesClicked() {
 }
 
 // The tables stay put while a long operation runs: it may be sending them.
-void Session::RunEdit(const std::function<void()>& edit) {
+void Session::RunEdit(const std::string& step, const std::function<void()>& edit) {
     if (OperationRunning()) return;
     edit();
+    RecordStep(step);
     view_.StateChanged();
 }
 
+// A step is recorded only when the tables changed; the modified flag then
+// follows the history, so undoing back to the saved state clears it.
+void Session::RecordStep(const std::string& step) {
+    history_.Record(step, *db_);
+    state_.edit.modified = history_.Modified();
+}
+
+void Session::TablesChanged(const std::string& step) {
+    RecordStep(step);
+    ShowRestoredTables();
+}
+
 void Session::SatAdd(const SatAddInput& in) {
-    RunEdit([&] { AddSatellite(*db_, state_.edit, view_, in); });
+    RunEdit("Add Satellite", [&] { AddSatellite(*db_, state_.edit, view_, in); });
 }
 void Session::SatDelete() {
-    RunEdit([&] { DeleteSatellite(*db_, state_.edit, view_); });
+    RunEdit("Delete Satellite", [&] { DeleteSatellite(*db_, state_.edit, view_); });
+}
+void Session::SatEdit(const SatAddInput& in) {
+    int sat = state_.edit.satFilter;
+    RunEdit("Edit Satellite", [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
 }
 void Session::TpAdd(const TpInput& in) {
-    RunEdit([&] { AddTp(*db_, state_.edit, view_, in); });
+    RunEdit("Add TP", [&] { AddTp(*db_, state_.edit, view_, in); });
 }
 void Session::TpEdit(const TpInput& in) {
-    RunEdit([&] { EditTp(*db_, state_.edit, view_, in); });
+    RunEdit("Edit TP", [&] { EditTp(*db_, state_.edit, view_, in); });
 }
 void Session::TpDelete() {
-    RunEdit([&] { DeleteTp(*db_, state_.edit, view_); });
+    if (OperationRunning()) return;
+    int deleted = DeleteTps(*db_, state_.edit, view_);
+    RecordStep(deleted == 1 ? "Delete TP" : "Delete " + std::to_string(deleted) + " TPs");
+    view_.StateChanged();
 }
 void Session::LnbEdit(const LnbInput& in) {
-    RunEdit([&] { EditLnb(*db_, state_.edit, view_, in); });
+    RunEdit("Edit LNB", [&] { EditLnb(*db_, state_.edit, view_, in); });
 }
 void Session::TpSort(const TpSortSettings& settings) {
     int filter = state_.edit.satFilter;
     SatRecord previous{};
     if (filter >= 0 && filter < db_->satCount) previous = db_->satellites[filter];
-    RunEdit([&] { SortTps(*db_, state_.edit, view_, settings); });
+    RunEdit("Sort TPs", [&] { SortTps(*db_, state_.edit, view_, settings); });
     if (filter >= 0) ReselectSatellite(previous);
+}
+
+void Session::Undo() {
+    if (OperationRunning() || !history_.Undo(*db_)) return;
+    ShowRestoredTables();
+}
+
+void Session::Redo() {
+    if (OperationRunning() || !history_.Redo(*db_)) return;
+    ShowRestoredTables();
+}
+
+std::string Session::UndoText() const {
+    return history_.CanUndo() ? "Undo " + history_.UndoName() : "Undo";
+}
+
+std::string Session::RedoText() const {
+    return history_.CanRedo() ? "Redo " + history_.RedoName() : "Redo";
+}
+
+void Session::ShowRestoredTables() {
+    state_.edit.modified = history_.Modified();
+    // A chosen satellite that is gone falls back to all of them.
+    int filter = state_.edit.satFilter;
+    if (filter >= db_->satCount) filter = -1;
+    state_.edit.satFilter = filter;
+    view_.RebuildSatTree();
+    if (filter >= 0) view_.SelectSatItem(filter);
+    if (state_.edit.displayMode == DISPLAY_LNBS) {
+        view_.ShowLnbList();
+    } else {
+        view_.ShowTpList(filter);
+    }
+    UpdateEditButtons();
+    view_.StateChanged();
 }
 
 void Session::ReselectSatellite(const SatRecord& previous) {
@@ -261,6 +325,10 @@ bool Session::IsEnabled(int commandId) const {
     bool tables = db_->tpCount > 0 && db_->satCount > 0;
     switch (commandId) {
         case ID_FILE_SAVE: return s.edit.modified;
+        case ID_EDIT_UNDO: return history_.CanUndo() && !OperationRunning();
+        case ID_EDIT_REDO: return history_.CanRedo() && !OperationRunning();
+        case ID_SAT_EDIT:
+            return s.edit.satFilter >= 0 && s.edit.satFilter < db_->satCount && !OperationRunning();
         case ID_WRITE_LOGO: return PathUsable(s.logoPath) && !OperationRunning();
         case ID_WRITE_ICON: return PathUsable(s.iconPath) && !OperationRunning();
         case ID_SOFT_UPGRADE: return PathUsable(s.softPath) && !OperationRunning();
@@ -327,6 +395,8 @@ void Session::RefreshFormControls() {
 }
 
 void Session::TablesReplacedByRead() {
+    history_.Record("Read from Meter", *db_);
+    // Tables from the meter are in no file yet, even when they equal the last ones.
     state_.edit.modified = true;
     state_.dbPath.clear();
     state_.edit.satFilter = -1;

@@ -11,6 +11,7 @@
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
+#include "db/TableHistory.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
 #include "link/ComPort.h"
@@ -108,6 +109,20 @@ public:
     void TpDelete();
     void LnbEdit(const LnbInput& in);
     void TpSort(const TpSortSettings& settings);
+    // The satellite the tree has chosen changes in place (-1: none chosen).
+    void SatEdit(const SatAddInput& in);
+    int ChosenSatellite() const { return state_.edit.satFilter; }
+
+    // Undo and redo of table changes; the texts name the step
+    // ("Undo Delete 3 TPs"), or are the bare word when there is none.
+    void Undo();
+    void Redo();
+    std::string UndoText() const;
+    std::string RedoText() const;
+    const TableHistory& History() const { return history_; }
+    // Records a change made to the tables outside the edit commands (an
+    // import, a table taken from the meter) as one step.
+    void TablesChanged(const std::string& step);
 
     // Meter link commands (ui/SessionLink.cpp).
     void ReadTables();
@@ -154,7 +169,10 @@ private:
     void OperationEnded();
     // The satellite the tree showed before the tables changed, found again.
     void ReselectSatellite(const SatRecord& previous);
-    void RunEdit(const std::function<void()>& edit);
+    void RunEdit(const std::string& step, const std::function<void()>& edit);
+    void RecordStep(const std::string& step);
+    // Tree, list and filter after the tables jumped to another state.
+    void ShowRestoredTables();
     bool WriteTo(const std::string& path);
     void ProbePortsIntoSelector();
 
@@ -174,6 +192,7 @@ private:
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;
     bool linkOpen_ = false;
+    TableHistory history_;
 };
 
 }  // namespace velmora

@@ -43,6 +43,9 @@ void Session::CreateFlashImage() {
     FactoryResult result = CreateFactoryImage(
         *db_, state_.logoPath, state_.iconPath, [this](const std::string& m) { ShowMessage(m); },
         out);
+    // The image builder clears spare bits of the transponders: no edit of
+    // the user's, so no step of its own.
+    history_.Absorb(*db_);
     if (result == FactoryResult::Ok) {
         ShowMessage("Flash1M.bin written: " + where + " (" + std::to_string(FACTORY_IMAGE_SIZE) +
                     " bytes)");

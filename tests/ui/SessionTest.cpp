@@ -203,7 +203,7 @@ TEST_F(SessionTest, TreeSelectionSetsFilterByLabel) {
 
 // ---- open, save, save as -------------------------------------------------
 
-TEST_F(SessionTest, OpenAfterEditKeepsSaveEnabledAndSavesToNewPath) {
+TEST_F(SessionTest, OpenStartsAFreshHistoryAsTheSavedState) {
     Session& s = Start();
     MakeEdit();
     Spit(dir / "other.csv", kSmallDb);
@@ -212,11 +212,12 @@ TEST_F(SessionTest, OpenAfterEditKeepsSaveEnabledAndSavesToNewPath) {
     EXPECT_EQ(view.dialogs.back().title, "Open");
     EXPECT_EQ(view.dialogs.back().filter, "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||");
     EXPECT_EQ(s.State().dbPath, (dir / "other.csv").string());
-    EXPECT_TRUE(s.IsEnabled(ID_FILE_SAVE));
+    EXPECT_FALSE(s.IsEnabled(ID_FILE_SAVE));
+    EXPECT_FALSE(s.IsEnabled(ID_EDIT_UNDO));
     EXPECT_EQ(HistoryLines(), 1);
+    MakeEdit();
     EXPECT_TRUE(s.Save());
     EXPECT_FALSE(s.IsEnabled(ID_FILE_SAVE));
-    EXPECT_EQ(Slurp(dir / "other.csv"), kSmallDb);
     EXPECT_EQ(HistoryLines(), 1);  // a plain save records nothing
 }
 
@@ -331,6 +332,47 @@ TEST_F(SessionTest, PatchCheckBoxesReadAllFour) {
     EXPECT_EQ(view.texts[IDC_STATUS], "Read Satellites ...");
     EXPECT_EQ(view.progressMax, 12);
     EXPECT_EQ(view.progressPos, 0);
+}
+
+// ---- undo and redo -----------------------------------------------------------
+
+TEST_F(SessionTest, EveryEditIsAStepAndTheModifiedFlagFollowsTheHistory) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    EXPECT_EQ(s.UndoText(), "Undo");
+    view.yesNoAnswers = {true};
+    view.selectedRow = 1;
+    s.TpDelete();
+    EXPECT_EQ(s.UndoText(), "Undo Delete TP");
+    EXPECT_TRUE(s.State().edit.modified);
+    s.Undo();
+    EXPECT_FALSE(s.State().edit.modified);
+    EXPECT_EQ(s.Database().tpCount, 3);
+    EXPECT_EQ(s.RedoText(), "Redo Delete TP");
+    s.Redo();
+    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Save());
+    s.Undo();
+    EXPECT_TRUE(s.State().edit.modified);  // now the saved state is the later one
+    view.yesNoAnswers = {false};
+    s.TpDelete();  // answered No: nothing changes, no step
+    EXPECT_EQ(s.UndoText(), "Undo");
+}
+
+TEST_F(SessionTest, UndoOfAnAddedSatelliteFallsBackToAllSatellites) {
+    Session& s = Start();
+    MakeEdit();
+    s.TreeSelectionChanged(false, "[1] 7.0E New");
+    ASSERT_EQ(s.State().edit.satFilter, 0);
+    s.Undo();
+    s.Undo();
+    EXPECT_EQ(s.Database().satCount, 0);
+    EXPECT_EQ(s.State().edit.satFilter, -1);
+    EXPECT_EQ(view.calls.back(), "ShowTpList -1");
+    s.EnablePortSelector(false);  // while an operation runs, the history rests
+    EXPECT_FALSE(s.IsEnabled(ID_EDIT_REDO));
+    s.Redo();
+    EXPECT_EQ(s.Database().satCount, 0);
 }
 
 // ---- what must never be lost -----------------------------------------------
