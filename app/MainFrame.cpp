@@ -1,9 +1,18 @@
 #include "app/MainFrame.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QTableView>
+#include <QTreeWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,25 +34,82 @@ struct MenuItem {
     const char* text;  // the part after the tab is the shortcut
 };
 
+// The place of the recently opened files in the File menu.
+constexpr int kRecentFiles = -1;
+
 constexpr MenuItem kFileMenu[] = {
+    {ID_FILE_NEW, "New(&N)\tCtrl+N"},
     {ID_FILE_OPEN, "Open(&O)...\tCtrl+O"},
+    {kRecentFiles, "Recent files"},
     {ID_FILE_SAVE, "Save(&S)\tCtrl+S"},
-    {ID_FILE_SAVE_AS, "Save as(&A)..."},
+    {ID_FILE_SAVE_AS, "Save as(&A)...\tCtrl+Shift+S"},
     {0, nullptr},
     {ID_LOAD_SOFT, "Load soft..."},
     {ID_LOAD_ICON, "Load icon..."},
     {ID_LOAD_LOGO, "Load logo..."},
     {0, nullptr},
     {ID_CREATE_FLASH, "Create Flash1M.bin"},
+    {0, nullptr},
+    {ID_APP_EXIT, "Exit(&X)\tCtrl+Q"},
+};
+
+constexpr MenuItem kEditMenu[] = {
+    {ID_EDIT_UNDO, "Undo\tCtrl+Z"},
+    {ID_EDIT_REDO, "Redo\tCtrl+Shift+Z"},
+    {0, nullptr},
+    {ID_TP_ADD, "TP Add...\tIns"},
+    {ID_TP_EDIT, "TP Edit...\tReturn"},
+    {ID_TP_DELETE, "TP Delete\tDel"},
+    {ID_TP_SORT, "TP Sort..."},
+    {0, nullptr},
+    {ID_SAT_ADD, "Satellite Add..."},
+    {ID_SAT_EDIT, "Satellite Edit..."},
+    {ID_SAT_DELETE, "Satellite Delete"},
+    {0, nullptr},
+    {ID_LNB_EDIT, "LNB Edit..."},
+    {0, nullptr},
+    {ID_FIND, "Find\tCtrl+F"},
+};
+
+constexpr MenuItem kMeterMenu[] = {
+    {ID_READ, "Read"},
+    {ID_WRITE, "Write"},
+    {ID_STOP, "Stop"},
+    {0, nullptr},
+    {ID_WRITE_LOGO, "Write logo"},
+    {ID_WRITE_ICON, "Write icon"},
+    {ID_SOFT_UPGRADE, "SOFT upgrade"},
+    {ID_PATCH_UP, "PATCH UP"},
+    {0, nullptr},
     // Deleting the meter's icon set had no way in; it asks before it acts.
     {ID_DELETE_ICON, "Delete meter OSD icon..."},
-    {0, nullptr},
-    {ID_APP_EXIT, "Exit(&X)"},
 };
 
 constexpr MenuItem kHelpMenu[] = {
-    {ID_HELP_CONTENTS, "Help Contents..."},
+    {ID_HELP_CONTENTS, "Help Contents...\tF1"},
 };
+
+// The form buttons the Edit menu and the keys run.
+struct ButtonCommand {
+    int command;
+    int control;
+};
+constexpr ButtonCommand kButtonCommands[] = {
+    {ID_TP_ADD, IDC_TP_ADD},     {ID_TP_EDIT, IDC_TP_EDIT},       {ID_TP_DELETE, IDC_TP_DELETE},
+    {ID_TP_SORT, IDC_TP_SORT},   {ID_SAT_ADD, IDC_SAT_ADD},       {ID_SAT_EDIT, IDC_SAT_EDIT},
+    {ID_SAT_DELETE, IDC_SAT_DELETE}, {ID_LNB_EDIT, IDC_LNB_EDIT},
+};
+
+int ButtonFor(int commandId) {
+    for (const ButtonCommand& b : kButtonCommands) {
+        if (b.command == commandId) return b.control;
+    }
+    return 0;
+}
+
+constexpr int kRecentCount = 8;
+constexpr const char* kRecentKey = "recentFiles";
+constexpr const char* kGeometryKey = "window/geometry";
 
 constexpr QSize kToolButtonSize{50, 32};
 constexpr const char* kIdleText = "Ready";
@@ -71,7 +137,8 @@ public:
 
 CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::WindowMinMaxButtonsHint),
       doc_(doc) {
     setWindowIcon(AppIcon());
     view_ = new CVelmoraView(doc, std::move(options), this);
@@ -80,16 +147,25 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     CreateToolBar();
     CreateStatusBar();
 
-    // The commands without a menu item or button: New on Ctrl+N.
-    QAction* newDoc = MakeAction(ID_FILE_NEW, QString());
-    newDoc->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction(newDoc);
+    ConnectContextMenus();
+    setAcceptDrops(true);
 
     connect(&doc_, &CVelmoraDoc::titleChanged, this, &CMainFrame::OnTitleChanged);
     connect(view_, &CVelmoraView::stateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(view_, &CVelmoraView::findReport, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
     OnTitleChanged(doc_.Title());
-    // The window takes the size of the form and the user cannot change it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at the form's size, or as it was when last closed.
+    adjustSize();
+    QSettings settings;
+    if (settings.contains(QLatin1String(kGeometryKey))) {
+        restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray());
+    }
     UpdateCommandUI();
 }
 
@@ -114,6 +190,11 @@ void CMainFrame::CreateMenus() {
                 menu->addSeparator();
                 continue;
             }
+            if (item.id == kRecentFiles) {
+                recentMenu_ = menu->addMenu(QString::fromLatin1(item.text));
+                FillRecentMenu();
+                continue;
+            }
             QStringList parts = QString::fromLatin1(item.text).split(QLatin1Char('\t'));
             QAction* action = MakeAction(item.id, parts[0]);
             if (parts.size() > 1) action->setShortcut(QKeySequence::fromString(parts[1]));
@@ -123,7 +204,83 @@ void CMainFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     };
     fill(menuBar()->addMenu(QStringLiteral("File(&F)")), kFileMenu);
+    fill(menuBar()->addMenu(QStringLiteral("Edit(&E)")), kEditMenu);
+    fill(menuBar()->addMenu(QStringLiteral("Meter(&M)")), kMeterMenu);
     fill(menuBar()->addMenu(QStringLiteral("Help(&H)")), kHelpMenu);
+
+    CommandAction(ID_EDIT_REDO)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The row keys belong to the list: in the find field they edit the text.
+    for (int id : {ID_TP_ADD, ID_TP_EDIT, ID_TP_DELETE}) {
+        QAction* action = CommandAction(id);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view_->List()->addAction(action);
+    }
+    // Enter on the keypad edits as Return does.
+    CommandAction(ID_TP_EDIT)->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+}
+
+void CMainFrame::FillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = RecentFiles();
+    int n = 0;
+    for (const QString& path : files) {
+        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (view_->GetSession().IsEnabled(ID_FILE_OPEN)) {
+                view_->GetSession().OpenPath(QFile::encodeName(path).toStdString());
+            }
+            UpdateCommandUI();
+        });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+QStringList CMainFrame::RecentFiles() const {
+    return QSettings().value(QLatin1String(kRecentKey)).toStringList();
+}
+
+void CMainFrame::RememberRecent(const QString& path) {
+    QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) return;
+    QStringList files = RecentFiles();
+    QString absolute = info.absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kRecentCount) files.removeLast();
+    QSettings().setValue(QLatin1String(kRecentKey), files);
+    FillRecentMenu();
+}
+
+void CMainFrame::ConnectContextMenus() {
+    auto show = [this](QWidget* widget, const QPoint& at, std::initializer_list<int> ids) {
+        QMenu menu(this);
+        for (int id : ids) {
+            if (id == 0) {
+                menu.addSeparator();
+            } else if (QAction* action = CommandAction(id)) {
+                menu.addAction(action);
+            }
+        }
+        UpdateCommandUI();
+        menu.exec(widget->mapToGlobal(at));
+    };
+    QWidget* tree = view_->Tree();
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree, &QWidget::customContextMenuRequested, this, [=](const QPoint& at) {
+        show(tree, at, {ID_SAT_ADD, ID_SAT_EDIT, ID_SAT_DELETE, 0, ID_TP_SORT});
+    });
+    QWidget* list = view_->List();
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [=](const QPoint& at) {
+        // The position is that of the list's viewport.
+        QWidget* area = view_->List()->viewport();
+        if (view_->GetSession().State().edit.displayMode == DISPLAY_LNBS) {
+            show(area, at, {ID_LNB_EDIT});
+        } else {
+            show(area, at, {ID_TP_ADD, ID_TP_EDIT, ID_TP_DELETE, 0, ID_TP_SORT, 0, ID_FIND});
+        }
+    });
 }
 
 void CMainFrame::CreateToolBar() {
@@ -157,6 +314,8 @@ void CMainFrame::CreateStatusBar() {
     // A normal widget, so a fly-by prompt covers it and it shows again after.
     idle_ = new QLabel(QString::fromLatin1(kIdleText), bar);
     bar->addWidget(idle_, 1);
+    fill_ = new QLabel(bar);
+    bar->addPermanentWidget(fill_);
     for (const QString& text : {QString::fromLatin1(kCapsLockText),
                                 QString::fromLatin1(kNumLockText), QStringLiteral("滚动")}) {
         auto* pane = new QLabel(text, bar);
@@ -170,6 +329,13 @@ void CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CommandEnabled(int commandId) const {
     if (commandId == ID_HELP_CONTENTS || commandId == ID_APP_EXIT) return true;
+    if (commandId == ID_FIND) return true;
+    if (int control = ButtonFor(commandId)) {
+        QWidget* button = view_->Control(control);
+        bool enabled = button != nullptr && button->isEnabled();
+        if (commandId == ID_SAT_EDIT) enabled = enabled && view_->GetSession().IsEnabled(ID_SAT_EDIT);
+        return enabled;
+    }
     if (SessionCommandFor(commandId) == nullptr) return false;
     return view_->GetSession().IsEnabled(commandId);
 }
@@ -180,6 +346,10 @@ void CMainFrame::RunCommand(int commandId) {
         CVelmoraApp::OnHelpContents(this);
     } else if (commandId == ID_APP_EXIT) {
         close();
+    } else if (commandId == ID_FIND) {
+        view_->FocusFind();
+    } else if (int control = ButtonFor(commandId)) {
+        view_->PressButton(control);
     } else {
         SessionCommandFor(commandId)(view_->GetSession());
     }
@@ -188,7 +358,16 @@ void CMainFrame::RunCommand(int commandId) {
 
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
-    setWindowModified(view_->GetSession().State().edit.modified);
+    Session& session = view_->GetSession();
+    setWindowModified(session.State().edit.modified);
+    CommandAction(ID_EDIT_UNDO)->setText(QString::fromStdString(session.UndoText()));
+    CommandAction(ID_EDIT_REDO)->setText(QString::fromStdString(session.RedoText()));
+    const SatTpDatabase& db = session.Database();
+    fill_->setText(QStringLiteral("Satellites %1/%2   TPs %3/%4")
+                       .arg(db.satCount)
+                       .arg(MAX_SATELLITES)
+                       .arg(db.tpCount)
+                       .arg(MAX_TPS));
 }
 
 void CMainFrame::OnTitleChanged(const QString& title) {
@@ -199,11 +378,34 @@ void CMainFrame::OnTitleChanged(const QString& title) {
     // "[*]" is the placeholder of the mark; doubled, a name's own shows as is.
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] - ") + QLatin1String(APP_TITLE));
+    RememberRecent(title);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() &&
+        event->mimeData()->urls().front().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    OpenDropped(urls.front().toLocalFile());
+}
+
+void CMainFrame::OpenDropped(const QString& path) {
+    Session& session = view_->GetSession();
+    if (!session.IsEnabled(ID_FILE_OPEN)) return;
+    session.OpenPath(QFile::encodeName(path).toStdString());
+    UpdateCommandUI();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     switch (view_->GetSession().RequestClose()) {
         case CloseDecision::CloseNow:
+            QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
             event->accept();
             break;
         case CloseDecision::Repost:

@@ -9,6 +9,7 @@
 #include "ui/Session.h"
 
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace velmora {
@@ -36,9 +37,17 @@ public:
     void RunCommand(int commandId);
     // Re-evaluates every menu item and toolbar button.
     void UpdateCommandUI();
+    // The table's fill next to the message pane: "Satellites 11/300   TPs 96/8000".
+    QLabel* FillPane() const { return fill_; }
+    // The last files opened or saved, newest first (at most eight).
+    QStringList RecentFiles() const;
+    // What a file dropped on the window does: a table is opened.
+    void OpenDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QAction* MakeAction(int commandId, const QString& text);
@@ -46,11 +55,16 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void OnTitleChanged(const QString& title);
+    void FillRecentMenu();
+    void RememberRecent(const QString& path);
+    void ConnectContextMenus();
 
     CVelmoraDoc& doc_;
     CVelmoraView* view_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idle_ = nullptr;
+    QLabel* fill_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     QList<QLabel*> indicators_;
     std::map<int, QAction*> actions_;
 };

@@ -16,8 +16,10 @@ QValidator::State SatNameValidator::validate(QString& input, int&) const {
     return Acceptable;
 }
 
-CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent)
-    : CFormDialog(parent, QStringLiteral("Satellite Add"), 209, 78) {
+CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent, int satIndex)
+    : CFormDialog(parent,
+                  satIndex >= 0 ? QStringLiteral("Satellite Edit") : QStringLiteral("Satellite Add"),
+                  209, 78) {
     constexpr int kLabelX = 10;
     name_ = AddEdit(49, 11, 93, 12);
     name_->setValidator(new SatNameValidator(name_));
@@ -36,11 +38,24 @@ CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent)
     AddCheck(longitude_, [](const std::string& t) { return CheckNumber(t, kLongitudeRule); });
     SetChoice(hemisphere_, 0);
     SetChoice(lnb_, 0);
+    if (satIndex >= 0 && satIndex < db.satCount && satIndex < MAX_SATELLITES) {
+        const SatRecord& sat = db.satellites[satIndex];
+        originalName_ = SatName(sat);
+        shownName_ = DisplayText(originalName_);
+        name_->setText(shownName_);
+        PositionParts pos = PositionText(sat.position);
+        longitude_->setText(QStringLiteral("%1.%2").arg(pos.degrees).arg(pos.tenth));
+        SetChoice(hemisphere_, pos.hemisphere == 'W' ? 1 : 0);
+        SetChoice(lnb_, sat.lnbIndex & 0x0F);
+    }
 }
 
 SatAddInput CSatAddDlg::Input() const {
     SatAddInput in;
-    in.name = Utf8Cut(name_->text(), SAT_NAME_BYTES);
+    // An untouched name keeps its bytes, whatever encoding they are in.
+    in.name = !shownName_.isNull() && name_->text() == shownName_
+                  ? originalName_
+                  : Utf8Cut(name_->text(), SAT_NAME_BYTES);
     in.longitude = longitude_->text().toStdString();
     in.hemisphere = Choice(hemisphere_);
     in.lnb = Choice(lnb_);

@@ -21,7 +21,8 @@ public:
 class CSatAddDlg : public CFormDialog {
     Q_OBJECT
 public:
-    CSatAddDlg(const SatTpDatabase& db, QWidget* parent = nullptr);
+    // satIndex >= 0 edits that satellite ("Satellite Edit", its values shown).
+    CSatAddDlg(const SatTpDatabase& db, QWidget* parent = nullptr, int satIndex = -1);
 
     // The name as UTF-8, cut to 16 bytes on a character boundary.
     SatAddInput Input() const;
@@ -36,6 +37,8 @@ private:
     QComboBox* hemisphere_;
     QLineEdit* longitude_;
     QComboBox* lnb_;
+    std::string originalName_;
+    QString shownName_;
 };
 
 }  // namespace velmora

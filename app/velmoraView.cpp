@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -15,6 +17,7 @@
 #include "app/DialogUnits.h"
 #include "app/DisplayText.h"
 #include "app/Images.h"
+#include "app/ListFilter.h"
 #include "app/LnbEditDlg.h"
 #include "app/Modal.h"
 #include "app/SatAddDlg.h"
@@ -27,43 +30,51 @@ namespace velmora {
 
 namespace {
 
-enum class Kind { Group, PortSelector, Progress, Text, Tree, List, Button, Check };
+enum class Kind { Group, PortSelector, Progress, Text, Tree, List, Find, Button, Check };
+
+// How a control follows a window larger than the form: the tree and the list
+// take the extra space, the column of buttons on the right moves with the
+// right edge, everything else stays where it is.
+enum Anchor : int { kStay = 0, kGrowWidth = 1, kGrowHeight = 2, kFollowRight = 4 };
 
 struct FormControlSpec {
     int id;  // 0 for the group boxes, which nothing addresses
     Kind kind;
     const char* caption;
     int x, y, width, height;  // dialog units
+    int anchor;
 };
 
 // The form, 577 by 343 dialog units.
 constexpr int kFormWidth = 577;
 constexpr int kFormHeight = 343;
 constexpr FormControlSpec kForm[] = {
-    {0, Kind::Group, "RS232 COMUNICATION", 7, 6, 166, 110},
-    {IDC_PORT_SELECTOR, Kind::PortSelector, "", 15, 19, 52, 62},
-    {IDC_PROGRESS, Kind::Progress, "", 15, 35, 142, 16},
-    {IDC_STATUS, Kind::Text, "", 15, 57, 151, 10},
-    {IDC_SOFT_LABEL, Kind::Text, "SOFT:", 15, 72, 151, 10},
-    {IDC_ICON_LABEL, Kind::Text, "ICON:", 15, 85, 151, 10},
-    {IDC_LOGO_LABEL, Kind::Text, "LOGO:", 15, 98, 151, 10},
-    {IDC_TREE, Kind::Tree, "", 7, 117, 166, 219},
-    {IDC_LIST, Kind::List, "", 174, 6, 344, 330},
-    {0, Kind::Group, "TP", 521, 27, 49, 99},
-    {IDC_TP_ADD, Kind::Button, "ADD", 525, 42, 38, 14},
-    {IDC_TP_EDIT, Kind::Button, "EDIT", 525, 62, 38, 14},
-    {IDC_TP_DELETE, Kind::Button, "DELETE", 525, 82, 38, 14},
-    {IDC_TP_SORT, Kind::Button, "SORT", 525, 102, 38, 14},
-    {0, Kind::Group, "SAT", 521, 134, 49, 60},
-    {IDC_SAT_ADD, Kind::Button, "ADD", 525, 150, 38, 14},
-    {IDC_SAT_DELETE, Kind::Button, "DELETE", 525, 170, 38, 14},
-    {0, Kind::Group, "LNB", 521, 204, 49, 42},
-    {IDC_LNB_EDIT, Kind::Button, "EDIT", 525, 220, 38, 14},
-    {0, Kind::Group, "PATCH UP", 521, 253, 48, 83},
-    {IDC_PATCH_SOFT, Kind::Check, "SOFT", 527, 268, 40, 10},
-    {IDC_PATCH_ICON, Kind::Check, "ICON", 527, 284, 40, 10},
-    {IDC_PATCH_LOGO, Kind::Check, "LOGO", 527, 300, 40, 10},
-    {IDC_PATCH_SATTP, Kind::Check, "SAT TP", 527, 316, 40, 10},
+    {0, Kind::Group, "RS232 COMUNICATION", 7, 6, 166, 110, kStay},
+    {IDC_PORT_SELECTOR, Kind::PortSelector, "", 15, 19, 52, 62, kStay},
+    {IDC_PROGRESS, Kind::Progress, "", 15, 35, 142, 16, kStay},
+    {IDC_STATUS, Kind::Text, "", 15, 57, 151, 10, kStay},
+    {IDC_SOFT_LABEL, Kind::Text, "SOFT:", 15, 72, 151, 10, kStay},
+    {IDC_ICON_LABEL, Kind::Text, "ICON:", 15, 85, 151, 10, kStay},
+    {IDC_LOGO_LABEL, Kind::Text, "LOGO:", 15, 98, 151, 10, kStay},
+    {IDC_TREE, Kind::Tree, "", 7, 117, 166, 219, kGrowHeight},
+    {IDC_FIND, Kind::Find, "", 174, 6, 344, 12, kGrowWidth},
+    {IDC_LIST, Kind::List, "", 174, 20, 344, 316, kGrowWidth | kGrowHeight},
+    {0, Kind::Group, "TP", 521, 27, 49, 99, kFollowRight},
+    {IDC_TP_ADD, Kind::Button, "ADD", 525, 42, 38, 14, kFollowRight},
+    {IDC_TP_EDIT, Kind::Button, "EDIT", 525, 62, 38, 14, kFollowRight},
+    {IDC_TP_DELETE, Kind::Button, "DELETE", 525, 82, 38, 14, kFollowRight},
+    {IDC_TP_SORT, Kind::Button, "SORT", 525, 102, 38, 14, kFollowRight},
+    {0, Kind::Group, "SAT", 521, 130, 49, 76, kFollowRight},
+    {IDC_SAT_ADD, Kind::Button, "ADD", 525, 144, 38, 14, kFollowRight},
+    {IDC_SAT_EDIT, Kind::Button, "EDIT", 525, 164, 38, 14, kFollowRight},
+    {IDC_SAT_DELETE, Kind::Button, "DELETE", 525, 184, 38, 14, kFollowRight},
+    {0, Kind::Group, "LNB", 521, 209, 49, 38, kFollowRight},
+    {IDC_LNB_EDIT, Kind::Button, "EDIT", 525, 224, 38, 14, kFollowRight},
+    {0, Kind::Group, "PATCH UP", 521, 253, 48, 83, kFollowRight},
+    {IDC_PATCH_SOFT, Kind::Check, "SOFT", 527, 268, 40, 10, kFollowRight},
+    {IDC_PATCH_ICON, Kind::Check, "ICON", 527, 284, 40, 10, kFollowRight},
+    {IDC_PATCH_LOGO, Kind::Check, "LOGO", 527, 300, 40, 10, kFollowRight},
+    {IDC_PATCH_SATTP, Kind::Check, "SAT TP", 527, 316, 40, 10, kFollowRight},
 };
 
 QString Latin1(const char* text) {
@@ -77,12 +88,15 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, SessionOptions options, QWidget* pa
     CreateControls();
     session_ = std::make_unique<Session>(*this, std::move(options));
     model_ = new CTpListModel(session_->Database(), this);
-    list_->setModel(model_);
+    filter_ = new CListFilter(*model_, this);
+    list_->setModel(filter_);
+    SetUpListAndFind();
     ConnectButton(IDC_TP_ADD, &CVelmoraView::OnTpAdd);
     ConnectButton(IDC_TP_EDIT, &CVelmoraView::OnTpEdit);
     ConnectButton(IDC_TP_DELETE, &CVelmoraView::OnTpDelete);
     ConnectButton(IDC_TP_SORT, &CVelmoraView::OnTpSort);
     ConnectButton(IDC_SAT_ADD, &CVelmoraView::OnSatAdd);
+    ConnectButton(IDC_SAT_EDIT, &CVelmoraView::OnSatEdit);
     ConnectButton(IDC_SAT_DELETE, &CVelmoraView::OnSatDelete);
     ConnectButton(IDC_LNB_EDIT, &CVelmoraView::OnLnbEdit);
     for (int id : {IDC_PATCH_SOFT, IDC_PATCH_ICON, IDC_PATCH_LOGO, IDC_PATCH_SATTP}) {
@@ -91,18 +105,112 @@ CVelmoraView::CVelmoraView(CVelmoraDoc& doc, SessionOptions options, QWidget* pa
     }
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnTreeSelection(current); });
+    // A double click on a satellite edits it.
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        if (item != nullptr && item->parent() != nullptr) PressButton(IDC_SAT_EDIT);
+    });
+    connect(ports_, &CPortSelector::aboutToShowList, this, &CVelmoraView::ListPortsAgain);
+}
+
+void CVelmoraView::SetUpListAndFind() {
+    QHeaderView* header = list_->horizontalHeader();
+    // A click on a heading orders the view by that column; the table stays.
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    connect(header, &QHeaderView::sectionClicked, this, [this, header](int column) {
+        Qt::SortOrder order = header->sortIndicatorSection() == column &&
+                                      header->sortIndicatorOrder() == Qt::AscendingOrder &&
+                                      header->isSortIndicatorShown()
+                                  ? Qt::DescendingOrder
+                                  : Qt::AscendingOrder;
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(column, order);
+        filter_->sort(column, order);
+    });
+    // Enter or a double click edits the row; in the LNB list, the LNB.
+    connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex&) {
+        PressButton(model_->ListMode() == CTpListModel::Mode::Tps ? IDC_TP_EDIT : IDC_LNB_EDIT);
+    });
+    connect(find_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        filter_->SetFindText(text);
+        ReportMatches();
+    });
+}
+
+void CVelmoraView::ReportMatches() {
+    if (filter_->FindText().isEmpty()) {
+        emit findReport(QString());
+        return;
+    }
+    emit findReport(QStringLiteral("%1 of %2 rows match \"%3\"")
+                        .arg(filter_->rowCount())
+                        .arg(model_->rowCount())
+                        .arg(filter_->FindText()));
+}
+
+bool CVelmoraView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == find_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            find_->clear();
+            return true;
+        }
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return ||
+            key->key() == Qt::Key_Enter) {
+            FocusFirstRow();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CVelmoraView::FocusFind() {
+    find_->setFocus(Qt::ShortcutFocusReason);
+    find_->selectAll();
+}
+
+void CVelmoraView::FocusFirstRow() {
+    list_->setFocus(Qt::OtherFocusReason);
+    if (filter_->rowCount() == 0) return;
+    list_->clearSelection();
+    list_->setCurrentIndex(filter_->index(0, 0));
+    list_->selectRow(0);
+}
+
+void CVelmoraView::PressButton(int controlId) {
+    if (auto* button = qobject_cast<QPushButton*>(Control(controlId))) button->click();
+}
+
+void CVelmoraView::ListPortsAgain() {
+    // A USB adapter plugged in after start-up appears; the choice stays.
+    QString current = ports_->currentText();
+    ports_->blockSignals(true);
+    ports_->clear();
+    for (const std::string& name : session_->ProbePortNames()) AddPortName(name);
+    int at = ports_->findText(current);
+    if (at >= 0) {
+        ports_->setCurrentIndex(at);
+    } else {
+        ports_->setEditText(current);
+    }
+    ports_->blockSignals(false);
 }
 
 CVelmoraView::~CVelmoraView() {
     // The list reads the session's tables: it goes first.
     list_->setModel(nullptr);
+    delete filter_;
     delete model_;
     while (waitCursors_ > 0) EndWaitCursor();
 }
 
 void CVelmoraView::CreateControls() {
     DialogUnits du(font());
-    setFixedSize(du.Size(kFormWidth, kFormHeight));
+    // The form's size is the smallest; a larger window gives the tree and
+    // the list more room.
+    formSize_ = du.Size(kFormWidth, kFormHeight);
+    setMinimumSize(formSize_);
+    resize(formSize_);
     for (const FormControlSpec& c : kForm) {
         QWidget* w = nullptr;
         QRect r = du.Rect(c.x, c.y, c.width, c.height);
@@ -110,9 +218,17 @@ void CVelmoraView::CreateControls() {
             case Kind::Group:
                 w = new QGroupBox(Latin1(c.caption), this);
                 break;
+            case Kind::Find:
+                find_ = new QLineEdit(this);
+                find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
+                find_->setClearButtonEnabled(true);
+                find_->installEventFilter(this);
+                w = find_;
+                break;
             case Kind::PortSelector:
-                // Editable, so that a device path can be typed as well.
-                ports_ = new QComboBox(this);
+                // Editable, so that a device path can be typed as well; the
+                // ports are listed again each time the list opens.
+                ports_ = new CPortSelector(this);
                 ports_->setEditable(true);
                 ports_->setInsertPolicy(QComboBox::NoInsert);
                 // The given height includes the opened list.
@@ -145,7 +261,7 @@ void CVelmoraView::CreateControls() {
             case Kind::List: {
                 list_ = new QTableView(this);
                 list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-                list_->setSelectionMode(QAbstractItemView::SingleSelection);
+                list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
                 list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
                 list_->setShowGrid(true);
                 list_->setWordWrap(false);
@@ -174,6 +290,20 @@ void CVelmoraView::CreateControls() {
         w->setGeometry(r);
         if (c.kind == Kind::Group) w->lower();
         if (c.id != 0) controls_[c.id] = w;
+        placed_.push_back({w, r, c.anchor});
+    }
+}
+
+void CVelmoraView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    int dx = std::max(0, width() - formSize_.width());
+    int dy = std::max(0, height() - formSize_.height());
+    for (const Placed& p : placed_) {
+        QRect r = p.rect;
+        if (p.anchor & kFollowRight) r.translate(dx, 0);
+        if (p.anchor & kGrowWidth) r.setWidth(r.width() + dx);
+        if (p.anchor & kGrowHeight) r.setHeight(r.height() + dy);
+        p.widget->setGeometry(r);
     }
 }
 
@@ -319,6 +449,8 @@ void CVelmoraView::RebuildSatTree() {
     rootItem->setExpanded(expanded);
     tree_->setCurrentItem(rootItem);
     treeRebuilding = 0;
+    // Other tables: the list starts at its top.
+    list_->scrollToTop();
 }
 
 void CVelmoraView::SelectSatItem(int satIndex) {
@@ -371,30 +503,48 @@ void CVelmoraView::ApplyListColumns() {
 }
 
 void CVelmoraView::ShowTpList(int satFilter) {
+    bool another = model_->ListMode() != CTpListModel::Mode::Tps || satFilter != shownFilter_;
+    shownFilter_ = satFilter;
     model_->ShowTps(satFilter);
     ApplyListColumns();
     // Another list starts at its top, not at the old one's scroll position.
-    list_->scrollToTop();
+    if (another) list_->scrollToTop();
+    ReportMatches();
 }
 
 void CVelmoraView::ShowLnbList() {
     model_->ShowLnbs();
     ApplyListColumns();
     list_->scrollToTop();
+    ReportMatches();
+}
+
+std::vector<int> CVelmoraView::SelectedRows() {
+    // Rows of the list as the session counts them: before find and sorting.
+    std::vector<int> rows;
+    for (const QModelIndex& i : list_->selectionModel()->selectedRows()) {
+        int row = filter_->mapToSource(i).row();
+        if (row >= 0) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 int CVelmoraView::SelectedRow() {
-    const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    int first = -1;
-    for (const QModelIndex& i : rows) {
-        if (first < 0 || i.row() < first) first = i.row();
-    }
-    return first < 0 ? 0 : first;
+    std::vector<int> rows = SelectedRows();
+    return rows.empty() ? 0 : rows.front();
+}
+
+void CVelmoraView::RefreshSatItem(int satIndex) {
+    if (rootItem == nullptr || satIndex < 0 || satIndex >= rootItem->childCount()) return;
+    rootItem->child(satIndex)->setText(
+        0, DisplayText(SatelliteLabel(session_->Database(), satIndex)));
 }
 
 void CVelmoraView::AppendTpRow(int tpIndex) {
     model_->AppendTp(tpIndex);
     list_->scrollToBottom();
+    ReportMatches();
 }
 
 void CVelmoraView::RefreshTpRow(int row, int tpIndex) {
@@ -402,6 +552,7 @@ void CVelmoraView::RefreshTpRow(int row, int tpIndex) {
 }
 void CVelmoraView::RemoveTpRow(int row) {
     model_->RemoveTp(row);
+    ReportMatches();
 }
 void CVelmoraView::RefreshLnbRow(int lnbIndex) {
     model_->RefreshLnb(lnbIndex);
@@ -453,6 +604,11 @@ void CVelmoraView::OnTpSort() {
 void CVelmoraView::OnSatAdd() {
     CSatAddDlg dlg(session_->Database(), this);
     if (modal::Run(dlg) == QDialog::Accepted) session_->SatAdd(dlg.Input());
+}
+
+void CVelmoraView::OnSatEdit() {
+    CSatAddDlg dlg(session_->Database(), this, session_->ChosenSatellite());
+    if (modal::Run(dlg) == QDialog::Accepted) session_->SatEdit(dlg.Input());
 }
 
 void CVelmoraView::OnSatDelete() {

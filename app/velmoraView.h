@@ -3,23 +3,40 @@
 // boxes. It shows what the session decides and hands user actions to it.
 #pragma once
 
+#include <QComboBox>
 #include <QIcon>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/Session.h"
 #include "ui/SessionView.h"
 
 class QComboBox;
+class QLineEdit;
 class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace velmora {
 
+class CListFilter;
 class CTpListModel;
 class CVelmoraDoc;
+
+// The port selector: it asks for the ports again each time its list opens.
+class CPortSelector : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        emit aboutToShowList();
+        QComboBox::showPopup();
+    }
+signals:
+    void aboutToShowList();
+};
 
 class CVelmoraView : public QWidget, public SessionView {
     Q_OBJECT
@@ -33,6 +50,14 @@ public:
     QTreeWidget* Tree() const { return tree_; }
     QTableView* List() const { return list_; }
     CTpListModel* ListModel() const { return model_; }
+    CListFilter* ListFilter() const { return filter_; }
+    QLineEdit* FindField() const { return find_; }
+    // Ctrl+F: the find field takes the keys.
+    void FocusFind();
+    // The list takes the focus with its first visible row selected.
+    void FocusFirstRow();
+    // Runs a form button as a click would (only while it is enabled).
+    void PressButton(int controlId);
     QTreeWidgetItem* RootItem() const { return rootItem; }
 
     // SessionView.
@@ -59,6 +84,8 @@ public:
     // EditView.
     bool AskYesNo(const std::string& question) override;
     int SelectedRow() override;
+    std::vector<int> SelectedRows() override;
+    void RefreshSatItem(int satIndex) override;
     void RebuildSatTree() override;
     void ShowTpList(int satFilter) override;
     void ShowLnbList() override;
@@ -72,12 +99,20 @@ public:
 signals:
     // The session state changed: the frame re-evaluates its enabling rules.
     void stateChanged();
+    // "12 of 96 rows match "astra"", or empty when find is not in use.
+    void findReport(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
+    void SetUpListAndFind();
+    void ReportMatches();
+    void ListPortsAgain();
+    void OnSatEdit();
     void ApplyListColumns();
     void OnTreeSelection(QTreeWidgetItem* current);
     void OnTpAdd();
@@ -94,7 +129,18 @@ private:
 
     CVelmoraDoc& doc_;
     std::map<int, QWidget*> controls_;
-    QComboBox* ports_ = nullptr;
+    // Every control with its place on the form at its smallest size.
+    struct Placed {
+        QWidget* widget;
+        QRect rect;
+        int anchor;
+    };
+    std::vector<Placed> placed_;
+    QSize formSize_;
+    CPortSelector* ports_ = nullptr;
+    QLineEdit* find_ = nullptr;
+    CListFilter* filter_ = nullptr;
+    int shownFilter_ = -2;
     QTreeWidget* tree_ = nullptr;
     QTableView* list_ = nullptr;
     CTpListModel* model_ = nullptr;

@@ -30,6 +30,14 @@ constexpr CommandInfo kCommands[] = {
     {ID_EDIT_UNDO, "Undo the last change of the tables\nUndo"},
     {ID_EDIT_REDO, "Redo the change undone last\nRedo"},
     {ID_SAT_EDIT, "Edit the chosen satellite"},
+    {ID_TP_ADD, "Add a transponder"},
+    {ID_TP_EDIT, "Edit the selected transponder"},
+    {ID_TP_DELETE, "Delete the selected transponders"},
+    {ID_TP_SORT, "Sort the transponders"},
+    {ID_SAT_ADD, "Add a satellite"},
+    {ID_SAT_DELETE, "Delete the satellite of the selected transponder"},
+    {ID_LNB_EDIT, "Edit the selected LNB"},
+    {ID_FIND, "Find transponders by frequency, symbol rate, polarisation or satellite"},
 };
 
 constexpr int kToolbar[] = {

@@ -29,6 +29,15 @@ enum CommandId : int {
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
     ID_SAT_EDIT = 32820,
+    // The form's buttons and fields as commands of the Edit menu.
+    ID_TP_ADD = 32830,
+    ID_TP_EDIT = 32831,
+    ID_TP_DELETE = 32832,
+    ID_TP_SORT = 32833,
+    ID_SAT_ADD = 32834,
+    ID_SAT_DELETE = 32835,
+    ID_LNB_EDIT = 32836,
+    ID_FIND = 32837,
 };
 
 struct CommandInfo {

@@ -92,13 +92,23 @@ void Session::Open() {
     if (!IsEnabled(ID_FILE_OPEN)) return;
     std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, ""});
     if (!path) return;
+    OpenPath(*path);
+}
+
+void Session::OpenPath(const std::string& path) {
+    if (!IsEnabled(ID_FILE_OPEN)) return;
+    // Read aside first: a refused file, or a No to the question about
+    // unsaved edits, leaves everything as it was.
+    auto read = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*read);
     std::string whyNot;
-    if (ReadSatTpFile(*db_, path->c_str(), &whyNot) != 0) {
-        // The reader left the tables alone; so does everything else.
-        view_.ShowMessage(*path + " " + whyNot);
+    if (ReadSatTpFile(*read, path.c_str(), &whyNot) != 0) {
+        view_.ShowMessage(path + " " + whyNot);
         return;
     }
-    state_.dbPath = *path;
+    if (!ConfirmDiscard()) return;
+    *db_ = *read;
+    state_.dbPath = path;
     // A file just opened is the saved state of a fresh history.
     history_.Reset(*db_);
     state_.edit.modified = false;

@@ -83,6 +83,9 @@ public:
 
     // File commands.
     void Open();
+    // Opens a table file without the dialog (recent files, a dropped file);
+    // unsaved edits get their question first.
+    void OpenPath(const std::string& path);
     // Returns true when the tables were written (or there was nothing to do).
     bool Save();
     bool SaveAs();
@@ -138,6 +141,9 @@ public:
     void SoftUpgrade();
     void CreateFlashImage();
     void PatchUp();
+
+    // The port names a probe finds now, for a selector that lists them again.
+    std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
 
     // Enabling rule of a menu or toolbar command.
     bool IsEnabled(int commandId) const;

@@ -30,6 +30,8 @@ enum FormControl : int {
     IDC_PATCH_ICON = 1034,
     IDC_PATCH_LOGO = 1035,
     IDC_PATCH_SATTP = 1036,
+    IDC_SAT_EDIT = 1040,
+    IDC_FIND = 1041,
 };
 
 struct FileDialogRequest {

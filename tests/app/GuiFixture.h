@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QSettings>
 #include <QFile>
 #include <QPushButton>
 #include <QTableView>
@@ -45,6 +46,7 @@ protected:
         QDir::setCurrent(dir_.path());
         modal::ClearPending();
         modal::ClearShownBoxes();
+        QSettings().clear();  // no window place or recent files from another test
     }
 
     void TearDown() override {

@@ -79,15 +79,26 @@ TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
 TEST_F(GuiTest, MenuTexts) {
     Start();
     QList<QAction*> menus = frame_->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
-    QStringList file;
-    for (QAction* a : menus[0]->menu()->actions()) {
-        if (!a->isSeparator()) file << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    }
-    EXPECT_EQ(file, QStringList({"Open(&O)...|Ctrl+O", "Save(&S)|Ctrl+S", "Save as(&A)...|",
-                                 "Load soft...|", "Load icon...|", "Load logo...|",
-                                 "Create Flash1M.bin|", "Delete meter OSD icon...|", "Exit(&X)|"}));
-    EXPECT_EQ(menus[1]->menu()->actions().front()->text(), QStringLiteral("Help Contents..."));
+    QStringList titles;
+    for (QAction* m : menus) titles << m->text();
+    EXPECT_EQ(titles, QStringList({"File(&F)", "Edit(&E)", "Meter(&M)", "Help(&H)"}));
+    auto items = [&](int menu) {
+        QStringList texts;
+        for (QAction* a : menus[menu]->menu()->actions()) {
+            if (!a->isSeparator()) texts << a->text() + QLatin1Char('|') + a->shortcut().toString();
+        }
+        return texts;
+    };
+    EXPECT_EQ(items(0), QStringList({"New(&N)|Ctrl+N", "Open(&O)...|Ctrl+O", "Recent files|",
+                                     "Save(&S)|Ctrl+S", "Save as(&A)...|Ctrl+Shift+S",
+                                     "Load soft...|", "Load icon...|", "Load logo...|",
+                                     "Create Flash1M.bin|", "Exit(&X)|Ctrl+Q"}));
+    EXPECT_EQ(items(1).mid(0, 5), QStringList({"Undo|Ctrl+Z", "Redo|Ctrl+Shift+Z", "TP Add...|Ins",
+                                               "TP Edit...|Return", "TP Delete|Del"}));
+    EXPECT_EQ(items(1).last(), QStringLiteral("Find|Ctrl+F"));
+    EXPECT_EQ(items(2).last(), QStringLiteral("Delete meter OSD icon...|"));
+    EXPECT_EQ(items(3), QStringList({"Help Contents...|F1"}));
+    EXPECT_EQ(frame_->CommandAction(ID_EDIT_REDO)->shortcuts().size(), 2);  // and Ctrl+Y
     EXPECT_EQ(frame_->CommandAction(ID_FILE_OPEN)->statusTip(),
               QStringLiteral("Open a exist csv file"));
 }
@@ -125,13 +136,22 @@ TEST_F(GuiTest, ToolbarHoldsElevenSeparatedButtonsInOrder) {
     EXPECT_EQ(stop->statusTip(), QStringLiteral("Stop read/write transponders"));
 }
 
-TEST_F(GuiTest, WindowIsFixedWithoutMinimiseOrMaximiseAndShowsItsPanes) {
-    Start();
+TEST_F(GuiTest, WindowGrowsWithTreeAndListAndShowsItsPanes) {
+    StartWithSample();
     Qt::WindowFlags flags = frame_->windowFlags();
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(frame_->minimumSize(), frame_->maximumSize());
+    QWidget* list = View().List();
+    QWidget* add = View().Control(IDC_TP_ADD);
+    QWidget* status = View().Control(IDC_STATUS);
+    QRect listAt = list->geometry(), addAt = add->geometry(), statusAt = status->geometry();
+    QSize treeSize = View().Tree()->size();
+    View().resize(View().size() + QSize(200, 100));
+    EXPECT_EQ(list->size(), listAt.size() + QSize(200, 100));
+    EXPECT_EQ(View().Tree()->size(), treeSize + QSize(0, 100));
+    EXPECT_EQ(add->geometry(), addAt.translated(200, 0));  // keeps its size, follows the right edge
+    EXPECT_EQ(status->geometry(), statusAt);
+    EXPECT_EQ(frame_->FillPane()->text(), QStringLiteral("Satellites 4/300   TPs 6/8000"));
     EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Ready"));
     QStringList panes;
     for (QLabel* l : frame_->IndicatorPanes()) panes << l->text();

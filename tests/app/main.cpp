@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/Modal.h"
 
@@ -23,6 +25,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
     QApplication app(argc, argv);
+    // Recent files and the window's place go to a folder of the run's own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("velmora-tests"));
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-tests"));
     velmora::modal::SetNonInteractive(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
