@@ -208,6 +208,10 @@ TEST_F(SessionTest, OpenStartsAFreshHistoryAsTheSavedState) {
     MakeEdit();
     Spit(dir / "other.csv", kSmallDb);
     view.openAnswers = {(dir / "other.csv").string()};
+    view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
+    s.Open();  // cancelled at the question about the edits
+    EXPECT_EQ(s.State().dbPath, "sattp.csv");
+    view.openAnswers = {(dir / "other.csv").string()};
     s.Open();
     EXPECT_EQ(view.dialogs.back().title, "Open");
     EXPECT_EQ(view.dialogs.back().filter, "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||");
