@@ -1,4 +1,5 @@
-// Reading and writing a full sattp.csv table: 300 satellites, 8000 TPs.
+// Reading, writing and checking a full sattp.csv table: 300 satellites,
+// 8000 TPs.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "db/SatTpFile.h"
+#include "db/TableCheck.h"
 
 namespace velmora {
 namespace {
@@ -85,7 +87,23 @@ void BM_ReadFullTable(benchmark::State& state) {
         if (result != 0 || in->satCount != MAX_SATELLITES) state.SkipWithError("read failed");
     }
 }
+// A sound table (no findings), and the worst case: every transponder the same
+// one, so each is out of range twice and a duplicate of the first.
+void BM_CheckFullTable(benchmark::State& state) {
+    auto db = FullTable();
+    if (state.range(0) != 0) {
+        for (TpRecord& tp : db->tps) tp = TpRecord{};
+    }
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        std::vector<TableFinding> found = CheckTable(*db);
+        findings = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
 
+BENCHMARK(BM_CheckFullTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7);
 BENCHMARK_CAPTURE(BM_WriteFullTable, temp_folder, Root())
     ->Unit(benchmark::kMillisecond)

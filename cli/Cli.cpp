@@ -21,6 +21,10 @@ const std::vector<CliCommand>& Commands() {
          RunNormalize,
          "IN\tthe sattp.csv table to read\n"
          "OUT\tthe file to write (replaced only once it is whole)\n"},
+        {"check", "[--json] FILE",
+         "list what is probably wrong with a sattp.csv table (exit 1 when anything is)", RunCheck,
+         "FILE\tthe sattp.csv table to check\n"
+         "--json\tprint the findings as JSON (kind, table, 0-based index, text)\n"},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},
@@ -111,7 +115,8 @@ void PrintHelp(std::ostream& s) {
       << "       " << kProgramName << " COMMAND --help\n"
       << "       " << kProgramName << " --help | --version\n\ncommands:\n";
     for (const CliCommand& c : Commands()) PrintColumns(s, c.name, c.summary);
-    s << "\nExit status: 0 done, 1 failed, 2 usage error.\n";
+    s << "\nExit status: 0 done, 1 failed, 2 usage error; check: 0 nothing found, 1 findings,\n"
+         "2 usage error or unreadable file.\n";
 }
 
 }  // namespace
@@ -145,6 +150,7 @@ int RunCli(int argc, char** argv, CliStreams& io) {
         return kExitOk;
     }
     int status = command->run(args, io);
+    if (status == kExitTrouble) return kExitUsage;
     if (status == kExitUsage) PrintCommandUsage(io.err, *command);
     return status;
 }

@@ -12,6 +12,11 @@ namespace velmora::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // could not read, write or talk to the meter
 inline constexpr int kExitUsage = 2;
+// check reports what it found with 1, so its trouble (a file it cannot read)
+// is 2 as well; a command returns kExitTrouble for that, and the dispatcher
+// exits with 2 without the usage line.
+inline constexpr int kExitFindings = 1;
+inline constexpr int kExitTrouble = -2;
 
 inline constexpr const char* kProgramName = "velmora-cli";
 

@@ -9,4 +9,7 @@ namespace velmora::cli {
 int RunDump(const std::vector<std::string>& args, CliStreams& io);
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
 
+// CheckCommand.cpp
+int RunCheck(const std::vector<std::string>& args, CliStreams& io);
+
 }  // namespace velmora::cli

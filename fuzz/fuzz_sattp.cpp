@@ -1,5 +1,5 @@
-// Reads arbitrary bytes as sattp.csv, checks the table invariants, writes the
-// table back and reads that file again.
+// Reads arbitrary bytes as sattp.csv, checks the table invariants, runs the
+// table check over it, writes the table back and reads that file again.
 #include <stdlib.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "db/SatTpFile.h"
+#include "db/TableCheck.h"
 
 using namespace velmora;
 
@@ -74,6 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     CheckInvariants(g_db);
+    // Every finding points at a row that exists in its table.
+    for (const TableFinding& f : CheckTable(g_db)) {
+        int rows = f.table == FindingTable::Lnb         ? LNB_COUNT
+                   : f.table == FindingTable::Satellite ? g_db.satCount
+                                                        : g_db.tpCount;
+        Check(f.index >= 0 && f.index < rows && f.earlierTp < f.index && !f.text.empty());
+    }
 
     Check(WriteSatTpFile(g_db, files.outputPath));
     Check(ReadSatTpFile(g_back, files.outputPath) == 0);

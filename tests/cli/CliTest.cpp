@@ -196,6 +196,43 @@ TEST_F(CliTest, NormalizeSaysWhatTheFileCannotKeep) {
                          "of the file's range).\n");
 }
 
+// ---- check ---------------------------------------------------------------
+
+TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {
+    EXPECT_EQ(Run({"check", Sample()}), kExitOk);
+    EXPECT_EQ(out.str(), "no findings\n");
+    EXPECT_EQ(err.str(), "");
+
+    std::string path = folder.File("odd.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(
+        path, "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\r\n"
+              "Astra,19.2E,1,,,11362,0,H\r\n,,,,,11363,22000,H\r\n"));
+    EXPECT_EQ(Run({"check", path}), kExitFindings);
+    EXPECT_EQ(out.str(),
+              "TP 1: 19.2E Astra 11362 H 0: symbol rate 0 is outside 100..70000 kS/s\n"
+              "TP 2: 19.2E Astra 11363 H 22000: duplicate of TP 1 (11362 H 0)\n"
+              "2 findings\n");
+    EXPECT_EQ(Run({"check", "--json", path}), kExitFindings);
+    nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
+    ASSERT_FALSE(j.is_discarded());
+    EXPECT_EQ(j["count"], 2);
+    EXPECT_EQ(j["findings"][1], (nlohmann::json{{"kind", "tp-duplicate"},
+                                                {"table", "tp"},
+                                                {"index", 1},
+                                                {"earlierTp", 0},
+                                                {"text", "TP 2: 19.2E Astra 11363 H 22000: "
+                                                         "duplicate of TP 1 (11362 H 0)"}}));
+}
+
+TEST_F(CliTest, CheckTroubleIsTwoWithoutTheUsageLine) {
+    EXPECT_EQ(Run({"check", folder.File("missing.csv")}), kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: " + folder.File("missing.csv") +
+                             " cannot be read: No such file or directory\n");
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(Run({"check"}), kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: missing FILE\nusage: velmora-cli check [--json] FILE\n");
+}
+
 TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
     std::ostringstream err;
     {
@@ -220,6 +257,7 @@ TEST(CliProgramTest, ExitStatusesOfTheBinary) {
     };
     EXPECT_EQ(status("--version"), 0);
     EXPECT_EQ(status("dump /nonexistent/sattp.csv"), 1);
+    EXPECT_EQ(status("check /nonexistent/sattp.csv"), 2);
     EXPECT_EQ(status("no-such-command"), 2);
 }
 

@@ -1,0 +1,63 @@
+// velmora-cli check: what is probably wrong with a sattp.csv table, before it
+// goes into a meter.
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/Arguments.h"
+#include "cli/CliCommands.h"
+#include "db/SatTpFile.h"
+#include "db/TableCheck.h"
+
+namespace velmora::cli {
+
+namespace {
+
+std::string CountLine(std::size_t count) {
+    if (count == 0) return "no findings";
+    return std::to_string(count) + (count == 1 ? " finding" : " findings");
+}
+
+nlohmann::ordered_json FindingsJson(const std::vector<TableFinding>& findings) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const TableFinding& f : findings) {
+        nlohmann::ordered_json item{{"kind", FindingKindName(f.kind)},
+                                    {"table", FindingTableName(f.table)},
+                                    {"index", f.index}};
+        if (f.earlierTp >= 0) item["earlierTp"] = f.earlierTp;
+        item["text"] = f.text;
+        list.push_back(std::move(item));
+    }
+    return nlohmann::ordered_json{{"count", findings.size()}, {"findings", std::move(list)}};
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args, CliStreams& io) {
+    bool json = false;
+    std::vector<std::string> files;
+    if (!ParseArguments(io, args, {{"--json", nullptr, &json}}, &files, 1)) return kExitUsage;
+    if (files.size() != 1) {
+        PrintError(io, "missing FILE");
+        return kExitUsage;
+    }
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    std::string whyNot;
+    if (ReadSatTpFile(*db, files[0].c_str(), &whyNot) != 0) {
+        PrintError(io, files[0] + " " + whyNot);
+        return kExitTrouble;
+    }
+    std::vector<TableFinding> findings = CheckTable(*db);
+    if (json) {
+        io.out << FindingsJson(findings).dump(2, ' ', false,
+                                              nlohmann::ordered_json::error_handler_t::replace)
+               << '\n';
+    } else {
+        for (const TableFinding& f : findings) io.out << f.text << '\n';
+        io.out << CountLine(findings.size()) << '\n';
+    }
+    return findings.empty() ? kExitOk : kExitFindings;
+}
+
+}  // namespace velmora::cli
