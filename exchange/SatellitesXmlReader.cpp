@@ -72,7 +72,10 @@ bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, Sou
     pugi::xml_parse_result parsed =
         doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     if (!parsed) {
-        error.line = lines.LineAt(parsed.offset);
+        // An error at the very end belongs to the last line, not the one after.
+        std::ptrdiff_t at = parsed.offset;
+        if (!bytes.empty() && at >= static_cast<std::ptrdiff_t>(bytes.size())) at = bytes.size() - 1;
+        error.line = lines.LineAt(at);
         error.message = std::string("not well-formed XML: ") + parsed.description();
         return false;
     }
