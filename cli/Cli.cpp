@@ -19,6 +19,13 @@ const std::vector<CliCommand>& Commands() {
         {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump},
         {"normalize", "IN OUT", "read a sattp.csv file and write it again in the program's form",
          RunNormalize},
+        {"import",
+         "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
+         "[--format xml|ini|dvbv5] [--position POS] [--json]",
+         "merge a satellites.xml, .ini or dvbv5 transponder list into a sattp.csv table",
+         RunImport},
+        {"export", "TABLE -o OUT.xml", "write the tables of a sattp.csv file as satellites.xml",
+         RunExport},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file", RunReadTables},
         {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter", RunWriteTables},

@@ -9,4 +9,8 @@ namespace velmora::cli {
 int RunDump(const std::vector<std::string>& args, CliStreams& io);
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
 
+// ExchangeCommands.cpp
+int RunImport(const std::vector<std::string>& args, CliStreams& io);
+int RunExport(const std::vector<std::string>& args, CliStreams& io);
+
 }  // namespace velmora::cli
