@@ -53,6 +53,10 @@ Band BandOf(const std::vector<TableTp>& tps) {
 
 Band LnbBand(const LnbRecord& lnb) {
     if (lnb.type == 4 || lnb.type == 5) return Band::C;
+    // An all-zero record is an LNB nobody set up (the tables before anything
+    // was loaded), not a C-band one; calling it C-band would make every
+    // satellite of a fresh table miss its Ku list on the next import.
+    if (lnb.type == 0 && lnb.loFrequency == 0) return Band::Ku;
     if (lnb.type == 0 && lnb.loFrequency < kCBandLoBelowMhz) return Band::C;
     if (lnb.type == 0 && lnb.loFrequency >= kKaLoFromMhz) return Band::Ka;
     return Band::Ku;

@@ -42,7 +42,8 @@ bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& 
 
 // The band of a source satellite, judged by its valid transponders.
 Band SourceBand(const SourceSatellite& sat);
-// The band of a table satellite, judged by its LNB record.
+// The band of a table satellite, judged by its LNB record (a record with
+// type 0 and no local oscillator counts as Ku).
 Band TableBand(const SatTpDatabase& db, int satIndex);
 
 // Index of the first table satellite with this position and band; -1: none.

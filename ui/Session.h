@@ -6,11 +6,13 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
+#include "exchange/ListMerge.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
 #include "link/ComPort.h"
@@ -101,6 +103,16 @@ public:
     void TpDelete();
     void LnbEdit(const LnbInput& in);
     void TpSort(const TpSortSettings& settings);
+
+    // Transponder lists in and out (ui/SessionImport.cpp).
+    // Merges the list into the tables as one change, then shows the result
+    // in the tree and the list; the modified flag is set when anything
+    // changed. Nothing happens (nullopt) while a long operation runs.
+    std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
+    // The counts ApplyImport would give now, for the import dialog's preview.
+    MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
+    // Writes the tables as satellites.xml; false when it could not be written.
+    bool ExportSatellitesXml(const std::string& path) const;
 
     // Meter link commands (ui/SessionLink.cpp).
     void ReadTables();

@@ -134,7 +134,7 @@ TEST(ListMerge, TableBandFollowsTheLnbRecord) {
         uint32_t lo;
         Band band;
     } cases[] = {{4, 0, Band::C},      {5, 0, Band::C},     {0, 5150, Band::C},
-                 {0, 5999, Band::C},   {0, 6000, Band::Ku}, {0, 15000, Band::Ka},
+                 {0, 5999, Band::C},   {0, 0, Band::Ku},    {0, 6000, Band::Ku}, {0, 15000, Band::Ka},
                  {1, 20000, Band::Ku}, {9, 5150, Band::Ku}};
     AddSat(*db, "x", 0, 0x32);  // the high bits of the LNB byte are not the record
     for (const Case& c : cases) {
