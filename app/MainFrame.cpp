@@ -10,6 +10,7 @@
 
 #include "app/CommandRoutes.h"
 #include "app/Images.h"
+#include "app/ImportDlg.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
@@ -28,6 +29,9 @@ constexpr MenuItem kFileMenu[] = {
     {ID_FILE_OPEN, "Open(&O)...\tCtrl+O"},
     {ID_FILE_SAVE, "Save(&S)\tCtrl+S"},
     {ID_FILE_SAVE_AS, "Save as(&A)..."},
+    {0, nullptr},
+    {ID_FILE_IMPORT, "Import transponders..."},
+    {ID_FILE_EXPORT, "Export satellites.xml..."},
     {0, nullptr},
     {ID_LOAD_SOFT, "Load soft..."},
     {ID_LOAD_ICON, "Load icon..."},
@@ -169,6 +173,8 @@ void CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CommandEnabled(int commandId) const {
     if (commandId == ID_HELP_CONTENTS || commandId == ID_APP_EXIT) return true;
+    if (commandId == ID_FILE_IMPORT || commandId == ID_FILE_EXPORT)
+        return view_->GetSession().IsEnabled(commandId);
     if (SessionCommandFor(commandId) == nullptr) return false;
     return view_->GetSession().IsEnabled(commandId);
 }
@@ -179,6 +185,10 @@ void CMainFrame::RunCommand(int commandId) {
         CVelmoraApp::OnHelpContents(this);
     } else if (commandId == ID_APP_EXIT) {
         close();
+    } else if (commandId == ID_FILE_IMPORT) {
+        RunImportCommand(this, view_->GetSession());
+    } else if (commandId == ID_FILE_EXPORT) {
+        RunExportCommand(this, view_->GetSession());
     } else {
         SessionCommandFor(commandId)(view_->GetSession());
     }

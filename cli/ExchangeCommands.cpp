@@ -108,10 +108,7 @@ void PrintCounts(std::ostream& out, const MergeCounts& c, bool json) {
         out << j.dump() << '\n';
         return;
     }
-    out << "matched " << c.matched << ", added " << c.satellitesAdded << " satellites and "
-        << c.transpondersAdded << " transponders, " << c.duplicates << " duplicates skipped, "
-        << c.replaced << " replaced, " << c.leftOut << " left out (table full), " << c.invalid
-        << " invalid\n";
+    out << MergeSummary(c) << '\n';
 }
 
 }  // namespace

@@ -97,6 +97,14 @@ int ValidLnb(int lnb, int fallback) { return lnb >= 0 && lnb < LNB_COUNT ? lnb :
 
 }  // namespace
 
+std::string MergeSummary(const MergeCounts& c) {
+    return "matched " + std::to_string(c.matched) + ", added " + std::to_string(c.satellitesAdded) +
+           " satellites and " + std::to_string(c.transpondersAdded) + " transponders, " +
+           std::to_string(c.duplicates) + " duplicates skipped, " + std::to_string(c.replaced) +
+           " replaced, " + std::to_string(c.leftOut) + " left out (table full), " +
+           std::to_string(c.invalid) + " invalid";
+}
+
 bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,
                       bool& vertical) {
     if (source.pol == SourcePol::Missing || source.pol == SourcePol::Unknown) return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "db/SatTpDatabase.h"
@@ -35,6 +36,11 @@ struct MergeCounts {
 
     bool operator==(const MergeCounts&) const = default;
 };
+
+// "matched M, added S satellites and T transponders, D duplicates skipped,
+// R replaced, F left out (table full), I invalid": the one sentence the CLI
+// prints and the import dialog previews.
+std::string MergeSummary(const MergeCounts& counts);
 
 // A source transponder in the table's units, or false when it is unusable.
 bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,

@@ -27,6 +27,8 @@ constexpr CommandInfo kCommands[] = {
      "Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one\nPatch up one by one"},
     {ID_DELETE_ICON, "Delete meter osd icon\ndelete icon"},
     {ID_FILE_NEW, ""},
+    {ID_FILE_IMPORT, "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\nImport transponders"},
+    {ID_FILE_EXPORT, "Write the table as a satellites.xml file\nExport satellites.xml"},
 };
 
 constexpr int kToolbar[] = {

@@ -26,6 +26,8 @@ enum CommandId : int {
     ID_SOFT_UPGRADE = 32813,
     ID_LOAD_SOFT = 32814,
     ID_PATCH_UP = 32816,
+    ID_FILE_IMPORT = 32820,
+    ID_FILE_EXPORT = 32821,
 };
 
 struct CommandInfo {

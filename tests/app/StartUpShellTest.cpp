@@ -85,6 +85,7 @@ TEST_F(GuiTest, MenuTexts) {
         if (!a->isSeparator()) file << a->text() + QLatin1Char('|') + a->shortcut().toString();
     }
     EXPECT_EQ(file, QStringList({"Open(&O)...|Ctrl+O", "Save(&S)|Ctrl+S", "Save as(&A)...|",
+                                 "Import transponders...|", "Export satellites.xml...|",
                                  "Load soft...|", "Load icon...|", "Load logo...|",
                                  "Create Flash1M.bin|", "Delete meter OSD icon...|", "Exit(&X)|"}));
     EXPECT_EQ(menus[1]->menu()->actions().front()->text(), QStringLiteral("Help Contents..."));
