@@ -48,8 +48,8 @@ bool ParseDvbv5List(std::string_view bytes, const std::string& fileName, int pos
     } else if (hasEnding) {
         sat.position = named;
     } else {
-        return fail(0, "a dvbv5 file does not say its position: name the file like "
-                       "Astra-19.2E or give the position");
+        return fail(0, "a dvbv5 list has no position: its file name must end like "
+                       "Astra-19.2E (or give --position)");
     }
     sat.givenPosition = sat.position;
 

@@ -196,7 +196,7 @@ TEST(ListReaders, MalformedInputNamesFileAndLine) {
         {"Astra-19.2E", "[C]\nFREQUENCY = 11494000\nSYMBOL_RATE = fast\n", ListFormat::Auto,
          "Astra-19.2E:3: SYMBOL_RATE \"fast\" is not a number"},
         {"Astra", "[C]\nFREQUENCY = 11494000\n", ListFormat::Auto,
-         "Astra: a dvbv5 file does not say its position"},
+         "Astra: a dvbv5 list has no position"},
         {"list.txt", "just some text\n", ListFormat::Auto,
          "list.txt:1: not a satellites.xml, .ini or dvbv5"},
         {"list.txt", "[SATTYPE]\n1=0192\n", ListFormat::SatellitesXml,
