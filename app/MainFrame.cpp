@@ -19,6 +19,7 @@
 
 #include "app/CommandRoutes.h"
 #include "app/Images.h"
+#include "app/ImportDlg.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
@@ -43,6 +44,9 @@ constexpr MenuItem kFileMenu[] = {
     {kRecentFiles, "Recent files"},
     {ID_FILE_SAVE, "Save(&S)\tCtrl+S"},
     {ID_FILE_SAVE_AS, "Save as(&A)...\tCtrl+Shift+S"},
+    {0, nullptr},
+    {ID_FILE_IMPORT, "Import transponders..."},
+    {ID_FILE_EXPORT, "Export satellites.xml..."},
     {0, nullptr},
     {ID_LOAD_SOFT, "Load soft..."},
     {ID_LOAD_ICON, "Load icon..."},
@@ -336,6 +340,8 @@ bool CMainFrame::CommandEnabled(int commandId) const {
         if (commandId == ID_SAT_EDIT) enabled = enabled && view_->GetSession().IsEnabled(ID_SAT_EDIT);
         return enabled;
     }
+    if (commandId == ID_FILE_IMPORT || commandId == ID_FILE_EXPORT)
+        return view_->GetSession().IsEnabled(commandId);
     if (SessionCommandFor(commandId) == nullptr) return false;
     return view_->GetSession().IsEnabled(commandId);
 }
@@ -350,6 +356,10 @@ void CMainFrame::RunCommand(int commandId) {
         view_->FocusFind();
     } else if (int control = ButtonFor(commandId)) {
         view_->PressButton(control);
+    } else if (commandId == ID_FILE_IMPORT) {
+        RunImportCommand(this, view_->GetSession());
+    } else if (commandId == ID_FILE_EXPORT) {
+        RunExportCommand(this, view_->GetSession());
     } else {
         SessionCommandFor(commandId)(view_->GetSession());
     }

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/AboutDlg.h"
+#include "app/ImportDlg.h"
 #include "app/LnbEditDlg.h"
 #include "app/MainFrame.h"
 #include "app/SatAddDlg.h"
@@ -70,6 +71,22 @@ int main(int argc, char** argv) {
     ok = Save(lnbEdit, out, "lnb-edit.png") && ok;
     CTpSortDlg tpSort(db, &frame);
     ok = Save(tpSort, out, "tp-sort.png") && ok;
+    // A small list of public satellites: one matches the table, two are new.
+    SourceList list;
+    list.format = ListFormat::SatellitesXml;
+    auto addSat = [&list](const char* name, int position, std::vector<uint64_t> khz) {
+        SourceSatellite s;
+        s.name = name;
+        s.position = s.givenPosition = position;
+        for (std::size_t i = 0; i < khz.size(); ++i)
+            s.tps.push_back({khz[i], 27500000, i % 2 ? SourcePol::V : SourcePol::H, 0});
+        list.satellites.push_back(s);
+    };
+    addSat("19.2E Astra 1KR/1L/1M/1N", 192, {10743750, 10773250, 11229000, 11362500});
+    addSat("26.0E C-band Badr 4/5/6/7", 260, {3880000, 4000000});
+    addSat("28.2E Astra 2E/2F/2G", 282, {10714000, 10729000, 10758000});
+    CImportDlg import(view.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
+    ok = Save(import, out, "import.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
 

@@ -25,6 +25,25 @@ const std::vector<CliCommand>& Commands() {
          "list what is probably wrong with a sattp.csv table (exit 1 when anything is)", RunCheck,
          "FILE\tthe sattp.csv table to check\n"
          "--json\tprint the findings as JSON (kind, table, 0-based index, text)\n"},
+        {"import",
+         "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
+         "[--format xml|ini|dvbv5] [--position POS] [--json]",
+         "merge a satellites.xml, .ini or dvbv5 transponder list into a sattp.csv table",
+         RunImport,
+         "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table\n"
+         "TABLE\tthe sattp.csv table to merge into\n"
+         "-o, --output OUT\tthe table to write (may be TABLE; replaced only once whole)\n"
+         "--sat POS\ttake only the satellite at this position (19.2E, 30.0W); repeatable\n"
+         "--replace\treplace the transponders of matched satellites instead of adding\n"
+         "--lnb N\tthe LNB (1..16) of new Ku and Ka-band satellites (default 1)\n"
+         "--c-band-lnb N\tthe LNB (1..16) of new C-band satellites\n"
+         "--format F\tread SOURCE as xml, ini or dvbv5 instead of recognising it\n"
+         "--position POS\tthe position of a dvbv5 list (wins over its file name)\n"
+         "--json\tprint the counts as one JSON object\n"},
+        {"export", "TABLE -o OUT.xml", "write the tables of a sattp.csv file as satellites.xml",
+         RunExport,
+         "TABLE\tthe sattp.csv table to read\n"
+         "-o, --output OUT.xml\tthe satellites.xml file to write\n"},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},

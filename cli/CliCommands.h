@@ -12,4 +12,8 @@ int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
 // CheckCommand.cpp
 int RunCheck(const std::vector<std::string>& args, CliStreams& io);
 
+// ExchangeCommands.cpp
+int RunImport(const std::vector<std::string>& args, CliStreams& io);
+int RunExport(const std::vector<std::string>& args, CliStreams& io);
+
 }  // namespace velmora::cli

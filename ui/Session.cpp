@@ -352,6 +352,8 @@ bool Session::IsEnabled(int commandId) const {
         // would pull them out from under it.
         case ID_FILE_OPEN:
         case ID_FILE_NEW: return s.flags.busyFlag == 0;
+        case ID_FILE_IMPORT: return !OperationRunning();
+        case ID_FILE_EXPORT: return tables;
         // One long operation at a time: the others are refused meanwhile.
         case ID_READ:
         case ID_WRITE:

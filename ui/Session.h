@@ -6,12 +6,14 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
 #include "db/TableHistory.h"
+#include "exchange/ListMerge.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
 #include "link/ComPort.h"
@@ -126,6 +128,16 @@ public:
     // Records a change made to the tables outside the edit commands (an
     // import, a table taken from the meter) as one step.
     void TablesChanged(const std::string& step);
+
+    // Transponder lists in and out (ui/SessionImport.cpp).
+    // Merges the list into the tables as one change, then shows the result
+    // in the tree and the list; the modified flag is set when anything
+    // changed. Nothing happens (nullopt) while a long operation runs.
+    std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
+    // The counts ApplyImport would give now, for the import dialog's preview.
+    MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
+    // Writes the tables as satellites.xml; false when it could not be written.
+    bool ExportSatellitesXml(const std::string& path) const;
 
     // Meter link commands (ui/SessionLink.cpp).
     void ReadTables();

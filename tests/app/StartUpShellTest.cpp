@@ -91,6 +91,7 @@ TEST_F(GuiTest, MenuTexts) {
     };
     EXPECT_EQ(items(0), QStringList({"New(&N)|Ctrl+N", "Open(&O)...|Ctrl+O", "Recent files|",
                                      "Save(&S)|Ctrl+S", "Save as(&A)...|Ctrl+Shift+S",
+                                     "Import transponders...|", "Export satellites.xml...|",
                                      "Load soft...|", "Load icon...|", "Load logo...|",
                                      "Create Flash1M.bin|", "Exit(&X)|Ctrl+Q"}));
     EXPECT_EQ(items(1).mid(0, 5), QStringList({"Undo|Ctrl+Z", "Redo|Ctrl+Shift+Z", "TP Add...|Ins",

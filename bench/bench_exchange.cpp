@@ -1,0 +1,123 @@
+// Importing a public-sized satellites.xml (about 420 KB: 210 satellites,
+// 3,400 transponders) into an empty table and into a table of 8,000
+// transponders: reading the list and merging it, as the window and the CLI do.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "exchange/ListMerge.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kSatellites = 210;
+constexpr int kTransponders = 3400;
+
+const char* const kNames[] = {"Astra 1KR/1L/1M/1N", "Hot Bird 13B/13C/13E", "Eutelsat 16A",
+                              "C-band Badr 4/5/6/7 & Arabsat 5C", "Hispasat 30W-5/30W-6",
+                              "Intelsat 901 (Ku-band, multiple footprints)", "NSS 9",
+                              "Ka-band Yahsat 1A/1B"};
+
+std::string SignedPositionText(int position) {
+    char buf[16];
+    int v = position < 0 ? -position : position;
+    std::snprintf(buf, sizeof buf, "%d.%d%c", v / 10, v % 10, position < 0 ? 'W' : 'E');
+    return buf;
+}
+
+// Positions from 177.0W eastward; every seventh list is a C-band list a
+// tenth off its orbit, as in the public file.
+std::string GenerateList() {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- generated -->\n<satellites>\n";
+    int tp = 0;
+    for (int s = 0; s < kSatellites; ++s) {
+        int position = -1770 + s * 17;
+        bool cBand = s % 7 == 3;
+        std::string name = SignedPositionText(position) + " " + kNames[s % 8];
+        if (name.size() > 52) name.resize(52);
+        char head[160];
+        std::snprintf(head, sizeof head, "\t<sat name=\"%s\" flags=\"%d\" position=\"%d\">\n",
+                      name.c_str(), s % 2, cBand ? position + 1 : position);
+        xml += head;
+        int count = kTransponders / kSatellites + (s < kTransponders % kSatellites ? 1 : 0);
+        for (int i = 0; i < count; ++i, ++tp) {
+            unsigned khz = (cBand ? 3700000u : 10700000u) + static_cast<unsigned>(i) * 30250u;
+            char line[256];
+            std::snprintf(line, sizeof line,
+                          "\t\t<transponder frequency=\"%u\" symbol_rate=\"%u\" polarization=\"%d\" "
+                          "fec_inner=\"%d\" system=\"%d\" modulation=\"%d\"%s />\n",
+                          khz, i % 3 == 0 ? 27500000u : 22000000u, i % 2, 1 + i % 9, i % 2,
+                          1 + i % 2, i % 4 == 0 ? " rolloff=\"0\" pilot=\"2\"" : "");
+            xml += line;
+        }
+        xml += "\t</sat>\n";
+    }
+    xml += "</satellites>\n";
+    return xml;
+}
+
+std::unique_ptr<SatTpDatabase> EmptyTable() {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    ApplyLnbDefaults(*db);
+    FillUnusedSatSlots(*db);
+    return db;
+}
+
+// 200 satellites at the list's positions with 40 transponders each: every
+// list transponder is compared with the whole table.
+std::unique_ptr<SatTpDatabase> FullTable() {
+    auto db = EmptyTable();
+    for (int s = 0; s < 200; ++s) {
+        SatRecord& sat = db->satellites[db->satCount++];
+        char name[24];
+        std::snprintf(name, sizeof name, "Satellite %03d", s);
+        SetSatName(sat, name, std::strlen(name));
+        sat.position = static_cast<uint16_t>((3600 - 1770 + s * 17) % 3600);
+        sat.lnbIndex = s % 7 == 3 ? 4 : 0;
+    }
+    for (int t = 0; t < MAX_TPS; ++t) {
+        TpRecord& tp = db->tps[db->tpCount++];
+        tp = TpRecord{};
+        tp.satIndex = static_cast<uint16_t>(t / 40);
+        tp.frequency = 11000 + static_cast<uint32_t>(t % 40) * 7;
+        tp.symbolRate = 27500;
+        tp.flags = static_cast<uint8_t>(t % 2);
+    }
+    return db;
+}
+
+void Import(benchmark::State& state, const SatTpDatabase& start) {
+    static const std::string xml = GenerateList();
+    auto db = std::make_unique<SatTpDatabase>();
+    MergeCounts counts;
+    for (auto _ : state) {
+        *db = start;
+        SourceList list;
+        ListError error;
+        if (!ParseTransponderList(xml, "satellites.xml", {}, list, error)) {
+            state.SkipWithError(ErrorText(error).c_str());
+            return;
+        }
+        counts = MergeTransponderList(*db, list, {});
+        benchmark::DoNotOptimize(counts);
+    }
+    state.counters["kB"] = static_cast<double>(xml.size()) / 1024.0;
+    state.counters["added"] = counts.transpondersAdded;
+    state.counters["dup"] = counts.duplicates;
+    state.counters["leftOut"] = counts.leftOut;
+}
+
+void BM_ImportIntoEmptyTable(benchmark::State& state) { Import(state, *EmptyTable()); }
+void BM_ImportIntoFullTable(benchmark::State& state) { Import(state, *FullTable()); }
+
+BENCHMARK(BM_ImportIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ImportIntoFullTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();

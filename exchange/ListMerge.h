@@ -1,0 +1,74 @@
+// Merging a transponder list into the meter's table: values rounded to the
+// table's units, satellites matched by position and band, duplicates left
+// out by the table's own 2 MHz rule, and the table's capacity respected.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "db/SatTpDatabase.h"
+#include "exchange/TransponderList.h"
+
+namespace velmora {
+
+enum class Band { Ku, C, Ka };
+
+struct MergeOptions {
+    // One entry per source satellite, true for those to merge; empty: all.
+    std::vector<bool> selected;
+    // Delete a matched satellite's transponders before adding the source's.
+    bool replace = false;
+    // LNB indexes (0..15) of new satellites; -1 takes the default: LNB 1 for
+    // Ku and Ka, the first C-band LNB record for C-band.
+    int kuLnb = -1;
+    int cBandLnb = -1;
+};
+
+struct MergeCounts {
+    int matched = 0;            // source satellites that matched a table satellite
+    int satellitesAdded = 0;
+    int transpondersAdded = 0;
+    int duplicates = 0;         // within 2 MHz of one already there
+    int replaced = 0;           // deleted by replace
+    int leftOut = 0;            // no room in the table
+    int invalid = 0;            // zero values or no usable polarisation
+
+    bool operator==(const MergeCounts&) const = default;
+};
+
+// "matched M, added S satellites and T transponders, D duplicates skipped,
+// R replaced, F left out (table full), I invalid": the one sentence the CLI
+// prints and the import dialog previews.
+std::string MergeSummary(const MergeCounts& counts);
+
+// A source transponder in the table's units, or false when it is unusable.
+bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,
+                      bool& vertical);
+
+// The band of a source satellite, judged by its valid transponders.
+Band SourceBand(const SourceSatellite& sat);
+// The band of a table satellite, judged by its LNB record (a record with
+// type 0 and no local oscillator counts as Ku).
+Band TableBand(const SatTpDatabase& db, int satIndex);
+
+// Index of the first table satellite with this position and band; -1: none.
+int MatchingSatellite(const SatTpDatabase& db, int position, Band band);
+
+// The first LNB record of a C-band type, 0 when there is none.
+int DefaultCBandLnb(const SatTpDatabase& db);
+
+// The name a new satellite gets: the source name without its leading
+// position text, commas and line ends as blanks, at most 16 bytes, cut on a
+// UTF-8 character boundary.
+std::string TableSatelliteName(const SourceSatellite& sat);
+
+// Merges the chosen satellites of list into db and returns the counts.
+MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
+                                 const MergeOptions& options);
+
+// The counts the merge would give, worked out on a copy; db is unchanged.
+MergeCounts PreviewMerge(const SatTpDatabase& db, const SourceList& list,
+                         const MergeOptions& options);
+
+}  // namespace velmora

@@ -1,0 +1,104 @@
+#include "exchange/SatellitesXmlWriter.h"
+
+#include <vector>
+
+#include "db/AtomicFile.h"
+
+namespace velmora {
+
+namespace {
+
+// Length of the well-formed UTF-8 sequence at s[i], 0 when there is none.
+std::size_t Utf8Length(const std::string& s, std::size_t i) {
+    auto at = [&](std::size_t k) { return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u; };
+    auto cont = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
+        return at(k) >= lo && at(k) <= hi;
+    };
+    unsigned lead = at(i);
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return cont(i + 1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;
+        unsigned hi = lead == 0xED ? 0x9F : 0xBF;
+        return cont(i + 1, lo, hi) && cont(i + 2) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        unsigned lo = lead == 0xF0 ? 0x90 : 0x80;
+        unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;
+        return cont(i + 1, lo, hi) && cont(i + 2) && cont(i + 3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// An attribute value: XML-escaped, control characters as blanks, and bytes
+// that are not UTF-8 read as Latin-1 (what older tables were typed in).
+void AppendAttribute(std::string& out, const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = Utf8Length(text, i);
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (n == 0) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+            ++i;
+            continue;
+        }
+        if (n > 1) {
+            out.append(text, i, n);
+        } else if (c == '&') {
+            out += "&amp;";
+        } else if (c == '<') {
+            out += "&lt;";
+        } else if (c == '>') {
+            out += "&gt;";
+        } else if (c == '"') {
+            out += "&quot;";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += ' ';
+        } else {
+            out += static_cast<char>(c);
+        }
+        i += n;
+    }
+}
+
+int SignedPosition(uint16_t position) {
+    int p = position % 3600;
+    return p > 1800 ? p - 3600 : p;
+}
+
+}  // namespace
+
+std::string SatellitesXml(const SatTpDatabase& db) {
+    int satCount = db.satCount < MAX_SATELLITES ? db.satCount : MAX_SATELLITES;
+    int tpCount = db.tpCount < MAX_TPS ? db.tpCount : MAX_TPS;
+    // Transponder indexes per satellite in table order, gathered in one pass.
+    std::vector<std::vector<int>> bySatellite(static_cast<std::size_t>(satCount > 0 ? satCount : 0));
+    for (int t = 0; t < tpCount; ++t) {
+        if (db.tps[t].satIndex < satCount) bySatellite[db.tps[t].satIndex].push_back(t);
+    }
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n";
+    for (int s = 0; s < satCount; ++s) {
+        if (bySatellite[s].empty()) continue;
+        const SatRecord& sat = db.satellites[s];
+        out += "\t<sat name=\"";
+        AppendAttribute(out, FormatPosition(sat.position) + " " + SatName(sat));
+        out += "\" flags=\"0\" position=\"" + std::to_string(SignedPosition(sat.position)) + "\">\n";
+        for (int t : bySatellite[s]) {
+            const TpRecord& tp = db.tps[t];
+            out += "\t\t<transponder frequency=\"" + std::to_string(uint64_t{tp.frequency} * 1000) +
+                   "\" symbol_rate=\"" + std::to_string(uint64_t{tp.symbolRate} * 1000) +
+                   "\" polarization=\"" + ((tp.flags & TP_FLAG_VERTICAL) ? "1" : "0") +
+                   "\" fec_inner=\"0\"/>\n";
+        }
+        out += "\t</sat>\n";
+    }
+    out += "</satellites>\n";
+    return out;
+}
+
+bool WriteSatellitesXml(const SatTpDatabase& db, const std::string& path) {
+    std::string text = SatellitesXml(db);
+    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+}  // namespace velmora

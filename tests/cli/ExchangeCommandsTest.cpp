@@ -1,0 +1,132 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "db/SatTpFile.h"
+#include "tests/db/SatTpTestFiles.h"
+
+namespace velmora::cli {
+namespace {
+
+using dbtest::TempFolder;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+// 19.2E matches SAT-A of the sample (11362 H is there already); 28.2E is new.
+constexpr const char* kList =
+    "<?xml version=\"1.0\"?>\n<satellites>\n"
+    "<sat name=\"19.2E Astra\" flags=\"0\" position=\"192\">\n"
+    "<transponder frequency=\"11362500\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+    "<transponder frequency=\"11600000\" symbol_rate=\"22000000\" polarization=\"1\"/>\n"
+    "<transponder frequency=\"0\" symbol_rate=\"22000000\" polarization=\"1\"/>\n"
+    "</sat>\n"
+    "<sat name=\"28.2E Astra 2\" flags=\"0\" position=\"282\">\n"
+    "<transponder frequency=\"10714000\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+    "</sat>\n</satellites>\n";
+
+class ExchangeCommandsTest : public ::testing::Test {
+protected:
+    int Run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        args.insert(args.begin(), kProgramName);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        CliStreams io{out, err};
+        return RunCli(static_cast<int>(argv.size()), argv.data(), io);
+    }
+    void SetUp() override {
+        auto db = dbtest::NewDatabase();
+        dbtest::BuildSampleDatabase(*db);
+        ASSERT_TRUE(WriteSatTpFile(*db, table.c_str()));
+        ASSERT_TRUE(dbtest::WriteBytes(list, kList));
+    }
+
+    TempFolder folder;
+    std::string table = folder.File("sattp.csv");
+    std::string list = folder.File("satellites.xml");
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ExchangeCommandsTest, ImportMergesAndReportsTheCounts) {
+    std::string original = dbtest::ReadBytes(table);
+    std::string merged = folder.File("merged.csv");
+    ASSERT_EQ(Run({"import", list, table, "-o", merged}), kExitOk) << err.str();
+    EXPECT_EQ(out.str(),
+              "matched 1, added 1 satellites and 2 transponders, 1 duplicates skipped, "
+              "0 replaced, 0 left out (table full), 1 invalid\n");
+    EXPECT_EQ(dbtest::ReadBytes(table), original);
+    auto db = dbtest::NewDatabase();
+    ASSERT_EQ(ReadSatTpFile(*db, merged.c_str()), 0);
+    EXPECT_EQ(db->satCount, 5);  // the writer drops SAT-E, which has no transponders
+    EXPECT_EQ(db->tpCount, 7);
+
+    // Into the table itself, only 28.2E, replacing; then as JSON.
+    ASSERT_EQ(Run({"import", list, table, "-o", table, "--sat", "28.2e", "--lnb", "2", "--json"}),
+              kExitOk);
+    EXPECT_EQ(out.str(),
+              "{\"matched\":0,\"satellitesAdded\":1,\"transpondersAdded\":1,\"duplicates\":0,"
+              "\"replaced\":0,\"leftOut\":0,\"invalid\":0}\n");
+    ASSERT_EQ(Run({"import", list, table, "-o", table, "--replace"}), kExitOk);
+    EXPECT_THAT(out.str(), StartsWith("matched 2, added 0 satellites and 3 transponders, "
+                                      "0 duplicates skipped, 3 replaced"));
+}
+
+TEST_F(ExchangeCommandsTest, BadArgumentsAreUsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"import", list, table},
+        {"import", list, "-o", "x.csv"},
+        {"import", list, table, "-o", "x.csv", "--lnb", "17"},
+        {"import", list, table, "-o", "x.csv", "--c-band-lnb", "0"},
+        {"import", list, table, "-o", "x.csv", "--format", "csv"},
+        {"import", list, table, "-o", "x.csv", "--sat", "19.2"},
+        {"import", list, table, "-o", "x.csv", "--sat", "45.0E"},
+        {"import", list, table, "-o", "x.csv", "--frobnicate"},
+        {"import", list, table, "-o"},
+        {"export", table},
+        {"export", table, "-o", "a.xml", "extra"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), kExitUsage) << args.back();
+        EXPECT_THAT(err.str(), HasSubstr("usage: velmora-cli ")) << args.back();
+        EXPECT_EQ(out.str(), "");
+    }
+    EXPECT_THAT(folder.Entries(), ::testing::ElementsAre("satellites.xml", "sattp.csv"));
+}
+
+TEST_F(ExchangeCommandsTest, UnreadableFilesFailAndChangeNothing) {
+    std::string original = dbtest::ReadBytes(table);
+    std::string broken = folder.File("broken.xml");
+    ASSERT_TRUE(dbtest::WriteBytes(broken, "<satellites>\n<sat position=\"1\">\n"));
+    EXPECT_EQ(Run({"import", broken, table, "-o", table}), kExitFailed);
+    EXPECT_THAT(err.str(), StartsWith("velmora-cli: " + broken + ":2: not well-formed XML"));
+    EXPECT_EQ(Run({"import", list, folder.File("none.csv"), "-o", table}), kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("cannot open"));
+    EXPECT_EQ(Run({"import", list, table, "-o", folder.File("no/such/dir.csv")}), kExitFailed);
+    EXPECT_EQ(Run({"export", table, "-o", folder.File("no/such/dir.xml")}), kExitFailed);
+    EXPECT_EQ(dbtest::ReadBytes(table), original);
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ExchangeCommandsTest, ExportImportsBackIntoAnEmptyTable) {
+    std::string xml = folder.File("out.xml");
+    ASSERT_EQ(Run({"export", table, "-o", xml}), kExitOk) << err.str();
+    EXPECT_THAT(dbtest::ReadBytes(xml), StartsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
+    std::string empty = folder.File("empty.csv");
+    auto db = dbtest::NewDatabase();
+    ApplyLnbDefaults(*db);
+    ASSERT_TRUE(WriteSatTpFile(*db, empty.c_str()));
+    ASSERT_EQ(Run({"import", xml, empty, "-o", empty}), kExitOk) << err.str();
+    // The sample's four satellites with transponders, all five transponders.
+    EXPECT_EQ(out.str(),
+              "matched 0, added 4 satellites and 5 transponders, 0 duplicates skipped, "
+              "0 replaced, 0 left out (table full), 0 invalid\n");
+}
+
+}  // namespace
+}  // namespace velmora::cli

@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "exchange/ListMerge.h"
+#include "exchange/SatellitesXmlWriter.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kKuLnb = 0;  // defaults: LNB 1 is 9750/10600
+constexpr int kCLnb = 4;   // the first record with a 5150 LO
+
+std::unique_ptr<SatTpDatabase> EmptyTable() {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    ApplyLnbDefaults(*db);
+    FillUnusedSatSlots(*db);
+    return db;
+}
+
+int AddSat(SatTpDatabase& db, const char* name, int position, int lnb) {
+    SatRecord& s = db.satellites[db.satCount];
+    s = SatRecord{};
+    SetSatName(s, name, std::strlen(name));
+    s.position = static_cast<uint16_t>(position);
+    s.lnbIndex = static_cast<uint8_t>(lnb);
+    return db.satCount++;
+}
+
+void AddTp(SatTpDatabase& db, int sat, uint32_t mhz, bool vertical) {
+    db.tps[db.tpCount++] = TpRecord{static_cast<uint16_t>(sat), 0,
+                                    static_cast<uint8_t>(vertical ? TP_FLAG_VERTICAL : 0), mhz,
+                                    27500};
+}
+
+SourceTp Tp(uint64_t khz, SourcePol pol = SourcePol::H, uint64_t sr = 27500000) {
+    return SourceTp{khz, sr, pol, 0};
+}
+
+SourceSatellite Sat(std::string name, int position, std::vector<SourceTp> tps) {
+    SourceSatellite s;
+    s.name = std::move(name);
+    s.position = s.givenPosition = position;
+    s.tps = std::move(tps);
+    return s;
+}
+
+SourceList List(std::vector<SourceSatellite> sats) {
+    SourceList l;
+    l.format = ListFormat::SatellitesXml;
+    l.satellites = std::move(sats);
+    return l;
+}
+
+// ---- values and names ----------------------------------------------------
+
+TEST(ListMerge, ValuesRoundHalvesUpAndPolarisationsFold) {
+    struct Case {
+        SourceTp tp;
+        bool valid;
+        uint32_t mhz;
+        uint32_t ks;
+        bool vertical;
+    } cases[] = {
+        {Tp(11459500), true, 11460, 27500, false},
+        {Tp(11459499, SourcePol::V), true, 11459, 27500, true},
+        {Tp(3880000, SourcePol::L, 27499500), true, 3880, 27500, false},
+        {Tp(3880000, SourcePol::R, 1500), true, 3880, 2, true},
+        {Tp(499), false, 0, 0, false},
+        {Tp(11459000, SourcePol::H, 499), false, 0, 0, false},
+        {Tp(11459000, SourcePol::Missing), false, 0, 0, false},
+        {Tp(11459000, SourcePol::Unknown), false, 0, 0, false},
+        {Tp(UINT64_MAX), false, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        uint32_t mhz = 0, ks = 0;
+        bool vertical = false;
+        EXPECT_EQ(TableTransponder(c.tp, mhz, ks, vertical), c.valid) << c.tp.frequency;
+        if (!c.valid) continue;
+        EXPECT_EQ(mhz, c.mhz);
+        EXPECT_EQ(ks, c.ks);
+        EXPECT_EQ(vertical, c.vertical);
+    }
+}
+
+TEST(ListMerge, NewSatelliteNames) {
+    struct Case {
+        const char* source;
+        const char* table;
+    } cases[] = {
+        {"19.2E Astra 1N/1P", "Astra 1N/1P"},
+        {"26.0E C-band Badr, Arabsat", "C-band Badr  Ara"},
+        {"13E", "13E"},
+        {"Line\r\nend", "Line  end"},
+        // 15 ASCII bytes then a two-byte character: cut before it.
+        {"0.8W Thor 5/6/7 and 1\xC3\xA9", "Thor 5/6/7 and 1"},
+        {"Hispasat \xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "Hispasat \xC3\xA9\xC3\xA9\xC3\xA9"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TableSatelliteName(Sat(c.source, 0, {})), c.table) << c.source;
+    }
+}
+
+// ---- matching, bands and new satellites ----------------------------------
+
+TEST(ListMerge, CBandAndKuAtOnePositionStayApart) {
+    auto db = EmptyTable();
+    int ku = AddSat(*db, "Badr Ku", 260, kKuLnb);
+    MergeCounts counts = MergeTransponderList(
+        *db,
+        List({Sat("26.0E C-band Badr", 260, {Tp(3880000), Tp(4000000, SourcePol::R)}),
+              Sat("26.0E Badr", 260, {Tp(11900000)}),
+              Sat("25.5E Ka-band", 255, {Tp(19700000), Tp(20200000)})}),
+        {});
+    EXPECT_EQ(counts, (MergeCounts{1, 2, 5, 0, 0, 0, 0}));
+    ASSERT_EQ(db->satCount, 3);
+    EXPECT_EQ(SatName(db->satellites[1]), "C-band Badr");
+    EXPECT_EQ(db->satellites[1].lnbIndex, kCLnb);
+    EXPECT_EQ(db->satellites[1].position, 260);
+    EXPECT_EQ(db->satellites[2].lnbIndex, kKuLnb);
+    EXPECT_EQ(db->tps[2].satIndex, ku);
+    EXPECT_EQ(db->tps[2].frequency, 11900u);
+    EXPECT_EQ(db->tps[0].flags, 0);
+    EXPECT_EQ(db->tps[1].flags, TP_FLAG_VERTICAL);
+}
+
+TEST(ListMerge, TableBandFollowsTheLnbRecord) {
+    auto db = EmptyTable();
+    struct Case {
+        uint8_t type;
+        uint32_t lo;
+        Band band;
+    } cases[] = {{4, 0, Band::C},      {5, 0, Band::C},     {0, 5150, Band::C},
+                 {0, 5999, Band::C},   {0, 0, Band::Ku},    {0, 6000, Band::Ku}, {0, 15000, Band::Ka},
+                 {1, 20000, Band::Ku}, {9, 5150, Band::Ku}};
+    AddSat(*db, "x", 0, 0x32);  // the high bits of the LNB byte are not the record
+    for (const Case& c : cases) {
+        db->lnbs[2].type = c.type;
+        db->lnbs[2].loFrequency = c.lo;
+        EXPECT_EQ(TableBand(*db, 0), c.band) << int{c.type} << ' ' << c.lo;
+    }
+}
+
+TEST(ListMerge, SeveralListsOfOnePositionMergeIntoOneNewSatellite) {
+    auto db = EmptyTable();
+    MergeOptions options;
+    options.kuLnb = 8;
+    MergeCounts counts = MergeTransponderList(
+        *db,
+        List({Sat("19.2E Astra 1KR", 192, {Tp(11494000), Tp(11495000)}),  // second: duplicate
+              Sat("Empty", 100, {Tp(0)}),                                 // nothing valid: not added
+              Sat("19.2E Astra 1N", 192, {Tp(11494000, SourcePol::V), Tp(11523000)})}),
+        options);
+    EXPECT_EQ(counts, (MergeCounts{1, 1, 3, 1, 0, 0, 1}));
+    ASSERT_EQ(db->satCount, 1);
+    EXPECT_EQ(db->satellites[0].lnbIndex, 8);
+    EXPECT_EQ(db->tpCount, 3);
+}
+
+TEST(ListMerge, OnlyTheSelectedSatellites) {
+    auto db = EmptyTable();
+    MergeOptions options;
+    options.selected = {false, true};
+    MergeCounts counts = MergeTransponderList(
+        *db, List({Sat("a", 10, {Tp(11000000)}), Sat("b", 20, {Tp(12000000)})}), options);
+    EXPECT_EQ(counts.satellitesAdded, 1);
+    EXPECT_EQ(db->satellites[0].position, 20);
+}
+
+// ---- duplicates and replace ----------------------------------------------
+
+TEST(ListMerge, DuplicatesWithinTwoMegahertzOfTheSamePolarisation) {
+    auto db = EmptyTable();
+    int astra = AddSat(*db, "Astra", 192, kKuLnb);
+    AddTp(*db, astra, 11494, false);
+    MergeCounts counts = MergeTransponderList(
+        *db,
+        List({Sat("Astra", 192,
+                  {Tp(11496000), Tp(11492000), Tp(11497000), Tp(11494000, SourcePol::V)})}),
+        {});
+    EXPECT_EQ(counts, (MergeCounts{1, 0, 2, 2, 0, 0, 0}));
+    EXPECT_EQ(db->tps[1].frequency, 11497u);
+    EXPECT_EQ(db->tps[2].flags, TP_FLAG_VERTICAL);
+}
+
+TEST(ListMerge, ReplaceClearsAMatchedSatelliteOnceAndKeepsTheOthersInOrder) {
+    auto db = EmptyTable();
+    int hotbird = AddSat(*db, "Hot Bird", 130, kKuLnb);
+    int astra = AddSat(*db, "Astra", 192, kKuLnb);
+    AddTp(*db, astra, 10000, false);
+    AddTp(*db, hotbird, 11000, false);
+    AddTp(*db, astra, 10100, false);
+    AddTp(*db, hotbird, 11100, true);
+    MergeOptions options;
+    options.replace = true;
+    MergeCounts counts = MergeTransponderList(
+        *db,
+        List({Sat("13.0E Hot Bird 13B", 130, {Tp(11000000), Tp(12000000)}),
+              Sat("13.0E Hot Bird 13C", 130, {Tp(12500000)})}),
+        options);
+    EXPECT_EQ(counts, (MergeCounts{2, 0, 3, 0, 2, 0, 0}));
+    ASSERT_EQ(db->tpCount, 5);
+    uint32_t expected[] = {10000, 10100, 11000, 12000, 12500};
+    for (int t = 0; t < 5; ++t) EXPECT_EQ(db->tps[t].frequency, expected[t]);
+    EXPECT_EQ(SatName(db->satellites[hotbird]), "Hot Bird");
+}
+
+// ---- capacity ------------------------------------------------------------
+
+TEST(ListMerge, FullTablesLeaveOutWholeSatellitesAndSingleTransponders) {
+    auto db = EmptyTable();
+    for (int s = 0; s < MAX_SATELLITES; ++s) AddSat(*db, "s", s, kKuLnb);
+    MergeCounts counts = MergeTransponderList(
+        *db, List({Sat("new", 1000, {Tp(11000000), Tp(12000000), Tp(0)}),
+                   Sat("old", 5, {Tp(11000000)})}),
+        {});
+    EXPECT_EQ(counts, (MergeCounts{1, 0, 1, 0, 0, 2, 1}));
+    EXPECT_EQ(db->satCount, MAX_SATELLITES);
+
+    db = EmptyTable();
+    int sat = AddSat(*db, "s", 10, kKuLnb);
+    for (int t = 0; t < MAX_TPS - 1; ++t) AddTp(*db, sat, 20000 + 5 * t, false);
+    counts = MergeTransponderList(
+        *db, List({Sat("s", 10, {Tp(11000000), Tp(20000000), Tp(12000000)}),
+                   Sat("new", 20, {Tp(11000000)})}),
+        {});
+    EXPECT_EQ(counts, (MergeCounts{1, 0, 1, 1, 0, 2, 0}));
+    EXPECT_EQ(db->tpCount, MAX_TPS);
+    EXPECT_EQ(db->satCount, 1);
+}
+
+// ---- export --------------------------------------------------------------
+
+TEST(SatellitesXmlWriter, ExportReadsBackToTheSameTable) {
+    auto db = EmptyTable();
+    int badr = AddSat(*db, "Badr & \"Arab\"", 260, kCLnb);
+    int west = AddSat(*db, "Hispasat\xE9", 3300, kKuLnb);
+    AddSat(*db, "no transponders", 450, kKuLnb);
+    AddTp(*db, west, 11000, true);
+    AddTp(*db, badr, 3880, false);
+    AddTp(*db, west, 12000, false);
+    std::string xml = SatellitesXml(*db);
+    EXPECT_NE(xml.find("<sat name=\"26.0E Badr &amp; &quot;Arab&quot;\" flags=\"0\" "
+                       "position=\"260\">"),
+              std::string::npos);
+    EXPECT_NE(xml.find("name=\"30.0W Hispasat\xC3\xA9\" flags=\"0\" position=\"-300\""),
+              std::string::npos);
+    EXPECT_NE(xml.find("<transponder frequency=\"11000000\" symbol_rate=\"27500000\" "
+                       "polarization=\"1\" fec_inner=\"0\"/>"),
+              std::string::npos);
+    EXPECT_EQ(xml.find("no transponders"), std::string::npos);
+
+    SourceList list;
+    ListError error;
+    ASSERT_TRUE(ParseTransponderList(xml, "out.xml", {}, list, error)) << ErrorText(error);
+    auto back = EmptyTable();
+    MergeCounts counts = MergeTransponderList(*back, list, {});
+    EXPECT_EQ(counts, (MergeCounts{0, 2, 3, 0, 0, 0, 0}));
+    ASSERT_EQ(back->satCount, 2);
+    EXPECT_EQ(back->satellites[0].position, 260);
+    EXPECT_EQ(back->satellites[1].position, 3300);
+    EXPECT_EQ(SatName(back->satellites[0]), "Badr & \"Arab\"");
+    for (int t = 0; t < 3; ++t) {
+        const TpRecord& a = back->tps[t];
+        int original = FindTp(*db, a.satIndex == 0 ? badr : west, a.frequency,
+                              a.flags & TP_FLAG_VERTICAL);
+        ASSERT_GE(original, 0);
+        EXPECT_EQ(db->tps[original].frequency, a.frequency);
+        EXPECT_EQ(db->tps[original].symbolRate, a.symbolRate);
+    }
+}
+
+}  // namespace
+}  // namespace velmora

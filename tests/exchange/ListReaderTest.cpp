@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "exchange/TransponderList.h"
+
+namespace velmora {
+namespace {
+
+SourceList Parse(const std::string& text, const std::string& file, ListReadOptions options = {}) {
+    SourceList list;
+    ListError error;
+    EXPECT_TRUE(ParseTransponderList(text, file, options, list, error)) << ErrorText(error);
+    return list;
+}
+
+// ---- position texts and format detection ---------------------------------
+
+TEST(ListText, PositionTextAtTheStartOfAName) {
+    struct Case {
+        const char* text;
+        std::size_t length;
+        int tenths;
+    } cases[] = {
+        {"19.2E Astra 1N/1P", 5, 192}, {"177.0W C-band NSS 9", 6, 1830},
+        {"13e", 3, 130},               {"0.8w Thor", 4, 3592},
+        {"0.0W", 4, 0},                {"1234E x", 0, 0},
+        {"19.2EAstra", 0, 0},          {"19.E", 0, 0},
+        {"Astra 19.2E", 0, 0},         {"190.0E", 0, 0},
+    };
+    for (const Case& c : cases) {
+        int tenths = -1;
+        std::size_t length = LeadingPositionText(c.text, tenths);
+        EXPECT_EQ(length, c.length) << c.text;
+        if (c.length > 0) {
+            EXPECT_EQ(tenths, c.tenths) << c.text;
+        }
+    }
+}
+
+TEST(ListText, FormatIsRecognisedFromTheContent) {
+    struct Case {
+        const char* text;
+        ListFormat format;
+    } cases[] = {
+        {"\xEF\xBB\xBF\n  <?xml version=\"1.0\"?><satellites/>", ListFormat::SatellitesXml},
+        {"; comment\r\n[SATTYPE]\r\n1=0192\r\n", ListFormat::Ini},
+        {"[UPDATE]\n1=x\n[DVB]\n0=0\n", ListFormat::Ini},
+        {"# dvbv5\n[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n", ListFormat::Dvbv5},
+        {"[x]\nFREQUENCY = 1\n", ListFormat::Dvbv5},
+        {"FREQUENCY = 1\n", ListFormat::Auto},
+        {"", ListFormat::Auto},
+        {"name;freq\n", ListFormat::Auto},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DetectListFormat(c.text), c.format) << c.text;
+}
+
+// ---- satellites.xml ------------------------------------------------------
+
+TEST(SatellitesXmlReader, ReadsSatellitesTranspondersAndLines) {
+    SourceList list = Parse(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<satellites>\n"
+        "\t<sat name=\"26.0E C-band Badr &amp; Arabsat\" flags=\"0\" position=\"261\">\n"
+        "\t\t<transponder frequency=\"3880000\" symbol_rate=\"27500000\" polarization=\"2\" "
+        "fec_inner=\"3\" system=\"0\" modulation=\"1\" is_id=\"-1\" pls_code=\"0\"/>\n"
+        "\t\t<transponder frequency=\"0\" symbol_rate=\"27500000\" polarization=\"3\"/>\n"
+        "\t\t<transponder frequency=\"3900000\" symbol_rate=\"27500000\"/>\n"
+        "\t\t<transponder frequency=\"3920000\" symbol_rate=\"1\" polarization=\"7\"/>\n"
+        "\t</sat>\n"
+        "\t<sat name=\"30.0W Hispasat\" flags=\"0\" position=\"-300\"/>\n"
+        "\t<sat name=\"27.5E Not near\" flags=\"0\" position=\"261\"/>\n"
+        "</satellites>\n",
+        "satellites.xml");
+    EXPECT_EQ(list.format, ListFormat::SatellitesXml);
+    ASSERT_EQ(list.satellites.size(), 3u);
+    const SourceSatellite& badr = list.satellites[0];
+    EXPECT_EQ(badr.name, "26.0E C-band Badr & Arabsat");
+    EXPECT_EQ(badr.givenPosition, 261);
+    EXPECT_EQ(badr.position, 260);  // the name's position text, a tenth away
+    EXPECT_EQ(badr.line, 3);
+    ASSERT_EQ(badr.tps.size(), 4u);
+    EXPECT_EQ(badr.tps[0].frequency, 3880000u);
+    EXPECT_EQ(badr.tps[0].symbolRate, 27500000u);
+    EXPECT_EQ(badr.tps[0].pol, SourcePol::L);
+    EXPECT_EQ(badr.tps[0].line, 4);
+    EXPECT_EQ(badr.tps[1].pol, SourcePol::R);
+    EXPECT_EQ(badr.tps[2].pol, SourcePol::Missing);
+    EXPECT_EQ(badr.tps[3].pol, SourcePol::Unknown);
+    EXPECT_EQ(list.satellites[1].position, 3300);
+    EXPECT_EQ(list.satellites[2].position, 261);  // text too far from the attribute
+}
+
+// ---- .ini ----------------------------------------------------------------
+
+TEST(IniListReader, ReadsOneSatelliteWithCrLfCommentsAndShortLines) {
+    SourceList list = Parse(
+        "; from a web site\r\n[SATTYPE]\r\n1=0192\r\n2=Astra 1KR/1L/1M/1N\r\n\r\n"
+        "[DVB]\r\n0=3\r\n1=10714,H,22000,56,DVB-S,QPSK\r\n2=10729.5,v,22000\r\n"
+        "3=10744,X,22000\r\n[UPDATE]\r\n1=2024-01-01\r\n",
+        "0192.ini");
+    ASSERT_EQ(list.satellites.size(), 1u);
+    const SourceSatellite& sat = list.satellites[0];
+    EXPECT_EQ(sat.position, 192);
+    EXPECT_EQ(sat.name, "Astra 1KR/1L/1M/1N");
+    EXPECT_EQ(sat.line, 2);
+    ASSERT_EQ(sat.tps.size(), 3u);
+    EXPECT_EQ(sat.tps[0].frequency, 10714000u);
+    EXPECT_EQ(sat.tps[0].symbolRate, 22000000u);
+    EXPECT_EQ(sat.tps[1].frequency, 10729500u);
+    EXPECT_EQ(sat.tps[1].pol, SourcePol::V);
+    EXPECT_EQ(sat.tps[1].line, 9);
+    EXPECT_EQ(sat.tps[2].pol, SourcePol::Unknown);
+}
+
+TEST(IniListReader, PositionFromFieldOrNameText) {
+    struct Case {
+        const char* one;
+        const char* two;
+        int position;
+    } cases[] = {
+        {"0192", "Astra", 192}, {"192", "Astra", 192}, {"3300", "Hispasat", 3300},
+        {"0300", "30.0W Hispasat", 3300}, {"x", "13E Hot Bird", 130},
+    };
+    for (const Case& c : cases) {
+        SourceList list = Parse(std::string("[SATTYPE]\n1=") + c.one + "\n2=" + c.two +
+                                    "\n[DVB]\n0=0\n",
+                                "a.ini");
+        ASSERT_EQ(list.satellites.size(), 1u);
+        EXPECT_EQ(list.satellites[0].position, c.position) << c.one << ' ' << c.two;
+    }
+}
+
+// ---- dvbv5 ---------------------------------------------------------------
+
+TEST(Dvbv5ListReader, PositionAndNameFromTheFileName) {
+    const std::string body =
+        "# comment\n[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS2\n\tFREQUENCY = 11494000\n"
+        "\tPOLARIZATION = HORIZONTAL\n\tSYMBOL_RATE = 22000000\n\tINNER_FEC = 2/3\n"
+        "[CHANNEL]\n\tFREQUENCY = 11508000\n\tPOLARIZATION = CIRCULAR\n";
+    struct Case {
+        const char* file;
+        int forced;
+        int position;
+        const char* name;
+    } cases[] = {
+        {"/usr/share/dvb/dvb-s/Astra-19.2E", -1, 192, "Astra"},
+        {"Hispasat-30.0W", -1, 3300, "Hispasat"},
+        {"Eutelsat-Hot-Bird-16E", -1, 160, "Eutelsat Hot Bird"},
+        {"Galaxy-103w", -1, 2570, "Galaxy"},
+        {"Astra-19.2E", 235, 235, "Astra"},
+        {"my-list", 130, 130, "my list"},
+    };
+    for (const Case& c : cases) {
+        SourceList list = Parse(body, c.file, {ListFormat::Auto, c.forced});
+        ASSERT_EQ(list.satellites.size(), 1u) << c.file;
+        EXPECT_EQ(list.satellites[0].position, c.position) << c.file;
+        EXPECT_EQ(list.satellites[0].name, c.name) << c.file;
+    }
+    SourceList list = Parse(body, "Astra-19.2E");
+    const auto& tps = list.satellites[0].tps;
+    ASSERT_EQ(tps.size(), 2u);
+    EXPECT_EQ(tps[0].frequency, 11494000u);
+    EXPECT_EQ(tps[0].symbolRate, 22000000u);
+    EXPECT_EQ(tps[0].pol, SourcePol::H);
+    EXPECT_EQ(tps[1].line, 8);
+    EXPECT_EQ(tps[1].pol, SourcePol::Unknown);
+}
+
+// ---- malformed input -----------------------------------------------------
+
+TEST(ListReaders, MalformedInputNamesFileAndLine) {
+    struct Case {
+        const char* file;
+        const char* text;
+        ListFormat forced;
+        const char* error;
+    } cases[] = {
+        {"s.xml", "<satellites>\n<sat name=\"a\" position=\"1\">\n</satellites>\n", ListFormat::Auto,
+         "s.xml:3: not well-formed XML"},
+        {"s.xml", "<satellites>\n<sat name=\"a\" position=\"1\">\n<transponder frequency=\"1e6\"/>"
+                  "</sat></satellites>",
+         ListFormat::Auto, "s.xml:3: frequency \"1e6\" is not a number"},
+        {"s.xml", "<satellites>\n<sat name=\"a\"/></satellites>", ListFormat::Auto,
+         "s.xml:2: <sat> without a position"},
+        {"s.xml", "<other/>", ListFormat::Auto, "s.xml:1: no <satellites> element"},
+        {"a.ini", "[SATTYPE]\n1=0192\n[DVB]\n0=1\n1=1O714,H,22000\n", ListFormat::Auto,
+         "a.ini:5: frequency \"1O714\" is not a number"},
+        {"a.ini", "[SATTYPE]\n1=0192\n[DVB]\n0=one\n", ListFormat::Auto,
+         "a.ini:4: count \"one\" is not a number"},
+        {"a.ini", "[SATTYPE]\n1=0192\n[DVB]\n1=10714,H,22k\n", ListFormat::Auto,
+         "a.ini:4: symbol rate \"22k\" is not a number"},
+        {"a.ini", "[SATTYPE]\n1=north\n2=Astra\n", ListFormat::Auto,
+         "a.ini:2: [SATTYPE] 1= is not a position"},
+        {"a.ini", "[DVB]\n0=0\n", ListFormat::Auto, "a.ini: no [SATTYPE] section"},
+        {"Astra-19.2E", "[C]\nFREQUENCY = 11494000\nSYMBOL_RATE = fast\n", ListFormat::Auto,
+         "Astra-19.2E:3: SYMBOL_RATE \"fast\" is not a number"},
+        {"Astra", "[C]\nFREQUENCY = 11494000\n", ListFormat::Auto,
+         "Astra: a dvbv5 list has no position"},
+        {"list.txt", "just some text\n", ListFormat::Auto,
+         "list.txt:1: not a satellites.xml, .ini or dvbv5"},
+        {"list.txt", "[SATTYPE]\n1=0192\n", ListFormat::SatellitesXml,
+         "list.txt:2: not well-formed XML"},
+    };
+    for (const Case& c : cases) {
+        SourceList list;
+        list.satellites.resize(2);
+        ListError error;
+        EXPECT_FALSE(ParseTransponderList(c.text, c.file, {c.forced, -1}, list, error)) << c.text;
+        EXPECT_EQ(ErrorText(error).rfind(c.error, 0), 0u) << ErrorText(error);
+        EXPECT_TRUE(list.satellites.empty());
+    }
+}
+
+TEST(ListReaders, MissingFileIsAnError) {
+    SourceList list;
+    ListError error;
+    EXPECT_FALSE(ReadTransponderList("/nonexistent/list.xml", {}, list, error));
+    EXPECT_EQ(ErrorText(error).rfind("/nonexistent/list.xml: cannot open", 0), 0u);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/FakeViews.h"
+#include "ui/Session.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeSessionView;
+
+class SessionImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/velmora-import-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        old = fs::current_path();
+        fs::current_path(dir);
+        options.probePorts = [] { return std::vector<std::string>{}; };
+        session = std::make_unique<Session>(view, options);
+        session->StartUp();
+        list.satellites.push_back(SourceSatellite{"19.2E Astra", 192, 192, 1, {}});
+        list.satellites[0].tps.push_back(SourceTp{11494000, 22000000, SourcePol::H, 2});
+        list.satellites[0].tps.push_back(SourceTp{11495000, 22000000, SourcePol::H, 3});
+    }
+    void TearDown() override {
+        fs::current_path(old);
+        fs::remove_all(dir);
+    }
+
+    fs::path dir, old;
+    SessionOptions options;
+    FakeSessionView view;
+    std::unique_ptr<Session> session;
+    SourceList list;
+};
+
+TEST_F(SessionImportTest, PreviewLeavesTablesAloneAndApplyMatchesIt) {
+    SatTpDatabase& db = session->Database();
+    int satsBefore = db.satCount;
+    int tpsBefore = db.tpCount;
+    MergeCounts preview = session->PreviewImport(list, {});
+    EXPECT_EQ(db.satCount, satsBefore);
+    EXPECT_EQ(db.tpCount, tpsBefore);
+    EXPECT_FALSE(session->State().edit.modified);
+
+    view.calls.clear();
+    std::optional<MergeCounts> applied = session->ApplyImport(list, {});
+    ASSERT_TRUE(applied.has_value());
+    EXPECT_EQ(*applied, preview);
+    EXPECT_EQ(db.tpCount, tpsBefore + applied->transpondersAdded);
+    EXPECT_TRUE(session->State().edit.modified);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
+
+    // The same list again adds nothing and is no change.
+    session->State().edit.modified = false;
+    applied = session->ApplyImport(list, {});
+    ASSERT_TRUE(applied.has_value());
+    EXPECT_EQ(applied->transpondersAdded, 0);
+    EXPECT_FALSE(session->State().edit.modified);
+}
+
+TEST_F(SessionImportTest, NothingChangesWhileALongOperationRuns) {
+    session->Flags().busyFlag = 1;
+    int tpsBefore = session->Database().tpCount;
+    EXPECT_FALSE(session->ApplyImport(list, {}).has_value());
+    EXPECT_EQ(session->Database().tpCount, tpsBefore);
+    session->Flags().busyFlag = 0;
+}
+
+}  // namespace
+}  // namespace velmora
