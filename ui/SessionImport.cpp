@@ -9,17 +9,13 @@ namespace velmora {
 std::optional<MergeCounts> Session::ApplyImport(const SourceList& list,
                                                 const MergeOptions& options) {
     // The tables stay put while a long operation runs: it may be sending them.
-    if (state_.flags.busyFlag) return std::nullopt;
+    if (OperationRunning()) return std::nullopt;
     MergeCounts counts = MergeTransponderList(*db_, list, options);
-    bool changed = counts.satellitesAdded > 0 || counts.transpondersAdded > 0 || counts.replaced > 0;
-    if (changed) state_.edit.modified = true;
-    // New satellites change the tree's numbering; show the whole list.
+    // New satellites change the tree's numbering; show the whole list. The
+    // whole merge is one step of the history (none when nothing changed).
     state_.edit.satFilter = -1;
     state_.edit.displayMode = DISPLAY_TPS;
-    view_.RebuildSatTree();
-    view_.ShowTpList(-1);
-    UpdateEditButtons();
-    view_.StateChanged();
+    TablesChanged("Import");
     return counts;
 }
 

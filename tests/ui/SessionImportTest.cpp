@@ -58,11 +58,13 @@ TEST_F(SessionImportTest, PreviewLeavesTablesAloneAndApplyMatchesIt) {
     EXPECT_TRUE(session->State().edit.modified);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
 
-    // The same list again adds nothing and is no change.
-    session->State().edit.modified = false;
+    // The same list again adds nothing and is no step; the import is one.
     applied = session->ApplyImport(list, {});
     ASSERT_TRUE(applied.has_value());
     EXPECT_EQ(applied->transpondersAdded, 0);
+    EXPECT_EQ(session->UndoText(), "Undo Import");
+    session->Undo();
+    EXPECT_EQ(db.tpCount, tpsBefore);
     EXPECT_FALSE(session->State().edit.modified);
 }
 
