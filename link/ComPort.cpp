@@ -10,6 +10,7 @@
 
 #include "link/LinkTexts.h"
 #include "link/OperationHost.h"
+#include "link/PortDiagnosis.h"
 #include "link/PortNames.h"
 
 namespace velmora {
@@ -66,8 +67,21 @@ bool CComPort::Open(const std::string& portName, OperationHost& host) {
     if (fd_ >= 0) return IsOpen();
     host_ = &host;
     WaitCursorScope cursor(host);
-    fd_ = system_.OpenDevice(ResolvePortDevice(portName));
-    if (fd_ < 0) return false;
+    openFailure_.clear();
+    const std::string device = ResolvePortDevice(portName);
+    if (device.empty()) {
+        openFailure_ = PortUnmappedText(portName);
+        return false;
+    }
+    errno = 0;
+    fd_ = system_.OpenDevice(device);
+    if (fd_ < 0) {
+        const int err = errno;
+        const bool busy = err == EBUSY || err == EWOULDBLOCK;
+        openFailure_ = PortOpenFailureText(err, device, system_.DeviceGroup(device),
+                                           busy ? system_.DeviceHolder(device) : std::string());
+        return false;
+    }
     system_.Flush(fd_, TCIOFLUSH);
     if (!ApplyFraming(Framing::Meter8O2)) {
         CloseDevice();

@@ -24,6 +24,7 @@ public:
 
     bool Open(const std::string& portName, OperationHost& host) override;
     bool Close() override;
+    std::string OpenFailureReason() const override { return openFailure_; }
     bool ApplyBootloaderFraming() override;
     bool Write(const uint8_t* data, std::size_t count) override;
 
@@ -43,6 +44,7 @@ private:
     int fd_ = -1;
     int wakeFd_ = -1;
     std::thread thread_;
+    std::string openFailure_;
 };
 
 }  // namespace velmora

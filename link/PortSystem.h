@@ -14,8 +14,13 @@ class PortSystem {
 public:
     virtual ~PortSystem() = default;
 
-    // An exclusive descriptor for the device, or -1.
+    // An exclusive descriptor for the device, or -1 with errno telling why.
     virtual int OpenDevice(const std::string& path);
+    // The group that owns the device (the one a user joins to use it), or empty.
+    virtual std::string DeviceGroup(const std::string& path);
+    // "name (pid N)" of a process that has the device open, or empty when
+    // none can be seen (other users' processes are hidden from us).
+    virtual std::string DeviceHolder(const std::string& path);
     virtual void CloseDevice(int fd);
     // 0 on success, -1 on failure, like tcgetattr / tcsetattr.
     virtual int GetAttr(int fd, termios* settings);

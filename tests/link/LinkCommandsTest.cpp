@@ -110,7 +110,8 @@ TEST_F(MeterCommands, UsageErrorsExitWith2AndSendNothing) {
 TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     CliRun noPort = Run({"write-tables", "--port", dir.File("no-tty"), Example("sattp.csv")});
     EXPECT_EQ(noPort.status, 1);
-    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n");
+    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n" + dir.File("no-tty") +
+                              " is gone: is the cable plugged in?\n");
     EXPECT_EQ(noPort.out, "");
 
     ASSERT_TRUE(sim::WriteBinaryFile(dir.File("stm32logo_short.bin"), std::vector<uint8_t>(10)));
