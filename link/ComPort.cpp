@@ -87,6 +87,11 @@ bool CComPort::Open(const std::string& portName, OperationHost& host) {
         CloseDevice();
         return false;
     }
+    const LatencyOutcome latency = LowerLatency(system_, fd_, device);
+    latency_ = latency.changes;
+    if (latency.lateMs > 0 && toldLate_.insert(device).second) {
+        host.ShowMessage(LateAnswerText(device, latency.lateMs));
+    }
     isOpen.store(1, std::memory_order_release);
     wakeFd_ = system_.CreateWakeEvent();
     if (wakeFd_ < 0) {
@@ -128,6 +133,8 @@ void CComPort::CloseDevice() {
         wakeFd_ = -1;
     }
     if (fd_ >= 0) {
+        RestoreLatency(system_, fd_, latency_);
+        latency_ = {};
         system_.CloseDevice(fd_);
         fd_ = -1;
     }

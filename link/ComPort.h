@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <thread>
 
 #include "link/LinkPort.h"
+#include "link/PortLatency.h"
 #include "link/PortSystem.h"
 
 namespace velmora {
@@ -45,6 +47,9 @@ private:
     int wakeFd_ = -1;
     std::thread thread_;
     std::string openFailure_;
+    LatencyChanges latency_;
+    // Devices whose late answers were already reported by this port.
+    std::set<std::string> toldLate_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "link/PortSystem.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/eventfd.h>
 #include <sys/stat.h>
@@ -71,6 +72,29 @@ int PortSystem::ModemLines(int fd, unsigned long request, int bits) {
 int PortSystem::Flush(int fd, int queue) { return ::tcflush(fd, queue); }
 
 int PortSystem::CreateWakeEvent() { return ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); }
+
+int PortSystem::GetSerial(int fd, serial_struct* info) { return ::ioctl(fd, TIOCGSERIAL, info); }
+
+int PortSystem::SetSerial(int fd, const serial_struct* info) {
+    return ::ioctl(fd, TIOCSSERIAL, info);
+}
+
+bool PortSystem::ReadSysfs(const std::string& path, std::string* text) {
+    std::ifstream in(sysfsRoot_ + "/" + path);
+    if (!in) return false;
+    std::getline(in, *text);
+    return !in.bad();
+}
+
+bool PortSystem::WriteSysfs(const std::string& path, const std::string& text) {
+    // One write call: a sysfs attribute takes its value in one piece and
+    // reports a refused value as the write's error.
+    const int fd = ::open((sysfsRoot_ + "/" + path).c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    const bool closed = ::close(fd) == 0;
+    return n == static_cast<ssize_t>(text.size()) && closed;
+}
 
 PortSystem& PortSystem::Default() {
     static PortSystem system;
