@@ -19,7 +19,7 @@ const std::vector<CliCommand>& Commands() {
         {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump},
         {"normalize", "IN OUT", "read a sattp.csv file and write it again in the program's form",
          RunNormalize},
-        {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
+        {"ports", "[--json]", "list COM1..COM9: device, whether it opens, USB adapter", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file", RunReadTables},
         {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter", RunWriteTables},
         {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter", RunWriteLogo},

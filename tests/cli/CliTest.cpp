@@ -49,7 +49,8 @@ TEST_F(CliTest, HelpVersionAndUsageErrors) {
     EXPECT_EQ(Run({"--help"}), kExitOk);
     for (const CliCommand& c : Commands()) EXPECT_THAT(out.str(), HasSubstr(c.name));
     EXPECT_EQ(Run({"--version"}), kExitOk);
-    EXPECT_EQ(out.str(), "velmora-cli 0.1.0\n");
+    // The one version of CMakeLists.txt.
+    EXPECT_EQ(out.str(), "velmora-cli " VELMORA_VERSION "\n");
     EXPECT_EQ(Run({"dump", "--help"}), kExitOk);
     EXPECT_EQ(out.str(), "usage: velmora-cli dump FILE\n");
 
