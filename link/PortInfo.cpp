@@ -59,7 +59,7 @@ std::string AdapterFromById(const std::string& byIdName) {
     std::vector<std::string> words;
     std::size_t start = 0;
     while (start <= id.size()) {
-        std::size_t end = id.find('_', start);
+        std::size_t end = id.find_first_of("_ ", start);
         if (end == std::string::npos) end = id.size();
         if (end > start) words.push_back(id.substr(start, end - start));
         start = end + 1;
