@@ -113,14 +113,18 @@ TEST(PortLatency, OpenLowersWhatItCanCloseRestoresAndLateAdaptersAreToldOnce) {
         CComPort port(sys);
         for (int round = 0; round < 2; ++round) {
             ASSERT_TRUE(port.Open(pty.Slave(), host));
-            if (c.timer != nullptr) EXPECT_EQ(sys.files[sys.timerPath], c.timerWhileOpen);
+            if (c.timer != nullptr) {
+                EXPECT_EQ(sys.files[sys.timerPath], c.timerWhileOpen);
+            }
             port.Close();
             // Whatever was lowered is back as it was.
             if (c.timer != nullptr && !c.modeLowersTimer) {
                 EXPECT_EQ(sys.files[sys.timerPath], c.timer);
             }
             EXPECT_EQ(sys.flags & L, c.flagAlreadySet ? L : 0u);
-            if (round == 0) EXPECT_EQ(sys.setCalls, c.setCallsAfterClose);
+            if (round == 0) {
+                EXPECT_EQ(sys.setCalls, c.setCallsAfterClose);
+            }
             if (c.modeLowersTimer) sys.files[sys.timerPath] = c.timer;
         }
         const std::vector<std::string> told =
