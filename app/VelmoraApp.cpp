@@ -81,7 +81,8 @@ bool CVelmoraApp::EnterUserDataFolder() {
              std::string("/usr/share/velmora/examples/") + kSampleTableName,
              std::string("/usr/share/doc/velmora/examples/") + kSampleTableName});
         const QString question =
-            QStringLiteral("Orvane keeps its tables in %1.\nCopy the sample table there to start with?")
+            QStringLiteral("Orvane keeps its tables in %1.\n"
+                           "Copy the sample table there to start with?")
                 .arg(QString::fromStdString(folder));
         if (!sample.empty() && modal::AskYesNo(nullptr, question) &&
             !CopySampleTable(sample, folder, &error)) {

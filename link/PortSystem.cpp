@@ -37,9 +37,8 @@ std::string PortSystem::DeviceHolder(const std::string& path) {
     const std::string self = std::to_string(::getpid());
     for (const fs::directory_entry& proc : fs::directory_iterator("/proc", ec)) {
         const std::string pid = proc.path().filename().string();
-        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos || pid == self) {
-            continue;
-        }
+        const bool isProcess = !pid.empty() && pid.find_first_not_of("0123456789") == std::string::npos;
+        if (!isProcess || pid == self) continue;
         std::error_code fdError;
         for (const fs::directory_entry& fd : fs::directory_iterator(proc.path() / "fd", fdError)) {
             std::error_code linkError;

@@ -192,7 +192,8 @@ TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
     std::getline(lines, first);
     std::getline(lines, second);
     EXPECT_EQ(first, "COM1\t" + meter.SlavePath() + "\topens\tyou may use it");
-    EXPECT_EQ(second, "COM2\t" + dir.File("ttyUSB7") + "\tcannot be opened (absent or in use)\tabsent");
+    EXPECT_EQ(second,
+              "COM2\t" + dir.File("ttyUSB7") + "\tcannot be opened (absent or in use)\tabsent");
 
     EXPECT_EQ(json.status, 0);
     auto parsed = nlohmann::json::parse(json.out, nullptr, false);
