@@ -1,13 +1,16 @@
 #include "app/VelmoraApp.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <cstdlib>
 
 #include "app/AboutDlg.h"
 #include "app/Images.h"
 #include "app/MainFrame.h"
 #include "app/Modal.h"
 #include "app/VelmoraDoc.h"
+#include "ui/UserData.h"
 
 namespace velmora {
 
@@ -29,6 +32,11 @@ bool CVelmoraApp::InitInstance() {
     parser.setApplicationDescription(QStringLiteral("Orvane meter table editor"));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption userData(
+        QStringLiteral("user-data"),
+        QStringLiteral("Work in the user's data folder ($XDG_DATA_HOME/velmora, by default "
+                       "~/.local/share/velmora) instead of the current folder."));
+    parser.addOption(userData);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A document to open; the tables still come from "
                                                 "the last database in the history."));
@@ -49,9 +57,45 @@ bool CVelmoraApp::InitInstance() {
         }
     }
 
+    if (parser.isSet(userData) && !EnterUserDataFolder()) return false;
+
     doc_ = std::make_unique<CVelmoraDoc>();
     frame_ = std::make_unique<CMainFrame>(*doc_);
     frame_->show();
+    return true;
+}
+
+bool CVelmoraApp::EnterUserDataFolder() {
+    const std::string folder = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    bool created = false;
+    std::string error;
+    if (!EnsureUserDataFolder(folder, &created, &error)) {
+        modal::Notice(nullptr, QString::fromStdString(error));
+        return false;
+    }
+    if (created) {
+        // Installed beside the program (share/velmora), wherever the prefix is.
+        const QString share = applicationDirPath() + QStringLiteral("/../share/velmora/examples/");
+        const std::string sample = FindSampleTable(
+            {(share + QString::fromLatin1(kSampleTableName)).toStdString(),
+             std::string("/usr/share/velmora/examples/") + kSampleTableName,
+             std::string("/usr/share/doc/velmora/examples/") + kSampleTableName});
+        const QString question =
+            QStringLiteral("Orvane keeps its tables in %1.\n"
+                           "Copy the sample table there to start with?")
+                .arg(QString::fromStdString(folder));
+        if (!sample.empty() && modal::AskYesNo(nullptr, question) &&
+            !CopySampleTable(sample, folder, &error)) {
+            modal::Notice(nullptr, QString::fromStdString(error));
+        }
+    }
+    // The history, the default table and the temporary file of a table read
+    // are plain relative names of the session: they follow the folder.
+    if (!QDir::setCurrent(QString::fromStdString(folder))) {
+        modal::Notice(nullptr, QStringLiteral("Cannot use the data folder %1.")
+                                   .arg(QString::fromStdString(folder)));
+        return false;
+    }
     return true;
 }
 

@@ -26,6 +26,10 @@ public:
     static void OnHelpContents(QWidget* parent);
 
 private:
+    // --user-data: creates the folder on the first start (offering the
+    // sample table) and makes it the working folder; false when it cannot.
+    bool EnterUserDataFolder();
+
     std::unique_ptr<CVelmoraDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
 };

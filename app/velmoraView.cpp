@@ -25,6 +25,8 @@
 #include "app/TpListModel.h"
 #include "app/TpSortDlg.h"
 #include "app/VelmoraDoc.h"
+#include "link/PortInfo.h"
+#include "link/PortNames.h"
 
 namespace velmora {
 
@@ -231,6 +233,10 @@ void CVelmoraView::CreateControls() {
                 ports_ = new CPortSelector(this);
                 ports_->setEditable(true);
                 ports_->setInsertPolicy(QComboBox::NoInsert);
+                // The selector's tooltip names the device and adapter chosen.
+                connect(ports_, &QComboBox::currentIndexChanged, ports_, [this](int index) {
+                    ports_->setToolTip(ports_->itemData(index, Qt::ToolTipRole).toString());
+                });
                 // The given height includes the opened list.
                 r.setHeight(ports_->sizeHint().height());
                 w = ports_;
@@ -330,6 +336,13 @@ void CVelmoraView::AddPortName(const std::string& name) {
         ++at;
     }
     ports_->insertItem(at, text);
+    // "/dev/ttyUSB0, FTDI FT232R USB UART": which of several adapters is which.
+    const std::string device = ResolvePortDevice(name);
+    const std::string adapter = device.empty() ? std::string()
+                                               : AdapterDescription(PortSystem::Default(), device);
+    const std::string tip = adapter.empty() ? device : device + ", " + adapter;
+    ports_->setItemData(at, QString::fromStdString(tip), Qt::ToolTipRole);
+    if (ports_->currentIndex() == at) ports_->setToolTip(QString::fromStdString(tip));
 }
 
 void CVelmoraView::SelectPortIndex(int index) {

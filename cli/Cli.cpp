@@ -44,7 +44,8 @@ const std::vector<CliCommand>& Commands() {
          RunExport,
          "TABLE\tthe sattp.csv table to read\n"
          "-o, --output OUT.xml\tthe satellites.xml file to write\n"},
-        {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
+        {"ports", "[--json]", "list COM1..COM9: device, whether it opens, USB adapter", RunPorts,
+         "--json\tprint the ports as JSON for scripts\n"},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},
         {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter",

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/Arguments.h"
@@ -15,6 +16,8 @@
 #include "db/SatTpFile.h"
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
+#include "link/PortDiagnosis.h"
+#include "link/PortInfo.h"
 #include "link/PortNames.h"
 #include "link/TableTransfer.h"
 
@@ -108,16 +111,39 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
 }  // namespace
 
 int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
-    if (!ParseArguments(io, args, {})) return kExitUsage;
-    for (int n = 1; n <= kPortCount; ++n) {
-        std::string device = PortDevicePath(n);
-        const char* state = "no device";
-        if (!device.empty()) {
-            int fd = OpenDeviceExclusive(device);
-            state = fd >= 0 ? "opens" : "cannot be opened (absent or in use)";
-            if (fd >= 0) PortSystem::Default().CloseDevice(fd);
+    bool json = false;
+    if (!ParseArguments(io, args, {{"--json", nullptr, &json}})) return kExitUsage;
+    const std::vector<PortInfo> ports = InspectPorts(PortSystem::Default());
+    if (json) {
+        using Json = nlohmann::ordered_json;
+        // Absent facts are null, so scripts need no sentinel texts.
+        auto textOrNull = [](const std::string& t) { return t.empty() ? Json() : Json(t); };
+        Json list = Json::array();
+        for (const PortInfo& p : ports) {
+            Json entry;
+            entry["name"] = p.name;
+            entry["device"] = textOrNull(p.device);
+            entry["opens"] = p.opens;
+            entry["adapter"] = textOrNull(p.adapter);
+            entry["access"] = textOrNull(p.access);
+            entry["latencyTimerMs"] = p.lateMs > 0 ? Json(p.lateMs) : Json();
+            list.push_back(entry);
         }
-        io.out << PortName(n) << '\t' << (device.empty() ? "-" : device) << '\t' << state << '\n';
+        io.out << list.dump(2) << '\n';
+    } else {
+        for (const PortInfo& p : ports) {
+            const char* state = p.device.empty() ? "no device"
+                                : p.opens        ? "opens"
+                                                 : "cannot be opened (absent or in use)";
+            std::string about = p.adapter;
+            if (!p.device.empty()) about += (about.empty() ? "" : ", ") + p.access;
+            io.out << p.name << '\t' << (p.device.empty() ? "-" : p.device) << '\t' << state << '\t'
+                   << (about.empty() ? "-" : about) << '\n';
+        }
+    }
+    // Said on the error stream so the table stays one line per port.
+    for (const PortInfo& p : ports) {
+        if (p.lateMs > 0) io.err << LateAnswerText(p.device, p.lateMs) << '\n';
     }
     return kExitOk;
 }

@@ -10,6 +10,7 @@
 
 #include "link/LinkTexts.h"
 #include "link/OperationHost.h"
+#include "link/PortDiagnosis.h"
 #include "link/PortNames.h"
 
 namespace velmora {
@@ -66,12 +67,30 @@ bool CComPort::Open(const std::string& portName, OperationHost& host) {
     if (fd_ >= 0) return IsOpen();
     host_ = &host;
     WaitCursorScope cursor(host);
-    fd_ = system_.OpenDevice(ResolvePortDevice(portName));
-    if (fd_ < 0) return false;
+    openFailure_.clear();
+    const std::string device = ResolvePortDevice(portName);
+    if (device.empty()) {
+        openFailure_ = PortUnmappedText(portName);
+        return false;
+    }
+    errno = 0;
+    fd_ = system_.OpenDevice(device);
+    if (fd_ < 0) {
+        const int err = errno;
+        const bool busy = err == EBUSY || err == EWOULDBLOCK;
+        openFailure_ = PortOpenFailureText(err, device, system_.DeviceGroup(device),
+                                           busy ? system_.DeviceHolder(device) : std::string());
+        return false;
+    }
     system_.Flush(fd_, TCIOFLUSH);
     if (!ApplyFraming(Framing::Meter8O2)) {
         CloseDevice();
         return false;
+    }
+    const LatencyOutcome latency = LowerLatency(system_, fd_, device);
+    latency_ = latency.changes;
+    if (latency.lateMs > 0 && toldLate_.insert(device).second) {
+        host.ShowMessage(LateAnswerText(device, latency.lateMs));
     }
     isOpen.store(1, std::memory_order_release);
     wakeFd_ = system_.CreateWakeEvent();
@@ -114,6 +133,8 @@ void CComPort::CloseDevice() {
         wakeFd_ = -1;
     }
     if (fd_ >= 0) {
+        RestoreLatency(system_, fd_, latency_);
+        latency_ = {};
         system_.CloseDevice(fd_);
         fd_ = -1;
     }

@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <thread>
 
 #include "link/LinkPort.h"
+#include "link/PortLatency.h"
 #include "link/PortSystem.h"
 
 namespace velmora {
@@ -24,6 +26,7 @@ public:
 
     bool Open(const std::string& portName, OperationHost& host) override;
     bool Close() override;
+    std::string OpenFailureReason() const override { return openFailure_; }
     bool ApplyBootloaderFraming() override;
     bool Write(const uint8_t* data, std::size_t count) override;
 
@@ -43,6 +46,10 @@ private:
     int fd_ = -1;
     int wakeFd_ = -1;
     std::thread thread_;
+    std::string openFailure_;
+    LatencyChanges latency_;
+    // Devices whose late answers were already reported by this port.
+    std::set<std::string> toldLate_;
 };
 
 }  // namespace velmora

@@ -27,6 +27,9 @@ public:
     // framing. Message boxes of the port go through host.
     virtual bool Open(const std::string& portName, OperationHost& host) = 0;
     virtual bool Close() = 0;
+    // Why the last Open failed, as a reason and remedy for the user; empty
+    // when there is nothing to add to "Connect fail ".
+    virtual std::string OpenFailureReason() const { return {}; }
     // Switches the open port to the STM32 bootloader framing (8E1).
     virtual bool ApplyBootloaderFraming() = 0;
     // Sends all bytes; false only when the write failed at once.

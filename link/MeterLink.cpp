@@ -16,7 +16,9 @@ MeterLink::MeterLink(LinkPort& port, OperationHost& host, LinkSettings settings)
 bool MeterLink::OpenLink() {
     std::string name = host_.SelectedPortName();
     if (name.empty() || !port_.Open(name, host_)) {
-        host_.ShowMessage(TEXT_CONNECT_FAIL);
+        const std::string reason = name.empty() ? std::string() : port_.OpenFailureReason();
+        host_.ShowMessage(reason.empty() ? std::string(TEXT_CONNECT_FAIL)
+                                         : std::string(TEXT_CONNECT_FAIL) + "\n" + reason);
         return false;
     }
     host_.EnablePortSelector(false);

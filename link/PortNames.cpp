@@ -10,6 +10,7 @@
 #include <climits>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -88,13 +89,24 @@ std::string ResolvePortDevice(const std::string& nameOrPath) {
 }
 
 int OpenDeviceExclusive(const std::string& path) {
-    if (path.empty()) return -1;
+    if (path.empty()) {
+        errno = ENOENT;
+        return -1;
+    }
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return -1;
     // Another holder of the device (a second instance, a terminal program)
     // keeps an flock or has set TIOCEXCL; either way the port is in use.
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    // errno tells the caller which, for the message under "Connect fail ".
+    int err = 0;
+    if (!::isatty(fd)) {
+        err = ENOTTY;
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        err = EBUSY;
+    }
+    if (err != 0) {
         ::close(fd);
+        errno = err;
         return -1;
     }
     return fd;

@@ -32,7 +32,8 @@ std::string ResolvePortDevice(const std::string& nameOrPath);
 
 // Opens the device for reading and writing, exclusively (TIOCEXCL plus an
 // flock), without becoming its controlling terminal. Returns the descriptor,
-// or -1 when the device is absent, not a terminal or in use.
+// or -1 with errno set when the device is absent, not a terminal (ENOTTY) or
+// in use (EBUSY).
 int OpenDeviceExclusive(const std::string& path);
 
 // The names of COM1 .. COM9, in that order, whose device opens; each is

@@ -1,14 +1,56 @@
 #include "link/PortSystem.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <sys/eventfd.h>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
 
 #include "link/PortNames.h"
 
 namespace velmora {
 
 int PortSystem::OpenDevice(const std::string& path) { return OpenDeviceExclusive(path); }
+
+std::string PortSystem::DeviceGroup(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    group entry{};
+    group* found = nullptr;
+    std::vector<char> buffer(4096);
+    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) {
+        return {};
+    }
+    return found->gr_name;
+}
+
+std::string PortSystem::DeviceHolder(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path device = fs::canonical(path, ec);
+    if (ec) return {};
+    const std::string self = std::to_string(::getpid());
+    for (const fs::directory_entry& proc : fs::directory_iterator("/proc", ec)) {
+        const std::string pid = proc.path().filename().string();
+        const bool isProcess = !pid.empty() && pid.find_first_not_of("0123456789") == std::string::npos;
+        if (!isProcess || pid == self) continue;
+        std::error_code fdError;
+        for (const fs::directory_entry& fd : fs::directory_iterator(proc.path() / "fd", fdError)) {
+            std::error_code linkError;
+            if (fs::read_symlink(fd.path(), linkError) != device) continue;
+            std::ifstream comm(proc.path() / "comm");
+            std::string name;
+            std::getline(comm, name);
+            return (name.empty() ? "pid " + pid : name + " (pid " + pid + ")");
+        }
+    }
+    return {};
+}
 
 void PortSystem::CloseDevice(int fd) {
     // Leave the device openable for the next operation (and for other users).
@@ -29,6 +71,29 @@ int PortSystem::ModemLines(int fd, unsigned long request, int bits) {
 int PortSystem::Flush(int fd, int queue) { return ::tcflush(fd, queue); }
 
 int PortSystem::CreateWakeEvent() { return ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); }
+
+int PortSystem::GetSerial(int fd, serial_struct* info) { return ::ioctl(fd, TIOCGSERIAL, info); }
+
+int PortSystem::SetSerial(int fd, const serial_struct* info) {
+    return ::ioctl(fd, TIOCSSERIAL, info);
+}
+
+bool PortSystem::ReadSysfs(const std::string& path, std::string* text) {
+    std::ifstream in(sysfsRoot_ + "/" + path);
+    if (!in) return false;
+    std::getline(in, *text);
+    return !in.bad();
+}
+
+bool PortSystem::WriteSysfs(const std::string& path, const std::string& text) {
+    // One write call: a sysfs attribute takes its value in one piece and
+    // reports a refused value as the write's error.
+    const int fd = ::open((sysfsRoot_ + "/" + path).c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    const bool closed = ::close(fd) == 0;
+    return n == static_cast<ssize_t>(text.size()) && closed;
+}
 
 PortSystem& PortSystem::Default() {
     static PortSystem system;

@@ -4,18 +4,27 @@
 // make single calls fail.
 #pragma once
 
+#include <linux/serial.h>
 #include <termios.h>
 
 #include <string>
+#include <utility>
 
 namespace velmora {
 
 class PortSystem {
 public:
+    // sysfsRoot is where the kernel's device attributes are read ("/sys").
+    explicit PortSystem(std::string sysfsRoot = "/sys") : sysfsRoot_(std::move(sysfsRoot)) {}
     virtual ~PortSystem() = default;
 
-    // An exclusive descriptor for the device, or -1.
+    // An exclusive descriptor for the device, or -1 with errno telling why.
     virtual int OpenDevice(const std::string& path);
+    // The group that owns the device (the one a user joins to use it), or empty.
+    virtual std::string DeviceGroup(const std::string& path);
+    // "name (pid N)" of a process that has the device open, or empty when
+    // none can be seen (other users' processes are hidden from us).
+    virtual std::string DeviceHolder(const std::string& path);
     virtual void CloseDevice(int fd);
     // 0 on success, -1 on failure, like tcgetattr / tcsetattr.
     virtual int GetAttr(int fd, termios* settings);
@@ -26,9 +35,21 @@ public:
     virtual int Flush(int fd, int queue);
     // The descriptor Close signals to wake the receive thread, or -1.
     virtual int CreateWakeEvent();
+    // TIOCGSERIAL / TIOCSSERIAL; 0 on success, -1 on failure (ENOTTY on a
+    // pseudo-terminal).
+    virtual int GetSerial(int fd, serial_struct* info);
+    virtual int SetSerial(int fd, const serial_struct* info);
+    // A small attribute file below the sysfs root, path relative to it
+    // ("class/tty/ttyUSB0/device/latency_timer"); false when it cannot be
+    // read or written.
+    virtual bool ReadSysfs(const std::string& path, std::string* text);
+    virtual bool WriteSysfs(const std::string& path, const std::string& text);
 
     // The real calls.
     static PortSystem& Default();
+
+private:
+    std::string sysfsRoot_;
 };
 
 }  // namespace velmora

@@ -92,7 +92,10 @@ TEST_F(GuiTest, MeterThatCannotBeReachedGetsAnOrvaneNotice) {
     ports->setEditText(dir_.filePath(QStringLiteral("no-such-tty")));
     frame_->RunCommand(ID_WRITE);
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
-    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Connect fail "));
+    // The second line says why, in words the user can act on.
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("Connect fail \n") + dir_.filePath(QStringLiteral("no-such-tty")) +
+                  QStringLiteral(" is gone: is the cable plugged in?"));
     EXPECT_EQ(modal::ShownBoxes()[0].caption, QStringLiteral("Orvane"));
     EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Warning);
     EXPECT_EQ(Sess().State().flags.busyFlag, 0);

@@ -40,6 +40,13 @@ TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
     ASSERT_EQ(ports->count(), 2);
     EXPECT_EQ(ports->itemText(0), QStringLiteral("COM2"));
     EXPECT_EQ(ports->currentText(), QStringLiteral("COM4"));
+    // A path entry's tooltip names its device; choosing it shows that on the selector.
+    View().AddPortName("/dev/null");
+    const int added = ports->findText(QStringLiteral("/dev/null"));
+    ASSERT_GE(added, 0);
+    EXPECT_EQ(ports->itemData(added, Qt::ToolTipRole).toString(), QStringLiteral("/dev/null"));
+    ports->setCurrentIndex(added);
+    EXPECT_EQ(ports->toolTip(), QStringLiteral("/dev/null"));
 }
 
 TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {

@@ -307,7 +307,9 @@ TEST_F(Upgrade, BusyOrUnopenablePortDoesNotStart) {
     host.flags.busyFlag = 0;
     host.port = dir.File("no-such-device");
     EXPECT_EQ(Run(path), OpResult::NotStarted);
-    EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_CONNECT_FAIL});
+    EXPECT_EQ(host.messages, std::vector<std::string>{std::string(TEXT_CONNECT_FAIL) + "\n" +
+                                                      host.port +
+                                                      " is gone: is the cable plugged in?"});
     EXPECT_TRUE(host.statuses.empty());
     ExpectIdle();
 }

@@ -11,6 +11,8 @@
 #include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
 
+#include <nlohmann/json.hpp>
+
 namespace velmora {
 namespace {
 
@@ -110,7 +112,8 @@ TEST_F(MeterCommands, UsageErrorsExitWith2AndSendNothing) {
 TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     CliRun noPort = Run({"write-tables", "--port", dir.File("no-tty"), Example("sattp.csv")});
     EXPECT_EQ(noPort.status, 1);
-    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n");
+    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n" + dir.File("no-tty") +
+                              " is gone: is the cable plugged in?\n");
     EXPECT_EQ(noPort.out, "");
 
     ASSERT_TRUE(sim::WriteBinaryFile(dir.File("stm32logo_short.bin"), std::vector<uint8_t>(10)));
@@ -150,6 +153,58 @@ TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
     EXPECT_NE(run.err.find("stopped"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.File(TEMP_TABLE_FILE)));
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.csv")));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
+    TempDir dir;
+    sim::MeterSim meter;
+    std::string error;
+    ASSERT_TRUE(meter.Start(&error)) << error;
+    std::vector<std::string> saved;
+    for (int n = 1; n <= 9; ++n) {
+        const std::string var = "VELMORA_COM" + std::to_string(n);
+        const char* v = ::getenv(var.c_str());
+        saved.push_back(v ? v : "");
+        ::setenv(var.c_str(), n == 1 ? meter.SlavePath().c_str() : dir.File("ttyUSB7").c_str(), 1);
+    }
+    CliRun text = RunCliIn(dir.Path(), {"ports"});
+    CliRun json = RunCliIn(dir.Path(), {"ports", "--json"});
+    for (int n = 1; n <= 9; ++n) {
+        const std::string var = "VELMORA_COM" + std::to_string(n);
+        if (saved[n - 1].empty()) {
+            ::unsetenv(var.c_str());
+        } else {
+            ::setenv(var.c_str(), saved[n - 1].c_str(), 1);
+        }
+    }
+    meter.Stop();
+
+    EXPECT_EQ(text.status, 0);
+    std::istringstream lines(text.out);
+    std::string first;
+    std::string second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_EQ(first, "COM1\t" + meter.SlavePath() + "\topens\tyou may use it");
+    EXPECT_EQ(second,
+              "COM2\t" + dir.File("ttyUSB7") + "\tcannot be opened (absent or in use)\tabsent");
+
+    EXPECT_EQ(json.status, 0);
+    auto parsed = nlohmann::json::parse(json.out, nullptr, false);
+    ASSERT_TRUE(parsed.is_array());
+    ASSERT_EQ(parsed.size(), 9u);
+    EXPECT_EQ(parsed[0]["name"], "COM1");
+    EXPECT_EQ(parsed[0]["opens"], true);
+    EXPECT_EQ(parsed[0]["access"], "you may use it");
+    EXPECT_TRUE(parsed[0]["adapter"].is_null());
+    EXPECT_EQ(parsed[1]["opens"], false);
+    EXPECT_EQ(RunCliIn(dir.Path(), {"ports", "--yaml"}).status, 2);
 }
 
 }  // namespace
