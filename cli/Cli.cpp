@@ -29,8 +29,11 @@ const std::vector<CliCommand>& Commands() {
          RunUpgrade},
         {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
          "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage},
-        {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F]",
-         "patch up: firmware, icon, logo and tables one after another", RunPatchUp},
+        {"batch",
+         "--port P... [--soft F] [--icon F] [--logo F] [--tables F] [--repeat] [--count N] "
+         "[--report FILE]",
+         "patch up: firmware, icon, logo and tables one after another, on each port at once",
+         RunPatchUp},
     };
     return table;
 }
