@@ -9,6 +9,8 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
+#include "flash/Sha256.h"
+
 namespace velmora {
 
 namespace {
@@ -45,6 +47,30 @@ void RecordingSteps::Finish(const std::string& report) {
     for (BatchStep step : kOrder) record_.Step(step).asked = steps_.Ticked(step);
     record_.result = report;
     record_.ok = BatchSucceeded(report);
+}
+
+BatchRecord NewBatchRecord(const std::string& port, const std::string& softPath) {
+    BatchRecord record;
+    record.start = std::time(nullptr);
+    record.port = port;
+    if (!softPath.empty()) record.firmwareSha256 = Sha256HexOfFile(softPath);
+    return record;
+}
+
+BootOptions RecordIdentity(BootOptions boot, BatchRecord& record) {
+    auto previous = std::move(boot.identified);
+    boot.identified = [&record, previous](uint16_t productId, uint8_t version) {
+        record.productId = productId;
+        record.bootloaderVersion = version;
+        if (previous) previous(productId, version);
+    };
+    return boot;
+}
+
+std::string ReportPathBeside(const std::string& tablePath) {
+    std::size_t slash = tablePath.find_last_of('/');
+    if (slash == std::string::npos) return PATCHUP_REPORT_FILE;
+    return tablePath.substr(0, slash + 1) + PATCHUP_REPORT_FILE;
 }
 
 const char* StepName(BatchStep step) {

@@ -65,6 +65,16 @@ private:
     StepEvent onStep_;
 };
 
+// A record started now for port; softPath (when not empty) is the firmware
+// file, whose SHA-256 is taken now.
+BatchRecord NewBatchRecord(const std::string& port, const std::string& softPath);
+// boot, telling the record what the bootloader says it is.
+BootOptions RecordIdentity(BootOptions boot, BatchRecord& record);
+
+// The report file of the window's PATCH UP: beside the table file, or in the
+// current folder when no table file is open.
+std::string ReportPathBeside(const std::string& tablePath);
+
 // "soft", "icon", "logo", "tables".
 const char* StepName(BatchStep step);
 // "ok", "failed" or "not run".
