@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "flash/BootProbe.h"
-#include "flash/Sha256.h"
 #include "link/ComPort.h"
 
 namespace velmora::cli {
@@ -350,20 +349,13 @@ void PrintSummary(std::ostream& out, const std::vector<std::string>& ports,
 
 BatchRecord RunMeterBatch(MeterLink& link, const std::string& portName, const LineJob& job,
                           bool synchronised, BootOptions boot, RecordingSteps::StepEvent onStep) {
-    BatchRecord record;
-    record.start = std::time(nullptr);
-    record.port = portName;
-    if (!job.soft.empty()) record.firmwareSha256 = Sha256HexOfFile(job.soft);
+    BatchRecord record = NewBatchRecord(portName, job.soft);
     boot.synchronised = synchronised;
-    boot.identified = [&record](uint16_t productId, uint8_t version) {
-        record.productId = productId;
-        record.bootloaderVersion = version;
-    };
     const int patchSoft = !job.soft.empty(), patchIcon = !job.icon.empty(),
               patchLogo = !job.logo.empty(), patchSatTp = job.tables != nullptr;
     const BatchChoice choice{patchSoft, patchIcon, patchLogo, patchSatTp,
                              job.soft,  job.icon,  job.logo};
-    LinkBatchSteps steps(link, choice, boot);
+    LinkBatchSteps steps(link, choice, RecordIdentity(std::move(boot), record));
     RecordingSteps recording(steps, link.Host().Flags(), record, std::move(onStep));
     recording.Finish(RunBatch(link.Host(), recording, job.timing));
     return record;
