@@ -85,8 +85,9 @@ public:
     }
     void Status(std::size_t i, const std::string& text) {
         std::lock_guard<std::mutex> lock(mutex_);
+        // The bar stays: as in the window, the status line and the progress
+        // bar are separate, and the upgrade sets both for every block.
         lines_[i].status = RightTrimmed(text);
-        lines_[i].maximum = 0;
         Redraw(false);
     }
     void Progress(std::size_t i, int position, int maximum) {
@@ -206,7 +207,6 @@ public:
     OperationFlags& Flags() override { return flags_; }
     void SetStatus(const std::string& text) override {
         status_ = text;
-        maximum_ = 0;
         board_.Status(index_, text);
     }
     void BeginProgress(const std::string& text, int maximum) override {
