@@ -214,7 +214,9 @@ int RunPatchUp(const std::vector<std::string>& arguments, CliStreams& io) {
         if (!ParseMilliseconds(line.probeInterval, interval) || interval.count() == 0)
             return kExitUsage;
         job.probeInterval = interval;
-        job.probeAnswer = std::min(job.probeAnswer, interval);
+        // Half the interval at most is spent waiting, so a late answer still
+        // comes before the next probe's INIT.
+        job.probeAnswer = std::min(job.probeAnswer, interval / 2);
     }
     job.repeat = line.repeat;
     job.reportPath = line.report;

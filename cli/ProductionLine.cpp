@@ -263,6 +263,7 @@ struct MeterRow {
     int meter = 0;
     BatchRecord record;
     double seconds = 0;
+    bool reported = true;  // its report line was written, or none was asked for
 };
 
 // Waits for the next meter's bootloader, probing about once every interval;
@@ -304,13 +305,15 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
         };
         BatchRecord record = RunMeterBatch(link, port, job, job.repeat, boot, onStep);
         double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        bool reported = true;
         if (!job.reportPath.empty()) {
             std::lock_guard<std::mutex> lock(reportMutex);
             std::ostringstream err;
-            if (!AppendToReport(job, record, err)) board.Say(index, RightTrimmed(err.str()));
+            reported = AppendToReport(job, record, err);
+            if (!reported) board.Say(index, RightTrimmed(err.str()));
         }
         board.MeterEnded(index, meter, record);
-        rows.push_back({meter, std::move(record), seconds});
+        rows.push_back({meter, std::move(record), seconds, reported});
         if (!job.repeat) break;
     }
     link.Port().Close();
@@ -394,7 +397,7 @@ int RunProductionLine(const std::vector<std::string>& ports, const LineJob& job,
     std::size_t meters = 0;
     for (const auto& portRows : rows) {
         meters += portRows.size();
-        for (const MeterRow& row : portRows) allOk = allOk && row.record.ok;
+        for (const MeterRow& row : portRows) allOk = allOk && row.record.ok && row.reported;
     }
     return allOk && meters > 0 ? kExitOk : kExitFailed;
 }

@@ -18,7 +18,9 @@ enum class ProbeResult {
 };
 
 // Opens the port when it is closed, switches it to the bootloader framing
-// and sends one INIT. Upgrade the found meter with BootOptions::synchronised.
+// and sends one INIT; an answer that came late to the previous probe's INIT
+// finds the meter without a new one. Leave time between probes for late
+// answers. Upgrade the found meter with BootOptions::synchronised.
 ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWait);
 
 }  // namespace velmora

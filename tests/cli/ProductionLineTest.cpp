@@ -177,7 +177,7 @@ TEST_F(ProductionLine, RepeatServesOneMeterAfterAnother) {
     sim::PtyRunner runner(slot);
     ASSERT_TRUE(runner.Open() && runner.Start());
     EXPECT_EQ(Run({"--port", runner.SlavePath(), "--soft", hex, "--count", "3",
-                   "--probe-interval-ms", "20", "--soft-wait-ms", "0", "--report", report}),
+                   "--probe-interval-ms", "40", "--soft-wait-ms", "0", "--report", report}),
               kExitOk)
         << err.str();
     runner.Stop();
@@ -204,13 +204,29 @@ TEST_F(ProductionLine, CtrlCEndsTheServingAfterTheRunningMeter) {
             return slot.MetersUpgraded() == 2;
         });
         status = Run({"--port", runner.SlavePath(), "--soft", hex, "--repeat",
-                      "--probe-interval-ms", "20", "--soft-wait-ms", "50"});
+                      "--probe-interval-ms", "40", "--soft-wait-ms", "50"});
     }
     runner.Stop();
     EXPECT_EQ(status, kExitOk) << err.str();
     EXPECT_EQ(slot.MetersUpgraded(), 2);
     EXPECT_EQ(slot.MetersSwitchedOn(), 2);
     EXPECT_THAT(out.str(), HasSubstr("  2      All upgrade successfully"));
+}
+
+// A bootloader an earlier session left synchronised takes the first INIT as
+// the start of a command; the next probe completes it, is refused, and that
+// refusal finds the meter all the same.
+TEST_F(ProductionLine, RepeatFindsABootloaderLeftSynchronised) {
+    boot.synchronised = true;
+    sim::MeterSlot slot(boot, {});
+    sim::PtyRunner runner(slot);
+    ASSERT_TRUE(runner.Open() && runner.Start());
+    EXPECT_EQ(Run({"--port", runner.SlavePath(), "--soft", hex, "--count", "1",
+                   "--probe-interval-ms", "40", "--soft-wait-ms", "0"}),
+              kExitOk)
+        << err.str();
+    runner.Stop();
+    EXPECT_EQ(slot.MetersUpgraded(), 1);
 }
 
 TEST_F(ProductionLine, UsageErrors) {
