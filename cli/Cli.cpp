@@ -65,16 +65,25 @@ const std::vector<CliCommand>& Commands() {
          "--logo FILE\tthe logo file (stm32logo*)\n"
          "--icon FILE\tthe icon file (stm32icon*)\n"
          "-o, --output OUT\tthe image to write (default Flash1M.bin)\n"},
-        {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F]",
-         "patch up: firmware, icon, logo and tables one after another", RunPatchUp,
-         PORT_OPTION_HELP
+        {"batch",
+         "--port P... [--soft F] [--icon F] [--logo F] [--tables F] [--repeat] [--count N] "
+         "[--report FILE]",
+         "patch up: firmware, icon, logo and tables one after another, on each port at once",
+         RunPatchUp,
+         "--port P\ta meter's port: COM1..COM9 or a device path; repeat it for several "
+         "meters at once\n"
+         "--ports P1,P2,...\tseveral ports in one argument\n"
          "--soft F\tupgrade the firmware from this HEX file first (rav32izazud*)\n"
          "--icon F\tthen upload this icon file (stm32icon*)\n"
          "--logo F\tthen upload this logo file (stm32logo*)\n"
          "--tables F\tthen write the tables of this sattp.csv file\n"
          "--soft-wait-ms MS\twait after the firmware step while the meter restarts "
          "(default 12000)\n"
-         "--step-wait-ms MS\twait after each upload step (default 200)\n"},
+         "--step-wait-ms MS\twait after each upload step (default 200)\n"
+         "--repeat\tkeep serving: after each meter wait for the next one (--soft only)\n"
+         "--count N\tstop after N meters on each port (implies --repeat)\n"
+         "--probe-interval-ms MS\thow often --repeat looks for the next meter (default 1000)\n"
+         "--report FILE\tappend one JSON line per meter to FILE\n"},
     };
     return table;
 }

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <algorithm>
 #include <memory>
 
 #include "cli/Arguments.h"
+#include "cli/ProductionLine.h"
 #include "cli/TerminalHost.h"
 #include "db/SatTpFile.h"
 #include "flash/BatchUpgrade.h"
@@ -99,56 +101,141 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
     return result == FactoryResult::Ok ? kExitOk : kExitFailed;
 }
 
+namespace {
+
+// The batch's options that may repeat or stand alone, taken out of args
+// before the rest is parsed: every --port, --ports lists, --repeat, --count,
+// --report and --probe-interval-ms. False on a malformed one.
+struct LineOptions {
+    std::vector<std::string> ports;
+    bool repeat = false;
+    std::string count;
+    std::string report;
+    std::string probeInterval;
+};
+
+bool ParseCount(const std::string& text, int& value) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value > 0;
+}
+
+}  // namespace
+
 int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
-    std::string port;
-    std::string soft;
-    std::string icon;
-    std::string logo;
+    LineOptions line;
+    std::vector<std::string> portLists;
+    LineJob job;
     std::string tables;
     std::string softWait = "12000";
     std::string stepWait = "200";
     if (!ParseOptions(io, args,
-                      {{"--port", &port},
-                       {"--soft", &soft},
-                       {"--icon", &icon},
-                       {"--logo", &logo},
+                      {{"--port", nullptr, nullptr, nullptr, &line.ports},
+                       {"--ports", nullptr, nullptr, nullptr, &portLists},
+                       {"--repeat", nullptr, &line.repeat},
+                       {"--count", &line.count},
+                       {"--report", &line.report},
+                       {"--probe-interval-ms", &line.probeInterval},
+                       {"--soft", &job.soft},
+                       {"--icon", &job.icon},
+                       {"--logo", &job.logo},
                        {"--tables", &tables},
                        {"--soft-wait-ms", &softWait},
-                       {"--step-wait-ms", &stepWait}}) ||
-        !RequireOption(io, port, "--port")) {
+                       {"--step-wait-ms", &stepWait}})) {
         return kExitUsage;
     }
-    BatchTiming timing;
-    if (!ParseMillisecondsOption(io, softWait, "--soft-wait-ms", timing.afterSoft) ||
-        !ParseMillisecondsOption(io, stepWait, "--step-wait-ms", timing.afterUpload)) {
+    for (const std::string& list : portLists) {
+        std::size_t from = 0;
+        for (;;) {
+            std::size_t comma = list.find(',', from);
+            line.ports.push_back(list.substr(from, comma - from));
+            if (comma == std::string::npos) break;
+            from = comma + 1;
+        }
+    }
+    if (!RequireOption(io, line.ports.empty() ? "" : "ports", "--port")) return kExitUsage;
+    for (std::size_t i = 0; i < line.ports.size(); ++i) {
+        if (line.ports[i].empty()) {
+            PrintError(io, "an empty port name in --ports");
+            return kExitUsage;
+        }
+        // Two threads on one port would each take the other's answers.
+        for (std::size_t k = 0; k < i; ++k) {
+            if (line.ports[k] == line.ports[i]) {
+                PrintError(io, "port " + line.ports[i] + " is given twice");
+                return kExitUsage;
+            }
+        }
+    }
+    if (!ParseMillisecondsOption(io, softWait, "--soft-wait-ms", job.timing.afterSoft) ||
+        !ParseMillisecondsOption(io, stepWait, "--step-wait-ms", job.timing.afterUpload)) {
         return kExitUsage;
     }
-    if (soft.empty() && icon.empty() && logo.empty() && tables.empty()) {
+    if (!line.count.empty()) {
+        // A count of meters means one after another.
+        if (!ParseCount(line.count, job.count)) {
+            PrintError(io, "bad number for --count: '" + line.count + "' (1 or more)");
+            return kExitUsage;
+        }
+        line.repeat = true;
+    }
+    if (!line.probeInterval.empty()) {
+        std::chrono::milliseconds interval{};
+        if (!ParseMillisecondsOption(io, line.probeInterval, "--probe-interval-ms", interval))
+            return kExitUsage;
+        if (interval.count() == 0) {
+            PrintError(io, "--probe-interval-ms must be above 0");
+            return kExitUsage;
+        }
+        job.probeInterval = interval;
+        // Half the interval at most is spent waiting, so a late answer still
+        // comes before the next probe's INIT.
+        job.probeAnswer = std::min(job.probeAnswer, interval / 2);
+    }
+    job.repeat = line.repeat;
+    job.reportPath = line.report;
+    if (job.soft.empty() && job.icon.empty() && job.logo.empty() && tables.empty()) {
         PrintError(io, "nothing to do: give --soft, --icon, --logo or --tables");
         return kExitUsage;
     }
-    if (!NameAccepted(io, soft, LoadSoftFile, SOFT_NAME_PREFIX) ||
-        !NameAccepted(io, icon, LoadIconFile, ICON_NAME_PREFIX) ||
-        !NameAccepted(io, logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
+    if (job.repeat && (job.soft.empty() || !job.icon.empty() || !job.logo.empty() ||
+                       !tables.empty())) {
+        // The next meter is found by its bootloader, which only the firmware step talks to.
+        PrintError(io, "--repeat and --count take a batch of --soft only");
         return kExitUsage;
     }
-    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
-    if (!tables.empty() && !ReadTables(io, host.Database(), tables)) return kExitFailed;
+    if (!NameAccepted(io, job.soft, LoadSoftFile, SOFT_NAME_PREFIX) ||
+        !NameAccepted(io, job.icon, LoadIconFile, ICON_NAME_PREFIX) ||
+        !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
+        return kExitUsage;
+    }
 
-    // A given option ticks its box.
-    const int patchSoft = !soft.empty(), patchIcon = !icon.empty(), patchLogo = !logo.empty(),
-              patchSatTp = !tables.empty();
-    const BatchChoice choice{patchSoft, patchIcon, patchLogo, patchSatTp, soft, icon, logo};
+    if (line.ports.size() > 1 || job.repeat) {
+        std::unique_ptr<SatTpDatabase> db;
+        if (!tables.empty()) {
+            db = std::make_unique<SatTpDatabase>();
+            ClearDatabase(*db);
+            if (!ReadTables(io, *db, tables)) return kExitFailed;
+            job.tables = db.get();
+        }
+        return RunProductionLine(line.ports, job, io, ProgressBarWanted(io.err));
+    }
+
+    const std::string& port = line.ports.front();
+    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
+    if (!tables.empty()) {
+        if (!ReadTables(io, host.Database(), tables)) return kExitFailed;
+        job.tables = &host.Database();
+    }
     CComPort serial;
     MeterLink link(serial, host);
-    LinkBatchSteps steps(link, choice);
-    std::string report;
+    BatchRecord record;
     {
         TerminalHost::InterruptScope interrupt;
-        report = RunBatch(host, steps, timing);
+        record = RunMeterBatch(link, port, job, false);
     }
-    io.out << report << '\n';
-    return BatchSucceeded(report) ? kExitOk : kExitFailed;
+    io.out << record.result << '\n';
+    if (!AppendToReport(job, record, io.err)) return kExitFailed;
+    return record.ok ? kExitOk : kExitFailed;
 }
 
 }  // namespace velmora::cli

@@ -72,6 +72,12 @@ struct BootOptions {
     int pageEraseTimeout = BOOT_PAGE_ERASE_TIMEOUT;
     // Receives every diagnostic line; the default writes to standard error.
     std::function<void(const std::string&)> diagnostic;
+    // The bootloader already acknowledged an INIT (a probe found it), so the
+    // upgrade starts with GET VERSION: a second INIT would be taken as the
+    // start of a command.
+    bool synchronised = false;
+    // Told the product ID and the bootloader version once the device is known.
+    std::function<void(uint16_t productId, uint8_t bootloaderVersion)> identified;
 };
 
 class BootloaderConnection {

@@ -124,9 +124,11 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     std::unique_ptr<BootloaderConnection> boot;
     if (image->Load(softPath) != LoadOk) {
         host.SetStatus(TEXT_FILE_OPEN_FAILED);
-    } else if (!(boot = BootloaderConnection::Init(bootPort, true, bootOptions))) {
+    } else if (!(boot = BootloaderConnection::Init(bootPort, !bootOptions.synchronised,
+                                                   bootOptions))) {
         host.SetStatus(TEXT_DEVICE_NOT_FOUND);
     } else {
+        if (bootOptions.identified) bootOptions.identified(boot->ProductId(), boot->BootloaderVersion());
         result = Upgrade(host, *image, *boot).Run();
     }
 

@@ -1,6 +1,7 @@
 #include "link/LinkPort.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 
 namespace velmora {
@@ -13,6 +14,22 @@ constexpr std::chrono::microseconds kWatchLead{200};
 // The watch goes on this long after they could first be there, which covers
 // the meter's turnaround; a later answer is waited for asleep.
 constexpr std::chrono::microseconds kWatchSpan{300};
+
+// Waits in progress on every port of the process. The watch is worth its
+// processor time for one port alone; with several ports at work (a
+// production line) each wait sleeps until its bytes arrive, so eight ports
+// cost little more processor time than one.
+std::atomic<int> g_waiting{0};
+
+class WaitingScope {
+public:
+    WaitingScope() { g_waiting.fetch_add(1, std::memory_order_relaxed); }
+    ~WaitingScope() { g_waiting.fetch_sub(1, std::memory_order_relaxed); }
+    WaitingScope(const WaitingScope&) = delete;
+    WaitingScope& operator=(const WaitingScope&) = delete;
+    // No other port waits now.
+    static bool Alone() { return g_waiting.load(std::memory_order_relaxed) == 1; }
+};
 
 }  // namespace
 
@@ -30,9 +47,10 @@ bool LinkPort::WaitForData(const std::function<bool()>& ready, std::chrono::micr
     const auto deadline = start + timeout;
     std::unique_lock<std::mutex> lock(waitMutex_);
     if (ready()) return true;
+    WaitingScope waiting;
     const auto watchFrom = expectedAt_ - kWatchLead;
     const auto watchUntil = std::min(expectedAt_ + kWatchSpan, deadline);
-    if (start < watchUntil) {
+    if (start < watchUntil && waiting.Alone()) {
         if (start < watchFrom && arrived_.wait_until(lock, std::min(watchFrom, deadline), ready))
             return true;
         // Yielding rather than spinning hard leaves the processor to the

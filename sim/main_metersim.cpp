@@ -6,20 +6,43 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <string>
-
 #include <memory>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "sim/BootMeterEngine.h"
 #include "sim/MeterSim.h"
+#include "sim/MeterSlot.h"
 #include "sim/TableDump.h"
 
 namespace {
 
-velmora::sim::PtyRunner* g_runner = nullptr;
+using velmora::sim::MeterSlot;
+using velmora::sim::PtyRunner;
+
+// One simulated meter on its own line.
+struct Station {
+    std::unique_ptr<MeterSlot> slot;
+    std::unique_ptr<velmora::sim::MeterEngine> meter;
+    std::unique_ptr<PtyRunner> runner;
+    std::string link;
+};
+
+// Read by the signal handlers; filled before they are installed.
+std::vector<Station>* g_stations = nullptr;
+volatile std::sig_atomic_t g_stop = 0;
 
 void OnSignal(int) {
-    if (g_runner != nullptr) g_runner->RequestStop();
+    g_stop = 1;
+    if (g_stations == nullptr) return;
+    for (Station& s : *g_stations) s.runner->RequestStop();
+}
+
+void OnPowerCycle(int) {
+    if (g_stations == nullptr) return;
+    for (Station& s : *g_stations)
+        if (s.slot) s.slot->PowerCycle();
 }
 
 void Usage(std::FILE* to) {
@@ -30,6 +53,9 @@ void Usage(std::FILE* to) {
         "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, icon.bin,\n"
         "                       and the flash (flash.bin) on GO and on exit\n"
         "  --link PATH          symlink PATH to the slave device\n"
+        "  --meters N           serve N meters, each on its own line and with its own state;\n"
+        "                       needs --link PREFIX: the lines are PREFIX1..PREFIXN, and --out\n"
+        "                       DIR stores meter K's files in DIR/K\n"
         "  --baud N             pace the line at N baud, 12 bits per character (11 in the bootloader)\n"
         "  --turnaround-us N    delay before each answer\n"
         "  --corrupt-frame K    send frame K with a wrong checksum\n"
@@ -54,6 +80,8 @@ void Usage(std::FILE* to) {
         "  --nack-erase         refuse every erase with NACK\n"
         "  --flip-block ADDR    block address whose first writes leave one bit unprogrammed\n"
         "  --flip-writes C      how many writes to that block do so (read-back then differs)\n"
+        "  --reboot-after-ms N  N ms after GO, the next meter is switched on in its bootloader\n"
+        "SIGUSR1 switches every line to the next meter, in its bootloader, at once.\n"
         "IDs, sizes and addresses may be given in hex with 0x.\n",
         to);
 }
@@ -86,6 +114,8 @@ int main(int argc, char** argv) {
     bool bootloader = false;
     bool bootOptionGiven = false;
     velmora::BootloaderEngineOptions boot;
+    int meters = 1;
+    int rebootAfterMs = 0;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -120,6 +150,10 @@ int main(int argc, char** argv) {
         } else if (arg == "--link" && value) {
             linkPath = value;
             ++i;
+        } else if (arg == "--meters") {
+            ok = count(meters) && meters >= 1 && meters <= 64;
+        } else if (arg == "--reboot-after-ms") {
+            ok = bootCount(rebootAfterMs);
         } else if (arg == "--baud") {
             ok = count(pacing.baud);
         } else if (arg == "--turnaround-us") {
@@ -180,6 +214,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-metersim: the bootloader options need --bootloader\n");
         return 2;
     }
+    if (meters > 1 && linkPath.empty()) {
+        std::fprintf(stderr, "velmora-metersim: --meters needs --link PREFIX\n");
+        return 2;
+    }
     if (boot.pageSize > boot.flashSize) {
         std::fprintf(stderr, "velmora-metersim: a page cannot be larger than the flash\n");
         return 2;
@@ -197,46 +235,81 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-metersim: cannot read %s\n", tablesPath.c_str());
         return 1;
     }
-    if (!quiet) {
-        options.log = [](const std::string& line) {
-            std::printf("%s\n", line.c_str());
-            std::fflush(stdout);
-        };
+    std::vector<Station> stations(static_cast<std::size_t>(meters));
+    for (int k = 0; k < meters; ++k) {
+        Station& station = stations[static_cast<std::size_t>(k)];
+        MeterOptions own = options;
+        if (meters > 1) {
+            station.link = linkPath + std::to_string(k + 1);
+            if (!own.outputDir.empty()) {
+                own.outputDir += "/" + std::to_string(k + 1);
+                std::error_code error;
+                std::filesystem::create_directories(own.outputDir, error);
+            }
+        } else {
+            station.link = linkPath;
+        }
+        if (!quiet) {
+            std::string prefix = meters > 1 ? station.link + ": " : "";
+            own.log = [prefix](const std::string& line) {
+                std::printf("%s%s\n", prefix.c_str(), line.c_str());
+                std::fflush(stdout);
+            };
+        }
+        SimEngine* engine = nullptr;
+        if (bootloader) {
+            station.slot = std::make_unique<MeterSlot>(boot, std::move(own),
+                                                       std::chrono::milliseconds(rebootAfterMs));
+            engine = station.slot.get();
+        } else {
+            station.meter = std::make_unique<MeterEngine>(std::move(own));
+            engine = station.meter.get();
+        }
+        station.runner = std::make_unique<PtyRunner>(*engine, pacing);
+        std::string error;
+        if (!station.runner->Open(&error)) {
+            std::fprintf(stderr, "velmora-metersim: %s\n", error.c_str());
+            return 1;
+        }
     }
-    std::unique_ptr<BootMeterEngine> upgradable;
-    std::unique_ptr<MeterEngine> meter;
-    SimEngine* engine = nullptr;
-    if (bootloader) {
-        upgradable = std::make_unique<BootMeterEngine>(boot, std::move(options));
-        engine = upgradable.get();
-    } else {
-        meter = std::make_unique<MeterEngine>(std::move(options));
-        engine = meter.get();
-    }
-    PtyRunner runner(*engine, pacing);
-    std::string error;
-    if (!runner.Open(&error)) {
-        std::fprintf(stderr, "velmora-metersim: %s\n", error.c_str());
-        return 1;
-    }
-    std::printf("%s\n", runner.SlavePath().c_str());
-    std::fflush(stdout);
-    if (!linkPath.empty()) {
-        ::unlink(linkPath.c_str());
-        if (::symlink(runner.SlavePath().c_str(), linkPath.c_str()) != 0) {
-            std::fprintf(stderr, "velmora-metersim: cannot link %s: %s\n", linkPath.c_str(),
+    for (Station& station : stations) {
+        std::printf("%s\n", station.runner->SlavePath().c_str());
+        if (station.link.empty()) continue;
+        ::unlink(station.link.c_str());
+        if (::symlink(station.runner->SlavePath().c_str(), station.link.c_str()) != 0) {
+            std::fprintf(stderr, "velmora-metersim: cannot link %s: %s\n", station.link.c_str(),
                          std::strerror(errno));
             return 1;
         }
     }
-    g_runner = &runner;
+    std::fflush(stdout);
+    g_stations = &stations;
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    runner.Run();
-    g_runner = nullptr;
+    std::signal(SIGUSR1, OnPowerCycle);
+    if (stations.size() == 1) {
+        stations[0].runner->Run();
+    } else {
+        for (Station& station : stations) station.runner->Start();
+        // The lines run on their own threads; this one only waits for the
+        // end, which a signal or every line hanging up brings.
+        for (;;) {
+            bool allHungUp = true;
+            for (Station& station : stations) allHungUp = allHungUp && station.runner->HungUp();
+            if (g_stop != 0 || allHungUp) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        for (Station& station : stations) station.runner->Stop();
+    }
+    std::signal(SIGUSR1, SIG_IGN);
+    g_stations = nullptr;
     int status = 0;
-    if (upgradable && !upgradable->StoreFlash()) status = 1;
-    if (!linkPath.empty()) ::unlink(linkPath.c_str());
-    if (runner.HungUp() && !quiet) std::printf("line closed\n");
+    for (Station& station : stations) {
+        if (station.slot && !station.slot->StoreFlash()) status = 1;
+        if (!station.link.empty()) ::unlink(station.link.c_str());
+        if (station.runner->HungUp() && !quiet) {
+            std::printf("%sline closed\n", stations.size() > 1 ? (station.link + ": ").c_str() : "");
+        }
+    }
     return status;
 }

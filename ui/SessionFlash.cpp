@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "flash/BatchReport.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/FactoryImage.h"
 #include "flash/SoftwareUpgrade.h"
@@ -57,9 +58,19 @@ void Session::PatchUp() {
     if (!IsEnabled(ID_PATCH_UP)) return;
     const BatchChoice choice{state_.patchSoft, state_.patchIcon, state_.patchLogo, state_.patchSatTp,
                              state_.softPath,  state_.iconPath,  state_.logoPath};
-    LinkBatchSteps steps(link_, choice, options_.bootOptions);
-    std::string report = RunBatch(*this, steps, options_.batchTiming);
-    if (!report.empty()) ShowMessage(report);
+    // The factory's single-port station keeps the same record as the command line.
+    BatchRecord record = NewBatchRecord(SelectedPortName(), state_.patchSoft ? state_.softPath : "");
+    LinkBatchSteps steps(link_, choice, RecordIdentity(options_.bootOptions, record));
+    RecordingSteps recording(steps, state_.flags, record);
+    std::string report = RunBatch(*this, recording, options_.batchTiming);
+    if (!report.empty()) {
+        recording.Finish(report);
+        ShowMessage(report);
+        std::string error;
+        const std::string& tables = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+        if (!AppendReportLine(ReportPathBeside(tables), BatchReportLine(record), &error))
+            ShowMessage(error);
+    }
     OperationEnded();
 }
 

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "flash/FactoryImage.h"
@@ -100,6 +101,13 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
                                  std::regex("All upgrade successfully ! elapse [0-9]+ sec  ")))
         << view.messages[0];
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
+    // The station's record, beside the table file: one line, only the tables asked for.
+    std::ifstream report(dir / "patchup-report.jsonl");
+    std::string line;
+    ASSERT_TRUE(std::getline(report, line));
+    EXPECT_TRUE(std::regex_search(line, std::regex(R"("steps":\{"tables":\{"result":"ok".*"ok":true\}$)")))
+        << line;
+    EXPECT_FALSE(std::getline(report, line));
     meter.Stop();
 }
 

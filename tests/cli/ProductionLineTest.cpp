@@ -1,0 +1,248 @@
+// velmora-cli batch on a production line, against simulated meters: several
+// ports at once, Ctrl+C across them, one meter after another on one port,
+// and the report's lines.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <thread>
+
+#include "cli/Cli.h"
+#include "sim/BootMeterSim.h"
+#include "sim/FirmwareSample.h"
+#include "sim/MeterSlot.h"
+#include "tests/db/SatTpTestFiles.h"
+
+namespace velmora::cli {
+namespace {
+
+using ::testing::HasSubstr;
+using Bytes = std::vector<uint8_t>;
+
+std::string Example(const char* name) {
+    return std::string(VELMORA_SOURCE_DIR "/examples/") + name;
+}
+
+// Presses Ctrl+C from another thread once a condition holds; the line's
+// own handler is installed by then.
+class CtrlC {
+public:
+    explicit CtrlC(std::function<bool()> when)
+        : previous_(std::signal(SIGINT, [](int) {})), thread_([this, when] {
+              while (!done_ && !when()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+              if (!done_) ::kill(::getpid(), SIGINT);
+          }) {}
+    ~CtrlC() {
+        done_ = true;
+        thread_.join();
+        std::signal(SIGINT, previous_);
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    void (*previous_)(int);
+    std::thread thread_;
+};
+
+class ProductionLine : public ::testing::Test {
+protected:
+    ProductionLine() {
+        boot.productId = 0x440;
+        boot.flashSize = 0x10000;
+        firmware = sim::SampleFirmware(3000, 7);
+        hex = folder.File("rav32izazud_line.hex");
+        sim::WriteIntelHexFile(hex, firmware);
+        report = folder.File("line.jsonl");
+    }
+    void StartMeters(int count, int failing = -1) {
+        for (int i = 0; i < count; ++i) {
+            BootloaderEngineOptions own = boot;
+            if (i == failing) own.nackWriteNumber = 3;
+            meters.push_back(std::make_unique<sim::BootMeterSim>(own));
+            ASSERT_TRUE(meters.back()->Start());
+        }
+    }
+    std::vector<std::string> Ports() {
+        std::vector<std::string> args;
+        for (auto& m : meters) args.insert(args.end(), {"--port", m->SlavePath()});
+        return args;
+    }
+    int Run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        args.insert(args.begin(), {kProgramName, "batch"});
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        CliStreams io{out, err};
+        return RunCli(static_cast<int>(argv.size()), argv.data(), io);
+    }
+    bool HoldsFirmware(const Bytes& flash) {
+        return std::equal(firmware.begin(), firmware.end(), flash.begin());
+    }
+    std::vector<nlohmann::json> ReportLines() {
+        std::vector<nlohmann::json> lines;
+        std::ifstream in(report);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(nlohmann::json::parse(line, nullptr, false));
+        return lines;
+    }
+
+    dbtest::TempFolder folder;
+    BootloaderEngineOptions boot;
+    std::vector<std::unique_ptr<sim::BootMeterSim>> meters;
+    Bytes firmware;
+    std::string hex;
+    std::string report;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
+    StartMeters(4, 2);
+    std::vector<std::string> args = Ports();
+    args.insert(args.end(), {"--soft", hex, "--icon", Example("stm32icon_sample.bin"), "--tables",
+                             Example("sattp.csv"), "--soft-wait-ms", "1", "--step-wait-ms", "1",
+                             "--report", report});
+    EXPECT_EQ(Run(args), kExitFailed) << err.str();
+    for (int i = 0; i < 4; ++i) {
+        sim::MeterRecord record = meters[i]->Engine().Meter().Record();
+        if (i == 2) {
+            EXPECT_FALSE(meters[i]->Engine().RunningFirmware());
+            EXPECT_TRUE(record.commands.empty());
+        } else {
+            EXPECT_TRUE(HoldsFirmware(meters[i]->Engine().Flash())) << i;
+            EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables"}));
+        }
+        // One summary row per port, with that meter's own result.
+        EXPECT_THAT(out.str(), HasSubstr(meters[i]->SlavePath() + "  " +
+                                         (i == 2 ? "SOFT ICON SAT&TP upgrade failed !"
+                                                 : "All upgrade successfully ! elapse")));
+    }
+    // Not a terminal: a line per port and step as each ends.
+    EXPECT_THAT(err.str(), HasSubstr(meters[2]->SlavePath() + "  soft  failed"));
+    EXPECT_THAT(err.str(), HasSubstr(meters[0]->SlavePath() + "  tables  ok"));
+
+    std::vector<nlohmann::json> lines = ReportLines();
+    ASSERT_EQ(lines.size(), 4u);
+    int ok = 0;
+    for (const nlohmann::json& line : lines) {
+        bool failing = line["port"] == meters[2]->SlavePath();
+        EXPECT_EQ(line["ok"], !failing);
+        EXPECT_EQ(line["productId"], "0x440");
+        EXPECT_EQ(line["bootloaderVersion"], "3.1");
+        EXPECT_EQ(line["firmwareSha256"].get<std::string>().size(), 64u);
+        EXPECT_EQ(line["steps"]["soft"]["result"], failing ? "failed" : "ok");
+        EXPECT_EQ(line["steps"]["tables"]["result"], failing ? "not run" : "ok");
+        EXPECT_FALSE(line["steps"].contains("logo"));
+        EXPECT_THAT(line["start"].get<std::string>(),
+                    ::testing::MatchesRegex("....-..-..T..:..:..[+-]..:.."));
+        ok += !failing;
+    }
+    EXPECT_EQ(ok, 3);
+}
+
+TEST_F(ProductionLine, CtrlCStopsEveryPortAtItsNextWait) {
+    StartMeters(3);
+    std::vector<std::string> args = Ports();
+    args.insert(args.end(), {"--soft", hex, "--icon", Example("stm32icon_sample.bin"),
+                             "--soft-wait-ms", "20000"});
+    int status;
+    auto start = std::chrono::steady_clock::now();
+    {
+        CtrlC press([&] {
+            for (auto& m : meters)
+                if (!m->Engine().RunningFirmware()) return false;
+            return true;
+        });
+        status = Run(args);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(status, kExitFailed);
+    for (auto& m : meters) {
+        EXPECT_TRUE(HoldsFirmware(m->Engine().Flash()));
+        EXPECT_TRUE(m->Engine().Meter().Record().commands.empty());
+        EXPECT_THAT(out.str(), HasSubstr(m->SlavePath() + "  ICON upgrade failed !"));
+    }
+}
+
+// Three meters in a row on one port: each switched on in its bootloader a
+// little after the one before started its firmware.
+TEST_F(ProductionLine, RepeatServesOneMeterAfterAnother) {
+    sim::MeterSlot slot(boot, {}, std::chrono::milliseconds(30));
+    sim::PtyRunner runner(slot);
+    ASSERT_TRUE(runner.Open() && runner.Start());
+    EXPECT_EQ(Run({"--port", runner.SlavePath(), "--soft", hex, "--count", "3",
+                   "--probe-interval-ms", "40", "--soft-wait-ms", "0", "--report", report}),
+              kExitOk)
+        << err.str();
+    runner.Stop();
+    EXPECT_EQ(slot.MetersUpgraded(), 3);
+    for (const Bytes& flash : slot.UpgradedFlashes()) EXPECT_TRUE(HoldsFirmware(flash));
+    for (const char* row : {"  1      All upgrade", "  2      All upgrade", "  3      All upgrade"})
+        EXPECT_THAT(out.str(), HasSubstr(row));
+    std::vector<nlohmann::json> lines = ReportLines();
+    ASSERT_EQ(lines.size(), 3u);
+    for (const nlohmann::json& line : lines) EXPECT_EQ(line["ok"], true);
+}
+
+// Ctrl+C while serving lets the running meter finish and takes no further one.
+TEST_F(ProductionLine, CtrlCEndsTheServingAfterTheRunningMeter) {
+    sim::MeterSlot slot(boot, {});
+    sim::PtyRunner runner(slot);
+    ASSERT_TRUE(runner.Open() && runner.Start());
+    int status;
+    {
+        std::atomic<int> cycled{1};
+        CtrlC press([&] {
+            // The next meter is switched on once the first runs its firmware.
+            if (slot.MetersUpgraded() == 1 && cycled.exchange(2) == 1) slot.PowerCycle();
+            return slot.MetersUpgraded() == 2;
+        });
+        status = Run({"--port", runner.SlavePath(), "--soft", hex, "--repeat",
+                      "--probe-interval-ms", "40", "--soft-wait-ms", "50"});
+    }
+    runner.Stop();
+    EXPECT_EQ(status, kExitOk) << err.str();
+    EXPECT_EQ(slot.MetersUpgraded(), 2);
+    EXPECT_EQ(slot.MetersSwitchedOn(), 2);
+    EXPECT_THAT(out.str(), HasSubstr("  2      All upgrade successfully"));
+}
+
+// A bootloader an earlier session left synchronised takes the first INIT as
+// the start of a command; the next probe completes it, is refused, and that
+// refusal finds the meter all the same.
+TEST_F(ProductionLine, RepeatFindsABootloaderLeftSynchronised) {
+    boot.synchronised = true;
+    sim::MeterSlot slot(boot, {});
+    sim::PtyRunner runner(slot);
+    ASSERT_TRUE(runner.Open() && runner.Start());
+    EXPECT_EQ(Run({"--port", runner.SlavePath(), "--soft", hex, "--count", "1",
+                   "--probe-interval-ms", "40", "--soft-wait-ms", "0"}),
+              kExitOk)
+        << err.str();
+    runner.Stop();
+    EXPECT_EQ(slot.MetersUpgraded(), 1);
+}
+
+TEST_F(ProductionLine, UsageErrors) {
+    const std::string icon = Example("stm32icon_sample.bin");
+    const std::vector<std::vector<std::string>> cases = {
+        {"--port", "COM1", "--soft", hex, "--icon", icon, "--repeat"},  // firmware only
+        {"--port", "COM1", "--icon", icon, "--count", "2"},
+        {"--port", "COM1", "--soft", hex, "--count", "0"},
+        {"--port", "COM1", "--port", "COM1", "--soft", hex},
+        {"--ports", "COM1,,COM2", "--soft", hex},
+        {"--port", "COM1", "--soft", hex, "--report"},
+        {"--port", "COM1", "--soft", hex, "--repeat", "--probe-interval-ms", "0"},
+    };
+    for (const auto& args : cases) EXPECT_EQ(Run(args), kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace velmora::cli
