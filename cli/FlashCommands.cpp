@@ -4,8 +4,9 @@
 
 #include <unistd.h>
 
-#include <iostream>
 #include <algorithm>
+#include <charconv>
+#include <iostream>
 #include <memory>
 
 #include "cli/Arguments.h"
