@@ -146,6 +146,12 @@ void RunImportCommand(QWidget* parent, Session& session) {
     std::optional<QString> path = modal::OpenFileName(parent, QString::fromLatin1(kImportTitle),
                                                       QString::fromLatin1(kImportFilter));
     if (!path) return;
+    ImportListFile(parent, session, *path);
+}
+
+void ImportListFile(QWidget* parent, Session& session, const QString& file) {
+    if (!session.IsEnabled(ID_FILE_IMPORT)) return;
+    const QString* path = &file;
     SourceList list;
     ListError error;
     if (!ReadTransponderList(path->toStdString(), {}, list, error)) {

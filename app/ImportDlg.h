@@ -55,6 +55,8 @@ private:
 // The two File menu commands: file dialog, reading, the import dialog and
 // the merge; or the save dialog and the export. Errors go to a message box.
 void RunImportCommand(QWidget* parent, Session& session);
+// The import of a list file already chosen (one dropped on the window).
+void ImportListFile(QWidget* parent, Session& session, const QString& path);
 void RunExportCommand(QWidget* parent, Session& session);
 
 }  // namespace velmora

@@ -17,8 +17,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/CheckDlg.h"
 #include "app/CommandRoutes.h"
 #include "app/Images.h"
+#include "app/Modal.h"
 #include "app/ImportDlg.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
@@ -73,6 +75,7 @@ constexpr MenuItem kEditMenu[] = {
     {ID_LNB_EDIT, "LNB Edit..."},
     {0, nullptr},
     {ID_FIND, "Find\tCtrl+F"},
+    {ID_CHECK_TABLE, "Check table..."},
 };
 
 constexpr MenuItem kMeterMenu[] = {
@@ -333,7 +336,7 @@ void CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CommandEnabled(int commandId) const {
     if (commandId == ID_HELP_CONTENTS || commandId == ID_APP_EXIT) return true;
-    if (commandId == ID_FIND) return true;
+    if (commandId == ID_FIND || commandId == ID_CHECK_TABLE) return true;
     if (int control = ButtonFor(commandId)) {
         QWidget* button = view_->Control(control);
         bool enabled = button != nullptr && button->isEnabled();
@@ -354,6 +357,10 @@ void CMainFrame::RunCommand(int commandId) {
         close();
     } else if (commandId == ID_FIND) {
         view_->FocusFind();
+    } else if (commandId == ID_CHECK_TABLE) {
+        CCheckDlg dlg(CheckTable(view_->GetSession().Database()),
+                      [this](const TableFinding& f) { view_->SelectFinding(f); }, this);
+        modal::Run(dlg);
     } else if (int control = ButtonFor(commandId)) {
         view_->PressButton(control);
     } else if (commandId == ID_FILE_IMPORT) {
@@ -407,8 +414,13 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 
 void CMainFrame::OpenDropped(const QString& path) {
     Session& session = view_->GetSession();
-    if (!session.IsEnabled(ID_FILE_OPEN)) return;
-    session.OpenPath(QFile::encodeName(path).toStdString());
+    // A table is opened; a transponder list (satellites.xml, .ini, a dvbv5
+    // table) is imported.
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        if (session.IsEnabled(ID_FILE_OPEN)) session.OpenPath(QFile::encodeName(path).toStdString());
+    } else {
+        ImportListFile(this, session, path);
+    }
     UpdateCommandUI();
 }
 

@@ -179,6 +179,40 @@ void CVelmoraView::FocusFirstRow() {
     list_->selectRow(0);
 }
 
+void CVelmoraView::SelectFinding(const TableFinding& finding) {
+    if (finding.table == FindingTable::Satellite) {
+        SelectSatItemAsUser(finding.index);
+        return;
+    }
+    find_->clear();
+    if (finding.table == FindingTable::Lnb) {
+        session_->DisplayLnb();
+    } else {
+        // All satellites: a transponder's row is then its index in the table.
+        SelectSatItemAsUser(-1);
+    }
+    QModelIndex at = filter_->mapFromSource(model_->index(finding.index, 0));
+    if (!at.isValid()) return;
+    list_->clearSelection();
+    list_->setCurrentIndex(at);
+    list_->selectRow(at.row());
+    list_->scrollTo(at);
+    emit stateChanged();
+}
+
+void CVelmoraView::SelectSatItemAsUser(int satIndex) {
+    if (rootItem == nullptr) return;
+    QTreeWidgetItem* item = satIndex >= 0 && satIndex < rootItem->childCount()
+                                ? rootItem->child(satIndex)
+                                : rootItem;
+    if (tree_->currentItem() == item) {
+        OnTreeSelection(item);
+    } else {
+        tree_->setCurrentItem(item);
+    }
+    tree_->scrollToItem(item);
+}
+
 void CVelmoraView::PressButton(int controlId) {
     if (auto* button = qobject_cast<QPushButton*>(Control(controlId))) button->click();
 }

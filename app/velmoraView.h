@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "db/TableCheck.h"
 #include "ui/Session.h"
 #include "ui/SessionView.h"
 
@@ -56,6 +57,8 @@ public:
     void FocusFind();
     // The list takes the focus with its first visible row selected.
     void FocusFirstRow();
+    // Shows the row a finding of the table check is about, selected.
+    void SelectFinding(const TableFinding& finding);
     // Runs a form button as a click would (only while it is enabled).
     void PressButton(int controlId);
     QTreeWidgetItem* RootItem() const { return rootItem; }
@@ -113,6 +116,8 @@ private:
     void ReportMatches();
     void ListPortsAgain();
     void OnSatEdit();
+    // Chooses a satellite (-1: all) in the tree as a click would.
+    void SelectSatItemAsUser(int satIndex);
     void ApplyListColumns();
     void OnTreeSelection(QTreeWidgetItem* current);
     void OnTpAdd();

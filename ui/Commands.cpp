@@ -37,6 +37,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_SAT_ADD, "Add a satellite"},
     {ID_SAT_DELETE, "Delete the satellite of the selected transponder"},
     {ID_LNB_EDIT, "Edit the selected LNB"},
+    {ID_CHECK_TABLE, "List what is probably wrong with the table"},
     {ID_FIND, "Find transponders by frequency, symbol rate, polarisation or satellite"},
     {ID_FILE_IMPORT, "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\nImport transponders"},
     {ID_FILE_EXPORT, "Write the table as a satellites.xml file\nExport satellites.xml"},

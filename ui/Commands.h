@@ -38,6 +38,7 @@ enum CommandId : int {
     ID_SAT_DELETE = 32835,
     ID_LNB_EDIT = 32836,
     ID_FIND = 32837,
+    ID_CHECK_TABLE = 32838,
     ID_FILE_IMPORT = 32822,
     ID_FILE_EXPORT = 32823,
 };
