@@ -19,6 +19,9 @@ const std::vector<CliCommand>& Commands() {
         {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump},
         {"normalize", "IN OUT", "read a sattp.csv file and write it again in the program's form",
          RunNormalize},
+        {"diff", "[--json] OLD NEW | [--json] --port P FILE",
+         "list what changes from OLD (or the meter's table) to NEW; exit 0 equal, 1 different",
+         RunDiff},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file", RunReadTables},
         {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter", RunWriteTables},
@@ -100,7 +103,7 @@ int RunCli(int argc, char** argv, CliStreams& io) {
     }
     int status = command->run(args, io);
     if (status == kExitUsage) PrintCommandUsage(io.err, *command);
-    return status;
+    return status & 0xFF;
 }
 
 int RunCli(int argc, char** argv) {

@@ -12,6 +12,9 @@ namespace velmora::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // could not read, write or talk to the meter
 inline constexpr int kExitUsage = 2;
+// diff's "trouble" (a file or the meter could not be read): exit status 2
+// like a usage error, but without the usage line.
+inline constexpr int kExitTrouble = 0x100 | kExitUsage;
 
 inline constexpr const char* kProgramName = "velmora-cli";
 

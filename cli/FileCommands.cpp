@@ -4,61 +4,20 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/CliCommands.h"
-#include "cli/TextEncoding.h"
+#include "cli/TableJson.h"
 #include "db/SatTpFile.h"
 
 namespace velmora::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 std::unique_ptr<SatTpDatabase> NewDatabase() {
     auto db = std::make_unique<SatTpDatabase>();
     ClearDatabase(*db);
     return db;
-}
-
-// Reads path into db; on failure says why on the error stream.
-bool ReadTables(SatTpDatabase& db, const std::string& path, CliStreams& io) {
-    if (ReadSatTpFile(db, path.c_str()) == 0) return true;
-    if (::access(path.c_str(), R_OK) != 0) {
-        PrintError(io, "cannot open " + path + ": " + std::strerror(errno));
-    } else {
-        PrintError(io, path + " has no sattp.csv header line");
-    }
-    return false;
-}
-
-Json LnbJson(const LnbRecord& l) {
-    return Json{{"type", l.type},
-                {"power", l.power},
-                {"dish", l.dish},
-                {"diseqcSwitch", l.diseqcSwitch},
-                {"diseqcInput", l.diseqcInput},
-                {"tone22k", l.tone22k},
-                {"reserved", l.reserved},
-                {"loFrequency", l.loFrequency}};
-}
-
-Json SatelliteJson(const SatRecord& s) {
-    std::string name = SatName(s);
-    return Json{{"name", Utf8WithReplacements(name)},
-                {"nameHex", HexBytes(name)},
-                {"lnbIndex", s.lnbIndex},
-                {"position", s.position}};
-}
-
-Json TpJson(const TpRecord& t) {
-    return Json{{"satIndex", t.satIndex},
-                {"reserved", t.reserved},
-                {"flags", t.flags},
-                {"frequency", t.frequency},
-                {"symbolRate", t.symbolRate}};
 }
 
 Json DatabaseJson(const SatTpDatabase& db) {
@@ -77,19 +36,28 @@ Json DatabaseJson(const SatTpDatabase& db) {
 
 }  // namespace
 
+bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io) {
+    if (ReadSatTpFile(db, path.c_str()) == 0) return true;
+    if (::access(path.c_str(), R_OK) != 0) {
+        PrintError(io, "cannot open " + path + ": " + std::strerror(errno));
+    } else {
+        PrintError(io, path + " has no sattp.csv header line");
+    }
+    return false;
+}
+
 int RunDump(const std::vector<std::string>& args, CliStreams& io) {
     if (args.size() != 1) return kExitUsage;
     auto db = NewDatabase();
-    if (!ReadTables(*db, args[0], io)) return kExitFailed;
-    // Names are already valid UTF-8; replace rather than throw all the same.
-    io.out << DatabaseJson(*db).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    if (!ReadTableFile(*db, args[0], io)) return kExitFailed;
+    io.out << JsonText(DatabaseJson(*db)) << '\n';
     return kExitOk;
 }
 
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
     if (args.size() != 2) return kExitUsage;
     auto db = NewDatabase();
-    if (!ReadTables(*db, args[0], io)) return kExitFailed;
+    if (!ReadTableFile(*db, args[0], io)) return kExitFailed;
     if (!WriteSatTpFile(*db, args[1].c_str())) {
         PrintError(io, "cannot write " + args[1]);
         return kExitFailed;

@@ -10,7 +10,9 @@ namespace velmora {
 
 namespace {
 
-uint16_t CountOf(const uint8_t frame[COUNT_FRAME_BYTES]) { return GetU16(frame); }
+uint16_t CountOf(const uint8_t frame[COUNT_FRAME_BYTES]) {
+    return GetU16(frame);
+}
 
 void MakeCountFrame(uint8_t frame[COUNT_FRAME_BYTES], int count) {
     PutU16(frame, static_cast<uint16_t>(count));
@@ -75,7 +77,8 @@ bool TempFileHoldsTable(std::FILE* file, int& satCount, int& tpCount) {
         return false;
     satCount = CountOf(count);
     if (satCount > MAX_SATELLITES) return false;
-    long tpCountAt = LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
+    long tpCountAt =
+        LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
     if (std::fseek(file, tpCountAt, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
         return false;
     tpCount = CountOf(count);
@@ -123,36 +126,54 @@ bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path) {
     return ok;
 }
 
-OpResult ReadTablesFromMeter(MeterLink& link) {
+OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status) {
     OperationHost& host = link.Host();
-    if (!link.EnterOperation()) return OpResult::NotStarted;
     const std::string& tempFile = link.Settings().tempFile;
     std::FILE* file = std::fopen(tempFile.c_str(), "wb");
     if (file == nullptr) {
         host.ShowMessage(TEXT_CREATE_FILE_ERROR);
-        link.LeaveOperation();
         return OpResult::NotStarted;
     }
+    host.SetStatus(status);
+    OpResult result;
+    if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
+        std::fclose(file);
+        result = OpResult::Stopped;
+    } else if (ReceiveTables(link, file)) {
+        std::fclose(file);
+        LoadTablesFromTempFile(target, tempFile);
+        result = OpResult::Completed;
+    } else {
+        std::fclose(file);
+        result = OpResult::Failed;
+    }
+    std::remove(tempFile.c_str());
+    return result;
+}
+
+namespace {
+
+// The whole read operation; only a read into the host's own tables tells the
+// host they were replaced.
+OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
+    OperationHost& host = link.Host();
+    if (!link.EnterOperation()) return OpResult::NotStarted;
     OpResult result;
     {
         WaitCursorScope cursor(host);
-        host.SetStatus(TEXT_WAIT_FOR_CONNECT);
-        if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
-            std::fclose(file);
-            host.SetStatus("");
-            result = OpResult::Stopped;
-        } else if (ReceiveTables(link, file)) {
-            std::fclose(file);
-            host.SetStatus(TEXT_READ_COMPLETED);
-            LoadTablesFromTempFile(host.Database(), tempFile);
-            host.TablesReplacedByRead();
-            result = OpResult::Completed;
-        } else {
-            std::fclose(file);
-            host.SetStatus(TEXT_READ_FAILED);
-            result = OpResult::Failed;
+        result = ReceiveMeterTable(link, target, TEXT_WAIT_FOR_CONNECT);
+        if (result == OpResult::NotStarted) {
+            link.LeaveOperation();
+            return result;
         }
-        std::remove(tempFile.c_str());
+        if (result == OpResult::Completed) {
+            host.SetStatus(TEXT_READ_COMPLETED);
+            if (&target == &host.Database()) host.TablesReplacedByRead();
+        } else if (result == OpResult::Failed) {
+            host.SetStatus(TEXT_READ_FAILED);
+        } else {
+            host.SetStatus("");
+        }
     }
     link.CloseLink();
     host.RefreshFormControls();
@@ -160,6 +181,17 @@ OpResult ReadTablesFromMeter(MeterLink& link) {
     flags.runFlag = 0;
     flags.busyFlag = 0;
     return result;
+}
+
+}  // namespace
+
+OpResult ReadTablesFromMeter(MeterLink& link) {
+    return ReadTablesInto(link, link.Host().Database());
+}
+
+OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target) {
+    ClearDatabase(target);
+    return ReadTablesInto(link, target);
 }
 
 namespace {

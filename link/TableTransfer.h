@@ -12,6 +12,14 @@ inline constexpr int LNB_BLOCK_BYTES = LNB_COUNT * static_cast<int>(LNB_RECORD_S
 inline constexpr int COUNT_FRAME_BYTES = 4;
 
 OpResult ReadTablesFromMeter(MeterLink& link);
+// The same read into target instead of the host's tables (a comparison with
+// the meter, a backup): target is cleared first and the host's tables and
+// view are left alone.
+OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target);
+// The read inside an operation that already holds the link: the command,
+// the frames, the table into target. Shows status once the temporary file
+// exists; NotStarted (with its message) when it cannot be created.
+OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status);
 // Does nothing (NotStarted) without satellites; sets BATCH_TABLES_DONE on success.
 OpResult WriteTablesToMeter(MeterLink& link);
 // Parses the temporary file into the tables. False when it could not be
