@@ -51,7 +51,8 @@ Bytes SmallDump(int sats, int tps) {
         db->satellites[i].position = static_cast<uint16_t>(100 + i);
     }
     db->satCount = sats;
-    for (int i = 0; i < tps; ++i) db->tps[i] = TpRecord{0, 0, 1, static_cast<uint32_t>(11000 + i), 27500};
+    for (int i = 0; i < tps; ++i)
+        db->tps[i] = TpRecord{0, 0, 1, static_cast<uint32_t>(11000 + i), 27500};
     db->tpCount = tps;
     return EncodeTableDump(*db);
 }
@@ -181,6 +182,39 @@ TEST(MeterEngineWrite, StoresTheTablesAndWritesThemOut) {
     EXPECT_EQ(ReadSatTpFile(*db, (dir + "/sattp.csv").c_str()), 0);
     EXPECT_EQ(db->tpCount, 3);
     std::filesystem::remove_all(dir);
+}
+
+// Reads the served table back as the PC would, acknowledging every frame.
+Bytes ReadDump(Driver& d) {
+    d.Send({0xA5, 0x5B});
+    Bytes served;
+    for (Bytes frame = d.Send({0xCC}); !frame.empty(); frame = d.Send({0xAA}))
+        served.insert(served.end(), frame.begin(), frame.end() - 1);
+    return served;
+}
+
+TEST(MeterEngineWrite, ReadServesWhatWasStoredUnlessStoringIsOff) {
+    const Bytes original = SmallDump(1, 2);
+    const Bytes written = SmallDump(2, 3);
+    Bytes flipped = written;
+    flipped[16 * 12 + 4 + 2 * 20 + 4 + 12 + 4] += 1;  // the second TP's frequency
+    struct Case {
+        bool store;
+        int flip;
+        Bytes served;
+    };
+    for (const Case& c : {Case{true, 0, written}, Case{false, 0, original}, Case{true, 2, flipped},
+                          Case{true, 4, written}}) {
+        MeterOptions options;
+        options.tables = original;
+        options.storeWrites = c.store;
+        options.faults.storeFlipTp = c.flip;
+        Driver d(options);
+        // Every frame is acknowledged even when the storage goes wrong.
+        EXPECT_EQ(WriteDump(d, written), Bytes{0xAA});
+        EXPECT_EQ(ReadDump(d), c.served) << c.store << ' ' << c.flip;
+        EXPECT_EQ(d.engine.Record().tables, c.flip == 2 ? flipped : written);
+    }
 }
 
 TEST(MeterEngineWrite, BadChecksumAndOverLimitCountsAreRefused) {
