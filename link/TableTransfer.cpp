@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 
+#include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
+#include "link/TableVerify.h"
 #include "link/WriteOperation.h"
 
 namespace velmora {
@@ -221,7 +225,76 @@ bool SendRecords(MeterLink& link, const char* text, const int32_t& liveCount, in
 
 }  // namespace
 
-OpResult WriteTablesToMeter(MeterLink& link) {
+namespace {
+
+bool SaveBackup(const SatTpDatabase& meter, const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    return !ec && WriteSatTpFile(meter, path.c_str());
+}
+
+// The checked write between opening and closing the link: backup, write,
+// read back. Every way out leaves its status (and message) shown.
+template <class Transfer>
+OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfer transfer) {
+    OperationHost& host = link.Host();
+    if (!options.backupPath.empty()) {
+        auto meter = std::make_unique<SatTpDatabase>();
+        ClearDatabase(*meter);
+        OpResult read = ReceiveMeterTable(link, *meter, TEXT_WAIT_FOR_CONNECT);
+        if (read == OpResult::Stopped) {
+            host.SetStatus("");
+            return read;
+        }
+        if (read != OpResult::Completed) {
+            host.SetStatus(TEXT_BACKUP_FAILED);
+            host.ShowMessage(TEXT_BACKUP_READ_FAILED);
+            return OpResult::Failed;
+        }
+        if (!SaveBackup(*meter, options.backupPath)) {
+            char text[1024];
+            std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED, options.backupPath.c_str());
+            host.SetStatus(TEXT_BACKUP_FAILED);
+            host.ShowMessage(text);
+            return OpResult::Failed;
+        }
+    }
+    // What is sent, kept for the comparison: the tables may not change
+    // during the operation, but the check must not depend on that.
+    std::unique_ptr<SatTpDatabase> sent;
+    if (options.verify) sent = std::make_unique<SatTpDatabase>(host.Database());
+    host.SetStatus(TEXT_WAIT_FOR_CONNECT);
+    CommandAnswer answer = link.OpenOperation(CMD_WRITE_TABLES);
+    if (answer == CommandAnswer::Stopped) {
+        host.SetStatus("");
+        return OpResult::Stopped;
+    }
+    if (answer != CommandAnswer::Ready || !transfer()) {
+        host.SetStatus(TEXT_WRITE_FAILED);
+        return OpResult::Failed;
+    }
+    if (sent) {
+        auto readBack = std::make_unique<SatTpDatabase>();
+        ClearDatabase(*readBack);
+        std::string problem = ReceiveMeterTable(link, *readBack, TEXT_VERIFY) == OpResult::Completed
+                                  ? VerifyMessage(*sent, *readBack)
+                                  : TEXT_VERIFY_READ_FAILED;
+        if (!problem.empty()) {
+            host.SetStatus(TEXT_VERIFY_FAILED);
+            host.ShowMessage(problem);
+            return OpResult::Failed;
+        }
+    }
+    host.SetStatus(TEXT_WRITE_COMPLETED);
+    return OpResult::Completed;
+}
+
+}  // namespace
+
+OpResult WriteTablesToMeter(MeterLink& link) { return WriteTablesToMeter(link, TableWriteOptions{}); }
+
+OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
     OperationHost& host = link.Host();
     SatTpDatabase& db = host.Database();
     if (db.satCount <= 0) return OpResult::NotStarted;
@@ -240,8 +313,19 @@ OpResult WriteTablesToMeter(MeterLink& link) {
                SendRecords(link, TEXT_WRITE_TRANSPONDERS, db.tpCount, MAX_TPS, TP_RECORD_SIZE,
                            [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
     };
-    OpResult result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED,
-                                        TEXT_WRITE_FAILED, transfer);
+    OpResult result;
+    if (!options.verify && options.backupPath.empty()) {
+        result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED, TEXT_WRITE_FAILED,
+                                   transfer);
+    } else {
+        if (!link.EnterOperation()) return OpResult::NotStarted;
+        host.RefreshFormControls();
+        {
+            WaitCursorScope cursor(host);
+            result = CheckedWrite(link, options, transfer);
+        }
+        link.LeaveOperation();
+    }
     if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
     return result;
 }
