@@ -24,7 +24,9 @@ const std::vector<CliCommand>& Commands() {
          RunDiff},
         {"ports", "", "list COM1..COM9, the device each maps to and whether it opens", RunPorts},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file", RunReadTables},
-        {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter", RunWriteTables},
+        {"write-tables", "--port P [--verify] [--backup FILE] FILE",
+         "write the tables of a sattp.csv file into the meter (backed up first, read back after)",
+         RunWriteTables},
         {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter", RunWriteLogo},
         {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter", RunWriteIcon},
         {"delete-icons", "--port P --yes", "delete the meter's on-screen icons", RunDeleteIcons},
@@ -32,7 +34,7 @@ const std::vector<CliCommand>& Commands() {
          RunUpgrade},
         {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
          "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage},
-        {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F]",
+        {"batch", "--port P [--soft F] [--icon F] [--logo F] [--tables F [--verify] [--backup F]]",
          "patch up: firmware, icon, logo and tables one after another", RunPatchUp},
     };
     return table;

@@ -117,7 +117,18 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
     return result == FactoryResult::Ok ? kExitOk : kExitFailed;
 }
 
-int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
+int RunPatchUp(const std::vector<std::string>& allArgs, CliStreams& io) {
+    // --verify is the one option without a value.
+    std::vector<std::string> args;
+    bool verify = false;
+    for (const std::string& a : allArgs) {
+        if (a == "--verify") {
+            verify = true;
+        } else {
+            args.push_back(a);
+        }
+    }
+    std::string backup;
     std::string port;
     std::string soft;
     std::string icon;
@@ -130,6 +141,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
                              {"--icon", &icon},
                              {"--logo", &logo},
                              {"--tables", &tables},
+                             {"--backup", &backup},
                              {"--soft-wait-ms", &softWait},
                              {"--step-wait-ms", &stepWait}}) ||
         port.empty()) {
@@ -159,6 +171,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     CComPort serial;
     MeterLink link(serial, host);
     LinkBatchSteps steps(link, choice);
+    steps.SetTableWriteOptions([&] { return TableWriteOptions{verify, backup}; });
     std::string report;
     {
         TerminalHost::InterruptScope interrupt;

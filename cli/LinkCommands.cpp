@@ -23,12 +23,15 @@ struct LinkArgs {
     std::string output;
     std::string file;
     bool yes = false;
+    // write-tables only.
+    bool verify = false;
+    std::string backup;
 };
 
-// Parses --port P, -o FILE, --yes and at most one file argument; nullopt on
-// anything else or a missing --port.
+// Parses --port P, -o FILE, --yes, write-tables' --verify and --backup FILE,
+// and at most one file argument; nullopt on anything else or a missing --port.
 std::optional<LinkArgs> ParseLinkArgs(const std::vector<std::string>& args, bool wantFile,
-                                      bool wantOutput, bool allowYes) {
+                                      bool wantOutput, bool allowYes, bool allowChecks = false) {
     LinkArgs parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -39,6 +42,10 @@ std::optional<LinkArgs> ParseLinkArgs(const std::vector<std::string>& args, bool
             parsed.output = args[++i];
         } else if (allowYes && a == "--yes") {
             parsed.yes = true;
+        } else if (allowChecks && a == "--verify") {
+            parsed.verify = true;
+        } else if (allowChecks && a == "--backup" && hasValue && parsed.backup.empty()) {
+            parsed.backup = args[++i];
         } else if (wantFile && parsed.file.empty() && !a.empty() && a[0] != '-') {
             parsed.file = a;
         } else {
@@ -117,7 +124,7 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(args, true, false, false);
+    auto parsed = ParseLinkArgs(args, true, false, false, true);
     if (!parsed) return kExitUsage;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
         if (ReadSatTpFile(db, parsed->file.c_str()) != 0) {
@@ -128,7 +135,7 @@ int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
             PrintError(io, parsed->file + " holds no satellites; nothing to write");
             return OpResult::NotStarted;
         }
-        return WriteTablesToMeter(link);
+        return WriteTablesToMeter(link, {parsed->verify, parsed->backup});
     });
 }
 

@@ -102,4 +102,16 @@ std::string NewBackupPath(const std::string& folder, std::time_t when) {
     return path;
 }
 
+TableWriteOptions WriteOptionsFor(const TableWriteChecks& checks, const std::string& tableFile,
+                                  std::time_t when) {
+    TableWriteOptions options;
+    options.verify = checks.verifyAfterWrite;
+    if (checks.backupBeforeWrite) {
+        const std::string folder =
+            checks.backupFolder.empty() ? BackupFolderFor(tableFile) : checks.backupFolder;
+        options.backupPath = NewBackupPath(folder, when);
+    }
+    return options;
+}
+
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "db/SatTpDatabase.h"
+#include "link/TableTransfer.h"
 
 namespace velmora {
 
@@ -25,5 +26,18 @@ std::string BackupFolderFor(const std::string& tableFile);
 // file exists already (two writes within a second), "-2", "-3", ... is added
 // before ".csv" so no backup is ever overwritten.
 std::string NewBackupPath(const std::string& folder, std::time_t when);
+
+// The user's standing choice for every table write (the window's Meter menu,
+// the batch): verified by default, backed up on request.
+struct TableWriteChecks {
+    bool verifyAfterWrite = true;
+    bool backupBeforeWrite = false;
+    // Empty: BackupFolderFor(the table file).
+    std::string backupFolder;
+};
+
+// The options of one write of tableFile's tables, started at when.
+TableWriteOptions WriteOptionsFor(const TableWriteChecks& checks, const std::string& tableFile,
+                                  std::time_t when);
 
 }  // namespace velmora

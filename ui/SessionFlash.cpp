@@ -36,6 +36,7 @@ void Session::PatchUp() {
     const BatchChoice choice{state_.patchSoft, state_.patchIcon, state_.patchLogo, state_.patchSatTp,
                              state_.softPath,  state_.iconPath,  state_.logoPath};
     LinkBatchSteps steps(link_, choice, options_.bootOptions);
+    steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
     std::string report = RunBatch(*this, steps, options_.batchTiming);
     if (!report.empty()) ShowMessage(report);
     view_.StateChanged();
