@@ -10,6 +10,7 @@
 
 #include "app/CommandRoutes.h"
 #include "app/Images.h"
+#include "app/MeterMenu.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
@@ -38,6 +39,21 @@ constexpr MenuItem kFileMenu[] = {
     {ID_DELETE_ICON, "Delete meter OSD icon..."},
     {0, nullptr},
     {ID_APP_EXIT, "Exit(&X)"},
+};
+
+constexpr MenuItem kMeterMenu[] = {
+    {ID_READ, "Read"},
+    {ID_WRITE, "Write"},
+    {0, nullptr},
+    {ID_COMPARE_METER, "Compare with meter..."},
+    {0, nullptr},
+    {ID_WRITE_LOGO, "Write logo"},
+    {ID_WRITE_ICON, "Write icon"},
+    {ID_SOFT_UPGRADE, "SOFT upgrade"},
+    {ID_PATCH_UP, "Patch up"},
+    {0, nullptr},
+    {ID_VERIFY_AFTER_WRITE, "Verify after write"},
+    {ID_BACKUP_BEFORE_WRITE, "Back up before write"},
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -122,6 +138,9 @@ void CMainFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     };
     fill(menuBar()->addMenu(QStringLiteral("File(&F)")), kFileMenu);
+    fill(menuBar()->addMenu(QStringLiteral("Meter(&M)")), kMeterMenu);
+    metermenu::LoadOptions(view_->GetSession(), CommandAction(ID_VERIFY_AFTER_WRITE),
+                           CommandAction(ID_BACKUP_BEFORE_WRITE));
     fill(menuBar()->addMenu(QStringLiteral("Help(&H)")), kHelpMenu);
 }
 
@@ -169,6 +188,8 @@ void CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CommandEnabled(int commandId) const {
     if (commandId == ID_HELP_CONTENTS || commandId == ID_APP_EXIT) return true;
+    if (commandId == ID_VERIFY_AFTER_WRITE || commandId == ID_BACKUP_BEFORE_WRITE) return true;
+    if (commandId == ID_COMPARE_METER) return view_->GetSession().IsEnabled(commandId);
     if (SessionCommandFor(commandId) == nullptr) return false;
     return view_->GetSession().IsEnabled(commandId);
 }
@@ -179,6 +200,8 @@ void CMainFrame::RunCommand(int commandId) {
         CVelmoraApp::OnHelpContents(this);
     } else if (commandId == ID_APP_EXIT) {
         close();
+    } else if (metermenu::Run(commandId, view_->GetSession(), CommandAction(commandId), this)) {
+        // The Meter menu's comparison and options.
     } else {
         SessionCommandFor(commandId)(view_->GetSession());
     }

@@ -13,6 +13,8 @@ namespace {
 
 // One kind of record: how many of the slots in use differ and the first one.
 struct KindCheck {
+    KindCheck(const char* one_, const char* many_, const char* tag_)
+        : one(one_), many(many_), tag(tag_) {}
     const char* one;   // "TP"
     const char* many;  // "TPs"
     const char* tag;   // "TP" in "first TP 12"

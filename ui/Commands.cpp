@@ -27,6 +27,10 @@ constexpr CommandInfo kCommands[] = {
      "Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one\nPatch up one by one"},
     {ID_DELETE_ICON, "Delete meter osd icon\ndelete icon"},
     {ID_FILE_NEW, ""},
+    {ID_COMPARE_METER, "Compare the tables with the meter's tables\nCompare with meter"},
+    {ID_VERIFY_AFTER_WRITE, "Read the tables back after a write and check them\nVerify after write"},
+    {ID_BACKUP_BEFORE_WRITE,
+     "Save the meter's tables in the backups folder before a write\nBack up before write"},
 };
 
 constexpr int kToolbar[] = {

@@ -26,6 +26,10 @@ enum CommandId : int {
     ID_SOFT_UPGRADE = 32813,
     ID_LOAD_SOFT = 32814,
     ID_PATCH_UP = 32816,
+    // The Meter menu's comparison and options.
+    ID_COMPARE_METER = 32820,
+    ID_VERIFY_AFTER_WRITE = 32821,
+    ID_BACKUP_BEFORE_WRITE = 32822,
 };
 
 struct CommandInfo {

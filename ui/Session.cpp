@@ -221,7 +221,9 @@ bool Session::IsEnabled(int commandId) const {
         // Loading other tables while an operation sends or receives them
         // would pull them out from under it.
         case ID_FILE_OPEN:
-        case ID_FILE_NEW: return s.flags.busyFlag == 0;
+        case ID_FILE_NEW:
+        // Taking the meter's table replaces the document's.
+        case ID_COMPARE_METER: return s.flags.busyFlag == 0;
         default: return true;
     }
 }

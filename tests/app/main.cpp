@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/Modal.h"
 
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
     QApplication app(argc, argv);
+    // The window's settings go to a private folder, never the user's.
+    QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     velmora::modal::SetNonInteractive(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
