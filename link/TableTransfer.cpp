@@ -14,9 +14,7 @@ namespace velmora {
 
 namespace {
 
-uint16_t CountOf(const uint8_t frame[COUNT_FRAME_BYTES]) {
-    return GetU16(frame);
-}
+uint16_t CountOf(const uint8_t frame[COUNT_FRAME_BYTES]) { return GetU16(frame); }
 
 void MakeCountFrame(uint8_t frame[COUNT_FRAME_BYTES], int count) {
     PutU16(frame, static_cast<uint16_t>(count));
@@ -81,8 +79,7 @@ bool TempFileHoldsTable(std::FILE* file, int& satCount, int& tpCount) {
         return false;
     satCount = CountOf(count);
     if (satCount > MAX_SATELLITES) return false;
-    long tpCountAt =
-        LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
+    long tpCountAt = LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
     if (std::fseek(file, tpCountAt, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
         return false;
     tpCount = CountOf(count);

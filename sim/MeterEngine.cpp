@@ -31,8 +31,8 @@ struct CommandInfo {
 };
 
 constexpr CommandInfo kCommands[] = {
-    {0xA5, 0x5B, "Read tables"}, {0x5A, 0xA5, "Write tables"}, {0xC5, 0x3A, "Write logo"},
-    {0x5C, 0xA3, "Write icon"},  {0x93, 0x6C, "Delete icons"},
+    {0xA5, 0x5B, "Read tables"},  {0x5A, 0xA5, "Write tables"}, {0xC5, 0x3A, "Write logo"},
+    {0x5C, 0xA3, "Write icon"},   {0x93, 0x6C, "Delete icons"},
 };
 
 uint8_t Checksum(const uint8_t* p, std::size_t n) {
@@ -162,8 +162,7 @@ void MeterEngine::Begin(Op op, SimOutput& out) {
             std::lock_guard<std::mutex> lock(mutex_);
             ++record_.iconDeletes;
             record_.icon.clear();
-            if (!options_.outputDir.empty())
-                std::remove((options_.outputDir + "/icon.bin").c_str());
+            if (!options_.outputDir.empty()) std::remove((options_.outputDir + "/icon.bin").c_str());
             state_ = State::Idle;
             break;
         }
@@ -248,8 +247,7 @@ void MeterEngine::SendNextFrame(SimOutput& out) {
         sum = static_cast<uint8_t>(sum + 1);
         Log("frame " + std::to_string(framesOut_) + " out: checksum corrupted");
     }
-    Log("frame " + std::to_string(framesOut_) + " out: " + std::to_string(frame_.size()) +
-        " bytes");
+    Log("frame " + std::to_string(framesOut_) + " out: " + std::to_string(frame_.size()) + " bytes");
     for (uint8_t b : frame_) SendByte(b, out);
     SendByte(sum, out);
     state_ = State::WaitAck;
@@ -331,8 +329,7 @@ void MeterEngine::OnFrameByte(uint8_t byte, SimOutput& out) {
     }
     bool refuse = !sumOk || faults.refuseReceivedFrame == framesIn_;
     if (!refuse && op_ == Op::WriteTables && length == kCountBytes) {
-        const int limit =
-            payloads_.size() == kLnbFrames * LNB_RECORD_SIZE ? MAX_SATELLITES : MAX_TPS;
+        const int limit = payloads_.size() == kLnbFrames * LNB_RECORD_SIZE ? MAX_SATELLITES : MAX_TPS;
         refuse = GetU16(frame_.data()) > limit;
     }
     if (refuse) {
@@ -362,8 +359,7 @@ void MeterEngine::Finish() {
                 WriteBinaryFile(dir + "/tables.bin", payloads_);
                 auto db = std::make_unique<SatTpDatabase>();
                 ClearDatabase(*db);
-                if (DecodeTableDump(payloads_, *db))
-                    WriteSatTpFile(*db, (dir + "/sattp.csv").c_str());
+                if (DecodeTableDump(payloads_, *db)) WriteSatTpFile(*db, (dir + "/sattp.csv").c_str());
             }
             break;
         }
@@ -383,8 +379,7 @@ void MeterEngine::Finish() {
 }
 
 void MeterEngine::Abandon(const std::string& why) {
-    if (state_ != State::Idle && state_ != State::Command)
-        Log(std::string(OpName(firstByte_)) + " abandoned: " + why);
+    if (state_ != State::Idle && state_ != State::Command) Log(std::string(OpName(firstByte_)) + " abandoned: " + why);
     state_ = State::Idle;
     frame_.clear();
 }

@@ -6,8 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
+
+#include <memory>
 
 #include "sim/BootMeterEngine.h"
 #include "sim/MeterSim.h"
@@ -27,12 +28,10 @@ void Usage(std::FILE* to) {
         "Answers as the meter on a pseudo-terminal; prints the slave path first.\n"
         "  --tables FILE        table served on Read until a table write replaces it:\n"
         "                       a sattp.csv or a .bin dump\n"
-        "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, "
-        "icon.bin,\n"
+        "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, icon.bin,\n"
         "                       and the flash (flash.bin) on GO and on exit\n"
         "  --link PATH          symlink PATH to the slave device\n"
-        "  --baud N             pace the line at N baud, 12 bits per character (11 in the "
-        "bootloader)\n"
+        "  --baud N             pace the line at N baud, 12 bits per character (11 in the bootloader)\n"
         "  --turnaround-us N    delay before each answer\n"
         "  --corrupt-frame K    send frame K with a wrong checksum\n"
         "  --refuse-frame K     answer received frame K with 0x55\n"
@@ -196,8 +195,8 @@ int main(int argc, char** argv) {
         std::error_code error;
         std::filesystem::create_directories(options.outputDir, error);
         if (error) {
-            std::fprintf(stderr, "velmora-metersim: cannot create %s: %s\n",
-                         options.outputDir.c_str(), error.message().c_str());
+            std::fprintf(stderr, "velmora-metersim: cannot create %s: %s\n", options.outputDir.c_str(),
+                         error.message().c_str());
             return 1;
         }
     }

@@ -51,8 +51,7 @@ Bytes SmallDump(int sats, int tps) {
         db->satellites[i].position = static_cast<uint16_t>(100 + i);
     }
     db->satCount = sats;
-    for (int i = 0; i < tps; ++i)
-        db->tps[i] = TpRecord{0, 0, 1, static_cast<uint32_t>(11000 + i), 27500};
+    for (int i = 0; i < tps; ++i) db->tps[i] = TpRecord{0, 0, 1, static_cast<uint32_t>(11000 + i), 27500};
     db->tpCount = tps;
     return EncodeTableDump(*db);
 }
