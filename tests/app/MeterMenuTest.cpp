@@ -1,5 +1,6 @@
 // The Meter menu: its place, its remembered options and the comparison
 // dialog, run through the window against the simulated meter.
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>

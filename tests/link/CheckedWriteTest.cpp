@@ -107,7 +107,9 @@ TEST_P(CheckedWriteFails, ShowsWhatWentWrongAndNeverClaimsSuccess) {
     EXPECT_EQ(s.host.flags.batchFlags, 0);
     EXPECT_EQ(s.meter.Engine().Record().commands, p.commands);
     EXPECT_EQ(s.meter.Engine().Record().tables.empty(), !p.written);
-    if (!backup.empty()) EXPECT_FALSE(std::filesystem::exists(backup));
+    if (!backup.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(backup));
+    }
     s.ExpectIdle();
 }
 
