@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <regex>
 
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
@@ -92,7 +91,14 @@ TEST_F(SessionMeterTest, WriteIsVerifiedByDefaultAndBackedUpBesideTheTableOnRequ
     for (const auto& e : fs::directory_iterator(dir / "backups"))
         backups.push_back(e.path().filename().string());
     ASSERT_EQ(backups.size(), 1u);
-    EXPECT_TRUE(std::regex_match(backups[0], std::regex("meter-[0-9]{8}-[0-9]{6}\\.csv")));
+    // meter-YYYYMMDD-hhmmss.csv
+    const std::string& name = backups[0];
+    EXPECT_EQ(name.size(), 25u);
+    EXPECT_EQ(name.rfind("meter-", 0), 0u);
+    EXPECT_EQ(name.find_first_not_of("0123456789", 6), 14u);
+    EXPECT_EQ(name.substr(14, 1), "-");
+    EXPECT_EQ(name.find_first_not_of("0123456789", 15), 21u);
+    EXPECT_EQ(name.substr(21), ".csv");
     EXPECT_TRUE(view.messages.empty());
 }
 
