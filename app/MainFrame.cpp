@@ -22,6 +22,7 @@
 #include "app/Images.h"
 #include "app/Modal.h"
 #include "app/ImportDlg.h"
+#include "app/MeterMenu.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
@@ -83,6 +84,8 @@ constexpr MenuItem kMeterMenu[] = {
     {ID_WRITE, "Write"},
     {ID_STOP, "Stop"},
     {0, nullptr},
+    {ID_COMPARE_METER, "Compare with meter..."},
+    {0, nullptr},
     {ID_WRITE_LOGO, "Write logo"},
     {ID_WRITE_ICON, "Write icon"},
     {ID_SOFT_UPGRADE, "SOFT upgrade"},
@@ -90,6 +93,9 @@ constexpr MenuItem kMeterMenu[] = {
     {0, nullptr},
     // Deleting the meter's icon set had no way in; it asks before it acts.
     {ID_DELETE_ICON, "Delete meter OSD icon..."},
+    {0, nullptr},
+    {ID_VERIFY_AFTER_WRITE, "Verify after write"},
+    {ID_BACKUP_BEFORE_WRITE, "Back up before write"},
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -213,6 +219,8 @@ void CMainFrame::CreateMenus() {
     fill(menuBar()->addMenu(QStringLiteral("File(&F)")), kFileMenu);
     fill(menuBar()->addMenu(QStringLiteral("Edit(&E)")), kEditMenu);
     fill(menuBar()->addMenu(QStringLiteral("Meter(&M)")), kMeterMenu);
+    metermenu::LoadOptions(view_->GetSession(), CommandAction(ID_VERIFY_AFTER_WRITE),
+                           CommandAction(ID_BACKUP_BEFORE_WRITE));
     fill(menuBar()->addMenu(QStringLiteral("Help(&H)")), kHelpMenu);
 
     CommandAction(ID_EDIT_REDO)->setShortcuts(
@@ -345,6 +353,8 @@ bool CMainFrame::CommandEnabled(int commandId) const {
     }
     if (commandId == ID_FILE_IMPORT || commandId == ID_FILE_EXPORT)
         return view_->GetSession().IsEnabled(commandId);
+    if (commandId == ID_VERIFY_AFTER_WRITE || commandId == ID_BACKUP_BEFORE_WRITE) return true;
+    if (commandId == ID_COMPARE_METER) return view_->GetSession().IsEnabled(commandId);
     if (SessionCommandFor(commandId) == nullptr) return false;
     return view_->GetSession().IsEnabled(commandId);
 }
@@ -355,6 +365,8 @@ void CMainFrame::RunCommand(int commandId) {
         CVelmoraApp::OnHelpContents(this);
     } else if (commandId == ID_APP_EXIT) {
         close();
+    } else if (metermenu::Run(commandId, view_->GetSession(), CommandAction(commandId), this)) {
+        // The Meter menu's comparison and options.
     } else if (commandId == ID_FIND) {
         view_->FocusFind();
     } else if (commandId == ID_CHECK_TABLE) {

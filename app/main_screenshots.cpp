@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdio>
+#include <memory>
 
 #include "app/AboutDlg.h"
 #include "app/ImportDlg.h"
+#include "app/CompareDlg.h"
 #include "app/LnbEditDlg.h"
 #include "app/MainFrame.h"
 #include "app/SatAddDlg.h"
@@ -89,6 +93,26 @@ int main(int argc, char** argv) {
     ok = Save(import, out, "import.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
+
+    // The Meter menu, opened, and a comparison with a meter whose table is
+    // a few edits behind the document's.
+    for (QAction* menu : frame.menuBar()->actions()) {
+        if (menu->menu() != nullptr && menu->text() == QStringLiteral("Meter(&M)")) {
+            menu->menu()->popup(frame.mapToGlobal(QPoint(40, 20)));
+            QApplication::processEvents();
+            ok = Save(*menu->menu(), out, "meter-menu.png") && ok;
+        }
+    }
+    auto meter = std::make_unique<SatTpDatabase>(db);
+    if (meter->tpCount > 3 && meter->satCount > 1) {
+        meter->tps[1].symbolRate = 27500;
+        meter->tps[3].frequency += 10;
+        meter->lnbs[2].type = 1;
+        meter->satCount -= 1;
+        meter->tpCount -= 1;
+    }
+    CCompareDlg compare(CompareTables(*meter, db), &frame);
+    ok = Save(compare, out, "compare.png") && ok;
 
     view.GetSession().DisplayLnb();
     ok = Save(frame, out, "lnb-list.png") && ok;

@@ -44,12 +44,22 @@ const std::vector<CliCommand>& Commands() {
          RunExport,
          "TABLE\tthe sattp.csv table to read\n"
          "-o, --output OUT.xml\tthe satellites.xml file to write\n"},
+        {"diff", "[--json] OLD NEW | [--json] --port P FILE",
+         "list what changes from OLD (or the meter's table) to NEW; exit 0 equal, 1 different",
+         RunDiff,
+         "OLD NEW\ttwo sattp.csv tables; the lines say what changes from OLD to NEW\n"
+         "--port P\ttake the meter's table on this port as OLD (FILE is not touched)\n"
+         "--json\tprint the differences as JSON\n"},
         {"ports", "[--json]", "list COM1..COM9: device, whether it opens, USB adapter", RunPorts,
          "--json\tprint the ports as JSON for scripts\n"},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},
-        {"write-tables", "--port P FILE", "write the tables of a sattp.csv file into the meter",
-         RunWriteTables, PORT_OPTION_HELP "FILE\tthe sattp.csv table to send\n"},
+        {"write-tables", "--port P [--verify] [--backup FILE] FILE",
+         "write the tables of a sattp.csv file into the meter (backed up first, read back after)",
+         RunWriteTables,
+         PORT_OPTION_HELP "FILE\tthe sattp.csv table to send\n"
+         "--verify\tread the tables back after the write and compare them (exit 1 if they differ)\n"
+         "--backup FILE\tsave the meter's tables to FILE before anything is written\n"},
         {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter",
          RunWriteLogo, PORT_OPTION_HELP "FILE\tthe logo file; its name begins with stm32logo\n"},
         {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter",
@@ -66,8 +76,8 @@ const std::vector<CliCommand>& Commands() {
          "--icon FILE\tthe icon file (stm32icon*)\n"
          "-o, --output OUT\tthe image to write (default Flash1M.bin)\n"},
         {"batch",
-         "--port P... [--soft F] [--icon F] [--logo F] [--tables F] [--repeat] [--count N] "
-         "[--report FILE]",
+         "--port P... [--soft F] [--icon F] [--logo F] [--tables F [--verify] [--backup F]] "
+         "[--repeat] [--count N] [--report FILE]",
          "patch up: firmware, icon, logo and tables one after another, on each port at once",
          RunPatchUp,
          "--port P\ta meter's port: COM1..COM9 or a device path; repeat it for several "
@@ -77,6 +87,8 @@ const std::vector<CliCommand>& Commands() {
          "--icon F\tthen upload this icon file (stm32icon*)\n"
          "--logo F\tthen upload this logo file (stm32logo*)\n"
          "--tables F\tthen write the tables of this sattp.csv file\n"
+         "--verify\tread the tables back after their write and compare them\n"
+         "--backup F\tsave the meter's tables to F before they are written\n"
          "--soft-wait-ms MS\twait after the firmware step while the meter restarts "
          "(default 12000)\n"
          "--step-wait-ms MS\twait after each upload step (default 200)\n"
@@ -181,7 +193,7 @@ int RunCli(int argc, char** argv, CliStreams& io) {
     int status = command->run(args, io);
     if (status == kExitTrouble) return kExitUsage;
     if (status == kExitUsage) PrintCommandUsage(io.err, *command);
-    return status;
+    return status & 0xFF;
 }
 
 int RunCli(int argc, char** argv) {

@@ -12,9 +12,9 @@ namespace velmora::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // could not read, write or talk to the meter
 inline constexpr int kExitUsage = 2;
-// check reports what it found with 1, so its trouble (a file it cannot read)
-// is 2 as well; a command returns kExitTrouble for that, and the dispatcher
-// exits with 2 without the usage line.
+// check reports what it found with 1, and diff a difference; their trouble
+// (a file or the meter could not be read) is 2 as well. A command returns
+// kExitTrouble for that, and the dispatcher exits with 2 without the usage line.
 inline constexpr int kExitFindings = 1;
 inline constexpr int kExitTrouble = -2;
 

@@ -2,12 +2,18 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "db/SatTpDatabase.h"
 
 namespace velmora::cli {
 
 // FileCommands.cpp
 int RunDump(const std::vector<std::string>& args, CliStreams& io);
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
+// Reads a sattp.csv file into db; on failure says why on the error stream.
+bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io);
+
+// DiffCommand.cpp
+int RunDiff(const std::vector<std::string>& args, CliStreams& io);
 
 // CheckCommand.cpp
 int RunCheck(const std::vector<std::string>& args, CliStreams& io);

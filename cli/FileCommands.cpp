@@ -1,11 +1,10 @@
 // Commands on sattp.csv files that need no meter.
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
-#include "cli/TextEncoding.h"
+#include "cli/TableJson.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
 
@@ -13,47 +12,10 @@ namespace velmora::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 std::unique_ptr<SatTpDatabase> NewDatabase() {
     auto db = std::make_unique<SatTpDatabase>();
     ClearDatabase(*db);
     return db;
-}
-
-// Reads path into db; on failure says why on the error stream.
-bool ReadTables(SatTpDatabase& db, const std::string& path, CliStreams& io) {
-    std::string whyNot;
-    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
-    PrintError(io, path + " " + whyNot);
-    return false;
-}
-
-Json LnbJson(const LnbRecord& l) {
-    return Json{{"type", l.type},
-                {"power", l.power},
-                {"dish", l.dish},
-                {"diseqcSwitch", l.diseqcSwitch},
-                {"diseqcInput", l.diseqcInput},
-                {"tone22k", l.tone22k},
-                {"reserved", l.reserved},
-                {"loFrequency", l.loFrequency}};
-}
-
-Json SatelliteJson(const SatRecord& s) {
-    std::string name = SatName(s);
-    return Json{{"name", Utf8WithReplacements(name)},
-                {"nameHex", HexBytes(name)},
-                {"lnbIndex", s.lnbIndex},
-                {"position", s.position}};
-}
-
-Json TpJson(const TpRecord& t) {
-    return Json{{"satIndex", t.satIndex},
-                {"reserved", t.reserved},
-                {"flags", t.flags},
-                {"frequency", t.frequency},
-                {"symbolRate", t.symbolRate}};
 }
 
 Json DatabaseJson(const SatTpDatabase& db) {
@@ -72,6 +34,13 @@ Json DatabaseJson(const SatTpDatabase& db) {
 
 }  // namespace
 
+bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io) {
+    std::string whyNot;
+    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
+    PrintError(io, path + " " + whyNot);
+    return false;
+}
+
 int RunDump(const std::vector<std::string>& args, CliStreams& io) {
     std::vector<std::string> files;
     if (!ParseArguments(io, args, {}, &files, 1)) return kExitUsage;
@@ -80,9 +49,8 @@ int RunDump(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     auto db = NewDatabase();
-    if (!ReadTables(*db, files[0], io)) return kExitFailed;
-    // Names are already valid UTF-8; replace rather than throw all the same.
-    io.out << DatabaseJson(*db).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    if (!ReadTableFile(*db, files[0], io)) return kExitFailed;
+    io.out << JsonText(DatabaseJson(*db)) << '\n';
     return kExitOk;
 }
 
@@ -94,7 +62,7 @@ int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     auto db = NewDatabase();
-    if (!ReadTables(*db, files[0], io)) return kExitFailed;
+    if (!ReadTableFile(*db, files[0], io)) return kExitFailed;
     // What the file form cannot keep is said, as Save asks about it.
     std::vector<std::string> losses = DescribeSaveLosses(*db);
     if (!losses.empty()) PrintError(io, SaveLossNotice(losses));

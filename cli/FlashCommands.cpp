@@ -140,6 +140,8 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
                        {"--icon", &job.icon},
                        {"--logo", &job.logo},
                        {"--tables", &tables},
+                       {"--verify", nullptr, &job.tableChecks.verify},
+                       {"--backup", &job.tableChecks.backupPath},
                        {"--soft-wait-ms", &softWait},
                        {"--step-wait-ms", &stepWait}})) {
         return kExitUsage;
@@ -194,6 +196,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     }
     job.repeat = line.repeat;
     job.reportPath = line.report;
+    job.severalPorts = line.ports.size() > 1;
     if (job.soft.empty() && job.icon.empty() && job.logo.empty() && tables.empty()) {
         PrintError(io, "nothing to do: give --soft, --icon, --logo or --tables");
         return kExitUsage;

@@ -30,17 +30,26 @@ struct LinkArgs {
     std::string output;
     std::string file;
     bool yes = false;
+    // write-tables only.
+    bool verify = false;
+    std::string backup;
 };
 
-// Parses --port P, -o FILE, --yes and at most one file argument; nullopt,
-// with the reason on the error stream, on anything else or a missing value.
+// Parses --port P, -o FILE, --yes, write-tables' --verify and --backup FILE,
+// and at most one file argument; nullopt, with the reason on the error
+// stream, on anything else or a missing value.
 std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::string>& args,
-                                      bool wantFile, bool wantOutput, bool allowYes) {
+                                      bool wantFile, bool wantOutput, bool allowYes,
+                                      bool allowChecks = false) {
     LinkArgs parsed;
     std::vector<std::string> files;
     std::vector<Option> options{{"--port", &parsed.port}};
     if (wantOutput) options.push_back({"--output", &parsed.output, nullptr, "-o"});
     if (allowYes) options.push_back({"--yes", nullptr, &parsed.yes});
+    if (allowChecks) {
+        options.push_back({"--verify", nullptr, &parsed.verify});
+        options.push_back({"--backup", &parsed.backup});
+    }
     bool ok = ParseArguments(io, args, options, &files, wantFile ? 1 : 0);
     if (!ok || !RequireOption(io, parsed.port, "--port")) return std::nullopt;
     if (wantOutput && !RequireOption(io, parsed.output, "-o FILE")) return std::nullopt;
@@ -164,7 +173,7 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(io, args, true, false, false);
+    auto parsed = ParseLinkArgs(io, args, true, false, false, true);
     if (!parsed) return kExitUsage;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
         std::string whyNot;
@@ -176,7 +185,7 @@ int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
             PrintError(io, parsed->file + " holds no satellites; nothing to write");
             return OpResult::NotStarted;
         }
-        return WriteTablesToMeter(link);
+        return WriteTablesToMeter(link, {parsed->verify, parsed->backup});
     });
 }
 

@@ -359,6 +359,9 @@ BatchRecord RunMeterBatch(MeterLink& link, const std::string& portName, const Li
     const BatchChoice choice{patchSoft, patchIcon, patchLogo, patchSatTp,
                              job.soft,  job.icon,  job.logo};
     LinkBatchSteps steps(link, choice, RecordIdentity(std::move(boot), record));
+    TableWriteOptions checks = job.tableChecks;
+    checks.backupPath = BackupPathForPort(checks.backupPath, portName, job.severalPorts);
+    steps.SetTableWriteOptions([checks] { return checks; });
     RecordingSteps recording(steps, link.Host().Flags(), record, std::move(onStep));
     recording.Finish(RunBatch(link.Host(), recording, job.timing));
     return record;
@@ -400,6 +403,16 @@ int RunProductionLine(const std::vector<std::string>& ports, const LineJob& job,
         for (const MeterRow& row : portRows) allOk = allOk && row.record.ok && row.reported;
     }
     return allOk && meters > 0 ? kExitOk : kExitFailed;
+}
+
+std::string BackupPathForPort(const std::string& path, const std::string& port,
+                              bool severalPorts) {
+    if (path.empty() || !severalPorts) return path;
+    std::string name = port.substr(port.rfind('/') == std::string::npos ? 0 : port.rfind('/') + 1);
+    std::string::size_type slash = path.rfind('/');
+    std::string::size_type dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
+    return path.substr(0, dot) + "-" + name + path.substr(dot);
 }
 
 }  // namespace velmora::cli

@@ -5,6 +5,8 @@
 // Every meter gets a summary row and, with a report file, a JSON line.
 #pragma once
 
+#include "link/TableTransfer.h"
+
 #include <chrono>
 #include <iosfwd>
 #include <string>
@@ -33,7 +35,15 @@ struct LineJob {
     std::chrono::milliseconds probeInterval{1000};
     std::chrono::milliseconds probeAnswer{100};
     std::string reportPath;  // empty: no report
+    // Verify and back up the table write; with several ports each backup
+    // file gets its port's name (see BackupPathForPort).
+    TableWriteOptions tableChecks;
+    bool severalPorts = false;
 };
+
+// The backup file of one port when several share the batch: "meter.csv"
+// becomes "meter-ttyUSB0.csv"; with one port the path stays as given.
+std::string BackupPathForPort(const std::string& path, const std::string& port, bool severalPorts);
 
 // Runs one meter's batch on the link (the link's host shows it) and fills
 // the record; with synchronised the firmware step skips its INIT because a

@@ -69,7 +69,9 @@ void LinkBatchSteps::Run(BatchStep step) {
         case BatchStep::Soft: UpgradeSoftware(link_, choice_.softPath, boot_); break;
         case BatchStep::Icon: WriteIconToMeter(link_, choice_.iconPath); break;
         case BatchStep::Logo: WriteLogoToMeter(link_, choice_.logoPath); break;
-        case BatchStep::Tables: WriteTablesToMeter(link_); break;
+        case BatchStep::Tables:
+            WriteTablesToMeter(link_, tableOptions_ ? tableOptions_() : TableWriteOptions{});
+            break;
     }
 }
 

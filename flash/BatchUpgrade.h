@@ -10,6 +10,7 @@
 
 #include "flash/Bootloader.h"
 #include "link/MeterLink.h"
+#include "link/TableTransfer.h"
 #include "link/OperationHost.h"
 
 namespace velmora {
@@ -51,10 +52,17 @@ public:
     bool Ready(BatchStep step) override;
     void Run(BatchStep step) override;
 
+    // The checks of the table step, asked for when the step starts (a backup
+    // is named by its time); without this the tables are written unchecked.
+    void SetTableWriteOptions(std::function<TableWriteOptions()> options) {
+        tableOptions_ = std::move(options);
+    }
+
 private:
     MeterLink& link_;
     BatchChoice choice_;
     BootOptions boot_;
+    std::function<TableWriteOptions()> tableOptions_;
 };
 
 struct BatchTiming {

@@ -31,6 +31,19 @@ inline constexpr const char* TEXT_WRITE_LNB = "Write LNB ...";
 inline constexpr const char* TEXT_WRITE_SATELLITES = "Write Satellites ...";
 inline constexpr const char* TEXT_WRITE_TRANSPONDERS = "Write Transponders ...";
 
+// Checks around a table write.
+inline constexpr const char* TEXT_VERIFY = "Verify ...";
+inline constexpr const char* TEXT_VERIFY_FAILED = "Verify Failed ! ";
+inline constexpr const char* TEXT_VERIFY_READ_FAILED =
+    "Verify failed: the table could not be read back from the meter.";
+inline constexpr const char* TEXT_BACKUP_FAILED = "Backup Failed ! ";
+inline constexpr const char* TEXT_BACKUP_READ_FAILED =
+    "Backup failed: the meter's table could not be read. Nothing was written; the meter's table "
+    "was left as it was.";
+// %s: the backup file.
+inline constexpr const char* TEXT_BACKUP_SAVE_FAILED =
+    "Backup failed: cannot write %s. Nothing was written; the meter's table was left as it was.";
+
 // Logo and icon.
 inline constexpr const char* TEXT_OPEN_LOGO_ERROR = "Open logo file error !";
 inline constexpr const char* TEXT_OPEN_ICON_ERROR = "Open icon file error !";

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 
+#include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
+#include "link/TableVerify.h"
 #include "link/WriteOperation.h"
 
 namespace velmora {
@@ -123,36 +127,54 @@ bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path) {
     return ok;
 }
 
-OpResult ReadTablesFromMeter(MeterLink& link) {
+OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status) {
     OperationHost& host = link.Host();
-    if (!link.EnterOperation()) return OpResult::NotStarted;
     const std::string& tempFile = link.Settings().tempFile;
     std::FILE* file = std::fopen(tempFile.c_str(), "wb");
     if (file == nullptr) {
         host.ShowMessage(TEXT_CREATE_FILE_ERROR);
-        link.LeaveOperation();
         return OpResult::NotStarted;
     }
+    host.SetStatus(status);
+    OpResult result;
+    if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
+        std::fclose(file);
+        result = OpResult::Stopped;
+    } else if (ReceiveTables(link, file)) {
+        std::fclose(file);
+        LoadTablesFromTempFile(target, tempFile);
+        result = OpResult::Completed;
+    } else {
+        std::fclose(file);
+        result = OpResult::Failed;
+    }
+    std::remove(tempFile.c_str());
+    return result;
+}
+
+namespace {
+
+// The whole read operation; only a read into the host's own tables tells the
+// host they were replaced.
+OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
+    OperationHost& host = link.Host();
+    if (!link.EnterOperation()) return OpResult::NotStarted;
     OpResult result;
     {
         WaitCursorScope cursor(host);
-        host.SetStatus(TEXT_WAIT_FOR_CONNECT);
-        if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
-            std::fclose(file);
-            host.SetStatus("");
-            result = OpResult::Stopped;
-        } else if (ReceiveTables(link, file)) {
-            std::fclose(file);
-            host.SetStatus(TEXT_READ_COMPLETED);
-            LoadTablesFromTempFile(host.Database(), tempFile);
-            host.TablesReplacedByRead();
-            result = OpResult::Completed;
-        } else {
-            std::fclose(file);
-            host.SetStatus(TEXT_READ_FAILED);
-            result = OpResult::Failed;
+        result = ReceiveMeterTable(link, target, TEXT_WAIT_FOR_CONNECT);
+        if (result == OpResult::NotStarted) {
+            link.LeaveOperation();
+            return result;
         }
-        std::remove(tempFile.c_str());
+        if (result == OpResult::Completed) {
+            host.SetStatus(TEXT_READ_COMPLETED);
+            if (&target == &host.Database()) host.TablesReplacedByRead();
+        } else if (result == OpResult::Failed) {
+            host.SetStatus(TEXT_READ_FAILED);
+        } else {
+            host.SetStatus("");
+        }
     }
     link.CloseLink();
     host.RefreshFormControls();
@@ -160,6 +182,17 @@ OpResult ReadTablesFromMeter(MeterLink& link) {
     flags.runFlag = 0;
     flags.busyFlag = 0;
     return result;
+}
+
+}  // namespace
+
+OpResult ReadTablesFromMeter(MeterLink& link) {
+    return ReadTablesInto(link, link.Host().Database());
+}
+
+OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target) {
+    ClearDatabase(target);
+    return ReadTablesInto(link, target);
 }
 
 namespace {
@@ -189,7 +222,76 @@ bool SendRecords(MeterLink& link, const char* text, const int32_t& liveCount, in
 
 }  // namespace
 
-OpResult WriteTablesToMeter(MeterLink& link) {
+namespace {
+
+bool SaveBackup(const SatTpDatabase& meter, const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    return !ec && WriteSatTpFile(meter, path.c_str());
+}
+
+// The checked write between opening and closing the link: backup, write,
+// read back. Every way out leaves its status (and message) shown.
+template <class Transfer>
+OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfer transfer) {
+    OperationHost& host = link.Host();
+    if (!options.backupPath.empty()) {
+        auto meter = std::make_unique<SatTpDatabase>();
+        ClearDatabase(*meter);
+        OpResult read = ReceiveMeterTable(link, *meter, TEXT_WAIT_FOR_CONNECT);
+        if (read == OpResult::Stopped) {
+            host.SetStatus("");
+            return read;
+        }
+        if (read != OpResult::Completed) {
+            host.SetStatus(TEXT_BACKUP_FAILED);
+            host.ShowMessage(TEXT_BACKUP_READ_FAILED);
+            return OpResult::Failed;
+        }
+        if (!SaveBackup(*meter, options.backupPath)) {
+            char text[1024];
+            std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED, options.backupPath.c_str());
+            host.SetStatus(TEXT_BACKUP_FAILED);
+            host.ShowMessage(text);
+            return OpResult::Failed;
+        }
+    }
+    // What is sent, kept for the comparison: the tables may not change
+    // during the operation, but the check must not depend on that.
+    std::unique_ptr<SatTpDatabase> sent;
+    if (options.verify) sent = std::make_unique<SatTpDatabase>(host.Database());
+    host.SetStatus(TEXT_WAIT_FOR_CONNECT);
+    CommandAnswer answer = link.OpenOperation(CMD_WRITE_TABLES);
+    if (answer == CommandAnswer::Stopped) {
+        host.SetStatus("");
+        return OpResult::Stopped;
+    }
+    if (answer != CommandAnswer::Ready || !transfer()) {
+        host.SetStatus(TEXT_WRITE_FAILED);
+        return OpResult::Failed;
+    }
+    if (sent) {
+        auto readBack = std::make_unique<SatTpDatabase>();
+        ClearDatabase(*readBack);
+        std::string problem = ReceiveMeterTable(link, *readBack, TEXT_VERIFY) == OpResult::Completed
+                                  ? VerifyMessage(*sent, *readBack)
+                                  : TEXT_VERIFY_READ_FAILED;
+        if (!problem.empty()) {
+            host.SetStatus(TEXT_VERIFY_FAILED);
+            host.ShowMessage(problem);
+            return OpResult::Failed;
+        }
+    }
+    host.SetStatus(TEXT_WRITE_COMPLETED);
+    return OpResult::Completed;
+}
+
+}  // namespace
+
+OpResult WriteTablesToMeter(MeterLink& link) { return WriteTablesToMeter(link, TableWriteOptions{}); }
+
+OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
     OperationHost& host = link.Host();
     SatTpDatabase& db = host.Database();
     if (db.satCount <= 0) return OpResult::NotStarted;
@@ -208,8 +310,19 @@ OpResult WriteTablesToMeter(MeterLink& link) {
                SendRecords(link, TEXT_WRITE_TRANSPONDERS, db.tpCount, MAX_TPS, TP_RECORD_SIZE,
                            [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
     };
-    OpResult result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED,
-                                        TEXT_WRITE_FAILED, transfer);
+    OpResult result;
+    if (!options.verify && options.backupPath.empty()) {
+        result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED, TEXT_WRITE_FAILED,
+                                   transfer);
+    } else {
+        if (!link.EnterOperation()) return OpResult::NotStarted;
+        host.RefreshFormControls();
+        {
+            WaitCursorScope cursor(host);
+            result = CheckedWrite(link, options, transfer);
+        }
+        link.LeaveOperation();
+    }
     if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
     return result;
 }

@@ -12,8 +12,29 @@ inline constexpr int LNB_BLOCK_BYTES = LNB_COUNT * static_cast<int>(LNB_RECORD_S
 inline constexpr int COUNT_FRAME_BYTES = 4;
 
 OpResult ReadTablesFromMeter(MeterLink& link);
+// The same read into target instead of the host's tables (a comparison with
+// the meter, a backup): target is cleared first and the host's tables and
+// view are left alone.
+OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target);
+// The read inside an operation that already holds the link: the command,
+// the frames, the table into target. Shows status once the temporary file
+// exists; NotStarted (with its message) when it cannot be created.
+OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status);
 // Does nothing (NotStarted) without satellites; sets BATCH_TABLES_DONE on success.
 OpResult WriteTablesToMeter(MeterLink& link);
+
+struct TableWriteOptions {
+    // Read the table back after the last frame was acknowledged and compare
+    // it with what was sent: "Verify Failed ! " and a message when it differs.
+    bool verify = false;
+    // Where the meter's table is saved (as sattp.csv, atomically, its folder
+    // created) before any frame of the write is sent; empty: no backup. When
+    // the read or the save fails the write does not start ("Backup Failed ! ").
+    std::string backupPath;
+};
+
+// The write with its checks, all on one opening of the port.
+OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options);
 // Parses the temporary file into the tables. False when it could not be
 // opened (tpCount is then 0) or does not hold a whole table (tables unchanged).
 bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path);

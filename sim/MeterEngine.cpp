@@ -51,6 +51,17 @@ std::string Hex(uint8_t b) {
     return text;
 }
 
+// The fault that makes the meter's storage differ from what it acknowledged:
+// the k-th transponder's frequency, one higher.
+void StoreFlip(std::vector<uint8_t>& table, int k) {
+    if (k <= 0) return;
+    const std::size_t lnbBytes = kLnbFrames * LNB_RECORD_SIZE;
+    const std::size_t tpCountAt = lnbBytes + kCountBytes + U16At(table, lnbBytes) * SAT_RECORD_SIZE;
+    const std::size_t at = tpCountAt + kCountBytes + (k - 1) * TP_RECORD_SIZE + 4;
+    if (k > U16At(table, tpCountAt) || at + 4 > table.size()) return;
+    PutU32(&table[at], GetU32(&table[at]) + 1);
+}
+
 }  // namespace
 
 const char* OpName(uint8_t first) {
@@ -341,7 +352,9 @@ void MeterEngine::Finish() {
     std::lock_guard<std::mutex> lock(mutex_);
     switch (op_) {
         case Op::WriteTables: {
+            StoreFlip(payloads_, options_.faults.storeFlipTp);
             record_.tables = payloads_;
+            if (options_.storeWrites) options_.tables = payloads_;
             if (!dir.empty()) {
                 WriteBinaryFile(dir + "/tables.bin", payloads_);
                 auto db = std::make_unique<SatTpDatabase>();

@@ -22,6 +22,9 @@ struct MeterFaults {
     int dropSentByte = 0;         // byte K the meter sends (its answer is byte 1) is lost
     bool noAnswer = false;        // commands are never answered
     int hangUpAfterFrames = 0;    // close the line after K frames, sent or received
+    // Store the K-th received transponder with its frequency one higher,
+    // acknowledging every frame as usual.
+    int storeFlipTp = 0;
 };
 
 struct MeterOptions {
@@ -30,6 +33,9 @@ struct MeterOptions {
     // Received tables (tables.bin, sattp.csv), logo (logo.bin) and icon
     // (icon.bin) are written here; empty keeps them in memory only.
     std::string outputDir;
+    // A completed table write replaces the table served on Read, as on the
+    // real meter; off, Read keeps serving the table given above.
+    bool storeWrites = true;
     MeterFaults faults;
     // A transfer that hears nothing for this long is abandoned.
     std::chrono::milliseconds idleReset{2000};
@@ -40,7 +46,7 @@ struct MeterOptions {
 // What the meter has seen and stored.
 struct MeterRecord {
     std::vector<std::string> commands;
-    std::vector<uint8_t> tables;  // the last complete table written to it
+    std::vector<uint8_t> tables;  // the last complete table written to it, as stored
     std::vector<uint8_t> logo;
     std::vector<uint8_t> icon;
     int iconDeletes = 0;
@@ -87,7 +93,7 @@ private:
     uint8_t firstByte_ = 0;
     SimClock::time_point lastByte_{};
     // Current operation.
-    int framesDone_ = 0;      // frames sent or received
+    int framesDone_ = 0;  // frames sent or received
     int framesIn_ = 0;
     int framesOut_ = 0;
     int bytesOut_ = 0;

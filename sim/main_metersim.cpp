@@ -49,7 +49,8 @@ void Usage(std::FILE* to) {
     std::fputs(
         "usage: velmora-metersim [options]\n"
         "Answers as the meter on a pseudo-terminal; prints the slave path first.\n"
-        "  --tables FILE        table served on Read: a sattp.csv or a .bin dump\n"
+        "  --tables FILE        table served on Read until a table write replaces it:\n"
+        "                       a sattp.csv or a .bin dump\n"
         "  --out DIR            store received tables (tables.bin, sattp.csv), logo.bin, icon.bin,\n"
         "                       and the flash (flash.bin) on GO and on exit\n"
         "  --link PATH          symlink PATH to the slave device\n"
@@ -64,6 +65,8 @@ void Usage(std::FILE* to) {
         "  --drop-byte K        lose the K-th byte sent (the answer is byte 1)\n"
         "  --no-answer          never answer a command\n"
         "  --hang-up-after K    close the line after K frames\n"
+        "  --store-flip K       store the K-th received TP with its frequency one higher\n"
+        "  --no-store           keep serving the --tables table after a table write\n"
         "  --idle-reset-ms N    abandon a transfer after N ms of silence (2000)\n"
         "  --quiet              log nothing\n"
         "Frame and byte numbers count from 1 within each command.\n"
@@ -171,6 +174,10 @@ int main(int argc, char** argv) {
             options.faults.noAnswer = true;
         } else if (arg == "--hang-up-after") {
             ok = count(options.faults.hangUpAfterFrames);
+        } else if (arg == "--store-flip") {
+            ok = count(options.faults.storeFlipTp);
+        } else if (arg == "--no-store") {
+            options.storeWrites = false;
         } else if (arg == "--idle-reset-ms") {
             ok = count(ms);
             options.idleReset = std::chrono::milliseconds(ms);

@@ -41,6 +41,10 @@ constexpr CommandInfo kCommands[] = {
     {ID_FIND, "Find transponders by frequency, symbol rate, polarisation or satellite"},
     {ID_FILE_IMPORT, "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\nImport transponders"},
     {ID_FILE_EXPORT, "Write the table as a satellites.xml file\nExport satellites.xml"},
+    {ID_COMPARE_METER, "Compare the tables with the meter's tables\nCompare with meter"},
+    {ID_VERIFY_AFTER_WRITE, "Read the tables back after a write and check them\nVerify after write"},
+    {ID_BACKUP_BEFORE_WRITE,
+     "Save the meter's tables in the backups folder before a write\nBack up before write"},
 };
 
 constexpr int kToolbar[] = {

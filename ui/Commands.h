@@ -41,6 +41,10 @@ enum CommandId : int {
     ID_CHECK_TABLE = 32838,
     ID_FILE_IMPORT = 32822,
     ID_FILE_EXPORT = 32823,
+    // The Meter menu's comparison and options.
+    ID_COMPARE_METER = 32840,
+    ID_VERIFY_AFTER_WRITE = 32841,
+    ID_BACKUP_BEFORE_WRITE = 32842,
 };
 
 struct CommandInfo {

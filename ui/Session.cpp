@@ -355,6 +355,8 @@ bool Session::IsEnabled(int commandId) const {
         case ID_FILE_IMPORT: return !OperationRunning();
         case ID_FILE_EXPORT: return tables;
         // One long operation at a time: the others are refused meanwhile.
+        // Taking the meter's table replaces the document's.
+        case ID_COMPARE_METER:
         case ID_READ:
         case ID_WRITE:
         case ID_DELETE_ICON: return !OperationRunning();

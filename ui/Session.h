@@ -14,12 +14,14 @@
 #include "db/SatTpDatabase.h"
 #include "db/TableHistory.h"
 #include "exchange/ListMerge.h"
+#include "db/TableCompare.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
 #include "link/MeterLink.h"
 #include "link/OperationHost.h"
+#include "link/TableVerify.h"
 #include "ui/SessionView.h"
 
 namespace velmora {
@@ -41,6 +43,18 @@ struct SessionState {
     int patchIcon = 0;
     int patchLogo = 0;
     int patchSatTp = 0;
+    // The Meter menu's options for every table write, the batch's included;
+    // the window keeps them in its settings.
+    TableWriteChecks writeChecks;
+};
+
+// The meter's table beside the document's: what a write would change.
+struct MeterComparison {
+    OpResult result = OpResult::NotStarted;
+    // The meter's table, when the read completed.
+    std::unique_ptr<SatTpDatabase> meter;
+    // From the meter's table (before) to the document's (after).
+    TableComparison comparison;
 };
 
 struct SessionOptions {
@@ -147,6 +161,12 @@ public:
     void WriteLogo();
     void WriteIcon();
     void DeleteMeterIcons();
+    // Reads the meter's table into a table of its own (never the document)
+    // and compares the document with it.
+    MeterComparison CompareWithMeter();
+    // The meter's table replaces the document's tables as one edit; the
+    // document keeps its file name and becomes modified.
+    void TakeMeterTable(const SatTpDatabase& meter);
 
     // Firmware, factory image and batch (ui/SessionFlash.cpp).
     void LoadSoft();
@@ -193,6 +213,8 @@ private:
     void ShowRestoredTables();
     bool WriteTo(const std::string& path);
     void ProbePortsIntoSelector();
+    // The checks of a table write starting now.
+    TableWriteOptions WriteOptionsNow() const;
 
     SessionView& view_;
     SessionOptions options_;

@@ -61,6 +61,7 @@ void Session::PatchUp() {
     // The factory's single-port station keeps the same record as the command line.
     BatchRecord record = NewBatchRecord(SelectedPortName(), state_.patchSoft ? state_.softPath : "");
     LinkBatchSteps steps(link_, choice, RecordIdentity(options_.bootOptions, record));
+    steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
     RecordingSteps recording(steps, state_.flags, record);
     std::string report = RunBatch(*this, recording, options_.batchTiming);
     if (!report.empty()) {

@@ -1,6 +1,8 @@
 // The meter link commands of the session: each runs the link operation with
 // the session as its host, so the window, the command-line tool and the tests
 // share one implementation.
+#include <ctime>
+
 #include "link/LinkTexts.h"
 #include "link/LogoIconUpload.h"
 #include "link/TableTransfer.h"
@@ -36,9 +38,35 @@ void Session::ReadTables() {
     OperationEnded();
 }
 
+TableWriteOptions Session::WriteOptionsNow() const {
+    // Backups of a table never saved go beside the file it would be saved as.
+    const std::string& file = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    return WriteOptionsFor(state_.writeChecks, file, std::time(nullptr));
+}
+
 void Session::WriteTables() {
-    WriteTablesToMeter(link_);
+    WriteTablesToMeter(link_, WriteOptionsNow());
     OperationEnded();
+}
+
+MeterComparison Session::CompareWithMeter() {
+    MeterComparison c;
+    auto meter = std::make_unique<SatTpDatabase>();
+    c.result = ReadMeterTable(link_, *meter);
+    if (c.result == OpResult::Completed) {
+        c.comparison = CompareTables(*meter, *db_);
+        c.meter = std::move(meter);
+    }
+    OperationEnded();
+    return c;
+}
+
+void Session::TakeMeterTable(const SatTpDatabase& meter) {
+    if (OperationRunning()) return;
+    *db_ = meter;
+    state_.edit.satFilter = -1;
+    state_.edit.displayMode = DISPLAY_TPS;
+    TablesChanged("Take the Meter's Table");
 }
 
 void Session::LoadLogo() {

@@ -25,9 +25,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     g_defaultHandler = qInstallMessageHandler(DropPlatformNoise);
     QApplication app(argc, argv);
-    // Recent files and the window's place go to a folder of the run's own.
+    // Recent files, the window's place and the Meter menu's options go to a
+    // private folder, never the user's.
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QCoreApplication::setOrganizationName(QStringLiteral("velmora-tests"));
     QCoreApplication::setApplicationName(QStringLiteral("velmora-tests"));
     velmora::modal::SetNonInteractive(true);

@@ -126,6 +126,26 @@ TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     EXPECT_EQ(deleted.out, std::string(TEXT_DELETE_COMPLETED) + "\n");
 }
 
+TEST_F(MeterCommands, WriteTablesBacksUpAndVerifiesOnRequest) {
+    const std::string backup = dir.File("old/meter.csv");
+    CliRun clean = Run({"write-tables", "--port", meter.SlavePath(), "--verify", "--backup", backup,
+                        Example("sattp.csv")});
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(clean.out, std::string(TEXT_WRITE_COMPLETED) + "\n");
+    EXPECT_TRUE(std::filesystem::exists(backup));
+
+    meter.Engine().SetFaults([] {
+        sim::MeterFaults f;
+        f.storeFlipTp = 1;
+        return f;
+    }());
+    CliRun flipped = Run({"write-tables", "--port", meter.SlavePath(), "--verify", Example("sattp.csv")});
+    EXPECT_EQ(flipped.status, 1);
+    EXPECT_EQ(flipped.out, std::string(TEXT_VERIFY_FAILED) + "\n");
+    EXPECT_EQ(flipped.err.rfind("Verify failed: 1 TP differs, first TP 1 (", 0), 0u) << flipped.err;
+    EXPECT_EQ(Run({"write-tables", "--port", meter.SlavePath(), "--backup", Example("sattp.csv")}).status, 2);
+}
+
 TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
     sim::MeterOptions options;
     options.faults.noAnswer = true;

@@ -183,6 +183,39 @@ TEST(MeterEngineWrite, StoresTheTablesAndWritesThemOut) {
     std::filesystem::remove_all(dir);
 }
 
+// Reads the served table back as the PC would, acknowledging every frame.
+Bytes ReadDump(Driver& d) {
+    d.Send({0xA5, 0x5B});
+    Bytes served;
+    for (Bytes frame = d.Send({0xCC}); !frame.empty(); frame = d.Send({0xAA}))
+        served.insert(served.end(), frame.begin(), frame.end() - 1);
+    return served;
+}
+
+TEST(MeterEngineWrite, ReadServesWhatWasStoredUnlessStoringIsOff) {
+    const Bytes original = SmallDump(1, 2);
+    const Bytes written = SmallDump(2, 3);
+    Bytes flipped = written;
+    flipped[16 * 12 + 4 + 2 * 20 + 4 + 12 + 4] += 1;  // the second TP's frequency
+    struct Case {
+        bool store;
+        int flip;
+        Bytes served;
+    };
+    for (const Case& c : {Case{true, 0, written}, Case{false, 0, original}, Case{true, 2, flipped},
+                          Case{true, 4, written}}) {
+        MeterOptions options;
+        options.tables = original;
+        options.storeWrites = c.store;
+        options.faults.storeFlipTp = c.flip;
+        Driver d(options);
+        // Every frame is acknowledged even when the storage goes wrong.
+        EXPECT_EQ(WriteDump(d, written), Bytes{0xAA});
+        EXPECT_EQ(ReadDump(d), c.served) << c.store << ' ' << c.flip;
+        EXPECT_EQ(d.engine.Record().tables, c.flip == 2 ? flipped : written);
+    }
+}
+
 TEST(MeterEngineWrite, BadChecksumAndOverLimitCountsAreRefused) {
     Driver d;
     d.Send({0x5A, 0xA5});

@@ -1,0 +1,63 @@
+#include "app/CompareDlg.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DisplayText.h"
+
+namespace velmora {
+
+namespace {
+
+// "2 added, 1 removed, 3 changed"; the parts that are zero are left out.
+QString CountsText(const TableComparison& c) {
+    int counts[3] = {0, 0, 0};
+    for (const TableDifference& d : c.differences) ++counts[static_cast<int>(d.change)];
+    QStringList parts;
+    const char* names[3] = {"added", "removed", "changed"};
+    for (int i = 0; i < 3; ++i)
+        if (counts[i] > 0) parts << QStringLiteral("%1 %2").arg(counts[i]).arg(QLatin1String(names[i]));
+    QString text = QString::fromStdString(DifferenceCountText(c.differences.size()));
+    if (!parts.isEmpty()) text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    if (c.orderDiffers) text += QStringLiteral("; ") + QLatin1String(ORDER_DIFFERS_TEXT);
+    return text;
+}
+
+}  // namespace
+
+CCompareDlg::CCompareDlg(const TableComparison& comparison, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Compare with meter"));
+    auto* intro = new QLabel(
+        QStringLiteral("What writing the document's tables would change on the meter:"), this);
+    lines_ = new QListWidget(this);
+    lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lines_->setSelectionMode(QAbstractItemView::NoSelection);
+    // Names are bytes: shown as UTF-8 where valid, as Latin-1 otherwise.
+    for (const TableDifference& d : comparison.differences)
+        lines_->addItem(DisplayText(DifferenceLine(d)));
+    summary_ = new QLabel(CountsText(comparison), this);
+    take_ = new QPushButton(QStringLiteral("Take the meter's table"), this);
+    take_->setToolTip(QStringLiteral("Replace the document's tables with the meter's"));
+    // Nothing to take when the tables agree.
+    take_->setEnabled(!comparison.Equal() || comparison.orderDiffers);
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setDefault(true);
+    connect(take_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(summary_, 1);
+    buttons->addWidget(take_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(lines_, 1);
+    layout->addLayout(buttons);
+    resize(560, 360);
+}
+
+}  // namespace velmora

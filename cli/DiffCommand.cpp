@@ -1,0 +1,149 @@
+// velmora-cli diff: what changes from one table to another, the old one
+// being a file or the meter's table.
+#include <memory>
+#include <ostream>
+
+#include "cli/CliCommands.h"
+#include "cli/TableJson.h"
+#include "cli/TerminalHost.h"
+#include "db/TableCompare.h"
+#include "link/ComPort.h"
+#include "link/TableTransfer.h"
+
+namespace velmora::cli {
+
+namespace {
+
+struct DiffArgs {
+    bool json = false;
+    std::string port;
+    std::vector<std::string> files;
+};
+
+bool ParseDiffArgs(const std::vector<std::string>& args, DiffArgs& parsed) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json") {
+            parsed.json = true;
+        } else if (a == "--port" && i + 1 < args.size() && parsed.port.empty()) {
+            parsed.port = args[++i];
+        } else if (!a.empty() && a[0] != '-') {
+            parsed.files.push_back(a);
+        } else {
+            return false;
+        }
+    }
+    return parsed.files.size() == (parsed.port.empty() ? 2u : 1u);
+}
+
+std::unique_ptr<SatTpDatabase> NewDatabase() {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    return db;
+}
+
+// The meter's table, read as read-tables reads it; null after a message
+// when the read did not complete.
+std::unique_ptr<SatTpDatabase> ReadFromMeter(const std::string& portName, CliStreams& io) {
+    TerminalHost host(portName, io.err, ProgressBarWanted(io.err));
+    CComPort port;
+    MeterLink link(port, host);
+    auto db = NewDatabase();
+    OpResult result;
+    {
+        TerminalHost::InterruptScope interrupt;
+        result = ReadMeterTable(link, *db);
+    }
+    if (result == OpResult::Completed) return db;
+    if (result == OpResult::Stopped) {
+        PrintError(io, "stopped");
+    } else if (!host.LastStatus().empty()) {
+        PrintError(io, "cannot read the meter's table: " + host.LastStatus());
+    } else {
+        PrintError(io, "cannot read the meter's table");
+    }
+    return nullptr;
+}
+
+const char* KindName(DiffKind k) {
+    switch (k) {
+        case DiffKind::Lnb:
+            return "lnb";
+        case DiffKind::Sat:
+            return "sat";
+        case DiffKind::Tp:
+            return "tp";
+    }
+    return "?";
+}
+
+const char* ChangeName(DiffChange c) {
+    switch (c) {
+        case DiffChange::Added:
+            return "added";
+        case DiffChange::Removed:
+            return "removed";
+        case DiffChange::Changed:
+            return "changed";
+    }
+    return "?";
+}
+
+Json DifferenceJson(const TableDifference& d) {
+    Json j{{"kind", KindName(d.kind)}, {"change", ChangeName(d.change)}};
+    const bool hasBefore = d.change != DiffChange::Added;
+    const bool hasAfter = d.change != DiffChange::Removed;
+    switch (d.kind) {
+        case DiffKind::Lnb:
+            j["lnb"] = d.oldIndex + 1;
+            j["before"] = LnbJson(d.lnbBefore);
+            j["after"] = LnbJson(d.lnbAfter);
+            break;
+        case DiffKind::Sat:
+            if (hasBefore) j["before"] = SatelliteJson(d.satBefore);
+            if (hasAfter) j["after"] = SatelliteJson(d.satAfter);
+            break;
+        case DiffKind::Tp: {
+            // satIndex counts in its own table; the satellite says which one.
+            const SatRecord& sat = hasBefore ? d.satBefore : d.satAfter;
+            Json satellite = SatelliteJson(sat);
+            satellite.erase("lnbIndex");
+            j["satellite"] = std::move(satellite);
+            if (hasBefore) j["before"] = TpJson(d.tpBefore);
+            if (hasAfter) j["after"] = TpJson(d.tpAfter);
+            break;
+        }
+    }
+    return j;
+}
+
+}  // namespace
+
+int RunDiff(const std::vector<std::string>& args, CliStreams& io) {
+    DiffArgs parsed;
+    if (!ParseDiffArgs(args, parsed)) return kExitUsage;
+    std::unique_ptr<SatTpDatabase> before;
+    auto after = NewDatabase();
+    // The file first: a file that cannot be read needs no meter.
+    if (!ReadTableFile(*after, parsed.files.back(), io)) return kExitTrouble;
+    if (parsed.port.empty()) {
+        before = NewDatabase();
+        if (!ReadTableFile(*before, parsed.files.front(), io)) return kExitTrouble;
+    } else {
+        before = ReadFromMeter(parsed.port, io);
+        if (!before) return kExitTrouble;
+    }
+    TableComparison c = CompareTables(*before, *after);
+    if (parsed.json) {
+        Json list = Json::array();
+        for (const TableDifference& d : c.differences) list.push_back(DifferenceJson(d));
+        io.out << JsonText(list) << '\n';
+    } else {
+        for (const TableDifference& d : c.differences) io.out << DifferenceLine(d) << '\n';
+        if (c.orderDiffers) io.out << ORDER_DIFFERS_TEXT << '\n';
+        io.out << DifferenceCountText(c.differences.size()) << '\n';
+    }
+    return c.Equal() ? kExitOk : kExitFailed;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "LinkTestSupport.h"
+#include "db/SatTpFile.h"
+#include "db/TableCompare.h"
+#include "link/LinkTexts.h"
+#include "link/TableTransfer.h"
+#include "link/TableVerify.h"
+
+namespace velmora {
+namespace {
+
+using testing::FillSmallTable;
+using testing::SimLink;
+using Bytes = std::vector<uint8_t>;
+using Commands = std::vector<std::string>;
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The meter's table before the write: one satellite with two transponders.
+std::unique_ptr<SatTpDatabase> MeterTable() {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    ApplyLnbDefaults(*db);
+    SetSatName(db->satellites[0], "Eutelsat 7", 10);
+    db->satellites[0].position = 70;
+    db->satCount = 1;
+    db->tps[0] = TpRecord{0, 0, 0, 11471, 30000};
+    db->tps[1] = TpRecord{0, 0, 1, 10721, 22000};
+    db->tpCount = 2;
+    FillUnusedSatSlots(*db);
+    return db;
+}
+
+sim::MeterOptions Serving(const SatTpDatabase& db, sim::MeterFaults faults = {}) {
+    sim::MeterOptions options;
+    options.tables = sim::EncodeTableDump(db);
+    options.faults = faults;
+    return options;
+}
+
+TEST(CheckedWrite, BackupThenWriteThenCleanVerify) {
+    auto before = MeterTable();
+    SimLink s(Serving(*before));
+    FillSmallTable(*s.host.db);
+    const std::string backup = s.dir.File("backups/meter-20260101-120000.csv");
+
+    EXPECT_EQ(WriteTablesToMeter(s.link, {true, backup}), OpResult::Completed);
+    EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_COMPLETED);
+    EXPECT_TRUE(s.host.messages.empty());
+    EXPECT_EQ(s.host.flags.batchFlags, BATCH_TABLES_DONE);
+    // One opening of the port: backup read, write, read back.
+    EXPECT_EQ(s.meter.Engine().Record().commands,
+              (Commands{"Read tables", "Write tables", "Read tables"}));
+    EXPECT_EQ(s.meter.Engine().Record().tables, sim::EncodeTableDump(*s.host.db));
+    ASSERT_TRUE(WriteSatTpFile(*before, s.dir.File("expected.csv").c_str()));
+    EXPECT_EQ(FileBytes(backup), FileBytes(s.dir.File("expected.csv")));
+    EXPECT_EQ(s.host.tablesReplaced, 0);
+    s.ExpectIdle();
+}
+
+struct Failure {
+    const char* name;
+    sim::MeterFaults faults;
+    bool verify;
+    const char* backupFile;  // beside the test's files; "" for none
+    const char* status;
+    std::string message;
+    Commands commands;
+    bool written;  // whether the meter's table changed
+};
+
+sim::MeterFaults Flip(int k) {
+    sim::MeterFaults f;
+    f.storeFlipTp = k;
+    return f;
+}
+
+sim::MeterFaults CorruptSent(int k) {
+    sim::MeterFaults f;
+    f.corruptSentFrame = k;
+    return f;
+}
+
+class CheckedWriteFails : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(CheckedWriteFails, ShowsWhatWentWrongAndNeverClaimsSuccess) {
+    const Failure& p = GetParam();
+    auto before = MeterTable();
+    SimLink s(Serving(*before, p.faults), std::chrono::microseconds(300));
+    FillSmallTable(*s.host.db);
+    ASSERT_TRUE(sim::WriteBinaryFile(s.dir.File("plain-file"), {1}));
+    std::string backup = *p.backupFile ? s.dir.File(p.backupFile) : "";
+
+    EXPECT_EQ(WriteTablesToMeter(s.link, {p.verify, backup}), OpResult::Failed);
+    EXPECT_EQ(s.host.LastStatus(), p.status);
+    std::string message = p.message;
+    if (message.find("%s") != std::string::npos) message.replace(message.find("%s"), 2, backup);
+    EXPECT_EQ(s.host.messages, Commands{message});
+    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.meter.Engine().Record().commands, p.commands);
+    EXPECT_EQ(s.meter.Engine().Record().tables.empty(), !p.written);
+    if (!backup.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(backup));
+    }
+    s.ExpectIdle();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CheckedWriteFails,
+    ::testing::Values(
+        // The third transponder (satellite 0, 11074 H 22002) is stored one MHz off.
+        Failure{"StoredWrongly",
+                Flip(3),
+                true,
+                "",
+                TEXT_VERIFY_FAILED,
+                "Verify failed: 1 TP differs, first TP 3 (11074 H 22002 -> 11075 H 22002)",
+                {"Write tables", "Read tables"},
+                true},
+        Failure{"ReadBackFails",
+                CorruptSent(20),
+                true,
+                "",
+                TEXT_VERIFY_FAILED,
+                TEXT_VERIFY_READ_FAILED,
+                {"Write tables", "Read tables"},
+                true},
+        Failure{"BackupReadFails",
+                CorruptSent(5),
+                true,
+                "backups/meter.csv",
+                TEXT_BACKUP_FAILED,
+                TEXT_BACKUP_READ_FAILED,
+                {"Read tables"},
+                false},
+        Failure{"BackupSaveFails",
+                {},
+                false,
+                "plain-file/meter.csv",
+                TEXT_BACKUP_FAILED,
+                TEXT_BACKUP_SAVE_FAILED,
+                {"Read tables"},
+                false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VerifyMessage, NamesTheCountsAndTheFirstDifferenceInTableOrder) {
+    auto sent = std::make_unique<SatTpDatabase>();
+    FillSmallTable(*sent);
+    auto read = std::make_unique<SatTpDatabase>(*sent);
+    EXPECT_EQ(VerifyMessage(*sent, *read), "");
+    read->tps[4].symbolRate = 1;
+    read->tps[1].frequency = 1;
+    read->satellites[1].lnbIndex = 0;
+    read->tpCount = 4;  // the fifth is then not compared
+    EXPECT_EQ(VerifyMessage(*sent, *read),
+              "Verify failed: TP count 5 -> 4, 1 satellite differs, 1 TP differs, first SAT 2 "
+              "(30.0W Hispasat 30W LNB 6 -> 30.0W Hispasat 30W LNB 1)");
+    // Slots beyond the counts carry nothing.
+    read = std::make_unique<SatTpDatabase>(*sent);
+    read->satellites[MAX_SATELLITES - 1].position = 9;
+    read->tps[MAX_TPS - 1].frequency = 9;
+    EXPECT_EQ(VerifyMessage(*sent, *read), "");
+}
+
+TEST(BackupPath, BesideTheTableAndNeverOverwritten) {
+    testing::TempDir dir;
+    EXPECT_EQ(BackupFolderFor("/data/sattp.csv"), "/data/backups");
+    EXPECT_EQ(BackupFolderFor("sattp.csv"), "backups");
+    std::tm noon{};
+    noon.tm_year = 126;
+    noon.tm_mon = 11;
+    noon.tm_mday = 8;
+    noon.tm_hour = 12;
+    noon.tm_min = 5;
+    noon.tm_sec = 9;
+    noon.tm_isdst = -1;
+    const std::time_t when = std::mktime(&noon);
+    const std::string first = NewBackupPath(dir.Path(), when);
+    EXPECT_EQ(first, dir.File("meter-20261208-120509.csv"));
+    ASSERT_TRUE(sim::WriteBinaryFile(first, {1}));
+    EXPECT_EQ(NewBackupPath(dir.Path(), when), dir.File("meter-20261208-120509-2.csv"));
+}
+
+}  // namespace
+}  // namespace velmora
