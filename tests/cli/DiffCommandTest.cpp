@@ -83,7 +83,7 @@ TEST_F(DiffCommand, TroubleExitsWith2AndOnlyUsageErrorsPrintTheUsage) {
                           Case{{"diff", a, a, a}, "usage: velmora-cli diff"},
                           Case{{"diff", "--port", "COM1"}, "usage: velmora-cli diff"},
                           Case{{"diff", "--color", a, a}, "usage: velmora-cli diff"},
-                          Case{{"diff", a, folder.File("missing.csv")}, "cannot open"},
+                          Case{{"diff", a, folder.File("missing.csv")}, "cannot be read"},
                           Case{{"diff", "--port", folder.File("no-tty"), a}, "Connect fail"}}) {
         EXPECT_EQ(Run(c.args), 2) << c.args.back();
         EXPECT_THAT(err.str(), HasSubstr(c.error));
