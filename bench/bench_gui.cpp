@@ -1,10 +1,13 @@
 // The window with a full database (300 satellites, 8000 transponders), offscreen:
-// showing the whole TP list, rebuilding the satellite tree, and the start-up
-// from creating the window until it is shown.
+// showing the whole TP list, rebuilding the satellite tree, the start-up
+// from creating the window until it is shown, undo and redo of a delete
+// until the list is shown again, and one character typed into find.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -12,6 +15,7 @@
 #include <memory>
 
 #include "app/MainFrame.h"
+#include "app/Modal.h"
 #include "app/TpListModel.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
@@ -90,6 +94,64 @@ void BM_RebuildSatTree300(benchmark::State& state) {
     state.counters["items"] = view.RootItem()->childCount();
 }
 BENCHMARK(BM_RebuildSatTree300)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// The full table, one transponder deleted: one undo (or redo) away from the other.
+void PrepareDelete(CVelmoraView& view) {
+    Session& session = view.GetSession();
+    FillFull(&session.Database());
+    session.TablesChanged("Fill");
+    view.FindField()->clear();
+    view.List()->clearSelection();
+    view.List()->selectRow(100);
+    modal::PushAnswer(QMessageBox::Yes);
+    session.TpDelete();
+}
+
+void BM_UndoDelete8000(benchmark::State& state) {
+    CVelmoraView& view = g_window->frame.View();
+    PrepareDelete(view);
+    for (auto _ : state) {
+        view.GetSession().Undo();
+        view.List()->viewport()->repaint();
+        view.Tree()->viewport()->repaint();
+        state.PauseTiming();
+        view.GetSession().Redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_RedoDelete8000(benchmark::State& state) {
+    CVelmoraView& view = g_window->frame.View();
+    PrepareDelete(view);
+    for (auto _ : state) {
+        state.PauseTiming();
+        view.GetSession().Undo();
+        state.ResumeTiming();
+        view.GetSession().Redo();
+        view.List()->viewport()->repaint();
+        view.Tree()->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_RedoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// "2750" typed one character after "275", with 8000 rows in the list.
+void BM_FindOneCharacter8000(benchmark::State& state) {
+    CVelmoraView& view = g_window->frame.View();
+    FillFull(&view.GetSession().Database());
+    view.ShowTpList(-1);
+    QLineEdit* find = view.FindField();
+    for (auto _ : state) {
+        state.PauseTiming();
+        find->setText(QStringLiteral("275"));
+        state.ResumeTiming();
+        find->setText(QStringLiteral("2750"));
+        view.List()->viewport()->repaint();
+    }
+    state.counters["shown"] = view.List()->model()->rowCount();
+    find->clear();
+}
+BENCHMARK(BM_FindOneCharacter8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_StartUpUntilShown(benchmark::State& state) {
     for (auto _ : state) {
