@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -97,10 +98,14 @@ int main(int argc, char** argv) {
     // The Meter menu, opened, and a comparison with a meter whose table is
     // a few edits behind the document's.
     for (QAction* menu : frame.menuBar()->actions()) {
-        if (menu->menu() != nullptr && menu->text() == QStringLiteral("Meter(&M)")) {
+        const char* name = menu->text() == QStringLiteral("Meter(&M)")  ? "meter-menu.png"
+                           : menu->text() == QStringLiteral("Edit(&E)") ? "edit-menu.png"
+                                                                        : nullptr;
+        if (menu->menu() != nullptr && name != nullptr) {
+            frame.UpdateCommandUI();
             menu->menu()->popup(frame.mapToGlobal(QPoint(40, 20)));
             QApplication::processEvents();
-            ok = Save(*menu->menu(), out, "meter-menu.png") && ok;
+            ok = Save(*menu->menu(), out, name) && ok;
         }
     }
     auto meter = std::make_unique<SatTpDatabase>(db);
@@ -113,6 +118,16 @@ int main(int argc, char** argv) {
     }
     CCompareDlg compare(CompareTables(*meter, db), &frame);
     ok = Save(compare, out, "compare.png") && ok;
+
+    // Find in use, and the window grown to a large screen.
+    view.FindField()->setText(QStringLiteral("astra"));
+    QApplication::processEvents();
+    ok = Save(frame, out, "find.png") && ok;
+    view.FindField()->clear();
+    QSize normal = frame.size();
+    frame.resize(1260, 860);
+    ok = Save(frame, out, "main-window-maximised.png") && ok;
+    frame.resize(normal);
 
     view.GetSession().DisplayLnb();
     ok = Save(frame, out, "lnb-list.png") && ok;
