@@ -15,27 +15,6 @@ constexpr uint16_t kMaxPosition = 3599;
 // FindTp's tolerance: transponders this close count as the same one.
 constexpr int64_t kDuplicateMHz = 2;
 
-// Length of the well-formed UTF-8 sequence at the start of s, 0 if none.
-std::size_t SequenceLength(std::string_view s) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    auto within = [&](std::size_t i, unsigned lo, unsigned hi) {
-        return i < s.size() && byte(i) >= lo && byte(i) <= hi;
-    };
-    unsigned lead = byte(0);
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return within(1, 0x80, 0xBF) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;  // overlong
-        unsigned hi = lead == 0xED ? 0x9F : 0xBF;  // surrogates
-        return within(1, lo, hi) && within(2, 0x80, 0xBF) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        unsigned lo = lead == 0xF0 ? 0x90 : 0x80;  // overlong
-        unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;  // above U+10FFFF
-        return within(1, lo, hi) && within(2, 0x80, 0xBF) && within(3, 0x80, 0xBF) ? 4 : 0;
-    }
-    return 0;
-}
 
 bool IsControl(unsigned char c) {
     return c < 0x20 || c == 0x7F;
@@ -204,9 +183,31 @@ private:
 
 }  // namespace
 
+// Length of the well-formed UTF-8 sequence at the start of s, 0 if none.
+std::size_t Utf8SequenceLength(std::string_view s) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    auto within = [&](std::size_t i, unsigned lo, unsigned hi) {
+        return i < s.size() && byte(i) >= lo && byte(i) <= hi;
+    };
+    unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return within(1, 0x80, 0xBF) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;  // overlong
+        unsigned hi = lead == 0xED ? 0x9F : 0xBF;  // surrogates
+        return within(1, lo, hi) && within(2, 0x80, 0xBF) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        unsigned lo = lead == 0xF0 ? 0x90 : 0x80;  // overlong
+        unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;  // above U+10FFFF
+        return within(1, lo, hi) && within(2, 0x80, 0xBF) && within(3, 0x80, 0xBF) ? 4 : 0;
+    }
+    return 0;
+}
+
 bool IsUtf8(std::string_view bytes) {
     while (!bytes.empty()) {
-        std::size_t n = SequenceLength(bytes);
+        std::size_t n = Utf8SequenceLength(bytes);
         if (n == 0) return false;
         bytes.remove_prefix(n);
     }

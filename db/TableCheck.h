@@ -47,6 +47,9 @@ const char* FindingKindName(FindingKind kind);
 // "lnb", "satellite" or "tp".
 const char* FindingTableName(FindingTable table);
 
+// Length of the well-formed UTF-8 sequence at the start of s; 0 when there is none.
+std::size_t Utf8SequenceLength(std::string_view s);
+
 // True when bytes are well-formed UTF-8 (no overlong forms, surrogates or
 // code points above U+10FFFF).
 bool IsUtf8(std::string_view bytes);
