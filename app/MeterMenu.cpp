@@ -36,6 +36,10 @@ void LoadOptions(Session& session, QAction* verify, QAction* backup) {
     for (QAction* a : {verify, backup}) a->setCheckable(true);
     verify->setChecked(checks.verifyAfterWrite);
     backup->setChecked(checks.backupBeforeWrite);
+    // The option says where the backups go: beside the table unless set.
+    QString folder = checks.backupFolder.empty() ? QStringLiteral("backups/ beside the table")
+                                                 : QFile::decodeName(checks.backupFolder.c_str());
+    backup->setText(QStringLiteral("Back up before write (to %1)").arg(folder));
 }
 
 bool Run(int commandId, Session& session, QAction* action, QWidget* parent) {
