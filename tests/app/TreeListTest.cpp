@@ -52,7 +52,7 @@ TEST_F(GuiTest, TpListColumnsAndCells) {
               QStringList({"2", "[1] 19.2E Alpha", "1", "11538", "V", "22000", "Y"}));
     EXPECT_EQ(Cell(2, 2), QStringLiteral("2"));
     EXPECT_EQ(Cell(4, 6), QStringLiteral("Y"));
-    // Widths follow the font, in the proportions of the design.
+    // Widths follow the font, in the proportions of the classic form.
     QHeaderView* header = View().List()->horizontalHeader();
     EXPECT_GT(header->sectionSize(1), 5 * header->sectionSize(0));
 }
