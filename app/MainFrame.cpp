@@ -282,12 +282,12 @@ void CMainFrame::ConnectContextMenus() {
     };
     QWidget* tree = view_->Tree();
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree, &QWidget::customContextMenuRequested, this, [=](const QPoint& at) {
+    connect(tree, &QWidget::customContextMenuRequested, this, [this, tree, show](const QPoint& at) {
         show(tree, at, {ID_SAT_ADD, ID_SAT_EDIT, ID_SAT_DELETE, 0, ID_TP_SORT});
     });
     QWidget* list = view_->List();
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this, [=](const QPoint& at) {
+    connect(list, &QWidget::customContextMenuRequested, this, [this, show](const QPoint& at) {
         // The position is that of the list's viewport.
         QWidget* area = view_->List()->viewport();
         if (view_->GetSession().State().edit.displayMode == DISPLAY_LNBS) {
