@@ -23,7 +23,8 @@ bool TableHistory::Same(const Snapshot& s, const SatTpDatabase& db) {
     return s.satCount == db.satCount && s.tps.size() == static_cast<std::size_t>(n) &&
            std::memcmp(s.lnbs, db.lnbs, sizeof s.lnbs) == 0 &&
            std::memcmp(s.satellites, db.satellites, sizeof s.satellites) == 0 &&
-           std::memcmp(s.tps.data(), db.tps, sizeof(TpRecord) * s.tps.size()) == 0;
+           (s.tps.empty() ||
+            std::memcmp(s.tps.data(), db.tps, sizeof(TpRecord) * s.tps.size()) == 0);
 }
 
 void TableHistory::Restore(const Snapshot& s, SatTpDatabase& db) {
