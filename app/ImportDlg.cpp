@@ -1,8 +1,8 @@
 #include "app/ImportDlg.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/LnbChoiceText.h"
 #include "app/Modal.h"
@@ -149,20 +150,19 @@ void RunImportCommand(QWidget* parent, Session& session) {
     ImportListFile(parent, session, *path);
 }
 
-void ImportListFile(QWidget* parent, Session& session, const QString& file) {
+void ImportListFile(QWidget* parent, Session& session, const QString& path) {
     if (!session.IsEnabled(ID_FILE_IMPORT)) return;
-    const QString* path = &file;
     SourceList list;
     ListError error;
-    if (!ReadTransponderList(path->toStdString(), {}, list, error)) {
+    if (!ReadTransponderList(QFile::encodeName(path).toStdString(), {}, list, error)) {
         modal::Notice(parent, FromBytes(ErrorText(error)));
         return;
     }
     if (list.satellites.empty()) {
-        modal::Notice(parent, *path + QStringLiteral(": no satellites in this list"));
+        modal::Notice(parent, path + QStringLiteral(": no satellites in this list"));
         return;
     }
-    CImportDlg dialog(session, list, *path, parent);
+    CImportDlg dialog(session, list, path, parent);
     if (modal::Run(dialog) != QDialog::Accepted) return;
     std::optional<MergeCounts> counts = session.ApplyImport(list, dialog.Options());
     if (counts) session.SetStatus(MergeSummary(*counts));
