@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliRun.h"
 #include "cli/TerminalHost.h"
 #include "cli/TextEncoding.h"
 #include "db/SatTpFile.h"
@@ -23,16 +24,7 @@ using ::testing::StartsWith;
 
 class CliTest : public ::testing::Test {
 protected:
-    int Run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        args.insert(args.begin(), kProgramName);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        CliStreams io{out, err};
-        return RunCli(static_cast<int>(args.size()), argv.data(), io);
-    }
+    int Run(std::vector<std::string> args) { return RunCaptured(std::move(args), out, err); }
     std::string Sample() {
         std::string path = folder.File("sattp.csv");
         EXPECT_TRUE(dbtest::WriteBytes(path, dbtest::kSampleFile));

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliRun.h"
 #include "db/SatTpFile.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
@@ -22,17 +23,7 @@ using ::testing::HasSubstr;
 class DiffCommand : public ::testing::Test {
 protected:
     int Run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        args.insert(args.begin(), kProgramName);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        CliStreams io{out, err};
-        auto before = std::filesystem::current_path();
-        std::filesystem::current_path(folder.Path());
-        int status = RunCli(static_cast<int>(argv.size()), argv.data(), io);
-        std::filesystem::current_path(before);
-        return status;
+        return RunCaptured(std::move(args), out, err, folder.Path());
     }
     // Saves db and returns the file's path; db becomes what the file holds.
     std::string Save(SatTpDatabase& db, const std::string& name) {

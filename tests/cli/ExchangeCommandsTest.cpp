@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliRun.h"
 #include "db/SatTpFile.h"
 #include "tests/db/SatTpTestFiles.h"
 
@@ -30,15 +31,7 @@ constexpr const char* kList =
 
 class ExchangeCommandsTest : public ::testing::Test {
 protected:
-    int Run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        args.insert(args.begin(), kProgramName);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        CliStreams io{out, err};
-        return RunCli(static_cast<int>(argv.size()), argv.data(), io);
-    }
+    int Run(std::vector<std::string> args) { return RunCaptured(std::move(args), out, err); }
     void SetUp() override {
         auto db = dbtest::NewDatabase();
         dbtest::BuildSampleDatabase(*db);

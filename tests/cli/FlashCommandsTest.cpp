@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliRun.h"
 #include "flash/FactoryImage.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
@@ -44,17 +45,7 @@ protected:
     const std::string& Port() { return meter->SlavePath(); }
     // Runs in the scratch folder, where flash-image writes by default.
     int Run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        args.insert(args.begin(), kProgramName);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        CliStreams io{out, err};
-        auto before = std::filesystem::current_path();
-        std::filesystem::current_path(folder.Path());
-        int status = RunCli(static_cast<int>(argv.size()), argv.data(), io);
-        std::filesystem::current_path(before);
-        return status;
+        return RunCaptured(std::move(args), out, err, folder.Path());
     }
     bool FlashHoldsTheFirmware() {
         Bytes flash = meter->Engine().Flash();

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliRun.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "sim/MeterSlot.h"
@@ -73,13 +74,8 @@ protected:
         return args;
     }
     int Run(std::vector<std::string> args) {
-        out.str("");
-        err.str("");
-        args.insert(args.begin(), {kProgramName, "batch"});
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        CliStreams io{out, err};
-        return RunCli(static_cast<int>(argv.size()), argv.data(), io);
+        args.insert(args.begin(), "batch");
+        return RunCaptured(std::move(args), out, err);
     }
     bool HoldsFirmware(const Bytes& flash) {
         return std::equal(firmware.begin(), firmware.end(), flash.begin());
