@@ -1,0 +1,17 @@
+// Values taken from outside input (a file, a device name, a download) end up
+// in messages shown on a terminal or in a message box. Control bytes there
+// would act on the terminal (an escape sequence sets the title or clears the
+// screen) or split the message, so they are shown escaped instead.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The text with every C0 control byte, DEL, C1 control (raw or as UTF-8) and
+// byte that is not part of well-formed UTF-8 written as \xHH; all else as it
+// is. Escaping twice changes nothing more.
+std::string EscapeControls(std::string_view text);
+
+}  // namespace velmora
