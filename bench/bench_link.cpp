@@ -101,13 +101,9 @@ void BM_ReadFullTable(benchmark::State& state) {
     sim::MeterOptions options;
     options.tables = sim::EncodeTableDump(*db);
     PacedMeter m(options);
-    char dir[] = "/tmp/velmora-bench-XXXXXX";
-    if (::mkdtemp(dir) == nullptr) return state.SkipWithError("no temp folder");
-    m.link.Settings().tempFile = std::string(dir) + "/ChannelDLTemp.bin";
     // PC: command, go and one acknowledgement per frame; meter: answer + frames.
     Measure(state, WireSeconds(3 + kTableFrames, 1 + kTableFrameChars, 1 + kTableFrames),
             [&] { return ReadTablesFromMeter(m.link); });
-    std::filesystem::remove_all(dir);
 }
 
 // A write checked by reading the table back: both transfers on one opening
@@ -115,15 +111,11 @@ void BM_ReadFullTable(benchmark::State& state) {
 void BM_WriteFullTableVerified(benchmark::State& state) {
     PacedMeter m;
     FillFullTable(m.host.Database());
-    char dir[] = "/tmp/velmora-bench-XXXXXX";
-    if (::mkdtemp(dir) == nullptr) return state.SkipWithError("no temp folder");
-    m.link.Settings().tempFile = std::string(dir) + "/ChannelDLTemp.bin";
     const double write = WireSeconds(2 + kTableFrameChars, 1 + kTableFrames, 1 + kTableFrames);
     const double read = WireSeconds(3 + kTableFrames, 1 + kTableFrameChars, 1 + kTableFrames);
     TableWriteOptions verify;
     verify.verify = true;
     Measure(state, write + read, [&] { return WriteTablesToMeter(m.link, verify); });
-    std::filesystem::remove_all(dir);
 }
 
 void BM_WriteLogo(benchmark::State& state) {

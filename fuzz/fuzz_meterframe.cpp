@@ -1,8 +1,8 @@
 // Plays arbitrary bytes as the meter's side of a table read: the PC must end
 // every exchange (complete, failed or stopped) without reading or writing
 // past a table, replace its tables only when the read completed, and leave
-// them within their limits. The same bytes are also parsed as a temporary
-// file.
+// them within their limits. The same bytes are also parsed as a received
+// payload.
 #include <unistd.h>
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/support/QuietHost.h"
 #include "link/LinkPort.h"
@@ -77,11 +78,6 @@ public:
     int replaced = 0;
 };
 
-const std::string& TempFile() {
-    static const std::string path = "/tmp/velmora-fuzz-" + std::to_string(::getpid()) + ".bin";
-    return path;
-}
-
 void CheckLimits(const SatTpDatabase& db) {
     Check(db.satCount >= 0 && db.satCount <= MAX_SATELLITES);
     Check(db.tpCount >= 0 && db.tpCount <= MAX_TPS);
@@ -93,7 +89,7 @@ void CheckLimits(const SatTpDatabase& db) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzPort port;
     static FuzzHost host;
-    static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0), TempFile()});
+    static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0)});
     ClearDatabase(host.Database());
     host.pumps = 0;
     host.replaced = 0;
@@ -101,7 +97,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     OpResult result = ReadTablesFromMeter(link);
     Check(host.Flags().busyFlag == 0 && host.Flags().runFlag == 0 && !port.IsOpen());
-    Check(::access(TempFile().c_str(), F_OK) != 0);
     Check((host.replaced == 1) == (result == OpResult::Completed));
     CheckLimits(host.Database());
     if (result == OpResult::Completed) {
@@ -110,14 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         Check(host.Database().satCount == 0 && host.Database().tpCount == 0);
     }
 
-    // The same bytes as a temporary file someone else left behind.
-    if (std::FILE* f = std::fopen(TempFile().c_str(), "wb")) {
-        std::fwrite(data, 1, size, f);
-        std::fclose(f);
-        ClearDatabase(host.Database());
-        LoadTablesFromTempFile(host.Database(), TempFile());
-        CheckLimits(host.Database());
-        std::remove(TempFile().c_str());
-    }
+    // The same bytes as a received payload.
+    ClearDatabase(host.Database());
+    LoadTablesFromPayload(host.Database(), std::vector<uint8_t>(data, data + size));
+    CheckLimits(host.Database());
     return 0;
 }

@@ -23,7 +23,6 @@ inline constexpr const char* TEXT_DELETE_COMPLETED = "Delete Completed ! ";
 inline constexpr const char* TEXT_DELETE_FAILED = "Delete Failed ! ";
 
 // Table transfer.
-inline constexpr const char* TEXT_CREATE_FILE_ERROR = "Create a file error   ";
 inline constexpr const char* TEXT_READ_LNB = "Read LNB ...";
 inline constexpr const char* TEXT_READ_SATELLITES = "Read Satellites ...";
 inline constexpr const char* TEXT_READ_TRANSPONDERS = "Read Transponders ...";
@@ -40,9 +39,10 @@ inline constexpr const char* TEXT_BACKUP_FAILED = "Backup Failed ! ";
 inline constexpr const char* TEXT_BACKUP_READ_FAILED =
     "Backup failed: the meter's table could not be read. Nothing was written; the meter's table "
     "was left as it was.";
-// %s: the backup file.
+// %s: the backup file, then the system's reason.
 inline constexpr const char* TEXT_BACKUP_SAVE_FAILED =
-    "Backup failed: cannot write %s. Nothing was written; the meter's table was left as it was.";
+    "Backup failed: cannot write %s: %s. Nothing was written; the meter's table was left as it "
+    "was.";
 
 // Logo and icon.
 inline constexpr const char* TEXT_OPEN_LOGO_ERROR = "Open logo file error !";

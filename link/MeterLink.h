@@ -35,13 +35,9 @@ inline constexpr MeterCommand CMD_WRITE_LOGO{0xC5, 0x3A, 0xCC};
 inline constexpr MeterCommand CMD_WRITE_ICON{0x5C, 0xA3, 0xCC};
 inline constexpr MeterCommand CMD_DELETE_ICONS{0x93, 0x6C, 0xCC};
 
-inline constexpr const char* TEMP_TABLE_FILE = "ChannelDLTemp.bin";
-
 struct LinkSettings {
     // Upper bound of the wait in one poll.
     std::chrono::microseconds pollPeriod{3000};
-    // Where a table read collects the received payloads.
-    std::string tempFile = TEMP_TABLE_FILE;
 };
 
 // How an operation ended.

@@ -1,7 +1,10 @@
 #include "link/TableTransfer.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
+#include <vector>
 #include <filesystem>
 #include <memory>
 
@@ -22,16 +25,18 @@ void MakeCountFrame(uint8_t frame[COUNT_FRAME_BYTES], int count) {
     frame[3] = 0;
 }
 
-// Receives length-byte frames, appending each payload to the file.
+// Receives length-byte frames, appending each payload to the transfer's own
+// buffer. Each read keeps its frames in memory: no scratch file that two
+// ports, two programs or the window and a terminal could share by name.
 class FrameSink {
 public:
-    FrameSink(MeterLink& link, std::FILE* file) : link_(link), file_(file) {}
+    FrameSink(MeterLink& link, std::vector<uint8_t>& payload) : link_(link), payload_(payload) {}
 
-    // One frame into buffer; false on a bad or missing frame or a write error.
+    // One frame into buffer; false on a bad or missing frame.
     bool Take(uint8_t* buffer, int length) {
         if (!link_.ReceiveFrame(buffer, length)) return false;
-        return std::fwrite(buffer, 1, static_cast<std::size_t>(length), file_) ==
-               static_cast<std::size_t>(length);
+        payload_.insert(payload_.end(), buffer, buffer + length);
+        return true;
     }
 
     // A phase of count records of length bytes; check vets each payload.
@@ -50,11 +55,11 @@ public:
 
 private:
     MeterLink& link_;
-    std::FILE* file_;
+    std::vector<uint8_t>& payload_;
 };
 
-bool ReceiveTables(MeterLink& link, std::FILE* file) {
-    FrameSink sink(link, file);
+bool ReceiveTables(MeterLink& link, std::vector<uint8_t>& payload) {
+    FrameSink sink(link, payload);
     auto any = [](const uint8_t*) { return true; };
     // A transponder must name one of the 300 satellite slots, or later
     // lookups by satIndex would leave the table.
@@ -67,89 +72,44 @@ bool ReceiveTables(MeterLink& link, std::FILE* file) {
     return sink.Phase(TEXT_READ_TRANSPONDERS, CountOf(count), TP_RECORD_SIZE, tpInRange);
 }
 
-bool ReadExactly(std::FILE* file, uint8_t* buffer, std::size_t length) {
-    return std::fread(buffer, 1, length, file) == length;
-}
-
-// Checks the counts and the length of the file before anything is parsed, so
-// a damaged file can neither leave the tables half replaced nor index past them.
-bool TempFileHoldsTable(std::FILE* file, int& satCount, int& tpCount) {
-    uint8_t count[COUNT_FRAME_BYTES];
-    if (std::fseek(file, LNB_BLOCK_BYTES, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
-        return false;
-    satCount = CountOf(count);
-    if (satCount > MAX_SATELLITES) return false;
-    long tpCountAt = LNB_BLOCK_BYTES + COUNT_FRAME_BYTES + satCount * static_cast<long>(SAT_RECORD_SIZE);
-    if (std::fseek(file, tpCountAt, SEEK_SET) != 0 || !ReadExactly(file, count, sizeof count))
-        return false;
-    tpCount = CountOf(count);
-    if (tpCount > MAX_TPS) return false;
-    long end = tpCountAt + COUNT_FRAME_BYTES + tpCount * static_cast<long>(TP_RECORD_SIZE);
-    return std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) >= end &&
-           std::fseek(file, 0, SEEK_SET) == 0;
-}
-
 }  // namespace
 
-bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        db.tpCount = 0;
-        return false;
-    }
-    int satCount = 0;
-    int tpCount = 0;
-    if (!TempFileHoldsTable(file, satCount, tpCount)) {
-        std::fclose(file);
-        return false;
-    }
-    uint8_t record[SAT_RECORD_SIZE];
-    uint8_t count[COUNT_FRAME_BYTES];
-    bool ok = true;
-    for (int i = 0; i < LNB_COUNT && ok; ++i) {
-        ok = ReadExactly(file, record, LNB_RECORD_SIZE);
-        if (ok) db.lnbs[i] = DecodeLnb(record);
-    }
-    ok = ok && ReadExactly(file, count, sizeof count);
+bool LoadTablesFromPayload(SatTpDatabase& db, const std::vector<uint8_t>& payload) {
+    // The counts and the length are checked before anything is taken, so a
+    // damaged payload can neither leave the tables half replaced nor index
+    // past them.
+    const std::size_t satCountAt = LNB_BLOCK_BYTES;
+    if (payload.size() < satCountAt + COUNT_FRAME_BYTES) return false;
+    const int satCount = CountOf(&payload[satCountAt]);
+    if (satCount > MAX_SATELLITES) return false;
+    const std::size_t satsAt = satCountAt + COUNT_FRAME_BYTES;
+    const std::size_t tpCountAt = satsAt + satCount * std::size_t{SAT_RECORD_SIZE};
+    if (payload.size() < tpCountAt + COUNT_FRAME_BYTES) return false;
+    const int tpCount = CountOf(&payload[tpCountAt]);
+    if (tpCount > MAX_TPS) return false;
+    const std::size_t tpsAt = tpCountAt + COUNT_FRAME_BYTES;
+    if (payload.size() < tpsAt + tpCount * std::size_t{TP_RECORD_SIZE}) return false;
+    for (int i = 0; i < LNB_COUNT; ++i) db.lnbs[i] = DecodeLnb(&payload[i * LNB_RECORD_SIZE]);
     db.satCount = satCount;
-    for (int i = 0; i < satCount && ok; ++i) {
-        ok = ReadExactly(file, record, SAT_RECORD_SIZE);
-        if (ok) db.satellites[i] = DecodeSat(record);
-    }
+    for (int i = 0; i < satCount; ++i)
+        db.satellites[i] = DecodeSat(&payload[satsAt + i * std::size_t{SAT_RECORD_SIZE}]);
     FillUnusedSatSlots(db);
-    ok = ok && ReadExactly(file, count, sizeof count);
     db.tpCount = tpCount;
-    for (int i = 0; i < tpCount && ok; ++i) {
-        ok = ReadExactly(file, record, TP_RECORD_SIZE);
-        if (ok) db.tps[i] = DecodeTp(record);
-    }
-    std::fclose(file);
-    return ok;
+    for (int i = 0; i < tpCount; ++i)
+        db.tps[i] = DecodeTp(&payload[tpsAt + i * std::size_t{TP_RECORD_SIZE}]);
+    return true;
 }
 
 OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status) {
     OperationHost& host = link.Host();
-    const std::string& tempFile = link.Settings().tempFile;
-    std::FILE* file = std::fopen(tempFile.c_str(), "wb");
-    if (file == nullptr) {
-        host.ShowMessage(TEXT_CREATE_FILE_ERROR);
-        return OpResult::NotStarted;
-    }
     host.SetStatus(status);
-    OpResult result;
-    if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) {
-        std::fclose(file);
-        result = OpResult::Stopped;
-    } else if (ReceiveTables(link, file)) {
-        std::fclose(file);
-        LoadTablesFromTempFile(target, tempFile);
-        result = OpResult::Completed;
-    } else {
-        std::fclose(file);
-        result = OpResult::Failed;
-    }
-    std::remove(tempFile.c_str());
-    return result;
+    if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) return OpResult::Stopped;
+    std::vector<uint8_t> payload;
+    payload.reserve(LNB_BLOCK_BYTES + 2 * COUNT_FRAME_BYTES);
+    // A table that cannot be taken whole is a failed read, never a completed one.
+    if (!ReceiveTables(link, payload) || !LoadTablesFromPayload(target, payload))
+        return OpResult::Failed;
+    return OpResult::Completed;
 }
 
 namespace {
@@ -224,11 +184,24 @@ bool SendRecords(MeterLink& link, const char* text, const int32_t& liveCount, in
 
 namespace {
 
-bool SaveBackup(const SatTpDatabase& meter, const std::string& path) {
+// Saves the meter's table under path, or, when that name is taken, under
+// "-2", "-3", ... before its extension: a backup never replaces another, also
+// when several meters or programs back up under one name in one second.
+bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string& whyNot) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    return !ec && WriteSatTpFile(meter, path.c_str());
+    if (ec) {
+        whyNot = ec.message();
+        return false;
+    }
+    constexpr int kMostNames = 1000;
+    for (int n = 1; n <= kMostNames; ++n) {
+        const std::string name = NumberedPath(path, n);
+        if (WriteSatTpFile(meter, name.c_str(), nullptr, &whyNot, ReplaceRule::Never)) return true;
+        if (whyNot != std::strerror(EEXIST)) return false;
+    }
+    return false;
 }
 
 // The checked write between opening and closing the link: backup, write,
@@ -249,9 +222,11 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
             host.ShowMessage(TEXT_BACKUP_READ_FAILED);
             return OpResult::Failed;
         }
-        if (!SaveBackup(*meter, options.backupPath)) {
-            char text[1024];
-            std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED, options.backupPath.c_str());
+        std::string whyNot;
+        if (!SaveBackup(*meter, options.backupPath, whyNot)) {
+            char text[2048];
+            std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED, options.backupPath.c_str(),
+                          whyNot.c_str());
             host.SetStatus(TEXT_BACKUP_FAILED);
             host.ShowMessage(text);
             return OpResult::Failed;

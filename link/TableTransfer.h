@@ -1,7 +1,9 @@
 // Moving the whole table (16 LNBs, the satellites, the transponders) between
-// the PC and the meter. A read collects the payloads in a temporary file and
-// replaces the tables only after the last frame arrived intact.
+// the PC and the meter. A read collects the payloads in memory and replaces
+// the tables only after the last frame arrived intact.
 #pragma once
+
+#include <vector>
 
 #include "link/MeterLink.h"
 
@@ -17,8 +19,8 @@ OpResult ReadTablesFromMeter(MeterLink& link);
 // view are left alone.
 OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target);
 // The read inside an operation that already holds the link: the command,
-// the frames, the table into target. Shows status once the temporary file
-// exists; NotStarted (with its message) when it cannot be created.
+// the frames, the table into target. Shows status first; Failed when the
+// frames do not make a whole table (target unchanged then).
 OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status);
 // Does nothing (NotStarted) without satellites; sets BATCH_TABLES_DONE on success.
 OpResult WriteTablesToMeter(MeterLink& link);
@@ -35,8 +37,9 @@ struct TableWriteOptions {
 
 // The write with its checks, all on one opening of the port.
 OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options);
-// Parses the temporary file into the tables. False when it could not be
-// opened (tpCount is then 0) or does not hold a whole table (tables unchanged).
-bool LoadTablesFromTempFile(SatTpDatabase& db, const std::string& path);
+// Parses the received payloads (16 LNBs, count, satellites, count,
+// transponders) into the tables. False, with the tables unchanged, when they
+// do not hold a whole table.
+bool LoadTablesFromPayload(SatTpDatabase& db, const std::vector<uint8_t>& payload);
 
 }  // namespace velmora

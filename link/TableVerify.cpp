@@ -96,12 +96,22 @@ std::string NewBackupPath(const std::string& folder, std::time_t when) {
     localtime_r(&when, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "meter-%Y%m%d-%H%M%S", &local);
-    std::string base = folder + "/" + stamp;
-    std::string path = base + ".csv";
+    const std::string first = folder + "/" + stamp + ".csv";
+    std::string path = first;
     std::error_code ec;
-    for (int n = 2; std::filesystem::exists(path, ec) && n < 1000; ++n)
-        path = base + "-" + std::to_string(n) + ".csv";
+    for (int n = 2; std::filesystem::exists(path, ec) && n < 1000; ++n) path = NumberedPath(first, n);
     return path;
+}
+
+std::string NumberedPath(const std::string& path, int n) {
+    if (n < 2) return path;
+    std::string::size_type slash = path.rfind('/');
+    std::string::size_type dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
+        dot == (slash == std::string::npos ? 0 : slash + 1)) {
+        dot = path.size();
+    }
+    return path.substr(0, dot) + "-" + std::to_string(n) + path.substr(dot);
 }
 
 TableWriteOptions WriteOptionsFor(const TableWriteChecks& checks, const std::string& tableFile,

@@ -27,6 +27,10 @@ std::string BackupFolderFor(const std::string& tableFile);
 // before ".csv" so no backup is ever overwritten.
 std::string NewBackupPath(const std::string& folder, std::time_t when);
 
+// path with "-n" before its extension ("bk/meter.csv", 3: "bk/meter-3.csv");
+// path itself for n below 2.
+std::string NumberedPath(const std::string& path, int n);
+
 // The user's standing choice for every table write (the window's Meter menu,
 // the batch): verified by default, backed up on request.
 struct TableWriteChecks {

@@ -1,6 +1,5 @@
 // Runs a velmora-cli command line in-process, its two streams captured; with
-// a folder, from that folder (the meter reads keep a temporary file in the
-// working folder, flash-image writes there by default).
+// a folder, from that folder (flash-image writes there by default).
 #pragma once
 
 #include <filesystem>

@@ -113,7 +113,7 @@ protected:
     testing::TempDir dir;
     testing::FakeHost host;
     CComPort port;
-    MeterLink link{port, host, LinkSettings{100us, dir.File("ChannelDLTemp.bin")}};
+    MeterLink link{port, host, LinkSettings{100us}};
     std::unique_ptr<sim::BootMeterSim> upgradable;
     std::unique_ptr<sim::MeterSim> plain;
 

@@ -85,7 +85,7 @@ protected:
     testing::TempDir dir;
     ProgressHost host;
     CComPort port;
-    MeterLink link{port, host, LinkSettings{100us, dir.File("ChannelDLTemp.bin")}};
+    MeterLink link{port, host, LinkSettings{100us}};
     std::unique_ptr<sim::BootMeterSim> sim;
 };
 

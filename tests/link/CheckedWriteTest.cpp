@@ -103,6 +103,8 @@ TEST_P(CheckedWriteFails, ShowsWhatWentWrongAndNeverClaimsSuccess) {
     EXPECT_EQ(s.host.LastStatus(), p.status);
     std::string message = p.message;
     if (message.find("%s") != std::string::npos) message.replace(message.find("%s"), 2, backup);
+    if (message.find("%s") != std::string::npos)
+        message.replace(message.find("%s"), 2, "Not a directory");
     EXPECT_EQ(s.host.messages, Commands{message});
     EXPECT_EQ(s.host.flags.batchFlags, 0);
     EXPECT_EQ(s.meter.Engine().Record().commands, p.commands);

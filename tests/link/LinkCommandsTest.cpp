@@ -83,7 +83,6 @@ TEST_F(MeterCommands, WriteThenReadTablesRoundTripsTheExample) {
     ASSERT_EQ(ReadSatTpFile(*copy, dir.File("copy.csv").c_str()), 0);
     EXPECT_EQ(copy->satCount, original->satCount);
     EXPECT_EQ(copy->tpCount, original->tpCount);
-    EXPECT_FALSE(std::filesystem::exists(dir.File(TEMP_TABLE_FILE)));
 }
 
 TEST_F(MeterCommands, SampleLogoAndIconUploadByteForByte) {
@@ -171,7 +170,6 @@ TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("stopped"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.File(TEMP_TABLE_FILE)));
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.csv")));
 }
 
@@ -191,7 +189,11 @@ TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
         const std::string var = "VELMORA_COM" + std::to_string(n);
         const char* v = ::getenv(var.c_str());
         saved.push_back(v ? v : "");
-        ::setenv(var.c_str(), n == 1 ? meter.SlavePath().c_str() : dir.File("ttyUSB7").c_str(), 1);
+        // COM3's name is no UTF-8 and holds an escape sequence.
+        const std::string device = n == 1   ? meter.SlavePath()
+                                   : n == 3 ? dir.File("tty\xff\x1b]0;x")
+                                            : dir.File("ttyUSB7");
+        ::setenv(var.c_str(), device.c_str(), 1);
     }
     CliRun text = RunCliIn(dir.Path(), {"ports"});
     CliRun json = RunCliIn(dir.Path(), {"ports", "--json"});
@@ -209,8 +211,11 @@ TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
     std::istringstream lines(text.out);
     std::string first;
     std::string second;
+    std::string third;
     std::getline(lines, first);
     std::getline(lines, second);
+    std::getline(lines, third);
+    EXPECT_EQ(third.rfind("COM3\t" + dir.File("tty\\xff\\x1b]0;x") + "\t", 0), 0u) << third;
     EXPECT_EQ(first, "COM1\t" + meter.SlavePath() + "\topens\tyou may use it");
     EXPECT_EQ(second,
               "COM2\t" + dir.File("ttyUSB7") + "\tcannot be opened (absent or in use)\tabsent");
@@ -224,6 +229,7 @@ TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
     EXPECT_EQ(parsed[0]["access"], "you may use it");
     EXPECT_TRUE(parsed[0]["adapter"].is_null());
     EXPECT_EQ(parsed[1]["opens"], false);
+    EXPECT_EQ(parsed[2]["device"], dir.File("tty\xef\xbf\xbd\x1b]0;x"));
     EXPECT_EQ(RunCliIn(dir.Path(), {"ports", "--yaml"}).status, 2);
 }
 

@@ -171,7 +171,7 @@ struct SimLink {
     explicit SimLink(sim::MeterOptions options = {},
                      std::chrono::microseconds pollPeriod = std::chrono::microseconds(3000),
                      sim::LinePacing pacing = {})
-        : meter(std::move(options), pacing), link(port, host, LinkSettings{pollPeriod, dir.File("ChannelDLTemp.bin")}) {
+        : meter(std::move(options), pacing), link(port, host, LinkSettings{pollPeriod}) {
         std::string error;
         started = meter.Start(&error);
         EXPECT_TRUE(started) << error;
@@ -186,7 +186,6 @@ struct SimLink {
         EXPECT_EQ(host.flags.busyFlag, 0);
         EXPECT_EQ(host.flags.runFlag, 0);
         EXPECT_EQ(host.cursorDepth, 0);
-        EXPECT_FALSE(std::filesystem::exists(link.Settings().tempFile));
     }
 
     TempDir dir;

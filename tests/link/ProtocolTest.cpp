@@ -15,7 +15,7 @@ using Bytes = std::vector<uint8_t>;
 
 // A link over a scripted port whose polls take no time at all.
 struct Protocol {
-    Protocol() : link(port, host, LinkSettings{std::chrono::microseconds(0), "unused.bin"}) {
+    Protocol() : link(port, host, LinkSettings{std::chrono::microseconds(0)}) {
         host.port = "COM3";
         host.flags.runFlag = 1;
     }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "LinkTestSupport.h"
 #include "link/LinkTexts.h"
@@ -190,15 +191,6 @@ TEST(ReadTables, StopDuringTheFramesFails) {
     s.ExpectIdle();
 }
 
-TEST(ReadTables, TempFileThatCannotBeCreatedEndsBeforeTheCommand) {
-    SimLink s(Serving(SmallDump()));
-    s.link.Settings().tempFile = s.dir.File("missing-folder/ChannelDLTemp.bin");
-    EXPECT_EQ(ReadTablesFromMeter(s.link), OpResult::NotStarted);
-    EXPECT_EQ(s.host.messages, std::vector<std::string>{TEXT_CREATE_FILE_ERROR});
-    EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
-    s.ExpectIdle();
-}
-
 TEST(ReadTables, PortThatCannotBeOpenedShowsConnectFail) {
     SimLink s;
     s.host.port = s.dir.File("no-such-tty");
@@ -212,47 +204,56 @@ TEST(ReadTables, PortThatCannotBeOpenedShowsConnectFail) {
     s.ExpectIdle();
 }
 
-// ---- temporary file ----
+// ---- received payload ----
 
-TEST(LoadTablesFromTempFile, ParsesTheTransferLayout) {
-    testing::TempDir dir;
+TEST(LoadTablesFromPayload, ParsesTheTransferLayout) {
     Bytes dump = SmallDump();
     ASSERT_EQ(dump.size(), 300u);
-    ASSERT_TRUE(sim::WriteBinaryFile(dir.File("t.bin"), dump));
     auto db = std::make_unique<SatTpDatabase>();
     FillMarkers(*db);
-    EXPECT_TRUE(LoadTablesFromTempFile(*db, dir.File("t.bin")));
+    EXPECT_TRUE(LoadTablesFromPayload(*db, dump));
     EXPECT_EQ(db->satCount, 2);
     EXPECT_EQ(db->tpCount, 5);
     EXPECT_STREQ(db->satellites[2].name, UNUSED_SAT_NAME);
     EXPECT_EQ(db->tps[5].frequency, 0x5C5C5C5Cu);
 }
 
-TEST(LoadTablesFromTempFile, MissingFileOnlyEmptiesTheTransponders) {
-    auto db = std::make_unique<SatTpDatabase>();
-    FillMarkers(*db);
-    EXPECT_FALSE(LoadTablesFromTempFile(*db, "/nonexistent/ChannelDLTemp.bin"));
-    EXPECT_EQ(db->tpCount, 0);
-    EXPECT_EQ(db->satCount, 7);
-}
-
-TEST(LoadTablesFromTempFile, TruncatedOrOverfullFileChangesNothing) {
-    testing::TempDir dir;
+TEST(LoadTablesFromPayload, TruncatedOrOverfullPayloadChangesNothing) {
+    auto overfull = SmallDump();
+    PutU16(&overfull[kSatCountAt], 301);
+    std::vector<Bytes> cases = {overfull, {}};
     for (std::size_t cut : {std::size_t{100}, std::size_t{299}}) {
-        Bytes dump = SmallDump();
-        dump.resize(cut);
-        ASSERT_TRUE(sim::WriteBinaryFile(dir.File("t.bin"), dump));
+        cases.push_back(SmallDump());
+        cases.back().resize(cut);
+    }
+    for (const Bytes& payload : cases) {
         auto db = std::make_unique<SatTpDatabase>();
         FillMarkers(*db);
         auto before = std::make_unique<SatTpDatabase>(*db);
-        EXPECT_FALSE(LoadTablesFromTempFile(*db, dir.File("t.bin"))) << cut;
-        EXPECT_TRUE(SameBytes(*db, *before)) << cut;
+        EXPECT_FALSE(LoadTablesFromPayload(*db, payload)) << payload.size();
+        EXPECT_TRUE(SameBytes(*db, *before)) << payload.size();
     }
-    Bytes dump = SmallDump();
-    PutU16(&dump[kSatCountAt], 301);
-    ASSERT_TRUE(sim::WriteBinaryFile(dir.File("t.bin"), dump));
-    auto db = std::make_unique<SatTpDatabase>();
-    EXPECT_FALSE(LoadTablesFromTempFile(*db, dir.File("t.bin")));
+}
+
+// Two reads at once in one process and one folder each get their own meter's
+// table: a read keeps nothing under a shared name.
+TEST(ReadTables, TwoMetersReadAtOnceKeepTheirOwnTables) {
+    Bytes big = SmallDump();
+    auto other = std::make_unique<SatTpDatabase>();
+    ASSERT_TRUE(sim::DecodeTableDump(big, *other));
+    other->satCount = 1;
+    other->tpCount = 1;
+    SimLink a(Serving(big), std::chrono::microseconds(3000), kLineSpeed);
+    SimLink b(Serving(sim::EncodeTableDump(*other)), std::chrono::microseconds(3000), kLineSpeed);
+    OpResult second = OpResult::NotStarted;
+    std::thread thread([&] { second = ReadTablesFromMeter(b.link); });
+    EXPECT_EQ(ReadTablesFromMeter(a.link), OpResult::Completed);
+    thread.join();
+    EXPECT_EQ(second, OpResult::Completed);
+    EXPECT_EQ(a.host.db->satCount, 2);
+    EXPECT_EQ(a.host.db->tpCount, 5);
+    EXPECT_EQ(b.host.db->satCount, 1);
+    EXPECT_EQ(b.host.db->tpCount, 1);
 }
 
 // ---- write ----

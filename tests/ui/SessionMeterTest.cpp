@@ -52,7 +52,6 @@ protected:
         session = std::make_unique<Session>(view, options);
         session->StartUp();
         session->Link().Settings().pollPeriod = 100us;
-        session->Link().Settings().tempFile = (dir / "ChannelDLTemp.bin").string();
         session->SatAdd({"Astra", "19.2", 0, 0});
         session->TpAdd({0, 0, "11362", "22000", 1, 0});
         ASSERT_EQ(session->Database().tpCount, 1);
