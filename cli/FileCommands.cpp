@@ -66,8 +66,9 @@ int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
     // What the file form cannot keep is said, as Save asks about it.
     std::vector<std::string> losses = DescribeSaveLosses(*db);
     if (!losses.empty()) PrintError(io, SaveLossNotice(losses));
-    if (!WriteSatTpFile(*db, files[1].c_str(), stderr)) {
-        PrintError(io, "cannot write " + files[1]);
+    std::string whyNot;
+    if (!WriteSatTpFile(*db, files[1].c_str(), nullptr, &whyNot)) {
+        PrintError(io, "cannot write " + files[1] + ": " + whyNot);
         return kExitFailed;
     }
     return kExitOk;

@@ -401,13 +401,26 @@ void ReportCreateFailure(std::FILE* stream, int line) {
 bool WriteSatTpDescriptor(const SatTpDatabase& db, int fd) { return WriteTable(fd, db); }
 
 bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics) {
+    return WriteSatTpFile(db, path, diagnostics, nullptr);
+}
+
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
+                    std::string* whyNot, ReplaceRule rule) {
     if (path == nullptr) return false;
     AtomicFileWriter file;
-    if (!file.Begin(path)) {
-        ReportCreateFailure(diagnostics, __LINE__);
-        return false;
+    std::string reason;
+    if (!file.Begin(path, rule)) {
+        if (diagnostics != nullptr) ReportCreateFailure(diagnostics, __LINE__);
+        reason = file.Error();
+    } else if (!WriteTable(file.Descriptor(), db)) {
+        reason = std::strerror(errno);
+    } else if (!file.Commit()) {
+        reason = file.Error();
+    } else {
+        return true;
     }
-    return WriteTable(file.Descriptor(), db) && file.Commit();
+    if (whyNot != nullptr) *whyNot = reason;
+    return false;
 }
 
 }  // namespace velmora

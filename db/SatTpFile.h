@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "db/AtomicFile.h"
 #include "db/SatTpDatabase.h"
 
 namespace velmora {
@@ -36,5 +37,11 @@ bool WriteSatTpDescriptor(const SatTpDatabase& db, int fd);
 // stream (the desktop program has always used standard output; the terminal
 // tool passes standard error so the line stays out of its output).
 bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics = stdout);
+// As above; on false whyNot (when given) receives the system's reason, and
+// no "fopen file error" line is printed when diagnostics is null. With
+// ReplaceRule::Never an existing file is left alone and the write fails
+// (errno text "File exists").
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
+                    std::string* whyNot, ReplaceRule rule = ReplaceRule::Allowed);
 
 }  // namespace velmora

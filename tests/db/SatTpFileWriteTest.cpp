@@ -240,5 +240,69 @@ TEST_F(WriteSatTpFileTest, NewFileGetsTheUsualPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
+// Replacing a file never changes who it belongs to, never writes what the
+// user may not write, never splits hard links, and never replaces a file
+// the caller wants kept.
+TEST_F(WriteSatTpFileTest, ReplacingRefusesWhatItCannotReplaceFaithfully) {
+    BuildSampleDatabase(*db);
+    const std::string linked = folder.File("linked.csv");
+    const std::string other = folder.File("other.csv");
+    const std::string kept = folder.File("kept.csv");
+    ASSERT_TRUE(WriteBytes(linked, "old"));
+    ASSERT_EQ(::link(linked.c_str(), other.c_str()), 0);
+    ASSERT_TRUE(WriteBytes(kept, "old"));
+    struct Case {
+        std::string path;
+        ReplaceRule rule;
+        std::string whyNot;
+    };
+    const Case cases[] = {
+        {.path = linked, .rule = ReplaceRule::Allowed,
+         .whyNot = "has 2 hard links, and replacing it would split them"},
+        {.path = kept, .rule = ReplaceRule::Never, .whyNot = "File exists"},
+    };
+    for (const Case& c : cases) {
+        std::string whyNot;
+        EXPECT_FALSE(WriteSatTpFile(*db, c.path.c_str(), nullptr, &whyNot, c.rule)) << c.path;
+        EXPECT_EQ(whyNot, c.whyNot);
+        EXPECT_EQ(ReadBytes(c.path), "old");
+    }
+    EXPECT_EQ(ReadBytes(other), "old");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"kept.csv", "linked.csv", "other.csv"}));
+
+    if (::geteuid() == 0) {
+        // As root, another user's file stays theirs.
+        ASSERT_EQ(::chown(kept.c_str(), 4321, 4322), 0);
+        ASSERT_TRUE(WriteSatTpFile(*db, kept.c_str()));
+        struct stat st {};
+        ASSERT_EQ(::stat(kept.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+    } else {
+        ASSERT_EQ(::chmod(kept.c_str(), 0444), 0);
+        std::string whyNot;
+        EXPECT_FALSE(WriteSatTpFile(*db, kept.c_str(), nullptr, &whyNot));
+        EXPECT_EQ(whyNot, "Permission denied");
+        EXPECT_EQ(ReadBytes(kept), "old");
+    }
+}
+
+// A save killed before its rename leaves its temporary file; the next save
+// of the same table takes it away, but not one another save is writing.
+TEST_F(WriteSatTpFileTest, NextSaveRemovesAKilledSavesLeftover) {
+    BuildSampleDatabase(*db);
+    const std::string path = folder.File("sattp.csv");
+    ASSERT_TRUE(WriteBytes(path + ".tmp-Ab3dE9", kSampleFile));
+    ASSERT_TRUE(WriteBytes(folder.File("other.csv.tmp-Ab3dE9"), kSampleFile));
+    AtomicFileWriter running;
+    ASSERT_TRUE(running.Begin(path));
+    ASSERT_TRUE(WriteSatTpFile(*db, path.c_str()));
+    std::vector<std::string> names = folder.Entries();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0], "other.csv.tmp-Ab3dE9");
+    EXPECT_EQ(names[1], "sattp.csv");
+    EXPECT_EQ(names[2].rfind("sattp.csv.tmp-", 0), 0u) << "the running save's file stays";
+}
+
 }  // namespace
 }  // namespace velmora::dbtest
