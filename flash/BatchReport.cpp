@@ -1,6 +1,8 @@
 #include "flash/BatchReport.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
+#include "db/AtomicFile.h"
 #include "flash/Sha256.h"
 
 namespace velmora {
@@ -142,13 +145,32 @@ bool AppendReportLine(const std::string& path, const std::string& line, std::str
         if (error != nullptr) *error = std::string(what) + " " + path + ": " + std::strerror(errno);
         return false;
     };
-    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return fail("cannot open");
-    const std::string text = line + '\n';
-    ssize_t written = ::write(fd, text.data(), text.size());
-    if (written != static_cast<ssize_t>(text.size())) {
-        if (written >= 0) errno = ENOSPC;
+    // One writer at a time, across processes too, so that a line cut short
+    // can be taken back without cutting another writer's line.
+    ::flock(fd, LOCK_EX);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
         ::close(fd);
+        return fail("cannot open");
+    }
+    std::string text = line + '\n';
+    char last = '\n';
+    if (st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n') {
+        // A line left half by an older program would swallow this one.
+        text.insert(text.begin(), '\n');
+    }
+    errno = 0;
+    if (!WriteAllBytes(fd, text.data(), text.size())) {
+        // Disk full, a quota, a file size limit: take the part back so the
+        // next line that fits does not join half a line.
+        const int code = errno == 0 ? ENOSPC : errno;
+        if (::ftruncate(fd, st.st_size) != 0) {
+            // Nothing more can be done; the reason below is the write's.
+        }
+        ::close(fd);
+        errno = code;
         return fail("cannot write");
     }
     if (::fdatasync(fd) != 0) {

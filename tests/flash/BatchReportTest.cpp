@@ -2,6 +2,9 @@
 // its offset, the JSON line and how it is appended.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -92,6 +95,31 @@ TEST(BatchReport, AppendsWholeLinesAndNeverRewrites) {
     std::string error;
     EXPECT_FALSE(AppendReportLine(dir / "no/such/r.jsonl", "{}", &error));
     EXPECT_NE(error.find("no/such/r.jsonl"), std::string::npos) << error;
+}
+
+// A disk that fills up in the middle of a line: the part written is taken
+// back, so the next line that fits stands on a line of its own.
+TEST(BatchReport, LineCutShortIsTakenBack) {
+    test::TempDir dir;
+    const std::string path = dir / "r.jsonl";
+    const std::string earlier = "{\"earlier\":1}\n";
+    std::ofstream(path) << earlier;
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = earlier.size() + 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    bool written = AppendReportLine(path, "{\"long\":\"" + std::string(40, 'x') + "\"}", &error);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+    EXPECT_TRUE(AppendReportLine(path, "{\"b\":2}"));
+    std::ifstream in(path);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all, earlier + "{\"b\":2}\n");
 }
 
 TEST(BatchReport, WindowsReportSitsBesideTheTableFile) {
