@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "db/MessageText.h"
+
 namespace velmora::cli {
 
 bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
@@ -47,11 +49,15 @@ bool RequireOption(CliStreams& io, const std::string& value, const char* what) {
 
 bool ParseMillisecondsOption(CliStreams& io, const std::string& text, const char* option,
                              std::chrono::milliseconds& value) {
+    // An hour is far beyond any wait of a meter; larger values would
+    // overflow the clock arithmetic of the waits into a busy loop.
+    constexpr long kMaxMilliseconds = 3'600'000;
     long ms = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), ms);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || ms < 0) {
-        PrintError(io, std::string("bad number for ") + option + ": '" + text +
-                           "' (a whole number of milliseconds)");
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || ms < 0 ||
+        ms > kMaxMilliseconds) {
+        PrintError(io, std::string("bad number for ") + option + ": '" + EscapeControls(text) +
+                           "' (a whole number of milliseconds, at most 3600000)");
         return false;
     }
     value = std::chrono::milliseconds(ms);

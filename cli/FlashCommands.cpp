@@ -196,7 +196,6 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     }
     job.repeat = line.repeat;
     job.reportPath = line.report;
-    job.severalPorts = line.ports.size() > 1;
     if (job.soft.empty() && job.icon.empty() && job.logo.empty() && tables.empty()) {
         PrintError(io, "nothing to do: give --soft, --icon, --logo or --tables");
         return kExitUsage;

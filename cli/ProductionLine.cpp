@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
+#include <ctime>
 #include <cstdio>
+#include <functional>
 #include <iomanip>
 #include <memory>
 #include <mutex>
@@ -12,8 +13,11 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/StopSignals.h"
+#include "db/MessageText.h"
 #include "flash/BootProbe.h"
 #include "link/ComPort.h"
+#include "link/PortNames.h"
 
 namespace velmora::cli {
 
@@ -24,27 +28,26 @@ using Clock = std::chrono::steady_clock;
 // Ctrl+C presses while the line runs. Without repeat the first stops every
 // port at its next wait; with repeat the first lets the running meters
 // finish and ends the serving, a second stops them too.
-volatile std::sig_atomic_t g_interrupts = 0;
+// SIGTERM and SIGHUP count as Ctrl+C. The ports' threads read the count at
+// every poll; the handler is the only writer while the line runs.
+StopSignalCounter g_interrupts{0};
 
 extern "C" void OnLineInterrupt(int) {
-    if (g_interrupts < 2) g_interrupts = g_interrupts + 1;
+    int seen = g_interrupts.load();
+    while (seen < 2 && !g_interrupts.compare_exchange_weak(seen, seen + 1)) {
+    }
 }
 
 class LineInterruptScope {
 public:
-    LineInterruptScope() {
-        g_interrupts = 0;
-        previous_ = std::signal(SIGINT, OnLineInterrupt);
-    }
-    ~LineInterruptScope() {
-        std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
-        g_interrupts = 0;
-    }
+    // The count starts at 0: every scope leaves it so.
+    LineInterruptScope() : signals_(OnLineInterrupt) {}
+    ~LineInterruptScope() { g_interrupts.store(0); }
     LineInterruptScope(const LineInterruptScope&) = delete;
     LineInterruptScope& operator=(const LineInterruptScope&) = delete;
 
 private:
-    void (*previous_)(int);
+    StopSignalScope signals_;
 };
 
 std::string RightTrimmed(std::string text) {
@@ -100,7 +103,7 @@ public:
     // A line of its own, above the board.
     void Say(std::size_t i, const std::string& text) {
         std::lock_guard<std::mutex> lock(mutex_);
-        Print(Padded(lines_[i].port) + "  " + RightTrimmed(text));
+        Print(Padded(lines_[i].port) + "  " + EscapeControls(RightTrimmed(text)));
     }
     void StepEnded(std::size_t i, BatchStep step, const StepRecord& record) {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -267,12 +270,19 @@ struct MeterRow {
 };
 
 // Waits for the next meter's bootloader, probing about once every interval;
-// false when Ctrl+C ended the serving first.
-bool AwaitNextMeter(MeterLink& link, const LineJob& job) {
+// false when Ctrl+C ended the serving first. A port that does not open is
+// said once, then waited for like a meter (an adapter may be plugged in).
+bool AwaitNextMeter(MeterLink& link, const LineJob& job, const std::function<void()>& noPort) {
+    bool told = false;
     for (;;) {
         auto next = Clock::now() + job.probeInterval;
         if (LineHost::ServingEnds()) return false;
-        if (ProbeBootloader(link, job.probeAnswer) == ProbeResult::Found) return true;
+        ProbeResult probe = ProbeBootloader(link, job.probeAnswer);
+        if (probe == ProbeResult::Found) return true;
+        if (probe == ProbeResult::NoPort && !told) {
+            told = true;
+            noPort();
+        }
         while (Clock::now() < next) {
             if (LineHost::ServingEnds()) return false;
             std::this_thread::sleep_for(std::min<Clock::duration>(next - Clock::now(),
@@ -286,14 +296,18 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
     LineHost host(board, index, port, job.repeat);
     if (job.tables != nullptr) host.Database() = *job.tables;
     CComPort serial;
-    MeterLink link(serial, host, LinkSettings{job.pollPeriod, TEMP_TABLE_FILE});
+    MeterLink link(serial, host, LinkSettings{job.pollPeriod});
     BootOptions boot;
     boot.diagnostic = [&](const std::string& text) { board.Say(index, text); };
     for (int meter = 1; job.count == 0 || meter <= job.count; ++meter) {
         if (job.repeat) {
             host.SetStatus("waiting for the next meter");
             board.Step(index, "waiting");
-            if (!AwaitNextMeter(link, job)) break;
+            auto noPort = [&] {
+                board.Say(index, "the port does not open (is the adapter plugged in?); "
+                                 "waiting for it, Ctrl+C to give up");
+            };
+            if (!AwaitNextMeter(link, job, noPort)) break;
         }
         auto start = Clock::now();
         auto onStep = [&](BatchStep step, const StepRecord* ended) {
@@ -360,7 +374,9 @@ BatchRecord RunMeterBatch(MeterLink& link, const std::string& portName, const Li
                              job.soft,  job.icon,  job.logo};
     LinkBatchSteps steps(link, choice, RecordIdentity(std::move(boot), record));
     TableWriteOptions checks = job.tableChecks;
-    checks.backupPath = BackupPathForPort(checks.backupPath, portName, job.severalPorts);
+    std::string device = ResolvePortDevice(portName);
+    checks.backupPath = BackupPathForMeter(checks.backupPath, device.empty() ? portName : device,
+                                           std::time(nullptr));
     steps.SetTableWriteOptions([checks] { return checks; });
     RecordingSteps recording(steps, link.Host().Flags(), record, std::move(onStep));
     recording.Finish(RunBatch(link.Host(), recording, job.timing));
@@ -405,14 +421,19 @@ int RunProductionLine(const std::vector<std::string>& ports, const LineJob& job,
     return allOk && meters > 0 ? kExitOk : kExitFailed;
 }
 
-std::string BackupPathForPort(const std::string& path, const std::string& port,
-                              bool severalPorts) {
-    if (path.empty() || !severalPorts) return path;
-    std::string name = port.substr(port.rfind('/') == std::string::npos ? 0 : port.rfind('/') + 1);
+std::string BackupPathForMeter(const std::string& path, const std::string& device,
+                               std::time_t when) {
+    if (path.empty()) return path;
+    std::string port = device;
+    std::replace(port.begin(), port.end(), '/', '_');
+    std::tm local{};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     std::string::size_type slash = path.rfind('/');
     std::string::size_type dot = path.rfind('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
-    return path.substr(0, dot) + "-" + name + path.substr(dot);
+    return path.substr(0, dot) + "-" + port + "-" + stamp + path.substr(dot);
 }
 
 }  // namespace velmora::cli

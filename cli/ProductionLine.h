@@ -8,6 +8,7 @@
 #include "link/TableTransfer.h"
 
 #include <chrono>
+#include <ctime>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -35,15 +36,17 @@ struct LineJob {
     std::chrono::milliseconds probeInterval{1000};
     std::chrono::milliseconds probeAnswer{100};
     std::string reportPath;  // empty: no report
-    // Verify and back up the table write; with several ports each backup
-    // file gets its port's name (see BackupPathForPort).
+    // Verify and back up the table write; every meter's backup gets a name
+    // of its own beside the one given (see BackupPathForMeter).
     TableWriteOptions tableChecks;
-    bool severalPorts = false;
 };
 
-// The backup file of one port when several share the batch: "meter.csv"
-// becomes "meter-ttyUSB0.csv"; with one port the path stays as given.
-std::string BackupPathForPort(const std::string& path, const std::string& port, bool severalPorts);
+// The backup file of the meter on device at the local time when: "bk/meter.csv"
+// for /dev/ttyUSB0 becomes "bk/meter-_dev_ttyUSB0-20261208-093000.csv" (the
+// device's whole path, slashes as '_', so ports whose paths end alike differ).
+// A name taken already gets "-2", "-3", ... when the backup is saved.
+std::string BackupPathForMeter(const std::string& path, const std::string& device,
+                               std::time_t when);
 
 // Runs one meter's batch on the link (the link's host shows it) and fills
 // the record; with synchronised the firmware step skips its INIT because a

@@ -2,8 +2,9 @@
 
 #include <unistd.h>
 
-#include <csignal>
 #include <iostream>
+
+#include "db/MessageText.h"
 
 namespace velmora::cli {
 
@@ -13,9 +14,10 @@ bool ProgressBarWanted(const std::ostream& err) {
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// Set by the stop signals' handler, taken by the operation's next poll.
+StopSignalCounter g_interrupted{0};
 
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+extern "C" void OnInterrupt(int) { g_interrupted.store(1); }
 
 constexpr int kBarWidth = 30;
 
@@ -38,7 +40,7 @@ void TerminalHost::ShowPendingStatus() {
     if (!statusPending_) return;
     statusPending_ = false;
     EndBar();
-    err_ << status_ << '\n';
+    err_ << EscapeControlsKeepLines(status_) << '\n';
     err_.flush();
 }
 
@@ -86,8 +88,7 @@ void TerminalHost::SetProgress(int position) {
 // Ctrl+C acts as the window's Stop: it ends the running step and, between
 // two steps of a batch, the batch itself.
 void TerminalHost::PumpOnce() {
-    if (g_interrupted != 0) {
-        g_interrupted = 0;
+    if (g_interrupted.exchange(0) != 0) {
         interrupted_ = true;
         flags_.runFlag = 0;
         if (flags_.batchRunning) flags_.batchStopRequested = 1;
@@ -97,25 +98,20 @@ void TerminalHost::PumpOnce() {
 void TerminalHost::ShowMessage(const std::string& text) {
     ShowPendingStatus();
     EndBar();
-    err_ << text << '\n';
+    err_ << EscapeControlsKeepLines(text) << '\n';
     err_.flush();
 }
 
 bool TerminalHost::AskYesNo(const std::string& question) {
     ShowPendingStatus();
     EndBar();
-    err_ << question << (answer_ ? " yes" : " no") << '\n';
+    err_ << EscapeControlsKeepLines(question) << (answer_ ? " yes" : " no") << '\n';
     return answer_;
 }
 
-TerminalHost::InterruptScope::InterruptScope() {
-    g_interrupted = 0;
-    previous_ = std::signal(SIGINT, OnInterrupt);
-}
+// The flag starts clear: every scope leaves it so.
+TerminalHost::InterruptScope::InterruptScope() : signals_(OnInterrupt) {}
 
-TerminalHost::InterruptScope::~InterruptScope() {
-    std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_);
-    g_interrupted = 0;
-}
+TerminalHost::InterruptScope::~InterruptScope() { g_interrupted.store(0); }
 
 }  // namespace velmora::cli

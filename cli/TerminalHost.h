@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/StopSignals.h"
 #include "link/OperationHost.h"
 
 namespace velmora::cli {
@@ -45,7 +46,8 @@ public:
     void RefreshFormControls() override {}
     void TablesReplacedByRead() override {}
 
-    // Routes SIGINT to Stop while it lives; the previous handler comes back after.
+    // Routes Ctrl+C, SIGTERM and SIGHUP to Stop while it lives; the previous
+    // handlers come back after.
     class InterruptScope {
     public:
         InterruptScope();
@@ -54,7 +56,7 @@ public:
         InterruptScope& operator=(const InterruptScope&) = delete;
 
     private:
-        void (*previous_)(int);
+        StopSignalScope signals_;
     };
 
 private:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <fstream>
@@ -16,12 +17,16 @@
 #include "tests/cli/CliRun.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
+#include "sim/MeterSim.h"
 #include "sim/MeterSlot.h"
+#include "sim/TableDump.h"
+#include "db/SatTpFile.h"
 #include "tests/db/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {
 
+using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
 using Bytes = std::vector<uint8_t>;
 
@@ -29,22 +34,23 @@ std::string Example(const char* name) {
     return std::string(VELMORA_SOURCE_DIR "/examples/") + name;
 }
 
-// Presses Ctrl+C from another thread once a condition holds; the line's
-// own handler is installed by then.
+// Presses Ctrl+C (or sends another signal) from another thread once a
+// condition holds; the line's own handler is installed by then.
 class CtrlC {
 public:
-    explicit CtrlC(std::function<bool()> when)
-        : previous_(std::signal(SIGINT, [](int) {})), thread_([this, when] {
+    explicit CtrlC(std::function<bool()> when, int signal = SIGINT)
+        : signal_(signal), previous_(std::signal(signal, [](int) {})), thread_([this, when] {
               while (!done_ && !when()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-              if (!done_) ::kill(::getpid(), SIGINT);
+              if (!done_) ::kill(::getpid(), signal_);
           }) {}
     ~CtrlC() {
         done_ = true;
         thread_.join();
-        std::signal(SIGINT, previous_);
+        std::signal(signal_, previous_);
     }
 
 private:
+    int signal_;
     std::atomic<bool> done_{false};
     void (*previous_)(int);
     std::thread thread_;
@@ -115,13 +121,13 @@ TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
             EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables"}));
         }
         // One summary row per port, with that meter's own result.
-        EXPECT_THAT(out.str(), HasSubstr(meters[i]->SlavePath() + "  " +
-                                         (i == 2 ? "SOFT ICON SAT&TP upgrade failed !"
-                                                 : "All upgrade successfully ! elapse")));
+        EXPECT_THAT(out.str(), ContainsRegex(meters[i]->SlavePath() + " +" +
+                                             (i == 2 ? "SOFT ICON SAT&TP upgrade failed !"
+                                                     : "All upgrade successfully ! elapse")));
     }
     // Not a terminal: a line per port and step as each ends.
-    EXPECT_THAT(err.str(), HasSubstr(meters[2]->SlavePath() + "  soft  failed"));
-    EXPECT_THAT(err.str(), HasSubstr(meters[0]->SlavePath() + "  tables  ok"));
+    EXPECT_THAT(err.str(), ContainsRegex(meters[2]->SlavePath() + " +soft  failed"));
+    EXPECT_THAT(err.str(), ContainsRegex(meters[0]->SlavePath() + " +tables  ok"));
 
     std::vector<nlohmann::json> lines = ReportLines();
     ASSERT_EQ(lines.size(), 4u);
@@ -140,6 +146,91 @@ TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
         ok += !failing;
     }
     EXPECT_EQ(ok, 3);
+}
+
+// Each port reads back and backs up its own meter: nothing is shared between
+// the ports' transfers, and every meter's backup is a file of its own.
+TEST_F(ProductionLine, VerifiedAndBackedUpWritesOnThreePortsKeepTheirOwnTables) {
+    auto old = std::make_unique<SatTpDatabase>();
+    ASSERT_EQ(ReadSatTpFile(*old, Example("sattp.csv").c_str()), 0);
+    auto written = std::make_unique<SatTpDatabase>(*old);
+    old->satCount = 3;
+    int kept = 0;
+    for (int t = 0; t < old->tpCount; ++t)
+        if (old->tps[t].satIndex < 3) old->tps[kept++] = old->tps[t];
+    old->tpCount = kept;
+    sim::MeterOptions options;
+    options.tables = sim::EncodeTableDump(*old);
+    std::vector<std::unique_ptr<sim::MeterSim>> running;
+    std::vector<std::string> args;
+    for (int i = 0; i < 3; ++i) {
+        running.push_back(std::make_unique<sim::MeterSim>(options));
+        ASSERT_TRUE(running.back()->Start());
+        args.insert(args.end(), {"--port", running.back()->SlavePath()});
+    }
+    const std::string backup = folder.File("bk/meter.csv");
+    args.insert(args.end(), {"--tables", Example("sattp.csv"), "--verify", "--backup", backup,
+                             "--step-wait-ms", "1", "--report", report});
+    for (int run = 0; run < 2; ++run) EXPECT_EQ(Run(args), kExitOk) << err.str();
+    std::vector<std::string> names = dbtest::TempFolder::EntriesOf(folder.File("bk"));
+    ASSERT_EQ(names.size(), 6u);
+    for (auto& m : running) {
+        std::string port = m->SlavePath();
+        std::replace(port.begin(), port.end(), '/', '_');
+        // The first run saved the old table, the second the one it wrote.
+        std::vector<int> satCounts;
+        for (const std::string& name : names) {
+            if (name.rfind("meter-" + port + "-", 0) != 0) continue;
+            auto saved = std::make_unique<SatTpDatabase>();
+            ASSERT_EQ(ReadSatTpFile(*saved, (folder.File("bk/") + name).c_str()), 0);
+            satCounts.push_back(saved->satCount);
+        }
+        std::sort(satCounts.begin(), satCounts.end());
+        EXPECT_EQ(satCounts, (std::vector<int>{3, written->satCount})) << port;
+    }
+    EXPECT_EQ(ReportLines().size(), 6u);
+}
+
+// SIGTERM and SIGHUP end the line as Ctrl+C does: the running meters stop at
+// their next wait and their report lines are written.
+TEST_F(ProductionLine, TerminateSignalStopsLikeCtrlC) {
+    StartMeters(2);
+    std::vector<std::string> args = Ports();
+    args.insert(args.end(), {"--soft", hex, "--icon", Example("stm32icon_sample.bin"),
+                             "--soft-wait-ms", "20000", "--report", report});
+    int status;
+    {
+        CtrlC term(
+            [&] {
+                for (auto& m : meters)
+                    if (!m->Engine().RunningFirmware()) return false;
+                return true;
+            },
+            SIGTERM);
+        status = Run(args);
+    }
+    EXPECT_EQ(status, kExitFailed);
+    std::vector<nlohmann::json> lines = ReportLines();
+    ASSERT_EQ(lines.size(), 2u);
+    for (const nlohmann::json& line : lines) EXPECT_EQ(line["steps"]["icon"]["result"], "not run");
+}
+
+// A port that does not exist (yet) is said once and then waited for.
+TEST_F(ProductionLine, RepeatOnAMissingPortSaysSoOnceAndWaits) {
+    const auto start = std::chrono::steady_clock::now();
+    int status;
+    {
+        CtrlC press([&] {
+            return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(300);
+        });
+        status = Run({"--port", folder.File("ttyUSB9"), "--soft", hex, "--repeat",
+                      "--probe-interval-ms", "20"});
+    }
+    EXPECT_EQ(status, kExitFailed);
+    const std::string said = "the port does not open (is the adapter plugged in?)";
+    std::string text = err.str();
+    ASSERT_NE(text.find(said), std::string::npos) << text;
+    EXPECT_EQ(text.find(said, text.find(said) + 1), std::string::npos) << text;
 }
 
 TEST_F(ProductionLine, CtrlCStopsEveryPortAtItsNextWait) {
@@ -162,7 +253,7 @@ TEST_F(ProductionLine, CtrlCStopsEveryPortAtItsNextWait) {
     for (auto& m : meters) {
         EXPECT_TRUE(HoldsFirmware(m->Engine().Flash()));
         EXPECT_TRUE(m->Engine().Meter().Record().commands.empty());
-        EXPECT_THAT(out.str(), HasSubstr(m->SlavePath() + "  ICON upgrade failed !"));
+        EXPECT_THAT(out.str(), ContainsRegex(m->SlavePath() + " +ICON upgrade failed !"));
     }
 }
 

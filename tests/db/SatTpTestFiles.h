@@ -54,10 +54,11 @@ public:
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
     // Names of the entries, sorted.
-    std::vector<std::string> Entries() const {
+    std::vector<std::string> Entries() const { return EntriesOf(path_); }
+    static std::vector<std::string> EntriesOf(const std::string& folder) {
         std::vector<std::string> names;
         std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(path_, ec)) {
+        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
             names.push_back(e.path().filename().string());
         }
         std::sort(names.begin(), names.end());
