@@ -8,6 +8,7 @@
 #include "cli/CliCommands.h"
 #include "cli/FlashCommands.h"
 #include "cli/LinkCommands.h"
+#include "db/MessageText.h"
 
 namespace velmora::cli {
 
@@ -163,7 +164,7 @@ void PrintHelp(std::ostream& s) {
 }  // namespace
 
 void PrintError(CliStreams& io, const std::string& message) {
-    io.err << kProgramName << ": " << message << '\n';
+    io.err << kProgramName << ": " << EscapeControlsKeepLines(message) << '\n';
 }
 
 int RunCli(int argc, char** argv, CliStreams& io) {

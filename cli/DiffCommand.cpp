@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
 #include "cli/TerminalHost.h"
+#include "db/MessageText.h"
 #include "db/TableCompare.h"
 #include "link/ComPort.h"
 #include "link/TableTransfer.h"
@@ -139,7 +140,10 @@ int RunDiff(const std::vector<std::string>& args, CliStreams& io) {
         for (const TableDifference& d : c.differences) list.push_back(DifferenceJson(d));
         io.out << JsonText(list) << '\n';
     } else {
-        for (const TableDifference& d : c.differences) io.out << DifferenceLine(d) << '\n';
+        // Names are bytes from a file or the meter: a control byte in one
+        // must not act on the terminal.
+        for (const TableDifference& d : c.differences)
+            io.out << EscapeControls(DifferenceLine(d)) << '\n';
         if (c.orderDiffers) io.out << ORDER_DIFFERS_TEXT << '\n';
         io.out << DifferenceCountText(c.differences.size()) << '\n';
     }

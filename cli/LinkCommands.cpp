@@ -13,6 +13,7 @@
 #include "cli/Arguments.h"
 #include "cli/LinkCommands.h"
 #include "cli/TerminalHost.h"
+#include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
@@ -138,7 +139,8 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
             entry["latencyTimerMs"] = p.lateMs > 0 ? Json(p.lateMs) : Json();
             list.push_back(entry);
         }
-        io.out << list.dump(2) << '\n';
+        // A device name need not be UTF-8: its bad bytes become U+FFFD.
+        io.out << list.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
         for (const PortInfo& p : ports) {
             const char* state = p.device.empty() ? "no device"
@@ -146,8 +148,8 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
                                                  : "cannot be opened (absent or in use)";
             std::string about = p.adapter;
             if (!p.device.empty()) about += (about.empty() ? "" : ", ") + p.access;
-            io.out << p.name << '\t' << (p.device.empty() ? "-" : p.device) << '\t' << state << '\t'
-                   << (about.empty() ? "-" : about) << '\n';
+            io.out << p.name << '\t' << (p.device.empty() ? "-" : EscapeControls(p.device)) << '\t'
+                   << state << '\t' << (about.empty() ? "-" : EscapeControls(about)) << '\n';
         }
     }
     // Said on the error stream so the table stays one line per port.
@@ -163,9 +165,10 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
     if (!OutputWritable(io, parsed->output)) return kExitFailed;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
         OpResult result = ReadTablesFromMeter(link);
+        std::string whyNot;
         if (result == OpResult::Completed &&
-            !WriteSatTpFile(db, parsed->output.c_str(), stderr)) {
-            PrintError(io, "cannot write " + parsed->output);
+            !WriteSatTpFile(db, parsed->output.c_str(), nullptr, &whyNot)) {
+            PrintError(io, "cannot write " + parsed->output + ": " + whyNot);
             return OpResult::Failed;
         }
         return result;

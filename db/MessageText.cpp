@@ -14,9 +14,7 @@ void AppendEscaped(std::string& out, unsigned char byte) {
     out += code;
 }
 
-}  // namespace
-
-std::string EscapeControls(std::string_view text) {
+std::string Escape(std::string_view text, bool keepLines) {
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
@@ -24,7 +22,9 @@ std::string EscapeControls(std::string_view text) {
         auto lead = static_cast<unsigned char>(text[0]);
         auto second = n == 2 ? static_cast<unsigned char>(text[1]) : 0u;
         bool c1 = n == 2 && lead == 0xC2 && second < 0xA0;  // U+0080..U+009F
-        if (n == 0 || lead < 0x20 || lead == 0x7F) {
+        if (keepLines && lead == '\n') {
+            out += '\n';
+        } else if (n == 0 || lead < 0x20 || lead == 0x7F) {
             AppendEscaped(out, lead);
             n = 1;
         } else if (c1) {
@@ -37,5 +37,11 @@ std::string EscapeControls(std::string_view text) {
     }
     return out;
 }
+
+}  // namespace
+
+std::string EscapeControls(std::string_view text) { return Escape(text, false); }
+
+std::string EscapeControlsKeepLines(std::string_view text) { return Escape(text, true); }
 
 }  // namespace velmora

@@ -14,4 +14,8 @@ namespace velmora {
 // is. Escaping twice changes nothing more.
 std::string EscapeControls(std::string_view text);
 
+// The same for a whole message whose own lines are meant: line feeds stay.
+// Values quoted in it must have been escaped with EscapeControls already.
+std::string EscapeControlsKeepLines(std::string_view text);
+
 }  // namespace velmora

@@ -62,6 +62,17 @@ TEST_F(DiffCommand, FilesListTheDifferencesAndExitWithTheirVerdict) {
     EXPECT_EQ(json[0]["after"]["symbolRate"], 22000);
 }
 
+TEST_F(DiffCommand, ControlBytesOfANameAreShownEscaped) {
+    auto db = dbtest::NewDatabase();
+    dbtest::BuildSampleDatabase(*db);
+    std::string a = Save(*db, "a.csv");
+    SetSatName(db->satellites[0], "SAT\x1b[2J", 7);
+    std::string b = Save(*db, "b.csv");
+    EXPECT_EQ(Run({"diff", a, b}), kExitFailed);
+    EXPECT_THAT(out.str(), HasSubstr("SAT\\x1b[2J"));
+    EXPECT_EQ(out.str().find('\x1b'), std::string::npos);
+}
+
 TEST_F(DiffCommand, TroubleExitsWith2AndOnlyUsageErrorsPrintTheUsage) {
     auto db = dbtest::NewDatabase();
     dbtest::BuildSampleDatabase(*db);
