@@ -35,7 +35,9 @@ struct Failure {
     std::string reason;
 };
 
-std::string Quoted(int c) { return "'" + EscapeControls(std::string(1, static_cast<char>(c))) + "'"; }
+std::string Quoted(int c) {
+    return "'" + EscapeControls(std::string(1, static_cast<char>(c))) + "'";
+}
 
 std::string Format(const char* format, unsigned long long a, unsigned long long b = 0) {
     char text[96];

@@ -102,7 +102,9 @@ TEST_F(FlashCommands, RefusedFirmwareFileEndsBeforeAnyPortIsOpened) {
          .out = "File open failed ! \n",
          .err = "velmora-cli: " + zero + " is not a regular file\n"},
         {.args = {"batch", "--port", Port(), "--soft", cut}, .out = "", .err = cutWhy},
-        {.args = {"batch", "--port", Port(), "--soft", cut, "--count", "2"}, .out = "", .err = cutWhy},
+        {.args = {"batch", "--port", Port(), "--soft", cut, "--count", "2"},
+         .out = "",
+         .err = cutWhy},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args), kExitFailed) << c.args[0];

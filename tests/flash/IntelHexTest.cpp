@@ -127,16 +127,19 @@ TEST(IntelHexReject, RefusalNamesTheFileAndLine) {
         {.text = data, .why = "fw.hex:3: no end-of-file record"},
         {.text = data + "\n\n", .why = "fw.hex:3: no end-of-file record"},
         {.text = "", .why = "fw.hex:1: no end-of-file record"},
-        {.text = data + kEof + Record(0, 2, {3}), .why = "fw.hex:4: data after the end-of-file record"},
+        {.text = data + kEof + Record(0, 2, {3}),
+         .why = "fw.hex:4: data after the end-of-file record"},
         {.text = data + kEof + "\r\rx", .why = "fw.hex:6: data after the end-of-file record"},
         {.text = data + Record(1, 0, {0}), .why = "fw.hex:3: end-of-file record with data"},
-        {.text = data + Record(6, 0x1234, {9, 9}) + kEof, .why = "fw.hex:3: unknown record type 0x06"},
+        {.text = data + Record(6, 0x1234, {9, 9}) + kEof,
+         .why = "fw.hex:3: unknown record type 0x06"},
         {.text = data + Record(5, 0, {8, 0}) + kEof,
          .why = "fw.hex:3: start address record of 2 bytes (4 expected)"},
         // Data the flash cannot hold, whichever way it is addressed.
         {.text = Linear(0x2000) + Record(0, 0, {1}) + kEof,
          .why = "fw.hex:2: data at 0x20000000 lies outside the flash"},
-        {.text = Record(0, 0, {1}) + kEof, .why = "fw.hex:1: data at 0x00000000 lies outside the flash"},
+        {.text = Record(0, 0, {1}) + kEof,
+         .why = "fw.hex:1: data at 0x00000000 lies outside the flash"},
         {.text = Linear(0xFFFF) + Record(0, 0xFFF0, Fill(16)) + kEof,
          .why = "fw.hex:2: data at 0xfffffff0 lies outside the flash"},
         {.text = Linear(0xFFFF) + Record(0, 0xFFFF, {1, 2}) + kEof,
@@ -146,9 +149,11 @@ TEST(IntelHexReject, RefusalNamesTheFileAndLine) {
         {.text = Segment(0xFFFF) + Record(0, 0xFFFF, {1}) + kEof,
          .why = "fw.hex:2: data at 0x0010ffef lies outside the flash"},
         {.text = data + Linear(0x0810) + Record(0, 0, {3}) + kEof,
-         .why = "fw.hex:4: data at 0x08100000 makes the image larger than the largest flash (1 MB)"},
+         .why = "fw.hex:4: data at 0x08100000 makes the image larger than the largest flash "
+                "(1 MB)"},
         // A value quoted from the file cannot act on the terminal.
-        {.text = data + "\x1b]0;x\x07", .why = "fw.hex:3: '\\x1b' where a record should begin with ':'"},
+        {.text = data + "\x1b]0;x\x07",
+         .why = "fw.hex:3: '\\x1b' where a record should begin with ':'"},
         {.text = kFlash + ":01000000\x9b", .why = "fw.hex:2: '\\x9b' is not a hex digit"},
     };
     for (const auto& c : cases) EXPECT_EQ(Refusal(c.text), c.why) << c.text;

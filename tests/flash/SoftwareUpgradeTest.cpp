@@ -242,7 +242,8 @@ TEST_F(Upgrade, ImageBeyondTheDeviceFlashIsRefusedAfterIdentificationAndBeforeTh
     for (const auto& c : cases) {
         SCOPED_TRACE(c.range);
         std::string path = dir.File("rav32izazud_big.hex");
-        std::ofstream(path, std::ios::trunc) << sim::EncodeIntelHex(sim::SampleFirmware(c.size), c.at);
+        std::ofstream(path, std::ios::trunc)
+            << sim::EncodeIntelHex(sim::SampleFirmware(c.size), c.at);
         host.messages.clear();
         ExpectFailure(Run(path), "Firmware larger than flash ! ");
         EXPECT_EQ(host.messages, std::vector<std::string>{path + ": the firmware at " + c.range +
