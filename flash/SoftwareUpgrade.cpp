@@ -36,7 +36,7 @@ public:
         // Refuse what cannot succeed before the meter's firmware is erased:
         // only now is the device, and so its flash, known.
         if (size == 0) return Fail(TEXT_FIRMWARE_EMPTY);
-        if (address < device.flashStart || size > end - address) {
+        if (address < device.flashStart || address >= end || size > end - address) {
             char range[128];
             std::snprintf(range, sizeof range,
                           ": the firmware at 0x%08x-0x%08llx lies outside the flash of %s "

@@ -238,6 +238,7 @@ TEST_F(Upgrade, ImageBeyondTheDeviceFlashIsRefusedAfterIdentificationAndBeforeTh
     } cases[] = {
         {.size = k64K + 4, .at = kFlash, .range = "0x08000000-0x08010003"},
         {.size = 1000, .at = kFlash + k64K, .range = "0x08010000-0x080103e7"},
+        {.size = 1000, .at = 0x08F00000, .range = "0x08f00000-0x08f003e7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.range);
