@@ -15,6 +15,7 @@
 #include "db/SatTpFile.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/FactoryImage.h"
+#include "flash/IntelHex.h"
 #include "flash/SoftwareUpgrade.h"
 #include "link/ComPort.h"
 
@@ -41,6 +42,16 @@ bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(
     return false;
 }
 
+// The firmware file loaded as the upgrade loads it, so a file it would refuse
+// ends the command before any port is opened; false with the reason said.
+bool FirmwareAccepted(CliStreams& io, const std::string& path) {
+    if (path.empty()) return true;
+    std::string whyNot;
+    if (FirmwareImage::Create()->Load(path, &whyNot) == LoadOk) return true;
+    PrintError(io, whyNot);
+    return false;
+}
+
 bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
     std::string whyNot;
     if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
@@ -58,6 +69,10 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     if (!NameAccepted(io, file, LoadSoftFile, SOFT_NAME_PREFIX)) return kExitUsage;
+    if (!FirmwareAccepted(io, file)) {
+        io.out << TEXT_FILE_OPEN_FAILED << '\n';
+        return kExitFailed;
+    }
     TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     CComPort serial;
     MeterLink link(serial, host);
@@ -211,6 +226,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
         return kExitUsage;
     }
+    if (!FirmwareAccepted(io, job.soft)) return kExitFailed;
 
     if (line.ports.size() > 1 || job.repeat) {
         std::unique_ptr<SatTpDatabase> db;

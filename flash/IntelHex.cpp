@@ -2,30 +2,48 @@
 
 #include <cstdio>
 
+#include "db/InputFile.h"
+#include "db/MessageText.h"
+
 namespace velmora {
 
 namespace {
 
 constexpr int kEnd = -1;
 
-class FileSource {
-public:
-    explicit FileSource(std::FILE* f) : f_(f) {}
-    int Get() { return std::getc(f_); }
-
-private:
-    std::FILE* f_;
-};
-
+// The text byte by byte, counting lines: "\n", "\r\n" and a lone "\r" each
+// end one, so a message can name the line whatever the file's line ends.
 class TextSource {
 public:
     explicit TextSource(std::string_view text) : text_(text) {}
-    int Get() { return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_++]) : kEnd; }
+    int Get() {
+        if (pos_ >= text_.size()) return kEnd;
+        int c = static_cast<unsigned char>(text_[pos_++]);
+        if (c == '\n' || (c == '\r' && (pos_ == text_.size() || text_[pos_] != '\n'))) ++line_;
+        return c;
+    }
+    std::size_t Line() const { return line_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t line_ = 1;
 };
+
+struct Failure {
+    std::size_t line = 0;
+    std::string reason;
+};
+
+std::string Quoted(int c) {
+    return "'" + EscapeControls(std::string(1, static_cast<char>(c))) + "'";
+}
+
+std::string Format(const char* format, unsigned long long a, unsigned long long b = 0) {
+    char text[96];
+    std::snprintf(text, sizeof text, format, a, b);
+    return text;
+}
 
 int HexDigit(int c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -34,14 +52,19 @@ int HexDigit(int c) {
     return -1;
 }
 
-// Reads `digits` hex digits into value; false on a short read or a non-hex
-// character. Stricter than a scanf "%x", which would take blanks and signs.
-template <class Source>
-bool ReadHex(Source& src, int digits, uint32_t& value) {
+// Reads `digits` hex digits into value; false, with the reason, on a short
+// record or a non-hex character. Stricter than a scanf "%x", which would
+// take blanks and signs.
+bool ReadHex(TextSource& src, int digits, uint32_t& value, std::string& why) {
     value = 0;
     for (int i = 0; i < digits; ++i) {
-        int d = HexDigit(src.Get());
-        if (d < 0) return false;
+        int c = src.Get();
+        int d = HexDigit(c);
+        if (d < 0) {
+            bool cut = c == kEnd || c == '\r' || c == '\n';
+            why = cut ? "record cut short" : Quoted(c) + " is not a hex digit";
+            return false;
+        }
         value = (value << 4) | static_cast<uint32_t>(d);
     }
     return true;
@@ -51,63 +74,132 @@ enum RecordType : uint32_t {
     kData = 0x00,
     kEndOfFile = 0x01,
     kExtendedSegment = 0x02,
+    kStartSegment = 0x03,
     kExtendedLinear = 0x04,
+    kStartLinear = 0x05,
 };
 
-template <class Source>
-LoadResult Parse(Source& src, std::vector<uint8_t>& image) {
+struct Record {
+    std::size_t line = 0;
+    uint32_t count = 0, address = 0, type = 0;
+    uint8_t data[255] = {};
+};
+
+// Reads one record after its ':' and checks its checksum; false with the
+// reason otherwise.
+bool ReadRecord(TextSource& src, Record& r, std::string& why) {
+    if (!ReadHex(src, 2, r.count, why) || !ReadHex(src, 4, r.address, why) ||
+        !ReadHex(src, 2, r.type, why))
+        return false;
+    uint32_t sum = r.count + (r.address >> 8) + (r.address & 0xFF) + r.type;
+    for (uint32_t i = 0; i < r.count; ++i) {
+        uint32_t byte = 0;
+        if (!ReadHex(src, 2, byte, why)) return false;
+        r.data[i] = static_cast<uint8_t>(byte);
+        sum += byte;
+    }
+    uint32_t checksum = 0;
+    if (!ReadHex(src, 2, checksum, why)) return false;
+    uint32_t expected = (0x100 - (sum & 0xFF)) & 0xFF;
+    if (checksum == expected) return true;
+    why = Format("checksum 0x%02llx should be 0x%02llx", checksum, expected);
+    return false;
+}
+
+// Places a data record: absolute addresses are 64-bit, so a high segment or
+// linear address plus the offset can never wrap back into the flash.
+bool PlaceData(const Record& r, uint64_t extended, std::vector<uint8_t>& image, uint64_t& base,
+               bool& haveBase, std::string& why) {
+    if (r.count == 0) return true;
+    uint64_t start = extended + r.address;
+    uint64_t end = start + r.count;
+    if (start < STM32_FLASH_WINDOW_START || end > STM32_FLASH_WINDOW_END) {
+        uint64_t outside = start < STM32_FLASH_WINDOW_START || start >= STM32_FLASH_WINDOW_END
+                               ? start
+                               : STM32_FLASH_WINDOW_END;
+        why = Format("data at 0x%08llx lies outside the flash", outside);
+        return false;
+    }
+    if (!haveBase) {
+        base = extended;
+        haveBase = true;
+    }
+    if (start < base || start - base < image.size()) {
+        why = Format("data at 0x%08llx overlaps or comes before earlier data", start);
+        return false;
+    }
+    uint64_t offset = start - base;
+    if (offset + r.count > FIRMWARE_MAX_SIZE) {
+        why = Format("data at 0x%08llx makes the image larger than the largest flash", start) +
+              " (" + SizeLimitText(FIRMWARE_MAX_SIZE) + ")";
+        return false;
+    }
+    image.resize(static_cast<std::size_t>(offset), 0xFF);
+    image.insert(image.end(), r.data, r.data + r.count);
+    return true;
+}
+
+bool Parse(TextSource& src, std::vector<uint8_t>& image, uint64_t& base, Failure& fail) {
     uint64_t extended = 0;  // address of the extended record in force
-    uint64_t base = 0;      // absolute address of image byte 0
     bool haveBase = false;
+    std::size_t lastRecordLine = 0;
+    Record r;
     for (;;) {
         int c = src.Get();
-        if (c == kEnd) return LoadOk;  // a missing end-of-file record is tolerated
+        // A cut-off download ends without its end-of-file record: the record
+        // was due on the line after the last one.
+        if (c == kEnd) {
+            fail = {lastRecordLine + 1, "no end-of-file record"};
+            return false;
+        }
         if (c == '\r' || c == '\n') continue;
-        if (c != ':') return InvalidFile;
-
-        uint32_t count = 0, address = 0, type = 0;
-        if (!ReadHex(src, 2, count) || !ReadHex(src, 4, address) || !ReadHex(src, 2, type))
-            return InvalidFile;
-        uint32_t sum = count + (address >> 8) + (address & 0xFF) + type;
-
-        std::size_t dataAt = 0;
-        if (type == kData) {
-            if (!haveBase) {
-                base = extended;
-                haveBase = true;
-            }
-            uint64_t absolute = extended + address;
-            if (absolute < base) return InvalidFile;
-            uint64_t offset = absolute - base;
-            if (offset < image.size()) return InvalidFile;  // backward or overlapping
-            if (offset + count > FIRMWARE_MAX_SIZE) return InvalidFile;
-            image.resize(static_cast<std::size_t>(offset), 0xFF);
-            dataAt = image.size();
-            image.resize(dataAt + count);
+        if (c != ':') {
+            fail = {src.Line(), Quoted(c) + " where a record should begin with ':'"};
+            return false;
         }
+        r.line = lastRecordLine = src.Line();
+        fail.line = r.line;
+        if (!ReadRecord(src, r, fail.reason)) return false;
 
-        uint32_t payload = 0;  // the value of a 2-byte extended address
-        for (uint32_t i = 0; i < count; ++i) {
-            uint32_t byte = 0;
-            if (!ReadHex(src, 2, byte)) return InvalidFile;
-            sum += byte;
-            payload = ((payload << 8) | byte) & 0xFFFF;
-            if (type == kData) image[dataAt + i] = static_cast<uint8_t>(byte);
-        }
-
-        uint32_t checksum = 0;
-        if (!ReadHex(src, 2, checksum) || ((sum + checksum) & 0xFF) != 0) return InvalidFile;
-
-        switch (type) {
+        switch (r.type) {
+            case kData:
+                if (!PlaceData(r, extended, image, base, haveBase, fail.reason)) return false;
+                break;
             case kEndOfFile:
-                return LoadOk;  // whatever follows is never read
+                if (r.count != 0) {
+                    fail.reason = "end-of-file record with data";
+                    return false;
+                }
+                // Whatever follows would be lost without a word: refuse it.
+                for (c = src.Get(); c != kEnd; c = src.Get()) {
+                    if (c == '\r' || c == '\n') continue;
+                    fail = {src.Line(), "data after the end-of-file record"};
+                    return false;
+                }
+                return true;
             case kExtendedSegment:
-            case kExtendedLinear:
-                if (count != 2) return InvalidFile;
-                extended = type == kExtendedLinear ? uint64_t{payload} << 16 : uint64_t{payload} << 4;
+            case kExtendedLinear: {
+                if (r.count != 2) {
+                    fail.reason = Format("extended address record of %llu bytes (2 expected)",
+                                         r.count);
+                    return false;
+                }
+                uint64_t value = uint64_t{r.data[0]} << 8 | r.data[1];
+                extended = r.type == kExtendedLinear ? value << 16 : value << 4;
+                break;
+            }
+            case kStartSegment:
+            case kStartLinear:
+                // Where the firmware starts: the upgrade always starts it at the flash start.
+                if (r.count != 4) {
+                    fail.reason = Format("start address record of %llu bytes (4 expected)",
+                                         r.count);
+                    return false;
+                }
                 break;
             default:
-                break;  // start addresses and unknown types carry nothing for the flash
+                fail.reason = Format("unknown record type 0x%02llx", r.type);
+                return false;
         }
     }
 }
@@ -116,23 +208,33 @@ LoadResult Parse(Source& src, std::vector<uint8_t>& image) {
 
 std::unique_ptr<FirmwareImage> FirmwareImage::Create() { return std::make_unique<FirmwareImage>(); }
 
-LoadResult FirmwareImage::Load(const std::string& path) {
+LoadResult FirmwareImage::Load(const std::string& path, std::string* whyNot) {
     Destroy();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return CannotOpen;
-    FileSource src(f);
-    LoadResult r = Parse(src, bytes_);
-    std::fclose(f);
-    if (r != LoadOk) Destroy();
-    return r;
+    std::string text;
+    std::string why;
+    if (!ReadInputFile(path, HEX_FILE_MAX_BYTES, text, why)) {
+        if (whyNot != nullptr) *whyNot = EscapeControls(path) + " " + why;
+        return CannotOpen;
+    }
+    return LoadText(text, whyNot, path);
 }
 
-LoadResult FirmwareImage::LoadText(std::string_view text) {
+LoadResult FirmwareImage::LoadText(std::string_view text, std::string* whyNot,
+                                   std::string_view name) {
     Destroy();
     TextSource src(text);
-    LoadResult r = Parse(src, bytes_);
-    if (r != LoadOk) Destroy();
-    return r;
+    Failure fail;
+    uint64_t base = 0;
+    if (!Parse(src, bytes_, base, fail)) {
+        Destroy();
+        if (whyNot != nullptr) {
+            *whyNot = EscapeControls(name) + ":" + std::to_string(fail.line) + ": " + fail.reason;
+        }
+        return InvalidFile;
+    }
+    base_ = static_cast<uint32_t>(base);
+    if (whyNot != nullptr) whyNot->clear();
+    return LoadOk;
 }
 
 LoadResult FirmwareImage::Read(uint8_t* buffer, uint32_t& length) {
@@ -145,6 +247,7 @@ LoadResult FirmwareImage::Read(uint8_t* buffer, uint32_t& length) {
 
 void FirmwareImage::Destroy() {
     std::vector<uint8_t>().swap(bytes_);
+    base_ = 0;
     position_ = 0;
 }
 

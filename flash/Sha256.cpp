@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 
+#include "db/InputFile.h"
+
 namespace velmora {
 
 namespace {
@@ -109,14 +111,11 @@ std::string Sha256Hex(const std::string& data) {
 }
 
 std::string Sha256HexOfFile(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) return {};
-    Sha256 sha;
-    uint8_t buffer[8192];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) sha.Update(buffer, n);
-    if (std::ferror(file.get())) return {};
-    return Hex(sha.Finish());
+    // Read as the firmware loader reads it: a device or a pipe would never end.
+    std::string bytes;
+    std::string whyNot;
+    if (!ReadInputFile(path, HEX_FILE_MAX_BYTES, bytes, whyNot)) return {};
+    return Sha256Hex(bytes);
 }
 
 }  // namespace velmora

@@ -25,7 +25,8 @@ private:
 
 // Lower-case hex of the digest of data.
 std::string Sha256Hex(const std::string& data);
-// Lower-case hex of the digest of the file's bytes; empty when it cannot be read.
+// Lower-case hex of the digest of the file's bytes; empty when it is not a
+// regular file, is over HEX_FILE_MAX_BYTES or cannot be read.
 std::string Sha256HexOfFile(const std::string& path);
 
 }  // namespace velmora

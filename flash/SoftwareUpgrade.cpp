@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "db/MessageText.h"
 #include "flash/IntelHex.h"
 #include "flash/SerialBootPort.h"
 #include "link/LogoIconUpload.h"
@@ -23,17 +24,28 @@ namespace {
 // the status text it ends with.
 class Upgrade {
 public:
-    Upgrade(OperationHost& host, FirmwareImage& image, BootloaderConnection& boot)
-        : host_(host), image_(image), boot_(boot) {}
+    Upgrade(OperationHost& host, FirmwareImage& image, BootloaderConnection& boot,
+            const std::string& path)
+        : host_(host), image_(image), boot_(boot), path_(path) {}
 
     OpResult Run() {
         const DeviceEntry& device = boot_.Device();
-        uint32_t address = device.flashStart;
+        uint32_t address = image_.Base();
         uint32_t end = device.flashEnd;
         uint32_t size = image_.Size();
-        // Refuse what cannot succeed before the meter's firmware is erased.
+        // Refuse what cannot succeed before the meter's firmware is erased:
+        // only now is the device, and so its flash, known.
         if (size == 0) return Fail(TEXT_FIRMWARE_EMPTY);
-        if (size > end - address) return Fail(TEXT_FIRMWARE_TOO_LARGE);
+        if (address < device.flashStart || address >= end || size > end - address) {
+            char range[128];
+            std::snprintf(range, sizeof range,
+                          ": the firmware at 0x%08x-0x%08llx lies outside the flash of %s "
+                          "(0x%08x-0x%08x)",
+                          address, static_cast<unsigned long long>(address) + size - 1, device.name,
+                          device.flashStart, device.flashEnd - 1);
+            host_.ShowMessage(EscapeControls(path_) + range);
+            return Fail(TEXT_FIRMWARE_TOO_LARGE);
+        }
 
         host_.SetStatus(TEXT_ERASING);
         if (boot_.EraseAll() != BootResult::Ok) return Fail(TEXT_ERASE_FAILED);
@@ -98,6 +110,7 @@ private:
     OperationHost& host_;
     FirmwareImage& image_;
     BootloaderConnection& boot_;
+    const std::string& path_;
 };
 
 }  // namespace
@@ -106,6 +119,16 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
                          const BootOptions& bootOptions) {
     OperationHost& host = link.Host();
     if (host.Flags().busyFlag != 0) return OpResult::NotStarted;
+    // The file is taken whole or not at all, and before the port is opened:
+    // a cut-off download or data the flash cannot hold never reaches the meter.
+    std::unique_ptr<FirmwareImage> image = FirmwareImage::Create();
+    std::string whyNot;
+    if (image->Load(softPath, &whyNot) != LoadOk) {
+        host.ShowMessage(whyNot);
+        host.SetStatus(TEXT_FILE_OPEN_FAILED);
+        link.LeaveOperation();  // a port a probe left open is closed as after any failure
+        return OpResult::Failed;
+    }
     if (!link.Port().IsOpen() && !link.OpenLink()) return OpResult::NotStarted;
     link.Port().ApplyBootloaderFraming();
     host.EnablePortSelector(false);
@@ -120,16 +143,12 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
 
     OpResult result = OpResult::Failed;
     SerialBootPort bootPort(link.Port(), host, link.Settings().pollPeriod);
-    std::unique_ptr<FirmwareImage> image = FirmwareImage::Create();
     std::unique_ptr<BootloaderConnection> boot;
-    if (image->Load(softPath) != LoadOk) {
-        host.SetStatus(TEXT_FILE_OPEN_FAILED);
-    } else if (!(boot = BootloaderConnection::Init(bootPort, !bootOptions.synchronised,
-                                                   bootOptions))) {
+    if (!(boot = BootloaderConnection::Init(bootPort, !bootOptions.synchronised, bootOptions))) {
         host.SetStatus(TEXT_DEVICE_NOT_FOUND);
     } else {
         if (bootOptions.identified) bootOptions.identified(boot->ProductId(), boot->BootloaderVersion());
-        result = Upgrade(host, *image, *boot).Run();
+        result = Upgrade(host, *image, *boot, softPath).Run();
     }
 
     image->Destroy();

@@ -83,6 +83,37 @@ TEST_F(FlashCommands, UpgradeFailuresExitWithOne) {
     EXPECT_THAT(err.str(), HasSubstr("Connect fail \n"));
 }
 
+// The file is loaded as the upgrade loads it: a refused one ends the command
+// with its reason before any port is opened.
+TEST_F(FlashCommands, RefusedFirmwareFileEndsBeforeAnyPortIsOpened) {
+    StartMeter();
+    std::string cut = folder.File("rav32izazud_cut.hex");
+    std::string text = sim::EncodeIntelHex(firmware);
+    ASSERT_TRUE(dbtest::WriteBytes(cut, text.substr(0, text.rfind(":00000001FF"))));
+    std::string zero = folder.File("rav32izazud_zero.hex");
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const std::string cutWhy = "velmora-cli: " + cut + ":127: no end-of-file record\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string out, err;
+    } cases[] = {
+        {.args = {"upgrade", "--port", Port(), cut}, .out = "File open failed ! \n", .err = cutWhy},
+        {.args = {"upgrade", "--port", Port(), zero},
+         .out = "File open failed ! \n",
+         .err = "velmora-cli: " + zero + " is not a regular file\n"},
+        {.args = {"batch", "--port", Port(), "--soft", cut}, .out = "", .err = cutWhy},
+        {.args = {"batch", "--port", Port(), "--soft", cut, "--count", "2"},
+         .out = "",
+         .err = cutWhy},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.args), kExitFailed) << c.args[0];
+        EXPECT_EQ(out.str(), c.out);
+        EXPECT_EQ(err.str(), c.err);
+    }
+    EXPECT_EQ(meter->Engine().BootCounts().pcBytes, 0);
+}
+
 TEST_F(FlashCommands, UpgradeUsageErrorsTouchNothing) {
     StartMeter();
     std::string wrongName = folder.File("finder.hex");

@@ -34,6 +34,7 @@ TEST(Sha256, OfAFileAndOfNoFile) {
     EXPECT_EQ(Sha256HexOfFile(dir / "f.hex"),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     EXPECT_EQ(Sha256HexOfFile(dir / "missing.hex"), "");
+    EXPECT_EQ(Sha256HexOfFile("/dev/zero"), "");  // would never end
 }
 
 TEST(BatchReport, LocalTimeCarriesItsOffset) {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -34,10 +35,21 @@ std::string Segment(uint16_t paragraph) {
 }
 const std::string kEof = ":00000001FF\n";
 
+const std::string kFlash = Linear(0x0800);
+
 std::vector<uint8_t> Load(const std::string& text, LoadResult expected = LoadOk) {
     auto image = FirmwareImage::Create();
     EXPECT_EQ(image->LoadText(text), expected);
     return image->Bytes();
+}
+
+// Why the text is refused, as "fw.hex:LINE: reason"; empty when it loads.
+std::string Refusal(const std::string& text) {
+    auto image = FirmwareImage::Create();
+    std::string why;
+    if (image->LoadText(text, &why, "fw.hex") == LoadOk) return "";
+    EXPECT_EQ(image->Size(), 0u);
+    return why;
 }
 
 std::vector<uint8_t> Fill(std::size_t n, uint8_t value = 0xFF) { return std::vector<uint8_t>(n, value); }
@@ -56,7 +68,7 @@ TEST(IntelHexLoad, ExtendedLinearThenDataThenEof) {
 }
 
 TEST(IntelHexLoad, GapInsideSegmentIsFilledWithFF) {
-    auto bytes = Load(Record(0, 0, {1, 2, 3, 4}) + Record(0, 0x10, {5}) + kEof);
+    auto bytes = Load(kFlash + Record(0, 0, {1, 2, 3, 4}) + Record(0, 0x10, {5}) + kEof);
     EXPECT_EQ(bytes, Concat({{1, 2, 3, 4}, Fill(0x0C), {5}}));
 }
 
@@ -71,15 +83,15 @@ TEST(IntelHexLoad, SegmentNotFilledToItsEndKeepsNextSegmentAtItsAddress) {
     EXPECT_EQ(bytes, Concat({{1, 2}, Fill(0x10000 - 2), {3}}));
 }
 
+// Paragraphs reach 0x10FFEF at most, far below any STM32 flash.
 TEST(IntelHexLoad, ExtendedSegmentAddressesCountInParagraphs) {
-    auto bytes = Load(Segment(0x1000) + Record(0, 0xFFFE, {1, 2}) + Segment(0x2000) +
-                      Record(0, 0x0001, {3}) + kEof);
-    EXPECT_EQ(bytes, Concat({Fill(0xFFFE), {1, 2}, Fill(1), {3}}));
+    EXPECT_EQ(Refusal(Segment(0x1000) + Record(0, 0xFFFE, {1, 2}) + kEof),
+              "fw.hex:2: data at 0x0001fffe lies outside the flash");
 }
 
-TEST(IntelHexLoad, StartAddressAndUnknownRecordsAreCheckedButIgnored) {
-    std::string text = Record(3, 0, {0, 0, 1, 0}) + Record(0, 0, {7}) + Record(5, 0, {8, 0, 1, 1}) +
-                       Record(6, 0x1234, {9, 9}) + kEof;
+TEST(IntelHexLoad, StartAddressRecordsAreCheckedButIgnored) {
+    std::string text = kFlash + Record(3, 0, {0, 0, 1, 0}) + Record(0, 0, {7}) +
+                       Record(5, 0, {8, 0, 1, 1}) + kEof;
     EXPECT_EQ(Load(text), (std::vector<uint8_t>{7}));
     text[text.find(":04000005") + 12] ^= 1;  // one digit of the start address
     Load(text, InvalidFile);
@@ -99,52 +111,90 @@ TEST(IntelHexLoad, LineEndingsAndDigitCaseDoNotMatter) {
     EXPECT_EQ(Load("\r\n\n\n" + lf + "\r\r"), expected);
 }
 
-TEST(IntelHexLoad, MissingEofRecordAndEmptyInputLoad) {
-    EXPECT_EQ(Load(Record(0, 0, {1, 2})), (std::vector<uint8_t>{1, 2}));
-    EXPECT_TRUE(Load("").empty());
+TEST(IntelHexLoad, EofRecordAloneIsAnEmptyImage) {
+    EXPECT_TRUE(Load(kEof).empty());
+    EXPECT_TRUE(Load(kEof + "\r\n\n").empty());
 }
 
-TEST(IntelHexLoad, NothingAfterEofRecordIsRead) {
-    EXPECT_EQ(Load(Record(0, 0, {1}) + kEof + ":zz garbage\n" + Record(0, 0, {2})),
-              (std::vector<uint8_t>{1}));
+// ---- a file is taken whole or not at all ---------------------------------
+
+TEST(IntelHexReject, RefusalNamesTheFileAndLine) {
+    const std::string data = kFlash + Record(0, 0, {1, 2});
+    const struct {
+        std::string text, why;
+    } cases[] = {
+        // A cut-off download: the record was due on the line after the last one.
+        {.text = data, .why = "fw.hex:3: no end-of-file record"},
+        {.text = data + "\n\n", .why = "fw.hex:3: no end-of-file record"},
+        {.text = "", .why = "fw.hex:1: no end-of-file record"},
+        {.text = data + kEof + Record(0, 2, {3}),
+         .why = "fw.hex:4: data after the end-of-file record"},
+        {.text = data + kEof + "\r\rx", .why = "fw.hex:6: data after the end-of-file record"},
+        {.text = data + Record(1, 0, {0}), .why = "fw.hex:3: end-of-file record with data"},
+        {.text = data + Record(6, 0x1234, {9, 9}) + kEof,
+         .why = "fw.hex:3: unknown record type 0x06"},
+        {.text = data + Record(5, 0, {8, 0}) + kEof,
+         .why = "fw.hex:3: start address record of 2 bytes (4 expected)"},
+        // Data the flash cannot hold, whichever way it is addressed.
+        {.text = Linear(0x2000) + Record(0, 0, {1}) + kEof,
+         .why = "fw.hex:2: data at 0x20000000 lies outside the flash"},
+        {.text = Record(0, 0, {1}) + kEof,
+         .why = "fw.hex:1: data at 0x00000000 lies outside the flash"},
+        {.text = Linear(0xFFFF) + Record(0, 0xFFF0, Fill(16)) + kEof,
+         .why = "fw.hex:2: data at 0xfffffff0 lies outside the flash"},
+        {.text = Linear(0xFFFF) + Record(0, 0xFFFF, {1, 2}) + kEof,
+         .why = "fw.hex:2: data at 0xffffffff lies outside the flash"},
+        {.text = Linear(0x08FF) + Record(0, 0xFFFE, {1, 2, 3}) + kEof,
+         .why = "fw.hex:2: data at 0x09000000 lies outside the flash"},
+        {.text = Segment(0xFFFF) + Record(0, 0xFFFF, {1}) + kEof,
+         .why = "fw.hex:2: data at 0x0010ffef lies outside the flash"},
+        {.text = data + Linear(0x0810) + Record(0, 0, {3}) + kEof,
+         .why = "fw.hex:4: data at 0x08100000 makes the image larger than the largest flash "
+                "(1 MB)"},
+        // A value quoted from the file cannot act on the terminal.
+        {.text = data + "\x1b]0;x\x07",
+         .why = "fw.hex:3: '\\x1b' where a record should begin with ':'"},
+        {.text = kFlash + ":01000000\x9b", .why = "fw.hex:2: '\\x9b' is not a hex digit"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Refusal(c.text), c.why) << c.text;
 }
 
 // ---- malformed input -------------------------------------------------------
 
 TEST(IntelHexReject, MalformedContent) {
     std::string good = Record(0, 0, {1, 2, 3, 4});
-    const std::string cases[] = {
-        "\xEF\xBB\xBF" + good,                 // byte-order mark
-        " " + good,                            // blank before the colon
-        good + "x",                            // stray character between records
-        ":0400000001020304F3\n",               // checksum off by one
-        ":04000000010203\n",                   // short data
-        ":0400",                               // short header
-        ":04000000010203G4F2\n",               // non-hex digit in the data
-        ": 4000000010203040F2\n",              // blank inside the header
-        ":+4000000010203040F2\n",              // sign inside the header
-        ":0400000001020304F\n",                // one checksum digit
-        Record(4, 0, {0x08}),                  // extended address of one byte
-        Record(2, 0, {0x10, 0x00, 0x00}),      // extended address of three bytes
+    const struct {
+        std::string text, why;
+    } cases[] = {
+        {.text = "\xEF\xBB\xBF" + good, .why = "'\\xef' where a record should begin with ':'"},
+        {.text = " " + good, .why = "' ' where a record should begin with ':'"},
+        {.text = kFlash + good + "x", .why = "'x' where a record should begin with ':'"},
+        {.text = ":0400000001020304F3\n", .why = "checksum 0xf3 should be 0xf2"},
+        {.text = ":04000000010203\n", .why = "record cut short"},
+        {.text = ":0400", .why = "record cut short"},
+        {.text = ":04000000010203G4F2\n", .why = "'G' is not a hex digit"},
+        {.text = ": 4000000010203040F2\n", .why = "' ' is not a hex digit"},
+        {.text = ":+4000000010203040F2\n", .why = "'+' is not a hex digit"},
+        {.text = ":0400000001020304F\n", .why = "record cut short"},
+        {.text = Record(4, 0, {0x08}), .why = "extended address record of 1 bytes (2 expected)"},
+        {.text = Record(2, 0, {0x10, 0x00, 0x00}),
+         .why = "extended address record of 3 bytes (2 expected)"},
     };
-    for (const std::string& text : cases) {
-        SCOPED_TRACE(text);
-        auto image = FirmwareImage::Create();
-        EXPECT_EQ(image->LoadText(text), InvalidFile);
-        EXPECT_EQ(image->Size(), 0u);
-    }
+    for (const auto& c : cases) EXPECT_THAT(Refusal(c.text), ::testing::EndsWith(c.why)) << c.text;
 }
 
 TEST(IntelHexReject, BadChecksumAfterValidDataFailsWholeLoad) {
-    Load(Record(0, 0, {1, 2, 3, 4}) + Record(0, 4, {5, 6, 7, 8}) + ":0100080009EF\n" + kEof, InvalidFile);
+    Load(kFlash + Record(0, 0, {1, 2, 3, 4}) + Record(0, 4, {5, 6, 7, 8}) + ":0100080009EF\n" + kEof,
+         InvalidFile);
 }
 
 TEST(IntelHexReject, BackwardOrOverlappingRecords) {
-    Load(Record(0, 0x10, {1}) + Record(0, 0x00, {2}) + kEof, InvalidFile);
-    Load(Record(0, 0x00, {1, 2, 3, 4}) + Record(0, 0x03, {9}) + kEof, InvalidFile);
+    Load(kFlash + Record(0, 0x10, {1}) + Record(0, 0x00, {2}) + kEof, InvalidFile);
+    Load(kFlash + Record(0, 0x00, {1, 2, 3, 4}) + Record(0, 0x03, {9}) + kEof, InvalidFile);
     Load(Linear(0x0801) + Record(0, 0, {1}) + Linear(0x0800) + Record(0, 0xFFFF, {2}) + kEof, InvalidFile);
     // Touching records are fine.
-    EXPECT_EQ(Load(Record(0, 0, {1, 2}) + Record(0, 2, {3}) + kEof), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(Load(kFlash + Record(0, 0, {1, 2}) + Record(0, 2, {3}) + kEof),
+              (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST(IntelHexReject, ImageBeyondLargestFlash) {
@@ -155,13 +205,13 @@ TEST(IntelHexReject, ImageBeyondLargestFlash) {
     Load(Linear(0x0800) + Record(0, 0, {1}) + Linear(0x0810) + Record(0, 0, {2}) + kEof, InvalidFile);
 }
 
-TEST(IntelHexReject, EveryTruncationEitherLoadsOrIsInvalid) {
+// A download cut anywhere before its end-of-file record is refused whole.
+TEST(IntelHexReject, EveryTruncationIsInvalid) {
     std::string text = Linear(0x0800) + Record(0, 0, {1, 2, 3, 4}) + Record(0, 8, {5, 6}) + kEof;
     for (std::size_t n = 0; n <= text.size(); ++n) {
         auto image = FirmwareImage::Create();
         LoadResult r = image->LoadText(text.substr(0, n));
-        bool atRecordEnd = n == 0 || text[n - 1] == '\n' || (n < text.size() && text[n] == '\n');
-        EXPECT_EQ(r, atRecordEnd ? LoadOk : InvalidFile) << "cut at " << n;
+        EXPECT_EQ(r, n + 1 >= text.size() ? LoadOk : InvalidFile) << "cut at " << n;
     }
 }
 
@@ -175,6 +225,12 @@ TEST(IntelHexFile, LoadFromFileAndMissingFile) {
     EXPECT_EQ(image->Size(), 4u);
     EXPECT_EQ(image->Load(dir / "absent.hex"), CannotOpen);
     EXPECT_EQ(image->Size(), 0u);
+    // A device would never end: refused before a byte is read.
+    std::string why;
+    EXPECT_EQ(image->Load("/dev/zero", &why), CannotOpen);
+    EXPECT_EQ(why, "/dev/zero is not a regular file");
+    EXPECT_EQ(image->Load(dir / "absent.hex", &why), CannotOpen);
+    EXPECT_EQ(why, dir / "absent.hex" + " cannot be read: No such file or directory");
 }
 
 TEST(IntelHexFile, CommittedSampleFirmware) {
@@ -190,12 +246,12 @@ TEST(IntelHexRead, DeliversWhatIsLeftThenNothing) {
     auto image = FirmwareImage::Create();
     std::vector<uint8_t> data(356);
     for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(i * 7);
-    std::string text;
+    std::string text = kFlash;
     for (std::size_t at = 0; at < data.size(); at += 16) {
         std::size_t n = std::min<std::size_t>(16, data.size() - at);
         text += Record(0, static_cast<uint16_t>(at), {data.begin() + at, data.begin() + at + n});
     }
-    ASSERT_EQ(image->LoadText(text), LoadOk);
+    ASSERT_EQ(image->LoadText(text + kEof), LoadOk);
     uint8_t block[256];
     uint32_t length = 256;
     EXPECT_EQ(image->Read(block, length), LoadOk);
@@ -277,13 +333,17 @@ TEST_F(IntelHexTools, SrecCatPiecesWithGapsAndStartAddress) {
     EXPECT_EQ(ours[0x20000], 0xFF);
 }
 
+// Segmented addressing cannot reach the flash window: such a file is refused.
 TEST_F(IntelHexTools, SrecCatSegmentedAddressing) {
     std::string a = Piece("a.bin", 70000, 6), b = Piece("b.bin", 4096, 7);
     std::string hex = dir_ / "fw.hex";
     ASSERT_TRUE(Shell("srec_cat " + a + " -binary -offset 0x10000 " + b + " -binary -offset 0x30000 -o " +
                     hex + " -intel -address-length=3 -obs=32"));
     ASSERT_NE(ReadFile(hex).size(), 0u);
-    EXPECT_EQ(Ours(hex), ToolBinary(hex));
+    auto image = FirmwareImage::Create();
+    std::string why;
+    EXPECT_EQ(image->Load(hex, &why), InvalidFile);
+    EXPECT_THAT(why, ::testing::EndsWith(": data at 0x00010000 lies outside the flash"));
 }
 
 }  // namespace

@@ -189,18 +189,31 @@ TEST_F(Upgrade, EleventhDifferenceFailsWithTheFirstDifferingAddress) {
 
 // ---- refusals before the erase -------------------------------------------
 
-TEST_F(Upgrade, FileThatCannotBeLoadedFailsBeforeTheMeterIsAddressed) {
+TEST_F(Upgrade, FileThatCannotBeLoadedFailsBeforeThePortIsOpened) {
     StartBootloader();
     std::string bad = dir.File("rav32izazud_bad.hex");
     {
         std::ofstream(bad) << ":0400000001020304F3\n";  // checksum off by one
     }
-    for (const std::string& path : {dir.File("rav32izazud_missing.hex"), bad}) {
-        SCOPED_TRACE(path);
+    std::string missing = dir.File("rav32izazud_missing.hex");
+    std::string cut = Hex(sim::SampleFirmware(1000));
+    std::string text = sim::EncodeIntelHex(sim::SampleFirmware(1000));
+    std::ofstream(cut, std::ios::trunc) << text.substr(0, text.rfind(":00000001FF"));
+    const struct {
+        std::string path, why;
+    } cases[] = {
+        {.path = missing, .why = missing + " cannot be read: No such file or directory"},
+        {.path = "/dev/zero", .why = "/dev/zero is not a regular file"},
+        {.path = bad, .why = bad + ":1: checksum 0xf3 should be 0xf2"},
+        {.path = cut, .why = cut + ":65: no end-of-file record"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
         host.statuses.clear();
-        ExpectFailure(Run(path), "File open failed ! ");
-        EXPECT_EQ(host.statuses,
-                  (std::vector<std::string>{"Device initialize ...", "File open failed ! "}));
+        host.messages.clear();
+        ExpectFailure(Run(c.path), "File open failed ! ");
+        EXPECT_EQ(host.statuses, std::vector<std::string>{"File open failed ! "});
+        EXPECT_EQ(host.messages, std::vector<std::string>{c.why});
     }
     EXPECT_EQ(sim->Engine().BootCounts().pcBytes, 0);
 }
@@ -215,9 +228,30 @@ TEST_F(Upgrade, EmptyImageIsRefusedAfterIdentificationAndBeforeTheErase) {
     EXPECT_TRUE(FlashUntouched());
 }
 
-TEST_F(Upgrade, ImageLargerThanTheDeviceFlashIsRefusedBeforeTheErase) {
+// The file alone cannot tell: only the product ID names the device's flash.
+TEST_F(Upgrade, ImageBeyondTheDeviceFlashIsRefusedAfterIdentificationAndBeforeTheErase) {
     StartBootloader();
-    ExpectFailure(Run(Hex(sim::SampleFirmware(k64K + 4))), "Firmware larger than flash ! ");
+    const struct {
+        std::size_t size;
+        uint32_t at;
+        std::string range;
+    } cases[] = {
+        {.size = k64K + 4, .at = kFlash, .range = "0x08000000-0x08010003"},
+        {.size = 1000, .at = kFlash + k64K, .range = "0x08010000-0x080103e7"},
+        {.size = 1000, .at = 0x08F00000, .range = "0x08f00000-0x08f003e7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.range);
+        std::string path = dir.File("rav32izazud_big.hex");
+        std::ofstream(path, std::ios::trunc)
+            << sim::EncodeIntelHex(sim::SampleFirmware(c.size), c.at);
+        host.messages.clear();
+        ExpectFailure(Run(path), "Firmware larger than flash ! ");
+        EXPECT_EQ(host.messages, std::vector<std::string>{path + ": the firmware at " + c.range +
+                                                          " lies outside the flash of STM32F051xx"
+                                                          " (0x08000000-0x0800ffff)"});
+    }
+    EXPECT_GT(sim->Engine().BootCounts().pcBytes, 0);  // the device was identified
     EXPECT_EQ(sim->Engine().BootStats().massErases, 0);
     EXPECT_EQ(sim->Engine().BootStats().writes, 0);
     EXPECT_TRUE(FlashUntouched());

@@ -126,6 +126,28 @@ TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
     meter.Stop();
 }
 
+// Data meant for RAM would otherwise land at the flash start.
+TEST_F(SessionFlashTest, RefusedFirmwareFileIsToldInAMessageBoxAndNeverSent) {
+    sim::BootMeterSim meter(BootloaderEngineOptions{});
+    UseMeter(meter);
+    std::string hex = (dir / "rav32izazud_ram.hex").string();
+    std::ofstream(hex) << sim::EncodeIntelHex(sim::SampleFirmware(100), 0x20000000);
+    session->State().softPath = hex;
+    const std::string why = hex + ":2: data at 0x20000000 lies outside the flash";
+
+    session->SoftUpgrade();
+    EXPECT_EQ(view.messages, std::vector<std::string>{why});
+    EXPECT_EQ(view.texts[IDC_STATUS], "File open failed ! ");
+
+    view.messages.clear();
+    view.checks[IDC_PATCH_SOFT] = true;
+    session->PatchCheckBoxesClicked();
+    session->PatchUp();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{why, "SOFT upgrade failed ! "}));
+    EXPECT_EQ(meter.Engine().BootCounts().pcBytes, 0);
+    meter.Stop();
+}
+
 TEST_F(SessionFlashTest, CreateFlashImageWritesOrTellsWhy) {
     AddOneTransponder();
     SessionState& st = session->State();
