@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "exchange/ListText.h"
 #include "exchange/TransponderList.h"
@@ -52,6 +53,66 @@ bool WithinTwoTenths(int a, int b) {
     return std::min(d, 3600 - d) <= 2;
 }
 
+// A satellites.xml needs a handful of attributes per element; this many
+// leaves room for every attribute any writer adds.
+constexpr std::size_t kMostAttributes = 4 * kMostListEntries;
+
+// UTF-16 after its byte-order mark as UTF-8, so that line numbers count in
+// the text the parser reads; an unpaired surrogate becomes U+FFFD.
+std::string Utf8FromUtf16(std::string_view bytes, Utf16 order) {
+    auto unit = [&](std::size_t i) {
+        unsigned char a = static_cast<unsigned char>(bytes[i]);
+        unsigned char b = static_cast<unsigned char>(bytes[i + 1]);
+        return order == Utf16::BigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        uint32_t c = static_cast<uint32_t>(unit(i));
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<uint32_t>(unit(i + 2)) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The parser keeps tens of bytes per element and attribute, many times what
+// "<a/>" takes in the file; counting '<' and '=' bounds both before parsing.
+bool WithinEntryLimits(std::string_view bytes, ListError& error) {
+    std::size_t tags = 0;
+    std::size_t equals = 0;
+    for (char c : bytes) {
+        tags += c == '<';
+        equals += c == '=';
+    }
+    if (tags <= kMostListEntries && equals <= kMostAttributes) return true;
+    error.message = tags > kMostListEntries
+                        ? "more than " + std::to_string(kMostListEntries) +
+                              " elements: far more than a transponder list holds"
+                        : "more than " + std::to_string(kMostAttributes) +
+                              " attributes: far more than a transponder list holds";
+    return false;
+}
+
 SourcePol XmlPolarisation(const pugi::xml_attribute& a) {
     if (!a) return SourcePol::Missing;
     std::string_view v = Trim(a.value());
@@ -67,10 +128,21 @@ SourcePol XmlPolarisation(const pugi::xml_attribute& a) {
 bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, SourceList& list,
                         ListError& error) {
     error = ListError{fileName, 0, {}};
+    std::string converted;
+    if (Utf16 order = Utf16Mark(bytes); order != Utf16::No) {
+        converted = Utf8FromUtf16(bytes, order);
+        bytes = converted;
+    }
+    if (!WithinEntryLimits(bytes, error)) return false;
     LineCounter lines(bytes);
     pugi::xml_document doc;
+    // Neither comments nor the declaration are kept; text between elements is
+    // not used either, only checked for being well-formed.
+    constexpr unsigned kOptions =
+        pugi::parse_escapes | pugi::parse_wconv_attribute | pugi::parse_eol;
     pugi::xml_parse_result parsed =
-        doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+        doc.load_buffer(bytes.data(), bytes.size(), kOptions,
+                        converted.empty() ? pugi::encoding_auto : pugi::encoding_utf8);
     if (!parsed) {
         // An error at the very end belongs to the last line, not the one after.
         std::ptrdiff_t at = parsed.offset;
@@ -94,8 +166,8 @@ bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, Sou
         if (!positionAttr || !SignedNumber(positionAttr.value(), position) || position < -1800 ||
             position > 3600) {
             error.line = sat.line;
-            error.message = positionAttr ? std::string("position \"") + positionAttr.value() +
-                                               "\" is not a position in tenths of a degree"
+            error.message = positionAttr ? "position " + Quoted(positionAttr.value()) +
+                                               " is not a position in tenths of a degree"
                                          : "<sat> without a position";
             return false;
         }
@@ -117,7 +189,8 @@ bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, Sou
                 pugi::xml_attribute a = tpNode.attribute(n.attribute);
                 if (a && !ParseUnsigned(Trim(a.value()), *n.value)) {
                     error.line = tp.line;
-                    error.message = std::string(n.attribute) + " \"" + a.value() + "\" is not a number";
+                    error.message =
+                        std::string(n.attribute) + " " + Quoted(a.value()) + " is not a number";
                     return false;
                 }
             }
