@@ -195,8 +195,8 @@ std::string TableSatelliteName(const SourceSatellite& sat, Band band) {
     std::string_view rest = skipBlanks(name.substr(LeadingPositionText(name, tenths)));
     if (rest.empty()) rest = name;
     // The band goes to the end, judged by the transponders, not by the word.
-    if (std::size_t word = LeadingBandWord(rest); word > 0 && !skipBlanks(rest.substr(word)).empty())
-        rest = skipBlanks(rest.substr(word));
+    std::size_t word = LeadingBandWord(rest);
+    if (word > 0 && !skipBlanks(rest.substr(word)).empty()) rest = skipBlanks(rest.substr(word));
     std::string out;
     for (char c : rest) out += c == ',' || c == '\r' || c == '\n' ? ' ' : c;
     TrimEnd(out);

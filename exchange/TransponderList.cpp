@@ -111,8 +111,11 @@ ListFormat DetectListFormat(std::string_view bytes) {
     return ListFormat::Auto;
 }
 
-bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
-                          const ListReadOptions& options, SourceList& list, ListError& error) {
+namespace {
+
+// owned, when given, holds the bytes and may be used up by the parser.
+bool ParseList(std::string_view bytes, std::string* owned, const std::string& fileName,
+               const ListReadOptions& options, SourceList& list, ListError& error) {
     list = SourceList{};
     error = ListError{fileName, 0, {}};
     bytes = WithoutBom(bytes);
@@ -131,7 +134,14 @@ bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
     }
     bool ok = false;
     switch (format) {
-        case ListFormat::SatellitesXml: ok = ParseSatellitesXml(bytes, fileName, list, error); break;
+        case ListFormat::SatellitesXml:
+            if (owned != nullptr) {
+                owned->erase(0, owned->size() - bytes.size());  // the UTF-8 mark
+                ok = ParseSatellitesXmlBuffer(*owned, fileName, list, error);
+            } else {
+                ok = ParseSatellitesXml(bytes, fileName, list, error);
+            }
+            break;
         case ListFormat::Ini: ok = ParseIniList(bytes, fileName, list, error); break;
         case ListFormat::Dvbv5:
             ok = ParseDvbv5List(bytes, fileName, options.position, list, error);
@@ -149,6 +159,13 @@ bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
     return true;
 }
 
+}  // namespace
+
+bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
+                          const ListReadOptions& options, SourceList& list, ListError& error) {
+    return ParseList(bytes, nullptr, fileName, options, list, error);
+}
+
 bool ReadTransponderList(const std::string& path, const ListReadOptions& options,
                          SourceList& list, ListError& error) {
     list = SourceList{};
@@ -158,7 +175,7 @@ bool ReadTransponderList(const std::string& path, const ListReadOptions& options
         error.unreadable = true;
         return false;
     }
-    return ParseTransponderList(bytes, path, options, list, error);
+    return ParseList(bytes, &bytes, path, options, list, error);
 }
 
 }  // namespace velmora

@@ -98,6 +98,10 @@ bool ParsePositionText(std::string_view text, int& tenths);
 // Lists of the individual formats; used by ParseTransponderList.
 bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, SourceList& list,
                         ListError& error);
+// The same on a buffer the caller gives up: the parser works in it, which
+// spares a copy of a large file.
+bool ParseSatellitesXmlBuffer(std::string& bytes, const std::string& fileName, SourceList& list,
+                              ListError& error);
 bool ParseIniList(std::string_view bytes, const std::string& fileName, SourceList& list,
                   ListError& error);
 bool ParseDvbv5List(std::string_view bytes, const std::string& fileName, int position,
