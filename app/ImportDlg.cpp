@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -63,9 +64,15 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
         item->setText(kNameColumn, FromBytes(sat.name));
         item->setText(kCountColumn, QString::number(sat.tps.size()));
         item->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
-        int match = MatchingSatellite(db, sat.position, SourceBand(sat));
-        item->setText(kTableColumn, match < 0 ? QStringLiteral("new")
-                                              : FromBytes(SatelliteLabel(db, match)));
+        // One entry per band: each band's transponders go to a satellite of their own.
+        std::vector<Band> bands = SourceBands(sat);
+        if (bands.empty()) bands.push_back(Band::Ku);
+        QStringList targets;
+        for (Band band : bands) {
+            int match = MatchingSatellite(db, sat.position, band);
+            targets << (match < 0 ? QStringLiteral("new") : FromBytes(SatelliteLabel(db, match)));
+        }
+        item->setText(kTableColumn, targets.join(QStringLiteral("; ")));
     }
     satellites_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     satellites_->setMinimumSize(560, 260);

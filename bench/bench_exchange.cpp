@@ -1,14 +1,66 @@
 // Importing a public-sized satellites.xml (about 420 KB: 210 satellites,
 // 3,400 transponders) into an empty table and into a table of 8,000
 // transponders: reading the list and merging it, as the window and the CLI do.
+// Then the memory reading the worst lists near the 16 MB limit takes: every
+// allocation is counted, and peakMB is the most in use at once.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <pugixml.hpp>
+
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <new>
 #include <string>
 
+#include "bench/BenchSupport.h"
+#include "db/InputFile.h"
 #include "exchange/ListMerge.h"
+
+namespace {
+
+std::atomic<std::size_t> gInUse{0};
+std::atomic<std::size_t> gPeak{0};
+
+void* Counted(void* p) {
+    if (p == nullptr) return p;
+    std::size_t now = gInUse += malloc_usable_size(p);
+    std::size_t peak = gPeak;
+    while (now > peak && !gPeak.compare_exchange_weak(peak, now)) {
+    }
+    return p;
+}
+
+void Release(void* p) {
+    if (p == nullptr) return;
+    gInUse -= malloc_usable_size(p);
+    std::free(p);
+}
+
+void* CountedMalloc(std::size_t n) { return Counted(std::malloc(n)); }
+
+}  // namespace
+
+void* operator new(std::size_t n) {
+    void* p = Counted(std::malloc(n > 0 ? n : 1));
+    if (p == nullptr) throw std::bad_alloc();
+    return p;
+}
+void* operator new[](std::size_t n) { return operator new(n); }
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    return Counted(std::malloc(n > 0 ? n : 1));
+}
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept {
+    return Counted(std::malloc(n > 0 ? n : 1));
+}
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p); }
 
 namespace velmora {
 namespace {
@@ -113,6 +165,80 @@ void Import(benchmark::State& state, const SatTpDatabase& start) {
 
 void BM_ImportIntoEmptyTable(benchmark::State& state) { Import(state, *EmptyTable()); }
 void BM_ImportIntoFullTable(benchmark::State& state) { Import(state, *FullTable()); }
+
+// ---- worst cases near the size limit ------------------------------------
+
+constexpr std::size_t kNearLimit = LIST_FILE_MAX_BYTES - 4096;
+
+std::string Repeated(const std::string& head, const std::string& unit, const std::string& tail) {
+    std::string text = head;
+    while (text.size() + unit.size() + tail.size() <= kNearLimit) text += unit;
+    return text + tail;
+}
+
+// Nothing but empty elements: refused by their number.
+std::string EmptyElements() {
+    return Repeated("<satellites><sat name=\"x\" position=\"1\">", "<transponder/>",
+                    "</sat></satellites>");
+}
+
+// The most elements and attributes a list may have, each element followed by
+// text (a node of its own), the rest of the file one long name.
+std::string LargestAcceptedXml() {
+    std::string tps;
+    for (std::size_t i = 0; i + 4 < kMostListEntries; ++i)
+        tps += i % 2 == 0 ? "<transponder frequency=\"1\" symbol_rate=\"2\" polarization=\"0\"/>x"
+                          : "<transponder/>x";
+    std::string head = "<satellites><sat position=\"192\" name=\"";
+    std::string tail = "\">" + tps + "</sat></satellites>";
+    return head + std::string(kNearLimit - head.size() - tail.size(), 'n') + tail;
+}
+
+// As many satellites as elements may be, their names as long as they go.
+std::string LongNamedSatellites() {
+    std::string name(kNearLimit / (kMostListEntries - 2) - 28, 'n');
+    return Repeated("<satellites>", "<sat position=\"192\" name=\"" + name + "\"/>",
+                    "</satellites>");
+}
+
+// One transponder line that goes on in commas.
+std::string CommaLine() {
+    return Repeated("[SATTYPE]\n1=0192\n2=Astra\n[DVB]\n0=1\n1=11494,H,22000", ",", "\n");
+}
+
+void PeakMemory(benchmark::State& state, std::string (*generate)()) {
+    bench::Scratch scratch;
+    std::string path = scratch.File("list");
+    {
+        std::string text = generate();
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    pugi::set_memory_management_functions(CountedMalloc, Release);
+    std::size_t peak = 0;
+    bool accepted = false;
+    for (auto _ : state) {
+        std::size_t before = gInUse;
+        gPeak = before;
+        SourceList list;
+        ListError error;
+        accepted = ReadTransponderList(path, {}, list, error);
+        peak = gPeak - before;
+        benchmark::DoNotOptimize(list);
+    }
+    state.counters["fileMB"] = static_cast<double>(std::filesystem::file_size(path)) / (1 << 20);
+    state.counters["peakMB"] = static_cast<double>(peak) / (1 << 20);
+    state.counters["accepted"] = accepted ? 1 : 0;
+}
+
+void BM_PeakXmlOfEmptyElements(benchmark::State& state) { PeakMemory(state, EmptyElements); }
+void BM_PeakLargestAcceptedXml(benchmark::State& state) { PeakMemory(state, LargestAcceptedXml); }
+void BM_PeakLongNamedSatellites(benchmark::State& state) { PeakMemory(state, LongNamedSatellites); }
+void BM_PeakIniLineOfCommas(benchmark::State& state) { PeakMemory(state, CommaLine); }
+
+BENCHMARK(BM_PeakXmlOfEmptyElements)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakLargestAcceptedXml)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakLongNamedSatellites)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakIniLineOfCommas)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK(BM_ImportIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_ImportIntoFullTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();

@@ -11,6 +11,7 @@
 #include <ostream>
 
 #include "cli/CliCommands.h"
+#include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "exchange/ListMerge.h"
 #include "exchange/SatellitesXmlWriter.h"
@@ -55,7 +56,7 @@ struct ImportArgs {
 // does not allow.
 bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStreams& io) {
     auto bad = [&](const std::string& message) {
-        PrintError(io, message);
+        PrintError(io, EscapeControls(message));
         return false;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -135,7 +136,7 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
                 found = true;
             }
             if (!found) {
-                PrintError(io, source + " has no satellite at " + a.satTexts[s]);
+                PrintError(io, EscapeControls(source) + " has no satellite at " + a.satTexts[s]);
                 return kExitUsage;
             }
         }

@@ -61,6 +61,9 @@ bool ParseDvbv5List(std::string_view bytes, const std::string& fileName, int pos
         line = Trim(line);
         if (line.empty() || line.front() == '#') continue;
         if (line.front() == '[') {
+            if (sat.tps.size() >= kMostListEntries)
+                return fail(number, "more than " + std::to_string(kMostListEntries) +
+                                        " transponders: far more than a transponder list holds");
             sat.tps.push_back(SourceTp{});
             tp = &sat.tps.back();
             tp->line = number;
@@ -75,8 +78,7 @@ bool ParseDvbv5List(std::string_view bytes, const std::string& fileName, int pos
         if (EqualNoCase(key, "FREQUENCY") || EqualNoCase(key, "SYMBOL_RATE")) {
             bool frequency = EqualNoCase(key, "FREQUENCY");
             if (!ParseUnsigned(value, frequency ? tp->frequency : tp->symbolRate))
-                return fail(number, std::string(key) + " \"" + std::string(value) +
-                                        "\" is not a number");
+                return fail(number, std::string(key) + " " + Quoted(value) + " is not a number");
         } else if (EqualNoCase(key, "POLARIZATION")) {
             tp->pol = Dvbv5Polarisation(value);
         }

@@ -1,6 +1,6 @@
 // The .ini transponder format: [SATTYPE] 1=position 2=name, [DVB] 0=count and
 // n=freqMHz,pol,SR[,FEC,system,modulation]; one satellite per file.
-#include <vector>
+#include <string>
 
 #include "exchange/ListText.h"
 #include "exchange/TransponderList.h"
@@ -26,12 +26,20 @@ SourcePol IniPolarisation(std::string_view text) {
     }
 }
 
-std::vector<std::string_view> SplitFields(std::string_view text) {
-    std::vector<std::string_view> fields;
+// The first fields of a comma-separated value; only these are looked at, so a
+// line of a million commas costs nothing.
+struct Fields {
+    static constexpr std::size_t kUsed = 3;
+    std::string_view at[kUsed];
+    std::size_t count = 0;
+};
+
+Fields FirstFields(std::string_view text) {
+    Fields f;
     for (;;) {
         std::size_t comma = text.find(',');
-        fields.push_back(Trim(text.substr(0, comma)));
-        if (comma == std::string_view::npos) return fields;
+        f.at[f.count++] = Trim(text.substr(0, comma));
+        if (comma == std::string_view::npos || f.count == Fields::kUsed) return f;
         text.remove_prefix(comma + 1);
     }
 }
@@ -63,6 +71,11 @@ bool ParseIniList(std::string_view bytes, const std::string& fileName, SourceLis
             if (close == std::string_view::npos) return fail(number, "section header without ']'");
             std::string_view name = Trim(line.substr(1, close - 1));
             if (EqualNoCase(name, "SATTYPE")) {
+                // Merging a second satellite's values into the first would
+                // give neither the right name nor the right position.
+                if (sawSatType)
+                    return fail(number, "a second [SATTYPE] section: an .ini list holds one "
+                                        "satellite");
                 section = Section::SatType;
                 sawSatType = true;
                 sat.line = number;
@@ -91,18 +104,23 @@ bool ParseIniList(std::string_view bytes, const std::string& fileName, SourceLis
             if (index == 0) {
                 uint64_t count = 0;
                 if (!ParseUnsigned(value, count))
-                    return fail(number, "count \"" + std::string(value) + "\" is not a number");
+                    return fail(number, "count " + Quoted(value) + " is not a number");
                 continue;
             }
-            std::vector<std::string_view> fields = SplitFields(value);
+            if (sat.tps.size() >= kMostListEntries)
+                return fail(number, "more than " + std::to_string(kMostListEntries) +
+                                        " transponders: far more than a transponder list holds");
+            Fields fields = FirstFields(value);
             SourceTp tp;
             tp.line = number;
-            if (!ParseThousandths(fields[0], tp.frequency))
-                return fail(number, "frequency \"" + std::string(fields[0]) + "\" is not a number");
-            if (fields.size() > 1) tp.pol = IniPolarisation(fields[1]);
-            if (fields.size() > 2 && !fields[2].empty() &&
-                !ParseThousandths(fields[2], tp.symbolRate))
-                return fail(number, "symbol rate \"" + std::string(fields[2]) + "\" is not a number");
+            if (!ParseThousandths(fields.at[0], tp.frequency))
+                return fail(number,
+                            "frequency " + Quoted(fields.at[0]) + " is not a number");
+            if (fields.count > 1) tp.pol = IniPolarisation(fields.at[1]);
+            if (fields.count > 2 && !fields.at[2].empty() &&
+                !ParseThousandths(fields.at[2], tp.symbolRate))
+                return fail(number,
+                            "symbol rate " + Quoted(fields.at[2]) + " is not a number");
             sat.tps.push_back(tp);
         }
     }

@@ -1,6 +1,9 @@
 #include "exchange/ListMerge.h"
 
+#include <algorithm>
 #include <memory>
+
+#include "exchange/ListText.h"
 
 namespace velmora {
 
@@ -20,35 +23,48 @@ bool RoundThousands(uint64_t value, uint32_t& rounded) {
     return true;
 }
 
+// What the meter can tune through its C, Ku and Ka LNBs, and the symbol
+// rates the edit dialogs accept.
+constexpr uint32_t kLowestMhz = 3000;
+constexpr uint32_t kHighestMhz = 30000;
+constexpr uint32_t kLowestKs = 100;
+constexpr uint32_t kHighestKs = 70000;
+
 struct TableTp {
     uint32_t frequency;
     uint32_t symbolRate;
     bool vertical;
 };
 
-std::vector<TableTp> ValidTransponders(const SourceSatellite& sat, int& invalid) {
-    std::vector<TableTp> valid;
-    valid.reserve(sat.tps.size());
-    for (const SourceTp& s : sat.tps) {
-        TableTp t{};
-        if (TableTransponder(s, t.frequency, t.symbolRate, t.vertical)) {
-            valid.push_back(t);
-        } else {
-            ++invalid;
-        }
-    }
-    return valid;
+Band BandOfFrequency(uint32_t mhz) {
+    return mhz < kCBandBelowMhz ? Band::C : mhz >= kKaBandFromMhz ? Band::Ka : Band::Ku;
 }
 
-Band BandOf(const std::vector<TableTp>& tps) {
-    if (tps.empty()) return Band::Ku;
-    bool allC = true;
-    bool allKa = true;
-    for (const TableTp& t : tps) {
-        allC = allC && t.frequency < kCBandBelowMhz;
-        allKa = allKa && t.frequency >= kKaBandFromMhz;
+// A source satellite's valid transponders, one part per band in the order
+// of each band's first transponder. A satellite without any gives one empty
+// Ku part, so that it still meets (and with replace clears) its table
+// satellite.
+struct BandPart {
+    Band band;
+    std::vector<TableTp> tps;
+};
+
+std::vector<BandPart> BandParts(const SourceSatellite& sat, int& invalid) {
+    std::vector<BandPart> parts;
+    for (const SourceTp& s : sat.tps) {
+        TableTp t{};
+        if (!TableTransponder(s, t.frequency, t.symbolRate, t.vertical)) {
+            ++invalid;
+            continue;
+        }
+        Band band = BandOfFrequency(t.frequency);
+        auto part = std::find_if(parts.begin(), parts.end(),
+                                 [band](const BandPart& p) { return p.band == band; });
+        if (part == parts.end()) part = parts.insert(parts.end(), BandPart{band, {}});
+        part->tps.push_back(t);
     }
-    return allC ? Band::C : allKa ? Band::Ka : Band::Ku;
+    if (parts.empty()) parts.push_back(BandPart{Band::Ku, {}});
+    return parts;
 }
 
 Band LnbBand(const LnbRecord& lnb) {
@@ -95,6 +111,32 @@ void AddTransponders(SatTpDatabase& db, int satIndex, const std::vector<TableTp>
 
 int ValidLnb(int lnb, int fallback) { return lnb >= 0 && lnb < LNB_COUNT ? lnb : fallback; }
 
+// Length of a band word at the start of a name ("C-band", "Ku band", "ka-BAND")
+// that a blank or the end follows; 0 when there is none.
+std::size_t LeadingBandWord(std::string_view text) {
+    for (std::string_view letters : {"C", "Ku", "Ka", "S"}) {
+        std::size_t end = letters.size() + 5;
+        if (text.size() < end || !listtext::EqualNoCase(text.substr(0, letters.size()), letters))
+            continue;
+        char joint = text[letters.size()];
+        if ((joint != '-' && joint != ' ') ||
+            !listtext::EqualNoCase(text.substr(letters.size() + 1, 4), "band"))
+            continue;
+        if (end == text.size() || listtext::IsBlank(text[end])) return end;
+    }
+    return 0;
+}
+
+void TrimEnd(std::string& text) {
+    while (!text.empty() && listtext::IsBlank(text.back())) text.pop_back();
+}
+
+// The last word of a name, words split at blanks, '-' and '_'.
+std::string_view LastWord(std::string_view name) {
+    std::size_t at = name.find_last_of(" \t-_");
+    return at == std::string_view::npos ? name : name.substr(at + 1);
+}
+
 }  // namespace
 
 std::string MergeSummary(const MergeCounts& c) {
@@ -112,12 +154,16 @@ bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& 
         !RoundThousands(source.symbolRate, symbolRateKs))
         return false;
     vertical = source.pol == SourcePol::V || source.pol == SourcePol::R;
-    return frequencyMhz != 0 && symbolRateKs != 0;
+    return frequencyMhz >= kLowestMhz && frequencyMhz <= kHighestMhz &&
+           symbolRateKs >= kLowestKs && symbolRateKs <= kHighestKs;
 }
 
-Band SourceBand(const SourceSatellite& sat) {
+std::vector<Band> SourceBands(const SourceSatellite& sat) {
     int invalid = 0;
-    return BandOf(ValidTransponders(sat, invalid));
+    std::vector<Band> bands;
+    for (const BandPart& part : BandParts(sat, invalid))
+        if (!part.tps.empty()) bands.push_back(part.band);
+    return bands;
 }
 
 Band TableBand(const SatTpDatabase& db, int satIndex) {
@@ -138,23 +184,34 @@ int DefaultCBandLnb(const SatTpDatabase& db) {
     return 0;
 }
 
-std::string TableSatelliteName(const SourceSatellite& sat) {
+std::string TableSatelliteName(const SourceSatellite& sat, Band band) {
+    using listtext::IsBlank;
+    auto skipBlanks = [](std::string_view t) {
+        while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+        return t;
+    };
     int tenths = 0;
     std::string_view name = sat.name;
-    std::size_t skip = LeadingPositionText(name, tenths);
-    std::string_view rest = name.substr(skip);
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    std::string_view rest = skipBlanks(name.substr(LeadingPositionText(name, tenths)));
     if (rest.empty()) rest = name;
+    // The band goes to the end, judged by the transponders, not by the word.
+    std::size_t word = LeadingBandWord(rest);
+    if (word > 0 && !skipBlanks(rest.substr(word)).empty()) rest = skipBlanks(rest.substr(word));
     std::string out;
     for (char c : rest) out += c == ',' || c == '\r' || c == '\n' ? ' ' : c;
+    TrimEnd(out);
     if (out.empty()) out = FormatPosition(static_cast<uint16_t>(sat.position));
-    if (out.size() > SAT_NAME_BYTES) {
-        std::size_t cut = SAT_NAME_BYTES;
+    std::string_view ending = band == Band::C ? " C" : band == Band::Ka ? " Ka" : "";
+    if (!ending.empty() && listtext::EqualNoCase(LastWord(out), ending.substr(1))) ending = {};
+    std::size_t room = SAT_NAME_BYTES - ending.size();
+    if (out.size() > room) {
+        std::size_t cut = room;
         // Never leave half a character: back up over continuation bytes.
         while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
-        out.resize(cut);
+        out.resize(cut > 0 ? cut : room);
+        TrimEnd(out);
     }
-    return out;
+    return out + std::string(ending);
 }
 
 MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
@@ -169,33 +226,35 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
         if (!options.selected.empty() && (i >= options.selected.size() || !options.selected[i]))
             continue;
         const SourceSatellite& sat = list.satellites[i];
-        std::vector<TableTp> tps = ValidTransponders(sat, counts.invalid);
-        Band band = BandOf(tps);
-        int target = MatchingSatellite(db, sat.position, band);
-        if (target >= 0) {
-            ++counts.matched;
-            if (options.replace && !cleared[target]) {
-                counts.replaced += DeleteSatelliteTps(db, target);
-                cleared[target] = true;
+        // Each band of the source satellite is a satellite of its own: the
+        // table keeps C, Ku and Ka transponders apart by their LNBs.
+        for (const BandPart& part : BandParts(sat, counts.invalid)) {
+            int target = MatchingSatellite(db, sat.position, part.band);
+            if (target >= 0) {
+                ++counts.matched;
+                if (options.replace && !cleared[target]) {
+                    counts.replaced += DeleteSatelliteTps(db, target);
+                    cleared[target] = true;
+                }
+                AddTransponders(db, target, part.tps, counts);
+                continue;
             }
-            AddTransponders(db, target, tps, counts);
-            continue;
+            if (db.satCount >= MAX_SATELLITES || db.tpCount >= MAX_TPS) {
+                counts.leftOut += static_cast<int>(part.tps.size());
+                continue;
+            }
+            if (part.tps.empty()) continue;
+            target = db.satCount++;
+            SatRecord& rec = db.satellites[target];
+            rec = SatRecord{};
+            std::string name = TableSatelliteName(sat, part.band);
+            SetSatName(rec, name.data(), name.size());
+            rec.lnbIndex = static_cast<uint8_t>(part.band == Band::C ? cLnb : kuLnb);
+            rec.position = static_cast<uint16_t>(sat.position);
+            cleared[target] = true;
+            ++counts.satellitesAdded;
+            AddTransponders(db, target, part.tps, counts);
         }
-        if (db.satCount >= MAX_SATELLITES || db.tpCount >= MAX_TPS) {
-            counts.leftOut += static_cast<int>(tps.size());
-            continue;
-        }
-        if (tps.empty()) continue;
-        target = db.satCount++;
-        SatRecord& rec = db.satellites[target];
-        rec = SatRecord{};
-        std::string name = TableSatelliteName(sat);
-        SetSatName(rec, name.data(), name.size());
-        rec.lnbIndex = static_cast<uint8_t>(band == Band::C ? cLnb : kuLnb);
-        rec.position = static_cast<uint16_t>(sat.position);
-        cleared[target] = true;
-        ++counts.satellitesAdded;
-        AddTransponders(db, target, tps, counts);
     }
     return counts;
 }

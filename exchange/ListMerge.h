@@ -26,13 +26,13 @@ struct MergeOptions {
 };
 
 struct MergeCounts {
-    int matched = 0;            // source satellites that matched a table satellite
+    int matched = 0;            // source satellites (one per band) that matched one in the table
     int satellitesAdded = 0;
     int transpondersAdded = 0;
     int duplicates = 0;         // within 2 MHz of one already there
     int replaced = 0;           // deleted by replace
     int leftOut = 0;            // no room in the table
-    int invalid = 0;            // zero values or no usable polarisation
+    int invalid = 0;            // out of range or no usable polarisation
 
     bool operator==(const MergeCounts&) const = default;
 };
@@ -42,12 +42,16 @@ struct MergeCounts {
 // prints and the import dialog previews.
 std::string MergeSummary(const MergeCounts& counts);
 
-// A source transponder in the table's units, or false when it is unusable.
+// A source transponder in the table's units, or false when it is unusable:
+// a frequency outside 3000..30000 MHz (nothing the meter's C, Ku and Ka LNBs
+// receive), a symbol rate outside 100..70000 kS/s or no known polarisation.
 bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,
                       bool& vertical);
 
-// The band of a source satellite, judged by its valid transponders.
-Band SourceBand(const SourceSatellite& sat);
+// The bands of a source satellite's valid transponders (C below 5000 MHz, Ka
+// from 15000 MHz, Ku between), in the order of each band's first one. The
+// merge takes every band as a source satellite of its own.
+std::vector<Band> SourceBands(const SourceSatellite& sat);
 // The band of a table satellite, judged by its LNB record (a record with
 // type 0 and no local oscillator counts as Ku).
 Band TableBand(const SatTpDatabase& db, int satIndex);
@@ -58,10 +62,12 @@ int MatchingSatellite(const SatTpDatabase& db, int position, Band band);
 // The first LNB record of a C-band type, 0 when there is none.
 int DefaultCBandLnb(const SatTpDatabase& db);
 
-// The name a new satellite gets: the source name without its leading
-// position text, commas and line ends as blanks, at most 16 bytes, cut on a
-// UTF-8 character boundary.
-std::string TableSatelliteName(const SourceSatellite& sat);
+// The name a new satellite of the band gets: the source name without its
+// leading position text and band word ("C-band", "Ku band"), commas and
+// line ends as blanks, cut on a UTF-8 character boundary so that the band's
+// ending (" C", " Ka"; none for Ku) fits in 16 bytes. The ending is left out
+// when the name's last word already is it ("Galaxy13_C").
+std::string TableSatelliteName(const SourceSatellite& sat, Band band);
 
 // Merges the chosen satellites of list into db and returns the counts.
 MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,

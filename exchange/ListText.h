@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace velmora::listtext {
@@ -14,6 +15,15 @@ inline std::string_view Trim(std::string_view s) {
     return s;
 }
 
+enum class Utf16 { No, LittleEndian, BigEndian };
+
+// A UTF-16 byte-order mark at the start of the bytes.
+inline Utf16 Utf16Mark(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16::LittleEndian;
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16::BigEndian;
+    return Utf16::No;
+}
+
 inline char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 inline bool EqualNoCase(std::string_view a, std::string_view b) {
@@ -21,6 +31,17 @@ inline bool EqualNoCase(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (Upper(a[i]) != Upper(b[i])) return false;
     return true;
+}
+
+// A value from the file as a message quotes it: in double quotes, cut after
+// 40 bytes (on a character boundary) so that a huge value makes no huge
+// message. Control bytes are escaped where the message is shown.
+inline std::string Quoted(std::string_view value) {
+    constexpr std::size_t kLongest = 40;
+    if (value.size() <= kLongest) return "\"" + std::string(value) + "\"";
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
+    return "\"" + std::string(value.substr(0, cut)) + "...\"";
 }
 
 // Walks the text line by line; LF and CRLF ends both work.

@@ -30,8 +30,9 @@ std::size_t Utf8Length(const std::string& s, std::size_t i) {
     return 0;
 }
 
-// An attribute value: XML-escaped, control characters as blanks, and bytes
-// that are not UTF-8 read as Latin-1 (what older tables were typed in).
+// An attribute value: XML-escaped, control characters as blanks, U+FFFE and
+// U+FFFF as U+FFFD, and bytes that are not UTF-8 read as Latin-1 (what older
+// tables were typed in), so that the file always parses.
 void AppendAttribute(std::string& out, const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         std::size_t n = Utf8Length(text, i);
@@ -42,7 +43,10 @@ void AppendAttribute(std::string& out, const std::string& text) {
             ++i;
             continue;
         }
-        if (n > 1) {
+        if (n == 3 && text.compare(i, 2, "\xEF\xBF") == 0 &&
+            static_cast<unsigned char>(text[i + 2]) >= 0xBE) {
+            out += "\xEF\xBF\xBD";  // U+FFFE and U+FFFF are no XML characters
+        } else if (n > 1) {
             out.append(text, i, n);
         } else if (c == '&') {
             out += "&amp;";

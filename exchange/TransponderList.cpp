@@ -1,9 +1,7 @@
 #include "exchange/TransponderList.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
+#include "db/InputFile.h"
+#include "db/MessageText.h"
 #include "exchange/ListText.h"
 
 namespace velmora {
@@ -12,12 +10,21 @@ using namespace listtext;
 
 namespace {
 
-// No public list comes near this; it keeps a wrong file from eating memory.
-constexpr long kLargestList = 64L * 1024 * 1024;
-
 std::string_view WithoutBom(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     return bytes;
+}
+
+// The first character after the byte-order mark and blanks is '<'.
+bool Utf16Xml(std::string_view bytes, Utf16 order) {
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        char high = bytes[order == Utf16::BigEndian ? i : i + 1];
+        char low = bytes[order == Utf16::BigEndian ? i + 1 : i];
+        if (high != 0) return false;
+        if (low == ' ' || low == '\t' || low == '\r' || low == '\n') continue;
+        return low == '<';
+    }
+    return false;
 }
 
 }  // namespace
@@ -45,7 +52,9 @@ bool ParseListFormat(std::string_view text, ListFormat& format) {
 std::string ErrorText(const ListError& error) {
     std::string text = error.file;
     if (error.line > 0) text += ":" + std::to_string(error.line);
-    return text + ": " + error.message;
+    text += error.unreadable ? " " : ": ";
+    // Names and values come from the file: nothing in them may act on a terminal.
+    return EscapeControls(text + error.message);
 }
 
 std::size_t LeadingPositionText(std::string_view text, int& tenths) {
@@ -78,6 +87,8 @@ bool ParsePositionText(std::string_view text, int& tenths) {
 }
 
 ListFormat DetectListFormat(std::string_view bytes) {
+    if (Utf16 order = Utf16Mark(bytes); order != Utf16::No)
+        return Utf16Xml(bytes, order) ? ListFormat::SatellitesXml : ListFormat::Auto;
     bytes = WithoutBom(bytes);
     std::size_t first = bytes.find_first_not_of(" \t\r\n");
     if (first != std::string_view::npos && bytes[first] == '<') return ListFormat::SatellitesXml;
@@ -100,16 +111,37 @@ ListFormat DetectListFormat(std::string_view bytes) {
     return ListFormat::Auto;
 }
 
-bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
-                          const ListReadOptions& options, SourceList& list, ListError& error) {
+namespace {
+
+// owned, when given, holds the bytes and may be used up by the parser.
+bool ParseList(std::string_view bytes, std::string* owned, const std::string& fileName,
+               const ListReadOptions& options, SourceList& list, ListError& error) {
     list = SourceList{};
     error = ListError{fileName, 0, {}};
     bytes = WithoutBom(bytes);
     ListFormat format = options.format;
     if (format == ListFormat::Auto) format = DetectListFormat(bytes);
+    bool utf16 = Utf16Mark(bytes) != Utf16::No;
+    if (utf16 && (format == ListFormat::Ini || format == ListFormat::Dvbv5)) {
+        error.message = "UTF-16 text: .ini and dvbv5 lists are read as UTF-8 only";
+        return false;
+    }
+    if (options.position >= 0 && format != ListFormat::Dvbv5 && format != ListFormat::Auto) {
+        error.message = std::string(format == ListFormat::Ini ? "an .ini" : "a satellites.xml") +
+                        " list carries its own positions; a position can be given only for a "
+                        "dvbv5 list";
+        return false;
+    }
     bool ok = false;
     switch (format) {
-        case ListFormat::SatellitesXml: ok = ParseSatellitesXml(bytes, fileName, list, error); break;
+        case ListFormat::SatellitesXml:
+            if (owned != nullptr) {
+                owned->erase(0, owned->size() - bytes.size());  // the UTF-8 mark
+                ok = ParseSatellitesXmlBuffer(*owned, fileName, list, error);
+            } else {
+                ok = ParseSatellitesXml(bytes, fileName, list, error);
+            }
+            break;
         case ListFormat::Ini: ok = ParseIniList(bytes, fileName, list, error); break;
         case ListFormat::Dvbv5:
             ok = ParseDvbv5List(bytes, fileName, options.position, list, error);
@@ -127,33 +159,23 @@ bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
     return true;
 }
 
+}  // namespace
+
+bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
+                          const ListReadOptions& options, SourceList& list, ListError& error) {
+    return ParseList(bytes, nullptr, fileName, options, list, error);
+}
+
 bool ReadTransponderList(const std::string& path, const ListReadOptions& options,
                          SourceList& list, ListError& error) {
     list = SourceList{};
     error = ListError{path, 0, {}};
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
-        error.message = std::string("cannot open: ") + std::strerror(errno);
-        return false;
-    }
     std::string bytes;
-    char buffer[65536];
-    std::size_t n = 0;
-    bool tooLarge = false;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        bytes.append(buffer, n);
-        if (static_cast<long>(bytes.size()) > kLargestList) {
-            tooLarge = true;
-            break;
-        }
-    }
-    bool readError = std::ferror(f) != 0;
-    std::fclose(f);
-    if (readError || tooLarge) {
-        error.message = readError ? "cannot read the file" : "too large for a transponder list";
+    if (!ReadInputFile(path, LIST_FILE_MAX_BYTES, bytes, error.message)) {
+        error.unreadable = true;
         return false;
     }
-    return ParseTransponderList(bytes, path, options, list, error);
+    return ParseList(bytes, &bytes, path, options, list, error);
 }
 
 }  // namespace velmora

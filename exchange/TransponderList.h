@@ -4,6 +4,7 @@
 // merge (exchange/ListMerge.h) turns them into table records.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,15 +50,25 @@ struct ListError {
     std::string file;
     int line = 0;  // 0 when the error concerns the whole file
     std::string message;
+    // The file could not be read at all: the message reads on from the file
+    // name ("is a folder", "is larger than 16 MB (...)").
+    bool unreadable = false;
 };
 
-// "file:line: message", or "file: message" without a line.
+// "file:line: message", "file: message" without a line, "file message" for
+// an unreadable file; control bytes and broken UTF-8 shown as \xHH.
 std::string ErrorText(const ListError& error);
+
+// More entries (XML elements, transponders) than any list needs: the table
+// holds 8000 transponders, a public satellites.xml about 3,500. Larger lists
+// are refused, which keeps the memory a list takes near its size.
+inline constexpr std::size_t kMostListEntries = 100000;
 
 struct ListReadOptions {
     ListFormat format = ListFormat::Auto;  // Auto: recognised from the content
     // dvbv5 position in tenths (West as 3600 - x); -1 takes it from the file
-    // name. Wins over the file name.
+    // name. Wins over the file name; refused for the other formats, which
+    // carry their own positions.
     int position = -1;
 };
 
@@ -66,11 +77,13 @@ struct ListReadOptions {
 bool ParseTransponderList(std::string_view bytes, const std::string& fileName,
                           const ListReadOptions& options, SourceList& list, ListError& error);
 
-// Reads the file and parses it; a file that cannot be read is an error too.
+// Reads the file and parses it; a file that cannot be read, is not a regular
+// file or is larger than LIST_FILE_MAX_BYTES is an error too.
 bool ReadTransponderList(const std::string& path, const ListReadOptions& options,
                          SourceList& list, ListError& error);
 
-// The format the content looks like; Auto when it is none of the three.
+// The format the content looks like; Auto when it is none of the three. A
+// satellites.xml may be UTF-16 with a byte-order mark; the others are UTF-8.
 ListFormat DetectListFormat(std::string_view bytes);
 
 // A position text at the start of text: one to three digits, optionally a
@@ -85,6 +98,10 @@ bool ParsePositionText(std::string_view text, int& tenths);
 // Lists of the individual formats; used by ParseTransponderList.
 bool ParseSatellitesXml(std::string_view bytes, const std::string& fileName, SourceList& list,
                         ListError& error);
+// The same on a buffer the caller gives up: the parser works in it, which
+// spares a copy of a large file.
+bool ParseSatellitesXmlBuffer(std::string& bytes, const std::string& fileName, SourceList& list,
+                              ListError& error);
 bool ParseIniList(std::string_view bytes, const std::string& fileName, SourceList& list,
                   ListError& error);
 bool ParseDvbv5List(std::string_view bytes, const std::string& fileName, int position,

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,6 +105,35 @@ TEST_F(ExchangeCommandsTest, UnreadableFilesFailAndChangeNothing) {
     EXPECT_EQ(Run({"export", table, "-o", folder.File("no/such/dir.xml")}), kExitFailed);
     EXPECT_EQ(dbtest::ReadBytes(table), original);
     EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ExchangeCommandsTest, RefusedSourcesSayWhyAndWriteNothing) {
+    std::string large = folder.File("large.xml");
+    ASSERT_TRUE(dbtest::WriteBytes(large, ""));
+    std::filesystem::resize_file(large, (16u << 20) + 1);  // sparse: takes no disk
+    std::string escape = folder.File("escape.xml");
+    ASSERT_TRUE(dbtest::WriteBytes(escape, "<satellites><sat position=\"1\"><transponder "
+                                           "frequency=\"\x1b]0;x\x07\"/></sat></satellites>"));
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    } cases[] = {
+        {.args = {list, "--position", "19.2E"},
+         .error = list + ": a satellites.xml list carries its own positions; a position can be "
+                         "given only for a dvbv5 list"},
+        {.args = {folder.Path()}, .error = folder.Path() + " is a folder"},
+        {.args = {"/dev/null"}, .error = "/dev/null is not a regular file"},
+        {.args = {large}, .error = large + " is larger than 16 MB (16777217 bytes)"},
+        {.args = {escape}, .error = escape + ":1: frequency \"\\x1b]0;x\\x07\" is not a number"},
+    };
+    std::string out = folder.File("out.csv");
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"import", c.args[0], table, "-o", out};
+        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        EXPECT_EQ(Run(args), kExitFailed) << c.error;
+        EXPECT_EQ(err.str(), "velmora-cli: " + c.error + "\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(ExchangeCommandsTest, ExportImportsBackIntoAnEmptyTable) {

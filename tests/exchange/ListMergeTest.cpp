@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <pugixml.hpp>
+
 #include <cstring>
 #include <memory>
 #include <string>
+
+#include "db/MessageText.h"
 
 #include "exchange/ListMerge.h"
 #include "exchange/SatellitesXmlWriter.h"
@@ -68,9 +72,15 @@ TEST(ListMerge, ValuesRoundHalvesUpAndPolarisationsFold) {
         {Tp(11459500), true, 11460, 27500, false},
         {Tp(11459499, SourcePol::V), true, 11459, 27500, true},
         {Tp(3880000, SourcePol::L, 27499500), true, 3880, 27500, false},
-        {Tp(3880000, SourcePol::R, 1500), true, 3880, 2, true},
-        {Tp(499), false, 0, 0, false},
-        {Tp(11459000, SourcePol::H, 499), false, 0, 0, false},
+        {Tp(2999500, SourcePol::R, 99500), true, 3000, 100, true},
+        {Tp(30000499, SourcePol::H, 70000499), true, 30000, 70000, false},
+        // S-band and lower, and a dvbv5 frequency written in MHz.
+        {Tp(2999499), false, 0, 0, false},
+        {Tp(12207), false, 0, 0, false},
+        {Tp(30000500), false, 0, 0, false},
+        {Tp(11459000, SourcePol::H, 99499), false, 0, 0, false},
+        {Tp(11459000, SourcePol::H, 80000), false, 0, 0, false},
+        {Tp(11459000, SourcePol::H, 70000500), false, 0, 0, false},
         {Tp(11459000, SourcePol::Missing), false, 0, 0, false},
         {Tp(11459000, SourcePol::Unknown), false, 0, 0, false},
         {Tp(UINT64_MAX), false, 0, 0, false},
@@ -78,7 +88,8 @@ TEST(ListMerge, ValuesRoundHalvesUpAndPolarisationsFold) {
     for (const Case& c : cases) {
         uint32_t mhz = 0, ks = 0;
         bool vertical = false;
-        EXPECT_EQ(TableTransponder(c.tp, mhz, ks, vertical), c.valid) << c.tp.frequency;
+        EXPECT_EQ(TableTransponder(c.tp, mhz, ks, vertical), c.valid)
+            << c.tp.frequency << ' ' << c.tp.symbolRate;
         if (!c.valid) continue;
         EXPECT_EQ(mhz, c.mhz);
         EXPECT_EQ(ks, c.ks);
@@ -89,18 +100,34 @@ TEST(ListMerge, ValuesRoundHalvesUpAndPolarisationsFold) {
 TEST(ListMerge, NewSatelliteNames) {
     struct Case {
         const char* source;
+        Band band;
         const char* table;
     } cases[] = {
-        {"19.2E Astra 1N/1P", "Astra 1N/1P"},
-        {"26.0E C-band Badr, Arabsat", "C-band Badr  Ara"},
-        {"13E", "13E"},
-        {"Line\r\nend", "Line  end"},
+        {.source = "19.2E Astra 1N/1P", .band = Band::Ku, .table = "Astra 1N/1P"},
+        {.source = "18.0W C-band Intelsat 37e", .band = Band::C, .table = "Intelsat 37e C"},
+        {.source = "177.0W C-band NSS 9", .band = Band::C, .table = "NSS 9 C"},
+        {.source = "26.0E C-band", .band = Band::C, .table = "C-band C"},
+        {.source = "25.5E ka BAND  Yahsat", .band = Band::Ka, .table = "Yahsat Ka"},
+        {.source = "13.0E Ku-band Hot Bird", .band = Band::Ku, .table = "Hot Bird"},
+        // The word is dropped, the band comes from the transponders.
+        {.source = "5.0E S-band x", .band = Band::Ku, .table = "x"},
+        {.source = "C-bandit", .band = Band::Ku, .table = "C-bandit"},
+        {.source = "Galaxy13_C", .band = Band::C, .table = "Galaxy13_C"},
+        {.source = "Yahsat-KA", .band = Band::Ka, .table = "Yahsat-KA"},
+        {.source = "26.0E C-band Badr, Arabsat", .band = Band::C, .table = "Badr  Arabsat C"},
+        {.source = "Intelsat 901 at 27.5W", .band = Band::C, .table = "Intelsat 901 a C"},
+        {.source = "Intelsat 901 at 27.5W", .band = Band::Ka, .table = "Intelsat 901 Ka"},
+        {.source = "13E", .band = Band::Ku, .table = "13E"},
+        {.source = "Line\r\nend", .band = Band::Ku, .table = "Line  end"},
         // 15 ASCII bytes then a two-byte character: cut before it.
-        {"0.8W Thor 5/6/7 and 1\xC3\xA9", "Thor 5/6/7 and 1"},
-        {"Hispasat \xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "Hispasat \xC3\xA9\xC3\xA9\xC3\xA9"},
+        {.source = "0.8W Thor 5/6/7 and 1\xC3\xA9", .band = Band::Ku, .table = "Thor 5/6/7 and 1"},
+        {.source = "Hispasat \xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", .band = Band::Ku,
+         .table = "Hispasat \xC3\xA9\xC3\xA9\xC3\xA9"},
+        {.source = "Hispasat \xC3\xA9\xC3\xA9\xC3\xA9", .band = Band::Ka,
+         .table = "Hispasat \xC3\xA9\xC3\xA9 Ka"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(TableSatelliteName(Sat(c.source, 0, {})), c.table) << c.source;
+        EXPECT_EQ(TableSatelliteName(Sat(c.source, 0, {}), c.band), c.table) << c.source;
     }
 }
 
@@ -117,7 +144,8 @@ TEST(ListMerge, CBandAndKuAtOnePositionStayApart) {
         {});
     EXPECT_EQ(counts, (MergeCounts{1, 2, 5, 0, 0, 0, 0}));
     ASSERT_EQ(db->satCount, 3);
-    EXPECT_EQ(SatName(db->satellites[1]), "C-band Badr");
+    EXPECT_EQ(SatName(db->satellites[1]), "Badr C");
+    EXPECT_EQ(SatName(db->satellites[2]), "Ka-band Ka");
     EXPECT_EQ(db->satellites[1].lnbIndex, kCLnb);
     EXPECT_EQ(db->satellites[1].position, 260);
     EXPECT_EQ(db->satellites[2].lnbIndex, kKuLnb);
@@ -125,6 +153,32 @@ TEST(ListMerge, CBandAndKuAtOnePositionStayApart) {
     EXPECT_EQ(db->tps[2].frequency, 11900u);
     EXPECT_EQ(db->tps[0].flags, 0);
     EXPECT_EQ(db->tps[1].flags, TP_FLAG_VERTICAL);
+}
+
+// A dvbv5 list names no band: its C-band transponders must not end up on a
+// Ku LNB beside the Ku ones.
+TEST(ListMerge, EachBandOfOneSourceSatelliteMergesOnItsOwn) {
+    SourceSatellite badr = Sat("26.0E Badr", 260, {Tp(11900000), Tp(20200000), Tp(3800000),
+                                                   Tp(3944000), Tp(1000), Tp(12000000)});
+    EXPECT_EQ(SourceBands(badr), (std::vector<Band>{Band::Ku, Band::Ka, Band::C}));
+    auto db = EmptyTable();
+    int ku = AddSat(*db, "Badr", 260, kKuLnb);
+    MergeCounts counts = MergeTransponderList(*db, List({badr}), {});
+    EXPECT_EQ(counts, (MergeCounts{1, 2, 5, 0, 0, 0, 1}));
+    ASSERT_EQ(db->satCount, 3);
+    EXPECT_EQ(SatName(db->satellites[1]), "Badr Ka");
+    EXPECT_EQ(db->satellites[1].lnbIndex, kKuLnb);
+    EXPECT_EQ(SatName(db->satellites[2]), "Badr C");
+    EXPECT_EQ(db->satellites[2].lnbIndex, kCLnb);
+    EXPECT_EQ(db->satellites[2].position, 260);
+    int perSat[3] = {};
+    for (int t = 0; t < db->tpCount; ++t) ++perSat[db->tps[t].satIndex];
+    EXPECT_EQ(perSat[ku], 2);
+    EXPECT_EQ(perSat[1], 1);
+    EXPECT_EQ(perSat[2], 2);
+    // Every part that meets its table satellite counts as matched.
+    counts = MergeTransponderList(*db, List({badr}), {});
+    EXPECT_EQ(counts.matched, 2);  // Ku and C; the Ka part sits on a Ku LNB
 }
 
 TEST(ListMerge, TableBandFollowsTheLnbRecord) {
@@ -222,9 +276,9 @@ TEST(ListMerge, FullTablesLeaveOutWholeSatellitesAndSingleTransponders) {
 
     db = EmptyTable();
     int sat = AddSat(*db, "s", 10, kKuLnb);
-    for (int t = 0; t < MAX_TPS - 1; ++t) AddTp(*db, sat, 20000 + 5 * t, false);
+    for (int t = 0; t < MAX_TPS - 1; ++t) AddTp(*db, sat, 5000 + 5 * (t % 1500), false);
     counts = MergeTransponderList(
-        *db, List({Sat("s", 10, {Tp(11000000), Tp(20000000), Tp(12000000)}),
+        *db, List({Sat("s", 10, {Tp(13000000), Tp(5000000), Tp(14000000)}),
                    Sat("new", 20, {Tp(11000000)})}),
         {});
     EXPECT_EQ(counts, (MergeCounts{1, 0, 1, 1, 0, 2, 0}));
@@ -262,7 +316,7 @@ TEST(SatellitesXmlWriter, ExportReadsBackToTheSameTable) {
     ASSERT_EQ(back->satCount, 2);
     EXPECT_EQ(back->satellites[0].position, 260);
     EXPECT_EQ(back->satellites[1].position, 3300);
-    EXPECT_EQ(SatName(back->satellites[0]), "Badr & \"Arab\"");
+    EXPECT_EQ(SatName(back->satellites[0]), "Badr & \"Arab\" C");
     for (int t = 0; t < 3; ++t) {
         const TpRecord& a = back->tps[t];
         int original = FindTp(*db, a.satIndex == 0 ? badr : west, a.frequency,
@@ -271,6 +325,27 @@ TEST(SatellitesXmlWriter, ExportReadsBackToTheSameTable) {
         EXPECT_EQ(db->tps[original].frequency, a.frequency);
         EXPECT_EQ(db->tps[original].symbolRate, a.symbolRate);
     }
+}
+
+// Names typed on the meter or read from old tables may hold anything; the
+// file must parse with a strict reader all the same.
+TEST(SatellitesXmlWriter, NamesOnlyEverGiveCharactersXmlAllows) {
+    auto db = EmptyTable();
+    const char* names[] = {"a\xEF\xBF\xBE\xEF\xBF\xBF", "b\x01\x1b\x7f\t\n", "c\xff\xed\xa0\xa1"};
+    for (const char* name : names) AddTp(*db, AddSat(*db, name, 100, kKuLnb), 11000, false);
+    std::string xml = SatellitesXml(*db);
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8));
+    int sats = 0;
+    for (pugi::xml_node sat : doc.child("satellites").children("sat")) {
+        std::string name = sat.attribute("name").value();
+        ++sats;
+        // Well-formed UTF-8 without control characters, U+FFFE or U+FFFF.
+        EXPECT_EQ(EscapeControls(name), name);
+        EXPECT_EQ(name.find("\xEF\xBF\xBE"), std::string::npos);
+        EXPECT_EQ(name.find("\xEF\xBF\xBF"), std::string::npos);
+    }
+    EXPECT_EQ(sats, 3);
 }
 
 }  // namespace

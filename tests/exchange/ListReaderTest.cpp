@@ -40,7 +40,7 @@ TEST(ListText, PositionTextAtTheStartOfAName) {
 
 TEST(ListText, FormatIsRecognisedFromTheContent) {
     struct Case {
-        const char* text;
+        std::string text;
         ListFormat format;
     } cases[] = {
         {"\xEF\xBB\xBF\n  <?xml version=\"1.0\"?><satellites/>", ListFormat::SatellitesXml},
@@ -51,8 +51,44 @@ TEST(ListText, FormatIsRecognisedFromTheContent) {
         {"FREQUENCY = 1\n", ListFormat::Auto},
         {"", ListFormat::Auto},
         {"name;freq\n", ListFormat::Auto},
+        {std::string("\xFF\xFE\n\0<\0s\0", 8), ListFormat::SatellitesXml},
+        {std::string("\xFE\xFF\0 \0<\0s", 8), ListFormat::SatellitesXml},
+        {std::string("\xFF\xFE[\0S\0", 6), ListFormat::Auto},
     };
     for (const Case& c : cases) EXPECT_EQ(DetectListFormat(c.text), c.format) << c.text;
+}
+
+// What the reader gets from a satellites.xml saved as UTF-16 with its mark.
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        out += bigEndian ? '\0' : c;
+        out += bigEndian ? c : '\0';
+    }
+    return out;
+}
+
+TEST(SatellitesXmlReader, Utf16ListsReadLikeUtf8Ones) {
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<satellites>\r\n"
+        "<sat name=\"19.2E Astra\" position=\"192\">\r\n"
+        "<transponder frequency=\"11494000\" symbol_rate=\"22000000\" polarization=\"0\"/>\r\n"
+        "</sat>\r\n<sat name=\"x\" position=\"north\"/>\r\n</satellites>\r\n";
+    for (bool bigEndian : {false, true}) {
+        SourceList list;
+        ListError error;
+        EXPECT_FALSE(ParseTransponderList(Utf16(xml, bigEndian), "s.xml", {}, list, error));
+        EXPECT_EQ(ErrorText(error).rfind("s.xml:6: position \"north\"", 0), 0u)
+            << ErrorText(error);
+        std::string good = xml;
+        std::size_t bad = good.find("<sat name=\"x\"");
+        good.erase(bad, good.find('\n', bad) + 1 - bad);
+        list = Parse(Utf16(good, bigEndian), "s.xml");
+        ASSERT_EQ(list.satellites.size(), 1u);
+        EXPECT_EQ(list.satellites[0].name, "19.2E Astra");
+        ASSERT_EQ(list.satellites[0].tps.size(), 1u);
+        EXPECT_EQ(list.satellites[0].tps[0].line, 4);
+    }
 }
 
 // ---- satellites.xml ------------------------------------------------------
@@ -193,6 +229,9 @@ TEST(ListReaders, MalformedInputNamesFileAndLine) {
         {"a.ini", "[SATTYPE]\n1=north\n2=Astra\n", ListFormat::Auto,
          "a.ini:2: [SATTYPE] 1= is not a position"},
         {"a.ini", "[DVB]\n0=0\n", ListFormat::Auto, "a.ini: no [SATTYPE] section"},
+        {"a.ini", "[SATTYPE]\n1=0192\n2=Astra\n[DVB]\n0=0\n[SATTYPE]\n1=0130\n",
+         ListFormat::Auto, "a.ini:6: a second [SATTYPE] section"},
+        {"a.ini", "\xFF\xFE[\0S\0", ListFormat::Ini, "a.ini: UTF-16 text"},
         {"Astra-19.2E", "[C]\nFREQUENCY = 11494000\nSYMBOL_RATE = fast\n", ListFormat::Auto,
          "Astra-19.2E:3: SYMBOL_RATE \"fast\" is not a number"},
         {"Astra", "[C]\nFREQUENCY = 11494000\n", ListFormat::Auto,
@@ -212,11 +251,99 @@ TEST(ListReaders, MalformedInputNamesFileAndLine) {
     }
 }
 
-TEST(ListReaders, MissingFileIsAnError) {
-    SourceList list;
-    ListError error;
-    EXPECT_FALSE(ReadTransponderList("/nonexistent/list.xml", {}, list, error));
-    EXPECT_EQ(ErrorText(error).rfind("/nonexistent/list.xml: cannot open", 0), 0u);
+TEST(ListReaders, PositionIsGivenOnlyForDvbv5Lists) {
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {.text = "<satellites/>", .error = "s: a satellites.xml list carries its own positions"},
+        {.text = "[SATTYPE]\n1=0192\n", .error = "s: an .ini list carries its own positions"},
+    };
+    for (const Case& c : cases) {
+        SourceList list;
+        ListError error;
+        EXPECT_FALSE(ParseTransponderList(c.text, "s", {ListFormat::Auto, 192}, list, error));
+        EXPECT_EQ(ErrorText(error).rfind(c.error, 0), 0u) << ErrorText(error);
+    }
+}
+
+// A value with an escape sequence or a line end must not reach the terminal
+// as it is: it would retitle the window or split the message.
+TEST(ListReaders, ControlBytesInMessagesAreEscaped) {
+    struct Case {
+        const char* file;
+        std::string text;
+        const char* error;
+    } cases[] = {
+        {.file = "s.xml",
+         .text = "<satellites><sat position=\"1\"><transponder frequency=\"1&#27;]0;x&#10;"
+                 "&#7;\"/></sat></satellites>",
+         .error = "s.xml:1: frequency \"1\\x1b]0;x\\x0a\\x07\" is not a number"},
+        {.file = "a\x1b[2J.ini",
+         .text = "[SATTYPE]\n1=0192\n[DVB]\n1=\x1b[2J\x9b,H,22000\n",
+         .error = "a\\x1b[2J.ini:4: frequency \"\\x1b[2J\\x9b\" is not a number"},
+        {.file = "Astra-19.2E",
+         .text = "[C]\nFREQUENCY = 1\x1b]0;x\x07\n",
+         .error = "Astra-19.2E:2: FREQUENCY \"1\\x1b]0;x\\x07\" is not a number"},
+    };
+    for (const Case& c : cases) {
+        SourceList list;
+        ListError error;
+        EXPECT_FALSE(ParseTransponderList(c.text, c.file, {}, list, error));
+        EXPECT_EQ(ErrorText(error), c.error);
+    }
+}
+
+// Lists far larger than any table are refused before they take memory
+// many times their size; the first three fields of a long .ini line do.
+TEST(ListReaders, ListsOfMoreEntriesThanATableCouldUseAreRefused) {
+    std::string xml = "<satellites><sat name=\"a\" position=\"1\">";
+    for (std::size_t i = 0; i < kMostListEntries; ++i) xml += "<transponder/>";
+    std::string ini = "[SATTYPE]\n1=0192\n[DVB]\n";
+    std::string dvbv5 = "[C]\nFREQUENCY = 11494000\n";
+    for (std::size_t i = 0; i < kMostListEntries; ++i) {
+        ini += "1=10714,H,22000\n";
+        dvbv5 += "[C]\n";
+    }
+    ini += "1=10714,H,22000\n";
+    struct Case {
+        const char* file;
+        std::string text;
+        const char* error;
+    } cases[] = {
+        {.file = "s.xml", .text = xml + "</sat></satellites>", .error = "s.xml: more than 100000"},
+        {.file = "a.ini", .text = ini, .error = "a.ini:100004: more than 100000 transponders"},
+        {.file = "Astra-19.2E", .text = dvbv5, .error = "Astra-19.2E:100002: more than 100000"},
+    };
+    for (const Case& c : cases) {
+        SourceList list;
+        ListError error;
+        EXPECT_FALSE(ParseTransponderList(c.text, c.file, {}, list, error));
+        EXPECT_EQ(ErrorText(error).rfind(c.error, 0), 0u) << ErrorText(error);
+    }
+    SourceList list = Parse("[SATTYPE]\n1=0192\n[DVB]\n1=10714,H,22000" +
+                                std::string(1000000, ',') + "\n",
+                            "a.ini");
+    ASSERT_EQ(list.satellites.size(), 1u);
+    ASSERT_EQ(list.satellites[0].tps.size(), 1u);
+    EXPECT_EQ(list.satellites[0].tps[0].symbolRate, 22000000u);
+}
+
+TEST(ListReaders, OnlyRegularFilesAreRead) {
+    struct Case {
+        const char* path;
+        const char* error;
+    } cases[] = {
+        {.path = "/nonexistent/list.xml", .error = "/nonexistent/list.xml cannot be read: "},
+        {.path = "/dev/null", .error = "/dev/null is not a regular file"},
+        {.path = "/", .error = "/ is a folder"},
+    };
+    for (const Case& c : cases) {
+        SourceList list;
+        ListError error;
+        EXPECT_FALSE(ReadTransponderList(c.path, {}, list, error));
+        EXPECT_EQ(ErrorText(error).rfind(c.error, 0), 0u) << ErrorText(error);
+    }
 }
 
 }  // namespace
