@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/Arguments.h"
+#include "cli/CliCommands.h"
 #include "cli/ProductionLine.h"
 #include "cli/TerminalHost.h"
 #include "db/SatTpFile.h"
@@ -42,10 +43,7 @@ bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(
 }
 
 bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
-    std::string whyNot;
-    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
-    PrintError(io, path + " " + whyNot);
-    return false;
+    return ReadTableFile(db, path, io);
 }
 
 }  // namespace
