@@ -15,9 +15,9 @@ namespace {
 constexpr std::size_t kReportLinesShown = 12;
 
 std::string ReadReportMessage(const std::string& path, const SatTpReadReport& report) {
-    return EscapeControls(path) + " was not read completely:\n" +
+    return EscapeControls(path) + " was not read completely:\n\n" +
            report.Summary(kReportLinesShown) +
-           "\nSaving it writes the table without what is listed here.";
+           "\n\nSaving it writes the table without what is listed here.";
 }
 
 std::string ShortenedSaveQuestion(const std::string& path, std::size_t findings) {
@@ -56,7 +56,8 @@ void Session::StartUp() {
     // is passed over, so the next Save can never overwrite it.
     std::string remembered = ReadLastPath(options_.historyFile);
     std::vector<std::string> candidates;
-    if (!remembered.empty() && remembered != options_.defaultDbFile) candidates.push_back(remembered);
+    if (!remembered.empty() && remembered != options_.defaultDbFile)
+        candidates.push_back(remembered);
     candidates.push_back(options_.defaultDbFile);
     std::string refused;
     for (const std::string& path : candidates) {

@@ -76,8 +76,8 @@ TEST_F(GuiTest, TheTableOnTheCommandLineIsOpenedAndRemembered) {
     // What the read passed over is shown once.
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_EQ(modal::ShownBoxes()[0].text,
-              other + QStringLiteral(" was not read completely:\nline 8: 2 columns, the header "
-                                     "has 9; skipped\nSaving it writes the table without what "
+              other + QStringLiteral(" was not read completely:\n\nline 8: 2 columns, the header "
+                                     "has 9; skipped\n\nSaving it writes the table without what "
                                      "is listed here."));
 
     // One that cannot be opened is named as File > Open names it; the start

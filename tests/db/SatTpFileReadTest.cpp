@@ -361,7 +361,8 @@ TEST_F(ReadSatTpFileTest, StopsAt300Satellites) {
     lines += "S300,300.0E,2,11300,3,1000,1,H, ,\r\n";
     lines += ",,,,,1001,1,H, ,\r\n";
     ReadLines(lines);
-    EXPECT_EQ(report.Lines(), Texts{"line 302: table cut at 300 satellites: 2 more lines not read"});
+    EXPECT_EQ(report.Lines(),
+              Texts{"line 302: table cut at 300 satellites: 2 more lines not read"});
     EXPECT_EQ(db->satCount, 300);
     EXPECT_EQ(SatName(Sat(299)), "S299");
     EXPECT_EQ(Lnb(1).type, 1);  // LNB 2 keeps its default

@@ -67,8 +67,8 @@ TEST_F(SessionFileTest, ADamagedTableIsReportedOnceAndTheNextSaveAsks) {
     s.Open();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0],
-              "damaged.csv was not read completely:\n"
-              "line 3: 4 columns, the header has 9; skipped\n"
+              "damaged.csv was not read completely:\n\n"
+              "line 3: 4 columns, the header has 9; skipped\n\n"
               "Saving it writes the table without what is listed here.");
 
     view.yesNoAnswers = {false, true};
