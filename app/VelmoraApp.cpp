@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
 
 #include "app/AboutDlg.h"
@@ -38,8 +39,8 @@ bool CVelmoraApp::InitInstance() {
                        "~/.local/share/velmora) instead of the current folder."));
     parser.addOption(userData);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A document to open; the tables still come from "
-                                                "the last database in the history."));
+                                 QStringLiteral("A sattp.csv table to open instead of the last "
+                                                "one in the history."));
     if (!parser.parse(arguments())) {
         qWarning("%s", qPrintable(parser.errorText()));
         return false;
@@ -47,20 +48,16 @@ bool CVelmoraApp::InitInstance() {
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
 
-    // A document named on the command line must open, although it is not read.
+    // The table named on the command line is opened by the start-up, which
+    // tells as Open does when it cannot be.
+    SessionOptions options;
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) {
-        QFile file(files.front());
-        if (!file.open(QIODevice::ReadOnly)) {
-            modal::Notice(nullptr, QStringLiteral("Cannot open %1.").arg(files.front()));
-            return false;
-        }
-    }
+    if (!files.isEmpty()) options.startFile = StartFileName(files.front());
 
     if (parser.isSet(userData) && !EnterUserDataFolder()) return false;
 
     doc_ = std::make_unique<CVelmoraDoc>();
-    frame_ = std::make_unique<CMainFrame>(*doc_);
+    frame_ = std::make_unique<CMainFrame>(*doc_, std::move(options));
     frame_->show();
     return true;
 }
@@ -97,6 +94,10 @@ bool CVelmoraApp::EnterUserDataFolder() {
         return false;
     }
     return true;
+}
+
+std::string CVelmoraApp::StartFileName(const QString& argument) {
+    return QFile::encodeName(QFileInfo(argument).absoluteFilePath()).toStdString();
 }
 
 void CVelmoraApp::OnHelpContents(QWidget* parent) {

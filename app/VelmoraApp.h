@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
 namespace velmora {
 
@@ -24,6 +25,10 @@ public:
 
     // Help Contents: the About box, modal.
     static void OnHelpContents(QWidget* parent);
+
+    // The table named on the command line as the session opens it: absolute,
+    // since --user-data changes the working folder before the start-up.
+    static std::string StartFileName(const QString& argument);
 
 private:
     // --user-data: creates the folder on the first start (offering the

@@ -6,6 +6,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
+#include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "db/TableCheck.h"
 
@@ -18,8 +19,11 @@ std::string CountLine(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " finding" : " findings");
 }
 
-nlohmann::ordered_json FindingsJson(const std::vector<TableFinding>& findings) {
+nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings,
+                                    const std::vector<TableFinding>& findings) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const std::string& text : fileFindings)
+        list.push_back({{"kind", "file-read"}, {"table", "file"}, {"text", text}});
     for (const TableFinding& f : findings) {
         nlohmann::ordered_json item{{"kind", FindingKindName(f.kind)},
                                     {"table", FindingTableName(f.table)},
@@ -28,7 +32,7 @@ nlohmann::ordered_json FindingsJson(const std::vector<TableFinding>& findings) {
         item["text"] = f.text;
         list.push_back(std::move(item));
     }
-    return nlohmann::ordered_json{{"count", findings.size()}, {"findings", std::move(list)}};
+    return nlohmann::ordered_json{{"count", list.size()}, {"findings", std::move(list)}};
 }
 
 }  // namespace
@@ -44,20 +48,25 @@ int RunCheck(const std::vector<std::string>& args, CliStreams& io) {
     auto db = std::make_unique<SatTpDatabase>();
     ClearDatabase(*db);
     std::string whyNot;
-    if (ReadSatTpFile(*db, files[0].c_str(), &whyNot) != 0) {
-        PrintError(io, files[0] + " " + whyNot);
+    SatTpReadReport report;
+    if (ReadSatTpFile(*db, files[0].c_str(), &whyNot, &report) != 0) {
+        PrintError(io, EscapeControls(files[0]) + " " + whyNot);
         return kExitTrouble;
     }
+    // What the read passed over comes first: the table below lacks it.
+    std::vector<std::string> fileFindings = report.Lines();
     std::vector<TableFinding> findings = CheckTable(*db);
+    std::size_t count = fileFindings.size() + findings.size();
     if (json) {
-        io.out << FindingsJson(findings).dump(2, ' ', false,
-                                              nlohmann::ordered_json::error_handler_t::replace)
+        io.out << FindingsJson(fileFindings, findings)
+                      .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                << '\n';
     } else {
+        for (const std::string& text : fileFindings) io.out << text << '\n';
         for (const TableFinding& f : findings) io.out << f.text << '\n';
-        io.out << CountLine(findings.size()) << '\n';
+        io.out << CountLine(count) << '\n';
     }
-    return findings.empty() ? kExitOk : kExitFindings;
+    return count == 0 ? kExitOk : kExitFindings;
 }
 
 }  // namespace velmora::cli

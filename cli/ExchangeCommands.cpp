@@ -23,7 +23,11 @@ namespace {
 std::unique_ptr<SatTpDatabase> ReadTable(const std::string& path, CliStreams& io) {
     auto db = std::make_unique<SatTpDatabase>();
     ClearDatabase(*db);
-    if (ReadSatTpFile(*db, path.c_str()) == 0) return db;
+    SatTpReadReport report;
+    if (ReadSatTpFile(*db, path.c_str(), nullptr, &report) == 0) {
+        PrintReadWarnings(io, path, report);
+        return db;
+    }
     if (::access(path.c_str(), R_OK) != 0) {
         PrintError(io, "cannot open " + path + ": " + std::strerror(errno));
     } else {

@@ -5,6 +5,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
+#include "db/MessageText.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
 
@@ -34,10 +35,19 @@ Json DatabaseJson(const SatTpDatabase& db) {
 
 }  // namespace
 
+void PrintReadWarnings(CliStreams& io, const std::string& path, const SatTpReadReport& report) {
+    for (const std::string& line : report.Lines())
+        PrintError(io, "warning: " + EscapeControls(path) + ": " + line);
+}
+
 bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io) {
     std::string whyNot;
-    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
-    PrintError(io, path + " " + whyNot);
+    SatTpReadReport report;
+    if (ReadSatTpFile(db, path.c_str(), &whyNot, &report) == 0) {
+        PrintReadWarnings(io, path, report);
+        return true;
+    }
+    PrintError(io, EscapeControls(path) + " " + whyNot);
     return false;
 }
 

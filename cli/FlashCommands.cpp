@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/Arguments.h"
+#include "cli/CliCommands.h"
 #include "cli/ProductionLine.h"
 #include "cli/TerminalHost.h"
 #include "db/SatTpFile.h"
@@ -53,10 +54,7 @@ bool FirmwareAccepted(CliStreams& io, const std::string& path) {
 }
 
 bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
-    std::string whyNot;
-    if (ReadSatTpFile(db, path.c_str(), &whyNot) == 0) return true;
-    PrintError(io, path + " " + whyNot);
-    return false;
+    return ReadTableFile(db, path, io);
 }
 
 }  // namespace

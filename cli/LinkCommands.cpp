@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "cli/Arguments.h"
+#include "cli/CliCommands.h"
 #include "cli/LinkCommands.h"
 #include "cli/TerminalHost.h"
 #include "db/MessageText.h"
@@ -179,11 +180,7 @@ int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
     auto parsed = ParseLinkArgs(io, args, true, false, false, true);
     if (!parsed) return kExitUsage;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
-        std::string whyNot;
-        if (ReadSatTpFile(db, parsed->file.c_str(), &whyNot) != 0) {
-            PrintError(io, parsed->file + " " + whyNot);
-            return OpResult::NotStarted;
-        }
+        if (!ReadTableFile(db, parsed->file, io)) return OpResult::NotStarted;
         if (db.satCount <= 0) {
             PrintError(io, parsed->file + " holds no satellites; nothing to write");
             return OpResult::NotStarted;

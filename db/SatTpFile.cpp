@@ -1,18 +1,16 @@
+// The sattp.csv reader. Its rules are those of the files already stored:
+// lines are taken in pieces of 511 bytes, a line with fewer than seven
+// commas or a field of 64 bytes is passed over, the tables end at 300
+// satellites or 8000 transponders. Whatever it passes over is reported.
 #include "db/SatTpFile.h"
 
-#include "db/AtomicFile.h"
-
-#include <fcntl.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <charconv>
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <string_view>
+#include <limits>
 
+#include "db/InputFile.h"
+#include "db/MessageText.h"
 #include "db/NumberText.h"
 
 namespace velmora {
@@ -23,8 +21,6 @@ namespace {
 // anywhere in a line.
 constexpr std::string_view kHeaderKey =
     "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization";
-constexpr std::string_view kHeaderLine =
-    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n";
 
 // Lines are taken in pieces of at most 511 bytes; the rest of a longer line
 // is a line of its own.
@@ -34,59 +30,48 @@ constexpr int kFieldCount = 9;
 constexpr std::size_t kFieldLimit = 64;
 // Fewer commas than this: blank lines, comments, titles.
 constexpr int kMinCommas = 7;
-
-// Shown in the create diagnostic, as the desktop program has always said it.
-constexpr const char* kWriterSource = "velmoraView";
+// Bytes of a field quoted in a report.
+constexpr std::size_t kQuotedBytes = 20;
 
 enum FieldIndex { kName, kLongitude, kLnbNo, kLnbFreq, kDiseqc, kFrequency, kSymbolRate,
                   kPolarization, kUnique };
 
-// Buffered reader of 511-byte line pieces, each ending at '\n' (kept) or at
-// the piece limit or at the end of the file. Fixed buffers, no allocation.
-class LinePieceReader {
-public:
-    explicit LinePieceReader(int fd) : fd_(fd) {}
+constexpr const char* kFieldNames[kFieldCount] = {
+    "name", "longitude", "LNBNo.", "LNBFreq", "DiSEqC", "frequency", "symbolrate",
+    "polarization", "unique"};
 
-    // Fills line with the next piece, NUL-terminated; returns its length,
-    // 0 at the end of the file (or on a read error, which ends the file).
-    std::size_t Next(char (&line)[kLineBytes + 1]) {
-        std::size_t n = 0;
-        while (n < kLineBytes) {
-            if (pos_ == end_ && !Refill()) break;
-            std::size_t want = kLineBytes - n;
-            std::size_t avail = end_ - pos_;
-            if (avail < want) want = avail;
-            const char* nl = static_cast<const char*>(std::memchr(buffer_ + pos_, '\n', want));
-            std::size_t take = nl != nullptr ? static_cast<std::size_t>(nl - (buffer_ + pos_)) + 1 : want;
-            std::memcpy(line + n, buffer_ + pos_, take);
-            n += take;
-            pos_ += take;
-            if (nl != nullptr) break;
-        }
-        line[n] = '\0';
-        return n;
+// One piece of a line: at most 511 bytes, ending at '\n' (kept), at the piece
+// limit or at the end of the text, with the number of the file line it is in.
+struct Piece {
+    std::string_view text;
+    int line = 0;
+    bool cut = false;  // the file line goes on in the next piece
+};
+
+class PieceReader {
+public:
+    explicit PieceReader(std::string_view text) : rest_(text) {}
+
+    bool Next(Piece& piece) {
+        if (rest_.empty()) return false;
+        std::size_t n = std::min(rest_.size(), kLineBytes);
+        std::size_t nl = rest_.substr(0, n).find('\n');
+        if (nl != std::string_view::npos) n = nl + 1;
+        piece.text = rest_.substr(0, n);
+        piece.line = line_;
+        piece.cut = nl == std::string_view::npos && n < rest_.size();
+        rest_.remove_prefix(n);
+        if (nl != std::string_view::npos) ++line_;
+        return true;
     }
 
 private:
-    bool Refill() {
-        for (;;) {
-            ssize_t got = ::read(fd_, buffer_, sizeof buffer_);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) return false;
-            pos_ = 0;
-            end_ = static_cast<std::size_t>(got);
-            return true;
-        }
-    }
-
-    int fd_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    char buffer_[16384];
+    std::string_view rest_;
+    int line_ = 1;
 };
 
 struct Field {
-    const char* text;  // inside the line; the number parsers stop at its comma
+    const char* text;  // inside the text; the number parsers stop at its comma
     std::size_t length;
 
     bool Empty() const { return length == 0; }
@@ -101,25 +86,33 @@ bool SkippedLead(unsigned char c, int field) {
     return c < 32 || (field != kName && c >= 128);
 }
 
-// Cuts the nine fields; false when one of them reaches the length limit.
-bool CutFields(const char* line, std::size_t length, Field (&fields)[kFieldCount]) {
-    const char* p = line;
-    const char* end = line + length;
+// Cuts the nine fields; returns the first that reaches the length limit, or -1.
+int CutFields(std::string_view line, Field (&fields)[kFieldCount]) {
+    const char* p = line.data();
+    const char* end = p + line.size();
+    int tooLong = -1;
     for (int i = 0; i < kFieldCount; ++i) {
         while (p < end && SkippedLead(static_cast<unsigned char>(*p), i)) ++p;
         const char* comma = static_cast<const char*>(std::memchr(p, ',', end - p));
         const char* stop = comma != nullptr ? comma : end;
         fields[i] = Field{p, static_cast<std::size_t>(stop - p)};
-        if (fields[i].length >= kFieldLimit) return false;
+        if (tooLong < 0 && fields[i].length >= kFieldLimit) tooLong = i;
         p = comma != nullptr ? comma + 1 : end;
     }
-    return true;
+    return tooLong;
 }
 
-int CountCommas(const char* line, std::size_t length) {
+int CountCommas(std::string_view line) {
     int n = 0;
-    for (std::size_t i = 0; i < length; ++i) n += line[i] == ',';
+    for (char c : line) n += c == ',';
     return n;
+}
+
+bool Blank(std::string_view line) {
+    for (char c : line) {
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    }
+    return true;
 }
 
 int MatchLnbTypeName(std::string_view text) {
@@ -129,37 +122,141 @@ int MatchLnbTypeName(std::string_view text) {
     return 0;
 }
 
+// A number the 32-bit fields can hold, signed (as the writer prints them) or not.
+bool Fits32Bits(const Field& f) {
+    int64_t v = LeadingInteger(f.text);
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<uint32_t>::max();
+}
+
+std::string Quoted(const Field& f) {
+    std::string_view v = f.View();
+    std::string text = "\"" + EscapeControls(v.substr(0, kQuotedBytes));
+    return text + (v.size() > kQuotedBytes ? "...\"" : "\"");
+}
+
+std::string LineText(int line) { return "line " + std::to_string(line) + ": "; }
+
 // The per-file state of one read.
 class TableReader {
 public:
-    explicit TableReader(SatTpDatabase& db) : db_(db) {
+    TableReader(SatTpDatabase& db, SatTpReadReport& report, int headerColumns)
+        : db_(db), report_(report), headerColumns_(headerColumns) {
         ApplyLnbDefaults(db_);
         db_.satCount = 0;
         db_.tpCount = 0;
     }
 
-    // Applies one line; false once a capacity ends the reading.
-    bool Apply(const char* line, std::size_t length) {
-        if (CountCommas(line, length) < kMinCommas) return true;
-        Field f[kFieldCount];
-        if (!CutFields(line, length, f)) return true;
-
-        if (!f[kLongitude].Empty()) {
-            position_ = DecimalTenths(f[kLongitude].text);
-            char last = f[kLongitude].Last();
-            if (f[kLongitude].length > 1 && (last == 'W' || last == 'w')) {
-                position_ = 3600.0f - position_;
-            }
+    void Apply(const Piece& piece) {
+        if (piece.cut && piece.line != lastCutLine_) {
+            lastCutLine_ = piece.line;
+            report_.Add(LineText(piece.line) + "longer than " + std::to_string(kLineBytes) +
+                        " bytes; the rest is read as a line of its own");
         }
-        if (!f[kLnbNo].Empty()) lnb_ = LeadingInteger(f[kLnbNo].text) - 1;
-        if (lnb_ < 0 || lnb_ >= LNB_COUNT) lnb_ = 0;
+        int commas = CountCommas(piece.text);
+        if (commas < kMinCommas) {
+            if (!Blank(piece.text)) {
+                report_.Add(LineText(piece.line) + std::to_string(commas + 1) +
+                            (commas == 0 ? " column" : " columns") + ", the header has " +
+                            std::to_string(headerColumns_) +
+                            "; skipped");
+            }
+            return;
+        }
+        if (full_) {
+            if (notRead_++ == 0) firstNotRead_ = piece.line;
+            return;
+        }
+        Field f[kFieldCount];
+        int tooLong = CutFields(piece.text, f);
+        bool startsSatellite = StartsSatellite(f);
+        std::string fault = Fault(f, tooLong, startsSatellite);
+        if (!fault.empty()) {
+            int parent = orphanParent_;
+            CloseOrphans();
+            report_.Add(LineText(piece.line) + fault + "; skipped");
+            // The transponder lines after a satellite line that was passed over
+            // are that satellite's: they must not join the one before it.
+            orphanParent_ = startsSatellite ? piece.line : parent;
+            return;
+        }
+        // A line without a name of its own after it belongs to it as well
+        // (one without a longitude too, even where no satellite came before).
+        bool orphan = f[kName].Empty() && (f[kLongitude].Empty() || !startsSatellite);
+        if (orphanParent_ != 0 && orphan) {
+            if (orphans_++ == 0) firstOrphan_ = piece.line;
+            lastOrphan_ = piece.line;
+            return;
+        }
+        CloseOrphans();
+        Store(f, startsSatellite, piece.line);
+    }
 
+    void Finish() {
+        CloseOrphans();
+        if (notRead_ == 0) return;
+        std::string what = cutAtSatellites_ ? std::to_string(MAX_SATELLITES) + " satellites"
+                                            : std::to_string(MAX_TPS) + " transponders";
+        report_.Add(LineText(firstNotRead_) + "table cut at " + what + ": " +
+                    std::to_string(notRead_) + (notRead_ == 1 ? " more line" : " more lines") +
+                    " not read");
+    }
+
+private:
+    float PositionOf(const Field (&f)[kFieldCount]) const {
+        if (f[kLongitude].Empty()) return position_;
+        float position = DecimalTenths(f[kLongitude].text);
+        char last = f[kLongitude].Last();
+        if (f[kLongitude].length > 1 && (last == 'W' || last == 'w')) position = 3600.0f - position;
+        return position;
+    }
+
+    bool StartsSatellite(const Field (&f)[kFieldCount]) const {
         bool namesDiffer = !f[kName].Empty() && !previousName_.empty() &&
                            f[kName].View() != previousName_;
-        if (position_ != previousPosition_ || namesDiffer) {
-            if (!StartSatellite(f)) return false;
-        }
+        return PositionOf(f) != previousPosition_ || namesDiffer;
+    }
 
+    // Why a line cannot be taken as it is; empty when it can.
+    static std::string Fault(const Field (&f)[kFieldCount], int tooLong, bool startsSatellite) {
+        if (tooLong >= 0) {
+            return std::string(kFieldNames[tooLong]) + " " + Quoted(f[tooLong]) + " is " +
+                   std::to_string(f[tooLong].length) + " bytes long (" +
+                   std::to_string(kFieldLimit - 1) + " at most)";
+        }
+        int checked[] = {kFrequency, kSymbolRate, kLnbFreq};
+        for (int i : checked) {
+            // The LNB columns count on satellite lines only, and a type name is no number.
+            if (i == kLnbFreq && (!startsSatellite || MatchLnbTypeName(f[i].View()) != 0)) continue;
+            if (!Fits32Bits(f[i])) {
+                return std::string(kFieldNames[i]) + " " + Quoted(f[i]) +
+                       " does not fit in 32 bits";
+            }
+        }
+        return {};
+    }
+
+    void CloseOrphans() {
+        if (orphans_ > 0) {
+            std::string lines = orphans_ == 1 ? "line " + std::to_string(firstOrphan_)
+                                              : "lines " + std::to_string(firstOrphan_) + " to " +
+                                                    std::to_string(lastOrphan_);
+            report_.Add(lines + ": " + std::to_string(orphans_) +
+                        (orphans_ == 1 ? " transponder" : " transponders") +
+                        " of the satellite on line " + std::to_string(orphanParent_) +
+                        "; skipped");
+        }
+        orphans_ = 0;
+        orphanParent_ = 0;
+    }
+
+    void Store(const Field (&f)[kFieldCount], bool startsSatellite, int line) {
+        position_ = PositionOf(f);
+        if (!f[kLnbNo].Empty()) lnb_ = LeadingInteger(f[kLnbNo].text) - 1;
+        if (lnb_ < 0 || lnb_ >= LNB_COUNT) lnb_ = 0;
+        if (startsSatellite && !StartSatellite(f)) {
+            Cut(true, line);
+            return;
+        }
         TpRecord& tp = db_.tps[db_.tpCount];
         tp = TpRecord{};
         tp.satIndex = static_cast<uint16_t>(satellite_);
@@ -169,10 +266,19 @@ public:
         if (pol == 'V' || pol == 'v') tp.flags |= TP_FLAG_VERTICAL;
         char unique = f[kUnique].First();
         if (unique == 'Y' || unique == 'y') tp.flags |= TP_FLAG_UNIQUE;
-        return ++db_.tpCount < MAX_TPS;
+        if (++db_.tpCount >= MAX_TPS) Cut(false, 0);
     }
 
-private:
+    // The tables are full: the lines that follow are only counted.
+    void Cut(bool atSatellites, int line) {
+        full_ = true;
+        cutAtSatellites_ = atSatellites;
+        if (line != 0) {
+            notRead_ = 1;
+            firstNotRead_ = line;
+        }
+    }
+
     // False when the table already holds 300 satellites: reading ends before
     // this line changes anything. (Ending at the 300th satellite itself
     // would drop its transponders, so a full table saved and opened again
@@ -215,212 +321,99 @@ private:
     }
 
     SatTpDatabase& db_;
+    SatTpReadReport& report_;
+    int headerColumns_;
+    int lastCutLine_ = 0;
     float previousPosition_ = -1.0f;  // no satellite yet
     float position_ = 0.0f;
     int64_t lnb_ = 0;
     int satellite_ = 0;
     char previousNameBytes_[kFieldLimit];
     std::string_view previousName_;
+    // Transponder lines of a satellite line that was passed over.
+    int orphanParent_ = 0;
+    int orphans_ = 0;
+    int firstOrphan_ = 0;
+    int lastOrphan_ = 0;
+    // Once the tables are full.
+    bool full_ = false;
+    bool cutAtSatellites_ = false;
+    int notRead_ = 0;
+    int firstNotRead_ = 0;
 };
-
-int OpenForReading(const char* path) {
-    for (;;) {
-        int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-        if (fd >= 0 || errno != EINTR) return fd;
-    }
-}
 
 }  // namespace
 
-int ReadSatTpDescriptor(SatTpDatabase& db, int fd, std::string* whyNot) {
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        if (whyNot != nullptr) *whyNot = "is a folder";
-        return -1;
+void SatTpReadReport::Add(std::string text) {
+    if (findings.size() < kListed) {
+        findings.push_back(std::move(text));
+    } else {
+        ++unlisted;
     }
-    LinePieceReader reader(fd);
-    char line[kLineBytes + 1];
-    std::size_t length;
-    bool header = false;
-    while (!header && (length = reader.Next(line)) != 0) {
-        header = std::string_view(line, length).find(kHeaderKey) != std::string_view::npos;
-    }
-    if (!header) {
-        if (whyNot != nullptr) *whyNot = "is not a sattp.csv table: no header line";
-        return -1;
-    }
+}
 
-    TableReader table(db);
-    while ((length = reader.Next(line)) != 0) {
-        if (!table.Apply(line, length)) break;
+std::vector<std::string> SatTpReadReport::Lines() const {
+    std::vector<std::string> lines = findings;
+    if (unlisted > 0) lines.push_back("... and " + std::to_string(unlisted) + " more");
+    return lines;
+}
+
+std::string SatTpReadReport::Summary(std::size_t shown) const {
+    std::string text;
+    std::size_t n = std::min(shown, findings.size());
+    for (std::size_t i = 0; i < n; ++i) text += (i > 0 ? "\n" : "") + findings[i];
+    if (Count() > n) text += "\n... and " + std::to_string(Count() - n) + " more";
+    return text;
+}
+
+int ReadSatTpText(SatTpDatabase& db, std::string_view text, std::string* whyNot,
+                  SatTpReadReport* report) {
+    SatTpReadReport unused;
+    SatTpReadReport& out = report != nullptr ? *report : unused;
+    out = SatTpReadReport{};
+    // Lines that end in CR alone are one long line here, as they always were.
+    bool crOnly = text.find('\n') == std::string_view::npos &&
+                  text.find('\r') != std::string_view::npos;
+    constexpr const char* kCrOnly = "no line feeds: CR-only line ends?";
+
+    PieceReader reader(text);
+    Piece piece;
+    int headerColumns = 0;
+    while (headerColumns == 0 && reader.Next(piece)) {
+        std::size_t at = piece.text.find(kHeaderKey);
+        if (at == std::string_view::npos) continue;
+        headerColumns = piece.text.substr(at + kHeaderKey.size()).starts_with(",unique") ? 9 : 8;
     }
+    if (headerColumns == 0) {
+        if (whyNot != nullptr) {
+            *whyNot = "is not a sattp.csv table: no header line";
+            if (crOnly) *whyNot += std::string(" (") + kCrOnly + ")";
+        }
+        return -1;
+    }
+    if (crOnly) out.Add(kCrOnly);
+    TableReader table(db, out, headerColumns);
+    while (reader.Next(piece)) table.Apply(piece);
+    table.Finish();
     FillUnusedSatSlots(db);
     return 0;
 }
 
-int ReadSatTpFile(SatTpDatabase& db, const char* path, std::string* whyNot) {
+int ReadSatTpFile(SatTpDatabase& db, const char* path, std::string* whyNot,
+                  SatTpReadReport* report) {
     if (path == nullptr) {
         if (whyNot != nullptr) *whyNot = "cannot be read: no file name";
         return -1;
     }
-    int fd = OpenForReading(path);
-    if (fd < 0) {
-        if (whyNot != nullptr) *whyNot = std::string("cannot be read: ") + std::strerror(errno);
+    std::string bytes;
+    std::string reason;
+    if (!ReadInputFile(path, SATTP_FILE_MAX_BYTES, bytes, reason)) {
+        if (whyNot != nullptr) *whyNot = reason;
         return -1;
     }
-    int result = ReadSatTpDescriptor(db, fd, whyNot);
-    ::close(fd);
-    return result;
+    return ReadSatTpText(db, bytes, whyNot, report);
 }
 
 int ReadSatTpFile(SatTpDatabase& db, const char* path) { return ReadSatTpFile(db, path, nullptr); }
-
-namespace {
-
-// Output collected in a fixed buffer and written in large blocks; the first
-// failed write sticks, so the caller checks once at the end.
-class BlockWriter {
-public:
-    explicit BlockWriter(int fd) : fd_(fd) {}
-
-    void Put(std::string_view text) {
-        if (used_ + text.size() > sizeof buffer_) Drain();
-        if (text.size() > sizeof buffer_) {
-            WriteAll(text.data(), text.size());
-            return;
-        }
-        std::memcpy(buffer_ + used_, text.data(), text.size());
-        used_ += text.size();
-    }
-
-    // "%d" of the original format strings: the 32-bit fields print signed.
-    void PutInt(int64_t value) {
-        char digits[24];
-        auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-        (void)ec;
-        Put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-    }
-
-    bool Finish() {
-        Drain();
-        return ok_;
-    }
-
-private:
-    void Drain() {
-        WriteAll(buffer_, used_);
-        used_ = 0;
-    }
-
-    void WriteAll(const char* data, std::size_t size) {
-        ok_ = ok_ && WriteAllBytes(fd_, data, size);
-    }
-
-    int fd_;
-    bool ok_ = true;
-    std::size_t used_ = 0;
-    char buffer_[32768];
-};
-
-void PutLnbColumns(BlockWriter& out, const LnbRecord& lnb) {
-    if (lnb.type == 0) {
-        out.PutInt(static_cast<int32_t>(lnb.loFrequency));
-        out.Put(",");
-    } else if (lnb.type <= 8) {
-        out.Put(kLnbTypeNames[lnb.type]);
-        out.Put(",");
-    } else {
-        out.Put("5150,");
-    }
-    // A moved dish or a switch that is off leaves the column empty.
-    if (lnb.dish != 1 && (lnb.diseqcSwitch == 1 || lnb.diseqcSwitch == 2)) {
-        out.PutInt(lnb.diseqcInput + 1);
-        if (lnb.diseqcSwitch == 2) out.Put("-V1.1");
-    }
-    out.Put(",");
-}
-
-void PutSatelliteColumns(BlockWriter& out, const SatTpDatabase& db, const SatRecord& sat) {
-    // A comma in a name would shift every column of the line, a line end
-    // would split it: both are written as blanks.
-    char name[SAT_NAME_BYTES];
-    std::size_t length = strnlen(sat.name, SAT_NAME_BYTES);
-    for (std::size_t i = 0; i < length; ++i) {
-        char c = sat.name[i];
-        name[i] = (c == ',' || c == '\r' || c == '\n') ? ' ' : c;
-    }
-    out.Put(std::string_view(name, length));
-    out.Put(",");
-
-    PositionParts pos = PositionText(sat.position);
-    out.PutInt(pos.degrees);
-    out.Put(".");
-    out.PutInt(pos.tenth);
-    out.Put(pos.hemisphere == 'W' ? "W," : "E,");
-
-    int lnb = sat.lnbIndex & 0x0F;
-    out.PutInt(lnb + 1);
-    out.Put(",");
-    PutLnbColumns(out, db.lnbs[lnb]);
-}
-
-void PutTpColumns(BlockWriter& out, const TpRecord& tp) {
-    out.PutInt(static_cast<int32_t>(tp.frequency));
-    out.Put(",");
-    out.PutInt(static_cast<int32_t>(tp.symbolRate));
-    out.Put((tp.flags & TP_FLAG_VERTICAL) != 0 ? ",V," : ",H,");
-    out.Put((tp.flags & TP_FLAG_UNIQUE) != 0 ? "Y,\r\n" : " ,\r\n");
-}
-
-bool WriteTable(int fd, const SatTpDatabase& db) {
-    BlockWriter out(fd);
-    out.Put(kHeaderLine);
-    int list[TP_LIST_CAPACITY];
-    // Every slot, not only those below satCount: a meter may deliver TPs of
-    // a slot beyond it, and those are written with that slot's record.
-    for (int s = 0; s < MAX_SATELLITES; ++s) {
-        int n = ListSatelliteTps(db, s, list);
-        if (n == 0) continue;
-        PutSatelliteColumns(out, db, db.satellites[s]);
-        for (int i = 0; i < n; ++i) {
-            if (i > 0) out.Put(",,,,,");
-            PutTpColumns(out, db.tps[list[i]]);
-        }
-    }
-    return out.Finish();
-}
-
-void ReportCreateFailure(std::FILE* stream, int line) {
-    if (stream == nullptr) return;
-    std::fprintf(stream, "fopen file error %s line=%d\n", kWriterSource, line);
-    std::fflush(stream);
-}
-
-}  // namespace
-
-bool WriteSatTpDescriptor(const SatTpDatabase& db, int fd) { return WriteTable(fd, db); }
-
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics) {
-    return WriteSatTpFile(db, path, diagnostics, nullptr);
-}
-
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
-                    std::string* whyNot, ReplaceRule rule) {
-    if (path == nullptr) return false;
-    AtomicFileWriter file;
-    std::string reason;
-    if (!file.Begin(path, rule)) {
-        if (diagnostics != nullptr) ReportCreateFailure(diagnostics, __LINE__);
-        reason = file.Error();
-    } else if (!WriteTable(file.Descriptor(), db)) {
-        reason = std::strerror(errno);
-    } else if (!file.Commit()) {
-        reason = file.Error();
-    } else {
-        return true;
-    }
-    if (whyNot != nullptr) *whyNot = reason;
-    return false;
-}
 
 }  // namespace velmora

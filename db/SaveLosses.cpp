@@ -1,8 +1,5 @@
 #include "db/SaveLosses.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -14,6 +11,9 @@
 namespace velmora {
 
 namespace {
+
+constexpr const char* kCannotTell =
+    "possibly part of the tables (the written text could not be checked)";
 
 // Names listed in a phrase before the rest is only counted.
 constexpr std::size_t kNamesShown = 5;
@@ -42,16 +42,15 @@ std::string Counted(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + ' ' + (n == 1 ? one : many);
 }
 
-// The tables as the file gives them back: written to memory and read again.
+// The tables as the file gives them back: their text read again; null when
+// that text does not read back whole, so the comparison cannot tell.
 std::unique_ptr<SatTpDatabase> ReadBack(const SatTpDatabase& db) {
     auto back = std::make_unique<SatTpDatabase>();
     ClearDatabase(*back);
-    int fd = ::memfd_create("sattp-readback", MFD_CLOEXEC);
-    if (fd < 0) return nullptr;
-    bool ok = WriteSatTpDescriptor(db, fd) && ::lseek(fd, 0, SEEK_SET) == 0 &&
-              ReadSatTpDescriptor(*back, fd) == 0;
-    ::close(fd);
-    return ok ? std::move(back) : nullptr;
+    SatTpReadReport report;
+    if (ReadSatTpText(*back, SatTpText(db), nullptr, &report) != 0 || !report.Empty())
+        return nullptr;
+    return back;
 }
 
 void DescribeLnbLosses(const SatTpDatabase& db, const SatTpDatabase& back,
@@ -103,7 +102,10 @@ TpKey KeyOf(const SatTpDatabase& db, int sat, const TpRecord& tp, bool written) 
 std::vector<std::string> DescribeSaveLosses(const SatTpDatabase& db) {
     std::vector<std::string> out;
     std::unique_ptr<SatTpDatabase> back = ReadBack(db);
-    if (!back) return out;
+    if (!back) {
+        out.push_back(kCannotTell);
+        return out;
+    }
     DescribeLnbLosses(db, *back, out);
 
     std::vector<int> list(TP_LIST_CAPACITY);

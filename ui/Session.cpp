@@ -1,10 +1,5 @@
 #include "ui/Session.h"
 
-#include <cerrno>
-#include <sys/stat.h>
-
-#include "db/SaveLosses.h"
-#include "db/SatTpFile.h"
 #include "link/PortNames.h"
 #include "ui/Commands.h"
 
@@ -45,117 +40,6 @@ void Session::ProbePortsIntoSelector() {
         view_.SelectPortIndex(k);
         ++k;
     }
-}
-
-void Session::StartUp() {
-    RefreshFormControls();
-    ProbePortsIntoSelector();
-    state_.edit.modified = false;
-    state_.logoPath.clear();
-    state_.iconPath.clear();
-    state_.softPath.clear();
-    // The remembered table, else the default one. A file that is missing is
-    // kept as the name (Save creates it); one that is there but is no table
-    // is passed over, so the next Save can never overwrite it.
-    std::string remembered = ReadLastPath(options_.historyFile);
-    std::vector<std::string> candidates;
-    if (!remembered.empty() && remembered != options_.defaultDbFile) candidates.push_back(remembered);
-    candidates.push_back(options_.defaultDbFile);
-    state_.dbPath.clear();
-    std::string refused;
-    for (const std::string& path : candidates) {
-        std::string whyNot;
-        if (ReadSatTpFile(*db_, path.c_str(), &whyNot) == 0) {
-            state_.dbPath = path;
-            break;
-        }
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            state_.dbPath = path;
-            break;
-        }
-        if (refused.empty()) refused = path + " " + whyNot;
-    }
-    if (!refused.empty()) SetStatus(refused);
-    history_.Reset(*db_);
-    state_.edit.displayMode = DISPLAY_TPS;
-    state_.edit.satFilter = -1;
-    UpdateEditButtons();
-    view_.RebuildSatTree();
-    view_.ShowTpList(state_.edit.satFilter);
-    RefreshFormControls();
-    view_.SetTitle(state_.dbPath);
-    view_.StateChanged();
-}
-
-void Session::Open() {
-    if (!IsEnabled(ID_FILE_OPEN)) return;
-    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, ""});
-    if (!path) return;
-    OpenPath(*path);
-}
-
-void Session::OpenPath(const std::string& path) {
-    if (!IsEnabled(ID_FILE_OPEN)) return;
-    // Read aside first: a refused file, or a No to the question about
-    // unsaved edits, leaves everything as it was.
-    auto read = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*read);
-    std::string whyNot;
-    if (ReadSatTpFile(*read, path.c_str(), &whyNot) != 0) {
-        view_.ShowMessage(path + " " + whyNot);
-        return;
-    }
-    if (!ConfirmDiscard()) return;
-    *db_ = *read;
-    state_.dbPath = path;
-    // A file just opened is the saved state of a fresh history.
-    history_.Reset(*db_);
-    state_.edit.modified = false;
-    AppendHistory(options_.historyFile, state_.dbPath);
-    state_.edit.displayMode = DISPLAY_TPS;
-    state_.edit.satFilter = -1;
-    view_.RebuildSatTree();
-    view_.ShowTpList(-1);
-    UpdateEditButtons();
-    RefreshFormControls();
-    view_.SetTitle(state_.dbPath);
-    view_.StateChanged();
-}
-
-bool Session::WriteTo(const std::string& path) {
-    // The file has no place for some of what the tables hold; the user
-    // decides whether that may go.
-    std::vector<std::string> losses = DescribeSaveLosses(*db_);
-    if (!losses.empty() && !view_.AskYesNo(SaveLossQuestion(losses))) return false;
-    if (WriteSatTpFile(*db_, path.c_str())) return true;
-    view_.ShowMessage("Save file error !");
-    return false;
-}
-
-bool Session::Save() {
-    if (state_.dbPath.empty()) return SaveAs();
-    if (!WriteTo(state_.dbPath)) return false;
-    history_.MarkSaved();
-    state_.edit.modified = false;
-    view_.StateChanged();
-    return true;
-}
-
-bool Session::SaveAs() {
-    std::optional<std::string> path = view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv"});
-    if (!path) return false;
-    if (!WriteTo(*path)) return false;
-    state_.dbPath = *path;
-    // A file just opened is the saved state of a fresh history.
-    history_.Reset(*db_);
-    state_.edit.modified = false;
-    AppendHistory(options_.historyFile, state_.dbPath);
-    view_.SetTitle(state_.dbPath);
-    history_.MarkSaved();
-    state_.edit.modified = false;
-    view_.StateChanged();
-    return true;
 }
 
 bool Session::ConfirmDiscard() {

@@ -1,5 +1,5 @@
 // The toolkit-free session controller behind the main form: session state,
-// start-up, file commands, history, enabling rules and the long-operation
+// start-up and file commands (ui/SessionFile.cpp), history, enabling rules and the long-operation
 // frame. The Qt form and the tests drive it through SessionView.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 #include "db/EditOperations.h"
 #include "db/SatTpDatabase.h"
+#include "db/SatTpFile.h"
 #include "db/TableHistory.h"
 #include "exchange/ListMerge.h"
 #include "db/TableCompare.h"
@@ -67,6 +68,9 @@ struct SessionOptions {
     BootOptions bootOptions;
     // Where Create Flash1M.bin writes; the default is the current directory.
     std::string factoryImagePath = "Flash1M.bin";
+    // The table named on the command line: the start-up opens it instead of
+    // the remembered one (once; New starts without it).
+    std::string startFile;
 };
 
 // History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.
@@ -212,6 +216,8 @@ private:
     // Tree, list and filter after the tables jumped to another state.
     void ShowRestoredTables();
     bool WriteTo(const std::string& path);
+    // Shows what the read of the table passed over, which the next Save asks about.
+    void ReportShortenedRead(const SatTpReadReport& report);
     void ProbePortsIntoSelector();
     // The checks of a table write starting now.
     TableWriteOptions WriteOptionsNow() const;
@@ -232,6 +238,8 @@ private:
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;
     bool linkOpen_ = false;
+    // Findings of the read that gave the tables; the next Save asks while nonzero.
+    std::size_t readShortened_ = 0;
     TableHistory history_;
 };
 

@@ -68,6 +68,7 @@ protected:
         doc_ = std::make_unique<CVelmoraDoc>();
         SessionOptions options;
         options.probePorts = [ports] { return ports; };
+        options.startFile = startFile_;
         frame_ = std::make_unique<CMainFrame>(*doc_, options);
         frame_->show();
         return *frame_;
@@ -100,6 +101,7 @@ protected:
     void Click(int controlId) { static_cast<QPushButton*>(View().Control(controlId))->click(); }
 
     QTemporaryDir dir_;
+    std::string startFile_;  // the table named on the command line
     QString oldCwd_;
     std::unique_ptr<CVelmoraDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;

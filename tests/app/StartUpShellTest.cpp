@@ -14,6 +14,7 @@
 #include "GuiFixture.h"
 #include "app/AboutDlg.h"
 #include "app/CommandRoutes.h"
+#include "app/VelmoraApp.h"
 #include "ui/Commands.h"
 
 namespace velmora::apptest {
@@ -60,6 +61,36 @@ TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {
     EXPECT_EQ(Caption(), QStringLiteral("x.csv - Orvane"));
     EXPECT_EQ(View().RootItem()->childCount(), 4);
     EXPECT_EQ(Rows(), 6);
+}
+
+TEST_F(GuiTest, TheTableOnTheCommandLineIsOpenedAndRemembered) {
+    WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
+    WriteFile(QStringLiteral("other.csv"), QByteArray(kSampleCsv) + "Epsilon,7.0E\r\n");
+    startFile_ = CVelmoraApp::StartFileName(QStringLiteral("other.csv"));
+    const QString other = dir_.filePath(QStringLiteral("other.csv"));
+    EXPECT_EQ(QString::fromStdString(startFile_), other);
+    Start();
+    EXPECT_EQ(Sess().State().dbPath, startFile_);
+    EXPECT_EQ(Caption(), QStringLiteral("other.csv - Orvane"));
+    EXPECT_EQ(frame_->RecentFiles(), QStringList{other});
+    // What the read passed over is shown once.
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              other + QStringLiteral(" was not read completely:\n\nline 8: 2 columns, the header "
+                                     "has 9; skipped\n\nSaving it writes the table without what "
+                                     "is listed here."));
+
+    // One that cannot be opened is named as File > Open names it; the start
+    // goes on with the remembered table.
+    frame_.reset();
+    modal::ClearShownBoxes();
+    startFile_ = CVelmoraApp::StartFileName(QStringLiteral("gone.csv"));
+    Start();
+    ASSERT_FALSE(modal::ShownBoxes().empty());
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QString::fromStdString(startFile_) +
+                  QStringLiteral(" cannot be read: No such file or directory"));
+    EXPECT_EQ(Sess().State().dbPath, other.toStdString());
 }
 
 TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {

@@ -246,6 +246,37 @@ TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {
                                                          "duplicate of TP 1 (11362 H 0)"}}));
 }
 
+// What the read passed over: a finding for check, a warning for the others,
+// which otherwise do what they do with a whole table.
+TEST_F(CliTest, ReadReportIsAFindingOfCheckAndAWarningElsewhere) {
+    std::string path = folder.File("short.csv");
+    ASSERT_TRUE(dbtest::WriteBytes(path, std::string(dbtest::kSampleFile) + "Hotbird,13.0E\r\n"));
+    const std::string warning =
+        "velmora-cli: warning: " + path + ": line 7: 2 columns, the header has 9; skipped\n";
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {.args = {"dump", path}, .status = kExitOk},
+        {.args = {"normalize", path, folder.File("out.csv")}, .status = kExitOk},
+        {.args = {"export", path, "-o", folder.File("out.xml")}, .status = kExitOk},
+        {.args = {"diff", path, path}, .status = kExitOk},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        EXPECT_EQ(Run(c.args), c.status);
+        EXPECT_THAT(err.str(), StartsWith(warning));
+    }
+    EXPECT_EQ(Run({"check", path}), kExitFindings);
+    EXPECT_EQ(out.str(), "line 7: 2 columns, the header has 9; skipped\n1 finding\n");
+    EXPECT_EQ(Run({"check", "--json", path}), kExitFindings);
+    nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
+    EXPECT_EQ(j["findings"][0]["kind"], "file-read");
+    // A device is refused before a byte of it is read.
+    EXPECT_EQ(Run({"check", "/dev/zero"}), kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: /dev/zero is not a regular file\n");
+}
+
 TEST_F(CliTest, CheckTroubleIsTwoWithoutTheUsageLine) {
     EXPECT_EQ(Run({"check", folder.File("missing.csv")}), kExitUsage);
     EXPECT_EQ(err.str(), "velmora-cli: " + folder.File("missing.csv") +

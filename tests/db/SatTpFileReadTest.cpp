@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "db/SatTpFile.h"
 #include "tests/db/SatTpTestFiles.h"
@@ -13,11 +15,11 @@ const std::string kHeader =
 
 class ReadSatTpFileTest : public ::testing::Test {
 protected:
-    // Writes text to a file and reads it into db.
+    // Writes text to a file and reads it into db, what it passed over into report.
     int Read(const std::string& text) {
         std::string path = folder.File("in.csv");
         EXPECT_TRUE(WriteBytes(path, text));
-        return ReadSatTpFile(*db, path.c_str());
+        return ReadSatTpFile(*db, path.c_str(), nullptr, &report);
     }
     // Reads the header plus the given data lines.
     void ReadLines(const std::string& lines) { ASSERT_EQ(Read(kHeader + lines), 0); }
@@ -28,7 +30,10 @@ protected:
 
     TempFolder folder;
     std::unique_ptr<SatTpDatabase> db = NewDatabase();
+    SatTpReadReport report;
 };
+
+using Texts = std::vector<std::string>;
 
 // ---- header and failures -------------------------------------------------
 
@@ -82,6 +87,9 @@ TEST_F(ReadSatTpFileTest, LinesWithFewerThanSevenCommasAreIgnored) {
     ASSERT_EQ(db->satCount, 1);
     EXPECT_EQ(SatName(Sat(0)), "B");
     EXPECT_EQ(Tp(0).frequency, 300u);
+    // Blank lines pass in silence.
+    EXPECT_EQ(report.Lines(), (Texts{"line 3: 4 columns, the header has 9; skipped",
+                                     "line 4: 7 columns, the header has 9; skipped"}));
 }
 
 TEST_F(ReadSatTpFileTest, LongLinesAreReadIn511BytePieces) {
@@ -92,6 +100,8 @@ TEST_F(ReadSatTpFileTest, LongLinesAreReadIn511BytePieces) {
     EXPECT_EQ(SatName(Sat(1)), "B");
     EXPECT_EQ(Sat(1).position, 130);
     EXPECT_EQ(db->tpCount, 2);
+    EXPECT_EQ(report.Lines(),
+              Texts{"line 2: longer than 511 bytes; the rest is read as a line of its own"});
 }
 
 TEST_F(ReadSatTpFileTest, FieldOf64BytesIgnoresTheWholeLine) {
@@ -101,6 +111,72 @@ TEST_F(ReadSatTpFileTest, FieldOf64BytesIgnoresTheWholeLine) {
     EXPECT_EQ(SatName(Sat(0)), std::string(16, 'M'));
     EXPECT_EQ(Sat(0).position, 60);
     EXPECT_EQ(Lnb(2).type, 1);  // the ignored line changed nothing
+    EXPECT_EQ(report.Lines(), Texts{"line 2: name \"" + std::string(20, 'N') +
+                                    "...\" is 64 bytes long (63 at most); skipped"});
+}
+
+TEST_F(ReadSatTpFileTest, WhatIsPassedOverIsReportedByLine) {
+    const std::string a = "A,1.0E,1,,,100,100,H, ,\r\n";
+    const std::string tp = ",,,,,200,200,H, ,\r\n";
+    const std::string b = "B,2.0E,1,,,300,300,H, ,\r\n";
+    struct Case {
+        std::string lines;
+        Texts report;
+        int tpsOfA;
+    } cases[] = {
+        // The transponders of a skipped satellite never join the one before.
+        {.lines = a + std::string(70, 'N') + ",9.0E,1,,,1,1,H, ,\r\n" + tp + tp + b,
+         .report = {"line 3: name \"" + std::string(20, 'N') +
+                        "...\" is 70 bytes long (63 at most); skipped",
+                    "lines 4 to 5: 2 transponders of the satellite on line 3; skipped"},
+         .tpsOfA = 1},
+        {.lines = std::string(64, 'N') + ",9.0E,1,,,1,1,H, ,\r\n" + tp + a,
+         .report = {"line 2: name \"" + std::string(20, 'N') +
+                        "...\" is 64 bytes long (63 at most); skipped",
+                    "line 3: 1 transponder of the satellite on line 2; skipped"},
+         .tpsOfA = 1},
+        // A skipped transponder line is that line only.
+        {.lines = a + ",,,,,4294967297,1,H, ,\r\n" + tp,
+         .report = {"line 3: frequency \"4294967297\" does not fit in 32 bits; skipped"},
+         .tpsOfA = 2},
+        {.lines = a + "C,3.0E,1,-2147483649,,1,1,H, ,\r\n" + tp + b,
+         .report = {"line 3: LNBFreq \"-2147483649\" does not fit in 32 bits; skipped",
+                    "line 4: 1 transponder of the satellite on line 3; skipped"},
+         .tpsOfA = 1},
+        // Quoted bytes cannot act on a terminal.
+        {.lines = a + ",,,,,1,1,V\x1b]0;title\x07" + std::string(60, ' ') + ", ,\r\n",
+         .report = {"line 3: polarization \"V\\x1b]0;title\\x07         ...\" is 71 bytes "
+                    "long (63 at most); skipped"},
+         .tpsOfA = 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.substr(0, 120));
+        ReadLines(c.lines);
+        EXPECT_EQ(report.Lines(), c.report);
+        int tpsOfA = 0;
+        for (int t = 0; t < db->tpCount; ++t) tpsOfA += SatName(Sat(Tp(t).satIndex)) == "A";
+        EXPECT_EQ(tpsOfA, c.tpsOfA);
+    }
+}
+
+TEST_F(ReadSatTpFileTest, CarriageReturnsAloneAreReadAsOneLineAndReported) {
+    std::string text = kHeader + "A,1.0E,1,,,100,100,H, ,\r,,,,,200,200,V, ,\r";
+    std::replace(text.begin(), text.end(), '\n', '\r');
+    ASSERT_EQ(Read(text), 0);
+    EXPECT_EQ(db->tpCount, 0);
+    EXPECT_EQ(report.Lines(), Texts{"no line feeds: CR-only line ends?"});
+}
+
+TEST_F(ReadSatTpFileTest, AReportListsAHundredLinesAndCountsTheRest) {
+    std::string lines;
+    for (int i = 0; i < 130; ++i) lines += "comment\r\n";
+    ReadLines(lines);
+    Texts texts = report.Lines();
+    ASSERT_EQ(texts.size(), 101u);
+    EXPECT_EQ(texts[99], "line 101: 1 column, the header has 9; skipped");
+    EXPECT_EQ(texts[100], "... and 30 more");
+    EXPECT_EQ(report.Summary(2), "line 2: 1 column, the header has 9; skipped\n"
+                                 "line 3: 1 column, the header has 9; skipped\n... and 128 more");
 }
 
 TEST_F(ReadSatTpFileTest, LastFieldKeepsTheLineEndForTheLengthLimit) {
@@ -110,6 +186,8 @@ TEST_F(ReadSatTpFileTest, LastFieldKeepsTheLineEndForTheLengthLimit) {
     ASSERT_EQ(db->satCount, 1);
     EXPECT_EQ(SatName(Sat(0)), "B");
     EXPECT_EQ(Tp(0).flags, TP_FLAG_VERTICAL);
+    ASSERT_EQ(report.Lines().size(), 1u);
+    EXPECT_EQ(report.Lines()[0].substr(0, 20), "line 2: polarization");
 }
 
 TEST_F(ReadSatTpFileTest, LeadingByteSkipping) {
@@ -129,15 +207,16 @@ TEST_F(ReadSatTpFileTest, LeadingByteSkipping) {
 TEST_F(ReadSatTpFileTest, NumberRuleForTpFields) {
     ReadLines("A,1.0E,1,,, +11362abc,-1,H, ,\r\n"
               ",,,,,,x,H, ,\r\n"
-              ",,,,,99999999999,22000.5,H, ,\r\n");
+              ",,,,,4294967295,22000.5,H, ,\r\n");
     ASSERT_EQ(db->tpCount, 3);
     EXPECT_EQ(Tp(0).frequency, 11362u);
-    EXPECT_EQ(Tp(0).symbolRate, 0xFFFFFFFFu);  // stored as read, wrapped to 32 bits
+    EXPECT_EQ(Tp(0).symbolRate, 0xFFFFFFFFu);  // -1: as the writer prints that value
     EXPECT_EQ(Tp(1).frequency, 0u);  // an empty frequency still gives a TP
     EXPECT_EQ(Tp(1).symbolRate, 0u);
-    EXPECT_EQ(Tp(2).frequency, static_cast<uint32_t>(99999999999ULL));
+    EXPECT_EQ(Tp(2).frequency, 0xFFFFFFFFu);
     EXPECT_EQ(Tp(2).symbolRate, 22000u);
     EXPECT_EQ(Tp(0).reserved, 0);
+    EXPECT_EQ(report.Lines(), Texts{});
 }
 
 // ---- longitude -----------------------------------------------------------
@@ -280,7 +359,10 @@ TEST_F(ReadSatTpFileTest, StopsAt300Satellites) {
         lines += "S" + std::to_string(i) + "," + std::to_string(i) + ".0E,1,,,1000,1,H, ,\r\n";
     }
     lines += "S300,300.0E,2,11300,3,1000,1,H, ,\r\n";
+    lines += ",,,,,1001,1,H, ,\r\n";
     ReadLines(lines);
+    EXPECT_EQ(report.Lines(),
+              Texts{"line 302: table cut at 300 satellites: 2 more lines not read"});
     EXPECT_EQ(db->satCount, 300);
     EXPECT_EQ(SatName(Sat(299)), "S299");
     EXPECT_EQ(Lnb(1).type, 1);  // LNB 2 keeps its default
@@ -295,6 +377,8 @@ TEST_F(ReadSatTpFileTest, StopsAt8000Tps) {
     for (int i = 1; i < 8005; ++i) lines += ",,,,," + std::to_string(i + 1) + ",1,H, ,\r\n";
     lines += "B,2.0E,1,,,1,1,H, ,\r\n";
     ReadLines(lines);
+    EXPECT_EQ(report.Lines(),
+              Texts{"line 8002: table cut at 8000 transponders: 6 more lines not read"});
     EXPECT_EQ(db->satCount, 1);
     EXPECT_EQ(db->tpCount, 8000);
     EXPECT_EQ(Tp(7999).frequency, 8000u);

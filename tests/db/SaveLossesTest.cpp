@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "db/InputFile.h"
 #include "db/InputRules.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
@@ -68,6 +69,14 @@ TEST(ReadReasonTest, RefusalsSayWhy) {
     EXPECT_EQ(why, "is a folder");
     EXPECT_EQ(ReadSatTpFile(*db, folder.File("none.csv").c_str(), &why), -1);
     EXPECT_EQ(why, "cannot be read: No such file or directory");
+    // A device never ends; a file over the limit is refused before it is read.
+    EXPECT_EQ(ReadSatTpFile(*db, "/dev/zero", &why), -1);
+    EXPECT_EQ(why, "is not a regular file");
+    std::string big = "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\n";
+    big.resize(SATTP_FILE_MAX_BYTES + 1, '\n');
+    ASSERT_TRUE(WriteBytes(folder.File("big.csv"), big));
+    EXPECT_EQ(ReadSatTpFile(*db, folder.File("big.csv").c_str(), &why), -1);
+    EXPECT_EQ(why, "is larger than 4 MB (4194305 bytes)");
 }
 
 TEST(InputRulesTest, DialogValuesAreDigitsInRange) {

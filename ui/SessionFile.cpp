@@ -1,0 +1,175 @@
+// Start-up, Open and Save of the session: the table file in and out.
+#include <sys/stat.h>
+
+#include "db/MessageText.h"
+#include "db/SaveLosses.h"
+#include "db/SatTpFile.h"
+#include "ui/Commands.h"
+#include "ui/Session.h"
+
+namespace velmora {
+
+namespace {
+
+// Lines of a read report a message box lists before the rest is only counted.
+constexpr std::size_t kReportLinesShown = 12;
+
+std::string ReadReportMessage(const std::string& path, const SatTpReadReport& report) {
+    return EscapeControls(path) + " was not read completely:\n\n" +
+           report.Summary(kReportLinesShown) +
+           "\n\nSaving it writes the table without what is listed here.";
+}
+
+std::string ShortenedSaveQuestion(const std::string& path, std::size_t findings) {
+    return EscapeControls(path) + " was not read completely (" + std::to_string(findings) +
+           (findings == 1 ? " finding" : " findings") +
+           "), so the table to be saved is shorter than that file. Save anyway ?";
+}
+
+}  // namespace
+
+void Session::StartUp() {
+    RefreshFormControls();
+    ProbePortsIntoSelector();
+    state_.edit.modified = false;
+    state_.logoPath.clear();
+    state_.iconPath.clear();
+    state_.softPath.clear();
+    state_.dbPath.clear();
+    readShortened_ = 0;
+    SatTpReadReport report;
+    std::string refusedStartFile;
+    // The file named on the command line, once; New starts as without one.
+    std::string startFile = std::move(options_.startFile);
+    options_.startFile.clear();
+    if (!startFile.empty()) {
+        std::string whyNot;
+        if (ReadSatTpFile(*db_, startFile.c_str(), &whyNot, &report) == 0) {
+            state_.dbPath = startFile;
+            AppendHistory(options_.historyFile, state_.dbPath);
+        } else {
+            refusedStartFile = EscapeControls(startFile) + " " + whyNot;
+        }
+    }
+    // The remembered table, else the default one. A file that is missing is
+    // kept as the name (Save creates it); one that is there but is no table
+    // is passed over, so the next Save can never overwrite it.
+    std::string remembered = ReadLastPath(options_.historyFile);
+    std::vector<std::string> candidates;
+    if (!remembered.empty() && remembered != options_.defaultDbFile)
+        candidates.push_back(remembered);
+    candidates.push_back(options_.defaultDbFile);
+    std::string refused;
+    for (const std::string& path : candidates) {
+        if (!state_.dbPath.empty()) break;
+        std::string whyNot;
+        if (ReadSatTpFile(*db_, path.c_str(), &whyNot, &report) == 0) {
+            state_.dbPath = path;
+            break;
+        }
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            state_.dbPath = path;
+            break;
+        }
+        if (refused.empty()) refused = EscapeControls(path) + " " + whyNot;
+    }
+    if (!refused.empty()) SetStatus(refused);
+    history_.Reset(*db_);
+    state_.edit.displayMode = DISPLAY_TPS;
+    state_.edit.satFilter = -1;
+    UpdateEditButtons();
+    view_.RebuildSatTree();
+    view_.ShowTpList(state_.edit.satFilter);
+    RefreshFormControls();
+    view_.SetTitle(state_.dbPath);
+    view_.StateChanged();
+    if (!refusedStartFile.empty()) view_.ShowMessage(refusedStartFile);
+    ReportShortenedRead(report);
+}
+
+void Session::ReportShortenedRead(const SatTpReadReport& report) {
+    readShortened_ = report.Count();
+    if (!report.Empty()) view_.ShowMessage(ReadReportMessage(state_.dbPath, report));
+}
+
+void Session::Open() {
+    if (!IsEnabled(ID_FILE_OPEN)) return;
+    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, ""});
+    if (!path) return;
+    OpenPath(*path);
+}
+
+void Session::OpenPath(const std::string& path) {
+    if (!IsEnabled(ID_FILE_OPEN)) return;
+    // Read aside first: a refused file, or a No to the question about
+    // unsaved edits, leaves everything as it was.
+    auto read = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*read);
+    std::string whyNot;
+    SatTpReadReport report;
+    if (ReadSatTpFile(*read, path.c_str(), &whyNot, &report) != 0) {
+        view_.ShowMessage(EscapeControls(path) + " " + whyNot);
+        return;
+    }
+    if (!ConfirmDiscard()) return;
+    *db_ = *read;
+    state_.dbPath = path;
+    // A file just opened is the saved state of a fresh history.
+    history_.Reset(*db_);
+    state_.edit.modified = false;
+    AppendHistory(options_.historyFile, state_.dbPath);
+    state_.edit.displayMode = DISPLAY_TPS;
+    state_.edit.satFilter = -1;
+    view_.RebuildSatTree();
+    view_.ShowTpList(-1);
+    UpdateEditButtons();
+    RefreshFormControls();
+    view_.SetTitle(state_.dbPath);
+    view_.StateChanged();
+    ReportShortenedRead(report);
+}
+
+bool Session::WriteTo(const std::string& path) {
+    // The tables lack what the read passed over; writing them replaces the
+    // file's fuller text for good.
+    if (readShortened_ > 0 && !view_.AskYesNo(ShortenedSaveQuestion(state_.dbPath, readShortened_)))
+        return false;
+    // The file has no place for some of what the tables hold; the user
+    // decides whether that may go.
+    std::vector<std::string> losses = DescribeSaveLosses(*db_);
+    if (!losses.empty() && !view_.AskYesNo(SaveLossQuestion(losses))) return false;
+    if (WriteSatTpFile(*db_, path.c_str())) {
+        readShortened_ = 0;
+        return true;
+    }
+    view_.ShowMessage("Save file error !");
+    return false;
+}
+
+bool Session::Save() {
+    if (state_.dbPath.empty()) return SaveAs();
+    if (!WriteTo(state_.dbPath)) return false;
+    history_.MarkSaved();
+    state_.edit.modified = false;
+    view_.StateChanged();
+    return true;
+}
+
+bool Session::SaveAs() {
+    std::optional<std::string> path = view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv"});
+    if (!path) return false;
+    if (!WriteTo(*path)) return false;
+    state_.dbPath = *path;
+    // A file just opened is the saved state of a fresh history.
+    history_.Reset(*db_);
+    state_.edit.modified = false;
+    AppendHistory(options_.historyFile, state_.dbPath);
+    view_.SetTitle(state_.dbPath);
+    history_.MarkSaved();
+    state_.edit.modified = false;
+    view_.StateChanged();
+    return true;
+}
+
+}  // namespace velmora
