@@ -171,8 +171,10 @@ bool Parse(TextSource& src, std::vector<uint8_t>& image, uint64_t& base, Failure
                     return false;
                 }
                 // Whatever follows would be lost without a word: refuse it.
+                // Blank space and the DOS end-of-file mark (Ctrl+Z) that some
+                // tools append carry nothing.
                 for (c = src.Get(); c != kEnd; c = src.Get()) {
-                    if (c == '\r' || c == '\n') continue;
+                    if (c == '\r' || c == '\n' || c == ' ' || c == '\t' || c == 0x1A) continue;
                     fail = {src.Line(), "data after the end-of-file record"};
                     return false;
                 }

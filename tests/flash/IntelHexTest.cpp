@@ -114,6 +114,8 @@ TEST(IntelHexLoad, LineEndingsAndDigitCaseDoNotMatter) {
 TEST(IntelHexLoad, EofRecordAloneIsAnEmptyImage) {
     EXPECT_TRUE(Load(kEof).empty());
     EXPECT_TRUE(Load(kEof + "\r\n\n").empty());
+    // Some tools end the file with blanks or a DOS end-of-file mark.
+    EXPECT_TRUE(Load(kEof + " \t\r\n\x1a").empty());
 }
 
 // ---- a file is taken whole or not at all ---------------------------------
