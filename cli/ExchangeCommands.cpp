@@ -148,8 +148,9 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     auto db = ReadTable(tablePath, io);
     if (db == nullptr) return kExitFailed;
     MergeCounts counts = MergeTransponderList(*db, list, a.merge);
-    if (!WriteSatTpFile(*db, a.out.c_str())) {
-        PrintError(io, "cannot write " + a.out);
+    std::string whyNot;
+    if (!WriteSatTpFile(*db, a.out.c_str(), nullptr, &whyNot)) {
+        PrintError(io, "cannot write " + a.out + ": " + whyNot);
         return kExitFailed;
     }
     PrintCounts(io.out, counts, a.json);
@@ -171,8 +172,9 @@ int RunExport(const std::vector<std::string>& args, CliStreams& io) {
     if (table.empty() || out.empty()) return kExitUsage;
     auto db = ReadTable(table, io);
     if (db == nullptr) return kExitFailed;
-    if (!WriteSatellitesXml(*db, out)) {
-        PrintError(io, "cannot write " + out);
+    std::string whyNot;
+    if (!WriteSatellitesXml(*db, out, &whyNot)) {
+        PrintError(io, "cannot write " + out + ": " + whyNot);
         return kExitFailed;
     }
     return kExitOk;

@@ -100,9 +100,10 @@ std::string SatellitesXml(const SatTpDatabase& db) {
     return out;
 }
 
-bool WriteSatellitesXml(const SatTpDatabase& db, const std::string& path) {
+bool WriteSatellitesXml(const SatTpDatabase& db, const std::string& path, std::string* whyNot) {
     std::string text = SatellitesXml(db);
-    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
+                               whyNot);
 }
 
 }  // namespace velmora

@@ -12,7 +12,9 @@ namespace velmora {
 std::string SatellitesXml(const SatTpDatabase& db);
 
 // Writes it through a temporary file that replaces path only once complete;
-// false when the file could not be written.
-bool WriteSatellitesXml(const SatTpDatabase& db, const std::string& path);
+// false, with the system's reason in whyNot when given, when the file could
+// not be written.
+bool WriteSatellitesXml(const SatTpDatabase& db, const std::string& path,
+                        std::string* whyNot = nullptr);
 
 }  // namespace velmora

@@ -103,6 +103,8 @@ TEST_F(ExchangeCommandsTest, UnreadableFilesFailAndChangeNothing) {
     EXPECT_THAT(err.str(), HasSubstr("cannot open"));
     EXPECT_EQ(Run({"import", list, table, "-o", folder.File("no/such/dir.csv")}), kExitFailed);
     EXPECT_EQ(Run({"export", table, "-o", folder.File("no/such/dir.xml")}), kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: cannot write " + folder.File("no/such/dir.xml") +
+                             ": No such file or directory\n");
     EXPECT_EQ(dbtest::ReadBytes(table), original);
     EXPECT_EQ(out.str(), "");
 }
