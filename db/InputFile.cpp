@@ -33,6 +33,16 @@ bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
 
 }  // namespace
 
+std::FILE* OpenRegularFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = ::fdopen(fd, "rb");
+    if (file == nullptr) ::close(fd);
+    return file;
+}
+
 std::string SizeLimitText(std::size_t maxBytes) {
     if (maxBytes >= (1u << 20) && maxBytes % (1u << 20) == 0)
         return std::to_string(maxBytes >> 20) + " MB";

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 namespace velmora {
@@ -21,6 +22,11 @@ inline constexpr std::size_t HEX_FILE_MAX_BYTES = 16u << 20;
 // be read; bytes is then empty.
 bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
                    std::string& whyNot);
+
+// Opens path for reading as a stream when it is a regular file; null
+// otherwise, without waiting for a named pipe's writer (for the readers that
+// take a file piece by piece: logo, icon, the factory image's inputs).
+std::FILE* OpenRegularFile(const std::string& path);
 
 // The limit as a user reads it: "16 MB", "4 MB", "512 bytes".
 std::string SizeLimitText(std::size_t maxBytes);

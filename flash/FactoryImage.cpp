@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "db/AtomicFile.h"
+#include "db/InputFile.h"
 #include "link/LinkTexts.h"
 #include "link/LogoIconUpload.h"
 
@@ -19,7 +20,8 @@ constexpr uint8_t kTpFlagsKept = TP_FLAG_VERTICAL | TP_FLAG_UNIQUE;
 
 class File {
 public:
-    explicit File(const std::string& path) : f_(std::fopen(path.c_str(), "rb")) {}
+    // Only a regular file: a named pipe would wait for a writer for ever.
+    explicit File(const std::string& path) : f_(OpenRegularFile(path)) {}
     ~File() {
         if (f_ != nullptr) std::fclose(f_);
     }

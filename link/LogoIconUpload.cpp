@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "db/InputFile.h"
 #include "link/LinkTexts.h"
 #include "link/WriteOperation.h"
 
@@ -32,7 +33,8 @@ long FileSize(std::FILE* file) {
 template <class NeededBytes>
 std::FILE* OpenUpload(OperationHost& host, const std::string& path, const char* openError,
                       const char* tooShort, NeededBytes neededBytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // A device or a named pipe could never end or never begin.
+    std::FILE* file = OpenRegularFile(path);
     if (file == nullptr) {
         host.ShowMessage(openError);
         return nullptr;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "LinkTestSupport.h"
 #include "link/LinkTexts.h"
@@ -71,7 +72,11 @@ TEST(WriteLogo, UnusableFileIsRefusedBeforeThePortOpens) {
     ASSERT_TRUE(sim::WriteBinaryFile(s.dir.File("stm32logo.bin"), Pattern(LOGO_FILE_BYTES - 1, 1)));
     EXPECT_EQ(WriteLogoToMeter(s.link, s.dir.File("stm32logo.bin")), OpResult::NotStarted);
     EXPECT_EQ(WriteLogoToMeter(s.link, s.dir.File("absent.bin")), OpResult::NotStarted);
-    EXPECT_EQ(s.host.messages, (std::vector<std::string>{TEXT_LOGO_TOO_SHORT, TEXT_OPEN_LOGO_ERROR}));
+    // A named pipe would wait for a writer for ever.
+    ASSERT_EQ(::mkfifo(s.dir.File("stm32logo_pipe.bin").c_str(), 0600), 0);
+    EXPECT_EQ(WriteLogoToMeter(s.link, s.dir.File("stm32logo_pipe.bin")), OpResult::NotStarted);
+    EXPECT_EQ(s.host.messages, (std::vector<std::string>{TEXT_LOGO_TOO_SHORT, TEXT_OPEN_LOGO_ERROR,
+                                                          TEXT_OPEN_LOGO_ERROR}));
     EXPECT_EQ(s.host.selectorDisables, 0);
     EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
 }
