@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace velmora {
@@ -191,14 +192,17 @@ bool AtomicFileWriter::Commit() {
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const uint8_t* data, std::size_t size,
-                         std::string* whyNot) {
+bool WriteFileThrough(const std::string& path, ReplaceRule rule,
+                      const std::function<bool(int fd)>& write, std::string* whyNot,
+                      bool* created) {
     AtomicFileWriter file;
     std::string reason;
-    if (!file.Begin(path)) {
+    bool began = file.Begin(path, rule);
+    if (created != nullptr) *created = began;
+    if (!began) {
         reason = file.Error();
-    } else if (!WriteAllBytes(file.Descriptor(), data, size)) {
-        reason = std::strerror(errno);
+    } else if (errno = 0; !write(file.Descriptor())) {
+        reason = errno != 0 ? std::strerror(errno) : "write error";
     } else if (!file.Commit()) {
         reason = file.Error();
     } else {
@@ -206,6 +210,12 @@ bool WriteFileAtomically(const std::string& path, const uint8_t* data, std::size
     }
     if (whyNot != nullptr) *whyNot = reason;
     return false;
+}
+
+bool WriteFileAtomically(const std::string& path, const uint8_t* data, std::size_t size,
+                         std::string* whyNot) {
+    return WriteFileThrough(
+        path, ReplaceRule::Allowed, [&](int fd) { return WriteAllBytes(fd, data, size); }, whyNot);
 }
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace velmora {
@@ -61,6 +62,13 @@ private:
 
 // Writes all bytes, retrying short writes; false on any error.
 bool WriteAllBytes(int fd, const void* data, std::size_t size);
+
+// Begin, write(descriptor), Commit. On false whyNot (when given) receives
+// the reason, and created (when given) says whether the temporary file
+// could be created at all.
+bool WriteFileThrough(const std::string& path, ReplaceRule rule,
+                      const std::function<bool(int fd)>& write, std::string* whyNot,
+                      bool* created = nullptr);
 
 // The whole file through AtomicFileWriter; on false, whyNot (when given)
 // receives the reason.

@@ -159,22 +159,13 @@ bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagno
 bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
                     std::string* whyNot, ReplaceRule rule) {
     if (path == nullptr) return false;
-    AtomicFileWriter file;
-    std::string reason;
-    if (!file.Begin(path, rule)) {
-        if (diagnostics != nullptr) ReportCreateFailure(diagnostics, __LINE__);
-        reason = file.Error();
-    } else {
-        BlockWriter out(file.Descriptor());
-        if (!WriteTable(out, db)) {
-            reason = std::strerror(errno);
-        } else if (!file.Commit()) {
-            reason = file.Error();
-        } else {
-            return true;
-        }
-    }
-    if (whyNot != nullptr) *whyNot = reason;
+    bool created = false;
+    auto write = [&db](int fd) {
+        BlockWriter out(fd);
+        return WriteTable(out, db);
+    };
+    if (WriteFileThrough(path, rule, write, whyNot, &created)) return true;
+    if (!created && diagnostics != nullptr) ReportCreateFailure(diagnostics, __LINE__);
     return false;
 }
 
