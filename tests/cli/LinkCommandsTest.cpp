@@ -6,7 +6,7 @@
 #include <sstream>
 #include <thread>
 
-#include "LinkTestSupport.h"
+#include "tests/link/LinkTestSupport.h"
 #include "cli/Cli.h"
 #include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
@@ -18,8 +18,7 @@ namespace {
 
 using testing::TempDir;
 
-// Runs velmora-cli in-process from a temporary working folder (the table
-// read keeps its temporary file there).
+// Runs velmora-cli in-process from a temporary working folder.
 struct CliRun {
     int status = -1;
     std::string out;
