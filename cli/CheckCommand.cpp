@@ -6,8 +6,6 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
-#include "db/MessageText.h"
-#include "db/SatTpFile.h"
 #include "db/TableCheck.h"
 
 namespace velmora::cli {
@@ -19,6 +17,11 @@ std::string CountLine(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " finding" : " findings");
 }
 
+// The names diff --json gives the same tables.
+const char* TableName(FindingTable table) {
+    return table == FindingTable::Satellite ? "sat" : FindingTableName(table);
+}
+
 nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings,
                                     const std::vector<TableFinding>& findings) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -26,7 +29,7 @@ nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings
         list.push_back({{"kind", "file-read"}, {"table", "file"}, {"text", text}});
     for (const TableFinding& f : findings) {
         nlohmann::ordered_json item{{"kind", FindingKindName(f.kind)},
-                                    {"table", FindingTableName(f.table)},
+                                    {"table", TableName(f.table)},
                                     {"index", f.index}};
         if (f.earlierTp >= 0) item["earlierTp"] = f.earlierTp;
         item["text"] = f.text;
@@ -45,15 +48,11 @@ int RunCheck(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, "missing FILE");
         return kExitUsage;
     }
-    auto db = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*db);
-    std::string whyNot;
+    auto db = NewTable();
+    // What the read passed over is a finding here, not a warning, and comes
+    // first: the table below lacks it.
     SatTpReadReport report;
-    if (ReadSatTpFile(*db, files[0].c_str(), &whyNot, &report) != 0) {
-        PrintError(io, EscapeControls(files[0]) + " " + whyNot);
-        return kExitTrouble;
-    }
-    // What the read passed over comes first: the table below lacks it.
+    if (int status = ReadTableFile(*db, files[0], io, &report); status != kExitOk) return status;
     std::vector<std::string> fileFindings = report.Lines();
     std::vector<TableFinding> findings = CheckTable(*db);
     std::size_t count = fileFindings.size() + findings.size();
@@ -66,7 +65,7 @@ int RunCheck(const std::vector<std::string>& args, CliStreams& io) {
         for (const TableFinding& f : findings) io.out << f.text << '\n';
         io.out << CountLine(count) << '\n';
     }
-    return count == 0 ? kExitOk : kExitFindings;
+    return count == 0 ? kExitOk : kExitFailed;
 }
 
 }  // namespace velmora::cli

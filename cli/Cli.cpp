@@ -6,8 +6,6 @@
 #include <string_view>
 
 #include "cli/CliCommands.h"
-#include "cli/FlashCommands.h"
-#include "cli/LinkCommands.h"
 #include "db/MessageText.h"
 
 namespace velmora::cli {
@@ -25,7 +23,7 @@ const std::vector<CliCommand>& Commands() {
         {"check", "[--json] FILE",
          "list what is probably wrong with a sattp.csv table (exit 1 when anything is)", RunCheck,
          "FILE\tthe sattp.csv table to check\n"
-         "--json\tprint the findings as JSON (kind, table, 0-based index, text)\n"},
+         "--json\tprint the findings as JSON (kind, table: lnb, sat or tp, 0-based index, text)\n"},
         {"import",
          "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
          "[--format xml|ini|dvbv5] [--position POS] [--json]",
@@ -157,8 +155,8 @@ void PrintHelp(std::ostream& s) {
       << "       " << kProgramName << " COMMAND --help\n"
       << "       " << kProgramName << " --help | --version\n\ncommands:\n";
     for (const CliCommand& c : Commands()) PrintColumns(s, c.name, c.summary);
-    s << "\nExit status: 0 done, 1 failed, 2 usage error; check: 0 nothing found, 1 findings,\n"
-         "2 usage error or unreadable file.\n";
+    s << "\nExit status: 0 done or nothing found; 1 failed, findings, differences or a\n"
+         "refused file; 2 usage error or a file that cannot be opened.\n";
 }
 
 }  // namespace
@@ -192,7 +190,7 @@ int RunCli(int argc, char** argv, CliStreams& io) {
         return kExitOk;
     }
     int status = command->run(args, io);
-    if (status == kExitTrouble) return kExitUsage;
+    if (status == kExitCannotOpen) return kExitUsage;
     if (status == kExitUsage) PrintCommandUsage(io.err, *command);
     return status & 0xFF;
 }

@@ -9,14 +9,17 @@
 
 namespace velmora::cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;  // could not read, write or talk to the meter
+// The exit statuses, the same for every command.
+inline constexpr int kExitOk = 0;      // done, or nothing found
+// Failed, findings or differences found, or a file opened but refused (not
+// a table, a malformed list or HEX file).
+inline constexpr int kExitFailed = 1;
+// Wrong arguments, or a file that cannot be opened (missing, no permission,
+// a folder, not a regular file, too large).
 inline constexpr int kExitUsage = 2;
-// check reports what it found with 1, and diff a difference; their trouble
-// (a file or the meter could not be read) is 2 as well. A command returns
-// kExitTrouble for that, and the dispatcher exits with 2 without the usage line.
-inline constexpr int kExitFindings = 1;
-inline constexpr int kExitTrouble = -2;
+// What a command returns when a file cannot be opened: the process exits
+// with kExitUsage, but without the usage line, which would not help.
+inline constexpr int kExitCannotOpen = -2;
 
 inline constexpr const char* kProgramName = "velmora-cli";
 
@@ -25,8 +28,8 @@ struct CliStreams {
     std::ostream& err;
 };
 
-// A command gets the arguments after its name. It returns kExitUsage for
-// wrong arguments; the dispatcher then prints the command's usage line.
+// A command gets the arguments after its name and returns one of the
+// statuses above; for kExitUsage the dispatcher prints its usage line.
 using CommandFunction = int (*)(const std::vector<std::string>& args, CliStreams& io);
 
 struct CliCommand {

@@ -1,5 +1,8 @@
-// The commands of velmora-cli; each is one entry of the table in Cli.cpp.
+// The commands of velmora-cli, each one row of the table in Cli.cpp, and
+// what they share for reading a sattp.csv table.
 #pragma once
+
+#include <memory>
 
 #include "cli/Cli.h"
 #include "db/SatTpDatabase.h"
@@ -10,20 +13,40 @@ namespace velmora::cli {
 // FileCommands.cpp
 int RunDump(const std::vector<std::string>& args, CliStreams& io);
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
-// Reads a sattp.csv file into db; on failure says why on the error stream,
-// and warns there of what the read passed over.
-bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io);
+
+// An empty table to read into (it is too large for the stack).
+std::unique_ptr<SatTpDatabase> NewTable();
+// Reads a sattp.csv file into db for any command. What the read passed over
+// goes into report when one is given, else it is warned of on the error
+// stream. kExitOk; or, after one error line, kExitCannotOpen ("cannot open
+// PATH: <reason>", "PATH is a folder") or kExitFailed ("PATH is not a
+// sattp.csv table: no header line").
+int ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io,
+                  SatTpReadReport* report = nullptr);
 // "velmora-cli: warning: PATH: line 12: ..." for each line of the report.
 void PrintReadWarnings(CliStreams& io, const std::string& path, const SatTpReadReport& report);
-
-// DiffCommand.cpp
-int RunDiff(const std::vector<std::string>& args, CliStreams& io);
 
 // CheckCommand.cpp
 int RunCheck(const std::vector<std::string>& args, CliStreams& io);
 
+// DiffCommand.cpp
+int RunDiff(const std::vector<std::string>& args, CliStreams& io);
+
 // ExchangeCommands.cpp
 int RunImport(const std::vector<std::string>& args, CliStreams& io);
 int RunExport(const std::vector<std::string>& args, CliStreams& io);
+
+// LinkCommands.cpp: the commands that talk to the meter.
+int RunPorts(const std::vector<std::string>& args, CliStreams& io);
+int RunReadTables(const std::vector<std::string>& args, CliStreams& io);
+int RunWriteTables(const std::vector<std::string>& args, CliStreams& io);
+int RunWriteLogo(const std::vector<std::string>& args, CliStreams& io);
+int RunWriteIcon(const std::vector<std::string>& args, CliStreams& io);
+int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io);
+
+// FlashCommands.cpp: the firmware upgrade, the factory image and the batch.
+int RunUpgrade(const std::vector<std::string>& args, CliStreams& io);
+int RunFlashImage(const std::vector<std::string>& args, CliStreams& io);
+int RunPatchUp(const std::vector<std::string>& args, CliStreams& io);
 
 }  // namespace velmora::cli

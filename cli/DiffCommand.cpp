@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 
+#include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
 #include "cli/TerminalHost.h"
@@ -21,26 +22,23 @@ struct DiffArgs {
     std::vector<std::string> files;
 };
 
-bool ParseDiffArgs(const std::vector<std::string>& args, DiffArgs& parsed) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            parsed.json = true;
-        } else if (a == "--port" && i + 1 < args.size() && parsed.port.empty()) {
-            parsed.port = args[++i];
-        } else if (!a.empty() && a[0] != '-') {
-            parsed.files.push_back(a);
-        } else {
+// OLD NEW, or --port P FILE; false with the reason on the error stream.
+bool ParseDiffArgs(CliStreams& io, const std::vector<std::string>& args, DiffArgs& parsed) {
+    if (!ParseArguments(io, args, {{"--json", nullptr, &parsed.json}, {"--port", &parsed.port}},
+                        &parsed.files, 2)) {
+        return false;
+    }
+    if (!parsed.port.empty()) {
+        if (parsed.files.size() == 2) {
+            // The meter's table takes the place of OLD.
+            PrintError(io, "unexpected argument '" + parsed.files[1] + "' beside --port");
             return false;
         }
+        return RequireOption(io, parsed.files.empty() ? "" : "FILE", "FILE");
     }
-    return parsed.files.size() == (parsed.port.empty() ? 2u : 1u);
-}
-
-std::unique_ptr<SatTpDatabase> NewDatabase() {
-    auto db = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*db);
-    return db;
+    if (parsed.files.size() == 2) return true;
+    PrintError(io, parsed.files.empty() ? "missing OLD and NEW" : "missing NEW");
+    return false;
 }
 
 // The meter's table, read as read-tables reads it; null after a message
@@ -49,7 +47,7 @@ std::unique_ptr<SatTpDatabase> ReadFromMeter(const std::string& portName, CliStr
     TerminalHost host(portName, io.err, ProgressBarWanted(io.err));
     CComPort port;
     MeterLink link(port, host);
-    auto db = NewDatabase();
+    auto db = NewTable();
     OpResult result;
     {
         TerminalHost::InterruptScope interrupt;
@@ -122,17 +120,19 @@ Json DifferenceJson(const TableDifference& d) {
 
 int RunDiff(const std::vector<std::string>& args, CliStreams& io) {
     DiffArgs parsed;
-    if (!ParseDiffArgs(args, parsed)) return kExitUsage;
+    if (!ParseDiffArgs(io, args, parsed)) return kExitUsage;
     std::unique_ptr<SatTpDatabase> before;
-    auto after = NewDatabase();
+    auto after = NewTable();
     // The file first: a file that cannot be read needs no meter.
-    if (!ReadTableFile(*after, parsed.files.back(), io)) return kExitTrouble;
+    if (int status = ReadTableFile(*after, parsed.files.back(), io); status != kExitOk)
+        return status;
     if (parsed.port.empty()) {
-        before = NewDatabase();
-        if (!ReadTableFile(*before, parsed.files.front(), io)) return kExitTrouble;
+        before = NewTable();
+        if (int status = ReadTableFile(*before, parsed.files.front(), io); status != kExitOk)
+            return status;
     } else {
         before = ReadFromMeter(parsed.port, io);
-        if (!before) return kExitTrouble;
+        if (!before) return kExitFailed;
     }
     TableComparison c = CompareTables(*before, *after);
     if (parsed.json) {

@@ -1,15 +1,12 @@
 // velmora-cli import and export: transponder lists into a sattp.csv table,
 // and the table out as satellites.xml.
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "db/MessageText.h"
 #include "db/SatTpFile.h"
@@ -19,22 +16,6 @@
 namespace velmora::cli {
 
 namespace {
-
-std::unique_ptr<SatTpDatabase> ReadTable(const std::string& path, CliStreams& io) {
-    auto db = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*db);
-    SatTpReadReport report;
-    if (ReadSatTpFile(*db, path.c_str(), nullptr, &report) == 0) {
-        PrintReadWarnings(io, path, report);
-        return db;
-    }
-    if (::access(path.c_str(), R_OK) != 0) {
-        PrintError(io, "cannot open " + path + ": " + std::strerror(errno));
-    } else {
-        PrintError(io, path + " has no sattp.csv header line");
-    }
-    return nullptr;
-}
 
 // "--lnb 3": the user's LNB 1..16 as a record index 0..15.
 bool ParseLnb(const std::string& text, int& index) {
@@ -59,45 +40,49 @@ struct ImportArgs {
 // False, with the reason on the error stream, for anything the synopsis
 // does not allow.
 bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStreams& io) {
+    std::vector<std::string> satTexts;
+    std::string lnb;
+    std::string cBandLnb;
+    std::string format;
+    std::string position;
+    if (!ParseArguments(io, args,
+                        {{"--output", &a.out, nullptr, "-o"},
+                         {"--sat", nullptr, nullptr, nullptr, &satTexts},
+                         {"--lnb", &lnb},
+                         {"--c-band-lnb", &cBandLnb},
+                         {"--format", &format},
+                         {"--position", &position},
+                         {"--replace", nullptr, &a.merge.replace},
+                         {"--json", nullptr, &a.json}},
+                        &a.files, 2)) {
+        return false;
+    }
     auto bad = [&](const std::string& message) {
         PrintError(io, EscapeControls(message));
         return false;
     };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        bool takesValue = arg == "-o" || arg == "--sat" || arg == "--lnb" ||
-                          arg == "--c-band-lnb" || arg == "--format" || arg == "--position";
-        if (takesValue && i + 1 >= args.size()) return bad(arg + " needs a value");
-        const std::string value = takesValue ? args[++i] : std::string();
+    if (a.files.size() != 2)
+        return bad(a.files.empty() ? "missing SOURCE and TABLE" : "missing TABLE");
+    if (!RequireOption(io, a.out, "-o OUT")) return false;
+    for (const std::string& text : satTexts) {
         int tenths = 0;
-        if (arg == "-o") {
-            a.out = value;
-        } else if (arg == "--sat") {
-            if (!ParsePositionText(value, tenths))
-                return bad("--sat wants a position like 19.2E or 30.0W, not '" + value + "'");
-            a.sats.push_back(tenths);
-            a.satTexts.push_back(value);
-        } else if (arg == "--position") {
-            if (!ParsePositionText(value, tenths))
-                return bad("--position wants a position like 19.2E or 30.0W, not '" + value + "'");
-            a.read.position = tenths;
-        } else if (arg == "--lnb" || arg == "--c-band-lnb") {
-            if (!ParseLnb(value, arg == "--lnb" ? a.merge.kuLnb : a.merge.cBandLnb))
-                return bad(arg + " wants an LNB from 1 to 16, not '" + value + "'");
-        } else if (arg == "--format") {
-            if (!ParseListFormat(value, a.read.format))
-                return bad("--format wants xml, ini or dvbv5, not '" + value + "'");
-        } else if (arg == "--replace") {
-            a.merge.replace = true;
-        } else if (arg == "--json") {
-            a.json = true;
-        } else if (!arg.empty() && arg[0] != '-') {
-            a.files.push_back(arg);
-        } else {
-            return bad("unknown option '" + arg + "'");
-        }
+        if (!ParsePositionText(text, tenths))
+            return bad("--sat wants a position like 19.2E or 30.0W, not '" + text + "'");
+        a.sats.push_back(tenths);
+        a.satTexts.push_back(text);
     }
-    if (a.files.size() != 2 || a.out.empty()) return false;
+    int tenths = 0;
+    if (!position.empty()) {
+        if (!ParsePositionText(position, tenths))
+            return bad("--position wants a position like 19.2E or 30.0W, not '" + position + "'");
+        a.read.position = tenths;
+    }
+    if (!lnb.empty() && !ParseLnb(lnb, a.merge.kuLnb))
+        return bad("--lnb wants an LNB from 1 to 16, not '" + lnb + "'");
+    if (!cBandLnb.empty() && !ParseLnb(cBandLnb, a.merge.cBandLnb))
+        return bad("--c-band-lnb wants an LNB from 1 to 16, not '" + cBandLnb + "'");
+    if (!format.empty() && !ParseListFormat(format, a.read.format))
+        return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
     return true;
 }
 
@@ -128,7 +113,7 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     ListError error;
     if (!ReadTransponderList(source, a.read, list, error)) {
         PrintError(io, ErrorText(error));
-        return kExitFailed;
+        return error.unreadable ? kExitCannotOpen : kExitFailed;
     }
     if (!a.sats.empty()) {
         a.merge.selected.assign(list.satellites.size(), false);
@@ -145,8 +130,8 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
             }
         }
     }
-    auto db = ReadTable(tablePath, io);
-    if (db == nullptr) return kExitFailed;
+    auto db = NewTable();
+    if (int status = ReadTableFile(*db, tablePath, io); status != kExitOk) return status;
     MergeCounts counts = MergeTransponderList(*db, list, a.merge);
     std::string whyNot;
     if (!WriteSatTpFile(*db, a.out.c_str(), nullptr, &whyNot)) {
@@ -158,20 +143,15 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunExport(const std::vector<std::string>& args, CliStreams& io) {
-    std::string table;
+    std::vector<std::string> table;
     std::string out;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size() && out.empty()) {
-            out = args[++i];
-        } else if (table.empty() && !args[i].empty() && args[i][0] != '-') {
-            table = args[i];
-        } else {
-            return kExitUsage;
-        }
+    if (!ParseArguments(io, args, {{"--output", &out, nullptr, "-o"}}, &table, 1) ||
+        !RequireOption(io, table.empty() ? "" : table[0], "TABLE") ||
+        !RequireOption(io, out, "-o OUT.xml")) {
+        return kExitUsage;
     }
-    if (table.empty() || out.empty()) return kExitUsage;
-    auto db = ReadTable(table, io);
-    if (db == nullptr) return kExitFailed;
+    auto db = NewTable();
+    if (int status = ReadTableFile(*db, table[0], io); status != kExitOk) return status;
     std::string whyNot;
     if (!WriteSatellitesXml(*db, out, &whyNot)) {
         PrintError(io, "cannot write " + out + ": " + whyNot);

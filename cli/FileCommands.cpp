@@ -1,10 +1,12 @@
 // Commands on sattp.csv files that need no meter.
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
+#include "db/InputFile.h"
 #include "db/MessageText.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
@@ -12,12 +14,6 @@
 namespace velmora::cli {
 
 namespace {
-
-std::unique_ptr<SatTpDatabase> NewDatabase() {
-    auto db = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*db);
-    return db;
-}
 
 Json DatabaseJson(const SatTpDatabase& db) {
     Json lnbs = Json::array();
@@ -40,15 +36,35 @@ void PrintReadWarnings(CliStreams& io, const std::string& path, const SatTpReadR
         PrintError(io, "warning: " + EscapeControls(path) + ": " + line);
 }
 
-bool ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io) {
+std::unique_ptr<SatTpDatabase> NewTable() {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    return db;
+}
+
+int ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io,
+                  SatTpReadReport* report) {
+    // The file is taken in first, so a file that cannot be opened is told
+    // apart from one that is not a table.
+    std::string bytes;
     std::string whyNot;
-    SatTpReadReport report;
-    if (ReadSatTpFile(db, path.c_str(), &whyNot, &report) == 0) {
-        PrintReadWarnings(io, path, report);
-        return true;
+    if (!ReadInputFile(path, SATTP_FILE_MAX_BYTES, bytes, whyNot)) {
+        constexpr std::string_view kSystemReason = "cannot be read: ";
+        if (whyNot.rfind(kSystemReason, 0) == 0) {
+            PrintError(io, "cannot open " + EscapeControls(path) + ": " +
+                               whyNot.substr(kSystemReason.size()));
+        } else {
+            PrintError(io, EscapeControls(path) + " " + whyNot);
+        }
+        return kExitCannotOpen;
     }
-    PrintError(io, EscapeControls(path) + " " + whyNot);
-    return false;
+    SatTpReadReport passedOver;
+    if (ReadSatTpText(db, bytes, &whyNot, report != nullptr ? report : &passedOver) != 0) {
+        PrintError(io, EscapeControls(path) + " " + whyNot);
+        return kExitFailed;
+    }
+    if (report == nullptr) PrintReadWarnings(io, path, passedOver);
+    return kExitOk;
 }
 
 int RunDump(const std::vector<std::string>& args, CliStreams& io) {
@@ -58,8 +74,8 @@ int RunDump(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, "missing FILE");
         return kExitUsage;
     }
-    auto db = NewDatabase();
-    if (!ReadTableFile(*db, files[0], io)) return kExitFailed;
+    auto db = NewTable();
+    if (int status = ReadTableFile(*db, files[0], io); status != kExitOk) return status;
     io.out << JsonText(DatabaseJson(*db)) << '\n';
     return kExitOk;
 }
@@ -71,8 +87,8 @@ int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, files.empty() ? "missing IN and OUT" : "missing OUT");
         return kExitUsage;
     }
-    auto db = NewDatabase();
-    if (!ReadTableFile(*db, files[0], io)) return kExitFailed;
+    auto db = NewTable();
+    if (int status = ReadTableFile(*db, files[0], io); status != kExitOk) return status;
     // What the file form cannot keep is said, as Save asks about it.
     std::vector<std::string> losses = DescribeSaveLosses(*db);
     if (!losses.empty()) PrintError(io, SaveLossNotice(losses));

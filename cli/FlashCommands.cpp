@@ -1,6 +1,5 @@
 // velmora-cli upgrade, flash-image and batch: the window's SOFT upgrade,
 // Create Flash1M.bin and PATCH UP, run by the same code with a TerminalHost.
-#include "cli/FlashCommands.h"
 
 #include <unistd.h>
 
@@ -44,17 +43,15 @@ bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(
 }
 
 // The firmware file loaded as the upgrade loads it, so a file it would refuse
-// ends the command before any port is opened; false with the reason said.
-bool FirmwareAccepted(CliStreams& io, const std::string& path) {
-    if (path.empty()) return true;
+// ends the command before any port is opened: kExitOk, or after the reason
+// kExitCannotOpen or kExitFailed (not a HEX file the meter takes).
+int FirmwareStatus(CliStreams& io, const std::string& path) {
+    if (path.empty()) return kExitOk;
     std::string whyNot;
-    if (FirmwareImage::Create()->Load(path, &whyNot) == LoadOk) return true;
+    LoadResult result = FirmwareImage::Create()->Load(path, &whyNot);
+    if (result == LoadOk) return kExitOk;
     PrintError(io, whyNot);
-    return false;
-}
-
-bool ReadTables(CliStreams& io, SatTpDatabase& db, const std::string& path) {
-    return ReadTableFile(db, path, io);
+    return result == CannotOpen ? kExitCannotOpen : kExitFailed;
 }
 
 }  // namespace
@@ -67,9 +64,9 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     if (!NameAccepted(io, file, LoadSoftFile, SOFT_NAME_PREFIX)) return kExitUsage;
-    if (!FirmwareAccepted(io, file)) {
+    if (int status = FirmwareStatus(io, file); status != kExitOk) {
         io.out << TEXT_FILE_OPEN_FAILED << '\n';
-        return kExitFailed;
+        return status;
     }
     TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     CComPort serial;
@@ -103,9 +100,8 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, icon, LoadIconFile, ICON_NAME_PREFIX)) {
         return kExitUsage;
     }
-    auto db = std::make_unique<SatTpDatabase>();
-    ClearDatabase(*db);
-    if (!ReadTables(io, *db, dbPath)) return kExitFailed;
+    auto db = NewTable();
+    if (int status = ReadTableFile(*db, dbPath, io); status != kExitOk) return status;
     if (db->satCount <= 0 || db->tpCount <= 0) {
         PrintError(io, dbPath + " holds no satellites or transponders; no image written");
         return kExitFailed;
@@ -224,14 +220,13 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
         return kExitUsage;
     }
-    if (!FirmwareAccepted(io, job.soft)) return kExitFailed;
+    if (int status = FirmwareStatus(io, job.soft); status != kExitOk) return status;
 
     if (line.ports.size() > 1 || job.repeat) {
         std::unique_ptr<SatTpDatabase> db;
         if (!tables.empty()) {
-            db = std::make_unique<SatTpDatabase>();
-            ClearDatabase(*db);
-            if (!ReadTables(io, *db, tables)) return kExitFailed;
+            db = NewTable();
+            if (int status = ReadTableFile(*db, tables, io); status != kExitOk) return status;
             job.tables = db.get();
         }
         return RunProductionLine(line.ports, job, io, ProgressBarWanted(io.err));
@@ -240,7 +235,8 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     const std::string& port = line.ports.front();
     TerminalHost host(port, io.err, ProgressBarWanted(io.err));
     if (!tables.empty()) {
-        if (!ReadTables(io, host.Database(), tables)) return kExitFailed;
+        if (int status = ReadTableFile(host.Database(), tables, io); status != kExitOk)
+            return status;
         job.tables = &host.Database();
     }
     CComPort serial;

@@ -12,7 +12,6 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
-#include "cli/LinkCommands.h"
 #include "cli/TerminalHost.h"
 #include "db/MessageText.h"
 #include "db/SatTpFile.h"
@@ -179,12 +178,16 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
 int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
     auto parsed = ParseLinkArgs(io, args, true, false, false, true);
     if (!parsed) return kExitUsage;
+    // The table is read before the port is touched: a file that cannot be
+    // used ends the command as it would without a meter.
+    auto table = NewTable();
+    if (int status = ReadTableFile(*table, parsed->file, io); status != kExitOk) return status;
+    if (table->satCount <= 0) {
+        PrintError(io, EscapeControls(parsed->file) + " holds no satellites; nothing to write");
+        return kExitFailed;
+    }
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
-        if (!ReadTableFile(db, parsed->file, io)) return OpResult::NotStarted;
-        if (db.satCount <= 0) {
-            PrintError(io, parsed->file + " holds no satellites; nothing to write");
-            return OpResult::NotStarted;
-        }
+        db = *table;
         return WriteTablesToMeter(link, {parsed->verify, parsed->backup});
     });
 }

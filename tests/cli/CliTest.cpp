@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -135,15 +136,64 @@ TEST_F(CliTest, DumpReplacesInvalidNameBytes) {
 }
 
 TEST_F(CliTest, DumpFailures) {
-    EXPECT_EQ(Run({"dump", folder.File("missing.csv")}), kExitFailed);
-    EXPECT_THAT(err.str(), HasSubstr("missing.csv cannot be read: No such file"));
+    // The messages and statuses of a table that cannot be read are those of
+    // every command (TableReadFailuresAreTheSameInEveryCommand).
     std::string plain = folder.File("plain.txt");
     ASSERT_TRUE(dbtest::WriteBytes(plain, "just text\n"));
     EXPECT_EQ(Run({"dump", plain}), kExitFailed);
-    EXPECT_THAT(err.str(), HasSubstr("is not a sattp.csv table: no header line"));
-    EXPECT_EQ(Run({"dump", folder.Path()}), kExitFailed);
-    EXPECT_EQ(err.str(), "velmora-cli: " + folder.Path() + " is a folder\n");
     EXPECT_EQ(out.str(), "");
+}
+
+// Every command that takes a table reads it alike: one message and one status
+// for a file that cannot be opened (2) and for one that is not a table (1).
+TEST_F(CliTest, TableReadFailuresAreTheSameInEveryCommand) {
+    const std::string good = Sample();
+    const std::string list = folder.File("satellites.xml");
+    ASSERT_TRUE(dbtest::WriteBytes(list, "<satellites><sat name=\"A\" flags=\"0\" position=\"192\">"
+                                         "<transponder frequency=\"11362000\" "
+                                         "symbol_rate=\"22000000\" polarization=\"0\"/>"
+                                         "</sat></satellites>\n"));
+    const std::string plain = folder.File("plain.txt");
+    ASSERT_TRUE(dbtest::WriteBytes(plain, "just text\n"));
+    const std::string missing = folder.File("missing.csv");
+    const std::string noTty = folder.File("no-tty");
+    const std::string written = folder.File("out");
+    const struct {
+        std::string path, error;
+        int status;
+    } files[] = {
+        {.path = missing,
+         .error = "cannot open " + missing + ": No such file or directory",
+         .status = kExitUsage},
+        {.path = folder.Path(), .error = folder.Path() + " is a folder", .status = kExitUsage},
+        {.path = plain,
+         .error = plain + " is not a sattp.csv table: no header line",
+         .status = kExitFailed},
+    };
+    for (const auto& f : files) {
+        const std::vector<std::string> commands[] = {
+            {"dump", f.path},
+            {"normalize", f.path, written},
+            {"check", f.path},
+            {"check", "--json", f.path},
+            {"diff", good, f.path},
+            {"diff", f.path, good},
+            {"import", list, f.path, "-o", written},
+            {"export", f.path, "-o", written},
+            {"write-tables", "--port", noTty, f.path},
+            {"flash-image", "--db", f.path, "--logo", "stm32logo.bin", "--icon", "stm32icon.bin",
+             "-o", written},
+            {"batch", "--port", noTty, "--tables", f.path},
+            {"batch", "--port", noTty, "--port", noTty + "2", "--tables", f.path},
+        };
+        for (const auto& args : commands) {
+            SCOPED_TRACE(args[0] + " " + f.path);
+            EXPECT_EQ(Run(args), f.status);
+            EXPECT_EQ(err.str(), "velmora-cli: " + f.error + "\n");
+            EXPECT_EQ(out.str(), "");
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(written));
 }
 
 // ---- normalize -----------------------------------------------------------
@@ -163,7 +213,7 @@ TEST_F(CliTest, NormalizeWritesTheProgramsForm) {
 TEST_F(CliTest, NormalizeFailures) {
     std::string target = folder.File("target.csv");
     ASSERT_TRUE(dbtest::WriteBytes(target, "keep"));
-    EXPECT_EQ(Run({"normalize", folder.File("missing.csv"), target}), kExitFailed);
+    EXPECT_EQ(Run({"normalize", folder.File("missing.csv"), target}), kExitUsage);
     EXPECT_EQ(dbtest::ReadBytes(target), "keep");
 
     // No diagnostic of the writer's own; the error names the reason.
@@ -229,12 +279,12 @@ TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {
     ASSERT_TRUE(dbtest::WriteBytes(
         path, "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\r\n"
               "Astra,19.2E,1,,,11362,0,H\r\n,,,,,11363,22000,H\r\n"));
-    EXPECT_EQ(Run({"check", path}), kExitFindings);
+    EXPECT_EQ(Run({"check", path}), kExitFailed);
     EXPECT_EQ(out.str(),
               "TP 1: 19.2E Astra 11362 H 0: symbol rate 0 is outside 100..70000 kS/s\n"
               "TP 2: 19.2E Astra 11363 H 22000: duplicate of TP 1 (11362 H 0)\n"
               "2 findings\n");
-    EXPECT_EQ(Run({"check", "--json", path}), kExitFindings);
+    EXPECT_EQ(Run({"check", "--json", path}), kExitFailed);
     nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
     ASSERT_FALSE(j.is_discarded());
     EXPECT_EQ(j["count"], 2);
@@ -267,9 +317,9 @@ TEST_F(CliTest, ReadReportIsAFindingOfCheckAndAWarningElsewhere) {
         EXPECT_EQ(Run(c.args), c.status);
         EXPECT_THAT(err.str(), StartsWith(warning));
     }
-    EXPECT_EQ(Run({"check", path}), kExitFindings);
+    EXPECT_EQ(Run({"check", path}), kExitFailed);
     EXPECT_EQ(out.str(), "line 7: 2 columns, the header has 9; skipped\n1 finding\n");
-    EXPECT_EQ(Run({"check", "--json", path}), kExitFindings);
+    EXPECT_EQ(Run({"check", "--json", path}), kExitFailed);
     nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
     EXPECT_EQ(j["findings"][0]["kind"], "file-read");
     // A device is refused before a byte of it is read.
@@ -279,8 +329,8 @@ TEST_F(CliTest, ReadReportIsAFindingOfCheckAndAWarningElsewhere) {
 
 TEST_F(CliTest, CheckTroubleIsTwoWithoutTheUsageLine) {
     EXPECT_EQ(Run({"check", folder.File("missing.csv")}), kExitUsage);
-    EXPECT_EQ(err.str(), "velmora-cli: " + folder.File("missing.csv") +
-                             " cannot be read: No such file or directory\n");
+    EXPECT_EQ(err.str(), "velmora-cli: cannot open " + folder.File("missing.csv") +
+                             ": No such file or directory\n");
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(Run({"check"}), kExitUsage);
     EXPECT_EQ(err.str(), "velmora-cli: missing FILE\nusage: velmora-cli check [--json] FILE\n");
@@ -309,7 +359,7 @@ TEST(CliProgramTest, ExitStatusesOfTheBinary) {
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     };
     EXPECT_EQ(status("--version"), 0);
-    EXPECT_EQ(status("dump /nonexistent/sattp.csv"), 1);
+    EXPECT_EQ(status("dump /nonexistent/sattp.csv"), 2);
     EXPECT_EQ(status("check /nonexistent/sattp.csv"), 2);
     EXPECT_EQ(status("no-such-command"), 2);
 }

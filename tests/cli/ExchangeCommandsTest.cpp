@@ -99,7 +99,7 @@ TEST_F(ExchangeCommandsTest, UnreadableFilesFailAndChangeNothing) {
     ASSERT_TRUE(dbtest::WriteBytes(broken, "<satellites>\n<sat position=\"1\">\n"));
     EXPECT_EQ(Run({"import", broken, table, "-o", table}), kExitFailed);
     EXPECT_THAT(err.str(), StartsWith("velmora-cli: " + broken + ":2: not well-formed XML"));
-    EXPECT_EQ(Run({"import", list, folder.File("none.csv"), "-o", table}), kExitFailed);
+    EXPECT_EQ(Run({"import", list, folder.File("none.csv"), "-o", table}), kExitUsage);
     EXPECT_THAT(err.str(), HasSubstr("cannot open"));
     EXPECT_EQ(Run({"import", list, table, "-o", folder.File("no/such/dir.csv")}), kExitFailed);
     EXPECT_EQ(Run({"export", table, "-o", folder.File("no/such/dir.xml")}), kExitFailed);
@@ -119,20 +119,24 @@ TEST_F(ExchangeCommandsTest, RefusedSourcesSayWhyAndWriteNothing) {
     struct Case {
         std::vector<std::string> args;
         std::string error;
+        int status = kExitUsage;  // cannot be opened
     } cases[] = {
         {.args = {list, "--position", "19.2E"},
          .error = list + ": a satellites.xml list carries its own positions; a position can be "
-                         "given only for a dvbv5 list"},
+                         "given only for a dvbv5 list",
+         .status = kExitFailed},
         {.args = {folder.Path()}, .error = folder.Path() + " is a folder"},
         {.args = {"/dev/null"}, .error = "/dev/null is not a regular file"},
         {.args = {large}, .error = large + " is larger than 16 MB (16777217 bytes)"},
-        {.args = {escape}, .error = escape + ":1: frequency \"\\x1b]0;x\\x07\" is not a number"},
+        {.args = {escape},
+         .error = escape + ":1: frequency \"\\x1b]0;x\\x07\" is not a number",
+         .status = kExitFailed},
     };
     std::string out = folder.File("out.csv");
     for (const Case& c : cases) {
         std::vector<std::string> args = {"import", c.args[0], table, "-o", out};
         args.insert(args.end(), c.args.begin() + 1, c.args.end());
-        EXPECT_EQ(Run(args), kExitFailed) << c.error;
+        EXPECT_EQ(Run(args), c.status) << c.error;
         EXPECT_EQ(err.str(), "velmora-cli: " + c.error + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(out));

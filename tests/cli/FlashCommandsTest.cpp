@@ -77,7 +77,8 @@ TEST_F(FlashCommands, UpgradeFailuresExitWithOne) {
     EXPECT_EQ(Run({"upgrade", "--port", Port(), hex}), kExitFailed);
     EXPECT_EQ(out.str(), "Failed to write memory !\n");
 
-    EXPECT_EQ(Run({"upgrade", "--port", Port(), folder.File("rav32izazud_none.hex")}), kExitFailed);
+    // A file that cannot be opened is 2, as for every command.
+    EXPECT_EQ(Run({"upgrade", "--port", Port(), folder.File("rav32izazud_none.hex")}), kExitUsage);
     EXPECT_EQ(out.str(), "File open failed ! \n");
     EXPECT_EQ(Run({"upgrade", "--port", folder.File("no-tty"), hex}), kExitFailed);
     EXPECT_THAT(err.str(), HasSubstr("Connect fail \n"));
@@ -96,18 +97,20 @@ TEST_F(FlashCommands, RefusedFirmwareFileEndsBeforeAnyPortIsOpened) {
     const struct {
         std::vector<std::string> args;
         std::string out, err;
+        int status = kExitFailed;
     } cases[] = {
         {.args = {"upgrade", "--port", Port(), cut}, .out = "File open failed ! \n", .err = cutWhy},
         {.args = {"upgrade", "--port", Port(), zero},
          .out = "File open failed ! \n",
-         .err = "velmora-cli: " + zero + " is not a regular file\n"},
+         .err = "velmora-cli: " + zero + " is not a regular file\n",
+         .status = kExitUsage},
         {.args = {"batch", "--port", Port(), "--soft", cut}, .out = "", .err = cutWhy},
         {.args = {"batch", "--port", Port(), "--soft", cut, "--count", "2"},
          .out = "",
          .err = cutWhy},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Run(c.args), kExitFailed) << c.args[0];
+        EXPECT_EQ(Run(c.args), c.status) << c.args[0];
         EXPECT_EQ(out.str(), c.out);
         EXPECT_EQ(err.str(), c.err);
     }
@@ -167,7 +170,7 @@ TEST_F(FlashCommands, FlashImageRefusals) {
               kExitFailed);
     EXPECT_EQ(err.str(), "velmora-cli: Open logo file error !\n");
     EXPECT_EQ(Run({"flash-image", "--db", folder.File("none.csv"), "--logo", logo, "--icon", icon}),
-              kExitFailed);
+              kExitUsage);
     std::string empty = folder.File("empty.csv");
     ASSERT_TRUE(dbtest::WriteBytes(empty,
                                    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,"
@@ -214,7 +217,7 @@ TEST_F(FlashCommands, BatchUsageErrors) {
     EXPECT_EQ(Run({"batch", "--port", "COM1", "--icon", icon, "--step-wait-ms", "soon"}),
               kExitUsage);
     EXPECT_EQ(Run({"batch", "--port", "COM1", "--icon", icon, "--soft-wait-ms", "-5"}), kExitUsage);
-    EXPECT_EQ(Run({"batch", "--port", "COM1", "--tables", folder.File("none.csv")}), kExitFailed);
+    EXPECT_EQ(Run({"batch", "--port", "COM1", "--tables", folder.File("none.csv")}), kExitUsage);
     EXPECT_EQ(out.str(), "");
 }
 
