@@ -294,6 +294,14 @@ TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {
                                                 {"earlierTp", 0},
                                                 {"text", "TP 2: 19.2E Astra 11363 H 22000: "
                                                          "duplicate of TP 1 (11362 H 0)"}}));
+    // A satellite's finding names its table as diff --json does.
+    ASSERT_TRUE(dbtest::WriteBytes(
+        path, "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization\r\n"
+              "Astr\xe9,19.2E,1,,,11362,22000,H\r\n"));
+    EXPECT_EQ(Run({"check", "--json", path}), kExitFailed);
+    j = nlohmann::json::parse(out.str(), nullptr, false);
+    EXPECT_EQ(j["findings"][0]["kind"], "satellite-name");
+    EXPECT_EQ(j["findings"][0]["table"], "sat");
 }
 
 // What the read passed over: a finding for check, a warning for the others,

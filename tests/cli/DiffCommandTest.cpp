@@ -82,14 +82,18 @@ TEST_F(DiffCommand, OnlyUsageErrorsPrintTheUsage) {
         const char* error;
         int status = kExitUsage;
     };
-    for (const Case& c : {Case{{"diff", a}, "missing NEW\nusage: velmora-cli diff"},
-                          Case{{"diff", a, a, a}, "usage: velmora-cli diff"},
-                          Case{{"diff", "--port", "COM1"}, "missing FILE\nusage: velmora-cli diff"},
-                          Case{{"diff", "--port", "COM1", a, a}, "usage: velmora-cli diff"},
-                          Case{{"diff", "--color", a, a}, "unknown option '--color'\nusage: "},
-                          Case{{"diff", a, folder.File("missing.csv")}, "cannot open"},
-                          Case{{"diff", "--port", folder.File("no-tty"), a}, "Connect fail",
-                               kExitFailed}}) {
+    const Case cases[] = {
+        {.args = {"diff", a}, .error = "missing NEW\nusage: velmora-cli diff"},
+        {.args = {"diff", a, a, a}, .error = "usage: velmora-cli diff"},
+        {.args = {"diff", "--port", "COM1"}, .error = "missing FILE\nusage: velmora-cli diff"},
+        {.args = {"diff", "--port", "COM1", a, a}, .error = "usage: velmora-cli diff"},
+        {.args = {"diff", "--color", a, a}, .error = "unknown option '--color'\nusage: "},
+        {.args = {"diff", a, folder.File("missing.csv")}, .error = "cannot open"},
+        {.args = {"diff", "--port", folder.File("no-tty"), a},
+         .error = "Connect fail",
+         .status = kExitFailed},
+    };
+    for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), c.status) << c.args.back();
         EXPECT_THAT(err.str(), HasSubstr(c.error));
         EXPECT_EQ(out.str(), "");
