@@ -85,7 +85,9 @@ protected:
     testing::TempDir dir;
     ProgressHost host;
     CComPort port;
-    MeterLink link{port, host, LinkSettings{100us}};
+    // Half a second before a reply counts as missing: enough for a machine
+    // that runs the suite on every core, short enough for the silent line.
+    MeterLink link{port, host, LinkSettings{500us}};
     std::unique_ptr<sim::BootMeterSim> sim;
 };
 
