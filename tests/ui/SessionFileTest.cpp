@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/FakeViews.h"
+#include "tests/support/SessionFolder.h"
 #include "ui/Session.h"
 
 namespace velmora {
@@ -16,15 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakeSessionView;
 
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Spit(const fs::path& p, const std::string& s) {
-    std::ofstream out(p, std::ios::binary);
-    out << s;
-}
+using testing::Slurp;
+using testing::Spit;
 
 const std::string kHeader =
     "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n";
@@ -32,19 +26,11 @@ const std::string kTable = kHeader + "Astra,19.2E,1,9750/10600,1,11362,22000,H, 
 // Its third line has too few columns.
 const std::string kDamaged = kTable + "Hotbird,13.0E,1,10600\r\n";
 
-class SessionFileTest : public ::testing::Test {
+class SessionFileTest : public testing::InFreshFolder {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velmora-sessionfile-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        old = fs::current_path();
-        fs::current_path(dir);
+        InFreshFolder::SetUp();
         options.probePorts = [] { return std::vector<std::string>{}; };
-    }
-    void TearDown() override {
-        fs::current_path(old);
-        fs::remove_all(dir);
     }
     Session& Start() {
         session = std::make_unique<Session>(view, options);
@@ -52,7 +38,6 @@ protected:
         return *session;
     }
 
-    fs::path dir, old;
     SessionOptions options;
     FakeSessionView view;
     std::unique_ptr<Session> session;

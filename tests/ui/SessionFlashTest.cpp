@@ -11,6 +11,7 @@
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "tests/support/FakeViews.h"
+#include "tests/support/SessionFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -21,12 +22,10 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using testing::FakeSessionView;
 
-class SessionFlashTest : public ::testing::Test {
+class SessionFlashTest : public testing::InFreshFolder {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velmora-sflash-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
+        InFreshFolder::SetUp();
         SessionOptions options;
         options.historyFile = (dir / "orvanelog.txt").string();
         options.defaultDbFile = (dir / "sattp.csv").string();
@@ -39,7 +38,6 @@ protected:
         session->StartUp();
         session->Link().Settings().pollPeriod = 100us;
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void AddOneTransponder() {
         session->SatAdd({"Astra", "19.2", 0, 0});
@@ -56,7 +54,6 @@ protected:
         return std::string(VELMORA_SOURCE_DIR) + "/examples/" + name;
     }
 
-    fs::path dir;
     FakeSessionView view;
     std::unique_ptr<Session> session;
 };

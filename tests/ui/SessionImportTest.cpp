@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/FakeViews.h"
+#include "tests/support/SessionFolder.h"
 #include "ui/Session.h"
 
 namespace velmora {
@@ -14,14 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakeSessionView;
 
-class SessionImportTest : public ::testing::Test {
+class SessionImportTest : public testing::InFreshFolder {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velmora-import-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        old = fs::current_path();
-        fs::current_path(dir);
+        InFreshFolder::SetUp();
         options.probePorts = [] { return std::vector<std::string>{}; };
         session = std::make_unique<Session>(view, options);
         session->StartUp();
@@ -29,12 +26,7 @@ protected:
         list.satellites[0].tps.push_back(SourceTp{11494000, 22000000, SourcePol::H, 2});
         list.satellites[0].tps.push_back(SourceTp{11495000, 22000000, SourcePol::H, 3});
     }
-    void TearDown() override {
-        fs::current_path(old);
-        fs::remove_all(dir);
-    }
 
-    fs::path dir, old;
     SessionOptions options;
     FakeSessionView view;
     std::unique_ptr<Session> session;

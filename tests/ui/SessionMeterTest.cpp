@@ -10,6 +10,7 @@
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 #include "tests/support/FakeViews.h"
+#include "tests/support/SessionFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -38,12 +39,10 @@ sim::MeterOptions MeterServing(sim::MeterFaults faults = {}) {
     return options;
 }
 
-class SessionMeterTest : public ::testing::Test {
+class SessionMeterTest : public testing::InFreshFolder {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velmora-smeter-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
+        InFreshFolder::SetUp();
         SessionOptions options;
         options.historyFile = (dir / "orvanelog.txt").string();
         options.defaultDbFile = (dir / "sattp.csv").string();
@@ -58,7 +57,7 @@ protected:
     }
     void TearDown() override {
         if (meter) meter->Stop();
-        fs::remove_all(dir);
+        InFreshFolder::TearDown();
     }
     void UseMeter(sim::MeterOptions options) {
         meter = std::make_unique<sim::MeterSim>(std::move(options));
@@ -68,7 +67,6 @@ protected:
     }
     Commands MeterCommands() { return meter->Engine().Record().commands; }
 
-    fs::path dir;
     FakeSessionView view;
     std::unique_ptr<Session> session;
     std::unique_ptr<sim::MeterSim> meter;

@@ -13,6 +13,7 @@
 
 #include "db/SatTpFile.h"
 #include "tests/support/FakeViews.h"
+#include "tests/support/SessionFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -22,15 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakeSessionView;
 
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Spit(const fs::path& p, const std::string& s) {
-    std::ofstream out(p, std::ios::binary);
-    out << s;
-}
+using testing::Slurp;
+using testing::Spit;
 
 const char kSmallDb[] =
     "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n"
@@ -39,19 +33,11 @@ const char kSmallDb[] =
     "Hispasat,30.0W,2,9750/10600,2,10882,27500,V, ,\r\n";
 
 // Every test runs in a fresh folder, as a user starting the program there.
-class SessionTest : public ::testing::Test {
+class SessionTest : public testing::InFreshFolder {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velmora-session-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        old = fs::current_path();
-        fs::current_path(dir);
+        InFreshFolder::SetUp();
         options.probePorts = [this] { return probed; };
-    }
-    void TearDown() override {
-        fs::current_path(old);
-        fs::remove_all(dir);
     }
     Session& Start() {
         session = std::make_unique<Session>(view, options);
@@ -69,7 +55,6 @@ protected:
         return static_cast<int>(std::count(h.begin(), h.end(), '\n'));
     }
 
-    fs::path dir, old;
     std::vector<std::string> probed;
     SessionOptions options;
     FakeSessionView view;
