@@ -18,8 +18,10 @@ namespace velmora::sim {
 
 namespace {
 
-// Time between the last answer and the line going dead on a hang-up.
-constexpr std::chrono::milliseconds kHangUpGrace{20};
+// Time between the last answer and the line going dead on a hang-up: the
+// hang-up drops what the other side has not read yet, so a loaded machine
+// (sanitizers, every core busy) needs the time to take the last answer.
+constexpr std::chrono::milliseconds kHangUpGrace{150};
 // The last stretch before an answer is due is spun rather than slept: a
 // timer wake-up comes up to a hundred microseconds late, once per answer.
 constexpr std::chrono::microseconds kSpinBeforeDue{150};
