@@ -1,10 +1,9 @@
 #include "app/Images.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
-
-#include "ui/Commands.h"
 
 namespace velmora {
 
@@ -30,25 +29,6 @@ const char* const kTreeImages[kTreeImageCount] = {
     ":/resources/tree_satellite_selected.svg",
 };
 
-struct ToolbarImage {
-    int commandId;
-    const char* resource;
-};
-
-constexpr ToolbarImage kToolbarImages[] = {
-    {ID_FILE_OPEN, ":/resources/tb_open.svg"},
-    {ID_FILE_SAVE, ":/resources/tb_save.svg"},
-    {ID_STOP, ":/resources/tb_stop.svg"},
-    {ID_READ, ":/resources/tb_read.svg"},
-    {ID_WRITE, ":/resources/tb_write.svg"},
-    {ID_DISPLAY_TPS, ":/resources/tb_tps.svg"},
-    {ID_DISPLAY_LNB, ":/resources/tb_lnb.svg"},
-    {ID_SOFT_UPGRADE, ":/resources/tb_soft.svg"},
-    {ID_WRITE_ICON, ":/resources/tb_write_icon.svg"},
-    {ID_WRITE_LOGO, ":/resources/tb_write_logo.svg"},
-    {ID_PATCH_UP, ":/resources/tb_patch_up.svg"},
-};
-
 }  // namespace
 
 QIcon AppIcon() {
@@ -70,13 +50,11 @@ QIcon TreeItemIcon() {
     return icon;
 }
 
-QIcon ToolbarIcon(int commandId) {
-    for (const ToolbarImage& image : kToolbarImages) {
-        if (image.commandId == commandId) {
-            return QIcon(Render(QString::fromLatin1(image.resource), kToolbarImageSize));
-        }
-    }
-    return {};
+QIcon ToolbarIcon(const char* name) {
+    if (name == nullptr) return {};
+    QString resource = QStringLiteral(":/resources/tb_%1.svg").arg(QLatin1String(name));
+    if (!QFile::exists(resource)) return {};
+    return QIcon(Render(resource, kToolbarImageSize));
 }
 
 }  // namespace velmora

@@ -18,7 +18,8 @@ QIcon AppIcon();
 QPixmap TreeImage(int index);
 // Image 1 normally, image 4 while selected.
 QIcon TreeItemIcon();
-// The toolbar image of a command; a null icon for a command without one.
-QIcon ToolbarIcon(int commandId);
+// The toolbar image of this name ("open" is resources/tb_open.svg); a null
+// icon for an unknown name or none.
+QIcon ToolbarIcon(const char* name);
 
 }  // namespace velmora

@@ -4,124 +4,31 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
-#include <QTableView>
-#include <QTreeWidget>
 #include <QStatusBar>
+#include <QTableView>
 #include <QToolBar>
-#include <QToolButton>
+#include <QTreeWidget>
 
 #include "app/CheckDlg.h"
-#include "app/CommandRoutes.h"
-#include "app/Images.h"
-#include "app/Modal.h"
 #include "app/ImportDlg.h"
+#include "app/Images.h"
 #include "app/MeterMenu.h"
+#include "app/Modal.h"
+#include "app/RecentFiles.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 #include "app/velmoraView.h"
-#include "ui/Commands.h"
-#include "ui/Session.h"
 
 namespace velmora {
 
 namespace {
 
-struct MenuItem {
-    int id;            // 0: separator
-    const char* text;  // the part after the tab is the shortcut
-};
-
-// The place of the recently opened files in the File menu.
-constexpr int kRecentFiles = -1;
-
-constexpr MenuItem kFileMenu[] = {
-    {ID_FILE_NEW, "New(&N)\tCtrl+N"},
-    {ID_FILE_OPEN, "Open(&O)...\tCtrl+O"},
-    {kRecentFiles, "Recent files"},
-    {ID_FILE_SAVE, "Save(&S)\tCtrl+S"},
-    {ID_FILE_SAVE_AS, "Save as(&A)...\tCtrl+Shift+S"},
-    {0, nullptr},
-    {ID_FILE_IMPORT, "Import transponders..."},
-    {ID_FILE_EXPORT, "Export satellites.xml..."},
-    {0, nullptr},
-    {ID_LOAD_SOFT, "Load soft..."},
-    {ID_LOAD_ICON, "Load icon..."},
-    {ID_LOAD_LOGO, "Load logo..."},
-    {0, nullptr},
-    {ID_CREATE_FLASH, "Create Flash1M.bin"},
-    {0, nullptr},
-    {ID_APP_EXIT, "Exit(&X)\tCtrl+Q"},
-};
-
-constexpr MenuItem kEditMenu[] = {
-    {ID_EDIT_UNDO, "Undo\tCtrl+Z"},
-    {ID_EDIT_REDO, "Redo\tCtrl+Shift+Z"},
-    {0, nullptr},
-    {ID_TP_ADD, "TP Add...\tIns"},
-    {ID_TP_EDIT, "TP Edit...\tReturn"},
-    {ID_TP_DELETE, "TP Delete\tDel"},
-    {ID_TP_SORT, "TP Sort..."},
-    {0, nullptr},
-    {ID_SAT_ADD, "Satellite Add..."},
-    {ID_SAT_EDIT, "Satellite Edit..."},
-    {ID_SAT_DELETE, "Satellite Delete"},
-    {0, nullptr},
-    {ID_LNB_EDIT, "LNB Edit..."},
-    {0, nullptr},
-    {ID_FIND, "Find\tCtrl+F"},
-    {ID_CHECK_TABLE, "Check table..."},
-};
-
-constexpr MenuItem kMeterMenu[] = {
-    {ID_READ, "Read"},
-    {ID_WRITE, "Write"},
-    {ID_STOP, "Stop"},
-    {0, nullptr},
-    {ID_COMPARE_METER, "Compare with meter..."},
-    {0, nullptr},
-    {ID_WRITE_LOGO, "Write logo"},
-    {ID_WRITE_ICON, "Write icon"},
-    {ID_SOFT_UPGRADE, "SOFT upgrade"},
-    {ID_PATCH_UP, "PATCH UP"},
-    {0, nullptr},
-    // Deleting the meter's icon set had no way in; it asks before it acts.
-    {ID_DELETE_ICON, "Delete meter OSD icon..."},
-    {0, nullptr},
-    {ID_VERIFY_AFTER_WRITE, "Verify after write"},
-    {ID_BACKUP_BEFORE_WRITE, "Back up before write"},
-};
-
-constexpr MenuItem kHelpMenu[] = {
-    {ID_HELP_CONTENTS, "Help Contents...\tF1"},
-};
-
-// The form buttons the Edit menu and the keys run.
-struct ButtonCommand {
-    int command;
-    int control;
-};
-constexpr ButtonCommand kButtonCommands[] = {
-    {ID_TP_ADD, IDC_TP_ADD},     {ID_TP_EDIT, IDC_TP_EDIT},       {ID_TP_DELETE, IDC_TP_DELETE},
-    {ID_TP_SORT, IDC_TP_SORT},   {ID_SAT_ADD, IDC_SAT_ADD},       {ID_SAT_EDIT, IDC_SAT_EDIT},
-    {ID_SAT_DELETE, IDC_SAT_DELETE}, {ID_LNB_EDIT, IDC_LNB_EDIT},
-};
-
-int ButtonFor(int commandId) {
-    for (const ButtonCommand& b : kButtonCommands) {
-        if (b.command == commandId) return b.control;
-    }
-    return 0;
-}
-
-constexpr int kRecentCount = 8;
-constexpr const char* kRecentKey = "recentFiles";
+constexpr const char* kRecentMenuText = "Recent files";
 constexpr const char* kGeometryKey = "window/geometry";
 
 constexpr QSize kToolButtonSize{50, 32};
@@ -130,10 +37,8 @@ constexpr const char* kCapsLockText = "Cap";
 constexpr const char* kNumLockText = "Digital";
 
 // The status prompt of a command and its tooltip (the part after '\n').
-QString PromptPart(int commandId, bool tooltip) {
-    const CommandInfo* info = FindCommand(commandId);
-    if (info == nullptr) return {};
-    QString prompt = QString::fromLatin1(info->prompt);
+QString PromptPart(const Command& command, bool tooltip) {
+    QString prompt = QString::fromLatin1(command.prompt);
     qsizetype cut = prompt.indexOf(QLatin1Char('\n'));
     if (tooltip) return cut < 0 ? QString() : prompt.mid(cut + 1);
     return cut < 0 ? prompt : prompt.left(cut);
@@ -156,6 +61,7 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     setWindowIcon(AppIcon());
     view_ = new CVelmoraView(doc, std::move(options), this);
     setCentralWidget(view_);
+    for (const Command& command : Commands()) MakeAction(command);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -182,12 +88,29 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     UpdateCommandUI();
 }
 
-QAction* CMainFrame::MakeAction(int commandId, const QString& text) {
+CMainFrame::~CMainFrame() = default;
+
+Session& CMainFrame::TheSession() const { return view_->GetSession(); }
+
+QAction* CMainFrame::MakeAction(const Command& command) {
+    // A command without a menu item is named by its tooltip or its prompt.
+    QString text = QString::fromLatin1(command.text);
+    if (text.isEmpty()) text = PromptPart(command, true);
+    if (text.isEmpty()) text = PromptPart(command, false);
     auto* action = new QAction(text, this);
-    action->setStatusTip(PromptPart(commandId, false));
-    action->setToolTip(PromptPart(commandId, true));
-    connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
-    actions_[commandId] = action;
+    action->setStatusTip(PromptPart(command, false));
+    action->setToolTip(PromptPart(command, true));
+    action->setShortcuts(QKeySequence::listFromString(QLatin1String(command.keys)));
+    if (command.keyScope == KeyScope::List) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view_->List()->addAction(action);
+    }
+    if (metermenu::IsOption(command.step)) {
+        metermenu::LoadOption(command.step, TheSession(), action);
+    }
+    const int id = command.id;
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    actions_[id] = action;
     return action;
 }
 
@@ -197,105 +120,51 @@ QAction* CMainFrame::CommandAction(int commandId) const {
 }
 
 void CMainFrame::CreateMenus() {
-    auto fill = [this](QMenu* menu, std::span<const MenuItem> items) {
-        for (const MenuItem& item : items) {
-            if (item.id == 0) {
-                menu->addSeparator();
-                continue;
+    for (Menu which : kMenuBar) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(MenuTitle(which)));
+        for (const Command& command : Commands()) {
+            if (command.menu != which) continue;
+            if (command.separatorBefore) menu->addSeparator();
+            menu->addAction(CommandAction(command.id));
+            if (command.submenuAfter == Submenu::RecentFiles) {
+                QMenu* files = menu->addMenu(QString::fromLatin1(kRecentMenuText));
+                recent_ = std::make_unique<CRecentFiles>(files, [this](const QString& path) {
+                    TheSession().OpenPath(QFile::encodeName(path).toStdString());
+                    UpdateCommandUI();
+                });
             }
-            if (item.id == kRecentFiles) {
-                recentMenu_ = menu->addMenu(QString::fromLatin1(item.text));
-                FillRecentMenu();
-                continue;
-            }
-            QStringList parts = QString::fromLatin1(item.text).split(QLatin1Char('\t'));
-            QAction* action = MakeAction(item.id, parts[0]);
-            if (parts.size() > 1) action->setShortcut(QKeySequence::fromString(parts[1]));
-            menu->addAction(action);
         }
         // The rules are evaluated again before the menu shows.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
-    };
-    fill(menuBar()->addMenu(QStringLiteral("File(&F)")), kFileMenu);
-    fill(menuBar()->addMenu(QStringLiteral("Edit(&E)")), kEditMenu);
-    fill(menuBar()->addMenu(QStringLiteral("Meter(&M)")), kMeterMenu);
-    metermenu::LoadOptions(view_->GetSession(), CommandAction(ID_VERIFY_AFTER_WRITE),
-                           CommandAction(ID_BACKUP_BEFORE_WRITE));
-    fill(menuBar()->addMenu(QStringLiteral("Help(&H)")), kHelpMenu);
-
-    CommandAction(ID_EDIT_REDO)->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // The row keys belong to the list: in the find field they edit the text.
-    for (int id : {ID_TP_ADD, ID_TP_EDIT, ID_TP_DELETE}) {
-        QAction* action = CommandAction(id);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        view_->List()->addAction(action);
     }
-    // Enter on the keypad edits as Return does.
-    CommandAction(ID_TP_EDIT)->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
 }
 
-void CMainFrame::FillRecentMenu() {
-    recentMenu_->clear();
-    const QStringList files = RecentFiles();
-    int n = 0;
-    for (const QString& path : files) {
-        QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(path));
-        connect(action, &QAction::triggered, this, [this, path] {
-            if (view_->GetSession().IsEnabled(ID_FILE_OPEN)) {
-                view_->GetSession().OpenPath(QFile::encodeName(path).toStdString());
-            }
-            UpdateCommandUI();
-        });
-    }
-    recentMenu_->setEnabled(!files.isEmpty());
-}
-
-QStringList CMainFrame::RecentFiles() const {
-    return QSettings().value(QLatin1String(kRecentKey)).toStringList();
-}
-
-void CMainFrame::RememberRecent(const QString& path) {
-    QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile()) return;
-    QStringList files = RecentFiles();
-    QString absolute = info.absoluteFilePath();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    while (files.size() > kRecentCount) files.removeLast();
-    QSettings().setValue(QLatin1String(kRecentKey), files);
-    FillRecentMenu();
-}
+QStringList CMainFrame::RecentFiles() const { return recent_ ? recent_->Files() : QStringList(); }
 
 void CMainFrame::ConnectContextMenus() {
-    auto show = [this](QWidget* widget, const QPoint& at, std::initializer_list<int> ids) {
-        QMenu menu(this);
-        for (int id : ids) {
-            if (id == 0) {
-                menu.addSeparator();
-            } else if (QAction* action = CommandAction(id)) {
-                menu.addAction(action);
-            }
-        }
-        UpdateCommandUI();
-        menu.exec(widget->mapToGlobal(at));
-    };
     QWidget* tree = view_->Tree();
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree, &QWidget::customContextMenuRequested, this, [this, tree, show](const QPoint& at) {
-        show(tree, at, {ID_SAT_ADD, ID_SAT_EDIT, ID_SAT_DELETE, 0, ID_TP_SORT});
+    connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint& at) {
+        ShowContextMenu(ContextMenu::Tree, tree, at);
     });
     QWidget* list = view_->List();
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this, [this, show](const QPoint& at) {
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        bool lnbs = TheSession().State().edit.displayMode == DISPLAY_LNBS;
         // The position is that of the list's viewport.
-        QWidget* area = view_->List()->viewport();
-        if (view_->GetSession().State().edit.displayMode == DISPLAY_LNBS) {
-            show(area, at, {ID_LNB_EDIT});
-        } else {
-            show(area, at, {ID_TP_ADD, ID_TP_EDIT, ID_TP_DELETE, 0, ID_TP_SORT, 0, ID_FIND});
-        }
+        ShowContextMenu(lnbs ? ContextMenu::LnbList : ContextMenu::TpList,
+                        view_->List()->viewport(), at);
     });
+}
+
+void CMainFrame::ShowContextMenu(ContextMenu which, QWidget* widget, const QPoint& at) {
+    QMenu menu(this);
+    for (const ContextItem& item : ContextCommands(which)) {
+        if (item.separatorBefore) menu.addSeparator();
+        menu.addAction(CommandAction(item.command->id));
+    }
+    UpdateCommandUI();
+    menu.exec(widget->mapToGlobal(at));
 }
 
 void CMainFrame::CreateToolBar() {
@@ -310,16 +179,13 @@ void CMainFrame::CreateToolBar() {
     for (int id : ToolbarCommands()) {
         if (!first) toolBar_->addSeparator();
         first = false;
+        const Command& command = *FindCommand(id);
         QAction* action = CommandAction(id);
-        if (action == nullptr) {
-            QString tip = PromptPart(id, true);
-            action = MakeAction(id, tip.isEmpty() ? PromptPart(id, false) : tip);
-        }
-        action->setIcon(ToolbarIcon(id));
+        action->setIcon(ToolbarIcon(command.icon));
         toolBar_->addAction(action);
         QWidget* button = toolBar_->widgetForAction(action);
         button->setFixedSize(kToolButtonSize);
-        if (PromptPart(id, true).isEmpty()) button->installEventFilter(noToolTip);
+        if (PromptPart(command, true).isEmpty()) button->installEventFilter(noToolTip);
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
@@ -343,54 +209,61 @@ void CMainFrame::CreateStatusBar() {
 }
 
 bool CMainFrame::CommandEnabled(int commandId) const {
-    if (commandId == ID_HELP_CONTENTS || commandId == ID_APP_EXIT) return true;
-    if (commandId == ID_FIND || commandId == ID_CHECK_TABLE) return true;
-    if (int control = ButtonFor(commandId)) {
-        QWidget* button = view_->Control(control);
-        bool enabled = button != nullptr && button->isEnabled();
-        if (commandId == ID_SAT_EDIT) enabled = enabled && view_->GetSession().IsEnabled(ID_SAT_EDIT);
-        return enabled;
+    const Command* command = FindCommand(commandId);
+    if (command == nullptr) return false;
+    if (command->run == nullptr && command->step == WindowStep::None) return false;
+    // A form button's command is off while the button is.
+    if (command->button != 0) {
+        QWidget* button = view_->Control(command->button);
+        if (button == nullptr || !button->isEnabled()) return false;
     }
-    if (commandId == ID_FILE_IMPORT || commandId == ID_FILE_EXPORT)
-        return view_->GetSession().IsEnabled(commandId);
-    if (commandId == ID_VERIFY_AFTER_WRITE || commandId == ID_BACKUP_BEFORE_WRITE) return true;
-    if (commandId == ID_COMPARE_METER) return view_->GetSession().IsEnabled(commandId);
-    if (SessionCommandFor(commandId) == nullptr) return false;
-    return view_->GetSession().IsEnabled(commandId);
+    return CommandAllowed(TheSession(), commandId);
 }
 
 void CMainFrame::RunCommand(int commandId) {
     if (!CommandEnabled(commandId)) return;
-    if (commandId == ID_HELP_CONTENTS) {
-        CVelmoraApp::OnHelpContents(this);
-    } else if (commandId == ID_APP_EXIT) {
-        close();
-    } else if (metermenu::Run(commandId, view_->GetSession(), CommandAction(commandId), this)) {
-        // The Meter menu's comparison and options.
-    } else if (commandId == ID_FIND) {
-        view_->FocusFind();
-    } else if (commandId == ID_CHECK_TABLE) {
-        CCheckDlg dlg(CheckTable(view_->GetSession().Database()),
-                      [this](const TableFinding& f) { view_->SelectFinding(f); }, this);
-        modal::Run(dlg);
-    } else if (int control = ButtonFor(commandId)) {
-        view_->PressButton(control);
-    } else if (commandId == ID_FILE_IMPORT) {
-        RunImportCommand(this, view_->GetSession());
-    } else if (commandId == ID_FILE_EXPORT) {
-        RunExportCommand(this, view_->GetSession());
+    const Command& command = *FindCommand(commandId);
+    if (command.step != WindowStep::None) {
+        RunStep(command);
     } else {
-        SessionCommandFor(commandId)(view_->GetSession());
+        command.run(TheSession());
     }
     UpdateCommandUI();
 }
 
+void CMainFrame::RunStep(const Command& command) {
+    Session& session = TheSession();
+    switch (command.step) {
+        case WindowStep::None: break;
+        case WindowStep::FileImport: RunImportCommand(this, session); break;
+        case WindowStep::ExportDialog: RunExportCommand(this, session); break;
+        case WindowStep::CheckDialog: {
+            CCheckDlg dlg(CheckTable(session.Database()),
+                          [this](const TableFinding& f) { view_->SelectFinding(f); }, this);
+            modal::Run(dlg);
+            break;
+        }
+        case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, this); break;
+        case WindowStep::HelpContents: CVelmoraApp::OnHelpContents(this); break;
+        case WindowStep::Exit: close(); break;
+        case WindowStep::FocusFind: view_->FocusFind(); break;
+        case WindowStep::PressButton: view_->PressButton(command.button); break;
+        case WindowStep::ToggleVerify:
+        case WindowStep::ToggleBackup:
+            metermenu::ToggleOption(command.step, session, CommandAction(command.id));
+            break;
+    }
+}
+
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
-    Session& session = view_->GetSession();
+    Session& session = TheSession();
     setWindowModified(session.State().edit.modified);
-    CommandAction(ID_EDIT_UNDO)->setText(QString::fromStdString(session.UndoText()));
-    CommandAction(ID_EDIT_REDO)->setText(QString::fromStdString(session.RedoText()));
+    for (const Command& command : Commands()) {
+        if (command.liveText != nullptr) {
+            CommandAction(command.id)->setText(QString::fromStdString(command.liveText(session)));
+        }
+    }
     const SatTpDatabase& db = session.Database();
     fill_->setText(QStringLiteral("Satellites %1/%2   TPs %3/%4")
                        .arg(db.satCount)
@@ -407,7 +280,7 @@ void CMainFrame::OnTitleChanged(const QString& title) {
     // "[*]" is the placeholder of the mark; doubled, a name's own shows as is.
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(name + QStringLiteral("[*] - ") + QLatin1String(APP_TITLE));
-    RememberRecent(title);
+    if (recent_) recent_->Remember(title);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -425,11 +298,11 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::OpenDropped(const QString& path) {
-    Session& session = view_->GetSession();
+    Session& session = TheSession();
     // A table is opened; a transponder list (satellites.xml, .ini, a dvbv5
     // table) is imported.
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
-        if (session.IsEnabled(ID_FILE_OPEN)) session.OpenPath(QFile::encodeName(path).toStdString());
+        session.OpenPath(QFile::encodeName(path).toStdString());
     } else {
         ImportListFile(this, session, path);
     }
@@ -437,7 +310,7 @@ void CMainFrame::OpenDropped(const QString& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    switch (view_->GetSession().RequestClose()) {
+    switch (TheSession().RequestClose()) {
         case CloseDecision::CloseNow:
             QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
             event->accept();

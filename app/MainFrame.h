@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
+#include "ui/Commands.h"
 #include "ui/Session.h"
 
 class QLabel;
@@ -14,6 +16,7 @@ class QToolBar;
 
 namespace velmora {
 
+class CRecentFiles;
 class CVelmoraDoc;
 class CVelmoraView;
 
@@ -21,6 +24,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(CVelmoraDoc& doc, SessionOptions options = {}, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CVelmoraView& View() const { return *view_; }
     QToolBar* ToolBar() const { return toolBar_; }
@@ -50,21 +54,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* MakeAction(int commandId, const QString& text);
+    Session& TheSession() const;
+    QAction* MakeAction(const Command& command);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void OnTitleChanged(const QString& title);
-    void FillRecentMenu();
-    void RememberRecent(const QString& path);
     void ConnectContextMenus();
+    void ShowContextMenu(ContextMenu menu, QWidget* at, const QPoint& point);
+    // The window's part of a command: dialogs, the form, the options.
+    void RunStep(const Command& command);
 
     CVelmoraDoc& doc_;
     CVelmoraView* view_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idle_ = nullptr;
     QLabel* fill_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<CRecentFiles> recent_;
     QList<QLabel*> indicators_;
     std::map<int, QAction*> actions_;
 };

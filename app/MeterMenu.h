@@ -1,19 +1,26 @@
-// The Meter menu's own commands: the two options, remembered in the
-// window's settings, and "Compare with meter...".
+// The Meter menu's window side: the two write options, remembered in the
+// window's settings, and the dialog of "Compare with meter...".
 #pragma once
 
 #include <QAction>
 
+#include "ui/Commands.h"
 #include "ui/Session.h"
 
 namespace velmora::metermenu {
 
-// The options as the user left them (verify on, backup off by default) into
-// the session, and the check marks of the two actions.
-void LoadOptions(Session& session, QAction* verify, QAction* backup);
+// True for the steps of the remembered options.
+bool IsOption(WindowStep step);
 
-// Handles ID_VERIFY_AFTER_WRITE, ID_BACKUP_BEFORE_WRITE and
-// ID_COMPARE_METER; false for any other command.
-bool Run(int commandId, Session& session, QAction* action, QWidget* parent);
+// The option as the user left it (verify on, backup off by default) into the
+// session, and the check mark of its action.
+void LoadOption(WindowStep step, Session& session, QAction* action);
+
+// Flips the option and remembers it; the action's mark follows.
+void ToggleOption(WindowStep step, Session& session, QAction* action);
+
+// Reads the meter's table, shows the differences and takes the meter's
+// table when asked to.
+void CompareWithMeter(Session& session, QWidget* parent);
 
 }  // namespace velmora::metermenu

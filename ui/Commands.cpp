@@ -1,68 +1,240 @@
 #include "ui/Commands.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "ui/Session.h"
+
 namespace velmora {
 
 namespace {
 
-constexpr CommandInfo kCommands[] = {
-    {ID_FILE_OPEN, "Open a exist csv file\nopen cvs file"},
-    {ID_FILE_SAVE, "Save to current csv file\nSave"},
-    {ID_FILE_SAVE_AS, "Save to a new csv file\nSave as"},
-    {ID_LOAD_SOFT, "Load a exist rav32izazud.hex file\nopen rav32izazud.hex"},
-    {ID_LOAD_ICON, "Load a exist stm32icon.bin file\nopen stm32icon file"},
-    {ID_LOAD_LOGO, "Load a exist bootlogo.bin file\nopen bootlogo file"},
-    {ID_CREATE_FLASH, "Create Flash1M.bin for factory\nCreate Flash1M.bin"},
-    {ID_APP_EXIT, "Exit and prompt to save\nExit"},
-    {ID_HELP_CONTENTS, "Display software help information\nHelp Contents"},
-    {ID_STOP, "Stop read/write transponders"},
-    {ID_READ, "Read transponders from meter"},
-    {ID_WRITE, "Write transponders to meter"},
-    {ID_DISPLAY_TPS, "Display  transponders"},
-    {ID_DISPLAY_LNB, "Display LNB"},
-    {ID_SOFT_UPGRADE,
-     "Upgrade the meter's software, Please press EXIT and turn on meter first !"},
-    {ID_WRITE_ICON, "Write icon to meter"},
-    {ID_WRITE_LOGO, "Write logo to meter"},
-    {ID_PATCH_UP,
-     "Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one\nPatch up one by one"},
-    {ID_DELETE_ICON, "Delete meter osd icon\ndelete icon"},
-    {ID_FILE_NEW, ""},
-    {ID_EDIT_UNDO, "Undo the last change of the tables\nUndo"},
-    {ID_EDIT_REDO, "Redo the change undone last\nRedo"},
-    {ID_SAT_EDIT, "Edit the chosen satellite"},
-    {ID_TP_ADD, "Add a transponder"},
-    {ID_TP_EDIT, "Edit the selected transponder"},
-    {ID_TP_DELETE, "Delete the selected transponders"},
-    {ID_TP_SORT, "Sort the transponders"},
-    {ID_SAT_ADD, "Add a satellite"},
-    {ID_SAT_DELETE, "Delete the satellite of the selected transponder"},
-    {ID_LNB_EDIT, "Edit the selected LNB"},
-    {ID_CHECK_TABLE, "List what is probably wrong with the table"},
-    {ID_FIND, "Find transponders by frequency, symbol rate, polarisation or satellite"},
-    {ID_FILE_IMPORT, "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\nImport transponders"},
-    {ID_FILE_EXPORT, "Write the table as a satellites.xml file\nExport satellites.xml"},
-    {ID_COMPARE_METER, "Compare the tables with the meter's tables\nCompare with meter"},
-    {ID_VERIFY_AFTER_WRITE, "Read the tables back after a write and check them\nVerify after write"},
-    {ID_BACKUP_BEFORE_WRITE,
-     "Save the meter's tables in the backups folder before a write\nBack up before write"},
-};
+// ---- enable rules ---------------------------------------------------------------
 
-constexpr int kToolbar[] = {
-    ID_FILE_OPEN,    ID_FILE_SAVE,  ID_STOP,       ID_READ,       ID_WRITE,   ID_DISPLAY_TPS,
-    ID_DISPLAY_LNB,  ID_SOFT_UPGRADE, ID_WRITE_ICON, ID_WRITE_LOGO, ID_PATCH_UP,
+bool Always(const Session&) { return true; }
+// One long operation at a time: the others are refused meanwhile.
+bool Idle(const Session& s) { return !s.OperationRunning(); }
+// Loading other tables while an operation sends or receives them would pull
+// them out from under it.
+bool TablesFree(const Session& s) { return s.State().flags.busyFlag == 0; }
+bool HasTables(const Session& s) { return s.Database().tpCount > 0 && s.Database().satCount > 0; }
+bool Modified(const Session& s) { return s.State().edit.modified; }
+bool CanUndo(const Session& s) { return s.History().CanUndo() && Idle(s); }
+bool CanRedo(const Session& s) { return s.History().CanRedo() && Idle(s); }
+bool SatChosen(const Session& s) {
+    int sat = s.State().edit.satFilter;
+    return sat >= 0 && sat < s.Database().satCount && Idle(s);
+}
+bool LogoReady(const Session& s) { return PathUsable(s.State().logoPath) && Idle(s); }
+bool IconReady(const Session& s) { return PathUsable(s.State().iconPath) && Idle(s); }
+bool SoftReady(const Session& s) { return PathUsable(s.State().softPath) && Idle(s); }
+bool FlashImageReady(const Session& s) {
+    return PathUsable(s.State().iconPath) && PathUsable(s.State().logoPath) && HasTables(s);
+}
+// At least one ticked upload has something to send.
+bool PatchReady(const Session& s) {
+    if (!Idle(s)) return false;
+    const SessionState& st = s.State();
+    return (st.patchIcon == 1 && PathUsable(st.iconPath)) ||
+           (st.patchLogo == 1 && PathUsable(st.logoPath)) ||
+           (st.patchSoft == 1 && PathUsable(st.softPath)) || (st.patchSatTp == 1 && HasTables(s));
+}
+
+// ---- the rows -----------------------------------------------------------------------
+
+constexpr Command kCommands[] = {
+    // File
+    {.id = ID_FILE_NEW, .menu = Menu::File, .text = "New(&N)", .keys = "Ctrl+N",
+     .run = [](Session& s) { s.New(); }, .enabled = TablesFree},
+    {.id = ID_FILE_OPEN, .menu = Menu::File, .text = "Open(&O)...", .keys = "Ctrl+O",
+     .submenuAfter = Submenu::RecentFiles, .prompt = "Open a exist csv file\nopen cvs file",
+     .toolbarPlace = 1, .icon = "open", .run = [](Session& s) { s.Open(); },
+     .enabled = TablesFree},
+    {.id = ID_FILE_SAVE, .menu = Menu::File, .text = "Save(&S)", .keys = "Ctrl+S",
+     .prompt = "Save to current csv file\nSave", .toolbarPlace = 2, .icon = "save",
+     .run = [](Session& s) { s.Save(); }, .enabled = Modified},
+    {.id = ID_FILE_SAVE_AS, .menu = Menu::File, .text = "Save as(&A)...", .keys = "Ctrl+Shift+S",
+     .prompt = "Save to a new csv file\nSave as", .run = [](Session& s) { s.SaveAs(); },
+     .enabled = Always},
+    {.id = ID_FILE_IMPORT, .menu = Menu::File, .separatorBefore = true,
+     .text = "Import transponders...",
+     .prompt = "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\n"
+               "Import transponders",
+     .step = WindowStep::FileImport, .enabled = Idle},
+    {.id = ID_FILE_EXPORT, .menu = Menu::File, .text = "Export satellites.xml...",
+     .prompt = "Write the table as a satellites.xml file\nExport satellites.xml",
+     .step = WindowStep::ExportDialog, .enabled = HasTables},
+    {.id = ID_LOAD_SOFT, .menu = Menu::File, .separatorBefore = true, .text = "Load soft...",
+     .prompt = "Load a exist rav32izazud.hex file\nopen rav32izazud.hex",
+     .run = [](Session& s) { s.LoadSoft(); }, .enabled = Always},
+    {.id = ID_LOAD_ICON, .menu = Menu::File, .text = "Load icon...",
+     .prompt = "Load a exist stm32icon.bin file\nopen stm32icon file",
+     .run = [](Session& s) { s.LoadIcon(); }, .enabled = Always},
+    {.id = ID_LOAD_LOGO, .menu = Menu::File, .text = "Load logo...",
+     .prompt = "Load a exist bootlogo.bin file\nopen bootlogo file",
+     .run = [](Session& s) { s.LoadLogo(); }, .enabled = Always},
+    {.id = ID_CREATE_FLASH, .menu = Menu::File, .separatorBefore = true,
+     .text = "Create Flash1M.bin", .prompt = "Create Flash1M.bin for factory\nCreate Flash1M.bin",
+     .run = [](Session& s) { s.CreateFlashImage(); }, .enabled = FlashImageReady},
+    {.id = ID_APP_EXIT, .menu = Menu::File, .separatorBefore = true, .text = "Exit(&X)",
+     .keys = "Ctrl+Q", .prompt = "Exit and prompt to save\nExit", .step = WindowStep::Exit,
+     .enabled = Always},
+
+    // Edit
+    {.id = ID_EDIT_UNDO, .menu = Menu::Edit, .text = "Undo", .keys = "Ctrl+Z",
+     .prompt = "Undo the last change of the tables\nUndo", .run = [](Session& s) { s.Undo(); },
+     .enabled = CanUndo, .liveText = [](const Session& s) { return s.UndoText(); }},
+    {.id = ID_EDIT_REDO, .menu = Menu::Edit, .text = "Redo", .keys = "Ctrl+Shift+Z; Ctrl+Y",
+     .prompt = "Redo the change undone last\nRedo", .run = [](Session& s) { s.Redo(); },
+     .enabled = CanRedo, .liveText = [](const Session& s) { return s.RedoText(); }},
+    {.id = ID_TP_ADD, .menu = Menu::Edit, .separatorBefore = true, .text = "TP Add...",
+     .keys = "Ins", .keyScope = KeyScope::List, .prompt = "Add a transponder",
+     .step = WindowStep::PressButton, .button = IDC_TP_ADD, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::TpList, .place = 1}}}},
+    // Enter on the keypad edits as Return does.
+    {.id = ID_TP_EDIT, .menu = Menu::Edit, .text = "TP Edit...", .keys = "Return; Enter",
+     .keyScope = KeyScope::List, .prompt = "Edit the selected transponder",
+     .step = WindowStep::PressButton, .button = IDC_TP_EDIT, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::TpList, .place = 2}}}},
+    {.id = ID_TP_DELETE, .menu = Menu::Edit, .text = "TP Delete", .keys = "Del",
+     .keyScope = KeyScope::List, .prompt = "Delete the selected transponders",
+     .step = WindowStep::PressButton, .button = IDC_TP_DELETE, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::TpList, .place = 3}}}},
+    {.id = ID_TP_SORT, .menu = Menu::Edit, .text = "TP Sort...", .prompt = "Sort the transponders",
+     .step = WindowStep::PressButton, .button = IDC_TP_SORT, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::Tree, .place = 4, .separatorBefore = true},
+                   {.menu = ContextMenu::TpList, .place = 4, .separatorBefore = true}}}},
+    {.id = ID_SAT_ADD, .menu = Menu::Edit, .separatorBefore = true, .text = "Satellite Add...",
+     .prompt = "Add a satellite", .step = WindowStep::PressButton, .button = IDC_SAT_ADD,
+     .enabled = Always, .contexts = {{{.menu = ContextMenu::Tree, .place = 1}}}},
+    {.id = ID_SAT_EDIT, .menu = Menu::Edit, .text = "Satellite Edit...",
+     .prompt = "Edit the chosen satellite", .step = WindowStep::PressButton,
+     .button = IDC_SAT_EDIT, .enabled = SatChosen,
+     .contexts = {{{.menu = ContextMenu::Tree, .place = 2}}}},
+    {.id = ID_SAT_DELETE, .menu = Menu::Edit, .text = "Satellite Delete",
+     .prompt = "Delete the satellite of the selected transponder",
+     .step = WindowStep::PressButton, .button = IDC_SAT_DELETE, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::Tree, .place = 3}}}},
+    {.id = ID_LNB_EDIT, .menu = Menu::Edit, .separatorBefore = true, .text = "LNB Edit...",
+     .prompt = "Edit the selected LNB", .step = WindowStep::PressButton,
+     .button = IDC_LNB_EDIT, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::LnbList, .place = 1}}}},
+    {.id = ID_FIND, .menu = Menu::Edit, .separatorBefore = true, .text = "Find",
+     .keys = "Ctrl+F",
+     .prompt = "Find transponders by frequency, symbol rate, polarisation or satellite",
+     .step = WindowStep::FocusFind, .enabled = Always,
+     .contexts = {{{.menu = ContextMenu::TpList, .place = 5, .separatorBefore = true}}}},
+    {.id = ID_CHECK_TABLE, .menu = Menu::Edit, .text = "Check table...",
+     .prompt = "List what is probably wrong with the table", .step = WindowStep::CheckDialog,
+     .enabled = Always},
+
+    // Meter
+    {.id = ID_READ, .menu = Menu::Meter, .text = "Read",
+     .prompt = "Read transponders from meter", .toolbarPlace = 4, .icon = "read",
+     .run = [](Session& s) { s.ReadTables(); }, .enabled = Idle},
+    {.id = ID_WRITE, .menu = Menu::Meter, .text = "Write",
+     .prompt = "Write transponders to meter", .toolbarPlace = 5, .icon = "write",
+     .run = [](Session& s) { s.WriteTables(); }, .enabled = Idle},
+    {.id = ID_STOP, .menu = Menu::Meter, .text = "Stop",
+     .prompt = "Stop read/write transponders", .toolbarPlace = 3, .icon = "stop",
+     .run = [](Session& s) { s.Stop(); }, .enabled = Always},
+    // Taking the meter's table replaces the document's.
+    {.id = ID_COMPARE_METER, .menu = Menu::Meter, .separatorBefore = true,
+     .text = "Compare with meter...",
+     .prompt = "Compare the tables with the meter's tables\nCompare with meter",
+     .step = WindowStep::CompareDialog, .enabled = Idle},
+    {.id = ID_WRITE_LOGO, .menu = Menu::Meter, .separatorBefore = true, .text = "Write logo",
+     .prompt = "Write logo to meter", .toolbarPlace = 10, .icon = "write_logo",
+     .run = [](Session& s) { s.WriteLogo(); }, .enabled = LogoReady},
+    {.id = ID_WRITE_ICON, .menu = Menu::Meter, .text = "Write icon",
+     .prompt = "Write icon to meter", .toolbarPlace = 9, .icon = "write_icon",
+     .run = [](Session& s) { s.WriteIcon(); }, .enabled = IconReady},
+    {.id = ID_SOFT_UPGRADE, .menu = Menu::Meter, .text = "SOFT upgrade",
+     .prompt = "Upgrade the meter's software, Please press EXIT and turn on meter first !",
+     .toolbarPlace = 8, .icon = "soft", .run = [](Session& s) { s.SoftUpgrade(); },
+     .enabled = SoftReady},
+    {.id = ID_PATCH_UP, .menu = Menu::Meter, .text = "PATCH UP",
+     .prompt = "Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one\n"
+               "Patch up one by one",
+     .toolbarPlace = 11, .icon = "patch_up", .run = [](Session& s) { s.PatchUp(); },
+     .enabled = PatchReady},
+    // Deleting the meter's icon set had no way in; it asks before it acts.
+    {.id = ID_DELETE_ICON, .menu = Menu::Meter, .separatorBefore = true,
+     .text = "Delete meter OSD icon...", .prompt = "Delete meter osd icon\ndelete icon",
+     .run = [](Session& s) { s.DeleteMeterIcons(); }, .enabled = Idle},
+    {.id = ID_VERIFY_AFTER_WRITE, .menu = Menu::Meter, .separatorBefore = true,
+     .text = "Verify after write",
+     .prompt = "Read the tables back after a write and check them\nVerify after write",
+     .step = WindowStep::ToggleVerify, .enabled = Always},
+    {.id = ID_BACKUP_BEFORE_WRITE, .menu = Menu::Meter, .text = "Back up before write",
+     .prompt = "Save the meter's tables in the backups folder before a write\n"
+               "Back up before write",
+     .step = WindowStep::ToggleBackup, .enabled = Always},
+
+    // Help
+    {.id = ID_HELP_CONTENTS, .menu = Menu::Help, .text = "Help Contents...", .keys = "F1",
+     .prompt = "Display software help information\nHelp Contents",
+     .step = WindowStep::HelpContents, .enabled = Always},
+
+    // Toolbar only
+    {.id = ID_DISPLAY_TPS, .prompt = "Display  transponders", .toolbarPlace = 6, .icon = "tps",
+     .run = [](Session& s) { s.DisplayTransponders(); }, .enabled = Always},
+    {.id = ID_DISPLAY_LNB, .prompt = "Display LNB", .toolbarPlace = 7, .icon = "lnb",
+     .run = [](Session& s) { s.DisplayLnb(); }, .enabled = Always},
 };
 
 }  // namespace
 
-std::span<const CommandInfo> Commands() { return kCommands; }
+const char* MenuTitle(Menu menu) {
+    switch (menu) {
+        case Menu::File: return "File(&F)";
+        case Menu::Edit: return "Edit(&E)";
+        case Menu::Meter: return "Meter(&M)";
+        case Menu::Help: return "Help(&H)";
+        case Menu::None: break;
+    }
+    return "";
+}
 
-const CommandInfo* FindCommand(int id) {
-    for (const CommandInfo& c : kCommands) {
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(int id) {
+    for (const Command& c : kCommands) {
         if (c.id == id) return &c;
     }
     return nullptr;
 }
 
-std::span<const int> ToolbarCommands() { return kToolbar; }
+std::vector<int> ToolbarCommands() {
+    std::vector<std::pair<int, int>> placed;
+    for (const Command& c : kCommands) {
+        if (c.toolbarPlace > 0) placed.emplace_back(c.toolbarPlace, c.id);
+    }
+    std::sort(placed.begin(), placed.end());
+    std::vector<int> ids;
+    for (const auto& [place, id] : placed) ids.push_back(id);
+    return ids;
+}
+
+std::vector<ContextItem> ContextCommands(ContextMenu menu) {
+    std::vector<std::pair<int, ContextItem>> placed;
+    for (const Command& c : kCommands) {
+        for (const ContextPlace& at : c.contexts) {
+            if (menu != ContextMenu::None && at.menu == menu) {
+                placed.push_back({at.place, {&c, at.separatorBefore}});
+            }
+        }
+    }
+    std::sort(placed.begin(), placed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ContextItem> items;
+    for (const auto& [place, item] : placed) items.push_back(item);
+    return items;
+}
+
+bool CommandAllowed(const Session& session, int id) {
+    const Command* c = FindCommand(id);
+    return c == nullptr || c->enabled == nullptr || c->enabled(session);
+}
 
 }  // namespace velmora

@@ -1,9 +1,16 @@
-// The command table: ids, menu texts, status prompts and toolbar order.
+// The command table: one row per command says where it shows (menu, toolbar,
+// context menus, keys), what it runs and when it is enabled. The window
+// builds its menus, toolbar and routing from these rows.
 #pragma once
 
+#include <array>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace velmora {
+
+class Session;
 
 enum CommandId : int {
     ID_FILE_NEW = 57600,
@@ -47,17 +54,87 @@ enum CommandId : int {
     ID_BACKUP_BEFORE_WRITE = 32842,
 };
 
-struct CommandInfo {
-    int id;
-    // Status-bar prompt; the part after '\n' is the toolbar tooltip.
-    const char* prompt;
+// The menu bar's menus, left to right.
+enum class Menu { None, File, Edit, Meter, Help };
+inline constexpr Menu kMenuBar[] = {Menu::File, Menu::Edit, Menu::Meter, Menu::Help};
+// "File(&F)" ...
+const char* MenuTitle(Menu menu);
+
+// What a command needs of the window instead of a session method; the
+// window maps each step to its code in one place.
+enum class WindowStep {
+    None,
+    FileImport,
+    ExportDialog,
+    CheckDialog,
+    CompareDialog,
+    HelpContents,
+    Exit,
+    FocusFind,
+    PressButton,  // the form button the command mirrors
+    // The Meter menu's two options, remembered by the window.
+    ToggleVerify,
+    ToggleBackup,
 };
 
-std::span<const CommandInfo> Commands();
-// nullptr for an unknown id.
-const CommandInfo* FindCommand(int id);
+enum class ContextMenu { None, Tree, TpList, LnbList };
 
-// The toolbar's eleven buttons, left to right.
-std::span<const int> ToolbarCommands();
+struct ContextPlace {
+    ContextMenu menu = ContextMenu::None;
+    int place = 0;  // 1 is the top item
+    bool separatorBefore = false;
+};
+
+// Where a command's keys work: the row keys belong to the list, so in the
+// find field they edit the text.
+enum class KeyScope { Window, List };
+
+// A submenu that follows a command's item.
+enum class Submenu { None, RecentFiles };
+
+struct Command {
+    int id = 0;
+    // The items of one menu show in the order of their rows.
+    Menu menu = Menu::None;
+    bool separatorBefore = false;
+    const char* text = "";
+    // QKeySequence text; "; " between two shortcuts.
+    const char* keys = "";
+    KeyScope keyScope = KeyScope::Window;
+    Submenu submenuAfter = Submenu::None;
+    // Status-bar prompt; the part after '\n' is the toolbar tooltip.
+    const char* prompt = "";
+    // 1 is the leftmost toolbar button; 0: not on the toolbar.
+    int toolbarPlace = 0;
+    // The toolbar image's name ("open").
+    const char* icon = nullptr;
+    // Exactly one of run and step carries the command out.
+    void (*run)(Session&) = nullptr;
+    WindowStep step = WindowStep::None;
+    // The form button (IDC_...) the command mirrors; the command is off
+    // while the button is.
+    int button = 0;
+    bool (*enabled)(const Session&) = nullptr;
+    std::array<ContextPlace, 2> contexts{};
+    // The menu text follows the session ("Undo Delete 3 TPs").
+    std::string (*liveText)(const Session&) = nullptr;
+};
+
+std::span<const Command> Commands();
+// nullptr for an unknown id.
+const Command* FindCommand(int id);
+
+// The toolbar's buttons, left to right.
+std::vector<int> ToolbarCommands();
+
+struct ContextItem {
+    const Command* command;
+    bool separatorBefore;
+};
+// A context menu's items, top to bottom.
+std::vector<ContextItem> ContextCommands(ContextMenu menu);
+
+// The enable rule of a command; true for an id without a row.
+bool CommandAllowed(const Session& session, int id);
 
 }  // namespace velmora

@@ -214,39 +214,7 @@ void Session::ReselectSatellite(const SatRecord& previous) {
     }
 }
 
-bool Session::IsEnabled(int commandId) const {
-    const SessionState& s = state_;
-    bool tables = db_->tpCount > 0 && db_->satCount > 0;
-    switch (commandId) {
-        case ID_FILE_SAVE: return s.edit.modified;
-        case ID_EDIT_UNDO: return history_.CanUndo() && !OperationRunning();
-        case ID_EDIT_REDO: return history_.CanRedo() && !OperationRunning();
-        case ID_SAT_EDIT:
-            return s.edit.satFilter >= 0 && s.edit.satFilter < db_->satCount && !OperationRunning();
-        case ID_WRITE_LOGO: return PathUsable(s.logoPath) && !OperationRunning();
-        case ID_WRITE_ICON: return PathUsable(s.iconPath) && !OperationRunning();
-        case ID_SOFT_UPGRADE: return PathUsable(s.softPath) && !OperationRunning();
-        case ID_CREATE_FLASH: return PathUsable(s.iconPath) && PathUsable(s.logoPath) && tables;
-        case ID_PATCH_UP:
-            if (OperationRunning()) return false;
-            return (s.patchIcon == 1 && PathUsable(s.iconPath)) ||
-                   (s.patchLogo == 1 && PathUsable(s.logoPath)) ||
-                   (s.patchSoft == 1 && PathUsable(s.softPath)) || (s.patchSatTp == 1 && tables);
-        // Loading other tables while an operation sends or receives them
-        // would pull them out from under it.
-        case ID_FILE_OPEN:
-        case ID_FILE_NEW: return s.flags.busyFlag == 0;
-        case ID_FILE_IMPORT: return !OperationRunning();
-        case ID_FILE_EXPORT: return tables;
-        // One long operation at a time: the others are refused meanwhile.
-        // Taking the meter's table replaces the document's.
-        case ID_COMPARE_METER:
-        case ID_READ:
-        case ID_WRITE:
-        case ID_DELETE_ICON: return !OperationRunning();
-        default: return true;
-    }
-}
+bool Session::IsEnabled(int commandId) const { return CommandAllowed(*this, commandId); }
 
 void Session::UpdateEditButtons() {
     bool tps = state_.edit.displayMode == DISPLAY_TPS;

@@ -181,8 +181,9 @@ public:
     // The port names a probe finds now, for a selector that lists them again.
     std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
 
-    // Enabling rule of a menu or toolbar command.
+    // Enabling rule of a menu or toolbar command (the command table's).
     bool IsEnabled(int commandId) const;
+    const SatTpDatabase& Database() const { return *db_; }
     // The form's edit buttons for the current display mode; all of them are
     // off while a long operation runs, since they would do nothing then.
     void UpdateEditButtons();

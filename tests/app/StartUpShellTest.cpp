@@ -13,7 +13,6 @@
 
 #include "GuiFixture.h"
 #include "app/AboutDlg.h"
-#include "app/CommandRoutes.h"
 #include "app/VelmoraApp.h"
 #include "ui/Commands.h"
 
@@ -243,7 +242,7 @@ TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
 // An action is enabled exactly when a session method carries it out and the
 // session's rule allows it, whatever has been wired so far.
 void ExpectFollowsRule(CMainFrame& frame, Session& s, int id) {
-    bool expected = SessionCommandFor(id) != nullptr && s.IsEnabled(id);
+    bool expected = FindCommand(id)->run != nullptr && s.IsEnabled(id);
     EXPECT_EQ(frame.CommandAction(id)->isEnabled(), expected) << "command " << id;
 }
 
