@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "app/AboutDlg.h"
 #include "app/Images.h"
@@ -15,11 +17,62 @@
 
 namespace velmora {
 
+namespace {
+
+// Where the settings are kept and what --version prints: the one version of
+// the project, as velmora-cli and the About box say it.
+void SetIdentity(QCoreApplication& app) {
+    app.setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    app.setApplicationName(QStringLiteral("velmora"));
+    app.setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+}
+
+struct WindowOptions {
+    QCommandLineOption userData{
+        QStringLiteral("user-data"),
+        QStringLiteral("Work in the user's data folder ($XDG_DATA_HOME/velmora, by default "
+                       "~/.local/share/velmora) instead of the current folder.")};
+};
+
+void DescribeOptions(QCommandLineParser& parser, const WindowOptions& options) {
+    parser.setApplicationDescription(QStringLiteral("Orvane meter table editor"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.userData);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A sattp.csv table to open instead of the last "
+                                                "one in the history."));
+}
+
+}  // namespace
+
+std::optional<int> CVelmoraApp::AnswerWithoutWindow(int argc, char** argv) {
+    // Only these are answered here: the toolkit's own options (-platform,
+    // -style, ...) are known to the window's application object alone.
+    bool asked = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        asked = asked || arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" ||
+                arg == "-v" || arg == "--version";
+    }
+    if (!asked) return std::nullopt;
+    QCoreApplication core(argc, argv);
+    SetIdentity(core);
+    QCommandLineParser parser;
+    WindowOptions options;
+    DescribeOptions(parser, options);
+    if (!parser.parse(core.arguments())) {
+        std::fprintf(stderr, "velmora: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    // Prints the help or the version and ends the process.
+    parser.process(core);
+    return 0;
+}
+
 CVelmoraApp::CVelmoraApp(int& argc, char** argv) : QApplication(argc, argv) {
-    // Where the framework keeps its settings; nothing of the program reads them.
-    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    setApplicationName(QStringLiteral("velmora"));
-    setApplicationVersion(QStringLiteral("1.0.0.1"));
+    SetIdentity(*this);
     setWindowIcon(AppIcon());
 }
 
@@ -30,23 +83,17 @@ CVelmoraApp::~CVelmoraApp() {
 
 bool CVelmoraApp::InitInstance() {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Orvane meter table editor"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption userData(
-        QStringLiteral("user-data"),
-        QStringLiteral("Work in the user's data folder ($XDG_DATA_HOME/velmora, by default "
-                       "~/.local/share/velmora) instead of the current folder."));
-    parser.addOption(userData);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A sattp.csv table to open instead of the last "
-                                                "one in the history."));
+    WindowOptions windowOptions;
+    DescribeOptions(parser, windowOptions);
     if (!parser.parse(arguments())) {
         qWarning("%s", qPrintable(parser.errorText()));
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+        parser.isSet(QStringLiteral("version"))) {
+        parser.process(*this);
+    }
+    const QCommandLineOption& userData = windowOptions.userData;
 
     // The table named on the command line is opened by the start-up, which
     // tells as Open does when it cannot be.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -16,6 +17,11 @@ class CVelmoraApp : public QApplication {
 public:
     CVelmoraApp(int& argc, char** argv);
     ~CVelmoraApp() override;
+
+    // Answers --help, --help-all, --version and a wrong command line before
+    // any window exists, so they work without a display; nullopt when the
+    // window is to start.
+    static std::optional<int> AnswerWithoutWindow(int argc, char** argv);
 
     // Handles the command line, creates the window and shows it; false when
     // the program should end at once.
