@@ -245,6 +245,7 @@ void CMainFrame::RunStep(const Command& command) {
         }
         case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, this); break;
         case WindowStep::HelpContents: CVelmoraApp::OnHelpContents(this); break;
+        case WindowStep::AboutBox: CVelmoraApp::OnAbout(this); break;
         case WindowStep::Exit: close(); break;
         case WindowStep::FocusFind: view_->FocusFind(); break;
         case WindowStep::PressButton: view_->PressButton(command.button); break;

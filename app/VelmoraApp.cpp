@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/AboutDlg.h"
+#include "app/HelpDlg.h"
 #include "app/Images.h"
 #include "app/MainFrame.h"
 #include "app/Modal.h"
@@ -148,6 +149,11 @@ std::string CVelmoraApp::StartFileName(const QString& argument) {
 }
 
 void CVelmoraApp::OnHelpContents(QWidget* parent) {
+    CHelpDlg help(parent);
+    modal::Run(help);
+}
+
+void CVelmoraApp::OnAbout(QWidget* parent) {
     CAboutDlg about(parent);
     modal::Run(about);
 }

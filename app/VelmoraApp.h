@@ -29,8 +29,10 @@ public:
 
     CMainFrame* MainFrame() const { return frame_.get(); }
 
-    // Help Contents: the About box, modal.
+    // Help Contents: the guide, modal.
     static void OnHelpContents(QWidget* parent);
+    // About Orvane: the About box, modal.
+    static void OnAbout(QWidget* parent);
 
     // The table named on the command line as the session opens it: absolute,
     // since --user-data changes the working folder before the start-up.

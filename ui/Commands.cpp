@@ -173,8 +173,11 @@ constexpr Command kCommands[] = {
 
     // Help
     {.id = ID_HELP_CONTENTS, .menu = Menu::Help, .text = "Help Contents...", .keys = "F1",
-     .prompt = "Display software help information\nHelp Contents",
+     .prompt = "Show the guide to the everyday tasks\nHelp Contents",
      .step = WindowStep::HelpContents, .enabled = Always},
+    {.id = ID_APP_ABOUT, .menu = Menu::Help, .separatorBefore = true, .text = "About Orvane...",
+     .prompt = "Show the program's version and notes for meter owners\nAbout",
+     .step = WindowStep::AboutBox, .enabled = Always},
 
     // Toolbar only
     {.id = ID_DISPLAY_TPS, .prompt = "Display  transponders", .toolbarPlace = 6, .icon = "tps",

@@ -52,6 +52,7 @@ enum CommandId : int {
     ID_COMPARE_METER = 32840,
     ID_VERIFY_AFTER_WRITE = 32841,
     ID_BACKUP_BEFORE_WRITE = 32842,
+    ID_APP_ABOUT = 32843,
 };
 
 // The menu bar's menus, left to right.
@@ -69,6 +70,7 @@ enum class WindowStep {
     CheckDialog,
     CompareDialog,
     HelpContents,
+    AboutBox,
     Exit,
     FocusFind,
     PressButton,  // the form button the command mirrors

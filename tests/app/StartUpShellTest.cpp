@@ -7,12 +7,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
 
 #include "GuiFixture.h"
 #include "app/AboutDlg.h"
+#include "app/HelpDlg.h"
 #include "app/VelmoraApp.h"
 #include "ui/Commands.h"
 
@@ -222,8 +224,25 @@ TEST_F(GuiTest, AboutBoxShowsTheUsageText) {
                   QString::fromStdString(expected).remove(QLatin1Char('\r')));
         return QDialog::Accepted;
     });
-    frame_->CommandAction(ID_HELP_CONTENTS)->trigger();
+    frame_->CommandAction(ID_APP_ABOUT)->trigger();
     EXPECT_TRUE(shown);
+}
+
+TEST_F(GuiTest, HelpContentsShowsTheGuideToTheEverydayTasks) {
+    Start();
+    QString text;
+    modal::PushScript([&](QDialog& d) {
+        text = dynamic_cast<CHelpDlg&>(d).Browser()->toPlainText();
+        return QDialog::Rejected;
+    });
+    frame_->CommandAction(ID_HELP_CONTENTS)->trigger();
+    // A guide that failed to load from the resources shows nothing.
+    for (const char* topic : {"Open and edit a table", "Import transponder lists",
+                              "Read and write the meter", "Verify after write",
+                              "Compare with the meter", "Check the table", "PATCH UP",
+                              "velmora-cli batch", "When the meter does not answer"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(topic))) << topic;
+    }
 }
 
 TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
