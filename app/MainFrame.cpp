@@ -388,7 +388,7 @@ void CMainFrame::RunCommand(int commandId) {
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
     Session& session = view_->GetSession();
-    setWindowModified(session.State().edit.modified);
+    setWindowModified(session.Modified());
     CommandAction(ID_EDIT_UNDO)->setText(QString::fromStdString(session.UndoText()));
     CommandAction(ID_EDIT_REDO)->setText(QString::fromStdString(session.RedoText()));
     const SatTpDatabase& db = session.Database();

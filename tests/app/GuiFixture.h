@@ -91,6 +91,12 @@ protected:
         t.replace(QStringLiteral("[*]"), frame_->isWindowModified() ? QStringLiteral("*") : QString());
         return t.replace(QStringLiteral("\x01"), QStringLiteral("[*]"));
     }
+    // A satellite with a transponder, as the user adds them: all of it fits the file.
+    void MakeEdit() {
+        Sess().SatAdd({"New", "7.0", 0, 0});
+        Sess().TpAdd({.satellite = Db().satCount - 1, .frequency = "12000",
+                      .symbolRate = "27500"});
+    }
     QTreeWidgetItem* SatItem(int i) { return View().RootItem()->child(i); }
 
     void SelectSatellite(int i) {
