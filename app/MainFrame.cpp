@@ -22,10 +22,10 @@
 #include "app/Images.h"
 #include "app/Modal.h"
 #include "app/ImportDlg.h"
+#include "app/MainForm.h"
 #include "app/MeterMenu.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -154,7 +154,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
                               Qt::WindowMinMaxButtonsHint),
       doc_(doc) {
     setWindowIcon(AppIcon());
-    view_ = new CVelmoraView(doc, std::move(options), this);
+    // The session shows itself through the form: the form comes first.
+    view_ = new CMainForm(doc, this);
+    session_ = std::make_unique<Session>(*view_, std::move(options));
+    view_->AttachSession(*session_);
     setCentralWidget(view_);
     CreateMenus();
     CreateToolBar();
@@ -164,8 +167,8 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     setAcceptDrops(true);
 
     connect(&doc_, &CVelmoraDoc::titleChanged, this, &CMainFrame::OnTitleChanged);
-    connect(view_, &CVelmoraView::stateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(view_, &CVelmoraView::findReport, this, [this](const QString& text) {
+    connect(view_, &CMainForm::stateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(view_, &CMainForm::findReport, this, [this](const QString& text) {
         if (text.isEmpty()) {
             statusBar()->clearMessage();
         } else {
@@ -181,6 +184,9 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     }
     UpdateCommandUI();
 }
+
+// The form lets go of the session's tables before the session goes.
+CMainFrame::~CMainFrame() { view_->DetachSession(); }
 
 QAction* CMainFrame::MakeAction(int commandId, const QString& text) {
     auto* action = new QAction(text, this);
@@ -219,7 +225,7 @@ void CMainFrame::CreateMenus() {
     fill(menuBar()->addMenu(QStringLiteral("File(&F)")), kFileMenu);
     fill(menuBar()->addMenu(QStringLiteral("Edit(&E)")), kEditMenu);
     fill(menuBar()->addMenu(QStringLiteral("Meter(&M)")), kMeterMenu);
-    metermenu::LoadOptions(view_->GetSession(), CommandAction(ID_VERIFY_AFTER_WRITE),
+    metermenu::LoadOptions(GetSession(), CommandAction(ID_VERIFY_AFTER_WRITE),
                            CommandAction(ID_BACKUP_BEFORE_WRITE));
     fill(menuBar()->addMenu(QStringLiteral("Help(&H)")), kHelpMenu);
 
@@ -242,8 +248,8 @@ void CMainFrame::FillRecentMenu() {
     for (const QString& path : files) {
         QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(path));
         connect(action, &QAction::triggered, this, [this, path] {
-            if (view_->GetSession().IsEnabled(ID_FILE_OPEN)) {
-                view_->GetSession().OpenPath(QFile::encodeName(path).toStdString());
+            if (GetSession().IsEnabled(ID_FILE_OPEN)) {
+                GetSession().OpenPath(QFile::encodeName(path).toStdString());
             }
             UpdateCommandUI();
         });
@@ -290,7 +296,7 @@ void CMainFrame::ConnectContextMenus() {
     connect(list, &QWidget::customContextMenuRequested, this, [this, show](const QPoint& at) {
         // The position is that of the list's viewport.
         QWidget* area = view_->List()->viewport();
-        if (view_->GetSession().State().edit.displayMode == DISPLAY_LNBS) {
+        if (GetSession().State().edit.displayMode == DISPLAY_LNBS) {
             show(area, at, {ID_LNB_EDIT});
         } else {
             show(area, at, {ID_TP_ADD, ID_TP_EDIT, ID_TP_DELETE, 0, ID_TP_SORT, 0, ID_FIND});
@@ -348,15 +354,15 @@ bool CMainFrame::CommandEnabled(int commandId) const {
     if (int control = ButtonFor(commandId)) {
         QWidget* button = view_->Control(control);
         bool enabled = button != nullptr && button->isEnabled();
-        if (commandId == ID_SAT_EDIT) enabled = enabled && view_->GetSession().IsEnabled(ID_SAT_EDIT);
+        if (commandId == ID_SAT_EDIT) enabled = enabled && GetSession().IsEnabled(ID_SAT_EDIT);
         return enabled;
     }
     if (commandId == ID_FILE_IMPORT || commandId == ID_FILE_EXPORT)
-        return view_->GetSession().IsEnabled(commandId);
+        return GetSession().IsEnabled(commandId);
     if (commandId == ID_VERIFY_AFTER_WRITE || commandId == ID_BACKUP_BEFORE_WRITE) return true;
-    if (commandId == ID_COMPARE_METER) return view_->GetSession().IsEnabled(commandId);
+    if (commandId == ID_COMPARE_METER) return GetSession().IsEnabled(commandId);
     if (SessionCommandFor(commandId) == nullptr) return false;
-    return view_->GetSession().IsEnabled(commandId);
+    return GetSession().IsEnabled(commandId);
 }
 
 void CMainFrame::RunCommand(int commandId) {
@@ -365,29 +371,29 @@ void CMainFrame::RunCommand(int commandId) {
         CVelmoraApp::OnHelpContents(this);
     } else if (commandId == ID_APP_EXIT) {
         close();
-    } else if (metermenu::Run(commandId, view_->GetSession(), CommandAction(commandId), this)) {
+    } else if (metermenu::Run(commandId, GetSession(), CommandAction(commandId), this)) {
         // The Meter menu's comparison and options.
     } else if (commandId == ID_FIND) {
         view_->FocusFind();
     } else if (commandId == ID_CHECK_TABLE) {
-        CCheckDlg dlg(CheckTable(view_->GetSession().Database()),
+        CCheckDlg dlg(CheckTable(GetSession().Database()),
                       [this](const TableFinding& f) { view_->SelectFinding(f); }, this);
         modal::Run(dlg);
     } else if (int control = ButtonFor(commandId)) {
         view_->PressButton(control);
     } else if (commandId == ID_FILE_IMPORT) {
-        RunImportCommand(this, view_->GetSession());
+        RunImportCommand(this, GetSession());
     } else if (commandId == ID_FILE_EXPORT) {
-        RunExportCommand(this, view_->GetSession());
+        RunExportCommand(this, GetSession());
     } else {
-        SessionCommandFor(commandId)(view_->GetSession());
+        SessionCommandFor(commandId)(GetSession());
     }
     UpdateCommandUI();
 }
 
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
-    Session& session = view_->GetSession();
+    Session& session = GetSession();
     setWindowModified(session.Modified());
     CommandAction(ID_EDIT_UNDO)->setText(QString::fromStdString(session.UndoText()));
     CommandAction(ID_EDIT_REDO)->setText(QString::fromStdString(session.RedoText()));
@@ -425,7 +431,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::OpenDropped(const QString& path) {
-    Session& session = view_->GetSession();
+    Session& session = GetSession();
     // A table is opened; a transponder list (satellites.xml, .ini, a dvbv5
     // table) is imported.
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
@@ -437,7 +443,7 @@ void CMainFrame::OpenDropped(const QString& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    switch (view_->GetSession().RequestClose()) {
+    switch (GetSession().RequestClose()) {
         case CloseDecision::CloseNow:
             QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
             event->accept();

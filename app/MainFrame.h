@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 #include "ui/Session.h"
 
@@ -15,14 +16,17 @@ class QToolBar;
 namespace velmora {
 
 class CVelmoraDoc;
-class CVelmoraView;
+class CMainForm;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(CVelmoraDoc& doc, SessionOptions options = {}, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
-    CVelmoraView& View() const { return *view_; }
+    CMainForm& View() const { return *view_; }
+    // The session behind the form and every command; the frame owns it.
+    Session& GetSession() const { return *session_; }
     QToolBar* ToolBar() const { return toolBar_; }
     // The action of a command; nullptr for a command without one.
     QAction* CommandAction(int commandId) const;
@@ -60,7 +64,8 @@ private:
     void ConnectContextMenus();
 
     CVelmoraDoc& doc_;
-    CVelmoraView* view_;
+    CMainForm* view_;
+    std::unique_ptr<Session> session_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idle_ = nullptr;
     QLabel* fill_ = nullptr;

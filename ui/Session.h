@@ -183,6 +183,9 @@ public:
 
     // The port names a probe finds now, for a selector that lists them again.
     std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
+    // The device and adapter behind a port name, for the selector's tooltip
+    // ("/dev/ttyUSB0, FTDI FT232R USB UART"); empty when it names no device.
+    std::string PortDescription(const std::string& name) const;
 
     // Enabling rule of a menu or toolbar command.
     bool IsEnabled(int commandId) const;

@@ -19,7 +19,7 @@
 #include "app/Modal.h"
 #include "app/TpListModel.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
+#include "app/MainForm.h"
 
 // Failure messages show Qt strings as text.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -78,8 +78,8 @@ protected:
         return Start();
     }
 
-    CVelmoraView& View() { return frame_->View(); }
-    Session& Sess() { return View().GetSession(); }
+    CMainForm& View() { return frame_->View(); }
+    Session& Sess() { return frame_->GetSession(); }
     SatTpDatabase& Db() { return Sess().Database(); }
     CTpListModel& Model() { return *View().ListModel(); }
     int Rows() { return Model().rowCount(); }

@@ -47,7 +47,7 @@ public:
     }
 };
 
-QString LabelText(CVelmoraView& view, int id) {
+QString LabelText(CMainForm& view, int id) {
     return static_cast<QLabel*>(view.Control(id))->text();
 }
 
