@@ -120,7 +120,8 @@ CFormLayout::CFormLayout(QWidget& form) {
 QWidget* CFormLayout::Create(QWidget& form, int kind, const char* caption, QRect& rect) {
     const QString text = QString::fromLatin1(caption);
     switch (static_cast<Kind>(kind)) {
-        case Kind::Group: return new QGroupBox(text, &form);
+        case Kind::Group:
+            return new QGroupBox(text, &form);
         case Kind::Find:
             find_ = new QLineEdit(&form);
             find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
@@ -143,10 +144,14 @@ QWidget* CFormLayout::Create(QWidget& form, int kind, const char* caption, QRect
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
         }
-        case Kind::Tree: return tree_ = NewTree(form);
-        case Kind::List: return list_ = NewList(form);
-        case Kind::Button: return new QPushButton(text, &form);
-        case Kind::Check: break;
+        case Kind::Tree:
+            return tree_ = NewTree(form);
+        case Kind::List:
+            return list_ = NewList(form);
+        case Kind::Button:
+            return new QPushButton(text, &form);
+        case Kind::Check:
+            break;
     }
     return new QCheckBox(text, &form);
 }

@@ -55,16 +55,34 @@ void CMainForm::DetachSession() {
     session_ = nullptr;
 }
 
-QWidget* CMainForm::Control(int controlId) const { return layout_->Control(controlId); }
-QTreeWidget* CMainForm::Tree() const { return layout_->Tree(); }
-QTableView* CMainForm::List() const { return layout_->List(); }
-QLineEdit* CMainForm::FindField() const { return layout_->FindField(); }
-CTpListModel* CMainForm::ListModel() const { return list_ ? list_->Model() : nullptr; }
-CListFilter* CMainForm::ListFilter() const { return list_ ? list_->Filter() : nullptr; }
-QTreeWidgetItem* CMainForm::RootItem() const { return tree_ ? tree_->RootItem() : nullptr; }
+QWidget* CMainForm::Control(int controlId) const {
+    return layout_->Control(controlId);
+}
+QTreeWidget* CMainForm::Tree() const {
+    return layout_->Tree();
+}
+QTableView* CMainForm::List() const {
+    return layout_->List();
+}
+QLineEdit* CMainForm::FindField() const {
+    return layout_->FindField();
+}
+CTpListModel* CMainForm::ListModel() const {
+    return list_ ? list_->Model() : nullptr;
+}
+CListFilter* CMainForm::ListFilter() const {
+    return list_ ? list_->Filter() : nullptr;
+}
+QTreeWidgetItem* CMainForm::RootItem() const {
+    return tree_ ? tree_->RootItem() : nullptr;
+}
 
-void CMainForm::FocusFind() { list_->FocusFind(); }
-void CMainForm::FocusFirstRow() { list_->FocusFirstRow(); }
+void CMainForm::FocusFind() {
+    list_->FocusFind();
+}
+void CMainForm::FocusFirstRow() {
+    list_->FocusFirstRow();
+}
 
 void CMainForm::SelectFinding(const TableFinding& finding) {
     if (finding.table == FindingTable::Satellite) {
@@ -101,10 +119,18 @@ void CMainForm::showEvent(QShowEvent* event) {
 
 // ---- port selector, texts, progress, buttons, check boxes -------------------
 
-void CMainForm::AddPortName(const std::string& name) { layout_->Ports()->AddPortName(name); }
-void CMainForm::SelectPortIndex(int index) { layout_->Ports()->setCurrentIndex(index); }
-std::string CMainForm::SelectedPortName() { return layout_->Ports()->SelectedPortName(); }
-void CMainForm::EnablePortSelector(bool enable) { layout_->Ports()->setEnabled(enable); }
+void CMainForm::AddPortName(const std::string& name) {
+    layout_->Ports()->AddPortName(name);
+}
+void CMainForm::SelectPortIndex(int index) {
+    layout_->Ports()->setCurrentIndex(index);
+}
+std::string CMainForm::SelectedPortName() {
+    return layout_->Ports()->SelectedPortName();
+}
+void CMainForm::EnablePortSelector(bool enable) {
+    layout_->Ports()->setEnabled(enable);
+}
 
 void CMainForm::SetControlText(int controlId, const std::string& text) {
     if (auto* label = qobject_cast<QLabel*>(Control(controlId))) label->setText(DisplayText(text));
@@ -147,13 +173,18 @@ std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialo
     return QFile::encodeName(*path).toStdString();
 }
 
-void CMainForm::ShowMessage(const std::string& text) { modal::Notice(this, DisplayText(text)); }
+void CMainForm::ShowMessage(const std::string& text) {
+    modal::Notice(this, DisplayText(text));
+}
 
 SaveChangesAnswer CMainForm::AskSaveChanges(const std::string& question) {
     switch (modal::AskYesNoCancel(this, DisplayText(question))) {
-        case QMessageBox::Yes: return SaveChangesAnswer::Yes;
-        case QMessageBox::No: return SaveChangesAnswer::No;
-        default: return SaveChangesAnswer::Cancel;
+        case QMessageBox::Yes:
+            return SaveChangesAnswer::Yes;
+        case QMessageBox::No:
+            return SaveChangesAnswer::No;
+        default:
+            return SaveChangesAnswer::Cancel;
     }
 }
 
@@ -161,7 +192,9 @@ bool CMainForm::AskYesNo(const std::string& question) {
     return modal::AskYesNo(this, DisplayText(question));
 }
 
-void CMainForm::SetTitle(const std::string& title) { doc_.SetTitle(DisplayText(title)); }
+void CMainForm::SetTitle(const std::string& title) {
+    doc_.SetTitle(DisplayText(title));
+}
 
 void CMainForm::BeginWaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -174,8 +207,12 @@ void CMainForm::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void CMainForm::PumpOnce() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-void CMainForm::StateChanged() { emit stateChanged(); }
+void CMainForm::PumpOnce() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+void CMainForm::StateChanged() {
+    emit stateChanged();
+}
 
 // ---- tree and list -------------------------------------------------------------
 
@@ -185,18 +222,38 @@ void CMainForm::RebuildSatTree() {
     list_->ScrollToTop();
 }
 
-void CMainForm::SelectSatItem(int satIndex) { tree_->SelectItem(satIndex); }
-void CMainForm::AppendSatItem(int satIndex) { tree_->AppendItem(satIndex); }
-void CMainForm::RefreshSatItem(int satIndex) { tree_->RefreshItem(satIndex); }
-void CMainForm::ShowTpList(int satFilter) { list_->ShowTps(satFilter); }
-void CMainForm::ShowLnbList() { list_->ShowLnbs(); }
-void CMainForm::AppendTpRow(int tpIndex) { list_->AppendTp(tpIndex); }
-void CMainForm::RefreshTpRow(int row, int tpIndex) { list_->RefreshTp(row, tpIndex); }
-void CMainForm::RemoveTpRow(int row) { list_->RemoveTp(row); }
-void CMainForm::RefreshLnbRow(int lnbIndex) { list_->RefreshLnb(lnbIndex); }
+void CMainForm::SelectSatItem(int satIndex) {
+    tree_->SelectItem(satIndex);
+}
+void CMainForm::AppendSatItem(int satIndex) {
+    tree_->AppendItem(satIndex);
+}
+void CMainForm::RefreshSatItem(int satIndex) {
+    tree_->RefreshItem(satIndex);
+}
+void CMainForm::ShowTpList(int satFilter) {
+    list_->ShowTps(satFilter);
+}
+void CMainForm::ShowLnbList() {
+    list_->ShowLnbs();
+}
+void CMainForm::AppendTpRow(int tpIndex) {
+    list_->AppendTp(tpIndex);
+}
+void CMainForm::RefreshTpRow(int row, int tpIndex) {
+    list_->RefreshTp(row, tpIndex);
+}
+void CMainForm::RemoveTpRow(int row) {
+    list_->RemoveTp(row);
+}
+void CMainForm::RefreshLnbRow(int lnbIndex) {
+    list_->RefreshLnb(lnbIndex);
+}
 
 // Rows of the list as the session counts them: before find and sorting.
-std::vector<int> CMainForm::SelectedRows() { return list_->SelectedRows(); }
+std::vector<int> CMainForm::SelectedRows() {
+    return list_->SelectedRows();
+}
 
 int CMainForm::SelectedRow() {
     std::vector<int> rows = SelectedRows();
@@ -255,7 +312,9 @@ void CMainForm::OnTpEdit() {
     if (modal::Run(dlg) == QDialog::Accepted) session_->TpEdit(dlg.Input());
 }
 
-void CMainForm::OnTpDelete() { session_->TpDelete(); }
+void CMainForm::OnTpDelete() {
+    session_->TpDelete();
+}
 
 void CMainForm::OnTpSort() {
     CTpSortDlg dlg(session_->Database(), this);
@@ -272,13 +331,17 @@ void CMainForm::OnSatEdit() {
     if (modal::Run(dlg) == QDialog::Accepted) session_->SatEdit(dlg.Input());
 }
 
-void CMainForm::OnSatDelete() { session_->SatDelete(); }
+void CMainForm::OnSatDelete() {
+    session_->SatDelete();
+}
 
 void CMainForm::OnLnbEdit() {
     CLnbEditDlg dlg(session_->Database(), SelectedRow(), this);
     if (modal::Run(dlg) == QDialog::Accepted) session_->LnbEdit(dlg.Input());
 }
 
-void CMainForm::OnPatchClicked() { session_->PatchCheckBoxesClicked(); }
+void CMainForm::OnPatchClicked() {
+    session_->PatchCheckBoxesClicked();
+}
 
 }  // namespace velmora

@@ -11,9 +11,8 @@ CPortSelector::CPortSelector(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     // The selector's tooltip names the device and adapter chosen.
-    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
-        setToolTip(itemData(index, Qt::ToolTipRole).toString());
-    });
+    connect(this, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setToolTip(itemData(index, Qt::ToolTipRole).toString()); });
 }
 
 void CPortSelector::showPopup() {
@@ -44,8 +43,8 @@ void CPortSelector::AddPortName(const std::string& name) {
     while (at < count() && itemText(at).compare(text, Qt::CaseInsensitive) <= 0) ++at;
     insertItem(at, text);
     // "/dev/ttyUSB0, FTDI FT232R USB UART": which of several adapters is which.
-    QString tip = session_ == nullptr ? QString()
-                                      : QString::fromStdString(session_->PortDescription(name));
+    QString tip =
+        session_ == nullptr ? QString() : QString::fromStdString(session_->PortDescription(name));
     setItemData(at, tip, Qt::ToolTipRole);
     if (currentIndex() == at) setToolTip(tip);
 }

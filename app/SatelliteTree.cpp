@@ -57,8 +57,7 @@ void CSatelliteTree::AppendItem(int satIndex) {
 
 void CSatelliteTree::RefreshItem(int satIndex) {
     if (root_ == nullptr || satIndex < 0 || satIndex >= root_->childCount()) return;
-    root_->child(satIndex)->setText(
-        0, DisplayText(SatelliteLabel(session_.Database(), satIndex)));
+    root_->child(satIndex)->setText(0, DisplayText(SatelliteLabel(session_.Database(), satIndex)));
 }
 
 void CSatelliteTree::ChooseAsUser(int satIndex) {

@@ -97,7 +97,9 @@ void CTransponderList::FocusFirstRow() {
     list_.selectRow(0);
 }
 
-void CTransponderList::ClearFind() { find_.clear(); }
+void CTransponderList::ClearFind() {
+    find_.clear();
+}
 
 void CTransponderList::SelectSourceRow(int row) {
     QModelIndex at = filter_->mapFromSource(model_->index(row, 0));
@@ -140,16 +142,22 @@ void CTransponderList::AppendTp(int tpIndex) {
     ReportMatches();
 }
 
-void CTransponderList::RefreshTp(int row, int tpIndex) { model_->RefreshTp(row, tpIndex); }
+void CTransponderList::RefreshTp(int row, int tpIndex) {
+    model_->RefreshTp(row, tpIndex);
+}
 
 void CTransponderList::RemoveTp(int row) {
     model_->RemoveTp(row);
     ReportMatches();
 }
 
-void CTransponderList::RefreshLnb(int lnbIndex) { model_->RefreshLnb(lnbIndex); }
+void CTransponderList::RefreshLnb(int lnbIndex) {
+    model_->RefreshLnb(lnbIndex);
+}
 
-void CTransponderList::ScrollToTop() { list_.scrollToTop(); }
+void CTransponderList::ScrollToTop() {
+    list_.scrollToTop();
+}
 
 std::vector<int> CTransponderList::SelectedRows() const {
     std::vector<int> rows;

@@ -18,8 +18,7 @@ class CListFilter;
 class CTransponderList : public QObject {
     Q_OBJECT
 public:
-    CTransponderList(QTableView& list, QLineEdit& find, const SatTpDatabase& db,
-                     QObject* parent);
+    CTransponderList(QTableView& list, QLineEdit& find, const SatTpDatabase& db, QObject* parent);
     // The list reads the session's tables: it lets go of them first.
     ~CTransponderList() override;
 
