@@ -48,6 +48,11 @@ TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
     EXPECT_EQ(ports->itemData(added, Qt::ToolTipRole).toString(), QStringLiteral("/dev/null"));
     ports->setCurrentIndex(added);
     EXPECT_EQ(ports->toolTip(), QStringLiteral("/dev/null"));
+    // Opening the list asks for the ports again; the choice stays.
+    ports->showPopup();
+    ports->hidePopup();
+    EXPECT_EQ(ports->count(), 2);
+    EXPECT_EQ(ports->currentText(), QStringLiteral("/dev/null"));
 }
 
 TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {
