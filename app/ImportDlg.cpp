@@ -19,6 +19,7 @@
 #include "app/Modal.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
+#include "ui/SessionImport.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "exchange/ListMerge.h"
+#include "ui/SessionImport.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -17,12 +17,12 @@
 #include "app/CheckDlg.h"
 #include "app/ImportDlg.h"
 #include "app/Images.h"
+#include "app/MainForm.h"
 #include "app/MeterMenu.h"
 #include "app/Modal.h"
 #include "app/RecentFiles.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
 
 namespace velmora {
 
@@ -59,7 +59,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
                               Qt::WindowMinMaxButtonsHint),
       doc_(doc) {
     setWindowIcon(AppIcon());
-    view_ = new CVelmoraView(doc, std::move(options), this);
+    // The session shows itself through the form: the form comes first.
+    view_ = new CMainForm(doc, this);
+    session_ = std::make_unique<Session>(*view_, std::move(options));
+    view_->AttachSession(*session_);
     setCentralWidget(view_);
     for (const Command& command : Commands()) MakeAction(command);
     CreateMenus();
@@ -70,8 +73,8 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     setAcceptDrops(true);
 
     connect(&doc_, &CVelmoraDoc::titleChanged, this, &CMainFrame::OnTitleChanged);
-    connect(view_, &CVelmoraView::stateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(view_, &CVelmoraView::findReport, this, [this](const QString& text) {
+    connect(view_, &CMainForm::stateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(view_, &CMainForm::findReport, this, [this](const QString& text) {
         if (text.isEmpty()) {
             statusBar()->clearMessage();
         } else {
@@ -88,9 +91,8 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     UpdateCommandUI();
 }
 
-CMainFrame::~CMainFrame() = default;
-
-Session& CMainFrame::TheSession() const { return view_->GetSession(); }
+// The form lets go of the session's tables before the session goes.
+CMainFrame::~CMainFrame() { view_->DetachSession(); }
 
 QAction* CMainFrame::MakeAction(const Command& command) {
     // A command without a menu item is named by its tooltip or its prompt.
@@ -106,7 +108,7 @@ QAction* CMainFrame::MakeAction(const Command& command) {
         view_->List()->addAction(action);
     }
     if (metermenu::IsOption(command.step)) {
-        metermenu::LoadOption(command.step, TheSession(), action);
+        metermenu::LoadOption(command.step, GetSession(), action);
     }
     const int id = command.id;
     connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
@@ -129,7 +131,7 @@ void CMainFrame::CreateMenus() {
             if (command.submenuAfter == Submenu::RecentFiles) {
                 QMenu* files = menu->addMenu(QString::fromLatin1(kRecentMenuText));
                 recent_ = std::make_unique<CRecentFiles>(files, [this](const QString& path) {
-                    TheSession().OpenPath(QFile::encodeName(path).toStdString());
+                    GetSession().OpenPath(QFile::encodeName(path).toStdString());
                     UpdateCommandUI();
                 });
             }
@@ -150,7 +152,7 @@ void CMainFrame::ConnectContextMenus() {
     QWidget* list = view_->List();
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        bool lnbs = TheSession().State().edit.displayMode == DISPLAY_LNBS;
+        bool lnbs = GetSession().State().edit.displayMode == DISPLAY_LNBS;
         // The position is that of the list's viewport.
         ShowContextMenu(lnbs ? ContextMenu::LnbList : ContextMenu::TpList,
                         view_->List()->viewport(), at);
@@ -217,7 +219,7 @@ bool CMainFrame::CommandEnabled(int commandId) const {
         QWidget* button = view_->Control(command->button);
         if (button == nullptr || !button->isEnabled()) return false;
     }
-    return CommandAllowed(TheSession(), commandId);
+    return CommandAllowed(GetSession(), commandId);
 }
 
 void CMainFrame::RunCommand(int commandId) {
@@ -226,13 +228,13 @@ void CMainFrame::RunCommand(int commandId) {
     if (command.step != WindowStep::None) {
         RunStep(command);
     } else {
-        command.run(TheSession());
+        command.run(GetSession());
     }
     UpdateCommandUI();
 }
 
 void CMainFrame::RunStep(const Command& command) {
-    Session& session = TheSession();
+    Session& session = GetSession();
     switch (command.step) {
         case WindowStep::None: break;
         case WindowStep::FileImport: RunImportCommand(this, session); break;
@@ -258,8 +260,8 @@ void CMainFrame::RunStep(const Command& command) {
 
 void CMainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
-    Session& session = TheSession();
-    setWindowModified(session.State().edit.modified);
+    Session& session = GetSession();
+    setWindowModified(session.Modified());
     for (const Command& command : Commands()) {
         if (command.liveText != nullptr) {
             CommandAction(command.id)->setText(QString::fromStdString(command.liveText(session)));
@@ -299,7 +301,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::OpenDropped(const QString& path) {
-    Session& session = TheSession();
+    Session& session = GetSession();
     // A table is opened; a transponder list (satellites.xml, .ini, a dvbv5
     // table) is imported.
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
@@ -311,7 +313,7 @@ void CMainFrame::OpenDropped(const QString& path) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    switch (TheSession().RequestClose()) {
+    switch (GetSession().RequestClose()) {
         case CloseDecision::CloseNow:
             QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
             event->accept();

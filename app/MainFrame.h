@@ -18,7 +18,7 @@ namespace velmora {
 
 class CRecentFiles;
 class CVelmoraDoc;
-class CVelmoraView;
+class CMainForm;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -26,7 +26,9 @@ public:
     CMainFrame(CVelmoraDoc& doc, SessionOptions options = {}, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CVelmoraView& View() const { return *view_; }
+    CMainForm& View() const { return *view_; }
+    // The session behind the form and every command; the frame owns it.
+    Session& GetSession() const { return *session_; }
     QToolBar* ToolBar() const { return toolBar_; }
     // The action of a command; nullptr for a command without one.
     QAction* CommandAction(int commandId) const;
@@ -54,7 +56,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    Session& TheSession() const;
     QAction* MakeAction(const Command& command);
     void CreateMenus();
     void CreateToolBar();
@@ -66,7 +67,8 @@ private:
     void RunStep(const Command& command);
 
     CVelmoraDoc& doc_;
-    CVelmoraView* view_;
+    CMainForm* view_;
+    std::unique_ptr<Session> session_;
     QToolBar* toolBar_ = nullptr;
     QLabel* idle_ = nullptr;
     QLabel* fill_ = nullptr;

@@ -21,7 +21,7 @@
 #include "app/TpEditDlg.h"
 #include "app/TpSortDlg.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
+#include "app/MainForm.h"
 
 using namespace velmora;
 
@@ -60,12 +60,12 @@ int main(int argc, char** argv) {
     CMainFrame frame(doc, options);
     frame.show();
     QApplication::processEvents();
-    CVelmoraView& view = frame.View();
+    CMainForm& view = frame.View();
     view.Tree()->expandItem(view.RootItem());
     view.List()->selectRow(2);
     bool ok = Save(frame, out, "main-window.png");
 
-    const SatTpDatabase& db = view.GetSession().Database();
+    const SatTpDatabase& db = frame.GetSession().Database();
     CTpEditDlg tpEdit(db, CTpEditDlg::Mode::Edit, 2, -1, &frame);
     ok = Save(tpEdit, out, "tp-edit.png") && ok;
     CTpEditDlg tpAdd(db, CTpEditDlg::Mode::Add, 2, -1, &frame);
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     addSat("19.2E Astra 1KR/1L/1M/1N", 192, {10743750, 10773250, 11229000, 11362500});
     addSat("26.0E C-band Badr 4/5/6/7", 260, {3880000, 4000000});
     addSat("28.2E Astra 2E/2F/2G", 282, {10714000, 10729000, 10758000});
-    CImportDlg import(view.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
+    CImportDlg import(frame.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
     ok = Save(import, out, "import.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     ok = Save(frame, out, "main-window-maximised.png") && ok;
     frame.resize(normal);
 
-    view.GetSession().DisplayLnb();
+    frame.GetSession().DisplayLnb();
     ok = Save(frame, out, "lnb-list.png") && ok;
     return ok ? 0 : 1;
 }

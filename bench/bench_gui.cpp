@@ -18,7 +18,7 @@
 #include "app/Modal.h"
 #include "app/TpListModel.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
+#include "app/MainForm.h"
 #include "db/SatTpFile.h"
 
 using namespace velmora;
@@ -68,14 +68,14 @@ struct Window {
     Window() {
         frame.show();
         QCoreApplication::processEvents();
-        FillFull(&frame.View().GetSession().Database());
+        FillFull(&frame.GetSession().Database());
     }
 };
 
 Window* g_window = nullptr;
 
 void BM_ShowTpList8000(benchmark::State& state) {
-    CVelmoraView& view = g_window->frame.View();
+    CMainForm& view = g_window->frame.View();
     for (auto _ : state) {
         view.ShowTpList(-1);
         view.List()->viewport()->repaint();
@@ -85,7 +85,7 @@ void BM_ShowTpList8000(benchmark::State& state) {
 BENCHMARK(BM_ShowTpList8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_RebuildSatTree300(benchmark::State& state) {
-    CVelmoraView& view = g_window->frame.View();
+    CMainForm& view = g_window->frame.View();
     view.Tree()->expandAll();
     for (auto _ : state) {
         view.RebuildSatTree();
@@ -96,8 +96,8 @@ void BM_RebuildSatTree300(benchmark::State& state) {
 BENCHMARK(BM_RebuildSatTree300)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // The full table, one transponder deleted: one undo (or redo) away from the other.
-void PrepareDelete(CVelmoraView& view) {
-    Session& session = view.GetSession();
+void PrepareDelete(CMainForm& view) {
+    Session& session = g_window->frame.GetSession();
     FillFull(&session.Database());
     session.TablesChanged("Fill");
     view.FindField()->clear();
@@ -108,27 +108,27 @@ void PrepareDelete(CVelmoraView& view) {
 }
 
 void BM_UndoDelete8000(benchmark::State& state) {
-    CVelmoraView& view = g_window->frame.View();
+    CMainForm& view = g_window->frame.View();
     PrepareDelete(view);
     for (auto _ : state) {
-        view.GetSession().Undo();
+        g_window->frame.GetSession().Undo();
         view.List()->viewport()->repaint();
         view.Tree()->viewport()->repaint();
         state.PauseTiming();
-        view.GetSession().Redo();
+        g_window->frame.GetSession().Redo();
         state.ResumeTiming();
     }
 }
 BENCHMARK(BM_UndoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_RedoDelete8000(benchmark::State& state) {
-    CVelmoraView& view = g_window->frame.View();
+    CMainForm& view = g_window->frame.View();
     PrepareDelete(view);
     for (auto _ : state) {
         state.PauseTiming();
-        view.GetSession().Undo();
+        g_window->frame.GetSession().Undo();
         state.ResumeTiming();
-        view.GetSession().Redo();
+        g_window->frame.GetSession().Redo();
         view.List()->viewport()->repaint();
         view.Tree()->viewport()->repaint();
     }
@@ -137,8 +137,8 @@ BENCHMARK(BM_RedoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // "2750" typed one character after "275", with 8000 rows in the list.
 void BM_FindOneCharacter8000(benchmark::State& state) {
-    CVelmoraView& view = g_window->frame.View();
-    FillFull(&view.GetSession().Database());
+    CMainForm& view = g_window->frame.View();
+    FillFull(&g_window->frame.GetSession().Database());
     view.ShowTpList(-1);
     QLineEdit* find = view.FindField();
     for (auto _ : state) {

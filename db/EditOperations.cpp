@@ -71,7 +71,9 @@ std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex) {
     return "Are you sure to delete " + SatelliteLabel03(db, satIndex) + " ?  ";
 }
 
-void AddSatellite(SatTpDatabase& db, EditState& state, EditView& view, const SatAddInput& in) {
+// Every edit takes the edit state, so the session calls them alike; this one needs none.
+void AddSatellite(SatTpDatabase& db, EditState& /*state*/, EditView& view,
+                  const SatAddInput& in) {
     if (db.satCount >= MAX_SATELLITES || db.satCount < 0) return;
     SatRecord& s = db.satellites[db.satCount];
     SetSatName(s, in.name.data(), in.name.size());
@@ -79,7 +81,6 @@ void AddSatellite(SatTpDatabase& db, EditState& state, EditView& view, const Sat
     s.position = PositionFromText(in.longitude.c_str(), in.hemisphere == 1);
     view.AppendSatItem(db.satCount);
     db.satCount += 1;
-    state.modified = true;
 }
 
 void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
@@ -97,7 +98,6 @@ void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& i
     tp.symbolRate = LeadingU32(in.symbolRate.c_str());
     db.tpCount += 1;
     db.satellites[in.satellite].lnbIndex = LnbChoice(in.lnb);
-    state.modified = true;
     view.AppendTpRow(db.tpCount - 1);
 }
 
@@ -112,7 +112,6 @@ void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& 
     // A meter may deliver a satellite index beyond the table; such a
     // transponder keeps its values but has no satellite to move.
     if (tp.satIndex < MAX_SATELLITES) db.satellites[tp.satIndex].lnbIndex = LnbChoice(in.lnb);
-    state.modified = true;
     view.RefreshTpRow(row, i);
 }
 
@@ -123,7 +122,6 @@ void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view) {
     if (!view.AskYesNo(DeleteTpQuestion(db.tps[i]))) return;
     std::memmove(&db.tps[i], &db.tps[i + 1], sizeof(TpRecord) * (db.tpCount - i - 1));
     db.tpCount -= 1;
-    state.modified = true;
     view.RemoveTpRow(row);
 }
 
@@ -150,7 +148,6 @@ int DeleteTps(SatTpDatabase& db, EditState& state, EditView& view) {
         if (!doomed[static_cast<std::size_t>(t)]) db.tps[kept++] = db.tps[t];
     }
     db.tpCount = kept;
-    state.modified = true;
     view.ShowTpList(state.satFilter);
     return count;
 }
@@ -162,7 +159,6 @@ void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satI
     SetSatName(s, in.name.data(), in.name.size());
     s.lnbIndex = LnbChoice(in.lnb);
     s.position = PositionFromText(in.longitude.c_str(), in.hemisphere == 1);
-    state.modified = true;
     view.RefreshSatItem(satIndex);
     // The list's satellite column names it.
     if (state.displayMode == DISPLAY_TPS) view.ShowTpList(state.satFilter);
@@ -185,7 +181,6 @@ void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view) {
         db.tps[kept++] = tp;
     }
     db.tpCount = kept;
-    state.modified = true;
     ShowAllTransponders(state, view);
 }
 
@@ -203,7 +198,6 @@ void EditLnb(SatTpDatabase& db, EditState& state, EditView& view, const LnbInput
     if (l.diseqcSwitch == 1 && input == 17) input = 5;
     l.diseqcInput = static_cast<uint8_t>(input);
     l.tone22k = static_cast<uint8_t>(in.tone);
-    state.modified = true;
     view.RefreshLnbRow(n);
 }
 
@@ -261,7 +255,6 @@ void SortTps(SatTpDatabase& db, EditState& state, EditView& view, const TpSortSe
     for (int k = 0; k < db.satCount; ++k) scratch[k] = db.satellites[order[k]];
     std::copy(scratch, scratch + db.satCount, db.satellites);
 
-    state.modified = true;
     ShowAllTransponders(state, view);
 }
 

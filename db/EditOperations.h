@@ -1,6 +1,7 @@
 // The table edits behind the form's TP, SAT and LNB buttons. They change the
-// database, keep the session's modified flag and ask the presentation for the
-// refresh each edit needs; dialogs collect their inputs beforehand.
+// database and ask the presentation for the refresh each edit needs; dialogs
+// collect their inputs beforehand. Whether the tables differ from the file is
+// the session's history's to say, not theirs.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,6 @@ inline constexpr int DISPLAY_LNBS = 3;
 struct EditState {
     int displayMode = DISPLAY_TPS;
     int satFilter = -1;
-    bool modified = false;
 };
 
 // What the edits need from the view: confirmations and row-level refreshes.

@@ -42,6 +42,9 @@ public:
 
     // The current state is what the file holds now.
     void MarkSaved();
+    // No state is in a file any more (tables read from the meter): modified
+    // until the next save, whichever step undo or redo reaches.
+    void ForgetSaved() { saved_ = -1; }
     // The tables differ from the saved state's place in the history.
     bool Modified() const;
 

@@ -18,7 +18,7 @@ bool Idle(const Session& s) { return !s.OperationRunning(); }
 // them out from under it.
 bool TablesFree(const Session& s) { return s.State().flags.busyFlag == 0; }
 bool HasTables(const Session& s) { return s.Database().tpCount > 0 && s.Database().satCount > 0; }
-bool Modified(const Session& s) { return s.State().edit.modified; }
+bool Modified(const Session& s) { return s.Modified(); }
 bool CanUndo(const Session& s) { return s.History().CanUndo() && Idle(s); }
 bool CanRedo(const Session& s) { return s.History().CanRedo() && Idle(s); }
 bool SatChosen(const Session& s) {

@@ -43,7 +43,7 @@ void Session::ProbePortsIntoSelector() {
 }
 
 bool Session::ConfirmDiscard() {
-    if (!state_.edit.modified) return true;
+    if (!Modified()) return true;
     std::string question =
         state_.dbPath.empty() ? "Save changes ?" : "Save changes to " + state_.dbPath + " ?";
     switch (view_.AskSaveChanges(question)) {
@@ -121,12 +121,9 @@ void Session::RunEdit(const std::string& step, const std::function<void()>& edit
     view_.StateChanged();
 }
 
-// A step is recorded only when the tables changed; the modified flag then
-// follows the history, so undoing back to the saved state clears it.
-void Session::RecordStep(const std::string& step) {
-    history_.Record(step, *db_);
-    state_.edit.modified = history_.Modified();
-}
+// A step is recorded only when the tables changed; undoing back to the
+// saved state then shows them unmodified.
+void Session::RecordStep(const std::string& step) { history_.Record(step, *db_); }
 
 void Session::TablesChanged(const std::string& step) {
     RecordStep(step);
@@ -185,7 +182,6 @@ std::string Session::RedoText() const {
 }
 
 void Session::ShowRestoredTables() {
-    state_.edit.modified = history_.Modified();
     // A chosen satellite that is gone falls back to all of them.
     int filter = state_.edit.satFilter;
     if (filter >= db_->satCount) filter = -1;
@@ -263,7 +259,7 @@ void Session::RefreshFormControls() {
 void Session::TablesReplacedByRead() {
     history_.Record("Read from Meter", *db_);
     // Tables from the meter are in no file yet, even when they equal the last ones.
-    state_.edit.modified = true;
+    history_.ForgetSaved();
     state_.dbPath.clear();
     state_.edit.satFilter = -1;
     view_.SetTitle("");

@@ -38,7 +38,7 @@ struct SessionState {
     std::string logoPath;
     std::string iconPath;
     std::string softPath;
-    EditState edit;  // displayMode, satFilter, modified
+    EditState edit;  // displayMode, satFilter
     OperationFlags flags;
     int patchSoft = 0;
     int patchIcon = 0;
@@ -143,14 +143,17 @@ public:
     std::string UndoText() const;
     std::string RedoText() const;
     const TableHistory& History() const { return history_; }
+    // The tables differ from what their file holds: the history's saved
+    // position alone says so, whichever path changed them.
+    bool Modified() const { return history_.Modified(); }
     // Records a change made to the tables outside the edit commands (an
     // import, a table taken from the meter) as one step.
     void TablesChanged(const std::string& step);
 
     // Transponder lists in and out (ui/SessionImport.cpp).
     // Merges the list into the tables as one change, then shows the result
-    // in the tree and the list; the modified flag is set when anything
-    // changed. Nothing happens (nullopt) while a long operation runs.
+    // in the tree and the list; it is a step of the history (so modified)
+    // when anything changed. Nothing happens (nullopt) while a long operation runs.
     std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
     // The counts ApplyImport would give now, for the import dialog's preview.
     MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
@@ -180,6 +183,9 @@ public:
 
     // The port names a probe finds now, for a selector that lists them again.
     std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
+    // The device and adapter behind a port name, for the selector's tooltip
+    // ("/dev/ttyUSB0, FTDI FT232R USB UART"); empty when it names no device.
+    std::string PortDescription(const std::string& name) const;
 
     // Enabling rule of a menu or toolbar command (the command table's).
     bool IsEnabled(int commandId) const;

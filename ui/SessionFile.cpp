@@ -31,7 +31,6 @@ std::string ShortenedSaveQuestion(const std::string& path, std::size_t findings)
 void Session::StartUp() {
     RefreshFormControls();
     ProbePortsIntoSelector();
-    state_.edit.modified = false;
     state_.logoPath.clear();
     state_.iconPath.clear();
     state_.softPath.clear();
@@ -117,7 +116,6 @@ void Session::OpenPath(const std::string& path) {
     state_.dbPath = path;
     // A file just opened is the saved state of a fresh history.
     history_.Reset(*db_);
-    state_.edit.modified = false;
     AppendHistory(options_.historyFile, state_.dbPath);
     state_.edit.displayMode = DISPLAY_TPS;
     state_.edit.satFilter = -1;
@@ -151,7 +149,6 @@ bool Session::Save() {
     if (state_.dbPath.empty()) return SaveAs();
     if (!WriteTo(state_.dbPath)) return false;
     history_.MarkSaved();
-    state_.edit.modified = false;
     view_.StateChanged();
     return true;
 }
@@ -161,13 +158,10 @@ bool Session::SaveAs() {
     if (!path) return false;
     if (!WriteTo(*path)) return false;
     state_.dbPath = *path;
-    // A file just opened is the saved state of a fresh history.
+    // A file just written is the saved state of a fresh history.
     history_.Reset(*db_);
-    state_.edit.modified = false;
     AppendHistory(options_.historyFile, state_.dbPath);
     view_.SetTitle(state_.dbPath);
-    history_.MarkSaved();
-    state_.edit.modified = false;
     view_.StateChanged();
     return true;
 }

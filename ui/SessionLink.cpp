@@ -5,6 +5,8 @@
 
 #include "link/LinkTexts.h"
 #include "link/LogoIconUpload.h"
+#include "link/PortInfo.h"
+#include "link/PortNames.h"
 #include "link/TableTransfer.h"
 #include "ui/Session.h"
 
@@ -29,6 +31,13 @@ void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
     view.SetControlText(label, file.label);
     if (file.path.empty()) view.ShowMessage(refusal);
     view.StateChanged();
+}
+
+std::string Session::PortDescription(const std::string& name) const {
+    const std::string device = ResolvePortDevice(name);
+    if (device.empty()) return {};
+    const std::string adapter = AdapterDescription(PortSystem::Default(), device);
+    return adapter.empty() ? device : device + ", " + adapter;
 }
 
 void Session::ReadTables() {

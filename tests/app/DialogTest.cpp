@@ -160,7 +160,7 @@ TEST_F(GuiTest, TpEditOnEmptyListOffersDefaultsAndChangesNothing) {
     });
     Click(IDC_TP_EDIT);
     EXPECT_EQ(Db().tpCount, 0);
-    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_FALSE(Sess().Modified());
 }
 
 TEST_F(GuiTest, CancelledDialogChangesNothing) {
@@ -169,7 +169,7 @@ TEST_F(GuiTest, CancelledDialogChangesNothing) {
                            QDialog::Rejected);
     Click(IDC_TP_EDIT);
     EXPECT_EQ(Db().tps[0].frequency, 11362u);
-    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_FALSE(Sess().Modified());
 }
 
 TEST_F(GuiTest, NoDialogOpensWhileAnOperationRuns) {

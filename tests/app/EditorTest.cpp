@@ -126,7 +126,7 @@ TEST_F(GuiTest, HeaderSortOrdersTheViewOnly) {
     EXPECT_EQ(shown->index(0, 3).data().toString(), QStringLiteral("3880"));
     EXPECT_EQ(shown->index(0, 0).data().toString(), QStringLiteral("5"));
     EXPECT_EQ(Encoded(Db()), before);
-    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_FALSE(Sess().Modified());
 }
 
 TEST_F(GuiTest, SeveralRowsGoAfterOneQuestion) {

@@ -19,7 +19,7 @@
 #include "app/Modal.h"
 #include "app/TpListModel.h"
 #include "app/VelmoraDoc.h"
-#include "app/velmoraView.h"
+#include "app/MainForm.h"
 
 // Failure messages show Qt strings as text.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -78,8 +78,8 @@ protected:
         return Start();
     }
 
-    CVelmoraView& View() { return frame_->View(); }
-    Session& Sess() { return View().GetSession(); }
+    CMainForm& View() { return frame_->View(); }
+    Session& Sess() { return frame_->GetSession(); }
     SatTpDatabase& Db() { return Sess().Database(); }
     CTpListModel& Model() { return *View().ListModel(); }
     int Rows() { return Model().rowCount(); }
@@ -90,6 +90,12 @@ protected:
         t.replace(QStringLiteral("[*][*]"), QStringLiteral("\x01"));
         t.replace(QStringLiteral("[*]"), frame_->isWindowModified() ? QStringLiteral("*") : QString());
         return t.replace(QStringLiteral("\x01"), QStringLiteral("[*]"));
+    }
+    // A satellite with a transponder, as the user adds them: all of it fits the file.
+    void MakeEdit() {
+        Sess().SatAdd({"New", "7.0", 0, 0});
+        Sess().TpAdd({.satellite = Db().satCount - 1, .frequency = "12000",
+                      .symbolRate = "27500"});
     }
     QTreeWidgetItem* SatItem(int i) { return View().RootItem()->child(i); }
 

@@ -58,7 +58,7 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndOkMerges) {
                                  "skipped, 2 replaced, 0 left out (table full), 0 invalid"));
         return int{QDialog::Accepted};
     });
-    EXPECT_TRUE(Sess().State().edit.modified);
+    EXPECT_TRUE(Sess().Modified());
     EXPECT_EQ(Db().satCount, 4);
     EXPECT_EQ(Rows(), 6);
     EXPECT_EQ(View().RootItem()->childCount(), 4);
@@ -68,7 +68,7 @@ TEST_F(ImportDialogTest, CancelAndBrokenFilesChangeNothing) {
     StartWithSample();
     Import(kList, [](CImportDlg&) { return int{QDialog::Rejected}; });
     Import("<satellites>\n<sat position=\"1\">\n", nullptr);
-    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_FALSE(Sess().Modified());
     EXPECT_EQ(Db().tpCount, 6);
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_TRUE(modal::ShownBoxes()[0].text.endsWith(

@@ -47,7 +47,7 @@ public:
     }
 };
 
-QString LabelText(CVelmoraView& view, int id) {
+QString LabelText(CMainForm& view, int id) {
     return static_cast<QLabel*>(view.Control(id))->text();
 }
 
@@ -161,6 +161,24 @@ TEST_F(MeterTest, ReadReplacesTablesTitleAndPresentation) {
     EXPECT_EQ(Model().ListMode(), CTpListModel::Mode::Tps);
     EXPECT_EQ(Rows(), 1);
     EXPECT_FALSE(Enabled(IDC_LNB_EDIT));
+}
+
+TEST_F(MeterTest, TablesReadBackStayUnsavedThroughARefusedEdit) {
+    StartWithSample();
+    Connect();
+    frame_->RunCommand(ID_WRITE);
+    frame_->RunCommand(ID_READ);
+    // The meter's tables equal the document's: the read made no step.
+    ASSERT_FALSE(Sess().History().CanUndo());
+    EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
+    // Alpha's 11362 H is there already: the add is refused.
+    Sess().TpAdd({.satellite = 0, .frequency = "11362", .symbolRate = "22000",
+                  .polarisation = 1});
+    EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
+    modal::PushAnswer(QMessageBox::Cancel);
+    frame_->CommandAction(ID_APP_EXIT)->trigger();
+    EXPECT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_TRUE(frame_->isVisible());
 }
 
 TEST_F(GuiTest, ClosingDuringAWriteStopsItThenCloses) {

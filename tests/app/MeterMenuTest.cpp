@@ -89,7 +89,7 @@ TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
     frame.RunCommand(ID_COMPARE_METER);
     EXPECT_EQ(Db().satCount, 1);
     EXPECT_EQ(Rows(), 1);
-    EXPECT_TRUE(Sess().State().edit.modified);
+    EXPECT_TRUE(Sess().Modified());
     EXPECT_EQ(meter.Engine().Record().commands, (std::vector<std::string>{"Read tables", "Read tables"}));
     meter.Stop();
 }

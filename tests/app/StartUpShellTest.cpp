@@ -49,6 +49,11 @@ TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
     EXPECT_EQ(ports->itemData(added, Qt::ToolTipRole).toString(), QStringLiteral("/dev/null"));
     ports->setCurrentIndex(added);
     EXPECT_EQ(ports->toolTip(), QStringLiteral("/dev/null"));
+    // Opening the list asks for the ports again; the choice stays.
+    ports->showPopup();
+    ports->hidePopup();
+    EXPECT_EQ(ports->count(), 2);
+    EXPECT_EQ(ports->currentText(), QStringLiteral("/dev/null"));
 }
 
 TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {
@@ -96,7 +101,7 @@ TEST_F(GuiTest, TheTableOnTheCommandLineIsOpenedAndRemembered) {
 
 TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
     StartWithSample();
-    Sess().State().edit.modified = true;
+    MakeEdit();
     Sess().State().logoPath = "logo.bin";
     modal::PushAnswer(QMessageBox::No);
     QAction* newDoc = frame_->CommandAction(ID_FILE_NEW);
@@ -107,7 +112,7 @@ TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
     EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Save changes to sattp.csv ?"));
     EXPECT_EQ(modal::ShownBoxes()[0].buttons,
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_FALSE(Sess().State().edit.modified);
+    EXPECT_FALSE(Sess().Modified());
     EXPECT_TRUE(Sess().State().logoPath.empty());
     // The selector is not emptied: each port shows twice.
     EXPECT_EQ(static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR))->count(), 4);
@@ -277,7 +282,7 @@ TEST_F(GuiTest, ActionsFollowTheEnablingRules) {
     EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
 
     SessionState& st = Sess().State();
-    st.edit.modified = true;
+    MakeEdit();
     st.logoPath = "/tmp/stm32logo.bin";
     st.iconPath = "/tmp/stm32icon.bin";
     st.softPath = "a.hex";  // 5 characters: usable
@@ -286,8 +291,9 @@ TEST_F(GuiTest, ActionsFollowTheEnablingRules) {
     EXPECT_TRUE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
     for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
 
+    Sess().Undo();
+    Sess().Undo();
     // Without StateChanged the rules are evaluated again as a menu opens.
-    st.edit.modified = false;
     st.softPath = "a.hx";
     emit frame_->menuBar()->actions()[0]->menu()->aboutToShow();
     for (int id : ids) ExpectFollowsRule(*frame_, Sess(), id);
@@ -297,11 +303,11 @@ TEST_F(GuiTest, ActionsFollowTheEnablingRules) {
 TEST_F(GuiTest, DisabledCommandNeverRuns) {
     StartWithSample();
     QFile::remove(QStringLiteral("sattp.csv"));
-    ASSERT_FALSE(Sess().State().edit.modified);
+    ASSERT_FALSE(Sess().Modified());
     // A shortcut or a stale button press reaches RunCommand all the same.
     frame_->RunCommand(ID_FILE_SAVE);
     EXPECT_FALSE(QFile::exists(QStringLiteral("sattp.csv")));
-    Sess().State().edit.modified = true;
+    MakeEdit();
     frame_->RunCommand(ID_FILE_SAVE);
     EXPECT_TRUE(QFile::exists(QStringLiteral("sattp.csv")));
     EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
@@ -353,7 +359,7 @@ TEST_F(GuiTest, CloseDuringOperationStopsItFirstAndClosesOnceUnwound) {
 
 TEST_F(GuiTest, CloseWithEditsAsksAndCancelKeepsTheWindow) {
     StartWithSample();
-    Sess().State().edit.modified = true;
+    MakeEdit();
     modal::PushAnswer(QMessageBox::Cancel);
     frame_->CommandAction(ID_APP_EXIT)->trigger();
     EXPECT_TRUE(frame_->isVisible());

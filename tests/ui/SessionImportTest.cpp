@@ -40,14 +40,14 @@ TEST_F(SessionImportTest, PreviewLeavesTablesAloneAndApplyMatchesIt) {
     MergeCounts preview = session->PreviewImport(list, {});
     EXPECT_EQ(db.satCount, satsBefore);
     EXPECT_EQ(db.tpCount, tpsBefore);
-    EXPECT_FALSE(session->State().edit.modified);
+    EXPECT_FALSE(session->Modified());
 
     view.calls.clear();
     std::optional<MergeCounts> applied = session->ApplyImport(list, {});
     ASSERT_TRUE(applied.has_value());
     EXPECT_EQ(*applied, preview);
     EXPECT_EQ(db.tpCount, tpsBefore + applied->transpondersAdded);
-    EXPECT_TRUE(session->State().edit.modified);
+    EXPECT_TRUE(session->Modified());
     EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
 
     // The same list again adds nothing and is no step; the import is one.
@@ -57,7 +57,7 @@ TEST_F(SessionImportTest, PreviewLeavesTablesAloneAndApplyMatchesIt) {
     EXPECT_EQ(session->UndoText(), "Undo Import");
     session->Undo();
     EXPECT_EQ(db.tpCount, tpsBefore);
-    EXPECT_FALSE(session->State().edit.modified);
+    EXPECT_FALSE(session->Modified());
 }
 
 TEST_F(SessionImportTest, NothingChangesWhileALongOperationRuns) {

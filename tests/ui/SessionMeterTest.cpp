@@ -116,7 +116,7 @@ TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
 TEST_F(SessionMeterTest, CompareReadsIntoASecondTableAndTakingItIsOneEdit) {
     UseMeter(MeterServing());
     session->State().dbPath = (dir / "mine.csv").string();
-    session->State().edit.modified = false;
+    ASSERT_TRUE(session->Save());
     ApplyLnbDefaults(session->Database());  // as on the meter: only the satellites differ
     auto document = std::make_unique<SatTpDatabase>(session->Database());
 
@@ -129,12 +129,12 @@ TEST_F(SessionMeterTest, CompareReadsIntoASecondTableAndTakingItIsOneEdit) {
                                "- TP  7.0E Eutelsat 7  11471 H 30000",
                                "+ TP  19.2E Astra  11362 H 22000"}));
     EXPECT_EQ(std::memcmp(document.get(), &session->Database(), sizeof *document), 0);
-    EXPECT_FALSE(session->State().edit.modified);
+    EXPECT_FALSE(session->Modified());
     EXPECT_EQ(MeterCommands(), Commands{"Read tables"});
 
     session->TakeMeterTable(*c.meter);
     EXPECT_TRUE(CompareTables(*c.meter, session->Database()).Equal());
-    EXPECT_TRUE(session->State().edit.modified);
+    EXPECT_TRUE(session->Modified());
     EXPECT_EQ(session->State().dbPath, (dir / "mine.csv").string());
     EXPECT_EQ(session->State().edit.satFilter, -1);
 }

@@ -48,7 +48,7 @@ protected:
     void MakeEdit() {
         session->SatAdd({"New", "7.0", 0, 0});
         session->TpAdd({session->Database().satCount - 1, 0, "12000", "27500", 0, 0});
-        ASSERT_TRUE(session->State().edit.modified);
+        ASSERT_TRUE(session->Modified());
     }
     int HistoryLines() {
         std::string h = Slurp(dir / HISTORY_FILE);
@@ -215,13 +215,13 @@ TEST_F(SessionTest, SaveAsAlwaysRecordsAndRetitles) {
     view.saveAnswers = {std::nullopt, (dir / "sattp.csv").string(), (dir / "sattp.csv").string()};
     MakeEdit();
     EXPECT_FALSE(s.SaveAs());  // cancelled
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
     EXPECT_TRUE(s.SaveAs());
     EXPECT_EQ(view.dialogs.back().defaultExtension, "csv");
     EXPECT_TRUE(s.SaveAs());
     EXPECT_EQ(HistoryLines(), 2);
     EXPECT_EQ(view.title, (dir / "sattp.csv").string());
-    EXPECT_FALSE(s.State().edit.modified);
+    EXPECT_FALSE(s.Modified());
 }
 
 TEST_F(SessionTest, SaveAfterMeterReadAsksForName) {
@@ -246,7 +246,7 @@ TEST_F(SessionTest, FailedSaveKeepsModifiedAndTellsUser) {
     EXPECT_FALSE(s.Save());
     ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(view.messages, (std::vector<std::string>{"Save file error !"}));
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
 }
 
 // ---- unsaved changes, close and the long-operation frame ------------------
@@ -284,7 +284,7 @@ TEST_F(SessionTest, NewAsksAndCancelKeepsEdits) {
     EXPECT_EQ(s.Database().satCount, 1);
     s.New();
     EXPECT_EQ(s.Database().satCount, 1);  // tables stay: no file to reload
-    EXPECT_FALSE(s.State().edit.modified);
+    EXPECT_FALSE(s.Modified());
 }
 
 TEST_F(SessionTest, CloseDuringOperationStopsItFirst) {
@@ -333,16 +333,16 @@ TEST_F(SessionTest, EveryEditIsAStepAndTheModifiedFlagFollowsTheHistory) {
     view.selectedRow = 1;
     s.TpDelete();
     EXPECT_EQ(s.UndoText(), "Undo Delete TP");
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
     s.Undo();
-    EXPECT_FALSE(s.State().edit.modified);
+    EXPECT_FALSE(s.Modified());
     EXPECT_EQ(s.Database().tpCount, 3);
     EXPECT_EQ(s.RedoText(), "Redo Delete TP");
     s.Redo();
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
     EXPECT_TRUE(s.Save());
     s.Undo();
-    EXPECT_TRUE(s.State().edit.modified);  // now the saved state is the later one
+    EXPECT_TRUE(s.Modified());  // now the saved state is the later one
     view.yesNoAnswers = {false};
     s.TpDelete();  // answered No: nothing changes, no step
     EXPECT_EQ(s.UndoText(), "Undo");
@@ -382,7 +382,7 @@ TEST_F(SessionTest, OpenOfAFileThatIsNoTableChangesNothing) {
     EXPECT_EQ(s.State().dbPath, "sattp.csv");
     EXPECT_EQ(view.title, "sattp.csv");
     EXPECT_EQ(s.Database().satCount, 3);
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
     EXPECT_EQ(HistoryLines(), 0);
     EXPECT_EQ(fs::file_size(logo), 4096u);
 }
@@ -413,10 +413,10 @@ TEST_F(SessionTest, SaveAsksBeforeDroppingWhatTheFileCannotKeep) {
     EXPECT_EQ(view.questions.back(),
               "sattp.csv cannot keep: the power and 22K settings of LNB 2 and 5; 2 satellites "
               "without transponders (SAT-X, SAT-Y). Save anyway ?");
-    EXPECT_TRUE(s.State().edit.modified);
+    EXPECT_TRUE(s.Modified());
     EXPECT_EQ(Slurp(dir / "sattp.csv"), kSmallDb);
     EXPECT_TRUE(s.Save());
-    EXPECT_FALSE(s.State().edit.modified);
+    EXPECT_FALSE(s.Modified());
 }
 
 TEST_F(SessionTest, ReadFromMeterAsksAboutUnsavedEditsFirst) {

@@ -1,20 +1,16 @@
 // The main form: port selector, progress, status and file labels, the
 // satellite tree, the TP/LNB list, the edit buttons and the patch-up check
-// boxes. It shows what the session decides and hands user actions to it.
+// boxes. It shows what the session decides and hands user actions to it;
+// its parts place the controls, fill the tree and the list and list the ports.
 #pragma once
 
-#include <QComboBox>
-#include <QIcon>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <vector>
 
 #include "db/TableCheck.h"
-#include "ui/Session.h"
 #include "ui/SessionView.h"
 
-class QComboBox;
 class QLineEdit;
 class QTableView;
 class QTreeWidget;
@@ -22,37 +18,33 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class CFormLayout;
 class CListFilter;
+class CSatelliteTree;
 class CTpListModel;
+class CTransponderList;
 class CVelmoraDoc;
+class Session;
 
-// The port selector: it asks for the ports again each time its list opens.
-class CPortSelector : public QComboBox {
+class CMainForm : public QWidget, public SessionView {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
-    void showPopup() override {
-        emit aboutToShowList();
-        QComboBox::showPopup();
-    }
-signals:
-    void aboutToShowList();
-};
+    CMainForm(CVelmoraDoc& doc, QWidget* parent = nullptr);
+    ~CMainForm() override;
 
-class CVelmoraView : public QWidget, public SessionView {
-    Q_OBJECT
-public:
-    CVelmoraView(CVelmoraDoc& doc, SessionOptions options = {}, QWidget* parent = nullptr);
-    ~CVelmoraView() override;
+    // The session the form shows; it is made with this form as its view, so
+    // it comes after the form and goes before it (DetachSession).
+    void AttachSession(Session& session);
+    void DetachSession();
 
-    Session& GetSession() { return *session_; }
     // A control of the form by its identifier; nullptr for an unknown one.
     QWidget* Control(int controlId) const;
-    QTreeWidget* Tree() const { return tree_; }
-    QTableView* List() const { return list_; }
-    CTpListModel* ListModel() const { return model_; }
-    CListFilter* ListFilter() const { return filter_; }
-    QLineEdit* FindField() const { return find_; }
+    QTreeWidget* Tree() const;
+    QTableView* List() const;
+    CTpListModel* ListModel() const;
+    CListFilter* ListFilter() const;
+    QLineEdit* FindField() const;
+    QTreeWidgetItem* RootItem() const;
     // Ctrl+F: the find field takes the keys.
     void FocusFind();
     // The list takes the focus with its first visible row selected.
@@ -61,7 +53,6 @@ public:
     void SelectFinding(const TableFinding& finding);
     // Runs a form button as a click would (only while it is enabled).
     void PressButton(int controlId);
-    QTreeWidgetItem* RootItem() const { return rootItem; }
 
     // SessionView.
     void AddPortName(const std::string& name) override;
@@ -108,55 +99,30 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
-    void SetUpListAndFind();
-    void ReportMatches();
-    void ListPortsAgain();
-    void OnSatEdit();
-    // Chooses a satellite (-1: all) in the tree as a click would.
-    void SelectSatItemAsUser(int satIndex);
-    void ApplyListColumns();
-    void OnTreeSelection(QTreeWidgetItem* current);
+    void ConnectButtons();
+    void ConnectButton(int controlId, void (CMainForm::*handler)());
+    // The button handlers run only while their button is enabled.
+    bool ButtonEnabled(int controlId) const;
     void OnTpAdd();
     void OnTpEdit();
     void OnTpDelete();
     void OnTpSort();
     void OnSatAdd();
+    void OnSatEdit();
     void OnSatDelete();
     void OnLnbEdit();
     void OnPatchClicked();
-    void ConnectButton(int controlId, void (CVelmoraView::*handler)());
-    // The button handlers run only while their button is enabled.
-    bool ButtonEnabled(int controlId) const;
 
     CVelmoraDoc& doc_;
-    std::map<int, QWidget*> controls_;
-    // Every control with its place on the form at its smallest size.
-    struct Placed {
-        QWidget* widget;
-        QRect rect;
-        int anchor;
-    };
-    std::vector<Placed> placed_;
-    QSize formSize_;
-    CPortSelector* ports_ = nullptr;
-    QLineEdit* find_ = nullptr;
-    CListFilter* filter_ = nullptr;
-    int shownFilter_ = -2;
-    QTreeWidget* tree_ = nullptr;
-    QTableView* list_ = nullptr;
-    CTpListModel* model_ = nullptr;
-    // The "All Satellites" item of the last rebuild.
-    QTreeWidgetItem* rootItem = nullptr;
-    // Set while the tree is rebuilt: its selection signals are not user choices.
-    int treeRebuilding = 0;
-    QIcon treeIcon_;
+    std::unique_ptr<CFormLayout> layout_;
+    Session* session_ = nullptr;
+    // The parts that show the session's tables: made by AttachSession.
+    std::unique_ptr<CSatelliteTree> tree_;
+    std::unique_ptr<CTransponderList> list_;
     bool initialUpdateDone_ = false;
     int waitCursors_ = 0;
-    std::unique_ptr<Session> session_;
 };
 
 }  // namespace velmora

@@ -1,0 +1,98 @@
+#include "app/SatelliteTree.h"
+
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "app/DisplayText.h"
+#include "app/Images.h"
+#include "ui/Session.h"
+
+namespace velmora {
+
+CSatelliteTree::CSatelliteTree(QTreeWidget& tree, Session& session, QObject* parent)
+    : QObject(parent), tree_(tree), session_(session), icon_(TreeItemIcon()) {
+    connect(&tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { OnSelection(current); });
+    // A double click on a satellite edits it.
+    connect(&tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        if (item != nullptr && item->parent() != nullptr) emit editRequested();
+    });
+}
+
+QTreeWidgetItem* CSatelliteTree::NewItem(int satIndex) const {
+    auto* item = new QTreeWidgetItem(
+        QStringList(DisplayText(SatelliteLabel(session_.Database(), satIndex))));
+    item->setIcon(0, icon_);
+    return item;
+}
+
+void CSatelliteTree::Rebuild() {
+    rebuilding_ = true;
+    const SatTpDatabase& db = session_.Database();
+    // A rebuild keeps the tree opened or closed as the user left it.
+    bool expanded = root_ != nullptr && root_->isExpanded();
+    tree_.clear();
+    root_ = new QTreeWidgetItem(QStringList(QStringLiteral("All Satellites")));
+    root_->setIcon(0, icon_);
+    QList<QTreeWidgetItem*> children;
+    children.reserve(std::max(0, db.satCount));
+    for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) children << NewItem(i);
+    root_->addChildren(children);
+    tree_.addTopLevelItem(root_);
+    root_->setExpanded(expanded);
+    tree_.setCurrentItem(root_);
+    rebuilding_ = false;
+}
+
+void CSatelliteTree::SelectItem(int satIndex) {
+    if (root_ == nullptr || satIndex < 0 || satIndex >= root_->childCount()) return;
+    rebuilding_ = true;
+    tree_.setCurrentItem(root_->child(satIndex));
+    rebuilding_ = false;
+}
+
+void CSatelliteTree::AppendItem(int satIndex) {
+    if (root_ != nullptr) root_->addChild(NewItem(satIndex));
+}
+
+void CSatelliteTree::RefreshItem(int satIndex) {
+    if (root_ == nullptr || satIndex < 0 || satIndex >= root_->childCount()) return;
+    root_->child(satIndex)->setText(0, DisplayText(SatelliteLabel(session_.Database(), satIndex)));
+}
+
+void CSatelliteTree::ChooseAsUser(int satIndex) {
+    if (root_ == nullptr) return;
+    QTreeWidgetItem* item =
+        satIndex >= 0 && satIndex < root_->childCount() ? root_->child(satIndex) : root_;
+    if (tree_.currentItem() == item) {
+        OnSelection(item);
+    } else {
+        tree_.setCurrentItem(item);
+    }
+    tree_.scrollToItem(item);
+}
+
+void CSatelliteTree::OnSelection(QTreeWidgetItem* current) {
+    if (rebuilding_ || current == nullptr) return;
+    QTreeWidgetItem* parent = current->parent();
+    if (parent == nullptr) {
+        session_.TreeSelectionChanged(true, {});
+    } else if (parent->parent() == nullptr) {
+        // Items show decoded names, so they are matched against the decoded
+        // labels; the session then finds the satellite by its own bytes.
+        const SatTpDatabase& db = session_.Database();
+        QString text = current->text(0);
+        std::string label = text.toStdString();
+        for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) {
+            std::string candidate = SatelliteLabel(db, i);
+            if (DisplayText(candidate) == text) {
+                label = candidate;
+                break;
+            }
+        }
+        session_.TreeSelectionChanged(false, label);
+    }
+    emit chosen();
+}
+
+}  // namespace velmora

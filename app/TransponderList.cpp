@@ -1,0 +1,172 @@
+#include "app/TransponderList.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+#include <algorithm>
+
+#include "app/DialogUnits.h"
+#include "app/ListFilter.h"
+#include "ui/SessionView.h"
+
+namespace velmora {
+
+CTransponderList::CTransponderList(QTableView& list, QLineEdit& find, const SatTpDatabase& db,
+                                   QObject* parent)
+    : QObject(parent),
+      list_(list),
+      find_(find),
+      model_(new CTpListModel(db, this)),
+      filter_(new CListFilter(*model_, this)) {
+    list_.setModel(filter_);
+    SetUpHeadings();
+    // Enter or a double click edits the row; in the LNB list, the LNB.
+    connect(&list_, &QTableView::doubleClicked, this, [this](const QModelIndex&) {
+        emit editRequested(model_->ListMode() == CTpListModel::Mode::Tps ? IDC_TP_EDIT
+                                                                         : IDC_LNB_EDIT);
+    });
+    connect(&find_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        filter_->SetFindText(text);
+        ReportMatches();
+    });
+    find_.installEventFilter(this);
+}
+
+CTransponderList::~CTransponderList() {
+    find_.removeEventFilter(this);
+    list_.setModel(nullptr);
+    delete filter_;
+    delete model_;
+}
+
+void CTransponderList::SetUpHeadings() {
+    QHeaderView* header = list_.horizontalHeader();
+    // A click on a heading orders the view by that column; the table stays.
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    connect(header, &QHeaderView::sectionClicked, this, [this, header](int column) {
+        Qt::SortOrder order = header->sortIndicatorSection() == column &&
+                                      header->sortIndicatorOrder() == Qt::AscendingOrder &&
+                                      header->isSortIndicatorShown()
+                                  ? Qt::DescendingOrder
+                                  : Qt::AscendingOrder;
+        header->setSortIndicatorShown(true);
+        header->setSortIndicator(column, order);
+        filter_->sort(column, order);
+    });
+}
+
+void CTransponderList::ReportMatches() {
+    if (filter_->FindText().isEmpty()) {
+        emit findReport(QString());
+        return;
+    }
+    emit findReport(QStringLiteral("%1 of %2 rows match \"%3\"")
+                        .arg(filter_->rowCount())
+                        .arg(model_->rowCount())
+                        .arg(filter_->FindText()));
+}
+
+bool CTransponderList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &find_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            find_.clear();
+            return true;
+        }
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return ||
+            key->key() == Qt::Key_Enter) {
+            FocusFirstRow();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CTransponderList::FocusFind() {
+    find_.setFocus(Qt::ShortcutFocusReason);
+    find_.selectAll();
+}
+
+void CTransponderList::FocusFirstRow() {
+    list_.setFocus(Qt::OtherFocusReason);
+    if (filter_->rowCount() == 0) return;
+    list_.clearSelection();
+    list_.setCurrentIndex(filter_->index(0, 0));
+    list_.selectRow(0);
+}
+
+void CTransponderList::ClearFind() {
+    find_.clear();
+}
+
+void CTransponderList::SelectSourceRow(int row) {
+    QModelIndex at = filter_->mapFromSource(model_->index(row, 0));
+    if (!at.isValid()) return;
+    list_.clearSelection();
+    list_.setCurrentIndex(at);
+    list_.selectRow(at.row());
+    list_.scrollTo(at);
+}
+
+void CTransponderList::ApplyColumns() {
+    DialogUnits du(list_.font());
+    const auto& columns = CTpListModel::Columns(model_->ListMode());
+    QHeaderView* header = list_.horizontalHeader();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        header->resizeSection(static_cast<int>(i), du.ScaledPixels(columns[i].width));
+    }
+}
+
+void CTransponderList::ShowTps(int satFilter) {
+    bool another = model_->ListMode() != CTpListModel::Mode::Tps || satFilter != shownFilter_;
+    shownFilter_ = satFilter;
+    model_->ShowTps(satFilter);
+    ApplyColumns();
+    // Another list starts at its top, not at the old one's scroll position.
+    if (another) list_.scrollToTop();
+    ReportMatches();
+}
+
+void CTransponderList::ShowLnbs() {
+    model_->ShowLnbs();
+    ApplyColumns();
+    list_.scrollToTop();
+    ReportMatches();
+}
+
+void CTransponderList::AppendTp(int tpIndex) {
+    model_->AppendTp(tpIndex);
+    list_.scrollToBottom();
+    ReportMatches();
+}
+
+void CTransponderList::RefreshTp(int row, int tpIndex) {
+    model_->RefreshTp(row, tpIndex);
+}
+
+void CTransponderList::RemoveTp(int row) {
+    model_->RemoveTp(row);
+    ReportMatches();
+}
+
+void CTransponderList::RefreshLnb(int lnbIndex) {
+    model_->RefreshLnb(lnbIndex);
+}
+
+void CTransponderList::ScrollToTop() {
+    list_.scrollToTop();
+}
+
+std::vector<int> CTransponderList::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& i : list_.selectionModel()->selectedRows()) {
+        int row = filter_->mapToSource(i).row();
+        if (row >= 0) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+}  // namespace velmora
