@@ -52,10 +52,10 @@ void BM_FullBatch(benchmark::State& state) {
         sim::BootMeterSim meter(Device256K(), {}, sim::LinePacing{kBaud, kTurnaround});
         if (!meter.Start()) return state.SkipWithError("no pseudo-terminal");
         QuietHost host;
-        host.port = meter.SlavePath();
         sim::FillSampleTables(host.Database());
         CComPort port;
         MeterLink link(port, host);
+        link.SetPortName(meter.SlavePath());
         LinkBatchSteps steps(link, choice);
         auto start = Clock::now();
         std::string report = RunBatch(host, steps, noWaits);

@@ -61,7 +61,7 @@ struct PacedMeter {
         : meter(std::move(options), pacing),
           link(port, host) {
         meter.Start();
-        host.port = meter.SlavePath();
+        link.SetPortName(meter.SlavePath());
     }
     ~PacedMeter() { meter.Stop(); }
 

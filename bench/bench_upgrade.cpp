@@ -44,9 +44,9 @@ const Firmware& TheFirmware() {
 // Writes the image onto the meter on path; false when that failed.
 bool WithUpgrade(const std::string& path) {
     QuietHost host;
-    host.port = path;
     CComPort port;
     MeterLink link(port, host);
+    link.SetPortName(path);
     return UpgradeSoftware(link, TheFirmware().hex) == OpResult::Completed;
 }
 

@@ -44,9 +44,10 @@ bool ParseDiffArgs(CliStreams& io, const std::vector<std::string>& args, DiffArg
 // The meter's table, read as read-tables reads it; null after a message
 // when the read did not complete.
 std::unique_ptr<SatTpDatabase> ReadFromMeter(const std::string& portName, CliStreams& io) {
-    TerminalHost host(portName, io.err, ProgressBarWanted(io.err));
+    TerminalHost host(io.err, ProgressBarWanted(io.err));
     CComPort port;
     MeterLink link(port, host);
+    link.SetPortName(portName);
     auto db = NewTable();
     OpResult result;
     {

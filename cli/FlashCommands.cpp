@@ -68,9 +68,10 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         io.out << TEXT_FILE_OPEN_FAILED << '\n';
         return status;
     }
-    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
+    TerminalHost host(io.err, ProgressBarWanted(io.err));
     CComPort serial;
     MeterLink link(serial, host);
+    link.SetPortName(port);
     OpResult result;
     {
         TerminalHost::InterruptScope interrupt;
@@ -233,7 +234,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     }
 
     const std::string& port = line.ports.front();
-    TerminalHost host(port, io.err, ProgressBarWanted(io.err));
+    TerminalHost host(io.err, ProgressBarWanted(io.err));
     if (!tables.empty()) {
         if (int status = ReadTableFile(host.Database(), tables, io); status != kExitOk)
             return status;
@@ -241,6 +242,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     }
     CComPort serial;
     MeterLink link(serial, host);
+    link.SetPortName(port);
     BatchRecord record;
     {
         TerminalHost::InterruptScope interrupt;

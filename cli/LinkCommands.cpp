@@ -69,10 +69,10 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
 // completed. The operation may also refuse before the link is used.
 template <class Operation>
 int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
-    TerminalHost host(args.port, io.err, ProgressBarWanted(io.err));
-    host.SetAnswer(args.yes);
+    TerminalHost host(io.err, ProgressBarWanted(io.err));
     CComPort port;
     MeterLink link(port, host);
+    link.SetPortName(args.port);
     OpResult result;
     {
         TerminalHost::InterruptScope interrupt;
@@ -208,7 +208,7 @@ int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     return RunOnMeter(io, *parsed, [](MeterLink& link, SatTpDatabase&) {
-        return DeleteMeterIcons(link);
+        return DeleteMeterIcons(link, true);
     });
 }
 

@@ -197,10 +197,9 @@ private:
 // of the board; Ctrl+C acts as Stop.
 class LineHost : public OperationHost {
 public:
-    LineHost(Board& board, std::size_t index, std::string port, bool repeat)
+    LineHost(Board& board, std::size_t index, bool repeat)
         : board_(board),
           index_(index),
-          port_(std::move(port)),
           repeat_(repeat),
           db_(std::make_unique<SatTpDatabase>()) {
         ClearDatabase(*db_);
@@ -233,16 +232,6 @@ public:
         }
     }
     void ShowMessage(const std::string& text) override { board_.Say(index_, text); }
-    bool AskYesNo(const std::string& question) override {
-        board_.Say(index_, question + " no");
-        return false;
-    }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return port_; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
 
     // Ctrl+C asks the running meter to stop.
     bool StopWanted() const { return g_interrupts >= (repeat_ ? 2 : 1); }
@@ -253,7 +242,6 @@ public:
 private:
     Board& board_;
     std::size_t index_;
-    std::string port_;
     bool repeat_;
     std::unique_ptr<SatTpDatabase> db_;
     OperationFlags flags_;
@@ -293,10 +281,11 @@ bool AwaitNextMeter(MeterLink& link, const LineJob& job, const std::function<voi
 
 void ServePort(Board& board, std::size_t index, const std::string& port, const LineJob& job,
                std::vector<MeterRow>& rows, std::mutex& reportMutex) {
-    LineHost host(board, index, port, job.repeat);
+    LineHost host(board, index, job.repeat);
     if (job.tables != nullptr) host.Database() = *job.tables;
     CComPort serial;
     MeterLink link(serial, host, LinkSettings{job.pollPeriod});
+    link.SetPortName(port);
     BootOptions boot;
     boot.diagnostic = [&](const std::string& text) { board.Say(index, text); };
     for (int meter = 1; job.count == 0 || meter <= job.count; ++meter) {

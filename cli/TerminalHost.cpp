@@ -23,9 +23,8 @@ constexpr int kBarWidth = 30;
 
 }  // namespace
 
-TerminalHost::TerminalHost(std::string portName, std::ostream& err, bool drawProgress)
-    : portName_(std::move(portName)),
-      err_(err),
+TerminalHost::TerminalHost(std::ostream& err, bool drawProgress)
+    : err_(err),
       drawProgress_(drawProgress),
       db_(std::make_unique<SatTpDatabase>()) {
     ClearDatabase(*db_);
@@ -100,13 +99,6 @@ void TerminalHost::ShowMessage(const std::string& text) {
     EndBar();
     err_ << EscapeControlsKeepLines(text) << '\n';
     err_.flush();
-}
-
-bool TerminalHost::AskYesNo(const std::string& question) {
-    ShowPendingStatus();
-    EndBar();
-    err_ << EscapeControlsKeepLines(question) << (answer_ ? " yes" : " no") << '\n';
-    return answer_;
 }
 
 // The flag starts clear: every scope leaves it so.

@@ -1,7 +1,7 @@
 // The host of a long operation run from a terminal: the status line and the
-// progress bar go to the error stream (the bar only on a terminal), message
-// boxes become error lines, a question takes a preset answer, and Ctrl+C
-// (SIGINT) acts as the Stop command.
+// progress bar go to the error stream (the bar only on a terminal), messages
+// become error lines, and Ctrl+C (SIGINT) acts as the Stop command. It has no
+// window: the command line gives the port and the answers to questions.
 #pragma once
 
 #include <memory>
@@ -19,11 +19,9 @@ bool ProgressBarWanted(const std::ostream& err);
 class TerminalHost : public OperationHost {
 public:
     // drawProgress: err is a terminal, so a bar can be redrawn in place.
-    TerminalHost(std::string portName, std::ostream& err, bool drawProgress);
+    TerminalHost(std::ostream& err, bool drawProgress);
     ~TerminalHost() override;
 
-    // The answer AskYesNo gives.
-    void SetAnswer(bool yes) { answer_ = yes; }
     const std::string& LastStatus() const { return status_; }
     // The final status, which the command prints on standard output itself:
     // taking it keeps the progress display from showing it a second time.
@@ -38,13 +36,6 @@ public:
     void SetProgress(int position) override;
     void PumpOnce() override;
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& question) override;
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return portName_; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
 
     // Routes Ctrl+C, SIGTERM and SIGHUP to Stop while it lives; the previous
     // handlers come back after.
@@ -65,10 +56,8 @@ private:
     // the last one can go to standard output alone.
     void ShowPendingStatus();
 
-    std::string portName_;
     std::ostream& err_;
     bool drawProgress_;
-    bool answer_ = false;
     std::unique_ptr<SatTpDatabase> db_;
     OperationFlags flags_;
     std::string status_;

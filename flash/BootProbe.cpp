@@ -6,11 +6,9 @@ namespace velmora {
 
 ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWait) {
     LinkPort& port = link.Port();
-    OperationHost& host = link.Host();
     auto isBootloaders = [](uint8_t byte) { return byte == BOOT_ACK || byte == BOOT_NACK; };
     if (!port.IsOpen()) {
-        std::string name = host.SelectedPortName();
-        if (name.empty() || !port.Open(name, host)) return ProbeResult::NoPort;
+        if (!link.OpenPort()) return ProbeResult::NoPort;
         port.ResetReceiveRing();
     } else if (port.ReceivedCount() > 0) {
         // The answer to the last probe's INIT came after its wait: that
@@ -21,6 +19,7 @@ ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWai
         if (isBootloaders(late)) return ProbeResult::Found;
     }
     port.ApplyBootloaderFraming();
+    link.ShowPortNotices();
     const uint8_t init = BOOT_INIT;
     if (!port.Write(&init, 1)) return ProbeResult::Silent;
     port.ExpectBytes(1);

@@ -131,12 +131,14 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     }
     if (!link.Port().IsOpen() && !link.OpenLink()) return OpResult::NotStarted;
     link.Port().ApplyBootloaderFraming();
-    host.EnablePortSelector(false);
+    link.ShowPortNotices();
+    WindowSide* window = host.Window();
+    if (window != nullptr) window->EnablePortSelector(false);
     host.Flags().busyFlag = 1;
     host.Flags().runFlag = 1;
-    host.RefreshFormControls();
+    if (window != nullptr) window->RefreshFormControls();
     host.BeginProgress(TEXT_DEVICE_INITIALIZE, 101);
-    host.BeginWaitCursor();
+    if (window != nullptr) window->BeginWaitCursor();
     link.Port().ResetReceiveRing();
     link.Port().replyByte.store(0);
     link.Port().replyArrived.store(0);
@@ -153,7 +155,7 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
 
     image->Destroy();
     BootloaderConnection::Close(boot);
-    host.EndWaitCursor();
+    if (window != nullptr) window->EndWaitCursor();
     link.LeaveOperation();
     return result;
 }

@@ -35,7 +35,7 @@ public:
         replyByte = 0;
         replyArrived = 0;
     }
-    bool Open(const std::string&, OperationHost&) override {
+    bool Open(const std::string&) override {
         isOpen = 1;
         return true;
     }
@@ -60,10 +60,10 @@ private:
     std::size_t at_ = 0;
 };
 
-class FuzzHost : public testing::QuietHost {
+// Plays a window so that a completed read is seen replacing the tables.
+class FuzzHost : public testing::QuietHost, public WindowSide {
 public:
     FuzzHost() {
-        port = "fuzz";
         // A meter that never says it is ready is waited for until Stop.
         onPump = [this] {
             if (pumps > 20000) Flags().runFlag = 0;
@@ -73,6 +73,12 @@ public:
         Check(maximum >= 0 && maximum <= MAX_TPS);
         QuietHost::BeginProgress(text, maximum);
     }
+    WindowSide* Window() override { return this; }
+    bool AskYesNo(const std::string&) override { return true; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void EnablePortSelector(bool) override {}
+    void RefreshFormControls() override {}
     void TablesReplacedByRead() override { ++replaced; }
 
     int replaced = 0;
@@ -90,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzPort port;
     static FuzzHost host;
     static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0)});
+    link.SetPortName("fuzz");
     ClearDatabase(host.Database());
     host.pumps = 0;
     host.replaced = 0;

@@ -9,7 +9,6 @@
 #include <system_error>
 
 #include "link/LinkTexts.h"
-#include "link/OperationHost.h"
 #include "link/PortDiagnosis.h"
 #include "link/PortNames.h"
 
@@ -63,10 +62,8 @@ CComPort::~CComPort() {
     if (fd_ >= 0) Close();
 }
 
-bool CComPort::Open(const std::string& portName, OperationHost& host) {
+bool CComPort::Open(const std::string& portName) {
     if (fd_ >= 0) return IsOpen();
-    host_ = &host;
-    WaitCursorScope cursor(host);
     openFailure_.clear();
     const std::string device = ResolvePortDevice(portName);
     if (device.empty()) {
@@ -90,14 +87,14 @@ bool CComPort::Open(const std::string& portName, OperationHost& host) {
     const LatencyOutcome latency = LowerLatency(system_, fd_, device);
     latency_ = latency.changes;
     if (latency.lateMs > 0 && toldLate_.insert(device).second) {
-        host.ShowMessage(LateAnswerText(device, latency.lateMs));
+        notices_.push_back(LateAnswerText(device, latency.lateMs));
     }
     isOpen.store(1, std::memory_order_release);
     wakeFd_ = system_.CreateWakeEvent();
     if (wakeFd_ < 0) {
         // Like a receive thread that could not set itself up: the port stays
         // open but deaf, and every wait of the protocol runs into its limit.
-        host.ShowMessage(TEXT_THREAD_EVENT_ERROR);
+        notices_.emplace_back(TEXT_THREAD_EVENT_ERROR);
     } else {
         try {
             thread_ = std::thread(&CComPort::ReceiveLoop, this);
@@ -110,6 +107,12 @@ bool CComPort::Open(const std::string& portName, OperationHost& host) {
     // A pseudo-terminal refuses the modem lines; nothing depends on them.
     system_.ModemLines(fd_, TIOCMBIS, TIOCM_DTR);
     return true;
+}
+
+std::vector<std::string> CComPort::TakeNotices() {
+    std::vector<std::string> taken;
+    taken.swap(notices_);
+    return taken;
 }
 
 bool CComPort::Close() {
@@ -150,7 +153,7 @@ bool CComPort::ApplyFraming(Framing framing) {
     std::memset(&wanted, 0, sizeof wanted);
     if (system_.GetAttr(fd_, &wanted) != 0) {
         std::memset(&wanted, 0, sizeof wanted);
-        if (host_ != nullptr) host_->ShowMessage(TEXT_GET_COMM_STATE_ERROR);
+        notices_.emplace_back(TEXT_GET_COMM_STATE_ERROR);
     }
     BuildFraming(wanted, framing);
     // Start, eight data bits, parity and one or two stop bits at 115200 baud.
@@ -160,7 +163,7 @@ bool CComPort::ApplyFraming(Framing framing) {
     termios now;
     std::memset(&now, 0, sizeof now);
     if (system_.GetAttr(fd_, &now) == 0 && SettingsTaken(wanted, now)) return true;
-    if (host_ != nullptr) host_->ShowMessage(TEXT_SET_COMM_STATE_ERROR);
+    notices_.emplace_back(TEXT_SET_COMM_STATE_ERROR);
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "link/LinkPort.h"
 #include "link/PortLatency.h"
@@ -24,9 +25,10 @@ public:
     CComPort(const CComPort&) = delete;
     CComPort& operator=(const CComPort&) = delete;
 
-    bool Open(const std::string& portName, OperationHost& host) override;
+    bool Open(const std::string& portName) override;
     bool Close() override;
     std::string OpenFailureReason() const override { return openFailure_; }
+    std::vector<std::string> TakeNotices() override;
     bool ApplyBootloaderFraming() override;
     bool Write(const uint8_t* data, std::size_t count) override;
 
@@ -42,11 +44,11 @@ private:
     void CloseDevice();
 
     PortSystem& system_;
-    OperationHost* host_ = nullptr;
     int fd_ = -1;
     int wakeFd_ = -1;
     std::thread thread_;
     std::string openFailure_;
+    std::vector<std::string> notices_;
     LatencyChanges latency_;
     // Devices whose late answers were already reported by this port.
     std::set<std::string> toldLate_;

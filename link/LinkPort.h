@@ -12,24 +12,28 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "link/ReceiveRing.h"
 
 namespace velmora {
-
-class OperationHost;
 
 class LinkPort {
 public:
     virtual ~LinkPort() = default;
 
     // Opens the port named "COM1".."COM9" or a device path with the meter
-    // framing. Message boxes of the port go through host.
-    virtual bool Open(const std::string& portName, OperationHost& host) = 0;
+    // framing. The port shows nothing itself: a failure leaves its reason in
+    // OpenFailureReason, anything else to tell waits in TakeNotices.
+    virtual bool Open(const std::string& portName) = 0;
     virtual bool Close() = 0;
     // Why the last Open failed, as a reason and remedy for the user; empty
     // when there is nothing to add to "Connect fail ".
     virtual std::string OpenFailureReason() const { return {}; }
+    // What the port has to tell the user since the last call, oldest first
+    // (an adapter that answers late, a framing the driver refused); the
+    // operation shows it.
+    virtual std::vector<std::string> TakeNotices() { return {}; }
     // Switches the open port to the STM32 bootloader framing (8E1).
     virtual bool ApplyBootloaderFraming() = 0;
     // Sends all bytes; false only when the write failed at once.

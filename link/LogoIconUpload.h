@@ -47,7 +47,8 @@ inline long IconFileBytes(const uint8_t header[ICON_HEADER_BYTES]) {
 // box before the port is opened.
 OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath);
 OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath);
-// Asks first; NotStarted when the answer is No.
-OpResult DeleteMeterIcons(MeterLink& link);
+// Asks first; NotStarted when the answer is No. Without a window the answer
+// is answerWithoutWindow, shown after the question.
+OpResult DeleteMeterIcons(MeterLink& link, bool answerWithoutWindow);
 
 }  // namespace velmora

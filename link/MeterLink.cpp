@@ -13,21 +13,39 @@ uint8_t FrameChecksum(const uint8_t* payload, int length) {
 MeterLink::MeterLink(LinkPort& port, OperationHost& host, LinkSettings settings)
     : port_(port), host_(host), settings_(std::move(settings)) {}
 
+bool MeterLink::OpenPort() {
+    if (portName_.empty()) return false;
+    bool opened;
+    {
+        WaitCursorScope cursor(host_);
+        opened = port_.Open(portName_);
+    }
+    ShowPortNotices();
+    return opened;
+}
+
+void MeterLink::ShowPortNotices() {
+    for (const std::string& notice : port_.TakeNotices()) host_.ShowMessage(notice);
+}
+
 bool MeterLink::OpenLink() {
-    std::string name = host_.SelectedPortName();
-    if (name.empty() || !port_.Open(name, host_)) {
-        const std::string reason = name.empty() ? std::string() : port_.OpenFailureReason();
+    if (!OpenPort()) {
+        const std::string reason = portName_.empty() ? std::string() : port_.OpenFailureReason();
         host_.ShowMessage(reason.empty() ? std::string(TEXT_CONNECT_FAIL)
                                          : std::string(TEXT_CONNECT_FAIL) + "\n" + reason);
         return false;
     }
-    host_.EnablePortSelector(false);
+    EnableSelector(false);
     return true;
 }
 
 void MeterLink::CloseLink() {
     port_.Close();
-    host_.EnablePortSelector(true);
+    EnableSelector(true);
+}
+
+void MeterLink::EnableSelector(bool enable) {
+    if (WindowSide* window = host_.Window()) window->EnablePortSelector(enable);
 }
 
 void MeterLink::Wait(const std::function<bool()>& ready) {
@@ -117,7 +135,7 @@ bool MeterLink::EnterOperation() {
     OperationFlags& flags = host_.Flags();
     if (flags.busyFlag != 0) return false;
     if (!port_.IsOpen() && !OpenLink()) return false;
-    host_.EnablePortSelector(false);
+    EnableSelector(false);
     flags.busyFlag = 1;
     flags.runFlag = 1;
     return true;

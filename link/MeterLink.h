@@ -61,8 +61,18 @@ public:
     OperationHost& Host() { return host_; }
     LinkSettings& Settings() { return settings_; }
 
-    // Opens the port of the selector's entry; "Connect fail " when it fails,
-    // the selector disabled when it worked. Returns whether the port is open.
+    // The port the operations open: the selector's entry in the window, the
+    // command line's port in the tool ("COM3" or a device path).
+    void SetPortName(std::string portName) { portName_ = std::move(portName); }
+    const std::string& PortName() const { return portName_; }
+
+    // Opens the named port under the wait cursor and shows what the port had
+    // to tell; no message of its own when that fails. An empty name fails.
+    bool OpenPort();
+    // Shows the port's notices through the host, oldest first.
+    void ShowPortNotices();
+    // Opens the named port; "Connect fail " when it fails, the selector
+    // disabled when it worked. Returns whether the port is open.
     bool OpenLink();
     // Closes the port and enables the selector again.
     void CloseLink();
@@ -95,9 +105,13 @@ private:
     void Wait(const std::function<bool()>& ready);
     void WriteByte(uint8_t byte);
 
+    // The selector's steps, when the host has a window.
+    void EnableSelector(bool enable);
+
     LinkPort& port_;
     OperationHost& host_;
     LinkSettings settings_;
+    std::string portName_;
 };
 
 }  // namespace velmora

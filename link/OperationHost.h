@@ -1,7 +1,7 @@
 // What a long operation (table transfer, logo or icon upload, icon deletion,
 // firmware upgrade, batch) needs from whoever runs it. The desktop session,
 // the command-line tool and the tests each implement it, so every operation is
-// one piece of code driven three ways.
+// one piece of code driven three ways. Only the session has a window.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +30,32 @@ struct OperationFlags {
     int batchStopRequested = 0;
 };
 
+// The steps only a window has: questions, the wait cursor, the port
+// selector and the form. A host without a window (the command-line tool, the
+// production line) has none of them; operations then take the answer to a
+// question as a value from their caller.
+class WindowSide {
+public:
+    virtual ~WindowSide() = default;
+
+    // A Yes/No question with the question icon; true only for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
+
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    virtual void EnablePortSelector(bool enable) = 0;
+
+    // The form's controls are written again from the session's values
+    // (the patch-up check boxes follow patchSoft..patchSatTp).
+    virtual void RefreshFormControls() = 0;
+
+    // A read from the meter replaced the tables: the session sets modified,
+    // empties dbPath and the title, resets the filter and display mode and
+    // rebuilds the tree and list.
+    virtual void TablesReplacedByRead() = 0;
+};
+
 class OperationHost {
 public:
     virtual ~OperationHost() = default;
@@ -45,39 +71,29 @@ public:
     // Dispatches at most one pending user event (Stop, a close request, ...).
     virtual void PumpOnce() = 0;
 
-    // A notice captioned "Orvane" with the exclamation icon.
+    // Tells the user: a notice box captioned "Orvane" with the exclamation
+    // icon in the window, a line on standard error in the command-line tool.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A Yes/No question with the question icon; true only for Yes.
-    virtual bool AskYesNo(const std::string& question) = 0;
 
-    virtual void BeginWaitCursor() = 0;
-    virtual void EndWaitCursor() = 0;
-
-    // Port selector: the selected entry's text ("COM3" or a device path).
-    virtual std::string SelectedPortName() = 0;
-    virtual void EnablePortSelector(bool enable) = 0;
-
-    // The form's controls are written again from the session's values
-    // (the patch-up check boxes follow patchSoft..patchSatTp).
-    virtual void RefreshFormControls() = 0;
-
-    // A read from the meter replaced the tables: the session sets modified,
-    // empties dbPath and the title, resets the filter and display mode and
-    // rebuilds the tree and list.
-    virtual void TablesReplacedByRead() = 0;
+    // The window's own steps; none when the host has no window.
+    virtual WindowSide* Window() { return nullptr; }
 };
 
 // Shows the wait cursor for as long as it lives, so every way out of an
-// operation restores the previous cursor.
+// operation restores the previous cursor. Without a window it does nothing.
 class WaitCursorScope {
 public:
-    explicit WaitCursorScope(OperationHost& host) : host_(host) { host_.BeginWaitCursor(); }
-    ~WaitCursorScope() { host_.EndWaitCursor(); }
+    explicit WaitCursorScope(OperationHost& host) : window_(host.Window()) {
+        if (window_ != nullptr) window_->BeginWaitCursor();
+    }
+    ~WaitCursorScope() {
+        if (window_ != nullptr) window_->EndWaitCursor();
+    }
     WaitCursorScope(const WaitCursorScope&) = delete;
     WaitCursorScope& operator=(const WaitCursorScope&) = delete;
 
 private:
-    OperationHost& host_;
+    WindowSide* window_;
 };
 
 }  // namespace velmora

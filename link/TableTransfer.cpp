@@ -129,7 +129,8 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
         }
         if (result == OpResult::Completed) {
             host.SetStatus(TEXT_READ_COMPLETED);
-            if (&target == &host.Database()) host.TablesReplacedByRead();
+            WindowSide* window = host.Window();
+            if (window != nullptr && &target == &host.Database()) window->TablesReplacedByRead();
         } else if (result == OpResult::Failed) {
             host.SetStatus(TEXT_READ_FAILED);
         } else {
@@ -137,7 +138,7 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
         }
     }
     link.CloseLink();
-    host.RefreshFormControls();
+    if (WindowSide* window = host.Window()) window->RefreshFormControls();
     OperationFlags& flags = host.Flags();
     flags.runFlag = 0;
     flags.busyFlag = 0;
@@ -291,7 +292,7 @@ OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
                                    transfer);
     } else {
         if (!link.EnterOperation()) return OpResult::NotStarted;
-        host.RefreshFormControls();
+        if (WindowSide* window = host.Window()) window->RefreshFormControls();
         {
             WaitCursorScope cursor(host);
             result = CheckedWrite(link, options, transfer);

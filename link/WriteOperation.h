@@ -15,7 +15,7 @@ OpResult RunWriteOperation(MeterLink& link, const MeterCommand& command, const c
                            const char* failed, Transfer transfer) {
     OperationHost& host = link.Host();
     if (!link.EnterOperation()) return OpResult::NotStarted;
-    host.RefreshFormControls();
+    if (WindowSide* window = host.Window()) window->RefreshFormControls();
     OpResult result;
     {
         WaitCursorScope cursor(host);

@@ -234,7 +234,12 @@ void Session::ShowMessage(const std::string& text) { view_.ShowMessage(text); }
 bool Session::AskYesNo(const std::string& question) { return view_.AskYesNo(question); }
 void Session::BeginWaitCursor() { view_.BeginWaitCursor(); }
 void Session::EndWaitCursor() { view_.EndWaitCursor(); }
-std::string Session::SelectedPortName() { return view_.SelectedPortName(); }
+
+MeterLink& Session::LinkOnSelectedPort() {
+    link_.SetPortName(view_.SelectedPortName());
+    return link_;
+}
+
 void Session::EnablePortSelector(bool enable) {
     view_.EnablePortSelector(enable);
     // The port is open exactly while the selector is off.

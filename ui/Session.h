@@ -89,7 +89,7 @@ enum class CloseDecision {
     Stay,       // the user cancelled (or a save failed)
 };
 
-class Session : public OperationHost {
+class Session : public OperationHost, public WindowSide {
 public:
     Session(SessionView& view, SessionOptions options = {});
     ~Session() override;
@@ -196,7 +196,7 @@ public:
     // A long operation holds the port or runs a batch.
     bool OperationRunning() const;
 
-    // OperationHost.
+    // OperationHost: the status line, the progress bar and message boxes.
     SatTpDatabase& Database() override { return *db_; }
     OperationFlags& Flags() override { return state_.flags; }
     void SetStatus(const std::string& text) override;
@@ -204,10 +204,12 @@ public:
     void SetProgress(int position) override;
     void PumpOnce() override;
     void ShowMessage(const std::string& text) override;
+    WindowSide* Window() override { return this; }
+
+    // WindowSide: questions, the cursor, the port selector and the form.
     bool AskYesNo(const std::string& question) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    std::string SelectedPortName() override;
     void EnablePortSelector(bool enable) override;
     void RefreshFormControls() override;
     void TablesReplacedByRead() override;
@@ -228,6 +230,8 @@ private:
     void ProbePortsIntoSelector();
     // The checks of a table write starting now.
     TableWriteOptions WriteOptionsNow() const;
+    // The link, set to the port the selector shows now.
+    MeterLink& LinkOnSelectedPort();
 
     SessionView& view_;
     SessionOptions options_;

@@ -31,7 +31,7 @@ void Session::LoadSoft() {
 
 void Session::SoftUpgrade() {
     if (!IsEnabled(ID_SOFT_UPGRADE)) return;
-    UpgradeSoftware(link_, state_.softPath, options_.bootOptions);
+    UpgradeSoftware(LinkOnSelectedPort(), state_.softPath, options_.bootOptions);
     OperationEnded();
 }
 
@@ -59,8 +59,9 @@ void Session::PatchUp() {
     const BatchChoice choice{state_.patchSoft, state_.patchIcon, state_.patchLogo, state_.patchSatTp,
                              state_.softPath,  state_.iconPath,  state_.logoPath};
     // The factory's single-port station keeps the same record as the command line.
-    BatchRecord record = NewBatchRecord(SelectedPortName(), state_.patchSoft ? state_.softPath : "");
-    LinkBatchSteps steps(link_, choice, RecordIdentity(options_.bootOptions, record));
+    MeterLink& link = LinkOnSelectedPort();
+    BatchRecord record = NewBatchRecord(link.PortName(), state_.patchSoft ? state_.softPath : "");
+    LinkBatchSteps steps(link, choice, RecordIdentity(options_.bootOptions, record));
     steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
     RecordingSteps recording(steps, state_.flags, record);
     std::string report = RunBatch(*this, recording, options_.batchTiming);

@@ -43,7 +43,7 @@ std::string Session::PortDescription(const std::string& name) const {
 void Session::ReadTables() {
     // A read replaces the tables: unsaved edits get their question first.
     if (state_.flags.busyFlag || !ConfirmDiscard()) return;
-    ReadTablesFromMeter(link_);
+    ReadTablesFromMeter(LinkOnSelectedPort());
     OperationEnded();
 }
 
@@ -54,14 +54,14 @@ TableWriteOptions Session::WriteOptionsNow() const {
 }
 
 void Session::WriteTables() {
-    WriteTablesToMeter(link_, WriteOptionsNow());
+    WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow());
     OperationEnded();
 }
 
 MeterComparison Session::CompareWithMeter() {
     MeterComparison c;
     auto meter = std::make_unique<SatTpDatabase>();
-    c.result = ReadMeterTable(link_, *meter);
+    c.result = ReadMeterTable(LinkOnSelectedPort(), *meter);
     if (c.result == OpResult::Completed) {
         c.comparison = CompareTables(*meter, *db_);
         c.meter = std::move(meter);
@@ -89,17 +89,18 @@ void Session::LoadIcon() {
 }
 
 void Session::WriteLogo() {
-    WriteLogoToMeter(link_, state_.logoPath);
+    WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath);
     OperationEnded();
 }
 
 void Session::WriteIcon() {
-    WriteIconToMeter(link_, state_.iconPath);
+    WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath);
     OperationEnded();
 }
 
 void Session::DeleteMeterIcons() {
-    velmora::DeleteMeterIcons(link_);
+    // The window asks the question itself.
+    velmora::DeleteMeterIcons(LinkOnSelectedPort(), false);
     OperationEnded();
 }
 

@@ -347,7 +347,7 @@ TEST_F(CliTest, CheckTroubleIsTwoWithoutTheUsageLine) {
 TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
     std::ostringstream err;
     {
-        TerminalHost host("COM1", err, true);
+        TerminalHost host(err, true);
         host.SetStatus("Wait for connect ...");
         host.BeginProgress("Read Satellites ...", 10);
         host.SetProgress(10);

@@ -122,6 +122,8 @@ TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     CliRun deleted = Run({"delete-icons", "--port", meter.SlavePath(), "--yes"});
     EXPECT_EQ(deleted.status, 0);
     EXPECT_EQ(deleted.out, std::string(TEXT_DELETE_COMPLETED) + "\n");
+    // The question is printed with the answer --yes gave.
+    EXPECT_EQ(deleted.err, std::string(TEXT_DELETE_ICONS_QUESTION) + " yes\n");
 }
 
 TEST_F(MeterCommands, WriteTablesBacksUpAndVerifiesOnRequest) {

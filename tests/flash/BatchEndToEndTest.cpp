@@ -74,11 +74,11 @@ protected:
         if (inBootloader) {
             upgradable = std::make_unique<sim::BootMeterSim>(boot);
             ASSERT_TRUE(upgradable->Start());
-            host.port = upgradable->SlavePath();
+            link.SetPortName(upgradable->SlavePath());
         } else {
             plain = std::make_unique<sim::MeterSim>();
             ASSERT_TRUE(plain->Start());
-            host.port = plain->SlavePath();
+            link.SetPortName(plain->SlavePath());
         }
     }
     sim::MeterEngine& Meter() {

@@ -47,7 +47,7 @@ protected:
                   sim->Engine().Bootloader().Flash().end(), 0x5A);
         std::string error;
         ASSERT_TRUE(sim->Start(&error)) << error;
-        host.port = sim->SlavePath();
+        link.SetPortName(sim->SlavePath());
     }
     std::string Hex(const Bytes& image, const std::string& name = "rav32izazud_test.hex") {
         std::string path = dir.File(name);
@@ -271,7 +271,7 @@ TEST_F(Upgrade, UnsupportedProductIdIsDeviceNotFound) {
 TEST_F(Upgrade, SilentLineIsDeviceNotFoundAfterBothInits) {
     sim::MeterSim meter;  // a meter in its normal mode ignores the bootloader's bytes
     ASSERT_TRUE(meter.Start());
-    host.port = meter.SlavePath();
+    link.SetPortName(meter.SlavePath());
     ExpectFailure(Run(Hex(sim::SampleFirmware(1000))), "Device not found ! ");
     EXPECT_EQ(diag, "Failed to init device.\n");
     EXPECT_EQ(host.pumps, 2 * BOOT_READ_POLL_LIMIT);
@@ -325,7 +325,7 @@ TEST_F(Upgrade, StopBetweenBlocksLeavesAnEmptyStatusAndAClosedPort) {
 TEST_F(Upgrade, StopWhileWaitingForTheBootloaderFailsThatStep) {
     sim::MeterSim meter;
     ASSERT_TRUE(meter.Start());
-    host.port = meter.SlavePath();
+    link.SetPortName(meter.SlavePath());
     host.stopAfterPumps = 5;
     ExpectFailure(Run(Hex(sim::SampleFirmware(1000))), "Device not found ! ");
     EXPECT_LT(host.pumps, 10);
@@ -341,10 +341,10 @@ TEST_F(Upgrade, BusyOrUnopenablePortDoesNotStart) {
     EXPECT_FALSE(port.IsOpen());
 
     host.flags.busyFlag = 0;
-    host.port = dir.File("no-such-device");
+    link.SetPortName(dir.File("no-such-device"));
     EXPECT_EQ(Run(path), OpResult::NotStarted);
     EXPECT_EQ(host.messages, std::vector<std::string>{std::string(TEXT_CONNECT_FAIL) + "\n" +
-                                                      host.port +
+                                                      link.PortName() +
                                                       " is gone: is the cable plugged in?"});
     EXPECT_TRUE(host.statuses.empty());
     ExpectIdle();

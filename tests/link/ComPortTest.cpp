@@ -15,7 +15,6 @@
 namespace velmora {
 namespace {
 
-using testing::FakeHost;
 
 // A pseudo-terminal pair; the test keeps a slave descriptor open, as the
 // simulator does, so settings persist between opens of the port.
@@ -99,9 +98,8 @@ void ExpectFraming(const termios& t, bool odd, bool twoStop, bool parityEnable) 
 TEST(ComPortFraming, Meter8O2AfterOpenBootloader8E1AfterSwitchAnd8O2AfterReopen) {
     Pty pty;
     RecordingSystem sys;
-    FakeHost host;
     CComPort port(sys);
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+    ASSERT_TRUE(port.Open(pty.Slave()));
     ASSERT_EQ(sys.requested.size(), 1u);
     ExpectFraming(sys.requested.back(), true, true, true);
 
@@ -112,19 +110,18 @@ TEST(ComPortFraming, Meter8O2AfterOpenBootloader8E1AfterSwitchAnd8O2AfterReopen)
     // Reopening lands on 8O2 whatever the port held before: twice, so the
     // second open asks for exactly what the pty already has.
     for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(port.Open(pty.Slave(), host)) << round;
+        ASSERT_TRUE(port.Open(pty.Slave())) << round;
         ExpectFraming(sys.requested.back(), true, true, true);
         port.Close();
     }
     // A pseudo-terminal dropping the parity enable is not an error.
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(port.TakeNotices().empty());
 }
 
 TEST(ComPortFraming, PseudoTerminalKeepsParityKindAndStopBitsButNotParityEnable) {
     Pty pty;
-    FakeHost host;
     CComPort port;
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+    ASSERT_TRUE(port.Open(pty.Slave()));
     ExpectFraming(pty.Settings(), true, true, false);
     ASSERT_TRUE(port.ApplyBootloaderFraming());
     ExpectFraming(pty.Settings(), false, false, false);
@@ -135,10 +132,9 @@ TEST(ComPortFraming, UnreadableStateIsReportedAndTheFramingStillApplied) {
     Pty pty;
     RecordingSystem sys;
     sys.failGetAttr = true;
-    FakeHost host;
     CComPort port(sys);
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
-    EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_GET_COMM_STATE_ERROR});
+    ASSERT_TRUE(port.Open(pty.Slave()));
+    EXPECT_EQ(port.TakeNotices(), std::vector<std::string>{TEXT_GET_COMM_STATE_ERROR});
     ExpectFraming(sys.requested.back(), true, true, true);
     port.Close();
 }
@@ -147,27 +143,24 @@ TEST(ComPortFraming, RefusedSettingsFailOpenAndCloseTheDevice) {
     Pty pty;
     RecordingSystem sys;
     sys.refuseSetAttr = true;
-    FakeHost host;
     CComPort port(sys);
-    EXPECT_FALSE(port.Open(pty.Slave(), host));
+    EXPECT_FALSE(port.Open(pty.Slave()));
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_SET_COMM_STATE_ERROR});
-    EXPECT_EQ(host.cursorDepth, 0);
+    EXPECT_EQ(port.TakeNotices(), std::vector<std::string>{TEXT_SET_COMM_STATE_ERROR});
     // The device was released.
     CComPort other;
-    EXPECT_TRUE(other.Open(pty.Slave(), host));
+    EXPECT_TRUE(other.Open(pty.Slave()));
     other.Close();
 }
 
 TEST(ComPortFraming, RefusedBootloaderFramingKeepsThePortOpenWithMeterFraming) {
     Pty pty;
     RecordingSystem sys;
-    FakeHost host;
     CComPort port(sys);
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+    ASSERT_TRUE(port.Open(pty.Slave()));
     sys.refuseSetAttr = true;
     EXPECT_FALSE(port.ApplyBootloaderFraming());
-    EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_SET_COMM_STATE_ERROR});
+    EXPECT_EQ(port.TakeNotices(), std::vector<std::string>{TEXT_SET_COMM_STATE_ERROR});
     EXPECT_TRUE(port.IsOpen());
     ExpectFraming(pty.Settings(), true, true, false);
     port.Close();
@@ -178,9 +171,8 @@ TEST(ComPortFraming, RefusedBootloaderFramingKeepsThePortOpenWithMeterFraming) {
 TEST(ComPortOpen, RaisesDtrAndPurgesOnOpenLowersOnClose) {
     Pty pty;
     RecordingSystem sys;
-    FakeHost host;
     CComPort port(sys);
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
+    ASSERT_TRUE(port.Open(pty.Slave()));
     ASSERT_EQ(sys.modemCalls.size(), 1u);
     EXPECT_EQ(sys.modemCalls[0], std::make_pair(static_cast<unsigned long>(TIOCMBIS), TIOCM_DTR));
     EXPECT_EQ(sys.flushes, std::vector<int>{TCIOFLUSH});
@@ -192,35 +184,36 @@ TEST(ComPortOpen, RaisesDtrAndPurgesOnOpenLowersOnClose) {
 
 TEST(ComPortOpen, PortHeldByAnotherOpenerFailsWithoutMessage) {
     Pty pty;
-    FakeHost host;
     CComPort first;
     CComPort second;
-    ASSERT_TRUE(first.Open(pty.Slave(), host));
-    EXPECT_FALSE(second.Open(pty.Slave(), host));
+    ASSERT_TRUE(first.Open(pty.Slave()));
+    EXPECT_FALSE(second.Open(pty.Slave()));
     EXPECT_FALSE(second.IsOpen());
     first.Close();
-    EXPECT_TRUE(second.Open(pty.Slave(), host));
+    EXPECT_TRUE(second.Open(pty.Slave()));
     second.Close();
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.cursorDepth, 0);
+    EXPECT_TRUE(second.TakeNotices().empty());
 }
 
-TEST(ComPortOpen, MissingDeviceOrEmptyNameFails) {
-    FakeHost host;
+// The port has no one to tell: the reason is its answer, and nothing else
+// waits to be shown.
+TEST(ComPortOpen, MissingDeviceOrEmptyNameFailsWithItsReason) {
     CComPort port;
-    EXPECT_FALSE(port.Open("/dev/velmora-no-such-port", host));
-    EXPECT_FALSE(port.Open("", host));
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(port.Open("/dev/velmora-no-such-port"));
+    EXPECT_EQ(port.OpenFailureReason(),
+              "/dev/velmora-no-such-port is gone: is the cable plugged in?");
+    EXPECT_FALSE(port.Open(""));
+    EXPECT_FALSE(port.OpenFailureReason().empty());
+    EXPECT_TRUE(port.TakeNotices().empty());
 }
 
 TEST(ComPortOpen, ThreadEventFailureLeavesADeafOpenPort) {
     Pty pty;
     RecordingSystem sys;
     sys.failWakeEvent = true;
-    FakeHost host;
     CComPort port(sys);
-    ASSERT_TRUE(port.Open(pty.Slave(), host));
-    EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_THREAD_EVENT_ERROR});
+    ASSERT_TRUE(port.Open(pty.Slave()));
+    EXPECT_EQ(port.TakeNotices(), std::vector<std::string>{TEXT_THREAD_EVENT_ERROR});
     EXPECT_FALSE(port.Receiving());
     EXPECT_TRUE(port.Close());
     EXPECT_FALSE(port.IsOpen());
@@ -231,10 +224,9 @@ TEST(ComPortOpen, ThreadEventFailureLeavesADeafOpenPort) {
 // A port opened on a pseudo-terminal with the real receive thread.
 class ComPortReceive : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(port.Open(pty.Slave(), host)); }
+    void SetUp() override { ASSERT_TRUE(port.Open(pty.Slave())); }
 
     Pty pty;
-    FakeHost host;
     CComPort port;
 };
 

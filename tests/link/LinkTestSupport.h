@@ -22,8 +22,8 @@
 namespace velmora::testing {
 
 // Records everything an operation shows; PumpOnce can press Stop or run a
-// nested command.
-class FakeHost : public OperationHost {
+// nested command. It plays a window unless hasWindow is cleared.
+class FakeHost : public OperationHost, public WindowSide {
 public:
     FakeHost() : db(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db); }
 
@@ -42,13 +42,13 @@ public:
         if (onPump) onPump();
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    WindowSide* Window() override { return hasWindow ? this : nullptr; }
     bool AskYesNo(const std::string& question) override {
         questions.push_back(question);
         return answerYes;
     }
     void BeginWaitCursor() override { ++cursorDepth; }
     void EndWaitCursor() override { --cursorDepth; }
-    std::string SelectedPortName() override { return port; }
     void EnablePortSelector(bool enable) override {
         selectorEnabled = enable;
         if (!enable) ++selectorDisables;
@@ -60,7 +60,7 @@ public:
 
     std::unique_ptr<SatTpDatabase> db;
     OperationFlags flags;
-    std::string port;
+    bool hasWindow = true;
     std::vector<std::string> statuses;
     std::vector<std::pair<std::string, int>> phases;
     std::vector<std::string> messages;
@@ -81,11 +81,17 @@ public:
 // the receive thread.
 class ScriptedPort : public LinkPort {
 public:
-    bool Open(const std::string& name, OperationHost&) override {
+    bool Open(const std::string& name) override {
         openedName = name;
         ++opens;
+        if (onOpen) onOpen();
         if (openOk) isOpen.store(1);
         return openOk;
+    }
+    std::vector<std::string> TakeNotices() override {
+        std::vector<std::string> taken;
+        taken.swap(notices);
+        return taken;
     }
     bool Close() override {
         isOpen.store(0);
@@ -102,6 +108,8 @@ public:
 
     bool openOk = true;
     std::string openedName;
+    std::vector<std::string> notices;
+    std::function<void()> onOpen;
     int opens = 0;
     int closes = 0;
     std::vector<uint8_t> written;
@@ -175,7 +183,7 @@ struct SimLink {
         std::string error;
         started = meter.Start(&error);
         EXPECT_TRUE(started) << error;
-        host.port = meter.SlavePath();
+        link.SetPortName(meter.SlavePath());
     }
     ~SimLink() { meter.Stop(); }
 

@@ -163,7 +163,7 @@ TEST(WriteIcon, UnacknowledgedFrameTimesOut) {
 
 TEST(DeleteIcons, YesDeletesAndSetsNoBatchFlag) {
     SimLink s;
-    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Completed);
+    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Completed);
     EXPECT_EQ(s.host.questions, std::vector<std::string>{TEXT_DELETE_ICONS_QUESTION});
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_COMPLETED);
     EXPECT_EQ(s.meter.Engine().Record().iconDeletes, 1);
@@ -175,23 +175,49 @@ TEST(DeleteIcons, YesDeletesAndSetsNoBatchFlag) {
 TEST(DeleteIcons, NoSendsNothingAndLeavesThePortClosed) {
     SimLink s;
     s.host.answerYes = false;
-    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::NotStarted);
+    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::NotStarted);
     EXPECT_EQ(s.host.selectorDisables, 0);
     EXPECT_TRUE(s.host.statuses.empty());
     EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
+}
+
+// Without a window the caller's answer stands, said after the question.
+TEST(DeleteIcons, WithoutAWindowTheGivenAnswerIsTakenAndShown) {
+    struct Case {
+        bool answer;
+        const char* said;
+        OpResult result;
+        int deletes;
+    };
+    const Case cases[] = {
+        {.answer = true, .said = " yes", .result = OpResult::Completed, .deletes = 1},
+        {.answer = false, .said = " no", .result = OpResult::NotStarted, .deletes = 0},
+    };
+    for (const Case& c : cases) {
+        SimLink s;
+        s.host.hasWindow = false;
+        EXPECT_EQ(DeleteMeterIcons(s.link, c.answer), c.result) << c.said;
+        EXPECT_EQ(s.host.messages,
+                  std::vector<std::string>{std::string(TEXT_DELETE_ICONS_QUESTION) + c.said});
+        EXPECT_TRUE(s.host.questions.empty());
+        EXPECT_EQ(s.meter.Engine().Record().iconDeletes, c.deletes);
+        EXPECT_EQ(s.host.refreshes, 0);
+        EXPECT_EQ(s.host.selectorDisables, 0);
+        s.ExpectIdle();
+    }
 }
 
 TEST(DeleteIcons, SilentMeterFailsAndStopEmptiesTheStatus) {
     sim::MeterFaults faults;
     faults.noAnswer = true;
     SimLink s(WithFaults(faults), std::chrono::microseconds(100));
-    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Failed);
+    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_FAILED);
     EXPECT_TRUE(s.host.messages.empty());
     s.ExpectIdle();
 
     s.host.stopAfterPumps = s.host.pumps + 3;
-    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Stopped);
+    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Stopped);
     EXPECT_EQ(s.host.LastStatus(), "");
     s.ExpectIdle();
 }

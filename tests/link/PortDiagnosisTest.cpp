@@ -81,8 +81,8 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
         sys.holder = c.holder;
         CComPort port(sys);
         FakeHost host;
-        host.port = kDev;
         MeterLink link(port, host);
+        link.SetPortName(kDev);
         EXPECT_FALSE(link.OpenLink()) << c.err;
         ASSERT_EQ(host.messages.size(), 1u) << c.err;
         EXPECT_EQ(host.messages[0], std::string(TEXT_CONNECT_FAIL) + "\n" + c.reason) << c.err;

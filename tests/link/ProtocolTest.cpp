@@ -16,7 +16,7 @@ using Bytes = std::vector<uint8_t>;
 // A link over a scripted port whose polls take no time at all.
 struct Protocol {
     Protocol() : link(port, host, LinkSettings{std::chrono::microseconds(0)}) {
-        host.port = "COM3";
+        link.SetPortName("COM3");
         host.flags.runFlag = 1;
     }
     // The meter answers every frame with `reply`.
@@ -196,10 +196,25 @@ TEST(OpenLink, FailureShowsConnectFailAndLeavesTheSelector) {
 
 TEST(OpenLink, EmptySelectorIsAConnectFailure) {
     Protocol p;
-    p.host.port.clear();
+    p.link.SetPortName("");
     EXPECT_FALSE(p.link.OpenLink());
     EXPECT_EQ(p.port.opens, 0);
     EXPECT_EQ(p.host.messages, std::vector<std::string>{TEXT_CONNECT_FAIL});
+}
+
+// What the port had to tell comes first, and the open runs under the cursor.
+TEST(OpenLink, PortNoticesPrecedeConnectFailAndTheOpenWaitsUnderTheCursor) {
+    Protocol p;
+    p.port.openOk = false;
+    p.port.notices = {TEXT_GET_COMM_STATE_ERROR, TEXT_SET_COMM_STATE_ERROR};
+    int cursorAtOpen = 0;
+    p.port.onOpen = [&] { cursorAtOpen = p.host.cursorDepth; };
+    EXPECT_FALSE(p.link.OpenLink());
+    EXPECT_EQ(p.host.messages, (std::vector<std::string>{TEXT_GET_COMM_STATE_ERROR,
+                                                         TEXT_SET_COMM_STATE_ERROR,
+                                                         TEXT_CONNECT_FAIL}));
+    EXPECT_EQ(cursorAtOpen, 1);
+    EXPECT_EQ(p.host.cursorDepth, 0);
 }
 
 TEST(OpenLink, SelectorIsDisabledExactlyWhileTheLinkIsOpen) {

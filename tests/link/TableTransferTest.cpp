@@ -193,11 +193,11 @@ TEST(ReadTables, StopDuringTheFramesFails) {
 
 TEST(ReadTables, PortThatCannotBeOpenedShowsConnectFail) {
     SimLink s;
-    s.host.port = s.dir.File("no-such-tty");
+    s.link.SetPortName(s.dir.File("no-such-tty"));
     s.host.flags.batchFlags = 0x01;
     EXPECT_EQ(ReadTablesFromMeter(s.link), OpResult::NotStarted);
     EXPECT_EQ(s.host.messages, std::vector<std::string>{std::string(TEXT_CONNECT_FAIL) + "\n" +
-                                                        s.host.port +
+                                                        s.link.PortName() +
                                                         " is gone: is the cable plugged in?"});
     EXPECT_TRUE(s.host.statuses.empty());
     EXPECT_EQ(s.host.flags.batchFlags, 0x01);

@@ -1,5 +1,5 @@
-// A host for long operations that shows nothing: it keeps the last status or
-// message, answers Yes, and counts event dispatches. Tests, benchmarks and
+// A host for long operations that shows nothing and has no window: it keeps
+// the last status or message and counts event dispatches. Tests, benchmarks and
 // fuzz targets derive from it where they need more.
 #pragma once
 
@@ -24,15 +24,7 @@ public:
         if (onPump) onPump();
     }
     void ShowMessage(const std::string& text) override { status = text; }
-    bool AskYesNo(const std::string&) override { return true; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    std::string SelectedPortName() override { return port; }
-    void EnablePortSelector(bool) override {}
-    void RefreshFormControls() override {}
-    void TablesReplacedByRead() override {}
 
-    std::string port;
     std::string status;
     int pumps = 0;
     std::function<void()> onPump;

@@ -114,7 +114,7 @@ TEST_F(SessionTest, PortProbeSelectsLastFoundAndNewAppendsAgain) {
     probed = {"COM2", "COM4"};
     Session& s = Start();
     EXPECT_EQ(view.ports, (std::vector<std::string>{"COM2", "COM4"}));
-    EXPECT_EQ(s.SelectedPortName(), "COM4");
+    EXPECT_EQ(view.SelectedPortName(), "COM4");
     s.New();
     EXPECT_EQ(view.ports.size(), 4u);
 }
