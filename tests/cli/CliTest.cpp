@@ -22,8 +22,8 @@
 namespace velmora::cli {
 namespace {
 
-using dbtest::TempFolder;
 using ::testing::HasSubstr;
+using testing::ScratchFolder;
 using ::testing::StartsWith;
 
 class CliTest : public ::testing::Test {
@@ -37,7 +37,7 @@ protected:
 
     std::ostringstream out;
     std::ostringstream err;
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 // ---- dispatch ------------------------------------------------------------

@@ -29,7 +29,7 @@ protected:
         return ReadBytes(path);
     }
 
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::unique_ptr<SatTpDatabase> db = NewDatabase();
 };
 

@@ -163,7 +163,7 @@ class RoundTripTest : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(RoundTripTest, ReadBackEqualsTheWrittenTablesUpToTheFormatsLimits) {
     const Shape& shape = GetParam();
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string path = folder.File("round.csv");
     auto db = NewDatabase();
     auto back = NewDatabase();
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, RoundTripTest,
 // ---- merging of neighbours -----------------------------------------------
 
 TEST(RoundTripMergeTest, SamePlaceAndNameOrNoNameBecomeOneSatellite) {
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string path = folder.File("merge.csv");
     auto db = NewDatabase();
     ApplyLnbDefaults(*db);
@@ -218,7 +218,7 @@ TEST(ExampleFileTest, ReadsAndWritesBackUnchanged) {
     ASSERT_EQ(ReadSatTpFile(*db, example.c_str()), 0);
     EXPECT_GE(db->satCount, 10);
     EXPECT_GE(db->tpCount, 50);
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string copy = folder.File("sattp.csv");
     ASSERT_TRUE(WriteSatTpFile(*db, copy.c_str()));
     EXPECT_EQ(ReadBytes(copy), ReadBytes(example));

@@ -173,7 +173,7 @@ TEST(VerifyMessage, NamesTheCountsAndTheFirstDifferenceInTableOrder) {
 }
 
 TEST(BackupPath, BesideTheTableAndNeverOverwritten) {
-    testing::TempDir dir;
+    testing::ScratchFolder dir;
     EXPECT_EQ(BackupFolderFor("/data/sattp.csv"), "/data/backups");
     EXPECT_EQ(BackupFolderFor("sattp.csv"), "backups");
     std::tm noon{};

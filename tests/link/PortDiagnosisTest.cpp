@@ -23,7 +23,7 @@ namespace velmora {
 namespace {
 
 using testing::FakeHost;
-using testing::TempDir;
+using testing::ScratchFolder;
 
 // Refuses every open with a chosen errno, as the kernel would.
 class RefusingSystem : public PortSystem {
@@ -92,7 +92,7 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
 }
 
 TEST(PortOpenFailure, RealOpenSetsErrnoForAbsentNonTerminalAndBusyDevices) {
-    TempDir dir;
+    ScratchFolder dir;
     const std::string plain = dir.File("plain");
     ::close(::open(plain.c_str(), O_CREAT | O_WRONLY, 0600));
     errno = 0;

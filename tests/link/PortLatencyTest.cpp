@@ -17,7 +17,7 @@ namespace velmora {
 namespace {
 
 using testing::FakeHost;
-using testing::TempDir;
+using testing::ScratchFolder;
 
 // A pseudo-terminal opened for real; the serial ioctls and sysfs are played
 // by the test, as a USB adapter's driver would answer them.
@@ -135,7 +135,7 @@ TEST(PortLatency, OpenLowersWhatItCanCloseRestoresAndLateAdaptersAreToldOnce) {
 }
 
 TEST(PortLatency, TimerIsFoundBelowTheInjectedSysfsRootThroughDeviceLinks) {
-    TempDir dir;
+    ScratchFolder dir;
     Pty pty;
     const std::string name = std::filesystem::path(pty.Slave()).filename().string();
     const std::string attr = dir.Path() + "/class/tty/" + name + "/device";
