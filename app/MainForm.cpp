@@ -85,12 +85,12 @@ void CMainForm::FocusFirstRow() {
 }
 
 void CMainForm::SelectFinding(const TableFinding& finding) {
-    if (finding.table == FindingTable::Satellite) {
+    if (finding.table == TableKind::Satellite) {
         tree_->ChooseAsUser(finding.index);
         return;
     }
     list_->ClearFind();
-    if (finding.table == FindingTable::Lnb) {
+    if (finding.table == TableKind::Lnb) {
         session_->DisplayLnb();
     } else {
         // All satellites: a transponder's row is then its index in the table.

@@ -17,11 +17,6 @@ std::string CountLine(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " finding" : " findings");
 }
 
-// The names diff --json gives the same tables.
-const char* TableName(FindingTable table) {
-    return table == FindingTable::Satellite ? "sat" : FindingTableName(table);
-}
-
 nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings,
                                     const std::vector<TableFinding>& findings) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -29,7 +24,7 @@ nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings
         list.push_back({{"kind", "file-read"}, {"table", "file"}, {"text", text}});
     for (const TableFinding& f : findings) {
         nlohmann::ordered_json item{{"kind", FindingKindName(f.kind)},
-                                    {"table", TableName(f.table)},
+                                    {"table", TableKindName(f.table)},
                                     {"index", f.index}};
         if (f.earlierTp >= 0) item["earlierTp"] = f.earlierTp;
         item["text"] = f.text;

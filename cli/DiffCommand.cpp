@@ -65,18 +65,6 @@ std::unique_ptr<SatTpDatabase> ReadFromMeter(const std::string& portName, CliStr
     return nullptr;
 }
 
-const char* KindName(DiffKind k) {
-    switch (k) {
-        case DiffKind::Lnb:
-            return "lnb";
-        case DiffKind::Sat:
-            return "sat";
-        case DiffKind::Tp:
-            return "tp";
-    }
-    return "?";
-}
-
 const char* ChangeName(DiffChange c) {
     switch (c) {
         case DiffChange::Added:
@@ -90,20 +78,20 @@ const char* ChangeName(DiffChange c) {
 }
 
 Json DifferenceJson(const TableDifference& d) {
-    Json j{{"kind", KindName(d.kind)}, {"change", ChangeName(d.change)}};
+    Json j{{"kind", TableKindName(d.kind)}, {"change", ChangeName(d.change)}};
     const bool hasBefore = d.change != DiffChange::Added;
     const bool hasAfter = d.change != DiffChange::Removed;
     switch (d.kind) {
-        case DiffKind::Lnb:
+        case TableKind::Lnb:
             j["lnb"] = d.oldIndex + 1;
             j["before"] = LnbJson(d.lnbBefore);
             j["after"] = LnbJson(d.lnbAfter);
             break;
-        case DiffKind::Sat:
+        case TableKind::Satellite:
             if (hasBefore) j["before"] = SatelliteJson(d.satBefore);
             if (hasAfter) j["after"] = SatelliteJson(d.satAfter);
             break;
-        case DiffKind::Tp: {
+        case TableKind::Tp: {
             // satIndex counts in its own table; the satellite says which one.
             const SatRecord& sat = hasBefore ? d.satBefore : d.satAfter;
             Json satellite = SatelliteJson(sat);

@@ -1,6 +1,6 @@
 #include "cli/TableJson.h"
 
-#include "cli/TextEncoding.h"
+#include "db/TextHelpers.h"
 
 namespace velmora::cli {
 
@@ -18,7 +18,7 @@ Json LnbJson(const LnbRecord& l) {
 Json SatelliteJson(const SatRecord& s) {
     std::string name = SatName(s);
     return Json{{"name", Utf8WithReplacements(name)},
-                {"nameHex", HexBytes(name)},
+                {"nameHex", HexText(name)},
                 {"lnbIndex", s.lnbIndex},
                 {"position", s.position}};
 }

@@ -1,7 +1,6 @@
 #include "db/EditOperations.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "db/NumberText.h"
@@ -59,10 +58,7 @@ uint16_t SatPosition(const SatTpDatabase& db, int satIndex) {
 }  // namespace
 
 std::string DeleteTpQuestion(const TpRecord& tp) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "Are you sure to delete %u %c %u ?  ", tp.frequency,
-                  (tp.flags & TP_FLAG_VERTICAL) ? 'V' : 'H', tp.symbolRate);
-    return buf;
+    return "Are you sure to delete " + TpText(tp) + " ?  ";
 }
 
 std::string DeleteTpsQuestion(int count) { return "Delete " + std::to_string(count) + " TPs ?"; }

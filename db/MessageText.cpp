@@ -1,17 +1,14 @@
 #include "db/MessageText.h"
 
-#include <cstdio>
-
-#include "db/TableCheck.h"
+#include "db/TextHelpers.h"
 
 namespace velmora {
 
 namespace {
 
 void AppendEscaped(std::string& out, unsigned char byte) {
-    char code[5];
-    std::snprintf(code, sizeof code, "\\x%02x", byte);
-    out += code;
+    const char c = static_cast<char>(byte);
+    out += "\\x" + HexText(std::string_view(&c, 1));
 }
 
 std::string Escape(std::string_view text, bool keepLines) {

@@ -1,5 +1,6 @@
 #include "db/SatTpDatabase.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,26 @@ const char* const kLnbTypeNames[9] = {
     nullptr,       "9750/10600",  "9750/10700", "9750/10750", "5150V/5750H",
     "5750V/5150H", "11300",       "10750",      "10700",
 };
+
+const char* TableKindName(TableKind kind) {
+    switch (kind) {
+        case TableKind::Lnb:
+            return "lnb";
+        case TableKind::Satellite:
+            return "sat";
+        case TableKind::Tp:
+            return "tp";
+    }
+    return "?";
+}
+
+int UsedSatellites(const SatTpDatabase& db) {
+    return std::clamp(static_cast<int>(db.satCount), 0, MAX_SATELLITES);
+}
+
+int UsedTps(const SatTpDatabase& db) {
+    return std::clamp(static_cast<int>(db.tpCount), 0, MAX_TPS);
+}
 
 void ClearDatabase(SatTpDatabase& db) { std::memset(&db, 0, sizeof db); }
 
@@ -59,6 +80,11 @@ PositionParts PositionText(uint16_t position) {
         parts.hemisphere = 'W';
     }
     return parts;
+}
+
+std::string TpText(const TpRecord& tp) {
+    return std::to_string(tp.frequency) + ((tp.flags & TP_FLAG_VERTICAL) ? " V " : " H ") +
+           std::to_string(tp.symbolRate);
 }
 
 std::string FormatPosition(uint16_t position) {

@@ -65,6 +65,18 @@ struct SatTpDatabase {
     int32_t tpCount;
 };
 
+// The three tables, for whatever points into one of them: a finding, a
+// difference, a row to select.
+enum class TableKind { Lnb, Satellite, Tp };
+
+// "lnb", "sat" or "tp", as machine-readable output names the tables.
+const char* TableKindName(TableKind kind);
+
+// The counts of satellites and transponders in use, clamped to 0..capacity,
+// so that a count read from a file or a meter never reaches past its array.
+int UsedSatellites(const SatTpDatabase& db);
+int UsedTps(const SatTpDatabase& db);
+
 // Zero-fills the whole database, as at process start.
 void ClearDatabase(SatTpDatabase& db);
 
@@ -87,6 +99,10 @@ PositionParts PositionText(uint16_t position);
 
 // "19.2E", "30.0W".
 std::string FormatPosition(uint16_t position);
+
+// "11362 H 22000": frequency, polarisation and symbol rate, as lists and
+// messages name a transponder.
+std::string TpText(const TpRecord& tp);
 
 // Tree and list label: "[%d] %d.%dE %s" with index + 1 and the raw name bytes.
 std::string SatelliteLabel(const SatTpDatabase& db, int satIndex);

@@ -116,7 +116,7 @@ std::vector<std::string> DescribeSaveLosses(const SatTpDatabase& db) {
     std::size_t written = 0;
     std::vector<TpKey> kept;
     std::vector<int> perSat(MAX_SATELLITES, 0);
-    for (int t = 0; t < db.tpCount && t < MAX_TPS; ++t) {
+    for (int t = 0; t < UsedTps(db); ++t) {
         if (db.tps[t].satIndex < MAX_SATELLITES) ++perSat[db.tps[t].satIndex];
     }
     for (int s = 0; s < MAX_SATELLITES; ++s) {
@@ -135,7 +135,7 @@ std::vector<std::string> DescribeSaveLosses(const SatTpDatabase& db) {
         for (int i = 0; i < n; ++i) kept.push_back(KeyOf(db, s, db.tps[list[i]], true));
     }
     std::size_t orphans = 0;
-    for (int t = 0; t < db.tpCount && t < MAX_TPS; ++t) orphans += db.tps[t].satIndex >= MAX_SATELLITES;
+    for (int t = 0; t < UsedTps(db); ++t) orphans += db.tps[t].satIndex >= MAX_SATELLITES;
 
     if (!empty.empty()) {
         out.push_back(Counted(empty.size(), "satellite", "satellites") + " without transponders (" +

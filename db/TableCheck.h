@@ -23,12 +23,9 @@ enum class FindingKind {
     TpDuplicate,           // same satellite and polarisation, within 2 MHz
 };
 
-// The table a finding points into, so a window can select that row.
-enum class FindingTable { Lnb, Satellite, Tp };
-
 struct TableFinding {
     FindingKind kind;
-    FindingTable table;
+    TableKind table;   // the table it points into, so a window can select that row
     int index;         // 0-based row in that table
     int earlierTp;     // the earlier transponder a duplicate repeats; -1 otherwise
     std::string text;  // one line, UTF-8: "TP 12: 19.2E Astra 11362 H 22000: ..."
@@ -43,20 +40,5 @@ std::vector<TableFinding> CheckTable(const SatTpDatabase& db);
 // Short stable name of a kind for machine-readable output: "lnb-type",
 // "tp-duplicate", ...
 const char* FindingKindName(FindingKind kind);
-
-// "lnb", "satellite" or "tp".
-const char* FindingTableName(FindingTable table);
-
-// Length of the well-formed UTF-8 sequence at the start of s; 0 when there is none.
-std::size_t Utf8SequenceLength(std::string_view s);
-
-// True when bytes are well-formed UTF-8 (no overlong forms, surrogates or
-// code points above U+10FFFF).
-bool IsUtf8(std::string_view bytes);
-
-// A name as the window shows it, as UTF-8: the bytes themselves when they are
-// UTF-8, otherwise each byte as its Latin-1 character. Control characters
-// become '?' so the text stays on one line.
-std::string NameAsShown(std::string_view bytes);
 
 }  // namespace velmora

@@ -28,10 +28,6 @@ const SatRecord* SatelliteOf(const SatTpDatabase& db, const TpRecord& tp) {
     return tp.satIndex < MAX_SATELLITES ? &db.satellites[tp.satIndex] : nullptr;
 }
 
-int Clamped(int32_t count, int capacity) {
-    return std::clamp(static_cast<int>(count), 0, capacity);
-}
-
 // Pairs the records of equal key in order of appearance: the k-th old record
 // of a key with its k-th new one. Returns, for each new record, the index of
 // its old partner or -1.
@@ -66,7 +62,7 @@ std::vector<int> MatchByKey(const std::vector<uint64_t>& oldKeys,
 // old one. fill(d, oldIndex, newIndex) completes a difference; changed(o, n)
 // says whether a matched pair differs.
 template <class Fill, class Changed>
-bool EmitInTableOrder(DiffKind kind, int oldCount, const std::vector<int>& match,
+bool EmitInTableOrder(TableKind kind, int oldCount, const std::vector<int>& match,
                       std::vector<TableDifference>& out, Fill fill, Changed changed) {
     std::vector<char> matched(static_cast<std::size_t>(oldCount), 0);
     for (int o : match)
@@ -163,7 +159,7 @@ TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& 
     for (int i = 0; i < LNB_COUNT; ++i) {
         if (SameLnb(before.lnbs[i], after.lnbs[i])) continue;
         TableDifference d;
-        d.kind = DiffKind::Lnb;
+        d.kind = TableKind::Lnb;
         d.oldIndex = d.newIndex = i;
         d.lnbBefore = before.lnbs[i];
         d.lnbAfter = after.lnbs[i];
@@ -171,8 +167,8 @@ TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& 
     }
 
     SatIdentities ids;
-    const int oldSats = Clamped(before.satCount, MAX_SATELLITES);
-    const int newSats = Clamped(after.satCount, MAX_SATELLITES);
+    const int oldSats = UsedSatellites(before);
+    const int newSats = UsedSatellites(after);
     std::vector<uint64_t> oldKeys(static_cast<std::size_t>(oldSats));
     std::vector<uint64_t> newKeys(static_cast<std::size_t>(newSats));
     for (int i = 0; i < oldSats; ++i)
@@ -180,7 +176,7 @@ TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& 
     for (int i = 0; i < newSats; ++i)
         newKeys[i] = static_cast<uint64_t>(ids.Of(after.satellites[i]));
     bool reordered = EmitInTableOrder(
-        DiffKind::Sat, oldSats, MatchByKey(oldKeys, newKeys), out,
+        TableKind::Satellite, oldSats, MatchByKey(oldKeys, newKeys), out,
         [&](TableDifference& d, int o, int n) {
             if (o >= 0) d.satBefore = before.satellites[o];
             if (n >= 0) d.satAfter = after.satellites[n];
@@ -195,8 +191,8 @@ TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& 
         return (id << 33) | (static_cast<uint64_t>(tp.frequency) << 1) |
                static_cast<uint64_t>(tp.flags & TP_FLAG_VERTICAL);
     };
-    const int oldTps = Clamped(before.tpCount, MAX_TPS);
-    const int newTps = Clamped(after.tpCount, MAX_TPS);
+    const int oldTps = UsedTps(before);
+    const int newTps = UsedTps(after);
     oldKeys.resize(static_cast<std::size_t>(oldTps));
     newKeys.resize(static_cast<std::size_t>(newTps));
     for (int i = 0; i < oldTps; ++i) oldKeys[i] = tpKey(before, before.tps[i]);
@@ -206,7 +202,7 @@ TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& 
         return sat != nullptr ? *sat : SatRecord{};
     };
     reordered |= EmitInTableOrder(
-        DiffKind::Tp, oldTps, MatchByKey(oldKeys, newKeys), out,
+        TableKind::Tp, oldTps, MatchByKey(oldKeys, newKeys), out,
         [&](TableDifference& d, int o, int n) {
             if (o >= 0) {
                 d.tpBefore = before.tps[o];
@@ -235,8 +231,7 @@ std::string SatValueText(const SatRecord& sat) {
 }
 
 std::string TpValueText(const TpRecord& tp) {
-    return std::to_string(tp.frequency) + ((tp.flags & TP_FLAG_VERTICAL) ? " V " : " H ") +
-           SymbolRateText(tp);
+    return TpText(tp) + (Unique(tp) ? " unique" : "");
 }
 
 std::string DifferenceLine(const TableDifference& d) {
@@ -244,12 +239,12 @@ std::string DifferenceLine(const TableDifference& d) {
     const bool added = d.change == DiffChange::Added;
     const bool changed = d.change == DiffChange::Changed;
     switch (d.kind) {
-        case DiffKind::Lnb:
+        case TableKind::Lnb:
             line += " LNB " + std::to_string(d.oldIndex + 1) + "  " +
                     LnbDetail(d.lnbBefore, d.lnbAfter) + " -> " +
                     LnbDetail(d.lnbAfter, d.lnbBefore);
             break;
-        case DiffKind::Sat: {
+        case TableKind::Satellite: {
             const SatRecord& sat = added ? d.satAfter : d.satBefore;
             line += " SAT " + SatValueText(sat);
             if (changed) {
@@ -258,7 +253,7 @@ std::string DifferenceLine(const TableDifference& d) {
             }
             break;
         }
-        case DiffKind::Tp: {
+        case TableKind::Tp: {
             const SatRecord& sat = added ? d.satAfter : d.satBefore;
             const TpRecord& tp = added ? d.tpAfter : d.tpBefore;
             line += " TP  " + SatValueText(sat) + "  " + TpValueText(tp);

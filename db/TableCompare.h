@@ -11,7 +11,6 @@
 
 namespace velmora {
 
-enum class DiffKind { Lnb, Sat, Tp };
 enum class DiffChange { Added, Removed, Changed };
 
 // One difference with the records before and after; a side that does not
@@ -19,7 +18,7 @@ enum class DiffChange { Added, Removed, Changed };
 // A transponder carries its satellite's record so the difference reads on
 // its own, whatever happens to the tables afterwards.
 struct TableDifference {
-    DiffKind kind = DiffKind::Lnb;
+    TableKind kind = TableKind::Lnb;
     DiffChange change = DiffChange::Changed;
     int oldIndex = -1;  // slot in the old table (the LNB slot for LNBs)
     int newIndex = -1;

@@ -13,13 +13,13 @@ TableHistory::Snapshot TableHistory::Take(const std::string& step, const SatTpDa
     std::copy(std::begin(db.lnbs), std::end(db.lnbs), s.lnbs);
     std::copy(std::begin(db.satellites), std::end(db.satellites), s.satellites);
     s.satCount = db.satCount;
-    int n = std::clamp(db.tpCount, 0, MAX_TPS);
+    int n = UsedTps(db);
     s.tps.assign(db.tps, db.tps + n);
     return s;
 }
 
 bool TableHistory::Same(const Snapshot& s, const SatTpDatabase& db) {
-    int n = std::clamp(db.tpCount, 0, MAX_TPS);
+    int n = UsedTps(db);
     return s.satCount == db.satCount && s.tps.size() == static_cast<std::size_t>(n) &&
            std::memcmp(s.lnbs, db.lnbs, sizeof s.lnbs) == 0 &&
            std::memcmp(s.satellites, db.satellites, sizeof s.satellites) == 0 &&

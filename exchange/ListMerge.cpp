@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "db/TextHelpers.h"
 #include "exchange/ListText.h"
 
 namespace velmora {
@@ -171,7 +172,7 @@ Band TableBand(const SatTpDatabase& db, int satIndex) {
 }
 
 int MatchingSatellite(const SatTpDatabase& db, int position, Band band) {
-    int count = db.satCount < MAX_SATELLITES ? db.satCount : MAX_SATELLITES;
+    int count = UsedSatellites(db);
     for (int s = 0; s < count; ++s) {
         if (db.satellites[s].position == position && TableBand(db, s) == band) return s;
     }
@@ -205,9 +206,8 @@ std::string TableSatelliteName(const SourceSatellite& sat, Band band) {
     if (!ending.empty() && listtext::EqualNoCase(LastWord(out), ending.substr(1))) ending = {};
     std::size_t room = SAT_NAME_BYTES - ending.size();
     if (out.size() > room) {
-        std::size_t cut = room;
-        // Never leave half a character: back up over continuation bytes.
-        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+        // Never leave half a character.
+        std::size_t cut = Utf8CutBefore(out, room);
         out.resize(cut > 0 ? cut : room);
         TrimEnd(out);
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "db/TextHelpers.h"
+
 namespace velmora::listtext {
 
 inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
@@ -39,9 +41,7 @@ inline bool EqualNoCase(std::string_view a, std::string_view b) {
 inline std::string Quoted(std::string_view value) {
     constexpr std::size_t kLongest = 40;
     if (value.size() <= kLongest) return "\"" + std::string(value) + "\"";
-    std::size_t cut = kLongest;
-    while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
-    return "\"" + std::string(value.substr(0, cut)) + "...\"";
+    return "\"" + std::string(value.substr(0, Utf8CutBefore(value, kLongest))) + "...\"";
 }
 
 // Walks the text line by line; LF and CRLF ends both work.

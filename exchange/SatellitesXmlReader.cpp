@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "db/TextHelpers.h"
 #include "exchange/ListText.h"
 #include "exchange/TransponderList.h"
 
@@ -70,9 +71,7 @@ constexpr std::size_t kLongestName = 255;
 
 std::string KeptName(std::string_view name) {
     if (name.size() <= kLongestName) return std::string(name);
-    std::size_t cut = kLongestName;
-    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
-    return std::string(name.substr(0, cut));
+    return std::string(name.substr(0, Utf8CutBefore(name, kLongestName)));
 }
 
 // UTF-16 after its byte-order mark as UTF-8, so that line numbers count in

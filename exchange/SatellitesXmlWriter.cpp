@@ -3,39 +3,18 @@
 #include <vector>
 
 #include "db/AtomicFile.h"
+#include "db/TextHelpers.h"
 
 namespace velmora {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at s[i], 0 when there is none.
-std::size_t Utf8Length(const std::string& s, std::size_t i) {
-    auto at = [&](std::size_t k) { return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u; };
-    auto cont = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
-        return at(k) >= lo && at(k) <= hi;
-    };
-    unsigned lead = at(i);
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return cont(i + 1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        unsigned lo = lead == 0xE0 ? 0xA0 : 0x80;
-        unsigned hi = lead == 0xED ? 0x9F : 0xBF;
-        return cont(i + 1, lo, hi) && cont(i + 2) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        unsigned lo = lead == 0xF0 ? 0x90 : 0x80;
-        unsigned hi = lead == 0xF4 ? 0x8F : 0xBF;
-        return cont(i + 1, lo, hi) && cont(i + 2) && cont(i + 3) ? 4 : 0;
-    }
-    return 0;
-}
 
 // An attribute value: XML-escaped, control characters as blanks, U+FFFE and
 // U+FFFF as U+FFFD, and bytes that are not UTF-8 read as Latin-1 (what older
 // tables were typed in), so that the file always parses.
 void AppendAttribute(std::string& out, const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t n = Utf8Length(text, i);
+        std::size_t n = Utf8SequenceLength(std::string_view(text).substr(i));
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (n == 0) {
             out += static_cast<char>(0xC0 | (c >> 6));
@@ -73,10 +52,10 @@ int SignedPosition(uint16_t position) {
 }  // namespace
 
 std::string SatellitesXml(const SatTpDatabase& db) {
-    int satCount = db.satCount < MAX_SATELLITES ? db.satCount : MAX_SATELLITES;
-    int tpCount = db.tpCount < MAX_TPS ? db.tpCount : MAX_TPS;
+    int satCount = UsedSatellites(db);
+    int tpCount = UsedTps(db);
     // Transponder indexes per satellite in table order, gathered in one pass.
-    std::vector<std::vector<int>> bySatellite(static_cast<std::size_t>(satCount > 0 ? satCount : 0));
+    std::vector<std::vector<int>> bySatellite(static_cast<std::size_t>(satCount));
     for (int t = 0; t < tpCount; ++t) {
         if (db.tps[t].satIndex < satCount) bySatellite[db.tps[t].satIndex].push_back(t);
     }

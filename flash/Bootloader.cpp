@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "db/TextHelpers.h"
+
 namespace velmora {
 
 namespace {
@@ -223,7 +225,9 @@ bool BootloaderConnection::Identify(bool sendInit) {
     productId_ = static_cast<uint16_t>(reply[1] << 8 | reply[2]);
     if (len > 2) {
         std::string extra = Format("This bootloader returns %d extra bytes in PID:", len);
-        for (int i = 2; i <= len; ++i) extra += Format(" %02x", reply[i]);
+        extra += " " + HexText(std::string_view(reinterpret_cast<const char*>(&reply[2]),
+                                                static_cast<std::size_t>(len - 1)),
+                               " ");
         Say("%s\n", extra.c_str());
     }
     if (GetAck(0) != BootResult::Ok) return false;

@@ -36,8 +36,8 @@ private:
 };
 
 void BuildTableBlock(SatTpDatabase& db, uint8_t* image) {
-    int tpCount = std::clamp(db.tpCount, 0, MAX_TPS);
-    int satCount = std::clamp(db.satCount, 0, MAX_SATELLITES);
+    int tpCount = UsedTps(db);
+    int satCount = UsedSatellites(db);
 
     PutU16(image + FACTORY_TP_COUNT_OFFSET, static_cast<uint16_t>(tpCount));
     PutU16(image + FACTORY_TP_COUNT_OFFSET + 2, 0);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "db/InputFile.h"
+#include "db/TextHelpers.h"
 
 namespace velmora {
 
@@ -24,13 +25,7 @@ constexpr uint32_t kRound[64] = {
 uint32_t Rotr(uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
 
 std::string Hex(const std::array<uint8_t, 32>& digest) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (uint8_t b : digest) {
-        text += kDigits[b >> 4];
-        text += kDigits[b & 15];
-    }
-    return text;
+    return HexText(std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size()));
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckReport(report);
     // Every finding points at a row that exists in its table.
     for (const TableFinding& f : CheckTable(g_db)) {
-        int rows = f.table == FindingTable::Lnb         ? LNB_COUNT
-                   : f.table == FindingTable::Satellite ? g_db.satCount
-                                                        : g_db.tpCount;
+        int rows = f.table == TableKind::Lnb         ? LNB_COUNT
+                   : f.table == TableKind::Satellite ? g_db.satCount
+                                                     : g_db.tpCount;
         Check(f.index >= 0 && f.index < rows && f.earlierTp < f.index && !f.text.empty());
     }
 

@@ -39,10 +39,6 @@ void CheckRecords(KindCheck& check, const Record* sent, const Record* read, int 
     }
 }
 
-int InUse(int32_t count, int capacity) {
-    return std::clamp(static_cast<int>(count), 0, capacity);
-}
-
 std::string SatText(const SatRecord& s) {
     return SatValueText(s) + " LNB " + std::to_string((s.lnbIndex & 0x0F) + 1);
 }
@@ -51,10 +47,10 @@ std::string SatText(const SatRecord& s) {
 
 std::string VerifyMessage(const SatTpDatabase& sent, const SatTpDatabase& readBack) {
     std::vector<std::string> parts;
-    const int satsSent = InUse(sent.satCount, MAX_SATELLITES);
-    const int satsRead = InUse(readBack.satCount, MAX_SATELLITES);
-    const int tpsSent = InUse(sent.tpCount, MAX_TPS);
-    const int tpsRead = InUse(readBack.tpCount, MAX_TPS);
+    const int satsSent = UsedSatellites(sent);
+    const int satsRead = UsedSatellites(readBack);
+    const int tpsSent = UsedTps(sent);
+    const int tpsRead = UsedTps(readBack);
     if (satsSent != satsRead)
         parts.push_back("satellite count " + std::to_string(satsSent) + " -> " +
                         std::to_string(satsRead));

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "db/TextHelpers.h"
+
 namespace velmora::sim {
 
 namespace {
@@ -13,11 +15,8 @@ void Record(std::string& out, uint8_t type, uint16_t address, const uint8_t* dat
     char text[16];
     std::snprintf(text, sizeof text, ":%02X%04X%02X", static_cast<unsigned>(n), address, type);
     out += text;
-    for (std::size_t i = 0; i < n; ++i) {
-        std::snprintf(text, sizeof text, "%02X", data[i]);
-        out += text;
-        sum += data[i];
-    }
+    out += HexText(std::string_view(reinterpret_cast<const char*>(data), n), {}, HexCase::Upper);
+    for (std::size_t i = 0; i < n; ++i) sum += data[i];
     std::snprintf(text, sizeof text, "%02X\n", (0x100 - (sum & 0xFF)) & 0xFF);
     out += text;
 }

@@ -5,6 +5,7 @@
 
 #include "db/SatTpDatabase.h"
 #include "db/SatTpFile.h"
+#include "db/TextHelpers.h"
 #include "sim/TableDump.h"
 
 namespace velmora::sim {
@@ -46,9 +47,8 @@ uint16_t U16At(const std::vector<uint8_t>& bytes, std::size_t at) {
 }
 
 std::string Hex(uint8_t b) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X", b);
-    return text;
+    const char c = static_cast<char>(b);
+    return HexText(std::string_view(&c, 1), {}, HexCase::Upper);
 }
 
 // The fault that makes the meter's storage differ from what it acknowledged:

@@ -15,15 +15,15 @@
 #include "cli/Cli.h"
 #include "tests/cli/CliRun.h"
 #include "cli/TerminalHost.h"
-#include "cli/TextEncoding.h"
 #include "db/SatTpFile.h"
+#include "db/TextHelpers.h"
 #include "tests/db/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {
 
-using dbtest::TempFolder;
 using ::testing::HasSubstr;
+using testing::ScratchFolder;
 using ::testing::StartsWith;
 
 class CliTest : public ::testing::Test {
@@ -37,7 +37,7 @@ protected:
 
     std::ostringstream out;
     std::ostringstream err;
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 // ---- dispatch ------------------------------------------------------------
@@ -385,7 +385,7 @@ TEST(TextEncodingTest, InvalidBytesBecomeReplacementCharacters) {
     EXPECT_EQ(Utf8WithReplacements("\xED\xA0\x80"), r + r + r);     // surrogate
     EXPECT_EQ(Utf8WithReplacements("\xF4\x90\x80\x80"), r + r + r + r);  // above U+10FFFF
     EXPECT_EQ(Utf8WithReplacements(std::string("a\0b", 3)), std::string("a\0b", 3));
-    EXPECT_EQ(HexBytes(std::string("\x00\x7F\xFF", 3)), "007fff");
+    EXPECT_EQ(HexText(std::string("\x00\x7F\xFF", 3)), "007fff");
 }
 
 }  // namespace

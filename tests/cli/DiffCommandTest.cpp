@@ -15,8 +15,8 @@
 namespace velmora::cli {
 namespace {
 
-using dbtest::TempFolder;
 using ::testing::HasSubstr;
+using testing::ScratchFolder;
 
 // Runs from the test's folder: a read from the meter keeps its temporary
 // file in the working folder.
@@ -36,7 +36,7 @@ protected:
 
     std::ostringstream out;
     std::ostringstream err;
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 TEST_F(DiffCommand, FilesListTheDifferencesAndExitWithTheirVerdict) {

@@ -14,8 +14,8 @@
 namespace velmora::cli {
 namespace {
 
-using dbtest::TempFolder;
 using ::testing::HasSubstr;
+using testing::ScratchFolder;
 using ::testing::StartsWith;
 
 // 19.2E matches SAT-A of the sample (11362 H is there already); 28.2E is new.
@@ -40,7 +40,7 @@ protected:
         ASSERT_TRUE(dbtest::WriteBytes(list, kList));
     }
 
-    TempFolder folder;
+    ScratchFolder folder;
     std::string table = folder.File("sattp.csv");
     std::string list = folder.File("satellites.xml");
     std::ostringstream out;

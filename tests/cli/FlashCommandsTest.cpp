@@ -52,7 +52,7 @@ protected:
         return std::equal(firmware.begin(), firmware.end(), flash.begin());
     }
 
-    dbtest::TempFolder folder;
+    testing::ScratchFolder folder;
     BootloaderEngineOptions boot;
     std::unique_ptr<sim::BootMeterSim> meter;
     Bytes firmware;

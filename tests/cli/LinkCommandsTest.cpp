@@ -16,7 +16,7 @@
 namespace velmora {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchFolder;
 
 // Runs velmora-cli in-process from a temporary working folder.
 struct CliRun {
@@ -53,7 +53,7 @@ protected:
     void TearDown() override { meter.Stop(); }
     CliRun Run(std::vector<std::string> args) { return RunCliIn(dir.Path(), std::move(args)); }
 
-    TempDir dir;
+    ScratchFolder dir;
     sim::MeterSim meter;
 };
 
@@ -151,7 +151,7 @@ TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
     options.faults.noAnswer = true;
     sim::MeterSim meter(options);
     ASSERT_TRUE(meter.Start());
-    TempDir dir;
+    ScratchFolder dir;
     // A press that lands just outside the command must not end the test.
     auto previous = std::signal(SIGINT, [](int) {});
     std::atomic<bool> done{false};
@@ -181,7 +181,7 @@ namespace velmora {
 namespace {
 
 TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
-    TempDir dir;
+    ScratchFolder dir;
     sim::MeterSim meter;
     std::string error;
     ASSERT_TRUE(meter.Start(&error)) << error;

@@ -94,7 +94,7 @@ protected:
         return lines;
     }
 
-    dbtest::TempFolder folder;
+    testing::ScratchFolder folder;
     BootloaderEngineOptions boot;
     std::vector<std::unique_ptr<sim::BootMeterSim>> meters;
     Bytes firmware;
@@ -172,7 +172,7 @@ TEST_F(ProductionLine, VerifiedAndBackedUpWritesOnThreePortsKeepTheirOwnTables) 
     args.insert(args.end(), {"--tables", Example("sattp.csv"), "--verify", "--backup", backup,
                              "--step-wait-ms", "1", "--report", report});
     for (int run = 0; run < 2; ++run) EXPECT_EQ(Run(args), kExitOk) << err.str();
-    std::vector<std::string> names = dbtest::TempFolder::EntriesOf(folder.File("bk"));
+    std::vector<std::string> names = testing::ScratchFolder::EntriesOf(folder.File("bk"));
     ASSERT_EQ(names.size(), 6u);
     for (auto& m : running) {
         std::string port = m->SlavePath();

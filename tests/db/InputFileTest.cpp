@@ -9,10 +9,10 @@
 
 namespace velmora {
 namespace {
-using dbtest::TempFolder;
+using testing::ScratchFolder;
 
 TEST(ReadInputFile, ReadsOnlyRegularFilesWithinTheLimit) {
-    TempFolder dir;
+    ScratchFolder dir;
     const std::string small = dir.File("small.csv");
     const std::string large = dir.File("large.csv");
     const std::string fifo = dir.File("pipe");

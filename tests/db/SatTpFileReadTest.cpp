@@ -28,7 +28,7 @@ protected:
     const TpRecord& Tp(int i) const { return db->tps[i]; }
     const LnbRecord& Lnb(int i) const { return db->lnbs[i]; }
 
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::unique_ptr<SatTpDatabase> db = NewDatabase();
     SatTpReadReport report;
 };

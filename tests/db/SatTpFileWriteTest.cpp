@@ -29,7 +29,7 @@ protected:
         return ReadBytes(path);
     }
 
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::unique_ptr<SatTpDatabase> db = NewDatabase();
 };
 
@@ -47,15 +47,22 @@ TEST_F(WriteSatTpFileTest, DatabaseWithoutTpsGivesTheHeaderAlone) {
 
 TEST_F(WriteSatTpFileTest, LnbColumns) {
     struct Case {
-        uint8_t type, dish, diseqcSwitch, input;
-        uint32_t lo;
-        const char* columns;
+        uint8_t type = 0;
+        uint8_t dish = 0;
+        uint8_t diseqcSwitch = 0;
+        uint8_t input = 0;
+        uint32_t lo = 0;
+        const char* columns = "";
     } cases[] = {
-        {0, 0, 1, 0, 10600, "10600,1,"},   {1, 0, 1, 4, 0, "9750/10600,5,"},
-        {2, 0, 2, 15, 0, "9750/10700,16-V1.1,"}, {4, 0, 0, 3, 0, "5150V/5750H,,"},
-        {5, 1, 1, 0, 0, "5750V/5150H,,"},  {8, 1, 2, 0, 0, "10700,,"},
-        {9, 0, 1, 0, 9750, "5150,1,"},     {255, 0, 3, 0, 0, "5150,,"},
-        {0, 2, 1, 1, 0, "0,2,"},
+        {.diseqcSwitch = 1, .lo = 10600, .columns = "10600,1,"},
+        {.type = 1, .diseqcSwitch = 1, .input = 4, .columns = "9750/10600,5,"},
+        {.type = 2, .diseqcSwitch = 2, .input = 15, .columns = "9750/10700,16-V1.1,"},
+        {.type = 4, .input = 3, .columns = "5150V/5750H,,"},
+        {.type = 5, .dish = 1, .diseqcSwitch = 1, .columns = "5750V/5150H,,"},
+        {.type = 8, .dish = 1, .diseqcSwitch = 2, .columns = "10700,,"},
+        {.type = 9, .diseqcSwitch = 1, .lo = 9750, .columns = "5150,1,"},
+        {.type = 255, .diseqcSwitch = 3, .columns = "5150,,"},
+        {.dish = 2, .diseqcSwitch = 1, .input = 1, .columns = "0,2,"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.columns);

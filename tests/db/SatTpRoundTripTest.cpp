@@ -153,17 +153,17 @@ void ExpectedAfterRoundTrip(const SatTpDatabase& in, SatTpDatabase& out) {
 }
 
 struct Shape {
-    int maxSats;
-    int maxTps;
-    bool crowded;
-    int rounds;
+    int maxSats = 0;
+    int maxTps = 0;
+    bool crowded = false;
+    int rounds = 0;
 };
 
 class RoundTripTest : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(RoundTripTest, ReadBackEqualsTheWrittenTablesUpToTheFormatsLimits) {
     const Shape& shape = GetParam();
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string path = folder.File("round.csv");
     auto db = NewDatabase();
     auto back = NewDatabase();
@@ -179,15 +179,17 @@ TEST_P(RoundTripTest, ReadBackEqualsTheWrittenTablesUpToTheFormatsLimits) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, RoundTripTest,
-                         ::testing::Values(Shape{4, 8, false, 150}, Shape{40, 200, false, 40},
-                                           Shape{300, 8000, false, 4},
-                                           Shape{5, 3000, true, 4}));
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, RoundTripTest,
+    ::testing::Values(Shape{.maxSats = 4, .maxTps = 8, .rounds = 150},
+                      Shape{.maxSats = 40, .maxTps = 200, .rounds = 40},
+                      Shape{.maxSats = 300, .maxTps = 8000, .rounds = 4},
+                      Shape{.maxSats = 5, .maxTps = 3000, .crowded = true, .rounds = 4}));
 
 // ---- merging of neighbours -----------------------------------------------
 
 TEST(RoundTripMergeTest, SamePlaceAndNameOrNoNameBecomeOneSatellite) {
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string path = folder.File("merge.csv");
     auto db = NewDatabase();
     ApplyLnbDefaults(*db);
@@ -218,7 +220,7 @@ TEST(ExampleFileTest, ReadsAndWritesBackUnchanged) {
     ASSERT_EQ(ReadSatTpFile(*db, example.c_str()), 0);
     EXPECT_GE(db->satCount, 10);
     EXPECT_GE(db->tpCount, 50);
-    TempFolder folder;
+    testing::ScratchFolder folder;
     std::string copy = folder.File("sattp.csv");
     ASSERT_TRUE(WriteSatTpFile(*db, copy.c_str()));
     EXPECT_EQ(ReadBytes(copy), ReadBytes(example));

@@ -1,5 +1,5 @@
-// Helpers of the sattp.csv tests: a private temporary folder, whole-file
-// reads and writes, and the small sample database the file tests share.
+// Helpers of the sattp.csv tests: whole-file reads and writes, and the small
+// sample database the file tests share.
 #pragma once
 
 #include <unistd.h>
@@ -16,58 +16,9 @@
 #include <vector>
 
 #include "db/SatTpDatabase.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora::dbtest {
-
-// The folder for test files: TMPDIR when set, otherwise the memory file
-// system when there is one, since every save ends in an fsync.
-inline std::filesystem::path TestFilesRoot() {
-    std::error_code ec;
-    if (std::getenv("TMPDIR") == nullptr && std::filesystem::is_directory("/dev/shm", ec) &&
-        ::access("/dev/shm", W_OK) == 0) {
-        return "/dev/shm";
-    }
-    return std::filesystem::temp_directory_path(ec);
-}
-
-// A fresh folder for one test, removed with its content at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (TestFilesRoot() / "velmora-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        if (::mkdtemp(buf.data()) != nullptr) path_ = buf.data();
-    }
-    ~TempFolder() {
-        if (path_.empty()) return;
-        std::error_code ec;
-        // A test may have left the folder read-only.
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-    // Names of the entries, sorted.
-    std::vector<std::string> Entries() const { return EntriesOf(path_); }
-    static std::vector<std::string> EntriesOf(const std::string& folder) {
-        std::vector<std::string> names;
-        std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
-            names.push_back(e.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    std::string path_;
-};
 
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

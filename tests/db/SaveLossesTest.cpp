@@ -59,7 +59,7 @@ TEST(SaveLossesTest, EachKindOfLossIsNamed) {
 }
 
 TEST(ReadReasonTest, RefusalsSayWhy) {
-    TempFolder folder;
+    testing::ScratchFolder folder;
     ASSERT_TRUE(WriteBytes(folder.File("logo.bin"), std::string(100, '\x01')));
     auto db = NewDatabase();
     std::string why;

@@ -171,7 +171,7 @@ TEST(CompareTables, DifferencesCarryTheRecordsAndCountTextAgrees) {
     TableComparison c = CompareTables(*before, *after);
     ASSERT_EQ(c.differences.size(), 1u);
     const TableDifference& d = c.differences[0];
-    EXPECT_EQ(d.kind, DiffKind::Tp);
+    EXPECT_EQ(d.kind, TableKind::Tp);
     EXPECT_EQ(d.change, DiffChange::Changed);
     EXPECT_EQ(d.oldIndex, 3);
     EXPECT_EQ(d.newIndex, 3);

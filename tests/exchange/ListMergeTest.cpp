@@ -64,26 +64,34 @@ SourceList List(std::vector<SourceSatellite> sats) {
 TEST(ListMerge, ValuesRoundHalvesUpAndPolarisationsFold) {
     struct Case {
         SourceTp tp;
-        bool valid;
-        uint32_t mhz;
-        uint32_t ks;
-        bool vertical;
+        bool valid = false;
+        uint32_t mhz = 0;
+        uint32_t ks = 0;
+        bool vertical = false;
     } cases[] = {
-        {Tp(11459500), true, 11460, 27500, false},
-        {Tp(11459499, SourcePol::V), true, 11459, 27500, true},
-        {Tp(3880000, SourcePol::L, 27499500), true, 3880, 27500, false},
-        {Tp(2999500, SourcePol::R, 99500), true, 3000, 100, true},
-        {Tp(30000499, SourcePol::H, 70000499), true, 30000, 70000, false},
+        {.tp = Tp(11459500), .valid = true, .mhz = 11460, .ks = 27500},
+        {.tp = Tp(11459499, SourcePol::V),
+         .valid = true,
+         .mhz = 11459,
+         .ks = 27500,
+         .vertical = true},
+        {.tp = Tp(3880000, SourcePol::L, 27499500), .valid = true, .mhz = 3880, .ks = 27500},
+        {.tp = Tp(2999500, SourcePol::R, 99500),
+         .valid = true,
+         .mhz = 3000,
+         .ks = 100,
+         .vertical = true},
+        {.tp = Tp(30000499, SourcePol::H, 70000499), .valid = true, .mhz = 30000, .ks = 70000},
         // S-band and lower, and a dvbv5 frequency written in MHz.
-        {Tp(2999499), false, 0, 0, false},
-        {Tp(12207), false, 0, 0, false},
-        {Tp(30000500), false, 0, 0, false},
-        {Tp(11459000, SourcePol::H, 99499), false, 0, 0, false},
-        {Tp(11459000, SourcePol::H, 80000), false, 0, 0, false},
-        {Tp(11459000, SourcePol::H, 70000500), false, 0, 0, false},
-        {Tp(11459000, SourcePol::Missing), false, 0, 0, false},
-        {Tp(11459000, SourcePol::Unknown), false, 0, 0, false},
-        {Tp(UINT64_MAX), false, 0, 0, false},
+        {.tp = Tp(2999499)},
+        {.tp = Tp(12207)},
+        {.tp = Tp(30000500)},
+        {.tp = Tp(11459000, SourcePol::H, 99499)},
+        {.tp = Tp(11459000, SourcePol::H, 80000)},
+        {.tp = Tp(11459000, SourcePol::H, 70000500)},
+        {.tp = Tp(11459000, SourcePol::Missing)},
+        {.tp = Tp(11459000, SourcePol::Unknown)},
+        {.tp = Tp(UINT64_MAX)},
     };
     for (const Case& c : cases) {
         uint32_t mhz = 0, ks = 0;
@@ -142,7 +150,7 @@ TEST(ListMerge, CBandAndKuAtOnePositionStayApart) {
               Sat("26.0E Badr", 260, {Tp(11900000)}),
               Sat("25.5E Ka-band", 255, {Tp(19700000), Tp(20200000)})}),
         {});
-    EXPECT_EQ(counts, (MergeCounts{1, 2, 5, 0, 0, 0, 0}));
+    EXPECT_EQ(counts, (MergeCounts{.matched = 1, .satellitesAdded = 2, .transpondersAdded = 5}));
     ASSERT_EQ(db->satCount, 3);
     EXPECT_EQ(SatName(db->satellites[1]), "Badr C");
     EXPECT_EQ(SatName(db->satellites[2]), "Ka-band Ka");
@@ -164,7 +172,9 @@ TEST(ListMerge, EachBandOfOneSourceSatelliteMergesOnItsOwn) {
     auto db = EmptyTable();
     int ku = AddSat(*db, "Badr", 260, kKuLnb);
     MergeCounts counts = MergeTransponderList(*db, List({badr}), {});
-    EXPECT_EQ(counts, (MergeCounts{1, 2, 5, 0, 0, 0, 1}));
+    EXPECT_EQ(
+        counts,
+        (MergeCounts{.matched = 1, .satellitesAdded = 2, .transpondersAdded = 5, .invalid = 1}));
     ASSERT_EQ(db->satCount, 3);
     EXPECT_EQ(SatName(db->satellites[1]), "Badr Ka");
     EXPECT_EQ(db->satellites[1].lnbIndex, kKuLnb);
@@ -208,7 +218,11 @@ TEST(ListMerge, SeveralListsOfOnePositionMergeIntoOneNewSatellite) {
               Sat("Empty", 100, {Tp(0)}),                                 // nothing valid: not added
               Sat("19.2E Astra 1N", 192, {Tp(11494000, SourcePol::V), Tp(11523000)})}),
         options);
-    EXPECT_EQ(counts, (MergeCounts{1, 1, 3, 1, 0, 0, 1}));
+    EXPECT_EQ(counts, (MergeCounts{.matched = 1,
+                                   .satellitesAdded = 1,
+                                   .transpondersAdded = 3,
+                                   .duplicates = 1,
+                                   .invalid = 1}));
     ASSERT_EQ(db->satCount, 1);
     EXPECT_EQ(db->satellites[0].lnbIndex, 8);
     EXPECT_EQ(db->tpCount, 3);
@@ -235,7 +249,7 @@ TEST(ListMerge, DuplicatesWithinTwoMegahertzOfTheSamePolarisation) {
         List({Sat("Astra", 192,
                   {Tp(11496000), Tp(11492000), Tp(11497000), Tp(11494000, SourcePol::V)})}),
         {});
-    EXPECT_EQ(counts, (MergeCounts{1, 0, 2, 2, 0, 0, 0}));
+    EXPECT_EQ(counts, (MergeCounts{.matched = 1, .transpondersAdded = 2, .duplicates = 2}));
     EXPECT_EQ(db->tps[1].frequency, 11497u);
     EXPECT_EQ(db->tps[2].flags, TP_FLAG_VERTICAL);
 }
@@ -255,7 +269,7 @@ TEST(ListMerge, ReplaceClearsAMatchedSatelliteOnceAndKeepsTheOthersInOrder) {
         List({Sat("13.0E Hot Bird 13B", 130, {Tp(11000000), Tp(12000000)}),
               Sat("13.0E Hot Bird 13C", 130, {Tp(12500000)})}),
         options);
-    EXPECT_EQ(counts, (MergeCounts{2, 0, 3, 0, 2, 0, 0}));
+    EXPECT_EQ(counts, (MergeCounts{.matched = 2, .transpondersAdded = 3, .replaced = 2}));
     ASSERT_EQ(db->tpCount, 5);
     uint32_t expected[] = {10000, 10100, 11000, 12000, 12500};
     for (int t = 0; t < 5; ++t) EXPECT_EQ(db->tps[t].frequency, expected[t]);
@@ -271,7 +285,8 @@ TEST(ListMerge, FullTablesLeaveOutWholeSatellitesAndSingleTransponders) {
         *db, List({Sat("new", 1000, {Tp(11000000), Tp(12000000), Tp(0)}),
                    Sat("old", 5, {Tp(11000000)})}),
         {});
-    EXPECT_EQ(counts, (MergeCounts{1, 0, 1, 0, 0, 2, 1}));
+    EXPECT_EQ(counts,
+              (MergeCounts{.matched = 1, .transpondersAdded = 1, .leftOut = 2, .invalid = 1}));
     EXPECT_EQ(db->satCount, MAX_SATELLITES);
 
     db = EmptyTable();
@@ -281,7 +296,8 @@ TEST(ListMerge, FullTablesLeaveOutWholeSatellitesAndSingleTransponders) {
         *db, List({Sat("s", 10, {Tp(13000000), Tp(5000000), Tp(14000000)}),
                    Sat("new", 20, {Tp(11000000)})}),
         {});
-    EXPECT_EQ(counts, (MergeCounts{1, 0, 1, 1, 0, 2, 0}));
+    EXPECT_EQ(counts,
+              (MergeCounts{.matched = 1, .transpondersAdded = 1, .duplicates = 1, .leftOut = 2}));
     EXPECT_EQ(db->tpCount, MAX_TPS);
     EXPECT_EQ(db->satCount, 1);
 }
@@ -312,7 +328,7 @@ TEST(SatellitesXmlWriter, ExportReadsBackToTheSameTable) {
     ASSERT_TRUE(ParseTransponderList(xml, "out.xml", {}, list, error)) << ErrorText(error);
     auto back = EmptyTable();
     MergeCounts counts = MergeTransponderList(*back, list, {});
-    EXPECT_EQ(counts, (MergeCounts{0, 2, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(counts, (MergeCounts{.satellitesAdded = 2, .transpondersAdded = 3}));
     ASSERT_EQ(back->satCount, 2);
     EXPECT_EQ(back->satellites[0].position, 260);
     EXPECT_EQ(back->satellites[1].position, 3300);

@@ -175,17 +175,17 @@ TEST(Dvbv5ListReader, PositionAndNameFromTheFileName) {
         "\tPOLARIZATION = HORIZONTAL\n\tSYMBOL_RATE = 22000000\n\tINNER_FEC = 2/3\n"
         "[CHANNEL]\n\tFREQUENCY = 11508000\n\tPOLARIZATION = CIRCULAR\n";
     struct Case {
-        const char* file;
-        int forced;
-        int position;
-        const char* name;
+        const char* file = "";
+        int forced = -1;  // the position given on the command line; -1: none
+        int position = 0;
+        const char* name = "";
     } cases[] = {
-        {"/usr/share/dvb/dvb-s/Astra-19.2E", -1, 192, "Astra"},
-        {"Hispasat-30.0W", -1, 3300, "Hispasat"},
-        {"Eutelsat-Hot-Bird-16E", -1, 160, "Eutelsat Hot Bird"},
-        {"Galaxy-103w", -1, 2570, "Galaxy"},
-        {"Astra-19.2E", 235, 235, "Astra"},
-        {"my-list", 130, 130, "my list"},
+        {.file = "/usr/share/dvb/dvb-s/Astra-19.2E", .position = 192, .name = "Astra"},
+        {.file = "Hispasat-30.0W", .position = 3300, .name = "Hispasat"},
+        {.file = "Eutelsat-Hot-Bird-16E", .position = 160, .name = "Eutelsat Hot Bird"},
+        {.file = "Galaxy-103w", .position = 2570, .name = "Galaxy"},
+        {.file = "Astra-19.2E", .forced = 235, .position = 235, .name = "Astra"},
+        {.file = "my-list", .forced = 130, .position = 130, .name = "my list"},
     };
     for (const Case& c : cases) {
         SourceList list = Parse(body, c.file, {ListFormat::Auto, c.forced});

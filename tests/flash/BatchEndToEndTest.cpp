@@ -110,7 +110,7 @@ protected:
     BatchTiming timing;
     std::time_t clock = 5000;
     std::string diag;
-    testing::TempDir dir;
+    testing::ScratchFolder dir;
     testing::FakeHost host;
     CComPort port;
     // A reply may take a second before it counts as missing: a loaded

@@ -5,13 +5,12 @@
 #include <sys/resource.h>
 
 #include <csignal>
-
 #include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "flash/BatchReport.h"
 #include "flash/Sha256.h"
-#include "tests/flash/TempDir.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora {
 namespace {
@@ -29,7 +28,7 @@ TEST(Sha256, KnownDigests) {
 }
 
 TEST(Sha256, OfAFileAndOfNoFile) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     std::ofstream(dir / "f.hex", std::ios::binary) << "abc";
     EXPECT_EQ(Sha256HexOfFile(dir / "f.hex"),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
@@ -84,7 +83,7 @@ TEST(BatchReport, LineHoldsTheAskedStepsAndTheBootloadersIdentity) {
 }
 
 TEST(BatchReport, AppendsWholeLinesAndNeverRewrites) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     const std::string path = dir / "r.jsonl";
     std::ofstream(path) << "{\"earlier\":1}\n";
     EXPECT_TRUE(AppendReportLine(path, "{\"a\":1}"));
@@ -101,7 +100,7 @@ TEST(BatchReport, AppendsWholeLinesAndNeverRewrites) {
 // A disk that fills up in the middle of a line: the part written is taken
 // back, so the next line that fits stands on a line of its own.
 TEST(BatchReport, LineCutShortIsTakenBack) {
-    test::TempDir dir;
+    testing::ScratchFolder dir;
     const std::string path = dir / "r.jsonl";
     const std::string earlier = "{\"earlier\":1}\n";
     std::ofstream(path) << earlier;

@@ -7,15 +7,15 @@
 #include <cstring>
 #include <memory>
 
-#include "TempDir.h"
 #include "flash/FactoryImage.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora {
 namespace {
 
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
+using testing::ScratchFolder;
+using testing::SlurpBytes;
+using testing::Spit;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -55,8 +55,8 @@ protected:
             db->tps[i] = TpRecord{static_cast<uint16_t>(i % 2), 0, uint8_t(i % 2), freqs[i], 22000u + i};
         db->tps[5] = TpRecord{1, 0, 1, 12000, 27500};  // beyond tpCount
         logo = Pattern(FACTORY_LOGO_BYTES + 10, 3);
-        WriteFile(dir / "stm32logo.bin", logo);
-        WriteFile(dir / "stm32icon.bin", Icon(16, 2, 3, 8));
+        Spit(dir / "stm32logo.bin", logo);
+        Spit(dir / "stm32icon.bin", Icon(16, 2, 3, 8));
     }
 
     FactoryResult Create(const std::string& out = "") {
@@ -65,7 +65,7 @@ protected:
                                   out.empty() ? dir / FACTORY_IMAGE_FILE : out);
     }
     Bytes Image() {
-        Bytes image = ReadFile(dir / FACTORY_IMAGE_FILE);
+        Bytes image = SlurpBytes(dir / FACTORY_IMAGE_FILE);
         EXPECT_EQ(image.size(), FACTORY_IMAGE_SIZE);
         return image;
     }
@@ -79,7 +79,7 @@ protected:
         return true;
     }
 
-    TempDir dir;
+    ScratchFolder dir;
     std::unique_ptr<SatTpDatabase> db;
     Bytes logo;
     std::vector<std::string> messages;
@@ -151,7 +151,7 @@ TEST_F(FactoryImage, CrcCoversExactlyTheTableBlockAfterItself) {
     // TPs, logo and icon lie outside the CRC.
     db->tps[0].frequency += 1;
     logo[0] ^= 0xFF;
-    WriteFile(dir / "stm32logo.bin", logo);
+    Spit(dir / "stm32logo.bin", logo);
     ASSERT_EQ(Create(), FactoryResult::Ok);
     EXPECT_EQ(GetU32(Image().data()), GetU32(second.data()));
 }
@@ -183,10 +183,10 @@ TEST_F(FactoryImage, LogoAndIconAreas) {
 }
 
 TEST_F(FactoryImage, ShortFilesLeaveTheRestFF) {
-    WriteFile(dir / "stm32logo.bin", Pattern(100000, 5));
+    Spit(dir / "stm32logo.bin", Pattern(100000, 5));
     Bytes icon = Icon(16, 2, 3);
     icon.resize(100);
-    WriteFile(dir / "stm32icon.bin", icon);
+    Spit(dir / "stm32icon.bin", icon);
     ASSERT_EQ(Create(), FactoryResult::Ok);
     Bytes image = Image();
     EXPECT_EQ(image[0x08869F], Pattern(100000, 5).back());
@@ -194,7 +194,7 @@ TEST_F(FactoryImage, ShortFilesLeaveTheRestFF) {
     EXPECT_EQ(image[0x0A0063], icon[99]);
     EXPECT_TRUE(AllFF(image, 0x0A0064, FACTORY_IMAGE_SIZE));
 
-    WriteFile(dir / "stm32icon.bin", Bytes{16, 2});  // header cut before B
+    Spit(dir / "stm32icon.bin", Bytes{16, 2});  // header cut before B
     ASSERT_EQ(Create(), FactoryResult::Ok);
     image = Image();
     EXPECT_EQ(image[0x0A0001], 2);
@@ -203,7 +203,7 @@ TEST_F(FactoryImage, ShortFilesLeaveTheRestFF) {
 
 TEST_F(FactoryImage, IconThatFillsTheAreaExactly) {
     // 6 + 4 x 21 x 31 x 151 + 4 = 393,216 bytes.
-    WriteFile(dir / "stm32icon.bin", Icon(151, 21, 31, 100));
+    Spit(dir / "stm32icon.bin", Icon(151, 21, 31, 100));
     ASSERT_EQ(Create(), FactoryResult::Ok);
     Bytes image = Image();
     Bytes icon = Icon(151, 21, 31);
@@ -213,13 +213,13 @@ TEST_F(FactoryImage, IconThatFillsTheAreaExactly) {
 // ---- refusals and write failures ----------------------------------------------------
 
 TEST_F(FactoryImage, IconTooLargeWritesNothing) {
-    WriteFile(dir / FACTORY_IMAGE_FILE, Bytes{1, 2, 3});
+    Spit(dir / FACTORY_IMAGE_FILE, Bytes{1, 2, 3});
     for (Bytes header : {Bytes{152, 21, 31}, Bytes{255, 255, 255}}) {
-        WriteFile(dir / "stm32icon.bin", header);
+        Spit(dir / "stm32icon.bin", header);
         messages.clear();
         EXPECT_EQ(Create(), FactoryResult::IconTooLarge);
         EXPECT_EQ(messages, std::vector<std::string>{"Icon file too large !"});
-        EXPECT_EQ(ReadFile(dir / FACTORY_IMAGE_FILE), (Bytes{1, 2, 3}));
+        EXPECT_EQ(SlurpBytes(dir / FACTORY_IMAGE_FILE), (Bytes{1, 2, 3}));
     }
 }
 

@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <random>
 
-#include "TempDir.h"
 #include "flash/IntelHex.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora {
 namespace {
 
-using test::ReadFile;
-using test::TempDir;
-using test::WriteFile;
+using testing::ScratchFolder;
+using testing::SlurpBytes;
+using testing::Spit;
 
 std::string Record(int type, uint16_t address, const std::vector<uint8_t>& data) {
     char text[16];
@@ -220,8 +220,8 @@ TEST(IntelHexReject, EveryTruncationIsInvalid) {
 // ---- files and sequential reading -------------------------------------------
 
 TEST(IntelHexFile, LoadFromFileAndMissingFile) {
-    TempDir dir;
-    WriteFile(dir / "fw.hex", Linear(0x0800) + Record(0, 0, {1, 2, 3, 4}) + kEof);
+    ScratchFolder dir;
+    Spit(dir / "fw.hex", Linear(0x0800) + Record(0, 0, {1, 2, 3, 4}) + kEof);
     auto image = FirmwareImage::Create();
     EXPECT_EQ(image->Load(dir / "fw.hex"), LoadOk);
     EXPECT_EQ(image->Size(), 4u);
@@ -293,7 +293,7 @@ protected:
     std::vector<uint8_t> ToolBinary(const std::string& hex) {
         std::string bin = dir_ / "tool.bin";
         EXPECT_TRUE(Shell("objcopy -I ihex -O binary --gap-fill 0xFF " + hex + " " + bin));
-        return ReadFile(bin);
+        return SlurpBytes(bin);
     }
     std::vector<uint8_t> Ours(const std::string& hex) {
         auto image = FirmwareImage::Create();
@@ -301,10 +301,10 @@ protected:
         return image->Bytes();
     }
     std::string Piece(const std::string& name, std::size_t n, unsigned seed) {
-        WriteFile(dir_ / name, RandomBytes(n, seed));
+        Spit(dir_ / name, RandomBytes(n, seed));
         return dir_ / name;
     }
-    TempDir dir_;
+    ScratchFolder dir_;
 };
 
 TEST_F(IntelHexTools, ObjcopyAcrossSegmentsWithStartAddress) {
@@ -312,14 +312,14 @@ TEST_F(IntelHexTools, ObjcopyAcrossSegmentsWithStartAddress) {
     std::string hex = dir_ / "fw.hex";
     ASSERT_TRUE(Shell("objcopy -I binary -O ihex --change-addresses 0x08000000 --set-start 0x08000101 " +
                     bin + " " + hex));
-    EXPECT_EQ(Ours(hex), ReadFile(bin));
+    EXPECT_EQ(Ours(hex), SlurpBytes(bin));
 }
 
 TEST_F(IntelHexTools, ObjcopyFirstRecordInsideSegment) {
     std::string bin = Piece("fw.bin", 3000, 2);
     std::string hex = dir_ / "fw.hex";
     ASSERT_TRUE(Shell("objcopy -I binary -O ihex --change-addresses 0x08004000 " + bin + " " + hex));
-    EXPECT_EQ(Ours(hex), Concat({Fill(0x4000), ReadFile(bin)}));
+    EXPECT_EQ(Ours(hex), Concat({Fill(0x4000), SlurpBytes(bin)}));
 }
 
 TEST_F(IntelHexTools, SrecCatPiecesWithGapsAndStartAddress) {
@@ -341,7 +341,7 @@ TEST_F(IntelHexTools, SrecCatSegmentedAddressing) {
     std::string hex = dir_ / "fw.hex";
     ASSERT_TRUE(Shell("srec_cat " + a + " -binary -offset 0x10000 " + b + " -binary -offset 0x30000 -o " +
                     hex + " -intel -address-length=3 -obs=32"));
-    ASSERT_NE(ReadFile(hex).size(), 0u);
+    ASSERT_NE(SlurpBytes(hex).size(), 0u);
     auto image = FirmwareImage::Create();
     std::string why;
     EXPECT_EQ(image->Load(hex, &why), InvalidFile);

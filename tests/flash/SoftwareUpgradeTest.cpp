@@ -82,7 +82,7 @@ protected:
     BootloaderEngineOptions boot;
     BootOptions options;
     std::string diag;
-    testing::TempDir dir;
+    testing::ScratchFolder dir;
     ProgressHost host;
     CComPort port;
     // Half a second before a reply counts as missing: enough for a machine

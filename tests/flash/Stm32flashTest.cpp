@@ -4,16 +4,16 @@
 
 #include <cstdlib>
 
-#include "TempDir.h"
 #include "flash/IntelHex.h"
 #include "sim/BootloaderSimEngine.h"
 #include "sim/PtyRunner.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora {
 namespace {
 
-using test::ReadFile;
-using test::TempDir;
+using testing::ScratchFolder;
+using testing::SlurpBytes;
 
 class Stm32flash : public ::testing::TestWithParam<uint8_t> {
 protected:
@@ -36,12 +36,12 @@ protected:
         return rc;
     }
     std::string Log() {
-        auto bytes = ReadFile(dir / "log.txt");
+        auto bytes = SlurpBytes(dir / "log.txt");
         return std::string(bytes.begin(), bytes.end());
     }
     std::unique_ptr<sim::BootloaderSimEngine> sim;
     std::unique_ptr<sim::PtyRunner> runner;
-    TempDir dir;
+    ScratchFolder dir;
 };
 
 TEST_P(Stm32flash, WritesVerifiesAndStartsTheSampleFirmware) {
@@ -60,7 +60,7 @@ TEST_P(Stm32flash, ReadsFlash) {
     auto flash = sim->Engine().Flash();
     for (std::size_t i = 0; i < 1024; ++i) flash[i] = static_cast<uint8_t>(i * 3);
     ASSERT_EQ(Run("-r " + dir / "read.bin" + " -S 0x08000000:1024"), 0) << Log();
-    auto read = ReadFile(dir / "read.bin");
+    auto read = SlurpBytes(dir / "read.bin");
     ASSERT_EQ(read.size(), 1024u);
     EXPECT_TRUE(std::equal(read.begin(), read.end(), flash.begin()));
 }

@@ -67,14 +67,14 @@ TEST(CheckedWrite, BackupThenWriteThenCleanVerify) {
 }
 
 struct Failure {
-    const char* name;
-    sim::MeterFaults faults;
-    bool verify;
-    const char* backupFile;  // beside the test's files; "" for none
-    const char* status;
-    std::string message;
-    Commands commands;
-    bool written;  // whether the meter's table changed
+    const char* name = "";
+    sim::MeterFaults faults{};
+    bool verify = false;
+    const char* backupFile = "";  // beside the test's files; "" for none
+    const char* status = "";
+    std::string message{};
+    Commands commands{};
+    bool written = false;  // whether the meter's table changed
 };
 
 sim::MeterFaults Flip(int k) {
@@ -119,38 +119,33 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, CheckedWriteFails,
     ::testing::Values(
         // The third transponder (satellite 0, 11074 H 22002) is stored one MHz off.
-        Failure{"StoredWrongly",
-                Flip(3),
-                true,
-                "",
-                TEXT_VERIFY_FAILED,
-                "Verify failed: 1 TP differs, first TP 3 (11074 H 22002 -> 11075 H 22002)",
-                {"Write tables", "Read tables"},
-                true},
-        Failure{"ReadBackFails",
-                CorruptSent(20),
-                true,
-                "",
-                TEXT_VERIFY_FAILED,
-                TEXT_VERIFY_READ_FAILED,
-                {"Write tables", "Read tables"},
-                true},
-        Failure{"BackupReadFails",
-                CorruptSent(5),
-                true,
-                "backups/meter.csv",
-                TEXT_BACKUP_FAILED,
-                TEXT_BACKUP_READ_FAILED,
-                {"Read tables"},
-                false},
-        Failure{"BackupSaveFails",
-                {},
-                false,
-                "plain-file/meter.csv",
-                TEXT_BACKUP_FAILED,
-                TEXT_BACKUP_SAVE_FAILED,
-                {"Read tables"},
-                false}),
+        Failure{
+            .name = "StoredWrongly",
+            .faults = Flip(3),
+            .verify = true,
+            .status = TEXT_VERIFY_FAILED,
+            .message = "Verify failed: 1 TP differs, first TP 3 (11074 H 22002 -> 11075 H 22002)",
+            .commands = {"Write tables", "Read tables"},
+            .written = true},
+        Failure{.name = "ReadBackFails",
+                .faults = CorruptSent(20),
+                .verify = true,
+                .status = TEXT_VERIFY_FAILED,
+                .message = TEXT_VERIFY_READ_FAILED,
+                .commands = {"Write tables", "Read tables"},
+                .written = true},
+        Failure{.name = "BackupReadFails",
+                .faults = CorruptSent(5),
+                .verify = true,
+                .backupFile = "backups/meter.csv",
+                .status = TEXT_BACKUP_FAILED,
+                .message = TEXT_BACKUP_READ_FAILED,
+                .commands = {"Read tables"}},
+        Failure{.name = "BackupSaveFails",
+                .backupFile = "plain-file/meter.csv",
+                .status = TEXT_BACKUP_FAILED,
+                .message = TEXT_BACKUP_SAVE_FAILED,
+                .commands = {"Read tables"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VerifyMessage, NamesTheCountsAndTheFirstDifferenceInTableOrder) {
@@ -173,7 +168,7 @@ TEST(VerifyMessage, NamesTheCountsAndTheFirstDifferenceInTableOrder) {
 }
 
 TEST(BackupPath, BesideTheTableAndNeverOverwritten) {
-    testing::TempDir dir;
+    testing::ScratchFolder dir;
     EXPECT_EQ(BackupFolderFor("/data/sattp.csv"), "/data/backups");
     EXPECT_EQ(BackupFolderFor("sattp.csv"), "backups");
     std::tm noon{};

@@ -18,6 +18,7 @@
 #include "link/OperationHost.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora::testing {
 
@@ -116,24 +117,6 @@ public:
     std::function<void(const uint8_t*, std::size_t)> onWrite;
 };
 
-// A fresh folder per test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-link-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 // A small table: 2 satellites, 5 transponders, distinct LNB settings.
 inline void FillSmallTable(SatTpDatabase& db) {
     ClearDatabase(db);
@@ -196,7 +179,7 @@ struct SimLink {
         EXPECT_EQ(host.cursorDepth, 0);
     }
 
-    TempDir dir;
+    ScratchFolder dir;
     FakeHost host;
     sim::MeterSim meter;
     CComPort port;

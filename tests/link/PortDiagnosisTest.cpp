@@ -23,7 +23,7 @@ namespace velmora {
 namespace {
 
 using testing::FakeHost;
-using testing::TempDir;
+using testing::ScratchFolder;
 
 // Refuses every open with a chosen errno, as the kernel would.
 class RefusingSystem : public PortSystem {
@@ -52,27 +52,30 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
         "'dialout' (sudo usermod -aG dialout $USER) and log in again";
     const std::string gone = "/dev/ttyUSB0 is gone: is the cable plugged in?";
     struct Case {
-        int err;
-        std::string group;
-        std::string holder;
-        std::string reason;
+        int err = 0;
+        std::string group{};   // of the device
+        std::string holder{};  // the program that has it open, when known
+        std::string reason{};
     };
     const Case cases[] = {
-        {EACCES, "dialout", "", denied},
-        {EPERM, "dialout", "", denied},
+        {.err = EACCES, .group = "dialout", .reason = denied},
+        {.err = EPERM, .group = "dialout", .reason = denied},
         // The group a user must join is the device's own, except root's.
-        {EACCES, "uucp", "",
-         "You are not allowed to use /dev/ttyUSB0: add yourself to the group "
-         "'uucp' (sudo usermod -aG uucp $USER) and log in again"},
-        {EACCES, "root", "", denied},
-        {EBUSY, "dialout", "", "/dev/ttyUSB0 is in use by another program"},
-        {EWOULDBLOCK, "dialout", "ModemManager (pid 812)",
-         "/dev/ttyUSB0 is in use by another program (ModemManager (pid 812))"},
-        {ENOENT, "", "", gone},
-        {ENODEV, "", "", gone},
-        {ENXIO, "", "", gone},
-        {ENOTTY, "", "", "/dev/ttyUSB0 is not a serial port"},
-        {EIO, "", "", "/dev/ttyUSB0 cannot be opened: " + std::string(std::strerror(EIO))},
+        {.err = EACCES,
+         .group = "uucp",
+         .reason = "You are not allowed to use /dev/ttyUSB0: add yourself to the group "
+                   "'uucp' (sudo usermod -aG uucp $USER) and log in again"},
+        {.err = EACCES, .group = "root", .reason = denied},
+        {.err = EBUSY, .group = "dialout", .reason = "/dev/ttyUSB0 is in use by another program"},
+        {.err = EWOULDBLOCK,
+         .group = "dialout",
+         .holder = "ModemManager (pid 812)",
+         .reason = "/dev/ttyUSB0 is in use by another program (ModemManager (pid 812))"},
+        {.err = ENOENT, .reason = gone},
+        {.err = ENODEV, .reason = gone},
+        {.err = ENXIO, .reason = gone},
+        {.err = ENOTTY, .reason = "/dev/ttyUSB0 is not a serial port"},
+        {.err = EIO, .reason = "/dev/ttyUSB0 cannot be opened: " + std::string(std::strerror(EIO))},
     };
     for (const Case& c : cases) {
         RefusingSystem sys;
@@ -92,7 +95,7 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
 }
 
 TEST(PortOpenFailure, RealOpenSetsErrnoForAbsentNonTerminalAndBusyDevices) {
-    TempDir dir;
+    ScratchFolder dir;
     const std::string plain = dir.File("plain");
     ::close(::open(plain.c_str(), O_CREAT | O_WRONLY, 0600));
     errno = 0;

@@ -13,7 +13,7 @@
 namespace velmora {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchFolder;
 
 TEST(PortInfo, AdapterNameFromByIdLinkDropsBusInterfaceAndSerialNumber) {
     const std::pair<const char*, const char*> cases[] = {
@@ -56,7 +56,7 @@ struct Pty {
 
 TEST(PortInfo, AdapterComesFromSysfsFirstThenFromTheByIdLink) {
     Pty pty;
-    TempDir byId;
+    ScratchFolder byId;
     std::filesystem::create_symlink(pty.path, byId.File("usb-Prolific_PL2303_X9-if00-port0"));
     const std::string device = "class/tty/" + pty.name + "/device";
 
@@ -79,7 +79,7 @@ TEST(PortInfo, AdapterComesFromSysfsFirstThenFromTheByIdLink) {
 
 TEST(PortInfo, InspectTellsOpenableBusyAndAbsentPortsApartAndLeavesThemFree) {
     Pty pty;
-    TempDir dir;
+    ScratchFolder dir;
     PortSystem& sys = PortSystem::Default();
     PortInfo free = InspectPort(sys, "COM1", pty.path, dir.Path());
     EXPECT_TRUE(free.opens);

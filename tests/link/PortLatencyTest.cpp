@@ -16,7 +16,7 @@
 namespace velmora {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchFolder;
 
 // A pseudo-terminal opened for real; the serial ioctls and sysfs are played
 // by the test, as a USB adapter's driver would answer them.
@@ -77,25 +77,46 @@ private:
 
 TEST(PortLatency, OpenLowersWhatItCanCloseRestoresAndLateAdaptersAreToldOnce) {
     struct Case {
-        const char* what;
-        bool serialOk;
-        bool flagAlreadySet;
-        bool refuseMode;
-        bool modeLowersTimer;
-        const char* timer;  // nullptr: no latency timer (not an FTDI chip)
-        bool timerWritable;
-        std::string timerWhileOpen;
-        std::vector<unsigned> setCallsAfterClose;
-        int lateMs;
+        const char* what = "";
+        bool serialOk = false;
+        bool flagAlreadySet = false;
+        bool refuseMode = false;
+        bool modeLowersTimer = false;
+        const char* timer = nullptr;  // nullptr: no latency timer (not an FTDI chip)
+        bool timerWritable = true;
+        std::string timerWhileOpen{};
+        std::vector<unsigned> setCallsAfterClose{};
+        int lateMs = 0;
     };
     constexpr unsigned L = ASYNC_LOW_LATENCY;
     const Case cases[] = {
-        {"pseudo-terminal", false, false, false, false, nullptr, true, "", {}, 0},
-        {"ftdi", true, false, false, false, "16", true, "1", {L, 0}, 0},
-        {"already fast", true, true, false, false, "1", true, "1", {}, 0},
-        {"no timer, mode taken", true, false, false, false, nullptr, true, "", {L, 0}, 0},
-        {"read-only timer", true, false, true, false, "16", false, "16", {L}, 16},
-        {"driver lowers with mode", true, false, false, true, "16", false, "1", {L, 0}, 0},
+        {.what = "pseudo-terminal"},
+        {.what = "ftdi",
+         .serialOk = true,
+         .timer = "16",
+         .timerWhileOpen = "1",
+         .setCallsAfterClose = {L, 0}},
+        {.what = "already fast",
+         .serialOk = true,
+         .flagAlreadySet = true,
+         .timer = "1",
+         .timerWhileOpen = "1"},
+        {.what = "no timer, mode taken", .serialOk = true, .setCallsAfterClose = {L, 0}},
+        {.what = "read-only timer",
+         .serialOk = true,
+         .refuseMode = true,
+         .timer = "16",
+         .timerWritable = false,
+         .timerWhileOpen = "16",
+         .setCallsAfterClose = {L},
+         .lateMs = 16},
+        {.what = "driver lowers with mode",
+         .serialOk = true,
+         .modeLowersTimer = true,
+         .timer = "16",
+         .timerWritable = false,
+         .timerWhileOpen = "1",
+         .setCallsAfterClose = {L, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -134,7 +155,7 @@ TEST(PortLatency, OpenLowersWhatItCanCloseRestoresAndLateAdaptersAreToldOnce) {
 }
 
 TEST(PortLatency, TimerIsFoundBelowTheInjectedSysfsRootThroughDeviceLinks) {
-    TempDir dir;
+    ScratchFolder dir;
     Pty pty;
     const std::string name = std::filesystem::path(pty.Slave()).filename().string();
     const std::string attr = dir.Path() + "/class/tty/" + name + "/device";

@@ -198,12 +198,12 @@ TEST(MeterEngineWrite, ReadServesWhatWasStoredUnlessStoringIsOff) {
     Bytes flipped = written;
     flipped[16 * 12 + 4 + 2 * 20 + 4 + 12 + 4] += 1;  // the second TP's frequency
     struct Case {
-        bool store;
-        int flip;
+        bool store = true;
+        int flip = 0;  // the transponder whose stored frequency goes wrong; 0: none
         Bytes served;
     };
-    for (const Case& c : {Case{true, 0, written}, Case{false, 0, original}, Case{true, 2, flipped},
-                          Case{true, 4, written}}) {
+    for (const Case& c : {Case{.served = written}, Case{.store = false, .served = original},
+                          Case{.flip = 2, .served = flipped}, Case{.flip = 4, .served = written}}) {
         MeterOptions options;
         options.tables = original;
         options.storeWrites = c.store;

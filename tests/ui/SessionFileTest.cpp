@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/support/FakeViews.h"
-#include "tests/support/SessionFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "ui/Session.h"
 
 namespace velmora {

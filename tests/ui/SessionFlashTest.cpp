@@ -11,7 +11,7 @@
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "tests/support/FakeViews.h"
-#include "tests/support/SessionFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 

@@ -10,7 +10,7 @@
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 #include "tests/support/FakeViews.h"
-#include "tests/support/SessionFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 

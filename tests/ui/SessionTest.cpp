@@ -13,7 +13,7 @@
 
 #include "db/SatTpFile.h"
 #include "tests/support/FakeViews.h"
-#include "tests/support/SessionFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
