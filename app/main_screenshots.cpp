@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/AboutDlg.h"
+#include "app/HelpDlg.h"
 #include "app/ImportDlg.h"
 #include "app/CompareDlg.h"
 #include "app/LnbEditDlg.h"
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
     ok = Save(import, out, "import.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
+    CHelpDlg help(&frame);
+    ok = Save(help, out, "help.png") && ok;
 
     // The Meter menu, opened, and a comparison with a meter whose table is
     // a few edits behind the document's.
