@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -105,12 +106,10 @@ bool ParseU32(const char* text, uint32_t& value) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    using namespace velmora::sim;
-    MeterOptions options;
-    LinePacing pacing;
+// Everything the command line sets.
+struct Settings {
+    velmora::sim::MeterOptions options;
+    velmora::sim::LinePacing pacing;
     std::string linkPath;
     std::string tablesPath;
     bool quiet = false;
@@ -119,144 +118,155 @@ int main(int argc, char** argv) {
     velmora::BootloaderEngineOptions boot;
     int meters = 1;
     int rebootAfterMs = 0;
+};
+
+// Reads the value after an option; i moves past it when it was taken.
+class OptionValues {
+public:
+    OptionValues(int argc, char** argv, int& i) : argc_(argc), argv_(argv), i_(i) {}
+    const char* Text() {
+        if (i_ + 1 >= argc_) return nullptr;
+        return argv_[++i_];
+    }
+    bool Count(int& target) {
+        const char* value = i_ + 1 < argc_ ? argv_[i_ + 1] : nullptr;
+        if (value == nullptr || !ParseCount(value, target)) return false;
+        ++i_;
+        return true;
+    }
+    bool U32(uint32_t& target) {
+        const char* value = i_ + 1 < argc_ ? argv_[i_ + 1] : nullptr;
+        if (value == nullptr || !ParseU32(value, target)) return false;
+        ++i_;
+        return true;
+    }
+
+private:
+    int argc_;
+    char** argv_;
+    int& i_;
+};
+
+// The meter's and the line's options; nullopt for an option of neither.
+std::optional<bool> MeterOption(const std::string& arg, OptionValues& values, Settings& s) {
+    velmora::sim::MeterFaults& faults = s.options.faults;
+    int number = 0;
+    if (arg == "--tables" || arg == "--out" || arg == "--link") {
+        const char* text = values.Text();
+        if (text == nullptr) return false;
+        (arg == "--tables" ? s.tablesPath : arg == "--out" ? s.options.outputDir : s.linkPath) = text;
+        return true;
+    }
+    if (arg == "--meters") return values.Count(s.meters) && s.meters >= 1 && s.meters <= 64;
+    if (arg == "--baud") return values.Count(s.pacing.baud);
+    if (arg == "--turnaround-us") {
+        if (!values.Count(number)) return false;
+        s.pacing.turnaround = std::chrono::microseconds(number);
+        return true;
+    }
+    if (arg == "--corrupt-frame") return values.Count(faults.corruptSentFrame);
+    if (arg == "--refuse-frame") return values.Count(faults.refuseReceivedFrame);
+    if (arg == "--ignore-frame") return values.Count(faults.ignoreReceivedFrame);
+    if (arg == "--drop-byte") return values.Count(faults.dropSentByte);
+    if (arg == "--no-answer") return faults.noAnswer = true;
+    if (arg == "--hang-up-after") return values.Count(faults.hangUpAfterFrames);
+    if (arg == "--store-flip") return values.Count(faults.storeFlipTp);
+    if (arg == "--no-store") {
+        s.options.storeWrites = false;
+        return true;
+    }
+    if (arg == "--idle-reset-ms") {
+        if (!values.Count(number)) return false;
+        s.options.idleReset = std::chrono::milliseconds(number);
+        return true;
+    }
+    if (arg == "--quiet") return s.quiet = true;
+    return std::nullopt;
+}
+
+// The bootloader's options; nullopt for another option.
+std::optional<bool> BootOption(const std::string& arg, OptionValues& values, Settings& s) {
+    velmora::BootloaderEngineOptions& boot = s.boot;
+    if (arg == "--bootloader") return s.bootloader = true;
+    const bool givenBefore = s.bootOptionGiven;
+    s.bootOptionGiven = true;
+    uint32_t number = 0;
+    if (arg == "--reboot-after-ms") return values.Count(s.rebootAfterMs);
+    if (arg == "--product-id") {
+        bool ok = values.U32(number) && number <= 0xFFFF;
+        boot.productId = static_cast<uint16_t>(number);
+        return ok;
+    }
+    if (arg == "--flash-kb") {
+        bool ok = values.U32(number) && number > 0 && number <= 2048;
+        boot.flashSize = number * 1024;
+        return ok;
+    }
+    if (arg == "--page-size") return values.U32(boot.pageSize) && boot.pageSize > 0;
+    if (arg == "--erase-command") {
+        bool ok = values.U32(number) && (number == 0x43 || number == 0x44);
+        boot.eraseCommand = static_cast<uint8_t>(number);
+        return ok;
+    }
+    if (arg == "--busy-before-erase-ack") return values.Count(boot.busyBeforeEraseAck);
+    if (arg == "--nack-write") return values.Count(boot.nackWriteNumber);
+    if (arg == "--nack-read") return values.Count(boot.nackReadNumber);
+    if (arg == "--nack-erase") return boot.nackErase = true;
+    if (arg == "--flip-block") return values.U32(boot.weakBlockAddress);
+    if (arg == "--flip-writes") return values.Count(boot.weakWrites);
+    s.bootOptionGiven = givenBefore;
+    return std::nullopt;
+}
+
+// Fills settings from the command line; an exit status when the program
+// should end now (help, or a bad command line).
+std::optional<int> ParseSettings(int argc, char** argv, Settings& settings) {
     for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        auto count = [&](int& target) {
-            if (value == nullptr || !ParseCount(value, target)) return false;
-            ++i;
-            return true;
-        };
-        auto u32 = [&](uint32_t& target) {
-            if (value == nullptr || !ParseU32(value, target)) return false;
-            ++i;
-            bootOptionGiven = true;
-            return true;
-        };
-        auto bootCount = [&](int& target) {
-            bootOptionGiven = true;
-            return count(target);
-        };
-        int us = 0;
-        int ms = 0;
-        uint32_t number = 0;
-        bool ok = true;
+        const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             Usage(stdout);
             return 0;
-        } else if (arg == "--tables" && value) {
-            tablesPath = value;
-            ++i;
-        } else if (arg == "--out" && value) {
-            options.outputDir = value;
-            ++i;
-        } else if (arg == "--link" && value) {
-            linkPath = value;
-            ++i;
-        } else if (arg == "--meters") {
-            ok = count(meters) && meters >= 1 && meters <= 64;
-        } else if (arg == "--reboot-after-ms") {
-            ok = bootCount(rebootAfterMs);
-        } else if (arg == "--baud") {
-            ok = count(pacing.baud);
-        } else if (arg == "--turnaround-us") {
-            ok = count(us);
-            pacing.turnaround = std::chrono::microseconds(us);
-        } else if (arg == "--corrupt-frame") {
-            ok = count(options.faults.corruptSentFrame);
-        } else if (arg == "--refuse-frame") {
-            ok = count(options.faults.refuseReceivedFrame);
-        } else if (arg == "--ignore-frame") {
-            ok = count(options.faults.ignoreReceivedFrame);
-        } else if (arg == "--drop-byte") {
-            ok = count(options.faults.dropSentByte);
-        } else if (arg == "--no-answer") {
-            options.faults.noAnswer = true;
-        } else if (arg == "--hang-up-after") {
-            ok = count(options.faults.hangUpAfterFrames);
-        } else if (arg == "--store-flip") {
-            ok = count(options.faults.storeFlipTp);
-        } else if (arg == "--no-store") {
-            options.storeWrites = false;
-        } else if (arg == "--idle-reset-ms") {
-            ok = count(ms);
-            options.idleReset = std::chrono::milliseconds(ms);
-        } else if (arg == "--quiet") {
-            quiet = true;
-        } else if (arg == "--bootloader") {
-            bootloader = true;
-        } else if (arg == "--product-id") {
-            ok = u32(number) && number <= 0xFFFF;
-            boot.productId = static_cast<uint16_t>(number);
-        } else if (arg == "--flash-kb") {
-            ok = u32(number) && number > 0 && number <= 2048;
-            boot.flashSize = number * 1024;
-        } else if (arg == "--page-size") {
-            ok = u32(boot.pageSize) && boot.pageSize > 0;
-        } else if (arg == "--erase-command") {
-            ok = u32(number) && (number == 0x43 || number == 0x44);
-            boot.eraseCommand = static_cast<uint8_t>(number);
-        } else if (arg == "--busy-before-erase-ack") {
-            ok = bootCount(boot.busyBeforeEraseAck);
-        } else if (arg == "--nack-write") {
-            ok = bootCount(boot.nackWriteNumber);
-        } else if (arg == "--nack-read") {
-            ok = bootCount(boot.nackReadNumber);
-        } else if (arg == "--nack-erase") {
-            boot.nackErase = bootOptionGiven = true;
-        } else if (arg == "--flip-block") {
-            ok = u32(boot.weakBlockAddress);
-        } else if (arg == "--flip-writes") {
-            ok = bootCount(boot.weakWrites);
-        } else {
-            ok = false;
         }
-        if (!ok) {
+        OptionValues values(argc, argv, i);
+        std::optional<bool> ok = MeterOption(arg, values, settings);
+        if (!ok) ok = BootOption(arg, values, settings);
+        if (!ok.value_or(false)) {
             std::fprintf(stderr, "velmora-metersim: bad option %s\n", arg.c_str());
             Usage(stderr);
             return 2;
         }
     }
-    if (bootOptionGiven && !bootloader) {
-        std::fprintf(stderr, "velmora-metersim: the bootloader options need --bootloader\n");
-        return 2;
+    const char* problem = nullptr;
+    if (settings.bootOptionGiven && !settings.bootloader) {
+        problem = "the bootloader options need --bootloader";
+    } else if (settings.meters > 1 && settings.linkPath.empty()) {
+        problem = "--meters needs --link PREFIX";
+    } else if (settings.boot.pageSize > settings.boot.flashSize) {
+        problem = "a page cannot be larger than the flash";
     }
-    if (meters > 1 && linkPath.empty()) {
-        std::fprintf(stderr, "velmora-metersim: --meters needs --link PREFIX\n");
-        return 2;
-    }
-    if (boot.pageSize > boot.flashSize) {
-        std::fprintf(stderr, "velmora-metersim: a page cannot be larger than the flash\n");
-        return 2;
-    }
-    if (!options.outputDir.empty()) {
-        std::error_code error;
-        std::filesystem::create_directories(options.outputDir, error);
-        if (error) {
-            std::fprintf(stderr, "velmora-metersim: cannot create %s: %s\n", options.outputDir.c_str(),
-                         error.message().c_str());
-            return 1;
-        }
-    }
-    if (!tablesPath.empty() && !LoadTableFile(tablesPath, options.tables)) {
-        std::fprintf(stderr, "velmora-metersim: cannot read %s\n", tablesPath.c_str());
-        return 1;
-    }
-    std::vector<Station> stations(static_cast<std::size_t>(meters));
+    if (problem == nullptr) return std::nullopt;
+    std::fprintf(stderr, "velmora-metersim: %s\n", problem);
+    return 2;
+}
+
+// Makes every meter with its line; false after an error line.
+bool MakeStations(const Settings& settings, std::vector<Station>& stations) {
+    using namespace velmora::sim;
+    const int meters = settings.meters;
+    stations.resize(static_cast<std::size_t>(meters));
     for (int k = 0; k < meters; ++k) {
         Station& station = stations[static_cast<std::size_t>(k)];
-        MeterOptions own = options;
+        MeterOptions own = settings.options;
+        station.link = settings.linkPath;
         if (meters > 1) {
-            station.link = linkPath + std::to_string(k + 1);
+            station.link += std::to_string(k + 1);
             if (!own.outputDir.empty()) {
                 own.outputDir += "/" + std::to_string(k + 1);
                 std::error_code error;
                 std::filesystem::create_directories(own.outputDir, error);
             }
-        } else {
-            station.link = linkPath;
         }
-        if (!quiet) {
+        if (!settings.quiet) {
             std::string prefix = meters > 1 ? station.link + ": " : "";
             own.log = [prefix](const std::string& line) {
                 std::printf("%s%s\n", prefix.c_str(), line.c_str());
@@ -264,21 +274,27 @@ int main(int argc, char** argv) {
             };
         }
         SimEngine* engine = nullptr;
-        if (bootloader) {
-            station.slot = std::make_unique<MeterSlot>(boot, std::move(own),
-                                                       std::chrono::milliseconds(rebootAfterMs));
+        if (settings.bootloader) {
+            station.slot = std::make_unique<MeterSlot>(
+                settings.boot, std::move(own), std::chrono::milliseconds(settings.rebootAfterMs));
             engine = station.slot.get();
         } else {
             station.meter = std::make_unique<MeterEngine>(std::move(own));
             engine = station.meter.get();
         }
-        station.runner = std::make_unique<PtyRunner>(*engine, pacing);
+        station.runner = std::make_unique<PtyRunner>(*engine, settings.pacing);
         std::string error;
         if (!station.runner->Open(&error)) {
             std::fprintf(stderr, "velmora-metersim: %s\n", error.c_str());
-            return 1;
+            return false;
         }
     }
+    return true;
+}
+
+// Prints each line's device and links it under its name; false after an
+// error line.
+bool LinkStations(std::vector<Station>& stations) {
     for (Station& station : stations) {
         std::printf("%s\n", station.runner->SlavePath().c_str());
         if (station.link.empty()) continue;
@@ -286,10 +302,15 @@ int main(int argc, char** argv) {
         if (::symlink(station.runner->SlavePath().c_str(), station.link.c_str()) != 0) {
             std::fprintf(stderr, "velmora-metersim: cannot link %s: %s\n", station.link.c_str(),
                          std::strerror(errno));
-            return 1;
+            return false;
         }
     }
     std::fflush(stdout);
+    return true;
+}
+
+// Serves every line until a signal, or until every line hung up.
+void Serve(std::vector<Station>& stations) {
     g_stations = &stations;
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
@@ -310,11 +331,36 @@ int main(int argc, char** argv) {
     }
     std::signal(SIGUSR1, SIG_IGN);
     g_stations = nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Settings settings;
+    if (std::optional<int> status = ParseSettings(argc, argv, settings)) return *status;
+    const std::string& outputDir = settings.options.outputDir;
+    if (!outputDir.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(outputDir, error);
+        if (error) {
+            std::fprintf(stderr, "velmora-metersim: cannot create %s: %s\n", outputDir.c_str(),
+                         error.message().c_str());
+            return 1;
+        }
+    }
+    if (!settings.tablesPath.empty() &&
+        !velmora::sim::LoadTableFile(settings.tablesPath, settings.options.tables)) {
+        std::fprintf(stderr, "velmora-metersim: cannot read %s\n", settings.tablesPath.c_str());
+        return 1;
+    }
+    std::vector<Station> stations;
+    if (!MakeStations(settings, stations) || !LinkStations(stations)) return 1;
+    Serve(stations);
     int status = 0;
     for (Station& station : stations) {
         if (station.slot && !station.slot->StoreFlash()) status = 1;
         if (!station.link.empty()) ::unlink(station.link.c_str());
-        if (station.runner->HungUp() && !quiet) {
+        if (station.runner->HungUp() && !settings.quiet) {
             std::printf("%sline closed\n", stations.size() > 1 ? (station.link + ": ").c_str() : "");
         }
     }
