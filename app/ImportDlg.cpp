@@ -178,12 +178,17 @@ void ImportListFile(QWidget* parent, Session& session, const QString& path) {
 
 void RunExportCommand(QWidget* parent, Session& session) {
     if (!session.IsEnabled(ID_FILE_EXPORT)) return;
-    std::optional<QString> path =
-        modal::SaveFileName(parent, QString::fromLatin1(kExportTitle),
-                            QString::fromLatin1(kExportFilter), QStringLiteral("xml"));
+    // The table's own name with .xml is offered.
+    std::optional<QString> path = modal::SaveFileName(
+        parent, QString::fromLatin1(kExportTitle), QString::fromLatin1(kExportFilter),
+        QStringLiteral("xml"), QFile::decodeName(session.ExportProposedPath().c_str()));
     if (!path) return;
-    if (!session.ExportSatellitesXml(path->toStdString()))
-        modal::Notice(parent, QStringLiteral("Cannot write ") + *path);
+    std::string sentence;
+    if (session.ExportSatellitesXml(QFile::encodeName(*path).toStdString(), &sentence)) {
+        session.SetStatus(sentence);
+    } else {
+        modal::Notice(parent, QString::fromStdString(sentence));
+    }
 }
 
 }  // namespace velmora

@@ -122,8 +122,11 @@ void CMainForm::showEvent(QShowEvent* event) {
 void CMainForm::AddPortName(const std::string& name) {
     layout_->Ports()->AddPortName(name);
 }
-void CMainForm::SelectPortIndex(int index) {
-    layout_->Ports()->setCurrentIndex(index);
+void CMainForm::SelectPortName(const std::string& name) {
+    layout_->Ports()->SelectPortName(name);
+}
+void CMainForm::PortWorked(const std::string& name) {
+    CPortSelector::RememberPort(name);
 }
 std::string CMainForm::SelectedPortName() {
     return layout_->Ports()->SelectedPortName();
@@ -168,7 +171,8 @@ std::optional<std::string> CMainForm::AskOpenFile(const FileDialogRequest& dialo
 
 std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialog) {
     auto path = modal::SaveFileName(this, DisplayText(dialog.title), DisplayText(dialog.filter),
-                                    DisplayText(dialog.defaultExtension));
+                                    DisplayText(dialog.defaultExtension),
+                                    QFile::decodeName(dialog.proposedPath.c_str()));
     if (!path) return std::nullopt;
     return QFile::encodeName(*path).toStdString();
 }
@@ -297,6 +301,7 @@ bool CMainForm::ButtonEnabled(int controlId) const {
 }
 
 void CMainForm::OnTpAdd() {
+    if (!session_->ReadyToAddTp()) return;
     const SatTpDatabase& db = session_->Database();
     int filter = session_->State().edit.satFilter;
     CTpEditDlg dlg(db, CTpEditDlg::Mode::Add, TpIndexForRow(db, SelectedRow(), filter), filter,

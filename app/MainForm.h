@@ -56,7 +56,8 @@ public:
 
     // SessionView.
     void AddPortName(const std::string& name) override;
-    void SelectPortIndex(int index) override;
+    void SelectPortName(const std::string& name) override;
+    void PortWorked(const std::string& name) override;
     std::string SelectedPortName() override;
     void EnablePortSelector(bool enable) override;
     void SetControlText(int controlId, const std::string& text) override;

@@ -15,11 +15,12 @@
 #include <QTreeWidget>
 
 #include "app/CheckDlg.h"
-#include "app/ImportDlg.h"
 #include "app/Images.h"
+#include "app/ImportDlg.h"
 #include "app/MainForm.h"
 #include "app/MeterMenu.h"
 #include "app/Modal.h"
+#include "app/PortSelector.h"
 #include "app/RecentFiles.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     setWindowIcon(AppIcon());
     // The session shows itself through the form: the form comes first.
     view_ = new CMainForm(doc, this);
+    if (options.lastPort.empty()) options.lastPort = CPortSelector::RememberedPort();
     session_ = std::make_unique<Session>(*view_, std::move(options));
     view_->AttachSession(*session_);
     setCentralWidget(view_);

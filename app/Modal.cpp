@@ -38,8 +38,9 @@ QMessageBox::StandardButton Box(QWidget* parent, QMessageBox::Icon icon, const Q
     return static_cast<QMessageBox::StandardButton>(Run(box));
 }
 
-std::optional<QString> FileName(QFileDialog& dialog) {
-    g_lastFileDialog = {dialog.windowTitle(), dialog.nameFilters(), dialog.defaultSuffix()};
+std::optional<QString> FileName(QFileDialog& dialog, const QString& proposed = {}) {
+    g_lastFileDialog = {dialog.windowTitle(), dialog.nameFilters(), dialog.defaultSuffix(),
+                        proposed};
     if (!FileNames().empty()) {
         QString path = FileNames().front();
         FileNames().pop_front();
@@ -141,13 +142,14 @@ std::optional<QString> OpenFileName(QWidget* parent, const QString& title, const
 }
 
 std::optional<QString> SaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                    const QString& defaultSuffix) {
+                                    const QString& defaultSuffix, const QString& proposed) {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(NameFilters(filter));
     if (!defaultSuffix.isEmpty()) dialog.setDefaultSuffix(defaultSuffix);
-    return FileName(dialog);
+    if (!proposed.isEmpty()) dialog.selectFile(proposed);
+    return FileName(dialog, proposed);
 }
 
 }  // namespace velmora::modal

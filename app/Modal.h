@@ -40,11 +40,13 @@ struct Shown {
 const std::vector<Shown>& ShownBoxes();
 void ClearShownBoxes();
 
-// The last file dialog asked for (its title, name filters and default suffix).
+// The last file dialog asked for (its title, name filters, default suffix
+// and the name a save dialog offered).
 struct FileDialogShown {
     QString title;
     QStringList nameFilters;
     QString defaultSuffix;
+    QString proposed;
 };
 const FileDialogShown& LastFileDialog();
 
@@ -62,8 +64,9 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& quest
 // File dialogs. filter is in the "text|pattern|text|pattern||" form of the
 // session's file specs; nullopt when cancelled.
 std::optional<QString> OpenFileName(QWidget* parent, const QString& title, const QString& filter);
+// proposed: the name (or path) the dialog offers; empty for none.
 std::optional<QString> SaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                    const QString& defaultSuffix);
+                                    const QString& defaultSuffix, const QString& proposed = {});
 
 // "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||" as Qt name filters;
 // "*.*" becomes "*", since names need no dot here.

@@ -1,15 +1,45 @@
 #include "app/PortSelector.h"
 
+#include <QAbstractItemView>
 #include <QFile>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStyledItemDelegate>
 
 #include "app/DisplayText.h"
 #include "ui/Session.h"
 
 namespace velmora {
 
+namespace {
+
+constexpr const char* kLastPortKey = "meter/lastPort";
+// The item role that holds "/dev/ttyUSB0  FTDI FT232R USB UART".
+constexpr int kDeviceRole = Qt::UserRole + 1;
+
+// The open list names the device of each port; the items themselves keep
+// the bare names, so the field shows what the operations open.
+class PortListDelegate : public QStyledItemDelegate {
+public:
+    explicit PortListDelegate(CPortSelector& selector)
+        : QStyledItemDelegate(&selector), selector_(selector) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = selector_.ListText(index.row());
+    }
+
+private:
+    CPortSelector& selector_;
+};
+
+}  // namespace
+
 CPortSelector::CPortSelector(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    setItemDelegate(new PortListDelegate(*this));
     // The selector's tooltip names the device and adapter chosen.
     connect(this, &QComboBox::currentIndexChanged, this,
             [this](int index) { setToolTip(itemData(index, Qt::ToolTipRole).toString()); });
@@ -17,6 +47,10 @@ CPortSelector::CPortSelector(QWidget* parent) : QComboBox(parent) {
 
 void CPortSelector::showPopup() {
     ListPortsAgain();
+    // The list is as wide as its longest line, however narrow the field.
+    QAbstractItemView* list = view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) +
+                          list->verticalScrollBar()->sizeHint().width());
     QComboBox::showPopup();
 }
 
@@ -42,15 +76,36 @@ void CPortSelector::AddPortName(const std::string& name) {
     int at = 0;
     while (at < count() && itemText(at).compare(text, Qt::CaseInsensitive) <= 0) ++at;
     insertItem(at, text);
-    // "/dev/ttyUSB0, FTDI FT232R USB UART": which of several adapters is which.
-    QString tip =
+    QString device =
         session_ == nullptr ? QString() : QString::fromStdString(session_->PortDescription(name));
-    setItemData(at, tip, Qt::ToolTipRole);
-    if (currentIndex() == at) setToolTip(tip);
+    setItemData(at, device, kDeviceRole);
+    setItemData(at, device, Qt::ToolTipRole);
+    if (currentIndex() == at) setToolTip(device);
+}
+
+void CPortSelector::SelectPortName(const std::string& name) {
+    int at = findText(DisplayText(name));
+    if (at >= 0) setCurrentIndex(at);
+}
+
+QString CPortSelector::ListText(int index) const {
+    QString device = itemData(index, kDeviceRole).toString();
+    // A typed device path names itself already.
+    if (device.isEmpty() || device == itemText(index)) return itemText(index);
+    return itemText(index) + QStringLiteral("  ") + device;
 }
 
 std::string CPortSelector::SelectedPortName() const {
     return QFile::encodeName(currentText()).toStdString();
+}
+
+std::string CPortSelector::RememberedPort() {
+    return QFile::encodeName(QSettings().value(QLatin1String(kLastPortKey)).toString())
+        .toStdString();
+}
+
+void CPortSelector::RememberPort(const std::string& name) {
+    QSettings().setValue(QLatin1String(kLastPortKey), QFile::decodeName(name.c_str()));
 }
 
 }  // namespace velmora

@@ -12,8 +12,10 @@ constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 const std::vector<ListColumn> kTpColumns = {
-    {"No.", kCentre, 40}, {"Satellite", kLeft, 220}, {"LNB", kLeft, 35},      {"Freq", kCentre, 50},
-    {"Pol", kCentre, 35}, {"SR", kCentre, 50},       {"UNIQUE", kCentre, 50},
+    {"No.", kCentre, 40},    {"Satellite", kLeft, 220, true},
+    {"LNB", kLeft, 35},      {"Freq", kCentre, 50},
+    {"Pol", kCentre, 35},    {"SR", kCentre, 50},
+    {"UNIQUE", kCentre, 50},
 };
 
 const std::vector<ListColumn> kLnbColumns = {

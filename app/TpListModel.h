@@ -15,6 +15,8 @@ struct ListColumn {
     const char* heading;
     Qt::Alignment alignment;
     int width;  // pixels of the classic 8-point dialog font
+    // The column takes the width the others leave free (never less than its own).
+    bool stretches = false;
 };
 
 class CTpListModel : public QAbstractTableModel {

@@ -31,10 +31,13 @@ CTransponderList::CTransponderList(QTableView& list, QLineEdit& find, const SatT
         ReportMatches();
     });
     find_.installEventFilter(this);
+    // A wider window widens the satellite column instead of leaving a gap.
+    list_.viewport()->installEventFilter(this);
 }
 
 CTransponderList::~CTransponderList() {
     find_.removeEventFilter(this);
+    list_.viewport()->removeEventFilter(this);
     list_.setModel(nullptr);
     delete filter_;
     delete model_;
@@ -69,6 +72,7 @@ void CTransponderList::ReportMatches() {
 }
 
 bool CTransponderList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_.viewport() && event->type() == QEvent::Resize) FitStretchingColumn();
     if (watched == &find_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape) {
@@ -117,6 +121,25 @@ void CTransponderList::ApplyColumns() {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         header->resizeSection(static_cast<int>(i), du.ScaledPixels(columns[i].width));
     }
+    FitStretchingColumn();
+}
+
+void CTransponderList::FitStretchingColumn() {
+    const auto& columns = CTpListModel::Columns(model_->ListMode());
+    QHeaderView* header = list_.horizontalHeader();
+    int stretching = -1;
+    int others = 0;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].stretches) {
+            stretching = static_cast<int>(i);
+        } else {
+            others += header->sectionSize(static_cast<int>(i));
+        }
+    }
+    if (stretching < 0) return;
+    DialogUnits du(list_.font());
+    const int least = du.ScaledPixels(columns[static_cast<std::size_t>(stretching)].width);
+    header->resizeSection(stretching, std::max(least, list_.viewport()->width() - others));
 }
 
 void CTransponderList::ShowTps(int satFilter) {

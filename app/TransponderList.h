@@ -55,6 +55,8 @@ protected:
 private:
     void SetUpHeadings();
     void ApplyColumns();
+    // The stretching column fills what the list's width leaves free.
+    void FitStretchingColumn();
     void ReportMatches();
 
     QTableView& list_;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "app/MainFrame.h"
 #include "app/Modal.h"
 #include "app/VelmoraDoc.h"
+#include "ui/Session.h"
 #include "ui/UserData.h"
 
 namespace velmora {
@@ -23,10 +25,14 @@ namespace {
 // Where the settings are kept and what --version prints: the one version of
 // the project, as velmora-cli and the About box say it.
 void SetIdentity(QCoreApplication& app) {
-    app.setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    app.setOrganizationName(QStringLiteral("velmora"));
     app.setApplicationName(QStringLiteral("velmora"));
     app.setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 }
+
+// Settings were kept under a generated organisation name before.
+constexpr const char* kOldOrganisation = "Local AppWizard-Generated Applications";
+constexpr const char* kTakenOverKey = "settings/takenOver";
 
 struct WindowOptions {
     QCommandLineOption userData{
@@ -103,6 +109,11 @@ bool CVelmoraApp::InitInstance() {
     if (!files.isEmpty()) options.startFile = StartFileName(files.front());
 
     if (parser.isSet(userData) && !EnterUserDataFolder()) return false;
+    // The history of opened tables is kept with the user's data, never in
+    // whatever folder the program was started from.
+    const std::string data = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!data.empty()) options.historyFile = data + "/" + HISTORY_FILE;
+    TakeOverSettings(QLatin1String(kOldOrganisation));
 
     doc_ = std::make_unique<CVelmoraDoc>();
     frame_ = std::make_unique<CMainFrame>(*doc_, std::move(options));
@@ -134,14 +145,25 @@ bool CVelmoraApp::EnterUserDataFolder() {
             modal::Notice(nullptr, QString::fromStdString(error));
         }
     }
-    // The history, the default table and the temporary file of a table read
-    // are plain relative names of the session: they follow the folder.
+    // The default table is a plain relative name of the session: it follows
+    // the folder.
     if (!QDir::setCurrent(QString::fromStdString(folder))) {
         modal::Notice(nullptr, QStringLiteral("Cannot use the data folder %1.")
                                    .arg(QString::fromStdString(folder)));
         return false;
     }
     return true;
+}
+
+void CVelmoraApp::TakeOverSettings(const QString& oldOrganisation) {
+    QSettings settings;
+    if (settings.contains(QLatin1String(kTakenOverKey))) return;
+    QSettings old(QSettings::defaultFormat(), QSettings::UserScope, oldOrganisation,
+                  QCoreApplication::applicationName());
+    for (const QString& key : old.allKeys()) {
+        if (!settings.contains(key)) settings.setValue(key, old.value(key));
+    }
+    settings.setValue(QLatin1String(kTakenOverKey), true);
 }
 
 std::string CVelmoraApp::StartFileName(const QString& argument) {

@@ -38,6 +38,11 @@ public:
     // since --user-data changes the working folder before the start-up.
     static std::string StartFileName(const QString& argument);
 
+    // The first start under the settings' present names takes over the values
+    // kept under oldOrganisation (recent files, window place, meter options),
+    // once; values already set stay.
+    static void TakeOverSettings(const QString& oldOrganisation);
+
 private:
     // --user-data: creates the folder on the first start (offering the
     // sample table) and makes it the working folder; false when it cannot.

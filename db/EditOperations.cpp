@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "db/MessageText.h"
 #include "db/NumberText.h"
 
 namespace velmora {
@@ -79,13 +80,26 @@ void AddSatellite(SatTpDatabase& db, EditState& /*state*/, EditView& view,
     db.satCount += 1;
 }
 
-void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
-    if (state.displayMode != DISPLAY_TPS) return;
-    if (db.tpCount >= MAX_TPS || db.satCount <= 0) return;
-    if (in.satellite < 0 || in.satellite >= db.satCount) return;
+std::string AddTpRefusal(const SatTpDatabase& db) {
+    if (db.satCount <= 0) return "Add a satellite first: a transponder belongs to a satellite.";
+    if (db.tpCount >= MAX_TPS)
+        return "The table is full: it holds " + std::to_string(MAX_TPS) + " transponders.";
+    return {};
+}
+
+std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
+    // The dialog adds only while the list shows transponders.
+    if (state.displayMode != DISPLAY_TPS) return "Show the transponders to add one.";
+    if (std::string why = AddTpRefusal(db); !why.empty()) return why;
+    if (in.satellite < 0 || in.satellite >= db.satCount || in.satellite >= MAX_SATELLITES)
+        return "Choose the satellite the transponder belongs to.";
     uint8_t flags = TpFlags(in);
     uint32_t frequency = LeadingU32(in.frequency.c_str());
-    if (FindTp(db, in.satellite, frequency, flags & TP_FLAG_VERTICAL) >= 0) return;
+    if (int twin = FindTp(db, in.satellite, frequency, flags & TP_FLAG_VERTICAL); twin >= 0) {
+        return "This transponder is already in the table: " + TpText(db.tps[twin]) + " on " +
+               FormatPosition(db.satellites[in.satellite].position) + " " +
+               EscapeControls(SatName(db.satellites[in.satellite])) + ".";
+    }
     TpRecord& tp = db.tps[db.tpCount];
     tp = TpRecord{};
     tp.satIndex = static_cast<uint16_t>(in.satellite);
@@ -95,6 +109,7 @@ void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& i
     db.tpCount += 1;
     db.satellites[in.satellite].lnbIndex = LnbChoice(in.lnb);
     view.AppendTpRow(db.tpCount - 1);
+    return {};
 }
 
 void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {

@@ -78,7 +78,11 @@ struct TpSortSettings {
 
 void AddSatellite(SatTpDatabase& db, EditState& state, EditView& view, const SatAddInput& in);
 void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view);
-void AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
+// Adds the transponder; returns why it was not added (a sentence for the
+// user), or an empty text when it was.
+std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
+// Why no transponder can be added now (no satellite, a full table), or empty.
+std::string AddTpRefusal(const SatTpDatabase& db);
 void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
 void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view);
 // Deletes every selected transponder after one question ("Delete 3 TPs ?");

@@ -32,14 +32,23 @@ Session::Session(SessionView& view, SessionOptions options)
 Session::~Session() = default;
 
 void Session::ProbePortsIntoSelector() {
-    // The selector is not emptied first, and every port found is selected as
-    // it is added, so the last one found ends up selected.
-    int k = 0;
-    for (const std::string& name : options_.probePorts()) {
-        view_.AddPortName(name);
-        view_.SelectPortIndex(k);
-        ++k;
+    // The port that last worked when it is there again, else the first one
+    // found: the one a meter is most likely on.
+    std::vector<std::string> names = options_.probePorts();
+    for (const std::string& name : names) view_.AddPortName(name);
+    if (names.empty()) return;
+    std::string chosen = names.front();
+    for (const std::string& name : names) {
+        if (!options_.lastPort.empty() && name == options_.lastPort) chosen = name;
     }
+    view_.SelectPortName(chosen);
+}
+
+void Session::NotePortResult(OpResult result) {
+    if (result != OpResult::Completed || link_.PortName().empty()) return;
+    if (link_.PortName() == options_.lastPort) return;
+    options_.lastPort = link_.PortName();
+    view_.PortWorked(options_.lastPort);
 }
 
 bool Session::ConfirmDiscard() {
@@ -141,7 +150,14 @@ void Session::SatEdit(const SatAddInput& in) {
     RunEdit("Edit Satellite", [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
 }
 void Session::TpAdd(const TpInput& in) {
-    RunEdit("Add TP", [&] { AddTp(*db_, state_.edit, view_, in); });
+    std::string refused;
+    RunEdit("Add TP", [&] { refused = AddTp(*db_, state_.edit, view_, in); });
+    if (!refused.empty()) view_.ShowMessage(refused);
+}
+bool Session::ReadyToAddTp() {
+    std::string refused = AddTpRefusal(*db_);
+    if (!refused.empty()) view_.ShowMessage(refused);
+    return refused.empty();
 }
 void Session::TpEdit(const TpInput& in) {
     RunEdit("Edit TP", [&] { EditTp(*db_, state_.edit, view_, in); });

@@ -61,13 +61,14 @@ struct MeterComparison {
 struct SessionOptions {
     std::string historyFile = HISTORY_FILE;
     std::string defaultDbFile = "sattp.csv";
+    // The port that last worked (the window keeps it in its settings); the
+    // selector prefers it when it is found again.
+    std::string lastPort;
     // Finds the available ports; the default probes COM1..COM9.
     std::function<std::vector<std::string>()> probePorts;
     // Waits of the batch and deadlines of the bootloader; tests shorten them.
     BatchTiming batchTiming;
     BootOptions bootOptions;
-    // Where Create Flash1M.bin writes; the default is the current directory.
-    std::string factoryImagePath = "Flash1M.bin";
     // The table named on the command line: the start-up opens it instead of
     // the remembered one (once; New starts without it).
     std::string startFile;
@@ -127,7 +128,11 @@ public:
     // Editing commands with the inputs their dialogs collected.
     void SatAdd(const SatAddInput& in);
     void SatDelete();
+    // A refused add (a duplicate, no satellite) is told in a message box.
     void TpAdd(const TpInput& in);
+    // Before the TP dialog opens: false, after saying why, when no
+    // transponder can be added at all.
+    bool ReadyToAddTp();
     void TpEdit(const TpInput& in);
     void TpDelete();
     void LnbEdit(const LnbInput& in);
@@ -157,8 +162,12 @@ public:
     std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
     // The counts ApplyImport would give now, for the import dialog's preview.
     MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
+    // The file Export offers: the table's own name with ".xml" ("sattp.xml").
+    std::string ExportProposedPath() const;
     // Writes the tables as satellites.xml; false when it could not be written.
-    bool ExportSatellitesXml(const std::string& path) const;
+    // The sentence tells what was written ("Exported 11 satellites and 96
+    // transponders to /t/sattp.xml") or why nothing was.
+    bool ExportSatellitesXml(const std::string& path, std::string* sentence = nullptr) const;
 
     // Meter link commands (ui/SessionLink.cpp).
     void ReadTables();
@@ -183,8 +192,8 @@ public:
 
     // The port names a probe finds now, for a selector that lists them again.
     std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
-    // The device and adapter behind a port name, for the selector's tooltip
-    // ("/dev/ttyUSB0, FTDI FT232R USB UART"); empty when it names no device.
+    // The device and adapter behind a port name, for the selector's list and
+    // tooltip ("/dev/ttyUSB0  FTDI FT232R USB UART"); empty when it names no device.
     std::string PortDescription(const std::string& name) const;
 
     // Enabling rule of a menu or toolbar command (the command table's).
@@ -228,10 +237,16 @@ private:
     // Shows what the read of the table passed over, which the next Save asks about.
     void ReportShortenedRead(const SatTpReadReport& report);
     void ProbePortsIntoSelector();
+    // A file of this name in the table's folder (the default table's for
+    // one never saved).
+    std::string BesideTable(const std::string& name) const;
     // The checks of a table write starting now.
     TableWriteOptions WriteOptionsNow() const;
     // The link, set to the port the selector shows now.
     MeterLink& LinkOnSelectedPort();
+    // After an operation on the link's port: one that completed makes the
+    // port the one preferred from now on.
+    void NotePortResult(OpResult result);
 
     SessionView& view_;
     SessionOptions options_;

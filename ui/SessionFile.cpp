@@ -50,9 +50,10 @@ void Session::StartUp() {
             refusedStartFile = EscapeControls(startFile) + " " + whyNot;
         }
     }
-    // The remembered table, else the default one. A file that is missing is
-    // kept as the name (Save creates it); one that is there but is no table
-    // is passed over, so the next Save can never overwrite it.
+    // The remembered table, else the default one. A missing file is passed
+    // over, and without a table the document is Untitled: its title never
+    // names a file that is not there. A file that is there but is no table
+    // is passed over too, so the next Save can never overwrite it.
     std::string remembered = ReadLastPath(options_.historyFile);
     std::vector<std::string> candidates;
     if (!remembered.empty() && remembered != options_.defaultDbFile)
@@ -67,10 +68,7 @@ void Session::StartUp() {
             break;
         }
         struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) {
-            state_.dbPath = path;
-            break;
-        }
+        if (::stat(path.c_str(), &st) != 0) continue;
         if (refused.empty()) refused = EscapeControls(path) + " " + whyNot;
     }
     if (!refused.empty()) SetStatus(refused);
@@ -94,7 +92,7 @@ void Session::ReportShortenedRead(const SatTpReadReport& report) {
 
 void Session::Open() {
     if (!IsEnabled(ID_FILE_OPEN)) return;
-    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, ""});
+    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, "", ""});
     if (!path) return;
     OpenPath(*path);
 }
@@ -154,7 +152,10 @@ bool Session::Save() {
 }
 
 bool Session::SaveAs() {
-    std::optional<std::string> path = view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv"});
+    // An Untitled table is offered the default name.
+    const std::string& proposed = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    std::optional<std::string> path =
+        view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv", proposed});
     if (!path) return false;
     if (!WriteTo(*path)) return false;
     state_.dbPath = *path;

@@ -1,8 +1,8 @@
 // Firmware upgrade, factory image and the patch-up batch, run with the
 // session as host.
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include "db/MessageText.h"
 #include "flash/BatchReport.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/FactoryImage.h"
@@ -13,6 +13,9 @@
 namespace velmora {
 
 namespace {
+
+constexpr const char* kFlashImageName = "Flash1M.bin";
+constexpr const char* kFlashImageFilter = "Factory images (*.bin)|*.bin|All Files (*.*)|*.*||";
 
 // Where a relative output path lands, for the message that names it.
 std::string AbsolutePath(const std::string& path) {
@@ -25,22 +28,24 @@ std::string AbsolutePath(const std::string& path) {
 }  // namespace
 
 void Session::LoadSoft() {
-    ChooseNamedFile(view_, {"Open", SOFT_FILE_FILTER, ""}, LoadSoftFile, state_.softPath,
+    ChooseNamedFile(view_, {"Open", SOFT_FILE_FILTER, "", ""}, LoadSoftFile, state_.softPath,
                     IDC_SOFT_LABEL, "A firmware file's name begins with rav32izazud.");
 }
 
 void Session::SoftUpgrade() {
     if (!IsEnabled(ID_SOFT_UPGRADE)) return;
-    UpgradeSoftware(LinkOnSelectedPort(), state_.softPath, options_.bootOptions);
+    NotePortResult(UpgradeSoftware(LinkOnSelectedPort(), state_.softPath, options_.bootOptions));
     OperationEnded();
 }
 
 void Session::CreateFlashImage() {
     if (!IsEnabled(ID_CREATE_FLASH)) return;
-    const std::string& out = options_.factoryImagePath;
-    std::string where = AbsolutePath(out);
-    struct stat st {};
-    if (::stat(out.c_str(), &st) == 0 && !AskYesNo(where + " exists. Replace it ?")) return;
+    // Asked each time, offered beside the table; the dialog asks before it
+    // lets an existing file be replaced.
+    std::optional<std::string> chosen = view_.AskSaveFile(
+        {"Create Flash1M.bin", kFlashImageFilter, "bin", BesideTable(kFlashImageName)});
+    if (!chosen) return;
+    const std::string& out = *chosen;
     FactoryResult result = CreateFactoryImage(
         *db_, state_.logoPath, state_.iconPath, [this](const std::string& m) { ShowMessage(m); },
         out);
@@ -48,10 +53,16 @@ void Session::CreateFlashImage() {
     // the user's, so no step of its own.
     history_.Absorb(*db_);
     if (result == FactoryResult::Ok) {
-        ShowMessage("Flash1M.bin written: " + where + " (" + std::to_string(FACTORY_IMAGE_SIZE) +
-                    " bytes)");
+        ShowMessage("Flash1M.bin written: " + EscapeControls(AbsolutePath(out)) + " (" +
+                    std::to_string(FACTORY_IMAGE_SIZE) + " bytes)");
     }
     view_.StateChanged();
+}
+
+std::string Session::BesideTable(const std::string& name) const {
+    const std::string& table = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    const std::size_t slash = table.rfind('/');
+    return slash == std::string::npos ? name : table.substr(0, slash + 1) + name;
 }
 
 void Session::PatchUp() {
@@ -67,11 +78,16 @@ void Session::PatchUp() {
     std::string report = RunBatch(*this, recording, options_.batchTiming);
     if (!report.empty()) {
         recording.Finish(report);
-        ShowMessage(report);
         std::string error;
         const std::string& tables = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
-        if (!AppendReportLine(ReportPathBeside(tables), BatchReportLine(record), &error))
+        const std::string reportFile = ReportPathBeside(tables);
+        if (AppendReportLine(reportFile, BatchReportLine(record), &error)) {
+            ShowMessage(report + "\n\nThe result was added to " +
+                        EscapeControls(AbsolutePath(reportFile)) + ".");
+        } else {
+            ShowMessage(report);
             ShowMessage(error);
+        }
     }
     OperationEnded();
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "ui/Session.h"
@@ -21,6 +22,10 @@ constexpr std::size_t kShortestUsedPiece = 26;
 
 void AppendHistory(const std::string& historyFile, const std::string& path) {
     if (path.empty() || path.size() >= kPathBuffer) return;
+    // The user's data folder is made when the first table is remembered.
+    const std::filesystem::path folder = std::filesystem::path(historyFile).parent_path();
+    std::error_code ec;
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     std::FILE* f = std::fopen(historyFile.c_str(), "ab");
     if (f == nullptr) return;
     std::time_t now = std::time(nullptr);

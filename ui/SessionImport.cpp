@@ -1,6 +1,9 @@
 // Transponder lists into and out of the session's tables. The merge is one
 // change of the tables, made in one place, so that it stays one step for
 // whatever keeps the history of changes.
+#include <algorithm>
+
+#include "db/MessageText.h"
 #include "exchange/SatellitesXmlWriter.h"
 #include "ui/Session.h"
 
@@ -23,8 +26,36 @@ MergeCounts Session::PreviewImport(const SourceList& list, const MergeOptions& o
     return PreviewMerge(*db_, list, options);
 }
 
-bool Session::ExportSatellitesXml(const std::string& path) const {
-    return WriteSatellitesXml(*db_, path);
+std::string Session::ExportProposedPath() const {
+    std::string path = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash + 1))
+        path.erase(dot);
+    return path + ".xml";
+}
+
+bool Session::ExportSatellitesXml(const std::string& path, std::string* sentence) const {
+    std::string whyNot;
+    if (!WriteSatellitesXml(*db_, path, &whyNot)) {
+        if (sentence != nullptr) *sentence = "Cannot write " + EscapeControls(path) + ": " + whyNot;
+        return false;
+    }
+    if (sentence == nullptr) return true;
+    // The file holds the satellites that have transponders, as the writer does.
+    const int satCount = UsedSatellites(*db_);
+    std::vector<bool> used(static_cast<std::size_t>(satCount), false);
+    int tps = 0;
+    for (int t = 0; t < UsedTps(*db_); ++t) {
+        if (db_->tps[t].satIndex >= satCount) continue;
+        used[db_->tps[t].satIndex] = true;
+        ++tps;
+    }
+    const auto sats = std::count(used.begin(), used.end(), true);
+    *sentence = "Exported " + std::to_string(sats) +
+                (sats == 1 ? " satellite and " : " satellites and ") + std::to_string(tps) +
+                (tps == 1 ? " transponder to " : " transponders to ") + EscapeControls(path);
+    return true;
 }
 
 }  // namespace velmora

@@ -14,8 +14,8 @@ namespace velmora {
 
 namespace {
 
-const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, ""};
-const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, ""};
+const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, "", ""};
+const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, "", ""};
 
 }  // namespace
 
@@ -37,13 +37,13 @@ std::string Session::PortDescription(const std::string& name) const {
     const std::string device = ResolvePortDevice(name);
     if (device.empty()) return {};
     const std::string adapter = AdapterDescription(PortSystem::Default(), device);
-    return adapter.empty() ? device : device + ", " + adapter;
+    return adapter.empty() ? device : device + "  " + adapter;
 }
 
 void Session::ReadTables() {
     // A read replaces the tables: unsaved edits get their question first.
     if (state_.flags.busyFlag || !ConfirmDiscard()) return;
-    ReadTablesFromMeter(LinkOnSelectedPort());
+    NotePortResult(ReadTablesFromMeter(LinkOnSelectedPort()));
     OperationEnded();
 }
 
@@ -54,7 +54,12 @@ TableWriteOptions Session::WriteOptionsNow() const {
 }
 
 void Session::WriteTables() {
-    WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow());
+    // The meter keeps its table rather than take an empty one; say so.
+    if (db_->satCount <= 0) {
+        view_.ShowMessage("The table has no satellites or transponders to write.");
+        return;
+    }
+    NotePortResult(WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow()));
     OperationEnded();
 }
 
@@ -62,6 +67,7 @@ MeterComparison Session::CompareWithMeter() {
     MeterComparison c;
     auto meter = std::make_unique<SatTpDatabase>();
     c.result = ReadMeterTable(LinkOnSelectedPort(), *meter);
+    NotePortResult(c.result);
     if (c.result == OpResult::Completed) {
         c.comparison = CompareTables(*meter, *db_);
         c.meter = std::move(meter);
@@ -89,18 +95,18 @@ void Session::LoadIcon() {
 }
 
 void Session::WriteLogo() {
-    WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath);
+    NotePortResult(WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath));
     OperationEnded();
 }
 
 void Session::WriteIcon() {
-    WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath);
+    NotePortResult(WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath));
     OperationEnded();
 }
 
 void Session::DeleteMeterIcons() {
     // The window asks the question itself.
-    velmora::DeleteMeterIcons(LinkOnSelectedPort(), false);
+    NotePortResult(velmora::DeleteMeterIcons(LinkOnSelectedPort(), false));
     OperationEnded();
 }
 

@@ -38,6 +38,7 @@ struct FileDialogRequest {
     std::string title;             // "Open", "Save as"
     std::string filter;            // "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||"
     std::string defaultExtension;  // without the dot; empty for none
+    std::string proposedPath;      // the name a save dialog offers; empty for none
 };
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
@@ -46,7 +47,11 @@ class SessionView : public virtual EditView {
 public:
     // Port selector.
     virtual void AddPortName(const std::string& name) = 0;
-    virtual void SelectPortIndex(int index) = 0;
+    // Makes the port of this name the chosen one, wherever the list put it.
+    virtual void SelectPortName(const std::string& name) = 0;
+    // An operation on this port succeeded: the window remembers it for the
+    // next start.
+    virtual void PortWorked(const std::string& /*name*/) {}
     virtual std::string SelectedPortName() = 0;
     virtual void EnablePortSelector(bool enable) = 0;
 

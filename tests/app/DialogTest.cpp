@@ -99,6 +99,14 @@ TEST_F(GuiTest, CaptionMarksUnsavedEdits) {
 
 // ---- TP dialog -------------------------------------------------------------------
 
+TEST_F(GuiTest, TpAddWithoutSatellitesSaysWhyInsteadOfOpeningTheDialog) {
+    Start();
+    Click(IDC_TP_ADD);
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("Add a satellite first: a transponder belongs to a satellite."));
+}
+
 TEST_F(GuiTest, TpAddFromAllSatellitesStartsFromTheSelectedRow) {
     StartWithSample();
     SelectRow(1);  // Alpha 11538 V unique

@@ -76,10 +76,14 @@ TEST_F(ImportDialogTest, CancelAndBrokenFilesChangeNothing) {
         << modal::ShownBoxes()[0].text.toStdString();
 }
 
-TEST_F(ImportDialogTest, ExportWritesSatellitesXml) {
+TEST_F(ImportDialogTest, ExportOffersTheTablesNameAndSaysWhatItWrote) {
     StartWithSample();
-    modal::PushFileName(QDir::current().filePath(QStringLiteral("out.xml")));
+    const QString target = QDir::current().filePath(QStringLiteral("out.xml"));
+    modal::PushFileName(target);
     frame_->RunCommand(ID_FILE_EXPORT);
+    EXPECT_EQ(modal::LastFileDialog().proposed, QStringLiteral("sattp.xml"));
+    EXPECT_EQ(static_cast<QLabel*>(View().Control(IDC_STATUS))->text(),
+              QStringLiteral("Exported 4 satellites and 6 transponders to ") + target);
     QFile out(QStringLiteral("out.xml"));
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     QByteArray text = out.readAll();

@@ -15,6 +15,7 @@
 #include "GuiFixture.h"
 #include "app/AboutDlg.h"
 #include "app/HelpDlg.h"
+#include "app/PortSelector.h"
 #include "app/VelmoraApp.h"
 #include "ui/Commands.h"
 
@@ -24,9 +25,12 @@ namespace {
 // ---- start-up ------------------------------------------------------------------
 
 TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
+    qputenv("VELMORA_COM2", "/dev/null");
     Start();
-    EXPECT_EQ(Caption(), QStringLiteral("sattp.csv - Orvane"));
-    EXPECT_EQ(Sess().State().dbPath, "sattp.csv");
+    qunsetenv("VELMORA_COM2");
+    // No table file is there: the window names none.
+    EXPECT_EQ(Caption(), QStringLiteral("Untitled - Orvane"));
+    EXPECT_EQ(Sess().State().dbPath, "");
     ASSERT_NE(View().RootItem(), nullptr);
     EXPECT_EQ(View().RootItem()->text(0), QStringLiteral("All Satellites"));
     EXPECT_EQ(View().RootItem()->childCount(), 0);
@@ -37,11 +41,12 @@ TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
     EXPECT_EQ(Rows(), 0);
     EXPECT_FALSE(frame_->CommandAction(ID_FILE_SAVE)->isEnabled());
     EXPECT_TRUE(modal::ShownBoxes().empty());
-    // The last port found is the selected one.
-    auto* ports = static_cast<QComboBox*>(View().Control(IDC_PORT_SELECTOR));
+    // The first port found is the selected one; the open list names its device.
+    auto* ports = static_cast<CPortSelector*>(View().Control(IDC_PORT_SELECTOR));
     ASSERT_EQ(ports->count(), 2);
     EXPECT_EQ(ports->itemText(0), QStringLiteral("COM2"));
-    EXPECT_EQ(ports->currentText(), QStringLiteral("COM4"));
+    EXPECT_EQ(ports->currentText(), QStringLiteral("COM2"));
+    EXPECT_EQ(ports->ListText(0), QStringLiteral("COM2  /dev/null"));
     // A path entry's tooltip names its device; choosing it shows that on the selector.
     View().AddPortName("/dev/null");
     const int added = ports->findText(QStringLiteral("/dev/null"));
@@ -54,6 +59,29 @@ TEST_F(GuiTest, FirstStartInEmptyFolderShowsEmptyTablesSilently) {
     ports->hidePopup();
     EXPECT_EQ(ports->count(), 2);
     EXPECT_EQ(ports->currentText(), QStringLiteral("/dev/null"));
+}
+
+TEST_F(GuiTest, ThePortThatLastWorkedIsRememberedAndPreferred) {
+    CPortSelector::RememberPort("COM4");
+    Start();
+    EXPECT_EQ(View().SelectedPortName(), "COM4");
+    View().PortWorked("COM2");
+    EXPECT_EQ(CPortSelector::RememberedPort(), "COM2");
+}
+
+TEST_F(GuiTest, SettingsOfTheOldNamesAreTakenOverOnce) {
+    QSettings old(QSettings::defaultFormat(), QSettings::UserScope,
+                  QStringLiteral("velmora-tests-old"), QCoreApplication::applicationName());
+    old.setValue(QStringLiteral("meter/backupFolder"), QStringLiteral("/old/backups"));
+    old.sync();
+    CVelmoraApp::TakeOverSettings(QStringLiteral("velmora-tests-old"));
+    EXPECT_EQ(QSettings().value(QStringLiteral("meter/backupFolder")).toString(),
+              QStringLiteral("/old/backups"));
+    QSettings().setValue(QStringLiteral("meter/backupFolder"), QStringLiteral("/mine"));
+    CVelmoraApp::TakeOverSettings(QStringLiteral("velmora-tests-old"));
+    EXPECT_EQ(QSettings().value(QStringLiteral("meter/backupFolder")).toString(),
+              QStringLiteral("/mine"));
+    old.clear();
 }
 
 TEST_F(GuiTest, StartUpLoadsTheLastUsableHistoryPath) {

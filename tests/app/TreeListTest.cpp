@@ -57,6 +57,19 @@ TEST_F(GuiTest, TpListColumnsAndCells) {
     EXPECT_GT(header->sectionSize(1), 5 * header->sectionSize(0));
 }
 
+TEST_F(GuiTest, AWiderWindowWidensTheSatelliteColumn) {
+    StartWithSample();
+    QHeaderView* header = View().List()->horizontalHeader();
+    const int designed = header->sectionSize(1);
+    frame_->resize(frame_->width() + 400, frame_->height());
+    QCoreApplication::processEvents();
+    EXPECT_GT(header->sectionSize(1), designed);
+    EXPECT_EQ(header->length(), View().List()->viewport()->width());
+    frame_->resize(frame_->width() - 400, frame_->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(1), designed);
+}
+
 TEST_F(GuiTest, LnbListTexts) {
     StartWithSample();
     frame_->RunCommand(ID_DISPLAY_LNB);

@@ -74,8 +74,10 @@ TEST_F(EditTest, AddSatelliteAtCapacityChangesNothing) {
 TEST_F(EditTest, AddTpRefusesDuplicatesWithinTwoMegahertz) {
     AddSat("A", 130);
     AddRawTp(0, 12000, 27500, TP_FLAG_VERTICAL);
-    AddTp(*db, state, view, Tp(0, "12002", 0));  // vertical, 2 MHz away: duplicate
-    AddTp(*db, state, view, Tp(0, "11998", 0));
+    // Vertical, 2 MHz away: a duplicate, and the refusal names the one already there.
+    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "12002", 0)),
+              "This transponder is already in the table: 12000 V 27500 on 13.0E A.");
+    EXPECT_NE(AddTp(*db, state, view, Tp(0, "11998", 0)), "");
     EXPECT_EQ(db->tpCount, 1);
     AddTp(*db, state, view, Tp(0, "12003", 0));  // 3 MHz away
     AddTp(*db, state, view, Tp(0, "12002", 1));  // other polarisation
@@ -97,12 +99,14 @@ TEST_F(EditTest, AddTpSetsFlagsAndMovesSatelliteToLnb) {
     EXPECT_EQ(db->satellites[0].lnbIndex, 7);
 }
 
-TEST_F(EditTest, AddTpWithoutSatelliteOrWhenFullDoesNothing) {
-    AddTp(*db, state, view, Tp(0, "11000"));
+TEST_F(EditTest, AddTpWithoutSatelliteOrWhenFullSaysWhy) {
+    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "11000")),
+              "Add a satellite first: a transponder belongs to a satellite.");
     EXPECT_EQ(db->tpCount, 0);
     AddSat("A", 130);
     db->tpCount = MAX_TPS;
-    AddTp(*db, state, view, Tp(0, "11000"));
+    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "11000")),
+              "The table is full: it holds 8000 transponders.");
     EXPECT_EQ(db->tpCount, MAX_TPS);
 }
 

@@ -62,7 +62,15 @@ public:
     int pumps = 0;
 
     void AddPortName(const std::string& name) override { ports.push_back(name); }
-    void SelectPortIndex(int index) override { selectedPort = index; }
+    void SelectPortIndex(int index) { selectedPort = index; }
+    void SelectPortName(const std::string& name) override {
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+            if (ports[i] == name) selectedPort = static_cast<int>(i);
+        }
+    }
+    // The ports an operation succeeded on, as the window was told.
+    std::vector<std::string> portsWorked;
+    void PortWorked(const std::string& name) override { portsWorked.push_back(name); }
     std::string SelectedPortName() override {
         return selectedPort >= 0 && selectedPort < static_cast<int>(ports.size()) ? ports[selectedPort]
                                                                                 : "";

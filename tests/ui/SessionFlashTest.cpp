@@ -30,7 +30,6 @@ protected:
         options.historyFile = (dir / "orvanelog.txt").string();
         options.defaultDbFile = (dir / "sattp.csv").string();
         options.probePorts = [] { return std::vector<std::string>{}; };
-        options.factoryImagePath = (dir / "Flash1M.bin").string();
         options.batchTiming.afterSoft = 1ms;
         options.batchTiming.afterUpload = 1ms;
         options.bootOptions.diagnostic = [](const std::string&) {};
@@ -94,9 +93,14 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     ASSERT_TRUE(session->IsEnabled(ID_PATCH_UP));
     session->PatchUp();
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_TRUE(std::regex_match(view.messages[0],
+    // The end message says where the station's record went.
+    const std::string where =
+        "\n\nThe result was added to " + (dir / "patchup-report.jsonl").string() + ".";
+    const std::size_t cut = view.messages[0].find("\n\n");
+    EXPECT_TRUE(std::regex_match(view.messages[0].substr(0, cut),
                                  std::regex("All upgrade successfully ! elapse [0-9]+ sec  ")))
         << view.messages[0];
+    EXPECT_EQ(view.messages[0].substr(cut == std::string::npos ? 0 : cut), where);
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
     // The station's record, beside the table file: one line, only the tables asked for.
     std::ifstream report(dir / "patchup-report.jsonl");
@@ -118,7 +122,8 @@ TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
     session->PatchCheckBoxesClicked();
     session->PatchUp();
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0], "SOFT ICON upgrade failed ! ");
+    EXPECT_EQ(view.messages[0].rfind("SOFT ICON upgrade failed ! \n\nThe result was added to ", 0),
+              0u);
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Failed ! ");
     meter.Stop();
 }
@@ -140,37 +145,41 @@ TEST_F(SessionFlashTest, RefusedFirmwareFileIsToldInAMessageBoxAndNeverSent) {
     view.checks[IDC_PATCH_SOFT] = true;
     session->PatchCheckBoxesClicked();
     session->PatchUp();
-    EXPECT_EQ(view.messages, (std::vector<std::string>{why, "SOFT upgrade failed ! "}));
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0], why);
+    EXPECT_EQ(view.messages[1].rfind("SOFT upgrade failed ! \n\n", 0), 0u);
     EXPECT_EQ(meter.Engine().BootCounts().pcBytes, 0);
     meter.Stop();
 }
 
-TEST_F(SessionFlashTest, CreateFlashImageWritesOrTellsWhy) {
+TEST_F(SessionFlashTest, CreateFlashImageAsksWhereThenWritesOrTellsWhy) {
     AddOneTransponder();
     SessionState& st = session->State();
     st.logoPath = Example("stm32logo_sample.bin");
     st.iconPath = Example("stm32icon_sample.bin");
     ASSERT_TRUE(session->IsEnabled(ID_CREATE_FLASH));
+    // Cancelled: nothing is written.
     session->CreateFlashImage();
-    EXPECT_EQ(view.messages, (std::vector<std::string>{"Flash1M.bin written: " +
-                                                       (dir / "Flash1M.bin").string() +
-                                                       " (1048576 bytes)"}));
-    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);
+    EXPECT_EQ(view.dialogs.back().proposedPath, (dir / "Flash1M.bin").string());
+    EXPECT_FALSE(fs::exists(dir / "Flash1M.bin"));
 
-    // An existing image is replaced only after a Yes.
-    fs::resize_file(dir / "Flash1M.bin", 10);
+    // Offered beside the table.
+    st.dbPath = (dir / "tables" / "mine.csv").string();
+    view.saveAnswers = {(dir / "image.bin").string()};
+    session->CreateFlashImage();
+    EXPECT_EQ(view.dialogs.back().proposedPath, (dir / "tables" / "Flash1M.bin").string());
+    EXPECT_EQ(view.messages,
+              (std::vector<std::string>{"Flash1M.bin written: " + (dir / "image.bin").string() +
+                                        " (1048576 bytes)"}));
+    EXPECT_EQ(fs::file_size(dir / "image.bin"), FACTORY_IMAGE_SIZE);
+
     view.messages.clear();
-    view.yesNoAnswers = {false};
-    session->CreateFlashImage();
-    EXPECT_EQ(view.questions.back(), (dir / "Flash1M.bin").string() + " exists. Replace it ?");
-    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), 10u);
-    EXPECT_TRUE(view.messages.empty());
-
+    fs::resize_file(dir / "image.bin", 10);
     st.logoPath = (dir / "stm32logo_missing.bin").string();
-    view.yesNoAnswers = {true};
+    view.saveAnswers = {(dir / "image.bin").string()};
     session->CreateFlashImage();
     EXPECT_EQ(view.messages, (std::vector<std::string>{"Open logo file error !"}));
-    EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), 10u);  // the old image stays
+    EXPECT_EQ(fs::file_size(dir / "image.bin"), 10u);  // the old image stays
 }
 
 }  // namespace

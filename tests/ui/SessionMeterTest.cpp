@@ -78,6 +78,8 @@ TEST_F(SessionMeterTest, WriteIsVerifiedByDefaultAndBackedUpBesideTheTableOnRequ
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
     EXPECT_EQ(MeterCommands(), (Commands{"Write tables", "Read tables"}));
     EXPECT_FALSE(fs::exists(dir / "backups"));
+    // The window remembers the port that worked, once.
+    EXPECT_EQ(view.portsWorked, Commands{meter->SlavePath()});
 
     session->State().dbPath = (dir / "mine.csv").string();
     session->State().writeChecks = {false, true, ""};
@@ -97,6 +99,7 @@ TEST_F(SessionMeterTest, WriteIsVerifiedByDefaultAndBackedUpBesideTheTableOnRequ
     EXPECT_EQ(name.find_first_not_of("0123456789", 15), 21u);
     EXPECT_EQ(name.substr(21), ".csv");
     EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.portsWorked.size(), 1u);
 }
 
 TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
@@ -107,9 +110,10 @@ TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
     session->PatchCheckBoxesClicked();
     ASSERT_TRUE(session->IsEnabled(ID_PATCH_UP));
     session->PatchUp();
-    EXPECT_EQ(view.messages,
-              (Commands{"Verify failed: 1 TP differs, first TP 1 (11362 H 22000 -> 11363 H 22000)",
-                        "SAT&TP upgrade failed ! "}));
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0],
+              "Verify failed: 1 TP differs, first TP 1 (11362 H 22000 -> 11363 H 22000)");
+    EXPECT_EQ(view.messages[1].rfind("SAT&TP upgrade failed ! \n\n", 0), 0u);
     EXPECT_EQ(view.texts[IDC_STATUS], "Verify Failed ! ");
 }
 
@@ -147,6 +151,7 @@ TEST_F(SessionMeterTest, CompareWithASilentPortReturnsNoTable) {
     EXPECT_FALSE(c.meter);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].rfind("Connect fail \n", 0), 0u) << view.messages[0];
+    EXPECT_TRUE(view.portsWorked.empty());
 }
 
 }  // namespace

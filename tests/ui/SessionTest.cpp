@@ -65,8 +65,9 @@ protected:
 
 TEST_F(SessionTest, FirstStartInEmptyFolder) {
     Session& s = Start();
-    EXPECT_EQ(s.State().dbPath, "sattp.csv");
-    EXPECT_EQ(view.title, "sattp.csv");
+    // No file is there, so none is named: the window shows "Untitled".
+    EXPECT_EQ(s.State().dbPath, "");
+    EXPECT_EQ(view.title, "");
     EXPECT_EQ(s.Database().satCount, 0);
     EXPECT_EQ(s.Database().lnbs[0].type, 0);  // no file read: all-zero LNB table
     EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
@@ -110,13 +111,19 @@ TEST_F(SessionTest, AppendHistoryWritesStampedLinesAndSkipsLongPaths) {
     EXPECT_EQ(ReadLastPath(HISTORY_FILE), "/data/sattp.csv");
 }
 
-TEST_F(SessionTest, PortProbeSelectsLastFoundAndNewAppendsAgain) {
+TEST_F(SessionTest, PortProbePrefersThePortThatLastWorkedElseTheFirstFound) {
     probed = {"COM2", "COM4"};
     Session& s = Start();
     EXPECT_EQ(view.ports, (std::vector<std::string>{"COM2", "COM4"}));
-    EXPECT_EQ(view.SelectedPortName(), "COM4");
+    EXPECT_EQ(view.SelectedPortName(), "COM2");
     s.New();
     EXPECT_EQ(view.ports.size(), 4u);
+    options.lastPort = "COM4";
+    Start();
+    EXPECT_EQ(view.SelectedPortName(), "COM4");
+    options.lastPort = "COM7";  // unplugged since
+    Start();
+    EXPECT_EQ(view.SelectedPortName(), "COM2");
 }
 
 TEST_F(SessionTest, NewForgetsChosenFilesButKeepsLabels) {
@@ -154,6 +161,26 @@ TEST_F(SessionTest, PatchUpAndFactoryImageEnabling) {
     st.iconPath = "a.bi";  // four characters are not a usable path
     EXPECT_FALSE(s.IsEnabled(ID_CREATE_FLASH));
     EXPECT_FALSE(s.IsEnabled(ID_WRITE_ICON));
+}
+
+// Each refusal is told; none leaves a change or a step behind.
+TEST_F(SessionTest, RefusedAddsAndAnEmptyWriteSayWhy) {
+    Session& s = Start();
+    s.WriteTables();
+    EXPECT_FALSE(s.ReadyToAddTp());
+    s.TpAdd({0, 0, "11362", "22000", 1, 0});
+    s.SatAdd({"Astra", "19.2", 0, 0});
+    EXPECT_TRUE(s.ReadyToAddTp());
+    s.TpAdd({0, 0, "11362", "22000", 1, 0});
+    s.TpAdd({0, 0, "11363", "27500", 1, 0});
+    EXPECT_EQ(view.messages,
+              (std::vector<std::string>{
+                  "The table has no satellites or transponders to write.",
+                  "Add a satellite first: a transponder belongs to a satellite.",
+                  "Add a satellite first: a transponder belongs to a satellite.",
+                  "This transponder is already in the table: 11362 H 22000 on 19.2E Astra."}));
+    EXPECT_EQ(s.Database().tpCount, 1);
+    EXPECT_EQ(s.UndoText(), "Undo Add TP");
 }
 
 TEST_F(SessionTest, EditButtonsFollowDisplayMode) {
@@ -195,7 +222,7 @@ TEST_F(SessionTest, OpenStartsAFreshHistoryAsTheSavedState) {
     view.openAnswers = {(dir / "other.csv").string()};
     view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
     s.Open();  // cancelled at the question about the edits
-    EXPECT_EQ(s.State().dbPath, "sattp.csv");
+    EXPECT_EQ(s.State().dbPath, "");  // still Untitled
     view.openAnswers = {(dir / "other.csv").string()};
     s.Open();
     EXPECT_EQ(view.dialogs.back().title, "Open");
@@ -258,12 +285,15 @@ TEST_F(SessionTest, CloseWithUnsavedEditsAsksFirst) {
     MakeEdit();
     view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
     EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes to sattp.csv ?");
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes ?");
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
     EXPECT_FALSE(fs::exists(dir / "sattp.csv"));
 
+    // Untitled: Yes asks where, offering the default name.
     view.saveChangesAnswers = {SaveChangesAnswer::Yes};
+    view.saveAnswers = {(dir / "sattp.csv").string()};
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
+    EXPECT_EQ(view.dialogs.back().proposedPath, "sattp.csv");
     EXPECT_TRUE(fs::exists(dir / "sattp.csv"));
 }
 
