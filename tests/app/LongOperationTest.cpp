@@ -175,9 +175,13 @@ TEST_F(MeterTest, TablesReadBackStayUnsavedThroughARefusedEdit) {
     Sess().TpAdd({.satellite = 0, .frequency = "11362", .symbolRate = "22000",
                   .polarisation = 1});
     EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
+    ASSERT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes()[0].text,
+              QStringLiteral("This transponder is already in the table: "
+                             "11362 H 22000 on 19.2E Alpha."));
     modal::PushAnswer(QMessageBox::Cancel);
     frame_->CommandAction(ID_APP_EXIT)->trigger();
-    EXPECT_EQ(modal::ShownBoxes().size(), 1u);
+    EXPECT_EQ(modal::ShownBoxes().size(), 2u);
     EXPECT_TRUE(frame_->isVisible());
 }
 
