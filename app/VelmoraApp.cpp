@@ -112,7 +112,10 @@ bool CVelmoraApp::InitInstance() {
     // The history of opened tables is kept with the user's data, never in
     // whatever folder the program was started from.
     const std::string data = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    if (!data.empty()) options.historyFile = data + "/" + HISTORY_FILE;
+    if (!data.empty()) {
+        options.historyFile = data + "/" + HISTORY_FILE;
+        TakeOverHistory(HISTORY_FILE, options.historyFile);
+    }
     TakeOverSettings(QLatin1String(kOldOrganisation));
 
     doc_ = std::make_unique<CVelmoraDoc>();

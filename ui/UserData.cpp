@@ -62,4 +62,12 @@ bool CopySampleTable(const std::string& sample, const std::string& folder, std::
     return true;
 }
 
+bool TakeOverHistory(const std::string& oldHistory, const std::string& newHistory) {
+    std::error_code ec;
+    if (fs::exists(newHistory, ec) || !fs::is_regular_file(oldHistory, ec)) return false;
+    const fs::path folder = fs::path(newHistory).parent_path();
+    if (!folder.empty()) fs::create_directories(folder, ec);
+    return fs::copy_file(oldHistory, newHistory, ec) && !ec;
+}
+
 }  // namespace velmora

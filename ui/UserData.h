@@ -26,4 +26,10 @@ std::string FindSampleTable(const std::vector<std::string>& candidates);
 // one, and never leaving half a file. False with error set on failure.
 bool CopySampleTable(const std::string& sample, const std::string& folder, std::string* error);
 
+// Earlier versions kept the history of opened tables in the folder they
+// were started from. When the data folder has none yet, that one is copied
+// there (the folder made as needed), so the last table opens again; the old
+// file stays. True when it was taken over.
+bool TakeOverHistory(const std::string& oldHistory, const std::string& newHistory);
+
 }  // namespace velmora

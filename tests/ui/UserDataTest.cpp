@@ -92,5 +92,17 @@ TEST_F(UserData, SampleIsCopiedOnceAndNeverOverAnExistingTable) {
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
+TEST_F(UserData, AnOldHistoryIsTakenOverOnlyWhileTheDataFolderHasNone) {
+    const std::string old = Write("orvanelog.txt", "2016-01-25 10:00:00 /t/a.csv\r\n");
+    const fs::path moved = root / "data" / "velmora" / "orvanelog.txt";
+    EXPECT_TRUE(TakeOverHistory(old, moved.string()));
+    EXPECT_EQ(Read(moved), "2016-01-25 10:00:00 /t/a.csv\r\n");
+    Write("orvanelog.txt", "2016-01-26 10:00:00 /t/b.csv\r\n");
+    EXPECT_FALSE(TakeOverHistory(old, moved.string()));
+    EXPECT_EQ(Read(moved), "2016-01-25 10:00:00 /t/a.csv\r\n");
+    EXPECT_FALSE(TakeOverHistory((root / "none.txt").string(), (root / "new.txt").string()));
+    EXPECT_FALSE(fs::exists(root / "new.txt"));
+}
+
 }  // namespace
 }  // namespace velmora
