@@ -107,8 +107,11 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, dbPath + " holds no satellites or transponders; no image written");
         return kExitFailed;
     }
+    std::string whyNot;
     FactoryResult result = CreateFactoryImage(
-        *db, logo, icon, [&](const std::string& text) { PrintError(io, text); }, output);
+        *db, logo, icon, [&](const std::string& text) { PrintError(io, text); }, output, &whyNot);
+    if (result == FactoryResult::WriteFailed)
+        PrintError(io, "cannot write " + output + ": " + whyNot);
     return result == FactoryResult::Ok ? kExitOk : kExitFailed;
 }
 

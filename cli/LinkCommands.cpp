@@ -167,7 +167,7 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
         OpResult result = ReadTablesFromMeter(link);
         std::string whyNot;
         if (result == OpResult::Completed &&
-            !WriteSatTpFile(db, parsed->output.c_str(), nullptr, &whyNot)) {
+            !WriteSatTpFile(db, parsed->output.c_str(), &whyNot)) {
             PrintError(io, "cannot write " + parsed->output + ": " + whyNot);
             return OpResult::Failed;
         }

@@ -146,7 +146,7 @@ bool AppendReportLine(const std::string& path, const std::string& line, std::str
         return false;
     };
     int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return fail("cannot open");
+    if (fd < 0) return fail("cannot write");
     // One writer at a time, across processes too, so that a line cut short
     // can be taken back without cutting another writer's line.
     ::flock(fd, LOCK_EX);

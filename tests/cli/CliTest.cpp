@@ -353,6 +353,8 @@ TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
         host.SetProgress(10);
         host.SetStatus("Read Completed ! ");
         EXPECT_EQ(host.TakeFinalStatus(), "Read Completed ! ");
+        // The bar's line is ended before the status is printed after it.
+        EXPECT_THAT(err.str(), ::testing::EndsWith("] 10/10\n"));
     }
     EXPECT_THAT(err.str(), HasSubstr("Wait for connect ...\nRead Satellites ...\n"));
     EXPECT_EQ(err.str().find("Completed"), std::string::npos);

@@ -169,6 +169,11 @@ TEST_F(FlashCommands, FlashImageRefusals) {
                    icon}),
               kExitFailed);
     EXPECT_EQ(err.str(), "velmora-cli: Open logo file error !\n");
+    const std::string lost = folder.File("no/such/Flash1M.bin");
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", icon, "-o", lost}),
+              kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: Create Flash1M.bin error !\nvelmora-cli: cannot write " +
+                             lost + ": No such file or directory\n");
     EXPECT_EQ(Run({"flash-image", "--db", folder.File("none.csv"), "--logo", logo, "--icon", icon}),
               kExitUsage);
     std::string empty = folder.File("empty.csv");
