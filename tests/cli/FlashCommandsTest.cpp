@@ -176,6 +176,10 @@ TEST_F(FlashCommands, FlashImageRefusals) {
                              lost + ": No such file or directory\n");
     EXPECT_EQ(Run({"flash-image", "--db", folder.File("none.csv"), "--logo", logo, "--icon", icon}),
               kExitUsage);
+    const std::string logoFolder = folder.File("stm32logo_folder");
+    std::filesystem::create_directory(logoFolder);
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logoFolder, "--icon", icon}), kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: " + logoFolder + " is a folder\n");
     std::string empty = folder.File("empty.csv");
     ASSERT_TRUE(dbtest::WriteBytes(empty,
                                    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,"
