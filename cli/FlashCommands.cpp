@@ -268,6 +268,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         TerminalHost::InterruptScope interrupt;
         record = RunMeterBatch(link, port, job, false);
     }
+    host.EndDisplay();
     io.out << record.result << '\n';
     if (!AppendToReport(job, record, io.err)) return kExitFailed;
     return record.ok ? kExitOk : kExitFailed;

@@ -367,6 +367,12 @@ TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
         EXPECT_EQ(host.TakeFinalStatus(), "Read Completed ! ");
         // The bar's line is ended before the status is printed after it.
         EXPECT_THAT(err.str(), ::testing::EndsWith("] 10/10\n"));
+        // So is it before a batch's report, after the last step's status.
+        host.BeginProgress("Write Satellites ...", 4);
+        host.SetProgress(4);
+        host.SetStatus("Logo written");
+        host.EndDisplay();
+        EXPECT_THAT(err.str(), ::testing::EndsWith("] 4/4\nLogo written\n"));
     }
     EXPECT_THAT(err.str(), HasSubstr("Wait for connect ...\nRead Satellites ...\n"));
     EXPECT_EQ(err.str().find("Completed"), std::string::npos);
