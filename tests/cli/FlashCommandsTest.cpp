@@ -201,7 +201,9 @@ TEST_F(FlashCommands, BatchRunsTheGivenStepsAndPrintsTheReport) {
     EXPECT_THAT(out.str(), StartsWith("All upgrade successfully ! elapse "));
     EXPECT_TRUE(FlashHoldsTheFirmware());
     sim::MeterRecord record = meter->Engine().Meter().Record();
-    EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables"}));
+    // The tables are read back after their write by default.
+    EXPECT_EQ(record.commands,
+              (std::vector<std::string>{"Write icon", "Write tables", "Read tables"}));
     EXPECT_FALSE(record.tables.empty());
 }
 
