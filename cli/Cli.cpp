@@ -18,7 +18,7 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> table = {
         {"dump", "FILE", "print the tables of a sattp.csv file as JSON", RunDump,
          "FILE\tthe sattp.csv table to read\n"},
-        {"normalize", "IN OUT", "write a sattp.csv file again in the program's form",
+        {"normalize", "IN OUT", "write the table IN again as OUT in the program's form",
          RunNormalize,
          "IN\tthe sattp.csv table to read\n"
          "OUT\tthe file to write (replaced only once it is whole)\n"},
@@ -29,7 +29,7 @@ const std::vector<CliCommand>& Commands() {
         {"import",
          "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
          "[--format xml|ini|dvbv5] [--position POS] [--json]",
-         "merge satellites.xml, .ini or dvbv5 lists into a table", RunImport,
+         "merge a transponder list into TABLE, written as OUT", RunImport,
          "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table\n"
          "TABLE\tthe sattp.csv table to merge into (not changed unless it is OUT)\n"
          "-o, --output OUT\tthe table to write (may be TABLE; replaced only once whole)\n"
