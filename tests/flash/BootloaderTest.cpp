@@ -87,7 +87,9 @@ TEST_F(BootSim, UniqueIdIsReadWhereTheFamilyKeepsIt) {
         ASSERT_NE(boot, nullptr);
         uint8_t id[UNIQUE_ID_BYTES] = {};
         EXPECT_EQ(boot->ReadUniqueId(id), c.found) << std::hex << c.pid;
-        if (c.found) EXPECT_TRUE(std::equal(std::begin(id), std::end(id), o.uniqueId.begin()));
+        if (c.found) {
+            EXPECT_TRUE(std::equal(std::begin(id), std::end(id), o.uniqueId.begin()));
+        }
         uint8_t word[4];
         EXPECT_EQ(boot->ReadMemory(kFlash, word, 4), BootResult::Ok);
         EXPECT_EQ(diag, "");
