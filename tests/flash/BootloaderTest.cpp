@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <set>
 
 #include "BootTestPorts.h"
@@ -62,39 +60,6 @@ protected:
     std::unique_ptr<BootloaderEngine> engine;
     std::unique_ptr<EnginePort> port;
 };
-
-// ---- the chip's unique ID ---------------------------------------------------
-
-// Read where the family keeps it; refused (read protection) or at no known
-// place, there is none, nothing is said and the line stays usable.
-TEST_F(BootSim, UniqueIdIsReadWhereTheFamilyKeepsIt) {
-    const struct {
-        uint16_t pid;
-        bool readable = true;
-        bool found = true;
-    } cases[] = {
-        {.pid = 0x410},  // F1
-        {.pid = 0x440},  // F0
-        {.pid = 0x413},  // F4
-        {.pid = 0x410, .readable = false, .found = false},
-        {.pid = 0x641, .found = false},
-    };
-    for (const auto& c : cases) {
-        BootloaderEngineOptions o;
-        o.productId = c.pid;
-        o.uniqueIdReadable = c.readable;
-        auto boot = Start(o);
-        ASSERT_NE(boot, nullptr);
-        uint8_t id[UNIQUE_ID_BYTES] = {};
-        EXPECT_EQ(boot->ReadUniqueId(id), c.found) << std::hex << c.pid;
-        if (c.found) {
-            EXPECT_TRUE(std::equal(std::begin(id), std::end(id), o.uniqueId.begin()));
-        }
-        uint8_t word[4];
-        EXPECT_EQ(boot->ReadMemory(kFlash, word, 4), BootResult::Ok);
-        EXPECT_EQ(diag, "");
-    }
-}
 
 // ---- synchronisation ---------------------------------------------------------
 
