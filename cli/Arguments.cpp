@@ -1,5 +1,9 @@
 #include "cli/Arguments.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "db/MessageText.h"
@@ -44,6 +48,24 @@ bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
 bool RequireOption(CliStreams& io, const std::string& value, const char* what) {
     if (!value.empty()) return true;
     PrintError(io, std::string("missing ") + what);
+    return false;
+}
+
+bool PortNameAccepted(CliStreams& io, const std::string& port) {
+    auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    const bool comName = port.size() > 3 && std::all_of(port.begin() + 3, port.end(), digit) &&
+                         (port[0] | 0x20) == 'c' && (port[1] | 0x20) == 'o' &&
+                         (port[2] | 0x20) == 'm';
+    if (!comName || (port.size() == 4 && port[3] != '0')) return true;
+    PrintError(io, "there is no " + port +
+                       " (COM1 to COM9, or a device path such as /dev/ttyUSB0)");
+    return false;
+}
+
+bool NotAFolder(CliStreams& io, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return true;
+    PrintError(io, EscapeControls(path) + " is a folder");
     return false;
 }
 

@@ -29,6 +29,14 @@ bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
 // False with "missing OPTION" when value is empty.
 bool RequireOption(CliStreams& io, const std::string& value, const char* what);
 
+// False, after "there is no COM12 (...)", for a COM name beyond the nine
+// the program maps (COM0, COM12); any other text is a device path.
+bool PortNameAccepted(CliStreams& io, const std::string& port);
+
+// False, after "PATH is a folder", when path names a folder. A file that
+// cannot be opened for another reason is left to the command's own message.
+bool NotAFolder(CliStreams& io, const std::string& path);
+
 // A whole number of milliseconds, 0 or more; false with the reason otherwise.
 bool ParseMillisecondsOption(CliStreams& io, const std::string& text, const char* option,
                              std::chrono::milliseconds& value);

@@ -12,25 +12,26 @@ namespace velmora::cli {
 
 #define PORT_OPTION_HELP "--port P\tthe meter's port: COM1..COM9 or a device path such as /dev/ttyUSB0\n"
 
+// The summaries stay within 54 characters: --help prints them from column 27
+// and keeps within 80.
 const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> table = {
-        {"dump", "FILE", "print the tables read from a sattp.csv file as JSON", RunDump,
+        {"dump", "FILE", "print the tables of a sattp.csv file as JSON", RunDump,
          "FILE\tthe sattp.csv table to read\n"},
-        {"normalize", "IN OUT", "read a sattp.csv file and write it again in the program's form",
+        {"normalize", "IN OUT", "write the table IN again as OUT in the program's form",
          RunNormalize,
          "IN\tthe sattp.csv table to read\n"
          "OUT\tthe file to write (replaced only once it is whole)\n"},
-        {"check", "[--json] FILE",
-         "list what is probably wrong with a sattp.csv table (exit 1 when anything is)", RunCheck,
+        {"check", "[--json] FILE", "list what is probably wrong in a table; exit 1 if any",
+         RunCheck,
          "FILE\tthe sattp.csv table to check\n"
          "--json\tprint the findings as JSON (kind, table: lnb, sat or tp, 0-based index, text)\n"},
         {"import",
          "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
          "[--format xml|ini|dvbv5] [--position POS] [--json]",
-         "merge a satellites.xml, .ini or dvbv5 transponder list into a sattp.csv table",
-         RunImport,
+         "merge a transponder list into TABLE, written as OUT", RunImport,
          "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table\n"
-         "TABLE\tthe sattp.csv table to merge into\n"
+         "TABLE\tthe sattp.csv table to merge into (not changed unless it is OUT)\n"
          "-o, --output OUT\tthe table to write (may be TABLE; replaced only once whole)\n"
          "--sat POS\ttake only the satellite at this position (19.2E, 30.0W); repeatable\n"
          "--replace\treplace the transponders of matched satellites instead of adding\n"
@@ -44,50 +45,56 @@ const std::vector<CliCommand>& Commands() {
          "TABLE\tthe sattp.csv table to read\n"
          "-o, --output OUT.xml\tthe satellites.xml file to write\n"},
         {"diff", "[--json] OLD NEW | [--json] --port P FILE",
-         "list what changes from OLD (or the meter's table) to NEW; exit 0 equal, 1 different",
-         RunDiff,
-         "OLD NEW\ttwo sattp.csv tables; the lines say what changes from OLD to NEW\n"
-         "--port P\ttake the meter's table on this port as OLD (FILE is not touched)\n"
+         "list changes from OLD (or the meter's table) to NEW", RunDiff,
+         "OLD NEW\ttwo sattp.csv tables; the lines say what changes from OLD to NEW; "
+         "exit 0 equal, 1 different\n"
+         "--port P\tread the meter's table on this port and take it as OLD\n"
+         "FILE\twith --port: the sattp.csv table taken as NEW (only read, never sent)\n"
          "--json\tprint the differences as JSON\n"},
         {"ports", "[--json]", "list COM1..COM9: device, whether it opens, USB adapter", RunPorts,
          "--json\tprint the ports as JSON for scripts\n"},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},
-        {"write-tables", "--port P [--verify] [--backup FILE] FILE",
-         "write the tables of a sattp.csv file into the meter (backed up first, read back after)",
-         RunWriteTables,
+        {"write-tables", "--port P [--no-verify] [--backup FILE] FILE",
+         "write a table into the meter, then read it back", RunWriteTables,
          PORT_OPTION_HELP "FILE\tthe sattp.csv table to send\n"
-         "--verify\tread the tables back after the write and compare them (exit 1 if they differ)\n"
-         "--backup FILE\tsave the meter's tables to FILE before anything is written\n"},
+         "--verify\tread the tables back after the write and compare them, exit 1 if they "
+         "differ (the default)\n"
+         "--no-verify\tdo not read the tables back after the write\n"
+         "--backup FILE\tfirst save the meter's tables to FILE (a name taken already gets "
+         "-2, -3, ...); without it nothing is saved\n"},
         {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter",
          RunWriteLogo, PORT_OPTION_HELP "FILE\tthe logo file; its name begins with stm32logo\n"},
         {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter",
          RunWriteIcon, PORT_OPTION_HELP "FILE\tthe icon file; its name begins with stm32icon\n"},
-        {"delete-icons", "--port P --yes", "delete the meter's on-screen icons", RunDeleteIcons,
-         PORT_OPTION_HELP "--yes\tconfirm the deletion (it cannot be undone)\n"},
-        {"upgrade", "--port P FILE.hex", "upgrade the meter's firmware (rav32izazud*) in its bootloader",
+        {"delete-icons", "--port P --yes", "delete the meter's on-screen icons (needs --yes)",
+         RunDeleteIcons, PORT_OPTION_HELP "--yes\tconfirm the deletion (it cannot be undone)\n"},
+        {"upgrade", "--port P FILE.hex", "write new firmware (rav32izazud*) via the bootloader",
          RunUpgrade,
-         PORT_OPTION_HELP "FILE.hex\tthe Intel HEX firmware; its name begins with rav32izazud\n"},
+         PORT_OPTION_HELP "FILE.hex\tthe Intel HEX firmware; its name begins with rav32izazud; "
+         "the meter must be in its bootloader\n"},
         {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
-         "build the 1 MB factory image (Flash1M.bin) without a meter", RunFlashImage,
+         "build the 1 MB factory image (Flash1M.bin), no meter", RunFlashImage,
          "--db FILE\tthe sattp.csv table to put in the image\n"
          "--logo FILE\tthe logo file (stm32logo*)\n"
          "--icon FILE\tthe icon file (stm32icon*)\n"
-         "-o, --output OUT\tthe image to write (default Flash1M.bin)\n"},
+         "-o, --output OUT\tthe image to write (default Flash1M.bin in the current folder)\n"},
         {"batch",
-         "--port P... [--soft F] [--icon F] [--logo F] [--tables F [--verify] [--backup F]] "
-         "[--repeat] [--count N] [--report FILE]",
-         "patch up: firmware, icon, logo and tables one after another, on each port at once",
-         RunPatchUp,
+         "(--port P... | --ports P1,P2,...) [--soft F] [--icon F] [--logo F] "
+         "[--tables F [--no-verify] [--backup F]] [--repeat] [--count N] "
+         "[--probe-interval-ms MS] [--soft-wait-ms MS] [--step-wait-ms MS] [--report FILE]",
+         "patch up meters: firmware, icon, logo, then tables", RunPatchUp,
          "--port P\ta meter's port: COM1..COM9 or a device path; repeat it for several "
          "meters at once\n"
          "--ports P1,P2,...\tseveral ports in one argument\n"
          "--soft F\tupgrade the firmware from this HEX file first (rav32izazud*)\n"
          "--icon F\tthen upload this icon file (stm32icon*)\n"
          "--logo F\tthen upload this logo file (stm32logo*)\n"
-         "--tables F\tthen write the tables of this sattp.csv file\n"
-         "--verify\tread the tables back after their write and compare them\n"
-         "--backup F\tsave the meter's tables to F before they are written\n"
+         "--tables F\tthen write the tables of this sattp.csv file and read them back\n"
+         "--verify\twith --tables: read the tables back and compare them (the default)\n"
+         "--no-verify\twith --tables: do not read the tables back\n"
+         "--backup F\twith --tables: first save each meter's tables to F, its name "
+         "followed by the port and the time\n"
          "--soft-wait-ms MS\twait after the firmware step while the meter restarts "
          "(default 12000)\n"
          "--step-wait-ms MS\twait after each upload step (default 200)\n"

@@ -29,6 +29,7 @@ bool ParseDiffArgs(CliStreams& io, const std::vector<std::string>& args, DiffArg
         return false;
     }
     if (!parsed.port.empty()) {
+        if (!PortNameAccepted(io, parsed.port)) return false;
         if (parsed.files.size() == 2) {
             // The meter's table takes the place of OLD.
             PrintError(io, "unexpected argument '" + parsed.files[1] + "' beside --port");

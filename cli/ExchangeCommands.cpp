@@ -134,7 +134,7 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     if (int status = ReadTableFile(*db, tablePath, io); status != kExitOk) return status;
     MergeCounts counts = MergeTransponderList(*db, list, a.merge);
     std::string whyNot;
-    if (!WriteSatTpFile(*db, a.out.c_str(), nullptr, &whyNot)) {
+    if (!WriteSatTpFile(*db, a.out.c_str(), &whyNot)) {
         PrintError(io, "cannot write " + a.out + ": " + whyNot);
         return kExitFailed;
     }

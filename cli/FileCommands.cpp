@@ -93,7 +93,7 @@ int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
     std::vector<std::string> losses = DescribeSaveLosses(*db);
     if (!losses.empty()) PrintError(io, SaveLossNotice(losses));
     std::string whyNot;
-    if (!WriteSatTpFile(*db, files[1].c_str(), nullptr, &whyNot)) {
+    if (!WriteSatTpFile(*db, files[1].c_str(), &whyNot)) {
         PrintError(io, "cannot write " + files[1] + ": " + whyNot);
         return kExitFailed;
     }

@@ -60,7 +60,8 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
     std::string port;
     std::string file;
     if (!ParseOptions(io, args, {{"--port", &port}}, &file) ||
-        !RequireOption(io, port, "--port") || !RequireOption(io, file, "FILE.hex")) {
+        !RequireOption(io, port, "--port") || !RequireOption(io, file, "FILE.hex") ||
+        !PortNameAccepted(io, port)) {
         return kExitUsage;
     }
     if (!NameAccepted(io, file, LoadSoftFile, SOFT_NAME_PREFIX)) return kExitUsage;
@@ -101,14 +102,18 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, icon, LoadIconFile, ICON_NAME_PREFIX)) {
         return kExitUsage;
     }
+    if (!NotAFolder(io, logo) || !NotAFolder(io, icon)) return kExitCannotOpen;
     auto db = NewTable();
     if (int status = ReadTableFile(*db, dbPath, io); status != kExitOk) return status;
     if (db->satCount <= 0 || db->tpCount <= 0) {
         PrintError(io, dbPath + " holds no satellites or transponders; no image written");
         return kExitFailed;
     }
+    std::string whyNot;
     FactoryResult result = CreateFactoryImage(
-        *db, logo, icon, [&](const std::string& text) { PrintError(io, text); }, output);
+        *db, logo, icon, [&](const std::string& text) { PrintError(io, text); }, output, &whyNot);
+    if (result == FactoryResult::WriteFailed)
+        PrintError(io, "cannot write " + output + ": " + whyNot);
     return result == FactoryResult::Ok ? kExitOk : kExitFailed;
 }
 
@@ -139,6 +144,8 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     std::string tables;
     std::string softWait = "12000";
     std::string stepWait = "200";
+    bool verify = false;
+    bool noVerify = false;
     if (!ParseOptions(io, args,
                       {{"--port", nullptr, nullptr, nullptr, &line.ports},
                        {"--ports", nullptr, nullptr, nullptr, &portLists},
@@ -150,7 +157,8 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
                        {"--icon", &job.icon},
                        {"--logo", &job.logo},
                        {"--tables", &tables},
-                       {"--verify", nullptr, &job.tableChecks.verify},
+                       {"--verify", nullptr, &verify},
+                       {"--no-verify", nullptr, &noVerify},
                        {"--backup", &job.tableChecks.backupPath},
                        {"--soft-wait-ms", &softWait},
                        {"--step-wait-ms", &stepWait}})) {
@@ -171,6 +179,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
             PrintError(io, "an empty port name in --ports");
             return kExitUsage;
         }
+        if (!PortNameAccepted(io, line.ports[i])) return kExitUsage;
         // Two threads on one port would each take the other's answers.
         for (std::size_t k = 0; k < i; ++k) {
             if (line.ports[k] == line.ports[i]) {
@@ -210,6 +219,16 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, "nothing to do: give --soft, --icon, --logo or --tables");
         return kExitUsage;
     }
+    if (tables.empty() && (verify || noVerify || !job.tableChecks.backupPath.empty())) {
+        PrintError(io, "--verify, --no-verify and --backup go with --tables");
+        return kExitUsage;
+    }
+    if (verify && noVerify) {
+        PrintError(io, "--verify and --no-verify exclude each other");
+        return kExitUsage;
+    }
+    // The tables are read back after their write, as the window does.
+    job.tableChecks.verify = !noVerify;
     if (job.repeat && (job.soft.empty() || !job.icon.empty() || !job.logo.empty() ||
                        !tables.empty())) {
         // The next meter is found by its bootloader, which only the firmware step talks to.
@@ -221,6 +240,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
         return kExitUsage;
     }
+    if (!NotAFolder(io, job.icon) || !NotAFolder(io, job.logo)) return kExitCannotOpen;
     if (int status = FirmwareStatus(io, job.soft); status != kExitOk) return status;
 
     if (line.ports.size() > 1 || job.repeat) {
@@ -248,6 +268,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         TerminalHost::InterruptScope interrupt;
         record = RunMeterBatch(link, port, job, false);
     }
+    host.EndDisplay();
     io.out << record.result << '\n';
     if (!AppendToReport(job, record, io.err)) return kExitFailed;
     return record.ok ? kExitOk : kExitFailed;

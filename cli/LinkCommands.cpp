@@ -31,13 +31,15 @@ struct LinkArgs {
     std::string output;
     std::string file;
     bool yes = false;
-    // write-tables only.
+    // write-tables only: the tables are read back after the write, as the
+    // window does, unless --no-verify says otherwise.
     bool verify = false;
+    bool noVerify = false;
     std::string backup;
 };
 
-// Parses --port P, -o FILE, --yes, write-tables' --verify and --backup FILE,
-// and at most one file argument; nullopt, with the reason on the error
+// Parses --port P, -o FILE, --yes, write-tables' --verify, --no-verify and
+// --backup FILE, and at most one file argument; nullopt, with the reason on the error
 // stream, on anything else or a missing value.
 std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::string>& args,
                                       bool wantFile, bool wantOutput, bool allowYes,
@@ -49,10 +51,17 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
     if (allowYes) options.push_back({"--yes", nullptr, &parsed.yes});
     if (allowChecks) {
         options.push_back({"--verify", nullptr, &parsed.verify});
+        options.push_back({"--no-verify", nullptr, &parsed.noVerify});
         options.push_back({"--backup", &parsed.backup});
     }
     bool ok = ParseArguments(io, args, options, &files, wantFile ? 1 : 0);
-    if (!ok || !RequireOption(io, parsed.port, "--port")) return std::nullopt;
+    if (!ok || !RequireOption(io, parsed.port, "--port") || !PortNameAccepted(io, parsed.port))
+        return std::nullopt;
+    if (parsed.verify && parsed.noVerify) {
+        PrintError(io, "--verify and --no-verify exclude each other");
+        return std::nullopt;
+    }
+    parsed.verify = !parsed.noVerify;
     if (wantOutput && !RequireOption(io, parsed.output, "-o FILE")) return std::nullopt;
     if (wantFile) {
         if (files.empty()) {
@@ -113,6 +122,7 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
         PrintError(io, "the file name must begin with \"" + std::string(prefix) + "\"");
         return kExitUsage;
     }
+    if (!NotAFolder(io, parsed->file)) return kExitCannotOpen;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase&) {
         return upload(link, parsed->file);
     });
@@ -167,7 +177,7 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
         OpResult result = ReadTablesFromMeter(link);
         std::string whyNot;
         if (result == OpResult::Completed &&
-            !WriteSatTpFile(db, parsed->output.c_str(), nullptr, &whyNot)) {
+            !WriteSatTpFile(db, parsed->output.c_str(), &whyNot)) {
             PrintError(io, "cannot write " + parsed->output + ": " + whyNot);
             return OpResult::Failed;
         }

@@ -307,6 +307,7 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
             }
         };
         BatchRecord record = RunMeterBatch(link, port, job, job.repeat, boot, onStep);
+        record.meter = meter;
         double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         bool reported = true;
         if (!job.reportPath.empty()) {

@@ -45,6 +45,9 @@ void TerminalHost::ShowPendingStatus() {
 
 std::string TerminalHost::TakeFinalStatus() {
     statusPending_ = false;
+    // The caller prints the status on standard output, which shares the
+    // terminal with the bar: it must start on a line of its own.
+    EndBar();
     return status_;
 }
 

@@ -26,6 +26,12 @@ public:
     // The final status, which the command prints on standard output itself:
     // taking it keeps the progress display from showing it a second time.
     std::string TakeFinalStatus();
+    // Shows a status still waiting and ends the bar's line, so that what
+    // the caller prints next on the terminal starts a line of its own.
+    void EndDisplay() {
+        ShowPendingStatus();
+        EndBar();
+    }
     // Ctrl+C was pressed while this host ran an operation.
     bool Interrupted() const { return interrupted_; }
 

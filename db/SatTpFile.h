@@ -57,16 +57,12 @@ std::string SatTpText(const SatTpDatabase& db);
 // the target only once everything is written and flushed, so a failed save
 // never destroys the previous file; an existing target keeps its permissions.
 // A comma in a satellite name is written as a blank so the columns hold.
-// Returns false when the file could not be written; when even the temporary
-// file cannot be created it also prints "fopen file error ..." on the given
-// stream (the desktop program has always used standard output; the terminal
-// tool passes standard error so the line stays out of its output).
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics = stdout);
-// As above; on false whyNot (when given) receives the system's reason, and
-// no "fopen file error" line is printed when diagnostics is null. With
-// ReplaceRule::Never an existing file is left alone and the write fails
+// Returns false when the file could not be written, with the reason in whyNot
+// (when given): the system's text ("No such file or directory") or a
+// sentence ("is a folder"). Nothing is printed: the caller tells the user.
+// With ReplaceRule::Never an existing file is left alone and the write fails
 // (errno text "File exists").
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
-                    std::string* whyNot, ReplaceRule rule = ReplaceRule::Allowed);
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::string* whyNot = nullptr,
+                    ReplaceRule rule = ReplaceRule::Allowed);
 
 }  // namespace velmora

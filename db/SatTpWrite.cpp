@@ -1,7 +1,6 @@
 // The sattp.csv writer: the same text into a file or into memory.
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -14,9 +13,6 @@ namespace {
 
 constexpr std::string_view kHeaderLine =
     "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n";
-
-// Shown in the create diagnostic, as the desktop program has always said it.
-constexpr const char* kWriterSource = "velmoraView";
 
 // Output collected in a fixed buffer and written in large blocks, to a
 // descriptor or (without one) to a string; the first failed write sticks,
@@ -137,12 +133,6 @@ bool WriteTable(BlockWriter& out, const SatTpDatabase& db) {
     return out.Finish();
 }
 
-void ReportCreateFailure(std::FILE* stream, int line) {
-    if (stream == nullptr) return;
-    std::fprintf(stream, "fopen file error %s line=%d\n", kWriterSource, line);
-    std::fflush(stream);
-}
-
 }  // namespace
 
 std::string SatTpText(const SatTpDatabase& db) {
@@ -152,21 +142,17 @@ std::string SatTpText(const SatTpDatabase& db) {
     return text;
 }
 
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics) {
-    return WriteSatTpFile(db, path, diagnostics, nullptr);
-}
-
-bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::FILE* diagnostics,
-                    std::string* whyNot, ReplaceRule rule) {
-    if (path == nullptr) return false;
-    bool created = false;
+bool WriteSatTpFile(const SatTpDatabase& db, const char* path, std::string* whyNot,
+                    ReplaceRule rule) {
+    if (path == nullptr) {
+        if (whyNot != nullptr) *whyNot = "no file name";
+        return false;
+    }
     auto write = [&db](int fd) {
         BlockWriter out(fd);
         return WriteTable(out, db);
     };
-    if (WriteFileThrough(path, rule, write, whyNot, &created)) return true;
-    if (!created && diagnostics != nullptr) ReportCreateFailure(diagnostics, __LINE__);
-    return false;
+    return WriteFileThrough(path, rule, write, whyNot);
 }
 
 }  // namespace velmora

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "db/AtomicFile.h"
+#include "db/TextHelpers.h"
 #include "flash/Sha256.h"
 
 namespace velmora {
@@ -67,6 +68,12 @@ BootOptions RecordIdentity(BootOptions boot, BatchRecord& record) {
         record.bootloaderVersion = version;
         if (previous) previous(productId, version);
     };
+    auto previousId = std::move(boot.uniqueIdRead);
+    boot.uniqueIdRead = [&record, previousId](std::span<const uint8_t> id) {
+        record.uniqueId =
+            HexText(std::string_view(reinterpret_cast<const char*>(id.data()), id.size()));
+        if (previousId) previousId(id);
+    };
     return boot;
 }
 
@@ -113,7 +120,10 @@ std::string BatchReportLine(const BatchRecord& record) {
                                  {"seconds", std::round(r.seconds * 10) / 10}};
     }
     char hex[8];
-    Json line = {{"start", IsoLocalTime(record.start)}, {"port", record.port}, {"steps", steps}};
+    Json line = {{"start", IsoLocalTime(record.start)},
+                 {"port", record.port},
+                 {"meter", record.meter},
+                 {"steps", steps}};
     if (record.productId) {
         std::snprintf(hex, sizeof hex, "0x%03x", *record.productId);
         line["productId"] = hex;
@@ -128,6 +138,9 @@ std::string BatchReportLine(const BatchRecord& record) {
     } else {
         line["bootloaderVersion"] = nullptr;
     }
+    // No key when the chip's family is not known here or its read
+    // protection kept the ID back.
+    if (!record.uniqueId.empty()) line["uid"] = record.uniqueId;
     if (record.firmwareSha256.empty()) {
         line["firmwareSha256"] = nullptr;
     } else {
@@ -146,7 +159,7 @@ bool AppendReportLine(const std::string& path, const std::string& line, std::str
         return false;
     };
     int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return fail("cannot open");
+    if (fd < 0) return fail("cannot write");
     // One writer at a time, across processes too, so that a line cut short
     // can be taken back without cutting another writer's line.
     ::flock(fd, LOCK_EX);

@@ -29,9 +29,11 @@ struct StepRecord {
 struct BatchRecord {
     std::time_t start = 0;
     std::string port;
+    int meter = 1;  // the meter's number on its port in this run
     std::array<StepRecord, 4> steps{};  // by BatchStep
     std::optional<uint16_t> productId;
     std::optional<uint8_t> bootloaderVersion;
+    std::string uniqueId;  // 24 hex digits, lowest address first; empty when not read
     std::string firmwareSha256;  // empty without a firmware step or file
     std::string result;
     bool ok = false;
@@ -68,7 +70,8 @@ private:
 // A record started now for port; softPath (when not empty) is the firmware
 // file, whose SHA-256 is taken now.
 BatchRecord NewBatchRecord(const std::string& port, const std::string& softPath);
-// boot, telling the record what the bootloader says it is.
+// boot, telling the record what the bootloader says it is and the chip's
+// unique ID.
 BootOptions RecordIdentity(BootOptions boot, BatchRecord& record);
 
 // The report file of the window's PATCH UP: beside the table file, or in the

@@ -1,5 +1,6 @@
 #include "flash/Bootloader.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdarg>
@@ -90,6 +91,7 @@ void BootloaderConnection::Say(const char* format, ...) {
     va_start(args, format);
     std::string text = VFormat(format, args);
     va_end(args);
+    if (quiet_) return;
     if (options_.diagnostic) {
         options_.diagnostic(text);
     } else {
@@ -332,6 +334,21 @@ BootResult BootloaderConnection::EraseAll() {
         return BootResult::Failed;
     }
     return BootResult::Ok;
+}
+
+bool BootloaderConnection::ReadUniqueId(uint8_t (&id)[UNIQUE_ID_BYTES]) {
+    if (device_ == nullptr || device_->uniqueIdAddress == 0) return false;
+    const unsigned high = device_->uniqueIdHighOffset;
+    uint8_t bytes[BOOT_MAX_TRANSFER];
+    // A read-protected chip refuses the read: the record goes without the
+    // ID, and the user needs no NACK line for it.
+    quiet_ = true;
+    BootResult r = ReadMemory(device_->uniqueIdAddress, bytes, high + 4);
+    quiet_ = false;
+    if (r != BootResult::Ok) return false;
+    std::copy(bytes, bytes + 8, id);
+    std::copy(bytes + high, bytes + high + 4, id + 8);
+    return true;
 }
 
 BootResult BootloaderConnection::Go(uint32_t address) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "flash/BootPort.h"
@@ -78,6 +79,11 @@ struct BootOptions {
     bool synchronised = false;
     // Told the product ID and the bootloader version once the device is known.
     std::function<void(uint16_t productId, uint8_t bootloaderVersion)> identified;
+    // When set, the upgrade reads the chip's unique device ID after the
+    // device is known and tells it here (UNIQUE_ID_BYTES, lowest address
+    // first); a chip whose ID cannot be read is not told of, and the upgrade
+    // goes on.
+    std::function<void(std::span<const uint8_t> id)> uniqueIdRead;
 };
 
 class BootloaderConnection {
@@ -93,6 +99,10 @@ public:
     // Mass erase, or pages 0..247 on product 0x416.
     BootResult EraseAll();
     BootResult Go(uint32_t address);
+    // The chip's 96-bit unique device ID into id, lowest address first.
+    // False, and nothing said, when the device's family has no known ID
+    // address or the bootloader refuses the read (read protection).
+    bool ReadUniqueId(uint8_t (&id)[UNIQUE_ID_BYTES]);
 
     uint8_t BootloaderVersion() const { return bootloaderVersion_; }
     uint8_t Version() const { return version_; }
@@ -123,6 +133,7 @@ private:
     uint16_t productId_ = 0;
     CommandTable commands_;
     const DeviceEntry* device_ = nullptr;
+    bool quiet_ = false;  // diagnostics held back during a read that may fail
 };
 
 }  // namespace velmora

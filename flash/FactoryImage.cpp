@@ -93,10 +93,11 @@ FactoryResult BuildFactoryImage(SatTpDatabase& db, const std::string& logoPath,
 FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                  const std::string& iconPath,
                                  const std::function<void(const std::string&)>& showMessage,
-                                 const std::string& outputPath) {
+                                 const std::string& outputPath, std::string* whyNot) {
     auto image = std::make_unique_for_overwrite<uint8_t[]>(FACTORY_IMAGE_SIZE);
     FactoryResult r = BuildFactoryImage(db, logoPath, iconPath, image.get());
-    if (r == FactoryResult::Ok && !WriteFileAtomically(outputPath, image.get(), FACTORY_IMAGE_SIZE))
+    if (r == FactoryResult::Ok &&
+        !WriteFileAtomically(outputPath, image.get(), FACTORY_IMAGE_SIZE, whyNot))
         r = FactoryResult::WriteFailed;
     const char* message = nullptr;
     switch (r) {

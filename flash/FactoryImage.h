@@ -39,10 +39,12 @@ FactoryResult BuildFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                 const std::string& iconPath, uint8_t* image);
 
 // Builds the image and replaces outputPath with it atomically. Failures are
-// shown through showMessage; success is silent.
+// shown through showMessage; success is silent. On WriteFailed whyNot (when
+// given) receives the system's reason ("No such file or directory").
 FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                  const std::string& iconPath,
                                  const std::function<void(const std::string&)>& showMessage,
-                                 const std::string& outputPath = FACTORY_IMAGE_FILE);
+                                 const std::string& outputPath = FACTORY_IMAGE_FILE,
+                                 std::string* whyNot = nullptr);
 
 }  // namespace velmora

@@ -150,6 +150,8 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
         host.SetStatus(TEXT_DEVICE_NOT_FOUND);
     } else {
         if (bootOptions.identified) bootOptions.identified(boot->ProductId(), boot->BootloaderVersion());
+        uint8_t id[UNIQUE_ID_BYTES];
+        if (bootOptions.uniqueIdRead && boot->ReadUniqueId(id)) bootOptions.uniqueIdRead(id);
         result = Upgrade(host, *image, *boot, softPath).Run();
     }
 

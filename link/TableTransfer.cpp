@@ -199,7 +199,7 @@ bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string
     constexpr int kMostNames = 1000;
     for (int n = 1; n <= kMostNames; ++n) {
         const std::string name = NumberedPath(path, n);
-        if (WriteSatTpFile(meter, name.c_str(), nullptr, &whyNot, ReplaceRule::Never)) return true;
+        if (WriteSatTpFile(meter, name.c_str(), &whyNot, ReplaceRule::Never)) return true;
         if (whyNot != std::strerror(EEXIST)) return false;
     }
     return false;

@@ -34,6 +34,20 @@ uint8_t Xor(const uint8_t* p, std::size_t n) {
 
 }  // namespace
 
+uint32_t UniqueIdAddress(uint16_t productId) {
+    switch (productId) {
+        case 0x440: case 0x444: case 0x445: case 0x448:  // F0
+        case 0x432: case 0x422: case 0x439: case 0x438:  // F3
+            return 0x1FFFF7AC;
+        case 0x412: case 0x410: case 0x414: case 0x420: case 0x428: case 0x418: case 0x430:
+            return 0x1FFFF7E8;  // F1
+        case 0x411: case 0x413: case 0x419: case 0x423: case 0x433:
+            return 0x1FFF7A10;  // F2, F4
+        default:
+            return 0;
+    }
+}
+
 BootloaderEngine::BootloaderEngine(BootloaderEngineOptions options)
     : options_(options),
       flash_(options.flashSize, 0xFF),
@@ -88,11 +102,17 @@ bool BootloaderEngine::InFlash(uint32_t address, uint32_t length) const {
     return address >= start && uint64_t{address} + length <= start + flash_.size();
 }
 
-bool BootloaderEngine::TakeAddress() {
+bool BootloaderEngine::InUniqueId(uint32_t address, uint32_t length) const {
+    uint64_t start = UniqueIdAddress(options_.productId);
+    return options_.uniqueIdReadable && start != 0 && address >= start &&
+           uint64_t{address} + length <= start + options_.uniqueId.size();
+}
+
+bool BootloaderEngine::TakeAddress(bool forRead) {
     if (Xor(buffer_.data(), 4) != buffer_[4]) return false;
     address_ = uint32_t{buffer_[0]} << 24 | uint32_t{buffer_[1]} << 16 | uint32_t{buffer_[2]} << 8 |
                buffer_[3];
-    return InFlash(address_, 1);
+    return InFlash(address_, 1) || (forRead && InUniqueId(address_, 1));
 }
 
 void BootloaderEngine::Program(uint32_t offset, const uint8_t* data, uint32_t length) {
@@ -185,7 +205,7 @@ void BootloaderEngine::Complete(std::vector<uint8_t>& out) {
         case State::ReadAddress:
         case State::WriteAddress:
         case State::GoAddress: {
-            if (!TakeAddress()) break;
+            if (!TakeAddress(state_ == State::ReadAddress)) break;
             out.push_back(kAck);
             if (state_ == State::ReadAddress) {
                 Expect(State::ReadCount, 2);
@@ -200,6 +220,15 @@ void BootloaderEngine::Complete(std::vector<uint8_t>& out) {
         }
         case State::ReadCount: {
             uint32_t length = b[0] + 1u;
+            if ((b[0] ^ b[1]) == 0xFF && InUniqueId(address_, length)) {
+                // Not flash: the counts and refusals of flash reads do not apply.
+                const uint8_t* id = options_.uniqueId.data() +
+                                    (address_ - UniqueIdAddress(options_.productId));
+                out.push_back(kAck);
+                out.insert(out.end(), id, id + length);
+                Expect(State::Command, 2);
+                return;
+            }
             ++stats_.readRequests;
             if ((b[0] ^ b[1]) != 0xFF || !InFlash(address_, length) ||
                 stats_.readRequests == options_.nackReadNumber)

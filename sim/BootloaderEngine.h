@@ -3,6 +3,7 @@
 // so a pseudo-terminal runner or a test can host it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -34,7 +35,17 @@ struct BootloaderEngineOptions {
     // bit unprogrammed, as a marginal cell would; a later write clears it.
     uint32_t weakBlockAddress = 0;
     int weakWrites = 0;
+    // The chip's 96-bit unique device ID, answered to READ MEMORY at the
+    // place its family keeps it (F0, F1, F2, F3, F4; see UniqueIdAddress).
+    std::array<uint8_t, 12> uniqueId{0x34, 0x00, 0x21, 0x5a, 0x34, 0x32,
+                                     0x47, 0x0d, 0x20, 0x38, 0x33, 0x52};
+    // False: the read of the ID is refused, as under read protection.
+    bool uniqueIdReadable = true;
 };
+
+// Where the family of productId keeps its unique device ID; 0 when this
+// simulator does not know.
+uint32_t UniqueIdAddress(uint16_t productId);
 
 struct BootloaderEngineStats {
     int writes = 0;       // WRITE MEMORY data frames received
@@ -83,7 +94,8 @@ private:
     void Command(uint8_t code, std::vector<uint8_t>& out);
     // Decodes the 5-byte address frame in buffer_; false when it is corrupt
     // or outside the flash.
-    bool TakeAddress();
+    bool TakeAddress(bool forRead = false);
+    bool InUniqueId(uint32_t address, uint32_t length) const;
     bool InFlash(uint32_t address, uint32_t length) const;
     void Program(uint32_t offset, const uint8_t* data, uint32_t length);
     bool ErasePages(const std::vector<uint16_t>& pages);

@@ -13,7 +13,13 @@ MeterSlot::MeterSlot(BootloaderEngineOptions bootloader, MeterOptions meter,
 }
 
 void MeterSlot::SwitchOnNext() {
-    meter_ = std::make_unique<BootMeterEngine>(bootOptions_, meterOptions_);
+    // Every meter is a chip of its own: the last bytes of its unique ID
+    // count the meters of this place.
+    BootloaderEngineOptions boot = bootOptions_;
+    const int number = switchedOn_.load() + 1;
+    boot.uniqueId[10] ^= static_cast<uint8_t>(number >> 8);
+    boot.uniqueId[11] ^= static_cast<uint8_t>(number);
+    meter_ = std::make_unique<BootMeterEngine>(boot, meterOptions_);
     goAt_.reset();
     switchedOn_.fetch_add(1);
 }

@@ -19,7 +19,8 @@ namespace velmora::sim {
 
 class MeterSlot : public SimEngine {
 public:
-    // Every meter starts with the same options. rebootAfter: the time from GO
+    // Every meter starts with the same options but a unique ID of its own
+    // (its number in the last bytes). rebootAfter: the time from GO
     // to the next meter; zero waits for PowerCycle.
     MeterSlot(BootloaderEngineOptions bootloader, MeterOptions meter,
               std::chrono::milliseconds rebootAfter = std::chrono::milliseconds(0));

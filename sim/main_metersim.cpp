@@ -275,8 +275,11 @@ bool MakeStations(const Settings& settings, std::vector<Station>& stations) {
         }
         SimEngine* engine = nullptr;
         if (settings.bootloader) {
+            // The stations' chips differ too, not only the meters of one station.
+            velmora::BootloaderEngineOptions boot = settings.boot;
+            boot.uniqueId[9] ^= static_cast<uint8_t>(k);
             station.slot = std::make_unique<MeterSlot>(
-                settings.boot, std::move(own), std::chrono::milliseconds(settings.rebootAfterMs));
+                boot, std::move(own), std::chrono::milliseconds(settings.rebootAfterMs));
             engine = station.slot.get();
         } else {
             station.meter = std::make_unique<MeterEngine>(std::move(own));

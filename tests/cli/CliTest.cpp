@@ -45,11 +45,13 @@ protected:
 TEST_F(CliTest, HelpVersionAndUsageErrors) {
     EXPECT_EQ(Run({"--help"}), kExitOk);
     for (const CliCommand& c : Commands()) EXPECT_THAT(out.str(), HasSubstr(c.name));
+    std::istringstream help(out.str());
+    for (std::string line; std::getline(help, line);) EXPECT_LE(line.size(), 80u) << line;
     EXPECT_EQ(Run({"--version"}), kExitOk);
     EXPECT_EQ(out.str(), "velmora-cli " VELMORA_VERSION "\n");
     // Each option of a command is explained on a line of its own.
     EXPECT_EQ(Run({"batch", "--help"}), kExitOk);
-    EXPECT_THAT(out.str(), StartsWith("usage: velmora-cli batch --port P"));
+    EXPECT_THAT(out.str(), StartsWith("usage: velmora-cli batch (--port P... | --ports P1,P2"));
     EXPECT_THAT(out.str(), HasSubstr("\n  --step-wait-ms MS       wait after each upload step"));
 
     EXPECT_EQ(Run({}), kExitUsage);
@@ -68,6 +70,16 @@ TEST_F(CliTest, HelpVersionAndUsageErrors) {
         {{"read-tables", "--port", "COM1", "--frobnicate"}, "unknown option '--frobnicate'"},
         {{"read-tables", "-o", "x.csv"}, "missing --port"},
         {{"write-tables", "--port"}, "option --port needs a value"},
+        {{"write-tables", "--port", "com12", "t.csv"},
+         "there is no com12 (COM1 to COM9, or a device path such as /dev/ttyUSB0)"},
+        {{"batch", "--ports", "COM1,COM0", "--soft", "x.hex"}, "there is no COM0"},
+        {{"write-tables", "--port", "COM1", "--verify", "--no-verify", "t.csv"},
+         "--verify and --no-verify exclude each other"},
+        {{"batch", "--port", "COM1", "--soft", "x.hex", "--backup", "b.csv"},
+         "--verify, --no-verify and --backup go with --tables"},
+        {{"export", "base.csv"}, "missing -o OUT.xml\n"},
+        {{"import", "list.xml", "base.csv"}, "missing -o OUT\n"},
+        {{"diff", "base.csv"}, "missing NEW\n"},
     };
     for (const auto& [args, reason] : wrong) {
         EXPECT_EQ(Run(args), kExitUsage);
@@ -353,6 +365,14 @@ TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
         host.SetProgress(10);
         host.SetStatus("Read Completed ! ");
         EXPECT_EQ(host.TakeFinalStatus(), "Read Completed ! ");
+        // The bar's line is ended before the status is printed after it.
+        EXPECT_THAT(err.str(), ::testing::EndsWith("] 10/10\n"));
+        // So is it before a batch's report, after the last step's status.
+        host.BeginProgress("Write Satellites ...", 4);
+        host.SetProgress(4);
+        host.SetStatus("Logo written");
+        host.EndDisplay();
+        EXPECT_THAT(err.str(), ::testing::EndsWith("] 4/4\nLogo written\n"));
     }
     EXPECT_THAT(err.str(), HasSubstr("Wait for connect ...\nRead Satellites ...\n"));
     EXPECT_EQ(err.str().find("Completed"), std::string::npos);

@@ -169,8 +169,17 @@ TEST_F(FlashCommands, FlashImageRefusals) {
                    icon}),
               kExitFailed);
     EXPECT_EQ(err.str(), "velmora-cli: Open logo file error !\n");
+    const std::string lost = folder.File("no/such/Flash1M.bin");
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", icon, "-o", lost}),
+              kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: Create Flash1M.bin error !\nvelmora-cli: cannot write " +
+                             lost + ": No such file or directory\n");
     EXPECT_EQ(Run({"flash-image", "--db", folder.File("none.csv"), "--logo", logo, "--icon", icon}),
               kExitUsage);
+    const std::string logoFolder = folder.File("stm32logo_folder");
+    std::filesystem::create_directory(logoFolder);
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logoFolder, "--icon", icon}), kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: " + logoFolder + " is a folder\n");
     std::string empty = folder.File("empty.csv");
     ASSERT_TRUE(dbtest::WriteBytes(empty,
                                    "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,"
@@ -192,7 +201,9 @@ TEST_F(FlashCommands, BatchRunsTheGivenStepsAndPrintsTheReport) {
     EXPECT_THAT(out.str(), StartsWith("All upgrade successfully ! elapse "));
     EXPECT_TRUE(FlashHoldsTheFirmware());
     sim::MeterRecord record = meter->Engine().Meter().Record();
-    EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables"}));
+    // The tables are read back after their write by default.
+    EXPECT_EQ(record.commands,
+              (std::vector<std::string>{"Write icon", "Write tables", "Read tables"}));
     EXPECT_FALSE(record.tables.empty());
 }
 

@@ -126,7 +126,7 @@ TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     EXPECT_EQ(deleted.err, std::string(TEXT_DELETE_ICONS_QUESTION) + " yes\n");
 }
 
-TEST_F(MeterCommands, WriteTablesBacksUpAndVerifiesOnRequest) {
+TEST_F(MeterCommands, WriteTablesVerifiesUnlessToldNotAndBacksUpOnRequest) {
     const std::string backup = dir.File("old/meter.csv");
     CliRun clean = Run({"write-tables", "--port", meter.SlavePath(), "--verify", "--backup", backup,
                         Example("sattp.csv")});
@@ -139,10 +139,14 @@ TEST_F(MeterCommands, WriteTablesBacksUpAndVerifiesOnRequest) {
         f.storeFlipTp = 1;
         return f;
     }());
-    CliRun flipped = Run({"write-tables", "--port", meter.SlavePath(), "--verify", Example("sattp.csv")});
+    CliRun flipped = Run({"write-tables", "--port", meter.SlavePath(), Example("sattp.csv")});
     EXPECT_EQ(flipped.status, 1);
     EXPECT_EQ(flipped.out, std::string(TEXT_VERIFY_FAILED) + "\n");
     EXPECT_EQ(flipped.err.rfind("Verify failed: 1 TP differs, first TP 1 (", 0), 0u) << flipped.err;
+    CliRun unchecked =
+        Run({"write-tables", "--port", meter.SlavePath(), "--no-verify", Example("sattp.csv")});
+    EXPECT_EQ(unchecked.status, 0) << unchecked.err;
+    EXPECT_EQ(unchecked.out, std::string(TEXT_WRITE_COMPLETED) + "\n");
     EXPECT_EQ(Run({"write-tables", "--port", meter.SlavePath(), "--backup", Example("sattp.csv")}).status, 2);
 }
 

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -69,6 +70,7 @@ protected:
     void StartMeters(int count, int failing = -1) {
         for (int i = 0; i < count; ++i) {
             BootloaderEngineOptions own = boot;
+            own.uniqueId[11] = static_cast<uint8_t>(i);
             if (i == failing) own.nackWriteNumber = 3;
             meters.push_back(std::make_unique<sim::BootMeterSim>(own));
             ASSERT_TRUE(meters.back()->Start());
@@ -118,7 +120,8 @@ TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
             EXPECT_TRUE(record.commands.empty());
         } else {
             EXPECT_TRUE(HoldsFirmware(meters[i]->Engine().Flash())) << i;
-            EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables"}));
+            EXPECT_EQ(record.commands, (std::vector<std::string>{"Write icon", "Write tables",
+                                                                 "Read tables"}));
         }
         // One summary row per port, with that meter's own result.
         EXPECT_THAT(out.str(), ContainsRegex(meters[i]->SlavePath() + " +" +
@@ -132,9 +135,13 @@ TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
     std::vector<nlohmann::json> lines = ReportLines();
     ASSERT_EQ(lines.size(), 4u);
     int ok = 0;
+    std::set<std::string> uids;
     for (const nlohmann::json& line : lines) {
         bool failing = line["port"] == meters[2]->SlavePath();
         EXPECT_EQ(line["ok"], !failing);
+        EXPECT_EQ(line["meter"], 1);
+        // The chip's ID is read while the device is identified, before any write.
+        uids.insert(line.value("uid", ""));
         EXPECT_EQ(line["productId"], "0x440");
         EXPECT_EQ(line["bootloaderVersion"], "3.1");
         EXPECT_EQ(line["firmwareSha256"].get<std::string>().size(), 64u);
@@ -146,6 +153,9 @@ TEST_F(ProductionLine, FourPortsAtOnceAndTheFailingOneTouchesNoOther) {
         ok += !failing;
     }
     EXPECT_EQ(ok, 3);
+    EXPECT_EQ(uids, (std::set<std::string>{"3400215a3432470d20383300", "3400215a3432470d20383301",
+                                           "3400215a3432470d20383302",
+                                           "3400215a3432470d20383303"}));
 }
 
 // Each port reads back and backs up its own meter: nothing is shared between
@@ -274,7 +284,15 @@ TEST_F(ProductionLine, RepeatServesOneMeterAfterAnother) {
         EXPECT_THAT(out.str(), HasSubstr(row));
     std::vector<nlohmann::json> lines = ReportLines();
     ASSERT_EQ(lines.size(), 3u);
-    for (const nlohmann::json& line : lines) EXPECT_EQ(line["ok"], true);
+    std::set<std::string> uids;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i]["ok"], true);
+        EXPECT_EQ(lines[i]["meter"], i + 1);
+        uids.insert(lines[i].value("uid", ""));
+    }
+    // Three chips, told apart by their IDs.
+    EXPECT_EQ(uids.size(), 3u);
+    EXPECT_EQ(uids.count(""), 0u);
 }
 
 // Ctrl+C while serving lets the running meter finish and takes no further one.

@@ -56,6 +56,8 @@ TEST(BatchReport, LineHoldsTheAskedStepsAndTheBootloadersIdentity) {
     BatchRecord r;
     r.start = 1709294400;
     r.port = "/dev/ttyUSB0";
+    r.meter = 2;
+    r.uniqueId = "3400215a3432470d20383352";
     r.Step(BatchStep::Soft) = {true, true, true, 12.34};
     r.Step(BatchStep::Icon) = {true, true, false, 0.5};
     r.Step(BatchStep::Tables) = {true, false, false, 0};
@@ -72,6 +74,8 @@ TEST(BatchReport, LineHoldsTheAskedStepsAndTheBootloadersIdentity) {
         "icon": {"result": "failed", "seconds": 0.5}, "tables": {"result": "not run", "seconds": 0}})"));
     EXPECT_EQ(line["productId"], "0x418");
     EXPECT_EQ(line["bootloaderVersion"], "2.2");
+    EXPECT_EQ(line["meter"], 2);
+    EXPECT_EQ(line["uid"], r.uniqueId);
     EXPECT_EQ(line["firmwareSha256"], "ab12");
     EXPECT_EQ(line["result"], r.result);
     EXPECT_EQ(line["ok"], false);
@@ -80,6 +84,8 @@ TEST(BatchReport, LineHoldsTheAskedStepsAndTheBootloadersIdentity) {
     line = nlohmann::json::parse(BatchReportLine(BatchRecord{}));
     for (const char* key : {"productId", "bootloaderVersion", "firmwareSha256"})
         EXPECT_TRUE(line[key].is_null()) << key;
+    EXPECT_FALSE(line.contains("uid"));
+    EXPECT_EQ(line["meter"], 1);
 }
 
 TEST(BatchReport, AppendsWholeLinesAndNeverRewrites) {
