@@ -258,7 +258,7 @@ TEST_F(SessionTest, CloseWithUnsavedEditsAsksFirst) {
     MakeEdit();
     view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
     EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes to sattp.csv ?");
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save the changes to sattp.csv?");
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
     EXPECT_FALSE(fs::exists(dir / "sattp.csv"));
 
@@ -272,7 +272,7 @@ TEST_F(SessionTest, CloseYesWithoutPathRunsSaveAsAndStaysWhenCancelled) {
     s.TablesReplacedByRead();
     view.saveChangesAnswers = {SaveChangesAnswer::Yes};
     EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);  // Save As cancelled
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes ?");
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save the changes to the table?");
     EXPECT_EQ(view.dialogs.back().title, "Save as");
 }
 
