@@ -21,11 +21,11 @@ constexpr int kUnitX = 146;
 CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satFilter,
                        QWidget* parent)
     : CFormDialog(parent, mode == Mode::Add ? QStringLiteral("TP ADD") : QStringLiteral("TP EDIT"),
-                  296, 136) {
+                  312, 136) {
     AddGroup(QStringLiteral("Transponder"), 15, 47, 210, 76);
-    satellite_ = AddList(70, 11, 160, SatelliteChoiceTexts(db));
+    satellite_ = AddList(70, 11, 176, SatelliteChoiceTexts(db));
     AddLabel(QStringLiteral("Satellite"), kLabelX, satellite_);
-    lnb_ = AddLnbList(70, 32, 160, db);
+    lnb_ = AddLnbList(70, 32, 176, db);
     AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
     frequency_ = AddEdit(70, 58, 72, 12);
     AddLabel(QStringLiteral("Frequency"), kLabelX, frequency_);
@@ -40,7 +40,7 @@ CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satF
     AddLabel(QStringLiteral("Polarisation"), kLabelX, polarisation_);
     unique_ = AddList(70, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
     AddLabel(QStringLiteral("Unique"), kLabelX, unique_);
-    AddOkCancel(240, 11, 40, 46, 14);
+    AddOkCancel(256, 11, 40, 46, 14);
     // Digits only while typing; the range is checked on OK.
     for (QLineEdit* edit : {frequency_, symbolRate_}) {
         edit->setValidator(

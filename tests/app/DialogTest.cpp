@@ -248,6 +248,20 @@ TEST_F(GuiTest, LnbEditPresetsTheSelectedLnbAndRefreshesItsRow) {
     EXPECT_EQ(Cell(1, 5), QStringLiteral("Burst B"));
 }
 
+TEST(LnbChoiceLists, ShowTheLongestChoiceWhole) {
+    SatTpDatabase db{};
+    ApplyLnbDefaults(db);
+    db.lnbs[3].type = 4;  // "5150V/5750H", the longest LO text
+    db.lnbs[3].diseqcSwitch = 1;
+    db.lnbs[3].diseqcInput = 5;
+    CTpEditDlg tp(db, CTpEditDlg::Mode::Add, -1, -1);
+    CSatAddDlg sat(db);
+    for (QComboBox* list : {tp.LnbList(), sat.LnbList()}) {
+        list->setCurrentIndex(3);
+        EXPECT_GE(list->width(), list->sizeHint().width()) << list->currentText().toStdString();
+    }
+}
+
 TEST(LnbEditDialog, PortOfAV11SwitchIsItsInput) {
     SatTpDatabase db{};
     db.lnbs[0].diseqcSwitch = 2;
