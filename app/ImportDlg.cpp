@@ -102,6 +102,10 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
         kTableColumn,
         QStringLiteral("A new satellite, or a table satellite of the band within 1.0 degree"));
     for (int i = 0; i < static_cast<int>(list.satellites.size()); ++i) AddRow(i);
+    // One width for all target lists, so the column reads as one.
+    int widest = 0;
+    for (const BandTarget& t : targets_) widest = std::max(widest, t.list->sizeHint().width());
+    for (const BandTarget& t : targets_) t.list->setMinimumWidth(widest);
     satellites_->expandAll();
     satellites_->setSortingEnabled(true);
     satellites_->sortByColumn(kPositionColumn, Qt::AscendingOrder);
