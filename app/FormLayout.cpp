@@ -38,7 +38,7 @@ struct FormControlSpec {
 constexpr int kFormWidth = 577;
 constexpr int kFormHeight = 343;
 constexpr FormControlSpec kForm[] = {
-    {0, Kind::Group, "RS232 COMUNICATION", 7, 6, 166, 110, kStay},
+    {0, Kind::Group, "RS232 communication", 7, 6, 166, 110, kStay},
     {IDC_PORT_SELECTOR, Kind::PortSelector, "", 15, 19, 52, 62, kStay},
     {IDC_PROGRESS, Kind::Progress, "", 15, 35, 142, 16, kStay},
     {IDC_STATUS, Kind::Text, "", 15, 57, 151, 10, kStay},

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -27,11 +28,15 @@ namespace {
 
 constexpr const char* kImportTitle = "Import transponders";
 constexpr const char* kExportTitle = "Export satellites.xml";
+// dvbv5 scan tables have no extension, so all files come second.
 constexpr const char* kImportFilter =
-    "satellites.xml (*.xml)|*.xml|Transponder lists (*.ini)|*.ini|All Files (*.*)|*.*||";
+    "Transponder lists (*.xml *.ini)|*.xml;*.ini|All files (*)|*||";
 constexpr const char* kExportFilter = "satellites.xml (*.xml)|*.xml|All Files (*.*)|*.*||";
 
 enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
+// The sort key of a row's position, and the source satellite of a row.
+constexpr int kOrderRole = Qt::UserRole;
+constexpr int kSourceRole = Qt::UserRole + 1;
 
 QString FromBytes(const std::string& bytes) { return QString::fromUtf8(bytes.data(), bytes.size()); }
 
@@ -41,6 +46,36 @@ QComboBox* LnbList(const SatTpDatabase& db, int chosen, QWidget* parent) {
     list->setCurrentIndex(chosen);
     return list;
 }
+
+// East to west: 180.0E first, 0.0 in the middle, 180.0W last.
+int EastToWest(int position) { return position <= 1800 ? -position : 3600 - position; }
+
+const char* BandName(Band band) {
+    return band == Band::C ? "C band" : band == Band::Ka ? "Ka band" : "Ku band";
+}
+
+// The name without the position the Position column shows; a name that is
+// only a position (as .ini lists give it) is what the merge would call it.
+QString ListedName(const SourceSatellite& sat) {
+    int tenths = 0;
+    std::string_view rest = sat.name;
+    rest.remove_prefix(LeadingPositionText(rest, tenths));
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+    if (rest.empty()) return FromBytes(TableSatelliteName(sat, Band::Ku));
+    return FromBytes(std::string(rest));
+}
+
+// Rows sort by position numerically and by the transponder count as a number.
+class SatelliteRow : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
+        if (column == kPositionColumn || column == kCountColumn)
+            return data(column, kOrderRole).toInt() < other.data(column, kOrderRole).toInt();
+        return QTreeWidgetItem::operator<(other);
+    }
+};
 
 }  // namespace
 
@@ -52,31 +87,37 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QFileInfo(fileName).fileName(), this));
 
+    find_ = new QLineEdit(this);
+    find_->setPlaceholderText(QStringLiteral("Find a satellite by name or position"));
+    find_->setClearButtonEnabled(true);
+    layout->addWidget(find_);
+
     satellites_ = new QTreeWidget(this);
     satellites_->setRootIsDecorated(false);
     satellites_->setHeaderLabels({QStringLiteral("Position"), QStringLiteral("Name"),
-                                  QStringLiteral("TPs"), QStringLiteral("In the table")});
-    for (const SourceSatellite& sat : list.satellites) {
-        auto* item = new QTreeWidgetItem(satellites_);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(kPositionColumn, Qt::Checked);
-        item->setText(kPositionColumn,
-                      FromBytes(FormatPosition(static_cast<uint16_t>(sat.position))));
-        item->setText(kNameColumn, FromBytes(sat.name));
-        item->setText(kCountColumn, QString::number(sat.tps.size()));
-        item->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
-        // One entry per band: each band's transponders go to a satellite of their own.
-        std::vector<Band> bands = SourceBands(sat);
-        if (bands.empty()) bands.push_back(Band::Ku);
-        QStringList targets;
-        for (Band band : bands) {
-            int match = MatchingSatellite(db, sat.position, band);
-            targets << (match < 0 ? QStringLiteral("new") : FromBytes(SatelliteLabel(db, match)));
-        }
-        item->setText(kTableColumn, targets.join(QStringLiteral("; ")));
-    }
+                                  QStringLiteral("TPs"), QStringLiteral("Goes into")});
+    satellites_->headerItem()->setToolTip(
+        kNameColumn, QStringLiteral("The name a new satellite gets; double-click to change it"));
+    satellites_->headerItem()->setToolTip(
+        kTableColumn,
+        QStringLiteral("A new satellite, or a table satellite of the band within 1.0 degree"));
+    for (int i = 0; i < static_cast<int>(list.satellites.size()); ++i) AddRow(i);
+    // One width for all target lists, so the column reads as one.
+    int widest = 0;
+    for (const BandTarget& t : targets_) widest = std::max(widest, t.list->sizeHint().width());
+    for (const BandTarget& t : targets_) t.list->setMinimumWidth(widest);
+    satellites_->expandAll();
+    satellites_->setSortingEnabled(true);
+    satellites_->sortByColumn(kPositionColumn, Qt::AscendingOrder);
     satellites_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    satellites_->setMinimumSize(560, 260);
+    satellites_->setMinimumSize(640, 300);
+    // Only the name is the user's to change; a double-click on it opens the editor.
+    satellites_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(satellites_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int column) {
+                if (column == kNameColumn && item->parent() == nullptr)
+                    satellites_->editItem(item, column);
+            });
     layout->addWidget(satellites_);
 
     auto* selection = new QHBoxLayout;
@@ -97,7 +138,8 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     layout->addLayout(settings);
 
     add_ = new QRadioButton(QStringLiteral("Add new transponders"), this);
-    replace_ = new QRadioButton(QStringLiteral("Replace the transponders of matched satellites"), this);
+    replace_ = new QRadioButton(
+        QStringLiteral("Replace the transponders of the table satellites they go into"), this);
     add_->setChecked(true);
     layout->addWidget(add_);
     layout->addWidget(replace_);
@@ -114,18 +156,82 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(selectAll_, &QPushButton::clicked, this, [this] { SetAllChecked(true); });
     connect(selectNone_, &QPushButton::clicked, this, [this] { SetAllChecked(false); });
+    connect(find_, &QLineEdit::textChanged, this, [this](const QString& t) { ShowMatching(t); });
     connect(satellites_, &QTreeWidget::itemChanged, this, [this] { UpdatePreview(); });
     connect(kuLnb_, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
     connect(cBandLnb_, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
     connect(replace_, &QRadioButton::toggled, this, [this] { UpdatePreview(); });
+    for (const BandTarget& t : targets_)
+        connect(t.list, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
     UpdatePreview();
+}
+
+void CImportDlg::AddRow(int source) {
+    const SourceSatellite& sat = list_.satellites[static_cast<std::size_t>(source)];
+    auto* item = new SatelliteRow(satellites_);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
+    item->setCheckState(kPositionColumn, Qt::Checked);
+    item->setText(kPositionColumn, FromBytes(FormatPosition(static_cast<uint16_t>(sat.position))));
+    item->setData(kPositionColumn, kOrderRole, EastToWest(sat.position));
+    item->setData(kPositionColumn, kSourceRole, source);
+    listedNames_.push_back(ListedName(sat));
+    item->setText(kNameColumn, listedNames_.back());
+    item->setText(kCountColumn, QString::number(sat.tps.size()));
+    item->setData(kCountColumn, kOrderRole, static_cast<int>(sat.tps.size()));
+    item->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
+    rows_.push_back(item);
+    // Each band's transponders go to a satellite of their own; several bands
+    // get a line each under the satellite's.
+    std::vector<Band> bands = SourceBands(sat);
+    if (bands.empty()) bands.push_back(Band::Ku);
+    if (bands.size() == 1) {
+        AddTargetList(item, source, bands[0]);
+        return;
+    }
+    for (Band band : bands) {
+        auto* line = new QTreeWidgetItem(item);
+        line->setFlags(Qt::ItemIsEnabled);
+        line->setText(kNameColumn, QString::fromLatin1(BandName(band)));
+        AddTargetList(line, source, band);
+    }
+}
+
+void CImportDlg::AddTargetList(QTreeWidgetItem* item, int source, Band band) {
+    const SatTpDatabase& db = session_.Database();
+    int position = list_.satellites[static_cast<std::size_t>(source)].position;
+    auto* list = new QComboBox;
+    list->addItem(QStringLiteral("new"), kTargetNew);
+    for (int s : NearbySatellites(db, position, band))
+        list->addItem(FromBytes(SatelliteLabel(db, s)), s);
+    // Today's choice: the satellite of the same position and band.
+    int match = MatchingSatellite(db, position, band);
+    list->setCurrentIndex(std::max(0, list->findData(match < 0 ? kTargetNew : match)));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    satellites_->setItemWidget(item, kTableColumn, list);
+    targets_.push_back({source, band, list});
+}
+
+QComboBox* CImportDlg::TargetList(int i, Band band) const {
+    for (const BandTarget& t : targets_)
+        if (t.source == i && t.band == band) return t.list;
+    return nullptr;
 }
 
 MergeOptions CImportDlg::Options() const {
     MergeOptions o;
-    o.selected.resize(list_.satellites.size());
-    for (int i = 0; i < satellites_->topLevelItemCount(); ++i)
-        o.selected[i] = satellites_->topLevelItem(i)->checkState(kPositionColumn) == Qt::Checked;
+    std::size_t count = list_.satellites.size();
+    o.selected.resize(count);
+    o.names.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        o.selected[i] = rows_[i]->checkState(kPositionColumn) == Qt::Checked;
+        // Only a changed name replaces the list's, which the merge makes a table name.
+        QString name = rows_[i]->text(kNameColumn).trimmed();
+        if (name != listedNames_[i]) o.names[i] = name.toStdString();
+    }
+    o.targets.assign(count, kAutomaticTargets);
+    for (const BandTarget& t : targets_)
+        o.targets[static_cast<std::size_t>(t.source)][static_cast<std::size_t>(t.band)] =
+            t.list->currentData().toInt();
     o.replace = replace_->isChecked();
     o.kuLnb = kuLnb_->currentIndex();
     o.cBandLnb = cBandLnb_->currentIndex();
@@ -135,11 +241,20 @@ MergeOptions CImportDlg::Options() const {
 void CImportDlg::SetAllChecked(bool checked) {
     // One preview for the whole change, not one per row.
     satellites_->blockSignals(true);
-    for (int i = 0; i < satellites_->topLevelItemCount(); ++i)
-        satellites_->topLevelItem(i)->setCheckState(kPositionColumn,
-                                                    checked ? Qt::Checked : Qt::Unchecked);
+    for (QTreeWidgetItem* row : rows_)
+        row->setCheckState(kPositionColumn, checked ? Qt::Checked : Qt::Unchecked);
     satellites_->blockSignals(false);
     UpdatePreview();
+}
+
+void CImportDlg::ShowMatching(const QString& text) {
+    QString wanted = text.trimmed();
+    for (QTreeWidgetItem* row : rows_) {
+        bool shown = wanted.isEmpty() ||
+                     row->text(kNameColumn).contains(wanted, Qt::CaseInsensitive) ||
+                     row->text(kPositionColumn).contains(wanted, Qt::CaseInsensitive);
+        row->setHidden(!shown);
+    }
 }
 
 void CImportDlg::UpdatePreview() {
@@ -172,8 +287,7 @@ void ImportListFile(QWidget* parent, Session& session, const QString& path) {
     }
     CImportDlg dialog(session, list, path, parent);
     if (modal::Run(dialog) != QDialog::Accepted) return;
-    std::optional<MergeCounts> counts = session.ApplyImport(list, dialog.Options());
-    if (counts) session.SetStatus(MergeSummary(*counts));
+    session.ApplyImport(list, dialog.Options());
 }
 
 void RunExportCommand(QWidget* parent, Session& session) {

@@ -1,18 +1,23 @@
 // File > Import transponders... and Export satellites.xml...: the import
-// dialog lists the source's satellites with check boxes, the LNBs for new
-// satellites, add or replace, and a live preview of what OK will do.
+// dialog lists the source's satellites (east to west, with a find field)
+// with check boxes, a name for new ones and the table satellite each band
+// goes into; the LNBs for new satellites, add or replace, and a live
+// preview of what OK will do.
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 #include "ui/SessionImport.h"
 
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 namespace velmora {
@@ -28,6 +33,11 @@ public:
     MergeOptions Options() const;
 
     QTreeWidget* SatelliteList() const { return satellites_; }
+    QLineEdit* FindField() const { return find_; }
+    // The row of source satellite i, wherever sorting put it.
+    QTreeWidgetItem* SourceRow(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+    // The target list of source satellite i's band; null when it has no such band.
+    QComboBox* TargetList(int i, Band band) const;
     QPushButton* SelectAllButton() const { return selectAll_; }
     QPushButton* SelectNoneButton() const { return selectNone_; }
     QComboBox* KuLnbList() const { return kuLnb_; }
@@ -36,12 +46,25 @@ public:
     QLabel* PreviewLine() const { return preview_; }
 
 private:
+    // One target list per band: "new" and the table satellites of the band nearby.
+    struct BandTarget {
+        int source;
+        Band band;
+        QComboBox* list;
+    };
+    void AddRow(int source);
+    void AddTargetList(QTreeWidgetItem* item, int source, Band band);
     void SetAllChecked(bool checked);
+    void ShowMatching(const QString& text);
     void UpdatePreview();
 
     Session& session_;
     const SourceList& list_;
     QTreeWidget* satellites_;
+    QLineEdit* find_;
+    std::vector<QTreeWidgetItem*> rows_;
+    std::vector<QString> listedNames_;
+    std::vector<BandTarget> targets_;
     QPushButton* selectAll_;
     QPushButton* selectNone_;
     QComboBox* kuLnb_;

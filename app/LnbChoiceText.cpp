@@ -1,29 +1,38 @@
 #include "app/LnbChoiceText.h"
 
 #include <cstdio>
+#include <string>
 
 namespace velmora {
 
+namespace {
+
+// The switch setting written out: "no DiSEqC", "DiSEqC 1.0 input 3",
+// "DiSEqC 1.0 tone burst A" (a 1.0 switch stores the bursts as inputs 4 and 5).
+std::string DiseqcText(const LnbRecord& lnb) {
+    if (lnb.diseqcSwitch == 0) return "no DiSEqC";
+    if (lnb.diseqcSwitch > 2) return "unknown DiSEqC switch";
+    std::string version = lnb.diseqcSwitch == 1 ? "DiSEqC 1.0" : "DiSEqC 1.1";
+    if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 4) return version + " tone burst A";
+    if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 5) return version + " tone burst B";
+    return version + " input " + std::to_string(lnb.diseqcInput + 1);
+}
+
+}  // namespace
+
 std::string LnbChoiceText(const LnbRecord& lnb, int lnbIndex) {
-    const char* sw = DiseqcSwitchText(lnb.diseqcSwitch);
-    char diseqc[48];
-    if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 4) {
-        std::snprintf(diseqc, sizeof diseqc, "DSQ%s-Burst A", sw);
-    } else if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 5) {
-        std::snprintf(diseqc, sizeof diseqc, "DSQ%s-Burst B", sw);
-    } else {
-        std::snprintf(diseqc, sizeof diseqc, "DSQ%s-%d", sw, lnb.diseqcInput + 1);
-    }
-    char text[96];
-    int n = lnbIndex + 1;
+    char lo[16];
     if (lnb.type == 0) {
-        std::snprintf(text, sizeof text, "[%02d]   %u             %s", n,
-                      static_cast<unsigned>(lnb.loFrequency), diseqc);
+        std::snprintf(lo, sizeof lo, "%u", static_cast<unsigned>(lnb.loFrequency));
     } else {
-        // The fixed LO texts are padded to 12 characters; unknown types read as 5150.
-        const char* lo = lnb.type <= 8 ? kLnbTypeNames[lnb.type] : "5150";
-        std::snprintf(text, sizeof text, "[%02d]   %-12s%s", n, lo, diseqc);
+        // Unknown types read as 5150.
+        std::snprintf(lo, sizeof lo, "%s", lnb.type <= 8 ? kLnbTypeNames[lnb.type] : "5150");
     }
+    // The LO texts are padded to the longest ("5150V/5750H"), so the switch
+    // texts line up in the fixed-pitch lists.
+    char text[96];
+    std::snprintf(text, sizeof text, "[%02d] %-11s  %s", lnbIndex + 1, lo,
+                  DiseqcText(lnb).c_str());
     return text;
 }
 

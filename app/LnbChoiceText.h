@@ -1,5 +1,5 @@
 // The LNB item text of the TP and Satellite Add dialogs, for example
-// "[03]   9750/10700  DSQV1.0-Burst A".
+// "[03] 9750/10700   DiSEqC 1.0 tone burst A".
 #pragma once
 
 #include <string>

@@ -24,20 +24,20 @@ CLnbEditDlg::CLnbEditDlg(const SatTpDatabase& db, int lnbIndex, QWidget* parent)
     type_ = AddList(62, 11, 60,
                     Texts({"5150", "9750/10600", "9750/10700", "9750/10750", "5150V/5750H",
                            "5750V/5150H", "11300", "10750", "10700"}));
-    AddLabel(QStringLiteral("LNB Freqency"), kLabelX, type_);
+    AddLabel(QStringLiteral("LNB frequency"), kLabelX, type_);
     power_ = AddList(63, 32, 60, Texts({"Off", "13/18", "13V", "18V"}));
-    AddLabel(QStringLiteral("LNB Power"), kLabelX, power_);
+    AddLabel(QStringLiteral("LNB power"), kLabelX, power_);
     dish_ = AddList(63, 53, 60, Texts({"Fixed", "Moved"}));
     AddLabel(QStringLiteral("Dish type"), kLabelX, dish_);
     switch_ = AddList(63, 74, 60, Texts({"Off", "V1.0", "V1.1"}));
-    AddLabel(QStringLiteral("DiSEqC Switch"), kLabelX, switch_);
+    AddLabel(QStringLiteral("DiSEqC switch"), kLabelX, switch_);
     QStringList ports;
     for (int i = 1; i <= 16; ++i) ports << QString::number(i);
     ports << QStringLiteral("Burst A") << QStringLiteral("Burst B");
     port_ = AddList(63, 95, 60, ports);
-    AddLabel(QStringLiteral("DiSEqC Port"), kLabelX, port_);
+    AddLabel(QStringLiteral("DiSEqC input"), kLabelX, port_);
     tone_ = AddList(63, 116, 60, Texts({"Off", "0/22K", "22K"}));
-    AddLabel(QStringLiteral("22KHz"), kLabelX, tone_);
+    AddLabel(QStringLiteral("22 kHz tone"), kLabelX, tone_);
     AddOkCancel(130, 11, 42, 50, 14);
 
     if (lnbIndex < 0 || lnbIndex >= LNB_COUNT) lnbIndex = 0;

@@ -19,7 +19,7 @@ QValidator::State SatNameValidator::validate(QString& input, int&) const {
 CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent, int satIndex)
     : CFormDialog(parent,
                   satIndex >= 0 ? QStringLiteral("Satellite Edit") : QStringLiteral("Satellite Add"),
-                  209, 78) {
+                  288, 78) {
     constexpr int kLabelX = 10;
     name_ = AddEdit(49, 11, 93, 12);
     name_->setValidator(new SatNameValidator(name_));
@@ -29,9 +29,9 @@ CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent, int satIndex)
     AddLabel(QStringLiteral("Longitude"), kLabelX, hemisphere_);
     longitude_ = AddEdit(98, 33, 44, 13);
     longitude_->setText(QStringLiteral("000.0"));
-    lnb_ = AddLnbList(49, 54, 109, db);
+    lnb_ = AddLnbList(49, 54, 176, db);
     AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
-    AddOkCancel(152, 11, 33, 50, 14);
+    AddOkCancel(231, 11, 33, 50, 14);
     longitude_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,3}(\\.[0-9]?)?")), longitude_));
     AddCheck(name_, [](const std::string& t) { return CheckSatelliteName(t); });

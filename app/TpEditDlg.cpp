@@ -14,32 +14,33 @@ namespace {
 constexpr const char* kDefaultFrequency = "40000";
 constexpr const char* kDefaultSymbolRate = "27500";
 constexpr int kLabelX = 21;
-constexpr int kUnitX = 130;
+constexpr int kUnitX = 146;
 
 }  // namespace
 
 CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satFilter,
                        QWidget* parent)
     : CFormDialog(parent, mode == Mode::Add ? QStringLiteral("TP ADD") : QStringLiteral("TP EDIT"),
-                  220, 136) {
-    AddGroup(QStringLiteral("TP"), 15, 47, 148, 76);
-    satellite_ = AddList(55, 11, 109, SatelliteChoiceTexts(db));
+                  312, 136) {
+    AddGroup(QStringLiteral("Transponder"), 15, 47, 210, 76);
+    satellite_ = AddList(70, 11, 176, SatelliteChoiceTexts(db));
     AddLabel(QStringLiteral("Satellite"), kLabelX, satellite_);
-    lnb_ = AddLnbList(55, 32, 109, db);
+    lnb_ = AddLnbList(70, 32, 176, db);
     AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
-    frequency_ = AddEdit(55, 58, 72, 12);
-    AddLabel(QStringLiteral("Freq"), kLabelX, frequency_);
+    frequency_ = AddEdit(70, 58, 72, 12);
+    AddLabel(QStringLiteral("Frequency"), kLabelX, frequency_);
     AddUnit(QStringLiteral("MHz"), kUnitX, frequency_);
-    symbolRate_ = AddEdit(55, 74, 72, 12);
-    AddLabel(QStringLiteral("SR"), kLabelX, symbolRate_);
-    AddUnit(QStringLiteral("KHz"), kUnitX, symbolRate_);
-    polarisation_ =
-        AddList(55, 90, 72, {QStringLiteral("VERT / RIGHT"), QStringLiteral("HORIZ / LEFT")});
-    AddLabel(QStringLiteral("Pol"), kLabelX, polarisation_);
-    AddUnit(QStringLiteral("13/18V"), kUnitX, polarisation_);
-    unique_ = AddList(55, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
+    symbolRate_ = AddEdit(70, 74, 72, 12);
+    AddLabel(QStringLiteral("Symbol rate"), kLabelX, symbolRate_);
+    AddUnit(QStringLiteral("kS/s"), kUnitX, symbolRate_);
+    // The meter switches the polarisation by the LNB's supply voltage.
+    polarisation_ = AddList(70, 90, 140,
+                            {QStringLiteral("Vertical / right (13 V)"),
+                             QStringLiteral("Horizontal / left (18 V)")});
+    AddLabel(QStringLiteral("Polarisation"), kLabelX, polarisation_);
+    unique_ = AddList(70, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
     AddLabel(QStringLiteral("Unique"), kLabelX, unique_);
-    AddOkCancel(167, 11, 40, 46, 14);
+    AddOkCancel(256, 11, 40, 46, 14);
     // Digits only while typing; the range is checked on OK.
     for (QLineEdit* edit : {frequency_, symbolRate_}) {
         edit->setValidator(

@@ -21,7 +21,7 @@ const std::vector<ListColumn> kTpColumns = {
 const std::vector<ListColumn> kLnbColumns = {
     {"No.", kCentre, 40},   {"Type", kCentre, 80},          {"Power", kCentre, 50},
     {"Dish", kCentre, 50},  {"DiSEqC Switch", kCentre, 90}, {"DiSEqC Input", kCentre, 90},
-    {"22KHz", kCentre, 60},
+    {"22 kHz", kCentre, 60},
 };
 
 }  // namespace

@@ -1,23 +1,34 @@
 #include "app/TpSortDlg.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace velmora {
 
 CTpSortDlg::CTpSortDlg(const SatTpDatabase& db, QWidget* parent)
-    : CFormDialog(parent, QStringLiteral("TP SORT"), 220, 99) {
+    : CFormDialog(parent, QStringLiteral("TP SORT"), 220, 136) {
     constexpr int kLabelX = 9;
-    const QStringList keys = {QStringLiteral("Frequency"), QStringLiteral("Symbolrate"),
-                              QStringLiteral("Pol")};
-    first_ = AddList(55, 11, 109, SatelliteChoiceTexts(db));
-    AddLabel(QStringLiteral("First satellite"), kLabelX, first_);
-    direction_ = AddList(55, 32, 109, {QStringLiteral("West->East"), QStringLiteral("East->West")});
-    AddLabel(QStringLiteral("Sort 1"), kLabelX, direction_);
-    key1_ = AddList(55, 53, 109, keys);
-    AddLabel(QStringLiteral("Sort 2"), kLabelX, key1_);
-    key2_ = AddList(55, 74, 109, keys);
-    AddLabel(QStringLiteral("Sort 3"), kLabelX, key2_);
+    const QStringList keys = {QStringLiteral("Frequency"), QStringLiteral("Symbol rate"),
+                              QStringLiteral("Polarisation")};
+    first_ = AddList(62, 11, 102, SatelliteChoiceTexts(db));
+    AddLabel(QStringLiteral("Start with"), kLabelX, first_);
+    direction_ =
+        AddList(62, 32, 102, {QStringLiteral("West to east"), QStringLiteral("East to west")});
+    AddLabel(QStringLiteral("Satellites"), kLabelX, direction_);
+    key1_ = AddList(62, 53, 102, keys);
+    AddLabel(QStringLiteral("Transponders"), kLabelX, key1_);
+    key2_ = AddList(62, 74, 102, keys);
+    AddLabel(QStringLiteral("then by"), kLabelX, key2_);
     AddOkCancel(167, 11, 40, 46, 14);
+    // What "Start with" means is not obvious from the list alone.
+    auto* note = new QLabel(
+        QStringLiteral("Satellites are put in order of position, beginning with the one "
+                       "chosen and going round in the direction chosen. The transponders "
+                       "of each satellite are sorted by the two keys."),
+        this);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setGeometry(Units().Rect(kLabelX, 95, 202, 36));
 
     const TpSortSettings defaults;
     SetChoice(first_, defaults.firstSatellite);

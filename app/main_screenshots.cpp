@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     ok = Save(lnbEdit, out, "lnb-edit.png") && ok;
     CTpSortDlg tpSort(db, &frame);
     ok = Save(tpSort, out, "tp-sort.png") && ok;
-    // A small list of public satellites: one matches the table, two are new.
+    // A small list of public satellites: one matches the table, three are new.
     SourceList list;
     list.format = ListFormat::SatellitesXml;
     auto addSat = [&list](const char* name, int position, std::vector<uint64_t> khz) {
@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
     addSat("19.2E Astra 1KR/1L/1M/1N", 192, {10743750, 10773250, 11229000, 11362500});
     addSat("26.0E C-band Badr 4/5/6/7", 260, {3880000, 4000000});
     addSat("28.2E Astra 2E/2F/2G", 282, {10714000, 10729000, 10758000});
+    // Within a degree of the table's 1.0W Thor, which the row offers.
+    addSat("0.8W Thor 5/6/7", 3592, {10778000, 10797000});
     CImportDlg import(frame.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
     ok = Save(import, out, "import.png") && ok;
     CAboutDlg about(&frame);

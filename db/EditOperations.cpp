@@ -59,13 +59,13 @@ uint16_t SatPosition(const SatTpDatabase& db, int satIndex) {
 }  // namespace
 
 std::string DeleteTpQuestion(const TpRecord& tp) {
-    return "Are you sure to delete " + TpText(tp) + " ?  ";
+    return "Delete the transponder " + TpText(tp) + "?";
 }
 
 std::string DeleteTpsQuestion(int count) { return "Delete " + std::to_string(count) + " TPs ?"; }
 
 std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex) {
-    return "Are you sure to delete " + SatelliteLabel03(db, satIndex) + " ?  ";
+    return "Delete the satellite " + SatelliteLabel03(db, satIndex) + " and its transponders?";
 }
 
 // Every edit takes the edit state, so the session calls them alike; this one needs none.

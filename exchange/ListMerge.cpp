@@ -138,6 +138,24 @@ std::string_view LastWord(std::string_view name) {
     return at == std::string_view::npos ? name : name.substr(at + 1);
 }
 
+// Tenths of a degree between two positions, the short way round.
+int PositionDistance(int a, int b) {
+    int d = ((a - b) % 3600 + 3600) % 3600;
+    return std::min(d, 3600 - d);
+}
+
+// The table satellite the user chose for a band, the automatic match, or -1
+// for a new one.
+int ChosenTarget(const SatTpDatabase& db, const MergeOptions& options, std::size_t source,
+                 int position, Band band) {
+    int choice = source < options.targets.size()
+                     ? options.targets[source][static_cast<std::size_t>(band)]
+                     : kTargetAutomatic;
+    if (choice == kTargetNew) return -1;
+    if (choice >= 0 && choice < UsedSatellites(db)) return choice;
+    return MatchingSatellite(db, position, band);
+}
+
 }  // namespace
 
 std::string MergeSummary(const MergeCounts& c) {
@@ -177,6 +195,22 @@ int MatchingSatellite(const SatTpDatabase& db, int position, Band band) {
         if (db.satellites[s].position == position && TableBand(db, s) == band) return s;
     }
     return -1;
+}
+
+std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band band) {
+    constexpr int kClusterTenths = 10;
+    std::vector<int> found;
+    int count = UsedSatellites(db);
+    for (int s = 0; s < count; ++s) {
+        if (TableBand(db, s) == band &&
+            PositionDistance(db.satellites[s].position, position) <= kClusterTenths)
+            found.push_back(s);
+    }
+    std::stable_sort(found.begin(), found.end(), [&](int a, int b) {
+        return PositionDistance(db.satellites[a].position, position) <
+               PositionDistance(db.satellites[b].position, position);
+    });
+    return found;
 }
 
 int DefaultCBandLnb(const SatTpDatabase& db) {
@@ -226,10 +260,14 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
         if (!options.selected.empty() && (i >= options.selected.size() || !options.selected[i]))
             continue;
         const SourceSatellite& sat = list.satellites[i];
+        // A name the user gave takes the list's place; it is cleaned and cut as that one is.
+        SourceSatellite renamed;
+        bool rename = i < options.names.size() && !options.names[i].empty();
+        if (rename) renamed = SourceSatellite{options.names[i], sat.position, 0, 0, {}};
         // Each band of the source satellite is a satellite of its own: the
         // table keeps C, Ku and Ka transponders apart by their LNBs.
         for (const BandPart& part : BandParts(sat, counts.invalid)) {
-            int target = MatchingSatellite(db, sat.position, part.band);
+            int target = ChosenTarget(db, options, i, sat.position, part.band);
             if (target >= 0) {
                 ++counts.matched;
                 if (options.replace && !cleared[target]) {
@@ -247,7 +285,7 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
             target = db.satCount++;
             SatRecord& rec = db.satellites[target];
             rec = SatRecord{};
-            std::string name = TableSatelliteName(sat, part.band);
+            std::string name = TableSatelliteName(rename ? renamed : sat, part.band);
             SetSatName(rec, name.data(), name.size());
             rec.lnbIndex = static_cast<uint8_t>(part.band == Band::C ? cLnb : kuLnb);
             rec.position = static_cast<uint16_t>(sat.position);

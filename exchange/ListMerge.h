@@ -3,6 +3,7 @@
 // out by the table's own 2 MHz rule, and the table's capacity respected.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,16 @@ namespace velmora {
 
 enum class Band { Ku, C, Ka };
 
+// Where one band of a source satellite goes: a table satellite's index, or
+// one of these.
+inline constexpr int kTargetNew = -1;        // a new satellite, even beside a match
+inline constexpr int kTargetAutomatic = -2;  // the match by position and band, else new
+
+// One target per band, indexed by Band.
+using BandTargets = std::array<int, 3>;
+inline constexpr BandTargets kAutomaticTargets = {kTargetAutomatic, kTargetAutomatic,
+                                                  kTargetAutomatic};
+
 struct MergeOptions {
     // One entry per source satellite, true for those to merge; empty: all.
     std::vector<bool> selected;
@@ -23,6 +34,12 @@ struct MergeOptions {
     // Ku and Ka, the first C-band LNB record for C-band.
     int kuLnb = -1;
     int cBandLnb = -1;
+    // Per source satellite: the table satellite each band goes into; missing
+    // entries, and indexes that name no satellite of the table, are automatic.
+    std::vector<BandTargets> targets;
+    // Per source satellite: the name its new satellites get instead of the
+    // list's (made a table name as the list's is); empty or missing: the list's.
+    std::vector<std::string> names;
 };
 
 struct MergeCounts {
@@ -58,6 +75,10 @@ Band TableBand(const SatTpDatabase& db, int satIndex);
 
 // Index of the first table satellite with this position and band; -1: none.
 int MatchingSatellite(const SatTpDatabase& db, int position, Band band);
+
+// The table satellites of the band within 1.0 degree of position, nearest
+// first: "0.8W Thor" of a list and "1.0W Thor" of the table are one cluster.
+std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band band);
 
 // The first LNB record of a C-band type, 0 when there is none.
 int DefaultCBandLnb(const SatTpDatabase& db);

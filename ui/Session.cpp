@@ -54,7 +54,8 @@ void Session::NotePortResult(OpResult result) {
 bool Session::ConfirmDiscard() {
     if (!Modified()) return true;
     std::string question =
-        state_.dbPath.empty() ? "Save changes ?" : "Save changes to " + state_.dbPath + " ?";
+        state_.dbPath.empty() ? "Save the changes to the table?"
+                              : "Save the changes to " + state_.dbPath + "?";
     switch (view_.AskSaveChanges(question)) {
         case SaveChangesAnswer::Yes: return Save();
         case SaveChangesAnswer::No: return true;
@@ -125,6 +126,7 @@ void Session::PatchCheckBoxesClicked() {
 // The tables stay put while a long operation runs: it may be sending them.
 void Session::RunEdit(const std::string& step, const std::function<void()>& edit) {
     if (OperationRunning()) return;
+    ClearImportStatus();
     edit();
     RecordStep(step);
     view_.StateChanged();
@@ -198,6 +200,7 @@ std::string Session::RedoText() const {
 }
 
 void Session::ShowRestoredTables() {
+    ClearImportStatus();
     // A chosen satellite that is gone falls back to all of them.
     int filter = state_.edit.satFilter;
     if (filter >= db_->satCount) filter = -1;
@@ -236,7 +239,11 @@ void Session::UpdateEditButtons() {
     view_.EnableControl(IDC_LNB_EDIT, !tps && idle);
 }
 
-void Session::SetStatus(const std::string& text) { view_.SetControlText(IDC_STATUS, text); }
+void Session::SetStatus(const std::string& text) {
+    // Another text replaced the import's; a later edit leaves it alone.
+    importStatusShown_ = false;
+    view_.SetControlText(IDC_STATUS, text);
+}
 
 void Session::BeginProgress(const std::string& text, int maximum) {
     SetStatus(text);

@@ -158,7 +158,9 @@ public:
     // Transponder lists in and out (ui/SessionImport.cpp).
     // Merges the list into the tables as one change, then shows the result
     // in the tree and the list; it is a step of the history (so modified)
-    // when anything changed. Nothing happens (nullopt) while a long operation runs.
+    // when anything changed, and the status line says what it added until
+    // the tables change again. Nothing happens (nullopt) while a long
+    // operation runs.
     std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
     // The counts ApplyImport would give now, for the import dialog's preview.
     MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
@@ -233,6 +235,8 @@ private:
     void RecordStep(const std::string& step);
     // Tree, list and filter after the tables jumped to another state.
     void ShowRestoredTables();
+    // Empties the status line when it still tells of an import.
+    void ClearImportStatus();
     bool WriteTo(const std::string& path);
     // Shows what the read of the table passed over, which the next Save asks about.
     void ReportShortenedRead(const SatTpReadReport& report);
@@ -266,6 +270,8 @@ private:
     bool linkOpen_ = false;
     // Findings of the read that gave the tables; the next Save asks while nonzero.
     std::size_t readShortened_ = 0;
+    // The status line tells what the last import added.
+    bool importStatusShown_ = false;
     TableHistory history_;
 };
 

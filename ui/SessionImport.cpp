@@ -9,6 +9,20 @@
 
 namespace velmora {
 
+namespace {
+
+// Short enough for the form's status line: "Import added 3400 TPs, 210 satellites".
+std::string ImportStatus(const MergeCounts& c) {
+    if (c.transpondersAdded == 0 && c.satellitesAdded == 0) return "Import added nothing";
+    std::string text = "Import added " + std::to_string(c.transpondersAdded) +
+                       (c.transpondersAdded == 1 ? " TP" : " TPs");
+    if (c.satellitesAdded == 0) return text;
+    return text + ", " + std::to_string(c.satellitesAdded) +
+           (c.satellitesAdded == 1 ? " satellite" : " satellites");
+}
+
+}  // namespace
+
 std::optional<MergeCounts> Session::ApplyImport(const SourceList& list,
                                                 const MergeOptions& options) {
     // The tables stay put while a long operation runs: it may be sending them.
@@ -19,7 +33,15 @@ std::optional<MergeCounts> Session::ApplyImport(const SourceList& list,
     state_.edit.satFilter = -1;
     state_.edit.displayMode = DISPLAY_TPS;
     TablesChanged("Import");
+    SetStatus(ImportStatus(counts));
+    importStatusShown_ = true;
     return counts;
+}
+
+void Session::ClearImportStatus() {
+    if (!importStatusShown_) return;
+    importStatusShown_ = false;
+    view_.SetControlText(IDC_STATUS, "");
 }
 
 MergeCounts Session::PreviewImport(const SourceList& list, const MergeOptions& options) const {

@@ -29,20 +29,32 @@ void AnswerWith(std::function<void(D&)> look, int result = QDialog::Accepted) {
 // ---- texts ---------------------------------------------------------------------
 
 TEST(DialogTexts, LnbChoiceText) {
-    LnbRecord l{};
-    l.type = 2;
-    l.diseqcSwitch = 1;
-    l.diseqcInput = 4;
-    EXPECT_EQ(LnbChoiceText(l, 2), "[03]   9750/10700  DSQV1.0-Burst A");
-    l.type = 0;
-    l.loFrequency = 5150;
-    l.diseqcSwitch = 0;
-    l.diseqcInput = 0;
-    EXPECT_EQ(LnbChoiceText(l, 0), "[01]   5150             DSQOff-1");
-    l.type = 12;
-    l.diseqcSwitch = 2;
-    l.diseqcInput = 5;
-    EXPECT_EQ(LnbChoiceText(l, 15), "[16]   5150        DSQV1.1-6");
+    struct Case {
+        uint8_t type;
+        uint32_t lo;
+        uint8_t sw;
+        uint8_t input;
+        int index;
+        const char* text;
+    };
+    const Case cases[] = {
+        {.type = 2, .lo = 0, .sw = 1, .input = 4, .index = 2,
+         .text = "[03] 9750/10700   DiSEqC 1.0 tone burst A"},
+        {.type = 0, .lo = 5150, .sw = 0, .input = 0, .index = 0,
+         .text = "[01] 5150         no DiSEqC"},
+        {.type = 12, .lo = 0, .sw = 2, .input = 5, .index = 15,
+         .text = "[16] 5150         DiSEqC 1.1 input 6"},
+        {.type = 1, .lo = 0, .sw = 7, .input = 0, .index = 3,
+         .text = "[04] 9750/10600   unknown DiSEqC switch"},
+    };
+    for (const Case& c : cases) {
+        LnbRecord l{};
+        l.type = c.type;
+        l.loFrequency = c.lo;
+        l.diseqcSwitch = c.sw;
+        l.diseqcInput = c.input;
+        EXPECT_EQ(LnbChoiceText(l, c.index), c.text);
+    }
 }
 
 TEST(DialogTexts, SatelliteNameCutsAtCharacterBoundary) {
@@ -118,7 +130,7 @@ TEST_F(GuiTest, TpAddFromAllSatellitesStartsFromTheSelectedRow) {
         EXPECT_EQ(d.LnbList()->count(), 16);
         EXPECT_TRUE(d.FrequencyEdit()->text().isEmpty());
         EXPECT_TRUE(d.SymbolRateEdit()->text().isEmpty());
-        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("VERT / RIGHT"));
+        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("Vertical / right (13 V)"));
         EXPECT_EQ(d.UniqueList()->currentText(), QStringLiteral("YES"));
         d.SatelliteList()->setCurrentIndex(3);
         d.LnbList()->setCurrentIndex(5);
@@ -146,7 +158,7 @@ TEST_F(GuiTest, TpEditWithSatelliteChosenLocksItAndRewritesTheRow) {
         EXPECT_EQ(d.SatelliteList()->currentIndex(), 1);
         EXPECT_EQ(d.LnbList()->currentIndex(), 1);
         EXPECT_EQ(d.FrequencyEdit()->text(), QStringLiteral("10920"));
-        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("HORIZ / LEFT"));
+        EXPECT_EQ(d.PolarisationList()->currentText(), QStringLiteral("Horizontal / left (18 V)"));
         EXPECT_EQ(d.UniqueList()->currentText(), QStringLiteral("NO"));
         d.FrequencyEdit()->setText(QStringLiteral("10930"));
         d.UniqueList()->setCurrentIndex(1);
@@ -244,6 +256,20 @@ TEST_F(GuiTest, LnbEditPresetsTheSelectedLnbAndRefreshesItsRow) {
     EXPECT_EQ(Cell(1, 5), QStringLiteral("Burst B"));
 }
 
+TEST(LnbChoiceLists, ShowTheLongestChoiceWhole) {
+    SatTpDatabase db{};
+    ApplyLnbDefaults(db);
+    db.lnbs[3].type = 4;  // "5150V/5750H", the longest LO text
+    db.lnbs[3].diseqcSwitch = 1;
+    db.lnbs[3].diseqcInput = 5;
+    CTpEditDlg tp(db, CTpEditDlg::Mode::Add, -1, -1);
+    CSatAddDlg sat(db);
+    for (QComboBox* list : {tp.LnbList(), sat.LnbList()}) {
+        list->setCurrentIndex(3);
+        EXPECT_GE(list->width(), list->sizeHint().width()) << list->currentText().toStdString();
+    }
+}
+
 TEST(LnbEditDialog, PortOfAV11SwitchIsItsInput) {
     SatTpDatabase db{};
     db.lnbs[0].diseqcSwitch = 2;
@@ -260,9 +286,9 @@ TEST_F(GuiTest, TpSortDefaultsSortAndKeepsTheChosenSatellite) {
     AnswerWith<CTpSortDlg>([](CTpSortDlg& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("TP SORT"));
         EXPECT_EQ(d.FirstSatelliteList()->currentIndex(), 0);
-        EXPECT_EQ(d.DirectionList()->currentText(), QStringLiteral("West->East"));
+        EXPECT_EQ(d.DirectionList()->currentText(), QStringLiteral("West to east"));
         EXPECT_EQ(d.Key1List()->currentText(), QStringLiteral("Frequency"));
-        EXPECT_EQ(d.Key2List()->currentText(), QStringLiteral("Symbolrate"));
+        EXPECT_EQ(d.Key2List()->currentText(), QStringLiteral("Symbol rate"));
         d.DirectionList()->setCurrentIndex(1);  // East->West from 19.2E
     });
     Click(IDC_TP_SORT);
@@ -286,7 +312,7 @@ TEST_F(GuiTest, TpDeleteAsksAboutRowZeroWithoutSelection) {
     Click(IDC_TP_DELETE);
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_EQ(modal::ShownBoxes()[0].text,
-              QStringLiteral("Are you sure to delete 11362 H 22000 ?  "));
+              QStringLiteral("Delete the transponder 11362 H 22000?"));
     EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Question);
     EXPECT_EQ(Rows(), 5);
     EXPECT_EQ(Cell(0, 3), QStringLiteral("11538"));
@@ -299,7 +325,7 @@ TEST_F(GuiTest, SatDeleteAnsweredNoKeepsEverything) {
     Click(IDC_SAT_DELETE);  // unanswered: No
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_EQ(modal::ShownBoxes()[0].text,
-              QStringLiteral("Are you sure to delete [002] 30.0W Beta ?  "));
+              QStringLiteral("Delete the satellite [002] 30.0W Beta and its transponders?"));
     EXPECT_EQ(Db().satCount, 4);
     modal::PushAnswer(QMessageBox::Yes);
     Click(IDC_SAT_DELETE);

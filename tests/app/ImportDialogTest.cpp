@@ -2,7 +2,9 @@
 // window: the dialog's list, selection, preview, and what OK and Cancel do.
 #include <gmock/gmock.h>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 #include "GuiFixture.h"
@@ -44,14 +46,14 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndOkMerges) {
     Import(kList, [](CImportDlg& d) {
         QTreeWidget* list = d.SatelliteList();
         EXPECT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(list->topLevelItem(0)->text(3), QStringLiteral("[1] 19.2E Alpha"));
-        EXPECT_EQ(list->topLevelItem(1)->text(3), QStringLiteral("new"));
+        EXPECT_EQ(d.TargetList(0, Band::Ku)->currentText(), QStringLiteral("[1] 19.2E Alpha"));
+        EXPECT_EQ(d.TargetList(1, Band::Ku)->currentText(), QStringLiteral("new"));
         EXPECT_EQ(d.PreviewLine()->text(),
                   QStringLiteral("matched 1, added 1 satellites and 2 transponders, 1 duplicates "
                                  "skipped, 0 replaced, 0 left out (table full), 0 invalid"));
         d.SelectNoneButton()->click();
         EXPECT_THAT(d.PreviewLine()->text().toStdString(), ::testing::StartsWith("matched 0, added 0"));
-        list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        d.SourceRow(0)->setCheckState(0, Qt::Checked);
         d.ReplaceButton()->setChecked(true);
         EXPECT_EQ(d.PreviewLine()->text(),
                   QStringLiteral("matched 1, added 0 satellites and 2 transponders, 0 duplicates "
@@ -62,6 +64,52 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndOkMerges) {
     EXPECT_EQ(Db().satCount, 4);
     EXPECT_EQ(Rows(), 6);
     EXPECT_EQ(View().RootItem()->childCount(), 4);
+}
+
+// 30.8W is within a degree of Beta (30.0W) but no match by itself.
+constexpr const char* kCluster =
+    "<?xml version=\"1.0\"?>\n<satellites>\n"
+    "<sat name=\"30.8W Hispasat\" flags=\"0\" position=\"-308\">\n"
+    "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\"/>\n"
+    "</sat>\n"
+    "<sat name=\"28.2E\" flags=\"0\" position=\"282\">\n"
+    "<transponder frequency=\"10714000\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+    "</sat>\n"
+    "<sat name=\"19.2E Astra\" flags=\"0\" position=\"192\">\n"
+    "<transponder frequency=\"11600000\" symbol_rate=\"22000000\" polarization=\"1\"/>\n"
+    "</sat>\n</satellites>\n";
+
+TEST_F(ImportDialogTest, RowsRunEastToWestAndTakeTheUsersTargetAndName) {
+    StartWithSample();
+    Import(kCluster, [](CImportDlg& d) {
+        QTreeWidget* list = d.SatelliteList();
+        QStringList order;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            order << list->topLevelItem(r)->text(0) + QLatin1Char(' ') +
+                         list->topLevelItem(r)->text(1);
+        // The name column does not repeat the position; a bare position stays.
+        EXPECT_EQ(order, QStringList({"28.2E 28.2E", "19.2E Astra", "30.8W Hispasat"}));
+        d.FindField()->setText(QStringLiteral("astra"));
+        EXPECT_TRUE(d.SourceRow(0)->isHidden());
+        EXPECT_FALSE(d.SourceRow(2)->isHidden());
+
+        QComboBox* target = d.TargetList(0, Band::Ku);
+        EXPECT_EQ(target->currentText(), QStringLiteral("new"));
+        target->setCurrentIndex(target->findText(QStringLiteral("[2] 30.0W Beta")));
+        d.SourceRow(1)->setText(1, QStringLiteral("Astra North"));
+        EXPECT_EQ(d.PreviewLine()->text(),
+                  QStringLiteral("matched 2, added 1 satellites and 3 transponders, 0 duplicates "
+                                 "skipped, 0 replaced, 0 left out (table full), 0 invalid"));
+        return int{QDialog::Accepted};
+    });
+    EXPECT_EQ(modal::LastFileDialog().nameFilters,
+              QStringList({"Transponder lists (*.xml *.ini)", "All files (*)"}));
+    ASSERT_EQ(Db().satCount, 5);
+    EXPECT_STREQ(Db().satellites[4].name, "Astra North");
+    int perSat[5] = {};
+    for (int t = 0; t < Db().tpCount; ++t) ++perSat[Db().tps[t].satIndex];
+    EXPECT_EQ(perSat[1], 3);  // Beta took the 30.8W transponder
+    EXPECT_EQ(perSat[4], 1);
 }
 
 TEST_F(ImportDialogTest, CancelAndBrokenFilesChangeNothing) {

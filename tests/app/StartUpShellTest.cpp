@@ -137,7 +137,7 @@ TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
     EXPECT_EQ(newDoc->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     newDoc->trigger();
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
-    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Save changes to sattp.csv ?"));
+    EXPECT_EQ(modal::ShownBoxes()[0].text, QStringLiteral("Save the changes to sattp.csv?"));
     EXPECT_EQ(modal::ShownBoxes()[0].buttons,
               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_FALSE(Sess().Modified());

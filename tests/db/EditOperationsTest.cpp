@@ -151,7 +151,7 @@ TEST_F(EditTest, DeleteTpAsksAndKeepsOrder) {
     view.selectedRow = 1;
     DeleteTp(*db, state, view);  // answered No
     EXPECT_EQ(db->tpCount, 5);
-    EXPECT_EQ(view.questions.back(), "Are you sure to delete 10002 V 27500 ?  ");
+    EXPECT_EQ(view.questions.back(), "Delete the transponder 10002 V 27500?");
 
     view.yesNoAnswers = {true};
     DeleteTp(*db, state, view);
@@ -170,7 +170,7 @@ TEST_F(EditTest, DeleteSatelliteRenumbersLaterSatellitesAndTheirTps) {
     view.selectedRow = 1;  // second TP of satellite 2
     view.yesNoAnswers = {true};
     DeleteSatellite(*db, state, view);
-    EXPECT_EQ(view.questions[0], "Are you sure to delete [003] 21.0E S2 ?  ");
+    EXPECT_EQ(view.questions[0], "Delete the satellite [003] 21.0E S2 and its transponders?");
     ASSERT_EQ(db->satCount, 4);
     EXPECT_EQ(SatName(db->satellites[2]), "S3");
     ASSERT_EQ(db->tpCount, 8);
@@ -189,7 +189,7 @@ TEST_F(EditTest, DeleteSatelliteQuestionUsesPaddedLabel) {
     AddRawTp(0, 11000, 27500);
     DeleteSatellite(*db, state, view);
     ASSERT_EQ(view.questions.size(), 1u);
-    EXPECT_EQ(view.questions[0], "Are you sure to delete [001] 30.0W Alpha ?  ");
+    EXPECT_EQ(view.questions[0], "Delete the satellite [001] 30.0W Alpha and its transponders?");
     EXPECT_EQ(db->satCount, 1);
 }
 

@@ -238,6 +238,51 @@ TEST(ListMerge, OnlyTheSelectedSatellites) {
     EXPECT_EQ(db->satellites[0].position, 20);
 }
 
+TEST(ListMerge, NearbySatellitesAreTheBandsClusterNearestFirst) {
+    auto db = EmptyTable();
+    int thor = AddSat(*db, "Thor", 3590, kKuLnb);      // 1.0W
+    AddSat(*db, "Amos", 40, kKuLnb);                   // 4.0E: too far
+    int thorC = AddSat(*db, "Thor C", 3592, kCLnb);    // same place, C band
+    int eastOf = AddSat(*db, "East of 0", 1, kKuLnb);  // 0.1E, across 0.0
+    struct Case {
+        int position;
+        Band band;
+        std::vector<int> found;
+    };
+    const Case cases[] = {
+        {.position = 3592, .band = Band::Ku, .found = {thor, eastOf}},  // 0.8W
+        {.position = 3592, .band = Band::C, .found = {thorC}},
+        {.position = 1800, .band = Band::Ku, .found = {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NearbySatellites(*db, c.position, c.band), c.found) << c.position;
+}
+
+TEST(ListMerge, TheUsersTargetAndNameWinOverTheMatch) {
+    auto db = EmptyTable();
+    int thor = AddSat(*db, "Thor", 3590, kKuLnb);
+    int astra = AddSat(*db, "Astra", 192, kKuLnb);
+    MergeOptions options;
+    options.targets = {{thor, kTargetAutomatic, kTargetAutomatic},  // 0.8W into 1.0W
+                       {kTargetNew, kTargetNew, kTargetNew},        // beside its match
+                       {250, 250, 250}};                            // no such satellite
+    options.names = {"", "Astra 2nd", ""};
+    MergeCounts counts = MergeTransponderList(
+        *db,
+        List({Sat("0.8W", 3592, {Tp(10778000)}), Sat("19.2E Astra", 192, {Tp(11494000)}),
+              Sat("19.2E Astra", 192, {Tp(11600000)})}),
+        options);
+    EXPECT_EQ(counts.matched, 2);
+    EXPECT_EQ(counts.satellitesAdded, 1);
+    ASSERT_EQ(db->satCount, 3);
+    EXPECT_STREQ(db->satellites[2].name, "Astra 2nd");
+    int perSat[3] = {};
+    for (int t = 0; t < db->tpCount; ++t) ++perSat[db->tps[t].satIndex];
+    EXPECT_EQ(perSat[thor], 1);
+    EXPECT_EQ(perSat[astra], 1);  // the stale index fell back to the match
+    EXPECT_EQ(perSat[2], 1);
+}
+
 // ---- duplicates and replace ----------------------------------------------
 
 TEST(ListMerge, DuplicatesWithinTwoMegahertzOfTheSamePolarisation) {

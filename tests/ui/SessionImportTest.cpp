@@ -60,6 +60,18 @@ TEST_F(SessionImportTest, PreviewLeavesTablesAloneAndApplyMatchesIt) {
     EXPECT_FALSE(session->Modified());
 }
 
+TEST_F(SessionImportTest, StatusLineTellsTheImportUntilTheTablesChangeAgain) {
+    session->ApplyImport(list, {});
+    EXPECT_EQ(view.texts[IDC_STATUS], "Import added 1 TP, 1 satellite");
+    session->Undo();
+    EXPECT_EQ(view.texts[IDC_STATUS], "");
+    // A text that replaced the import's stays through the next change.
+    session->ApplyImport(list, {});
+    session->SetStatus("Read Completed ! ");
+    session->Undo();
+    EXPECT_EQ(view.texts[IDC_STATUS], "Read Completed ! ");
+}
+
 TEST_F(SessionImportTest, NothingChangesWhileALongOperationRuns) {
     session->Flags().busyFlag = 1;
     int tpsBefore = session->Database().tpCount;

@@ -285,7 +285,7 @@ TEST_F(SessionTest, CloseWithUnsavedEditsAsksFirst) {
     MakeEdit();
     view.saveChangesAnswers = {SaveChangesAnswer::Cancel, SaveChangesAnswer::No};
     EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes ?");
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save the changes to the table?");
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
     EXPECT_FALSE(fs::exists(dir / "sattp.csv"));
 
@@ -302,7 +302,7 @@ TEST_F(SessionTest, CloseYesWithoutPathRunsSaveAsAndStaysWhenCancelled) {
     s.TablesReplacedByRead();
     view.saveChangesAnswers = {SaveChangesAnswer::Yes};
     EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);  // Save As cancelled
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save changes ?");
+    EXPECT_EQ(view.saveChangesQuestions[0], "Save the changes to the table?");
     EXPECT_EQ(view.dialogs.back().title, "Save as");
 }
 
