@@ -34,8 +34,8 @@ constexpr const char* kGeometryKey = "window/geometry";
 
 constexpr QSize kToolButtonSize{50, 32};
 constexpr const char* kIdleText = "Ready";
-constexpr const char* kCapsLockText = "Cap";
-constexpr const char* kNumLockText = "Digital";
+// The lock keys' panes, in the words keyboards print on them.
+constexpr const char* kLockTexts[] = {"CAP", "NUM", "SCRL"};
 
 // The status prompt of a command and its tooltip (the part after '\n').
 QString PromptPart(const Command& command, bool tooltip) {
@@ -201,8 +201,8 @@ void CMainFrame::CreateStatusBar() {
     bar->addWidget(idle_, 1);
     fill_ = new QLabel(bar);
     bar->addPermanentWidget(fill_);
-    for (const QString& text : {QString::fromLatin1(kCapsLockText),
-                                QString::fromLatin1(kNumLockText), QStringLiteral("滚动")}) {
+    for (const char* lockText : kLockTexts) {
+        const QString text = QString::fromLatin1(lockText);
         auto* pane = new QLabel(text, bar);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setAlignment(Qt::AlignCenter);
