@@ -173,8 +173,12 @@ std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialo
     return QFile::encodeName(*path).toStdString();
 }
 
-void CMainForm::ShowMessage(const std::string& text) {
-    modal::Notice(this, DisplayText(text));
+void CMainForm::ShowMessage(const std::string& text, MessageKind kind) {
+    if (kind == MessageKind::Success) {
+        modal::Inform(this, DisplayText(text));
+    } else {
+        modal::Notice(this, DisplayText(text));
+    }
 }
 
 SaveChangesAnswer CMainForm::AskSaveChanges(const std::string& question) {

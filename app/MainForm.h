@@ -67,7 +67,7 @@ public:
     bool GetCheck(int controlId) override;
     std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;

@@ -49,7 +49,8 @@ void Session::CreateFlashImage() {
     history_.Absorb(*db_);
     if (result == FactoryResult::Ok) {
         ShowMessage("Flash1M.bin written: " + where + " (" + std::to_string(FACTORY_IMAGE_SIZE) +
-                    " bytes)");
+                        " bytes)",
+                    MessageKind::Success);
     }
     view_.StateChanged();
 }
@@ -67,7 +68,11 @@ void Session::PatchUp() {
     std::string report = RunBatch(*this, recording, options_.batchTiming);
     if (!report.empty()) {
         recording.Finish(report);
-        ShowMessage(report);
+        if (BatchSucceeded(report)) {
+            ShowMessage(BatchSuccessMessage(report, state_.flags.batchFlags), MessageKind::Success);
+        } else {
+            ShowMessage(report);
+        }
         std::string error;
         const std::string& tables = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
         if (!AppendReportLine(ReportPathBeside(tables), BatchReportLine(record), &error))

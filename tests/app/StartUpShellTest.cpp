@@ -256,13 +256,17 @@ TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
     modal::PushAnswer(QMessageBox::Yes);
     EXPECT_TRUE(View().AskYesNo("Are you sure ?"));
     EXPECT_FALSE(View().AskYesNo("Unanswered ?"));
+    View().ShowMessage("Flash1M.bin written", MessageKind::Success);
     const auto& shown = modal::ShownBoxes();
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 4u);
     for (const auto& box : shown) EXPECT_EQ(box.caption, QStringLiteral("Orvane"));
     EXPECT_EQ(shown[0].icon, QMessageBox::Warning);
     EXPECT_EQ(shown[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(shown[1].icon, QMessageBox::Question);
     EXPECT_EQ(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    // A success is no warning.
+    EXPECT_EQ(shown[3].icon, QMessageBox::Information);
+    EXPECT_EQ(shown[3].buttons, QMessageBox::Ok);
 }
 
 // ---- enabling rules --------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "flash/FactoryImage.h"
+#include "link/LinkTexts.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "tests/support/FakeViews.h"
@@ -75,6 +76,7 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     EXPECT_EQ(view.messages,
               (std::vector<std::string>{"A firmware file's name begins with rav32izazud."}));
     view.messages.clear();
+    view.messageKinds.clear();
     session->LoadSoft();
     EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT: rav32izazud_demo.hex");
     ASSERT_TRUE(session->IsEnabled(ID_SOFT_UPGRADE));
@@ -93,10 +95,12 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     session->PatchCheckBoxesClicked();
     ASSERT_TRUE(session->IsEnabled(ID_PATCH_UP));
     session->PatchUp();
+    // A success in words, with the information icon; the record keeps the report.
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_TRUE(std::regex_match(view.messages[0],
-                                 std::regex("All upgrade successfully ! elapse [0-9]+ sec  ")))
+                                 std::regex("Patch up done in [0-9]+ s: tables written\\.")))
         << view.messages[0];
+    EXPECT_EQ(view.messageKinds, std::vector<MessageKind>{MessageKind::Success});
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
     // The station's record, beside the table file: one line, only the tables asked for.
     std::ifstream report(dir / "patchup-report.jsonl");
@@ -117,8 +121,10 @@ TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
     view.checks[IDC_PATCH_ICON] = true;
     session->PatchCheckBoxesClicked();
     session->PatchUp();
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0], "SOFT ICON upgrade failed ! ");
+    EXPECT_EQ(view.messages,
+              (std::vector<std::string>{TEXT_NO_ANSWER_FROM + meter.SlavePath() +
+                                            TEXT_NO_ANSWER_NOTHING_CHANGED,
+                                        "SOFT ICON upgrade failed ! "}));
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Failed ! ");
     meter.Stop();
 }
@@ -155,6 +161,7 @@ TEST_F(SessionFlashTest, CreateFlashImageWritesOrTellsWhy) {
     EXPECT_EQ(view.messages, (std::vector<std::string>{"Flash1M.bin written: " +
                                                        (dir / "Flash1M.bin").string() +
                                                        " (1048576 bytes)"}));
+    EXPECT_EQ(view.messageKinds, std::vector<MessageKind>{MessageKind::Success});
     EXPECT_EQ(fs::file_size(dir / "Flash1M.bin"), FACTORY_IMAGE_SIZE);
 
     // An existing image is replaced only after a Yes.
