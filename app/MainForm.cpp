@@ -133,7 +133,14 @@ void CMainForm::EnablePortSelector(bool enable) {
 }
 
 void CMainForm::SetControlText(int controlId, const std::string& text) {
-    if (auto* label = qobject_cast<QLabel*>(Control(controlId))) label->setText(DisplayText(text));
+    auto* label = qobject_cast<QLabel*>(Control(controlId));
+    if (label == nullptr) return;
+    const QString shown = DisplayText(text);
+    label->setText(shown);
+    if (controlId != IDC_STATUS) return;
+    const bool cut = label->fontMetrics().horizontalAdvance(shown) > label->width();
+    label->setToolTip(cut ? shown : QString());
+    emit longStatus(cut ? shown : QString());
 }
 
 void CMainForm::SetProgressRange(int maximum) {

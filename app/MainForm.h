@@ -95,6 +95,9 @@ signals:
     void stateChanged();
     // "12 of 96 rows match "astra"", or empty when find is not in use.
     void findReport(const QString& text);
+    // The status line's text when it is too long for the form's one short
+    // line (the notice of a meter that does not answer); empty otherwise.
+    void longStatus(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

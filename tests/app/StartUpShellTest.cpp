@@ -269,6 +269,18 @@ TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
     EXPECT_EQ(shown[3].buttons, QMessageBox::Ok);
 }
 
+// The form's status line is short: a long status is shown whole in the
+// status bar until a status that fits replaces it.
+TEST_F(GuiTest, StatusTooLongForTheFormIsShownInTheStatusBar) {
+    Start();
+    const std::string notice = "No answer from the meter on COM2 (/dev/ttyS0) yet: is it switched "
+                               "on and connected to this port? Press Stop to give up.";
+    View().SetControlText(IDC_STATUS, notice);
+    EXPECT_EQ(frame_->IdlePane()->text(), QString::fromStdString(notice));
+    View().SetControlText(IDC_STATUS, "Read Completed ! ");
+    EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Ready"));
+}
+
 // ---- enabling rules --------------------------------------------------------------
 
 // An action is enabled exactly when a session method carries it out and the
