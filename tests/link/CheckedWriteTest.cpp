@@ -154,7 +154,8 @@ struct EarlyEnd {
     const char* name = "";
     sim::MeterFaults faults{};
     // Stop is pressed once this many progress phases began (backup read 1-3,
-    // write 4-6, read-back 7-9); 0 never.
+    // write 4-6, read-back 7-9; the first of each has 16 frames still to
+    // come, so a late poll cannot miss it); 0 never.
     std::size_t stopInPhase = 0;
     const char* status = "";
     Commands messages{};  // "%s" stands for the backup's name
@@ -198,12 +199,12 @@ INSTANTIATE_TEST_SUITE_P(
     Ends, CheckedWriteEndsEarly,
     ::testing::Values(
         EarlyEnd{.name = "StopInBackupRead",
-                 .stopInPhase = 2,
+                 .stopInPhase = 1,
                  .status = TEXT_BACKUP_FAILED,
                  .messages = {TEXT_BACKUP_READ_STOPPED},
                  .backupSaved = false},
         EarlyEnd{.name = "StopInWrite",
-                 .stopInPhase = 5,
+                 .stopInPhase = 4,
                  .status = TEXT_WRITE_FAILED,
                  .messages = {TEXT_WRITE_STOPPED + kBackupNamed}},
         // The meter counts the frames of each command: the backup read has
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .status = TEXT_WRITE_FAILED,
                  .messages = {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF + kBackupNamed}},
         EarlyEnd{.name = "StopInReadBack",
-                 .stopInPhase = 8,
+                 .stopInPhase = 7,
                  .status = TEXT_VERIFY_FAILED,
                  .messages = {TEXT_VERIFY_READ_STOPPED}}),
     [](const auto& info) { return std::string(info.param.name); });
