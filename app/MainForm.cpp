@@ -136,7 +136,14 @@ void CMainForm::EnablePortSelector(bool enable) {
 }
 
 void CMainForm::SetControlText(int controlId, const std::string& text) {
-    if (auto* label = qobject_cast<QLabel*>(Control(controlId))) label->setText(DisplayText(text));
+    auto* label = qobject_cast<QLabel*>(Control(controlId));
+    if (label == nullptr) return;
+    const QString shown = DisplayText(text);
+    label->setText(shown);
+    if (controlId != IDC_STATUS) return;
+    const bool cut = label->fontMetrics().horizontalAdvance(shown) > label->width();
+    label->setToolTip(cut ? shown : QString());
+    emit longStatus(cut ? shown : QString());
 }
 
 void CMainForm::SetProgressRange(int maximum) {
@@ -177,8 +184,12 @@ std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialo
     return QFile::encodeName(*path).toStdString();
 }
 
-void CMainForm::ShowMessage(const std::string& text) {
-    modal::Notice(this, DisplayText(text));
+void CMainForm::ShowMessage(const std::string& text, MessageKind kind) {
+    if (kind == MessageKind::Success) {
+        modal::Inform(this, DisplayText(text));
+    } else {
+        modal::Notice(this, DisplayText(text));
+    }
 }
 
 SaveChangesAnswer CMainForm::AskSaveChanges(const std::string& question) {

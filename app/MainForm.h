@@ -68,7 +68,7 @@ public:
     bool GetCheck(int controlId) override;
     std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
@@ -96,6 +96,9 @@ signals:
     void stateChanged();
     // "12 of 96 rows match "astra"", or empty when find is not in use.
     void findReport(const QString& text);
+    // The status line's text when it is too long for the form's one short
+    // line (the notice of a meter that does not answer); empty otherwise.
+    void longStatus(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;

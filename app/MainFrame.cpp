@@ -76,6 +76,10 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
 
     connect(&doc_, &CVelmoraDoc::titleChanged, this, &CMainFrame::OnTitleChanged);
     connect(view_, &CMainForm::stateChanged, this, &CMainFrame::UpdateCommandUI);
+    // A status the form cannot show whole stays readable in the status bar.
+    connect(view_, &CMainForm::longStatus, this, [this](const QString& text) {
+        idle_->setText(text.isEmpty() ? QString::fromLatin1(kIdleText) : text);
+    });
     connect(view_, &CMainForm::findReport, this, [this](const QString& text) {
         if (text.isEmpty()) {
             statusBar()->clearMessage();

@@ -106,6 +106,10 @@ void Notice(QWidget* parent, const QString& text) {
     Box(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void Inform(QWidget* parent, const QString& text) {
+    Box(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 bool AskYesNo(QWidget* parent, const QString& question) {
     return Box(parent, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::No) == QMessageBox::Yes;

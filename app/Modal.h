@@ -56,6 +56,8 @@ int Run(QDialog& dialog);
 // Message boxes, all captioned with the application title.
 // A plain notice: OK with the exclamation icon.
 void Notice(QWidget* parent, const QString& text);
+// A success: OK with the information icon.
+void Inform(QWidget* parent, const QString& text);
 // A Yes/No confirmation with the question icon; true only for Yes.
 bool AskYesNo(QWidget* parent, const QString& question);
 // Yes/No/Cancel with the exclamation icon.

@@ -231,7 +231,9 @@ public:
             if (flags_.batchRunning) flags_.batchStopRequested = 1;
         }
     }
-    void ShowMessage(const std::string& text) override { board_.Say(index_, text); }
+    void ShowMessage(const std::string& text, MessageKind = MessageKind::Notice) override {
+        board_.Say(index_, text);
+    }
 
     // Ctrl+C asks the running meter to stop.
     bool StopWanted() const { return g_interrupts >= (repeat_ ? 2 : 1); }

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "cli/Cli.h"
 #include "db/MessageText.h"
 
 namespace velmora::cli {
@@ -97,11 +98,25 @@ void TerminalHost::PumpOnce() {
     }
 }
 
-void TerminalHost::ShowMessage(const std::string& text) {
+void TerminalHost::ShowMessage(const std::string& text, MessageKind) {
     ShowPendingStatus();
     EndBar();
-    err_ << EscapeControlsKeepLines(text) << '\n';
+    const std::string escaped = EscapeControlsKeepLines(text);
+    std::string::size_type from = 0;
+    for (;;) {
+        const std::string::size_type end = escaped.find('\n', from);
+        err_ << kProgramName << ": " << escaped.substr(from, end - from) << '\n';
+        if (end == std::string::npos) break;
+        from = end + 1;
+    }
     err_.flush();
+}
+
+void TerminalHost::ShowWaitNotice(const std::string& text) {
+    ShowMessage(text);
+    // The notice is the status now, but it was shown already.
+    status_ = text;
+    maximum_ = 0;
 }
 
 // The flag starts clear: every scope leaves it so.

@@ -41,7 +41,10 @@ public:
     void BeginProgress(const std::string& text, int maximum) override;
     void SetProgress(int position) override;
     void PumpOnce() override;
-    void ShowMessage(const std::string& text) override;
+    // Every line starts with "velmora-cli: ", as all the tool's error lines do.
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
+    // On standard error whether or not a status line is drawn there.
+    void ShowWaitNotice(const std::string& text) override;
 
     // Routes Ctrl+C, SIGTERM and SIGHUP to Stop while it lives; the previous
     // handlers come back after.

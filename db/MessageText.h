@@ -9,6 +9,11 @@
 
 namespace velmora {
 
+// What a message tells the user: something to know or act on (a failure, a
+// warning), or that what they asked for succeeded. The window picks the
+// box's icon by it; a terminal prints both alike.
+enum class MessageKind { Notice, Success };
+
 // The text with every C0 control byte, DEL, C1 control (raw or as UTF-8) and
 // byte that is not part of well-formed UTF-8 written as \xHH; all else as it
 // is. Escaping twice changes nothing more.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "flash/SoftwareUpgrade.h"
 #include "link/LogoIconUpload.h"
@@ -111,6 +112,27 @@ std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& 
 
 bool BatchSucceeded(const std::string& report) {
     return report.rfind("All upgrade successfully ! ", 0) == 0;
+}
+
+std::string BatchSuccessMessage(const std::string& report, uint8_t done) {
+    int seconds = 0;
+    std::sscanf(report.c_str(), BATCH_SUCCESS_FORMAT, &seconds);
+    std::vector<const char*> written;
+    if (done & BATCH_ICON_DONE) written.push_back("icon");
+    if (done & BATCH_LOGO_DONE) written.push_back("logo");
+    if (done & BATCH_TABLES_DONE) written.push_back("tables");
+    std::string text = "Patch up done in " + std::to_string(seconds) + " s";
+    const char* joint = ": ";
+    if (done & BATCH_SOFT_DONE) {
+        text += ": firmware upgraded and verified";
+        joint = "; ";
+    }
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        text += i == 0 ? joint : i + 1 == written.size() ? " and " : ", ";
+        text += written[i];
+    }
+    if (!written.empty()) text += " written";
+    return text + ".";
 }
 
 }  // namespace velmora

@@ -83,4 +83,9 @@ std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& 
 // True when the report is the success text.
 bool BatchSucceeded(const std::string& report);
 
+// The window's words for a successful report: what was done (the done bits
+// of the batch flags) and how long it took, e.g. "Patch up done in 31 s:
+// firmware upgraded and verified; icon and tables written."
+std::string BatchSuccessMessage(const std::string& report, uint8_t done);
+
 }  // namespace velmora

@@ -1,6 +1,8 @@
 #include "link/MeterLink.h"
 
+#include "db/MessageText.h"
 #include "link/LinkTexts.h"
+#include "link/PortNames.h"
 
 namespace velmora {
 
@@ -117,18 +119,41 @@ CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
         if (port_.ReceivedCount() == 0) port_.replyByte.compare_exchange_strong(before, 0);
     }
     auto answered = [this, &command] { return port_.replyByte.load() == command.answer; };
+    const auto noticeAt = std::chrono::steady_clock::now() + settings_.noAnswerNotice;
+    bool noticeShown = false;
     int count = 0;
     for (;;) {
         if (!readTables && count >= REPLY_POLL_LIMIT) return CommandAnswer::TimedOut;
         PumpOnce();
         if (answered()) break;
         if (!RunFlag()) return CommandAnswer::Stopped;
+        if (!noticeShown && std::chrono::steady_clock::now() >= noticeAt) {
+            host_.ShowWaitNotice(NoAnswerNotice());
+            noticeShown = true;
+        }
         Wait(answered);
         ++count;
     }
     if (command.first != CMD_DELETE_ICONS.first) port_.PopReceived();
     if (readTables) WriteByte(PC_GO);
     return CommandAnswer::Ready;
+}
+
+std::string MeterLink::PortForUser() const {
+    // A COM name is shown with its device; a device path given directly once.
+    const std::string device = ResolvePortDevice(portName_);
+    std::string where = EscapeControls(portName_);
+    if (!device.empty() && device != portName_) where += " (" + EscapeControls(device) + ")";
+    return where;
+}
+
+std::string MeterLink::NoAnswerNotice() {
+    return TEXT_NO_ANSWER_FROM + PortForUser() + TEXT_NO_ANSWER_YET +
+           (host_.Window() != nullptr ? TEXT_GIVE_UP_STOP : TEXT_GIVE_UP_CTRL_C);
+}
+
+std::string MeterLink::NoAnswerMessage() {
+    return TEXT_NO_ANSWER_FROM + PortForUser() + TEXT_NO_ANSWER_NOTHING_CHANGED;
 }
 
 bool MeterLink::EnterOperation() {

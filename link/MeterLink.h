@@ -38,6 +38,9 @@ inline constexpr MeterCommand CMD_DELETE_ICONS{0x93, 0x6C, 0xCC};
 struct LinkSettings {
     // Upper bound of the wait in one poll.
     std::chrono::microseconds pollPeriod{3000};
+    // A command still unanswered after this long gets a notice saying what
+    // may be wrong; the wait goes on (the user may switch the meter on).
+    std::chrono::milliseconds noAnswerNotice{5000};
 };
 
 // How an operation ended.
@@ -89,8 +92,15 @@ public:
     void PumpOnce() { host_.PumpOnce(); }
 
     // Sends the command and waits for its answer. The Read-tables command
-    // waits without a limit and then sends the go byte.
+    // waits without a limit and then sends the go byte. A wait longer than
+    // noAnswerNotice shows NoAnswerNotice() once.
     CommandAnswer OpenOperation(const MeterCommand& command);
+    // "No answer from the meter on COM2 (/dev/ttyS0) yet: ..." with how to
+    // give up on this host (Stop in the window, Ctrl+C without one).
+    std::string NoAnswerNotice();
+    // The message once the wait for a command's answer ran out, when the
+    // meter cannot have changed anything.
+    std::string NoAnswerMessage();
 
     // Steps common to every operation: refuses while busy, opens the link if
     // needed, disables the selector and sets both flags. False when the
@@ -101,6 +111,8 @@ public:
 
 private:
     bool RunFlag() { return host_.Flags().runFlag != 0; }
+    // "COM2 (/dev/ttyS0)": the port as the user named it, and its device.
+    std::string PortForUser() const;
     // The wait half of a poll.
     void Wait(const std::function<bool()>& ready);
     void WriteByte(uint8_t byte);

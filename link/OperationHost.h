@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "db/MessageText.h"
 #include "db/SatTpDatabase.h"
 
 namespace velmora {
@@ -71,9 +72,15 @@ public:
     // Dispatches at most one pending user event (Stop, a close request, ...).
     virtual void PumpOnce() = 0;
 
-    // Tells the user: a notice box captioned "Orvane" with the exclamation
-    // icon in the window, a line on standard error in the command-line tool.
-    virtual void ShowMessage(const std::string& text) = 0;
+    // Tells the user: a box captioned "Orvane" in the window (the exclamation
+    // icon for a notice, the information icon for a success), a line on
+    // standard error in the command-line tool.
+    virtual void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) = 0;
+
+    // A wait that goes on longer than the meter needs: text says what may be
+    // wrong and how to give up, while the wait goes on. The status line shows
+    // it; a host whose status line may not be seen writes it where it is.
+    virtual void ShowWaitNotice(const std::string& text) { SetStatus(text); }
 
     // The window's own steps; none when the host has no window.
     virtual WindowSide* Window() { return nullptr; }

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
 #include "link/TableVerify.h"
-#include "link/WriteOperation.h"
 
 namespace velmora {
 
@@ -188,7 +188,9 @@ namespace {
 // Saves the meter's table under path, or, when that name is taken, under
 // "-2", "-3", ... before its extension: a backup never replaces another, also
 // when several meters or programs back up under one name in one second.
-bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string& whyNot) {
+// saved is the name it got.
+bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string& saved,
+                std::string& whyNot) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
@@ -198,40 +200,58 @@ bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string
     }
     constexpr int kMostNames = 1000;
     for (int n = 1; n <= kMostNames; ++n) {
-        const std::string name = NumberedPath(path, n);
-        if (WriteSatTpFile(meter, name.c_str(), &whyNot, ReplaceRule::Never)) return true;
+        saved = NumberedPath(path, n);
+        if (WriteSatTpFile(meter, saved.c_str(), &whyNot, ReplaceRule::Never)) return true;
         if (whyNot != std::strerror(EEXIST)) return false;
     }
     return false;
 }
 
-// The checked write between opening and closing the link: backup, write,
-// read back. Every way out leaves its status (and message) shown.
+// What a write that ended part-way left behind, and what to do about it.
+std::string PartialWriteMessage(bool stoppedByUser, const std::string& backup) {
+    std::string text = stoppedByUser ? TEXT_WRITE_STOPPED : TEXT_WRITE_BROKEN_OFF;
+    if (!backup.empty()) text += TEXT_BACKUP_BEFORE_WRITE + EscapeControls(backup) + ".";
+    return text;
+}
+
+// Reads the meter's table and saves it under options.backupPath before
+// anything is written; Completed with the name saved, or the failure shown.
+OpResult BackUpMeterTable(MeterLink& link, const TableWriteOptions& options, std::string& saved) {
+    OperationHost& host = link.Host();
+    auto meter = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*meter);
+    OpResult read = ReceiveMeterTable(link, *meter, TEXT_WAIT_FOR_CONNECT);
+    if (read == OpResult::Stopped) {
+        host.SetStatus("");
+        return read;
+    }
+    if (read != OpResult::Completed) {
+        host.SetStatus(TEXT_BACKUP_FAILED);
+        const bool stopped = host.Flags().runFlag == 0;
+        host.ShowMessage(stopped ? TEXT_BACKUP_READ_STOPPED : TEXT_BACKUP_READ_FAILED);
+        return OpResult::Failed;
+    }
+    std::string whyNot;
+    if (!SaveBackup(*meter, options.backupPath, saved, whyNot)) {
+        char text[2048];
+        std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED,
+                      EscapeControls(options.backupPath).c_str(), whyNot.c_str());
+        host.SetStatus(TEXT_BACKUP_FAILED);
+        host.ShowMessage(text);
+        return OpResult::Failed;
+    }
+    return OpResult::Completed;
+}
+
+// The write between opening and closing the link: backup, write, read back,
+// each when asked for. Every way out leaves its status (and message) shown.
 template <class Transfer>
 OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfer transfer) {
     OperationHost& host = link.Host();
+    std::string backup;
     if (!options.backupPath.empty()) {
-        auto meter = std::make_unique<SatTpDatabase>();
-        ClearDatabase(*meter);
-        OpResult read = ReceiveMeterTable(link, *meter, TEXT_WAIT_FOR_CONNECT);
-        if (read == OpResult::Stopped) {
-            host.SetStatus("");
-            return read;
-        }
-        if (read != OpResult::Completed) {
-            host.SetStatus(TEXT_BACKUP_FAILED);
-            host.ShowMessage(TEXT_BACKUP_READ_FAILED);
-            return OpResult::Failed;
-        }
-        std::string whyNot;
-        if (!SaveBackup(*meter, options.backupPath, whyNot)) {
-            char text[2048];
-            std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED, options.backupPath.c_str(),
-                          whyNot.c_str());
-            host.SetStatus(TEXT_BACKUP_FAILED);
-            host.ShowMessage(text);
-            return OpResult::Failed;
-        }
+        OpResult backedUp = BackUpMeterTable(link, options, backup);
+        if (backedUp != OpResult::Completed) return backedUp;
     }
     // What is sent, kept for the comparison: the tables may not change
     // during the operation, but the check must not depend on that.
@@ -243,16 +263,26 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
         host.SetStatus("");
         return OpResult::Stopped;
     }
-    if (answer != CommandAnswer::Ready || !transfer()) {
+    if (answer != CommandAnswer::Ready) {
         host.SetStatus(TEXT_WRITE_FAILED);
+        host.ShowMessage(link.NoAnswerMessage());
+        return OpResult::Failed;
+    }
+    if (!transfer()) {
+        // The meter took some frames: its table is no longer what it was.
+        host.SetStatus(TEXT_WRITE_FAILED);
+        host.ShowMessage(PartialWriteMessage(host.Flags().runFlag == 0, backup));
         return OpResult::Failed;
     }
     if (sent) {
         auto readBack = std::make_unique<SatTpDatabase>();
         ClearDatabase(*readBack);
-        std::string problem = ReceiveMeterTable(link, *readBack, TEXT_VERIFY) == OpResult::Completed
-                                  ? VerifyMessage(*sent, *readBack)
-                                  : TEXT_VERIFY_READ_FAILED;
+        const bool readBackWhole =
+            ReceiveMeterTable(link, *readBack, TEXT_VERIFY) == OpResult::Completed;
+        const bool stopped = host.Flags().runFlag == 0;
+        std::string problem = readBackWhole ? VerifyMessage(*sent, *readBack)
+                              : stopped     ? TEXT_VERIFY_READ_STOPPED
+                                            : TEXT_VERIFY_READ_FAILED;
         if (!problem.empty()) {
             host.SetStatus(TEXT_VERIFY_FAILED);
             host.ShowMessage(problem);
@@ -286,19 +316,14 @@ OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
                SendRecords(link, TEXT_WRITE_TRANSPONDERS, db.tpCount, MAX_TPS, TP_RECORD_SIZE,
                            [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
     };
+    if (!link.EnterOperation()) return OpResult::NotStarted;
+    if (WindowSide* window = host.Window()) window->RefreshFormControls();
     OpResult result;
-    if (!options.verify && options.backupPath.empty()) {
-        result = RunWriteOperation(link, CMD_WRITE_TABLES, TEXT_WRITE_COMPLETED, TEXT_WRITE_FAILED,
-                                   transfer);
-    } else {
-        if (!link.EnterOperation()) return OpResult::NotStarted;
-        if (WindowSide* window = host.Window()) window->RefreshFormControls();
-        {
-            WaitCursorScope cursor(host);
-            result = CheckedWrite(link, options, transfer);
-        }
-        link.LeaveOperation();
+    {
+        WaitCursorScope cursor(host);
+        result = CheckedWrite(link, options, transfer);
     }
+    link.LeaveOperation();
     if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
     return result;
 }

@@ -29,6 +29,7 @@ OpResult RunWriteOperation(MeterLink& link, const MeterCommand& command, const c
             result = OpResult::Completed;
         } else {
             host.SetStatus(failed);
+            if (answer == CommandAnswer::TimedOut) host.ShowMessage(link.NoAnswerMessage());
             result = OpResult::Failed;
         }
     }

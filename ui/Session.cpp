@@ -253,7 +253,9 @@ void Session::BeginProgress(const std::string& text, int maximum) {
 
 void Session::SetProgress(int position) { view_.SetProgressPos(position); }
 void Session::PumpOnce() { view_.PumpOnce(); }
-void Session::ShowMessage(const std::string& text) { view_.ShowMessage(text); }
+void Session::ShowMessage(const std::string& text, MessageKind kind) {
+    view_.ShowMessage(text, kind);
+}
 bool Session::AskYesNo(const std::string& question) { return view_.AskYesNo(question); }
 void Session::BeginWaitCursor() { view_.BeginWaitCursor(); }
 void Session::EndWaitCursor() { view_.EndWaitCursor(); }

@@ -214,7 +214,7 @@ public:
     void BeginProgress(const std::string& text, int maximum) override;
     void SetProgress(int position) override;
     void PumpOnce() override;
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     WindowSide* Window() override { return this; }
 
     // WindowSide: questions, the cursor, the port selector and the form.

@@ -54,7 +54,8 @@ void Session::CreateFlashImage() {
     history_.Absorb(*db_);
     if (result == FactoryResult::Ok) {
         ShowMessage("Flash1M.bin written: " + EscapeControls(AbsolutePath(out)) + " (" +
-                    std::to_string(FACTORY_IMAGE_SIZE) + " bytes)");
+                        std::to_string(FACTORY_IMAGE_SIZE) + " bytes)",
+                    MessageKind::Success);
     }
     view_.StateChanged();
 }
@@ -78,14 +79,19 @@ void Session::PatchUp() {
     std::string report = RunBatch(*this, recording, options_.batchTiming);
     if (!report.empty()) {
         recording.Finish(report);
+        const bool succeeded = BatchSucceeded(report);
+        const std::string said =
+            succeeded ? BatchSuccessMessage(report, state_.flags.batchFlags) : report;
+        const MessageKind kind = succeeded ? MessageKind::Success : MessageKind::Notice;
         std::string error;
         const std::string& tables = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
         const std::string reportFile = ReportPathBeside(tables);
         if (AppendReportLine(reportFile, BatchReportLine(record), &error)) {
-            ShowMessage(report + "\n\nThe result was added to " +
-                        EscapeControls(AbsolutePath(reportFile)) + ".");
+            ShowMessage(said + "\n\nThe result was added to " +
+                            EscapeControls(AbsolutePath(reportFile)) + ".",
+                        kind);
         } else {
-            ShowMessage(report);
+            ShowMessage(said, kind);
             ShowMessage(error);
         }
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "db/EditOperations.h"
+#include "db/MessageText.h"
 
 namespace velmora {
 
@@ -66,8 +67,9 @@ public:
     // Modal dialogs; nullopt when cancelled.
     virtual std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) = 0;
     virtual std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) = 0;
-    // A notice captioned "Orvane" with the exclamation icon.
-    virtual void ShowMessage(const std::string& text) = 0;
+    // A box captioned "Orvane": the exclamation icon for a notice, the
+    // information icon for a success.
+    virtual void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) = 0;
     // Yes / No / Cancel before unsaved edits would be lost.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& question) = 0;
 

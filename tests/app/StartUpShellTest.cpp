@@ -284,13 +284,29 @@ TEST_F(GuiTest, MessageBoxesAreCaptionedWithTheAppTitle) {
     modal::PushAnswer(QMessageBox::Yes);
     EXPECT_TRUE(View().AskYesNo("Are you sure ?"));
     EXPECT_FALSE(View().AskYesNo("Unanswered ?"));
+    View().ShowMessage("Flash1M.bin written", MessageKind::Success);
     const auto& shown = modal::ShownBoxes();
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_EQ(shown.size(), 4u);
     for (const auto& box : shown) EXPECT_EQ(box.caption, QStringLiteral("Orvane"));
     EXPECT_EQ(shown[0].icon, QMessageBox::Warning);
     EXPECT_EQ(shown[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(shown[1].icon, QMessageBox::Question);
     EXPECT_EQ(shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    // A success is no warning.
+    EXPECT_EQ(shown[3].icon, QMessageBox::Information);
+    EXPECT_EQ(shown[3].buttons, QMessageBox::Ok);
+}
+
+// The form's status line is short: a long status is shown whole in the
+// status bar until a status that fits replaces it.
+TEST_F(GuiTest, StatusTooLongForTheFormIsShownInTheStatusBar) {
+    Start();
+    const std::string notice = "No answer from the meter on COM2 (/dev/ttyS0) yet: is it switched "
+                               "on and connected to this port? Press Stop to give up.";
+    View().SetControlText(IDC_STATUS, notice);
+    EXPECT_EQ(frame_->IdlePane()->text(), QString::fromStdString(notice));
+    View().SetControlText(IDC_STATUS, "Read Completed ! ");
+    EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Ready"));
 }
 
 // ---- enabling rules --------------------------------------------------------------

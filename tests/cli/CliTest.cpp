@@ -378,6 +378,22 @@ TEST(TerminalHostTest, TheFinalStatusIsLeftToStandardOutput) {
     EXPECT_EQ(err.str().find("Completed"), std::string::npos);
 }
 
+// Messages and the notice of a long wait are error lines of the tool, also
+// where no status line is drawn.
+TEST(TerminalHostTest, MessagesAndWaitNoticesAreTheToolsErrorLines) {
+    std::ostringstream err;
+    TerminalHost host(err, false);
+    host.SetStatus("Wait for connect ...");
+    host.ShowWaitNotice("No answer from the meter on /dev/ttyUSB0 yet: ...");
+    host.ShowMessage(" ask timeout !  ");
+    host.ShowMessage("Connect fail \n/dev/ttyUSB0 is gone: is the cable plugged in?");
+    EXPECT_EQ(err.str(),
+              "velmora-cli: No answer from the meter on /dev/ttyUSB0 yet: ...\n"
+              "velmora-cli:  ask timeout !  \n"
+              "velmora-cli: Connect fail \n"
+              "velmora-cli: /dev/ttyUSB0 is gone: is the cable plugged in?\n");
+}
+
 // ---- the program ---------------------------------------------------------
 
 TEST(CliProgramTest, ExitStatusesOfTheBinary) {

@@ -110,20 +110,21 @@ TEST_F(MeterCommands, UsageErrorsExitWith2AndSendNothing) {
 TEST_F(MeterCommands, FailuresExitWith1AndShowTheMessageBoxAsALine) {
     CliRun noPort = Run({"write-tables", "--port", dir.File("no-tty"), Example("sattp.csv")});
     EXPECT_EQ(noPort.status, 1);
-    EXPECT_EQ(noPort.err, std::string(TEXT_CONNECT_FAIL) + "\n" + dir.File("no-tty") +
-                              " is gone: is the cable plugged in?\n");
+    // Every line on standard error is the tool's, the reason's line too.
+    EXPECT_EQ(noPort.err, "velmora-cli: " + std::string(TEXT_CONNECT_FAIL) + "\nvelmora-cli: " +
+                              dir.File("no-tty") + " is gone: is the cable plugged in?\n");
     EXPECT_EQ(noPort.out, "");
 
     ASSERT_TRUE(sim::WriteBinaryFile(dir.File("stm32logo_short.bin"), std::vector<uint8_t>(10)));
     CliRun shortLogo = Run({"write-logo", "--port", meter.SlavePath(), dir.File("stm32logo_short.bin")});
     EXPECT_EQ(shortLogo.status, 1);
-    EXPECT_EQ(shortLogo.err, std::string(TEXT_LOGO_TOO_SHORT) + "\n");
+    EXPECT_EQ(shortLogo.err, "velmora-cli: " + std::string(TEXT_LOGO_TOO_SHORT) + "\n");
 
     CliRun deleted = Run({"delete-icons", "--port", meter.SlavePath(), "--yes"});
     EXPECT_EQ(deleted.status, 0);
     EXPECT_EQ(deleted.out, std::string(TEXT_DELETE_COMPLETED) + "\n");
     // The question is printed with the answer --yes gave.
-    EXPECT_EQ(deleted.err, std::string(TEXT_DELETE_ICONS_QUESTION) + " yes\n");
+    EXPECT_EQ(deleted.err, "velmora-cli: " + std::string(TEXT_DELETE_ICONS_QUESTION) + " yes\n");
 }
 
 TEST_F(MeterCommands, WriteTablesVerifiesUnlessToldNotAndBacksUpOnRequest) {
@@ -142,7 +143,8 @@ TEST_F(MeterCommands, WriteTablesVerifiesUnlessToldNotAndBacksUpOnRequest) {
     CliRun flipped = Run({"write-tables", "--port", meter.SlavePath(), Example("sattp.csv")});
     EXPECT_EQ(flipped.status, 1);
     EXPECT_EQ(flipped.out, std::string(TEXT_VERIFY_FAILED) + "\n");
-    EXPECT_EQ(flipped.err.rfind("Verify failed: 1 TP differs, first TP 1 (", 0), 0u) << flipped.err;
+    EXPECT_EQ(flipped.err.rfind("velmora-cli: Verify failed: 1 TP differs, first TP 1 (", 0), 0u)
+        << flipped.err;
     CliRun unchecked =
         Run({"write-tables", "--port", meter.SlavePath(), "--no-verify", Example("sattp.csv")});
     EXPECT_EQ(unchecked.status, 0) << unchecked.err;

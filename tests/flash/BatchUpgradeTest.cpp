@@ -126,5 +126,23 @@ TEST_F(BatchTest, StopDuringAWaitEndsTheBatchAndSecondBatchIsRefused) {
     EXPECT_EQ(host.Flags().batchStopRequested, 0);
 }
 
+// The window says in words what a successful batch did.
+TEST(BatchSuccessMessage, NamesWhatWasDoneAndTheTime) {
+    const std::string report = "All upgrade successfully ! elapse 31 sec  ";
+    const struct {
+        uint8_t done;
+        const char* text;
+    } cases[] = {
+        {.done = BATCH_SOFT_DONE, .text = "Patch up done in 31 s: firmware upgraded and verified."},
+        {.done = BATCH_TABLES_DONE, .text = "Patch up done in 31 s: tables written."},
+        {.done = BATCH_ICON_DONE | BATCH_TABLES_DONE,
+         .text = "Patch up done in 31 s: icon and tables written."},
+        {.done = BATCH_SOFT_DONE | BATCH_ICON_DONE | BATCH_LOGO_DONE | BATCH_TABLES_DONE,
+         .text = "Patch up done in 31 s: firmware upgraded and verified; icon, logo and tables "
+                 "written."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(BatchSuccessMessage(report, c.done), c.text);
+}
+
 }  // namespace
 }  // namespace velmora

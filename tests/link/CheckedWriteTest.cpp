@@ -148,6 +148,77 @@ INSTANTIATE_TEST_SUITE_P(
                 .commands = {"Read tables"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A checked write that ends early, by Stop or by a meter that goes away: the
+// user learns who ended it and what the meter's table now is.
+struct EarlyEnd {
+    const char* name = "";
+    sim::MeterFaults faults{};
+    // Stop is pressed once this many progress phases began (backup read 1-3,
+    // write 4-6, read-back 7-9; the first of each has 16 frames still to
+    // come, so a late poll cannot miss it); 0 never.
+    std::size_t stopInPhase = 0;
+    const char* status = "";
+    Commands messages{};  // "%s" stands for the backup's name
+    bool backupSaved = true;
+};
+
+class CheckedWriteEndsEarly : public ::testing::TestWithParam<EarlyEnd> {};
+
+TEST_P(CheckedWriteEndsEarly, SaysWhoEndedItAndWhatTheMeterHolds) {
+    const EarlyEnd& p = GetParam();
+    auto before = MeterTable();
+    // At line speed every frame is waited for, so the poll that sees Stop comes.
+    SimLink s(Serving(*before, p.faults), std::chrono::microseconds(300),
+              sim::LinePacing{115200, std::chrono::microseconds(100)});
+    FillSmallTable(*s.host.db);
+    s.host.onPump = [&] {
+        if (p.stopInPhase > 0 && s.host.phases.size() >= p.stopInPhase) s.host.flags.runFlag = 0;
+    };
+    const std::string backup = s.dir.File("backups/meter.csv");
+
+    EXPECT_EQ(WriteTablesToMeter(s.link, {true, backup}), OpResult::Failed);
+    EXPECT_EQ(s.host.LastStatus(), p.status);
+    Commands messages = p.messages;
+    for (std::string& m : messages) {
+        if (auto at = m.find("%s"); at != std::string::npos) m.replace(at, 2, backup);
+    }
+    EXPECT_EQ(s.host.messages, messages);
+    EXPECT_EQ(std::filesystem::exists(backup), p.backupSaved);
+    s.ExpectIdle();
+}
+
+sim::MeterFaults HangUp(int k) {
+    sim::MeterFaults f;
+    f.hangUpAfterFrames = k;
+    return f;
+}
+
+const std::string kBackupNamed = std::string(TEXT_BACKUP_BEFORE_WRITE) + "%s.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, CheckedWriteEndsEarly,
+    ::testing::Values(
+        EarlyEnd{.name = "StopInBackupRead",
+                 .stopInPhase = 1,
+                 .status = TEXT_BACKUP_FAILED,
+                 .messages = {TEXT_BACKUP_READ_STOPPED},
+                 .backupSaved = false},
+        EarlyEnd{.name = "StopInWrite",
+                 .stopInPhase = 4,
+                 .status = TEXT_WRITE_FAILED,
+                 .messages = {TEXT_WRITE_STOPPED + kBackupNamed}},
+        // The meter counts the frames of each command: the backup read has
+        // 21, the write 25, so the line closes in the write's transponders.
+        EarlyEnd{.name = "MeterGoneInWrite",
+                 .faults = HangUp(23),
+                 .status = TEXT_WRITE_FAILED,
+                 .messages = {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF + kBackupNamed}},
+        EarlyEnd{.name = "StopInReadBack",
+                 .stopInPhase = 7,
+                 .status = TEXT_VERIFY_FAILED,
+                 .messages = {TEXT_VERIFY_READ_STOPPED}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(VerifyMessage, NamesTheCountsAndTheFirstDifferenceInTableOrder) {
     auto sent = std::make_unique<SatTpDatabase>();
     FillSmallTable(*sent);

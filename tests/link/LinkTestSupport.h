@@ -42,7 +42,10 @@ public:
         if (stopAfterPumps > 0 && pumps >= stopAfterPumps) flags.runFlag = 0;
         if (onPump) onPump();
     }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override {
+        messages.push_back(text);
+        messageKinds.push_back(kind);
+    }
     WindowSide* Window() override { return hasWindow ? this : nullptr; }
     bool AskYesNo(const std::string& question) override {
         questions.push_back(question);
@@ -65,6 +68,7 @@ public:
     std::vector<std::string> statuses;
     std::vector<std::pair<std::string, int>> phases;
     std::vector<std::string> messages;
+    std::vector<MessageKind> messageKinds;
     std::vector<std::string> questions;
     int progress = 0;
     int pumps = 0;

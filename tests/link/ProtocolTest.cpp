@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <vector>
 
 #include "LinkTestSupport.h"
@@ -172,6 +174,48 @@ TEST(OpenOperation, ReadTablesWaitsWithoutLimitThenSendsGo) {
     // The answer byte was consumed, the first frame byte was not.
     EXPECT_EQ(p.port.ReceivedCount(), 1);
     EXPECT_EQ(p.port.PopReceived(), 0x42);
+}
+
+// A meter that stays silent gets one notice after the set delay, naming the
+// port as the user knows it and how this host gives up; the wait goes on.
+TEST(OpenOperation, LongSilenceIsExplainedOnceWhileTheWaitGoesOn) {
+    const std::string why = " yet: is it switched on and connected to this port? ";
+    const struct {
+        const char* port;
+        bool window;
+        std::string notice;
+    } cases[] = {
+        {.port = "COM3",
+         .window = true,
+         .notice = "No answer from the meter on COM3 (/dev/ttyFAKE3)" + why +
+                   "Press Stop to give up."},
+        {.port = "/dev/ttyUSB7",
+         .window = false,
+         .notice = "No answer from the meter on /dev/ttyUSB7" + why + "Press Ctrl+C to give up."},
+    };
+    ::setenv("VELMORA_COM3", "/dev/ttyFAKE3", 1);
+    for (const auto& c : cases) {
+        Protocol p;
+        p.link.SetPortName(c.port);
+        p.link.Settings().noAnswerNotice = std::chrono::milliseconds(10);
+        p.host.hasWindow = c.window;
+        const auto start = std::chrono::steady_clock::now();
+        auto noticeAfter = std::chrono::steady_clock::duration::max();
+        int pumpsAfterNotice = 0;
+        p.host.onPump = [&] {
+            // A notice that never comes fails the test instead of hanging it.
+            if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5))
+                p.host.flags.runFlag = 0;
+            if (p.host.LastStatus() != c.notice) return;
+            if (pumpsAfterNotice++ == 0) noticeAfter = std::chrono::steady_clock::now() - start;
+            if (pumpsAfterNotice == 2000) p.host.flags.runFlag = 0;
+        };
+        EXPECT_EQ(p.link.OpenOperation(CMD_READ_TABLES), CommandAnswer::Stopped) << c.port;
+        EXPECT_EQ(p.host.statuses, std::vector<std::string>{c.notice});
+        EXPECT_GE(noticeAfter, std::chrono::milliseconds(10)) << c.port;
+        EXPECT_TRUE(p.host.messages.empty());
+    }
+    ::unsetenv("VELMORA_COM3");
 }
 
 TEST(OpenOperation, DeleteIconsLeavesTheAnswerInTheRing) {

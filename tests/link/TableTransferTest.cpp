@@ -310,7 +310,11 @@ TEST_P(WriteTablesFails, ShowsWriteFailedAndKeepsTheBatchFlag) {
     s.host.flags.batchFlags = BATCH_LOGO_DONE;
     EXPECT_EQ(WriteTablesToMeter(s.link), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
-    EXPECT_EQ(s.host.messages, GetParam().messages);
+    std::vector<std::string> messages = GetParam().messages;
+    for (std::string& m : messages) {
+        if (auto at = m.find("%s"); at != std::string::npos) m.replace(at, 2, s.link.PortName());
+    }
+    EXPECT_EQ(s.host.messages, messages);
     EXPECT_EQ(s.host.flags.batchFlags, BATCH_LOGO_DONE);
     EXPECT_TRUE(s.meter.Engine().Record().tables.empty());
     s.ExpectIdle();
@@ -325,11 +329,16 @@ sim::MeterFaults Fault(int sim::MeterFaults::*field, int value) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, WriteTablesFails,
     ::testing::Values(
-        WriteFailure{"NoAnswer", [] { sim::MeterFaults f; f.noAnswer = true; return f; }(), {}},
-        WriteFailure{"RefusedFrame", Fault(&sim::MeterFaults::refuseReceivedFrame, 17), {}},
+        // "%s" stands for the port.
+        WriteFailure{"NoAnswer", [] { sim::MeterFaults f; f.noAnswer = true; return f; }(),
+                     {TEXT_NO_ANSWER_FROM + std::string("%s") + TEXT_NO_ANSWER_NOTHING_CHANGED}},
+        // Once a frame went out, the meter's table may be partial: the user is told.
+        WriteFailure{"RefusedFrame", Fault(&sim::MeterFaults::refuseReceivedFrame, 17),
+                     {TEXT_WRITE_BROKEN_OFF}},
         WriteFailure{"UnacknowledgedFrame", Fault(&sim::MeterFaults::ignoreReceivedFrame, 3),
-                     {TEXT_ASK_TIMEOUT}},
-        WriteFailure{"HangUp", Fault(&sim::MeterFaults::hangUpAfterFrames, 10), {TEXT_ASK_TIMEOUT}}),
+                     {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF}},
+        WriteFailure{"HangUp", Fault(&sim::MeterFaults::hangUpAfterFrames, 10),
+                     {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteTables, StopWhileWaitingForTheAnswerEmptiesTheStatus) {
@@ -352,7 +361,7 @@ TEST(WriteTables, StopDuringTheFramesFails) {
     };
     EXPECT_EQ(WriteTablesToMeter(s.link), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
-    EXPECT_TRUE(s.host.messages.empty());
+    EXPECT_EQ(s.host.messages, std::vector<std::string>{TEXT_WRITE_STOPPED});
     EXPECT_EQ(s.host.flags.batchFlags, 0);
     s.ExpectIdle();
 }

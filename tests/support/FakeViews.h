@@ -57,6 +57,7 @@ public:
     std::deque<SaveChangesAnswer> saveChangesAnswers;
     std::vector<std::string> saveChangesQuestions;
     std::vector<std::string> messages;
+    std::vector<MessageKind> messageKinds;
     std::string title = "<unset>";
     int waitCursor = 0;
     int pumps = 0;
@@ -88,7 +89,10 @@ public:
     std::optional<std::string> AskSaveFile(const FileDialogRequest& s) override {
         return Next(saveAnswers, s);
     }
-    void ShowMessage(const std::string& t) override { messages.push_back(t); }
+    void ShowMessage(const std::string& t, MessageKind kind = MessageKind::Notice) override {
+        messages.push_back(t);
+        messageKinds.push_back(kind);
+    }
     SaveChangesAnswer AskSaveChanges(const std::string& q) override {
         saveChangesQuestions.push_back(q);
         if (saveChangesAnswers.empty()) return SaveChangesAnswer::Cancel;

@@ -23,7 +23,9 @@ public:
         ++pumps;
         if (onPump) onPump();
     }
-    void ShowMessage(const std::string& text) override { status = text; }
+    void ShowMessage(const std::string& text, MessageKind = MessageKind::Notice) override {
+        status = text;
+    }
 
     std::string status;
     int pumps = 0;

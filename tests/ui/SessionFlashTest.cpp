@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "flash/FactoryImage.h"
+#include "link/LinkTexts.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "tests/support/FakeViews.h"
@@ -74,6 +75,7 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     EXPECT_EQ(view.messages,
               (std::vector<std::string>{"A firmware file's name begins with rav32izazud."}));
     view.messages.clear();
+    view.messageKinds.clear();
     session->LoadSoft();
     EXPECT_EQ(view.texts[IDC_SOFT_LABEL], "SOFT: rav32izazud_demo.hex");
     ASSERT_TRUE(session->IsEnabled(ID_SOFT_UPGRADE));
@@ -92,15 +94,17 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     session->PatchCheckBoxesClicked();
     ASSERT_TRUE(session->IsEnabled(ID_PATCH_UP));
     session->PatchUp();
+    // A success in words, with the information icon; the record keeps the report.
     ASSERT_EQ(view.messages.size(), 1u);
     // The end message says where the station's record went.
     const std::string where =
         "\n\nThe result was added to " + (dir / "patchup-report.jsonl").string() + ".";
     const std::size_t cut = view.messages[0].find("\n\n");
     EXPECT_TRUE(std::regex_match(view.messages[0].substr(0, cut),
-                                 std::regex("All upgrade successfully ! elapse [0-9]+ sec  ")))
+                                 std::regex("Patch up done in [0-9]+ s: tables written\\.")))
         << view.messages[0];
     EXPECT_EQ(view.messages[0].substr(cut == std::string::npos ? 0 : cut), where);
+    EXPECT_EQ(view.messageKinds, std::vector<MessageKind>{MessageKind::Success});
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Completed ! ");
     // The station's record, beside the table file: one line, only the tables asked for.
     std::ifstream report(dir / "patchup-report.jsonl");
@@ -121,8 +125,10 @@ TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
     view.checks[IDC_PATCH_ICON] = true;
     session->PatchCheckBoxesClicked();
     session->PatchUp();
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].rfind("SOFT ICON upgrade failed ! \n\nThe result was added to ", 0),
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0],
+              TEXT_NO_ANSWER_FROM + meter.SlavePath() + TEXT_NO_ANSWER_NOTHING_CHANGED);
+    EXPECT_EQ(view.messages[1].rfind("SOFT ICON upgrade failed ! \n\nThe result was added to ", 0),
               0u);
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Failed ! ");
     meter.Stop();
@@ -171,6 +177,7 @@ TEST_F(SessionFlashTest, CreateFlashImageAsksWhereThenWritesOrTellsWhy) {
     EXPECT_EQ(view.messages,
               (std::vector<std::string>{"Flash1M.bin written: " + (dir / "image.bin").string() +
                                         " (1048576 bytes)"}));
+    EXPECT_EQ(view.messageKinds, std::vector<MessageKind>{MessageKind::Success});
     EXPECT_EQ(fs::file_size(dir / "image.bin"), FACTORY_IMAGE_SIZE);
 
     view.messages.clear();
