@@ -1,5 +1,6 @@
 #include "ui/Session.h"
 
+#include "db/TextMark.h"
 #include "link/PortNames.h"
 #include "ui/Commands.h"
 
@@ -54,8 +55,9 @@ void Session::NotePortResult(OpResult result) {
 bool Session::ConfirmDiscard() {
     if (!Modified()) return true;
     std::string question =
-        state_.dbPath.empty() ? "Save the changes to the table?"
-                              : "Save the changes to " + state_.dbPath + "?";
+        state_.dbPath.empty()
+            ? VELMORA_TR_NOOP("Core", "Save the changes to the table?")
+            : FillText(VELMORA_TR_NOOP("Core", "Save the changes to %1?"), {state_.dbPath});
     switch (view_.AskSaveChanges(question)) {
         case SaveChangesAnswer::Yes: return Save();
         case SaveChangesAnswer::No: return true;
