@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QStringList>
 #include <vector>
 
 #include "app/DisplayText.h"
@@ -74,6 +75,16 @@ QString CoreText(const std::string& text) {
             }
         }
         return out;
+    }
+    // A status of two lines ("Connect fail " and why) is translated line by line.
+    if (text.find('\n') != std::string::npos) {
+        QStringList lines;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+            lines << CoreText(text.substr(start, end - start));
+        }
+        lines << CoreText(text.substr(start));
+        return lines.join(QLatin1Char('\n'));
     }
     return source;
 }

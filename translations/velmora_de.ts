@@ -613,6 +613,246 @@ About</source>
         <source>Save the changes to the table?</source>
         <translation>Änderungen an der Tabelle speichern?</translation>
     </message>
+    <message>
+        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
+        <translation>Firmware-Dateien (*.hex)|*.hex|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SOFT:</source>
+        <translation>SOFT:</translation>
+    </message>
+    <message>
+        <source>Device initialize ...</source>
+        <translation>Gerät wird initialisiert ...</translation>
+    </message>
+    <message>
+        <source>File open failed ! </source>
+        <translation>Datei lässt sich nicht öffnen! </translation>
+    </message>
+    <message>
+        <source>Device not found ! </source>
+        <translation>Gerät nicht gefunden! </translation>
+    </message>
+    <message>
+        <source>Firmware file is empty ! </source>
+        <translation>Die Firmware-Datei ist leer! </translation>
+    </message>
+    <message>
+        <source>Firmware larger than flash ! </source>
+        <translation>Firmware größer als der Flash-Speicher! </translation>
+    </message>
+    <message>
+        <source>Erasing memory ...</source>
+        <translation>Speicher wird gelöscht ...</translation>
+    </message>
+    <message>
+        <source>Failed to erase memory !</source>
+        <translation>Speicher konnte nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read file !</source>
+        <translation>Datei konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to write memory !</source>
+        <translation>Speicher konnte nicht beschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read memory !</source>
+        <translation>Speicher konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Software upgrade success ! </source>
+        <translation>Firmware-Update erfolgreich! </translation>
+    </message>
+    <message>
+        <source>GetCommState Error </source>
+        <translation>GetCommState-Fehler </translation>
+    </message>
+    <message>
+        <source>SetCommState Error </source>
+        <translation>SetCommState-Fehler </translation>
+    </message>
+    <message>
+        <source>Failed to create event for thread!</source>
+        <translation>Ereignis für den Thread konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Connect fail </source>
+        <translation>Verbindung fehlgeschlagen </translation>
+    </message>
+    <message>
+        <source> ask timeout !  </source>
+        <translation> Zeitüberschreitung bei der Anfrage!  </translation>
+    </message>
+    <message>
+        <source>Wait for connect ...</source>
+        <translation>Warte auf Verbindung ...</translation>
+    </message>
+    <message>
+        <source>No answer from the meter on </source>
+        <translation>Keine Antwort vom Messgerät an </translation>
+    </message>
+    <message>
+        <source> yet: is it switched on and connected to this port? </source>
+        <translation> bisher: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? </translation>
+    </message>
+    <message>
+        <source>Press Stop to give up.</source>
+        <translation>Zum Abbrechen auf Stopp klicken.</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+C to give up.</source>
+        <translation>Zum Abbrechen Strg+C drücken.</translation>
+    </message>
+    <message>
+        <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
+        <translation>: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? Am Messgerät wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Read Completed ! </source>
+        <translation>Lesen abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Read Failed ! </source>
+        <translation>Lesen fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Write Completed ! </source>
+        <translation>Schreiben abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Write Failed ! </source>
+        <translation>Schreiben fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Delete Completed ! </source>
+        <translation>Löschen abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Delete Failed ! </source>
+        <translation>Löschen fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Read LNB ...</source>
+        <translation>LNBs lesen ...</translation>
+    </message>
+    <message>
+        <source>Read Satellites ...</source>
+        <translation>Satelliten lesen ...</translation>
+    </message>
+    <message>
+        <source>Read Transponders ...</source>
+        <translation>Transponder lesen ...</translation>
+    </message>
+    <message>
+        <source>Write LNB ...</source>
+        <translation>LNBs schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write Satellites ...</source>
+        <translation>Satelliten schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write Transponders ...</source>
+        <translation>Transponder schreiben ...</translation>
+    </message>
+    <message>
+        <source>Verify ...</source>
+        <translation>Prüfen ...</translation>
+    </message>
+    <message>
+        <source>Verify Failed ! </source>
+        <translation>Prüfung fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Verify failed: the table could not be read back from the meter.</source>
+        <translation>Prüfung fehlgeschlagen: Die Tabelle ließ sich nicht aus dem Messgerät zurücklesen.</translation>
+    </message>
+    <message>
+        <source>Backup Failed ! </source>
+        <translation>Sicherung fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation>Sicherung fehlgeschlagen: Die Tabelle des Messgeräts ließ sich nicht lesen. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
+        <translation>Sie haben das Lesen der Sicherung abgebrochen. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>You stopped the read-back: the table was written to the meter but not checked.</source>
+        <translation>Sie haben das Zurücklesen abgebrochen: Die Tabelle wurde ins Messgerät geschrieben, aber nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
+        <translation>Sie haben das Schreiben mittendrin abgebrochen; das Messgerät enthält jetzt womöglich nur einen Teil der Tabelle. Schreiben Sie die Tabelle erneut, damit sie vollständig ist.</translation>
+    </message>
+    <message>
+        <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
+        <translation>Das Schreiben brach mittendrin ab; das Messgerät enthält jetzt womöglich nur einen Teil der Tabelle. Prüfen Sie, ob das Messgerät eingeschaltet und angeschlossen ist, und schreiben Sie die Tabelle erneut.</translation>
+    </message>
+    <message>
+        <source> The meter&apos;s table before this write is in </source>
+        <translation> Die Tabelle des Messgeräts vor diesem Schreiben liegt in </translation>
+    </message>
+    <message>
+        <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation>Sicherung fehlgeschlagen: %s lässt sich nicht schreiben: %s. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Open logo file error !</source>
+        <translation>Fehler beim Öffnen der Logo-Datei!</translation>
+    </message>
+    <message>
+        <source>Open icon file error !</source>
+        <translation>Fehler beim Öffnen der Symbol-Datei!</translation>
+    </message>
+    <message>
+        <source>Logo file too short !</source>
+        <translation>Logo-Datei zu kurz!</translation>
+    </message>
+    <message>
+        <source>Icon file too short !</source>
+        <translation>Symbol-Datei zu kurz!</translation>
+    </message>
+    <message>
+        <source>Write logo ...</source>
+        <translation>Logo schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write icon ...</source>
+        <translation>Symbole schreiben ...</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete meter osd icon ?  </source>
+        <translation>Die OSD-Symbole im Messgerät wirklich löschen?  </translation>
+    </message>
+    <message>
+        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation>Logo-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation>Symbol-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>LOGO:</source>
+        <translation>LOGO:</translation>
+    </message>
+    <message>
+        <source>ICON:</source>
+        <translation>ICON:</translation>
+    </message>
+    <message>
+        <source>Save file error !</source>
+        <translation>Fehler beim Speichern der Datei!</translation>
+    </message>
+    <message>
+        <source>The table has no satellites or transponders to write.</source>
+        <translation>Die Tabelle enthält keine Satelliten oder Transponder zum Schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

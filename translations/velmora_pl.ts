@@ -576,6 +576,246 @@ About</source>
         <source>Save the changes to the table?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOFT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device initialize ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File open failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device not found ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware file is empty ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware larger than flash ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erasing memory ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to erase memory !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read file !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to write memory !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read memory !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software upgrade success ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GetCommState Error </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SetCommState Error </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to create event for thread!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect fail </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ask timeout !  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait for connect ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from the meter on </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> yet: is it switched on and connected to this port? </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Stop to give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Ctrl+C to give up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Completed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Completed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Completed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read LNB ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Satellites ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Transponders ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write LNB ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Satellites ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Transponders ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify Failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify failed: the table could not be read back from the meter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Failed ! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You stopped the read-back: the table was written to the meter but not checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The meter&apos;s table before this write is in </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open logo file error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open icon file error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo file too short !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon file too short !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write logo ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write icon ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure to delete meter osd icon ?  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOGO:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ICON:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save file error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table has no satellites or transponders to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -4,6 +4,7 @@
 #include "db/MessageText.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
+#include "db/TextMark.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -139,7 +140,7 @@ bool Session::WriteTo(const std::string& path) {
         readShortened_ = 0;
         return true;
     }
-    view_.ShowMessage("Save file error !");
+    view_.ShowMessage(VELMORA_TR_NOOP("Core", "Save file error !"));
     return false;
 }
 

@@ -56,7 +56,8 @@ TableWriteOptions Session::WriteOptionsNow() const {
 void Session::WriteTables() {
     // The meter keeps its table rather than take an empty one; say so.
     if (db_->satCount <= 0) {
-        view_.ShowMessage("The table has no satellites or transponders to write.");
+        view_.ShowMessage(
+            VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write."));
         return;
     }
     NotePortResult(WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow()));

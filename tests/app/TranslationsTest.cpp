@@ -12,7 +12,10 @@
 #include <QXmlStreamReader>
 
 #include "GuiFixture.h"
+#include "app/CoreText.h"
 #include "app/Language.h"
+#include "db/TextMark.h"
+#include "link/LinkTexts.h"
 
 namespace velmora::apptest {
 namespace {
@@ -119,6 +122,27 @@ TEST_F(LanguageTest, GermanShowsGermanMenusAndIndicators) {
     for (QLabel* l : frame_->IndicatorPanes()) panes << l->text();
     EXPECT_EQ(panes, QStringList({"GROSS", "NUM", "ROLL"}));
     EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Bereit"));
+}
+
+// The core's English texts shown in German: whole, filled from a template
+// (the value kept as it is, even one that looks like a marker), line by line,
+// and unknown texts unchanged.
+TEST_F(LanguageTest, CoreTextsShowInGerman) {
+    InstallLanguage(*qApp, QStringLiteral("de"));
+    struct Case {
+        std::string in;
+        QString out;
+    };
+    const Case cases[] = {
+        {.in = TEXT_WRITE_COMPLETED, .out = QStringLiteral("Schreiben abgeschlossen! ")},
+        {.in = FillText("Save the changes to %1?", {"/tmp/a%1b.csv"}),
+         .out = QStringLiteral("Änderungen an /tmp/a%1b.csv speichern?")},
+        {.in = std::string(TEXT_CONNECT_FAIL) + "\n" + TEXT_ASK_TIMEOUT,
+         .out = QStringLiteral("Verbindung fehlgeschlagen \n"
+                               " Zeitüberschreitung bei der Anfrage!  ")},
+        {.in = "COM3 /dev/ttyUSB0", .out = QStringLiteral("COM3 /dev/ttyUSB0")},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CoreText(c.in), c.out) << c.in;
 }
 
 TEST_F(LanguageTest, ArabicLaysTheWindowOutRightToLeft) {
