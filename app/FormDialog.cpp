@@ -87,7 +87,15 @@ void CFormDialog::AddOkCancel(int x, int okY, int cancelY, int width, int height
 }
 
 void CFormDialog::showEvent(QShowEvent* event) {
-    if (!fitted_) FitLabels();
+    if (!fitted_) {
+        FitLabels();
+        // The controls are placed by hand, so right to left mirrors them here.
+        if (isRightToLeft()) {
+            for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                w->move(width() - w->x() - w->width(), w->y());
+            }
+        }
+    }
     fitted_ = true;
     QDialog::showEvent(event);
 }

@@ -181,6 +181,11 @@ void CFormLayout::Place(QSize size) const {
         if (p.anchor & kFollowRight) r.translate(dx, 0);
         if (p.anchor & kGrowWidth) r.setWidth(r.width() + dx);
         if (p.anchor & kGrowHeight) r.setHeight(r.height() + dy);
+        // Right to left (Arabic) the form is mirrored: the panel on the right,
+        // the buttons on the left.
+        if (p.widget->isRightToLeft()) {
+            r.moveLeft(std::max(size.width(), formSize_.width()) - r.right() - 1);
+        }
         p.widget->setGeometry(r);
     }
 }

@@ -150,6 +150,9 @@ TEST_F(LanguageTest, ArabicLaysTheWindowOutRightToLeft) {
     EXPECT_EQ(QApplication::layoutDirection(), Qt::RightToLeft);
     StartWithSample();
     EXPECT_TRUE(frame_->isRightToLeft());
+    // The form's hand-placed controls mirror too: the buttons left of the list.
+    CMainForm& form = frame_->View();
+    EXPECT_LT(form.Control(IDC_TP_ADD)->geometry().right(), form.List()->x());
 }
 
 }  // namespace
