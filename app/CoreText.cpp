@@ -18,6 +18,9 @@ constexpr const char* kContexts[] = {"Commands", "Core"};
 // so the translators see it once.
 constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Core", "Save the changes to %1?"),
+    QT_TRANSLATE_NOOP("Core", "Undo %1"),
+    QT_TRANSLATE_NOOP("Core", "Redo %1"),
+    QT_TRANSLATE_NOOP("Core", "Delete %1 TPs"),
 };
 
 struct Pattern {
@@ -68,7 +71,9 @@ QString CoreText(const std::string& text) {
             const QChar next = i + 1 < shown.size() ? shown[i + 1] : QChar();
             const int n = next.digitValue();
             if (shown[i] == QLatin1Char('%') && n >= 1 && n <= m.lastCapturedIndex()) {
-                out += m.captured(n);
+                // A value that is itself a core text ("Undo %1" of "Add TP") is
+                // translated too; a path or a number is no known text and stays.
+                out += CoreText(m.captured(n).toStdString());
                 ++i;
             } else {
                 out += shown[i];
@@ -80,7 +85,8 @@ QString CoreText(const std::string& text) {
     if (text.find('\n') != std::string::npos) {
         QStringList lines;
         std::size_t start = 0;
-        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos;
+             start = end + 1) {
             lines << CoreText(text.substr(start, end - start));
         }
         lines << CoreText(text.substr(start));

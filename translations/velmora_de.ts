@@ -853,6 +853,54 @@ About</source>
         <source>The table has no satellites or transponders to write.</source>
         <translation>Die Tabelle enthält keine Satelliten oder Transponder zum Schreiben.</translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 TPs</source>
+        <translation>%1 TPs löschen</translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add TP</source>
+        <translation>TP hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit TP</source>
+        <translation>TP bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete TP</source>
+        <translation>TP löschen</translation>
+    </message>
+    <message>
+        <source>Edit LNB</source>
+        <translation>LNB bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sort TPs</source>
+        <translation>TPs sortieren</translation>
+    </message>
+    <message>
+        <source>Read from Meter</source>
+        <translation>Aus dem Messgerät lesen</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -813,6 +813,54 @@ About</source>
         <source>The table has no satellites or transponders to write.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 TPs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add TP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit TP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete TP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit LNB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort TPs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

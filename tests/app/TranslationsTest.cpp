@@ -140,6 +140,8 @@ TEST_F(LanguageTest, CoreTextsShowInGerman) {
         {.in = std::string(TEXT_CONNECT_FAIL) + "\n" + TEXT_ASK_TIMEOUT,
          .out = QStringLiteral("Verbindung fehlgeschlagen \n"
                                " Zeitüberschreitung bei der Anfrage!  ")},
+        {.in = FillText("Undo %1", {FillText("Delete %1 TPs", {"3"})}),
+         .out = QStringLiteral("Rückgängig: 3 TPs löschen")},
         {.in = "COM3 /dev/ttyUSB0", .out = QStringLiteral("COM3 /dev/ttyUSB0")},
     };
     for (const Case& c : cases) EXPECT_EQ(CoreText(c.in), c.out) << c.in;
