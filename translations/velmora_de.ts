@@ -901,6 +901,30 @@ About</source>
         <source>Read from Meter</source>
         <translation>Aus dem Messgerät lesen</translation>
     </message>
+    <message>
+        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>sattp-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name begins with rav32izazud.</source>
+        <translation>Der Name einer Firmware-Datei beginnt mit rav32izazud.</translation>
+    </message>
+    <message>
+        <source>A logo file&apos;s name begins with stm32logo.</source>
+        <translation>Der Name einer Logo-Datei beginnt mit stm32logo.</translation>
+    </message>
+    <message>
+        <source>An icon file&apos;s name begins with stm32icon.</source>
+        <translation>Der Name einer Symbol-Datei beginnt mit stm32icon.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -915,6 +939,25 @@ About</source>
     <message>
         <source>The language changes when Orvane is started next.</source>
         <translation>Die Sprache wechselt beim nächsten Start von Orvane.</translation>
+    </message>
+</context>
+<context>
+    <name>LnbChoiceText</name>
+    <message>
+        <source>no DiSEqC</source>
+        <translation>kein DiSEqC</translation>
+    </message>
+    <message>
+        <source>unknown DiSEqC switch</source>
+        <translation>unbekannter DiSEqC-Schalter</translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 tone burst %2</source>
+        <translation>DiSEqC %1 Tone-Burst %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 input %2</source>
+        <translation>DiSEqC %1 Eingang %2</translation>
     </message>
 </context>
 <context>

@@ -858,6 +858,30 @@ About</source>
         <source>Read from Meter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name begins with rav32izazud.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A logo file&apos;s name begins with stm32logo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An icon file&apos;s name begins with stm32icon.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -871,6 +895,25 @@ About</source>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LnbChoiceText</name>
+    <message>
+        <source>no DiSEqC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown DiSEqC switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 tone burst %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 input %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -93,7 +93,8 @@ void Session::ReportShortenedRead(const SatTpReadReport& report) {
 
 void Session::Open() {
     if (!IsEnabled(ID_FILE_OPEN)) return;
-    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, "", ""});
+    std::optional<std::string> path =
+        view_.AskOpenFile({VELMORA_TR_NOOP("Core", "Open"), DB_FILE_FILTER, "", ""});
     if (!path) return;
     OpenPath(*path);
 }
@@ -156,7 +157,7 @@ bool Session::SaveAs() {
     // An Untitled table is offered the default name.
     const std::string& proposed = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
     std::optional<std::string> path =
-        view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv", proposed});
+        view_.AskSaveFile({VELMORA_TR_NOOP("Core", "Save as"), DB_FILE_FILTER, "csv", proposed});
     if (!path) return false;
     if (!WriteTo(*path)) return false;
     state_.dbPath = *path;

@@ -14,8 +14,8 @@ namespace velmora {
 
 namespace {
 
-const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, "", ""};
-const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, "", ""};
+const FileDialogRequest kLogoDialog{VELMORA_TR_NOOP("Core", "Open"), LOGO_FILE_FILTER, "", ""};
+const FileDialogRequest kIconDialog{VELMORA_TR_NOOP("Core", "Open"), ICON_FILE_FILTER, "", ""};
 
 }  // namespace
 
@@ -87,12 +87,12 @@ void Session::TakeMeterTable(const SatTpDatabase& meter) {
 
 void Session::LoadLogo() {
     ChooseNamedFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, IDC_LOGO_LABEL,
-                    "A logo file's name begins with stm32logo.");
+                    VELMORA_TR_NOOP("Core", "A logo file's name begins with stm32logo."));
 }
 
 void Session::LoadIcon() {
     ChooseNamedFile(view_, kIconDialog, LoadIconFile, state_.iconPath, IDC_ICON_LABEL,
-                    "An icon file's name begins with stm32icon.");
+                    VELMORA_TR_NOOP("Core", "An icon file's name begins with stm32icon."));
 }
 
 void Session::WriteLogo() {
