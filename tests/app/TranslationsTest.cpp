@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSet>
 #include <QTranslator>
@@ -122,6 +124,30 @@ TEST_F(LanguageTest, GermanShowsGermanMenusAndIndicators) {
     for (QLabel* l : frame_->IndicatorPanes()) panes << l->text();
     EXPECT_EQ(panes, QStringList({"GROSS", "NUM", "ROLL"}));
     EXPECT_EQ(frame_->IdlePane()->text(), QStringLiteral("Bereit"));
+}
+
+// Help > Language keeps the choice for the next start and says so;
+// "System default" forgets it.
+TEST_F(LanguageTest, HelpLanguageRemembersTheChoice) {
+    StartWithSample();
+    QMenu* languages = nullptr;
+    for (QAction* a : frame_->menuBar()->actions().last()->menu()->actions()) {
+        if (a->menu() != nullptr) languages = a->menu();
+    }
+    ASSERT_NE(languages, nullptr);
+    auto choose = [&](const QString& name) {
+        for (QAction* a : languages->actions()) {
+            if (a->text() == name) a->trigger();
+        }
+    };
+    modal::PushAnswer(QMessageBox::Ok);
+    choose(QStringLiteral("Deutsch"));
+    EXPECT_EQ(ChosenLanguage(), QStringLiteral("de"));
+    ASSERT_FALSE(modal::ShownBoxes().empty());
+    EXPECT_TRUE(modal::ShownBoxes().back().text.contains(QStringLiteral("next")));
+    modal::PushAnswer(QMessageBox::Ok);
+    choose(QStringLiteral("System default"));
+    EXPECT_EQ(ChosenLanguage(), QString());
 }
 
 // The core's English texts shown in German: whole, filled from a template
