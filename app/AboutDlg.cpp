@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,7 +10,9 @@
 
 namespace velmora {
 
-const char* const kUsageText =
+//: The About box's notes for meter owners; keep the line breaks and the menu and
+//: button names as the meter and the window show them
+const char* const kUsageText = QT_TRANSLATE_NOOP("CAboutDlg",
     " For LMT41C, LMT40S etc\r\n"
     " 1) In meter's 'software upgrade' menu, you could backup sattp.csv to USB from meter.\r\n"
     " 2) Use velmora to edit sattp.csv, when edit finished, save sattp.csv and copy to USB.\r\n"
@@ -31,16 +34,19 @@ const char* const kUsageText =
     " 2) Press EXIT and turn on meter. \r\n"
     " 3) Open software hex file from file menu. \r\n"
     " 4) Click velmora's 'SOFT' button to upgrade software.\r\n"
-    " ";
+    " ");
 
 QString VersionLine() {
     // "Orvane Ver 2.8" for 2.8.0: the version velmora-cli --version prints.
-    return QStringLiteral("Orvane Ver %1.%2").arg(VELMORA_VERSION_MAJOR).arg(VELMORA_VERSION_MINOR);
+    //: The version line; "Orvane" is the product name, never translated
+    return QCoreApplication::translate("CAboutDlg", "Orvane Ver %1.%2")
+        .arg(VELMORA_VERSION_MAJOR)
+        .arg(VELMORA_VERSION_MINOR);
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     DialogUnits du(font());
-    setWindowTitle(QStringLiteral("About Orvane"));
+    setWindowTitle(tr("About Orvane"));
     setFixedSize(du.Size(323, 164));
 
     auto* icon = new QLabel(this);
@@ -59,7 +65,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     text_->setReadOnly(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The widget keeps lines apart by itself; a carriage return would show.
-    text_->setPlainText(QString::fromLatin1(kUsageText).remove(QLatin1Char('\r')));
+    text_->setPlainText(
+        QCoreApplication::translate("CAboutDlg", kUsageText).remove(QLatin1Char('\r')));
 }
 
 }  // namespace velmora

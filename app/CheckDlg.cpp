@@ -5,21 +5,22 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/CoreText.h"
+
 namespace velmora {
 
 CCheckDlg::CCheckDlg(std::vector<TableFinding> findings,
                      std::function<void(const TableFinding&)> select, QWidget* parent)
     : QDialog(parent), findings_(std::move(findings)) {
-    setWindowTitle(QStringLiteral("Check table"));
+    setWindowTitle(tr("Check table"));
     auto* layout = new QVBoxLayout(this);
-    QString count = findings_.empty() ? QStringLiteral("Nothing looks wrong with the table.")
-                    : findings_.size() == 1
-                        ? QStringLiteral("1 finding; click it to select its row.")
-                        : QStringLiteral("%1 findings; click one to select its row.")
-                              .arg(findings_.size());
+    QString count = findings_.empty()
+                        ? tr("Nothing looks wrong with the table.")
+                        : tr("%n finding(s); click one to select its row.", nullptr,
+                             static_cast<int>(findings_.size()));
     layout->addWidget(new QLabel(count, this));
     list_ = new QListWidget(this);
-    for (const TableFinding& f : findings_) list_->addItem(QString::fromStdString(f.text));
+    for (const TableFinding& f : findings_) list_->addItem(CoreText(f.text));
     list_->setMinimumSize(560, 260);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

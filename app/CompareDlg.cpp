@@ -1,5 +1,6 @@
 #include "app/CompareDlg.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/CoreText.h"
 #include "app/DisplayText.h"
 
 namespace velmora {
@@ -18,21 +20,24 @@ QString CountsText(const TableComparison& c) {
     int counts[3] = {0, 0, 0};
     for (const TableDifference& d : c.differences) ++counts[static_cast<int>(d.change)];
     QStringList parts;
-    const char* names[3] = {"added", "removed", "changed"};
+    const char* names[3] = {QT_TRANSLATE_N_NOOP("CCompareDlg", "%n added"),
+                            QT_TRANSLATE_N_NOOP("CCompareDlg", "%n removed"),
+                            QT_TRANSLATE_N_NOOP("CCompareDlg", "%n changed")};
     for (int i = 0; i < 3; ++i)
-        if (counts[i] > 0) parts << QStringLiteral("%1 %2").arg(counts[i]).arg(QLatin1String(names[i]));
-    QString text = QString::fromStdString(DifferenceCountText(c.differences.size()));
+        if (counts[i] > 0)
+            parts << QCoreApplication::translate("CCompareDlg", names[i], nullptr, counts[i]);
+    QString text = CoreText(DifferenceCountText(c.differences.size()));
     if (!parts.isEmpty()) text += QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    if (c.orderDiffers) text += QStringLiteral("; ") + QLatin1String(ORDER_DIFFERS_TEXT);
+    if (c.orderDiffers) text += QStringLiteral("; ") + CoreText(ORDER_DIFFERS_TEXT);
     return text;
 }
 
 }  // namespace
 
 CCompareDlg::CCompareDlg(const TableComparison& comparison, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Compare with meter"));
+    setWindowTitle(tr("Compare with meter"));
     auto* intro = new QLabel(
-        QStringLiteral("What writing the document's tables would change on the meter:"), this);
+        tr("What writing the document's tables would change on the meter:"), this);
     lines_ = new QListWidget(this);
     lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     lines_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -40,11 +45,11 @@ CCompareDlg::CCompareDlg(const TableComparison& comparison, QWidget* parent) : Q
     for (const TableDifference& d : comparison.differences)
         lines_->addItem(DisplayText(DifferenceLine(d)));
     summary_ = new QLabel(CountsText(comparison), this);
-    take_ = new QPushButton(QStringLiteral("Take the meter's table"), this);
-    take_->setToolTip(QStringLiteral("Replace the document's tables with the meter's"));
+    take_ = new QPushButton(tr("Take the meter's table"), this);
+    take_->setToolTip(tr("Replace the document's tables with the meter's"));
     // Nothing to take when the tables agree.
     take_->setEnabled(!comparison.Equal() || comparison.orderDiffers);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setDefault(true);
     connect(take_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);

@@ -58,6 +58,7 @@ QLabel* CFormDialog::AddLabel(const QString& text, int x, QWidget* buddy) {
     int left = units_.X(x);
     label->setGeometry(left, buddy->y(), std::max(1, buddy->x() - left - 2), buddy->height());
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    labels_.push_back(label);
     return label;
 }
 
@@ -83,6 +84,40 @@ void CFormDialog::AddOkCancel(int x, int okY, int cancelY, int width, int height
     cancel->setGeometry(units_.Rect(x, cancelY, width, height));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CFormDialog::showEvent(QShowEvent* event) {
+    if (!fitted_) {
+        FitLabels();
+        // The controls are placed by hand, so right to left mirrors them here.
+        if (isRightToLeft()) {
+            for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                w->move(width() - w->x() - w->width(), w->y());
+            }
+        }
+    }
+    fitted_ = true;
+    QDialog::showEvent(event);
+}
+
+void CFormDialog::FitLabels() {
+    int shortfall = 0;
+    int column = width();
+    for (QLabel* label : labels_) {
+        shortfall = std::max(shortfall, label->sizeHint().width() - label->width());
+        column = std::min(column, label->x() + label->width());
+    }
+    if (shortfall <= 0) return;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(labels_.begin(), labels_.end(), w) != labels_.end()) {
+            w->resize(w->width() + shortfall, w->height());
+        } else if (w->x() >= column) {
+            w->move(w->x() + shortfall, w->y());
+        } else if (w->x() + w->width() > column) {
+            w->resize(w->width() + shortfall, w->height());
+        }
+    }
+    setFixedSize(width() + shortfall, height());
 }
 
 void SetChoice(QComboBox* list, int code) {

@@ -49,7 +49,13 @@ protected:
     // else the message to show.
     void AddCheck(QLineEdit* field, std::function<std::string(const std::string&)> check);
 
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A label longer than its room (a translation) widens its column: what
+    // lies right of it moves over, what spans it grows, and so does the dialog.
+    void FitLabels();
+
     struct FieldCheck {
         QLineEdit* field;
         std::function<std::string(const std::string&)> check;
@@ -57,6 +63,8 @@ private:
     std::vector<FieldCheck> checks_;
     DialogUnits units_;
     QPushButton* ok_ = nullptr;
+    std::vector<QLabel*> labels_;
+    bool fitted_ = false;
 };
 
 // Sets the choice of a list; a code outside the list leaves it without one.

@@ -1,5 +1,6 @@
 #include "app/FormLayout.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -38,32 +39,48 @@ struct FormControlSpec {
 constexpr int kFormWidth = 577;
 constexpr int kFormHeight = 343;
 constexpr FormControlSpec kForm[] = {
-    {0, Kind::Group, "RS232 communication", 7, 6, 166, 110, kStay},
+    {0, Kind::Group, QT_TRANSLATE_NOOP("CFormLayout", "RS232 communication"), 7, 6, 166, 110,
+     kStay},
     {IDC_PORT_SELECTOR, Kind::PortSelector, "", 15, 19, 52, 62, kStay},
     {IDC_PROGRESS, Kind::Progress, "", 15, 35, 142, 16, kStay},
     {IDC_STATUS, Kind::Text, "", 15, 57, 151, 10, kStay},
-    {IDC_SOFT_LABEL, Kind::Text, "SOFT:", 15, 72, 151, 10, kStay},
-    {IDC_ICON_LABEL, Kind::Text, "ICON:", 15, 85, 151, 10, kStay},
-    {IDC_LOGO_LABEL, Kind::Text, "LOGO:", 15, 98, 151, 10, kStay},
+    {IDC_SOFT_LABEL, Kind::Text, QT_TRANSLATE_NOOP("CFormLayout", "SOFT:"), 15, 72, 151, 10, kStay},
+    {IDC_ICON_LABEL, Kind::Text, QT_TRANSLATE_NOOP("CFormLayout", "ICON:"), 15, 85, 151, 10, kStay},
+    {IDC_LOGO_LABEL, Kind::Text, QT_TRANSLATE_NOOP("CFormLayout", "LOGO:"), 15, 98, 151, 10, kStay},
     {IDC_TREE, Kind::Tree, "", 7, 117, 166, 219, kGrowHeight},
     {IDC_FIND, Kind::Find, "", 174, 6, 344, 12, kGrowWidth},
     {IDC_LIST, Kind::List, "", 174, 20, 344, 316, kGrowWidth | kGrowHeight},
-    {0, Kind::Group, "TP", 521, 27, 49, 99, kFollowRight},
-    {IDC_TP_ADD, Kind::Button, "ADD", 525, 42, 38, 14, kFollowRight},
-    {IDC_TP_EDIT, Kind::Button, "EDIT", 525, 62, 38, 14, kFollowRight},
-    {IDC_TP_DELETE, Kind::Button, "DELETE", 525, 82, 38, 14, kFollowRight},
-    {IDC_TP_SORT, Kind::Button, "SORT", 525, 102, 38, 14, kFollowRight},
-    {0, Kind::Group, "SAT", 521, 130, 49, 76, kFollowRight},
-    {IDC_SAT_ADD, Kind::Button, "ADD", 525, 144, 38, 14, kFollowRight},
-    {IDC_SAT_EDIT, Kind::Button, "EDIT", 525, 164, 38, 14, kFollowRight},
-    {IDC_SAT_DELETE, Kind::Button, "DELETE", 525, 184, 38, 14, kFollowRight},
-    {0, Kind::Group, "LNB", 521, 209, 49, 38, kFollowRight},
-    {IDC_LNB_EDIT, Kind::Button, "EDIT", 525, 224, 38, 14, kFollowRight},
-    {0, Kind::Group, "PATCH UP", 521, 253, 48, 83, kFollowRight},
-    {IDC_PATCH_SOFT, Kind::Check, "SOFT", 527, 268, 40, 10, kFollowRight},
-    {IDC_PATCH_ICON, Kind::Check, "ICON", 527, 284, 40, 10, kFollowRight},
-    {IDC_PATCH_LOGO, Kind::Check, "LOGO", 527, 300, 40, 10, kFollowRight},
-    {IDC_PATCH_SATTP, Kind::Check, "SAT TP", 527, 316, 40, 10, kFollowRight},
+    //: The transponders' buttons
+    {0, Kind::Group, QT_TRANSLATE_NOOP("CFormLayout", "TP"), 521, 27, 49, 99, kFollowRight},
+    {IDC_TP_ADD, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "ADD"), 525, 42, 38, 14,
+     kFollowRight},
+    {IDC_TP_EDIT, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "EDIT"), 525, 62, 38, 14,
+     kFollowRight},
+    {IDC_TP_DELETE, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "DELETE"), 525, 82, 38, 14,
+     kFollowRight},
+    {IDC_TP_SORT, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "SORT"), 525, 102, 38, 14,
+     kFollowRight},
+    //: The satellites' buttons
+    {0, Kind::Group, QT_TRANSLATE_NOOP("CFormLayout", "SAT"), 521, 130, 49, 76, kFollowRight},
+    {IDC_SAT_ADD, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "ADD"), 525, 144, 38, 14,
+     kFollowRight},
+    {IDC_SAT_EDIT, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "EDIT"), 525, 164, 38, 14,
+     kFollowRight},
+    {IDC_SAT_DELETE, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "DELETE"), 525, 184, 38, 14,
+     kFollowRight},
+    {0, Kind::Group, QT_TRANSLATE_NOOP("CFormLayout", "LNB"), 521, 209, 49, 38, kFollowRight},
+    {IDC_LNB_EDIT, Kind::Button, QT_TRANSLATE_NOOP("CFormLayout", "EDIT"), 525, 224, 38, 14,
+     kFollowRight},
+    {0, Kind::Group, QT_TRANSLATE_NOOP("CFormLayout", "PATCH UP"), 521, 253, 48, 83, kFollowRight},
+    {IDC_PATCH_SOFT, Kind::Check, QT_TRANSLATE_NOOP("CFormLayout", "SOFT"), 527, 268, 40, 10,
+     kFollowRight},
+    {IDC_PATCH_ICON, Kind::Check, QT_TRANSLATE_NOOP("CFormLayout", "ICON"), 527, 284, 40, 10,
+     kFollowRight},
+    {IDC_PATCH_LOGO, Kind::Check, QT_TRANSLATE_NOOP("CFormLayout", "LOGO"), 527, 300, 40, 10,
+     kFollowRight},
+    //: Upload the satellite and transponder table in PATCH UP
+    {IDC_PATCH_SATTP, Kind::Check, QT_TRANSLATE_NOOP("CFormLayout", "SAT TP"), 527, 316, 40, 10,
+     kFollowRight},
 };
 
 QTreeWidget* NewTree(QWidget& form) {
@@ -118,13 +135,13 @@ CFormLayout::CFormLayout(QWidget& form) {
 }
 
 QWidget* CFormLayout::Create(QWidget& form, int kind, const char* caption, QRect& rect) {
-    const QString text = QString::fromLatin1(caption);
+    const QString text = QCoreApplication::translate("CFormLayout", caption);
     switch (static_cast<Kind>(kind)) {
         case Kind::Group:
             return new QGroupBox(text, &form);
         case Kind::Find:
             find_ = new QLineEdit(&form);
-            find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
+            find_->setPlaceholderText(QCoreApplication::translate("CFormLayout", "Find (Ctrl+F)"));
             find_->setClearButtonEnabled(true);
             return find_;
         case Kind::PortSelector:
@@ -164,6 +181,11 @@ void CFormLayout::Place(QSize size) const {
         if (p.anchor & kFollowRight) r.translate(dx, 0);
         if (p.anchor & kGrowWidth) r.setWidth(r.width() + dx);
         if (p.anchor & kGrowHeight) r.setHeight(r.height() + dy);
+        // Right to left (Arabic) the form is mirrored: the panel on the right,
+        // the buttons on the left.
+        if (p.widget->isRightToLeft()) {
+            r.moveLeft(std::max(size.width(), formSize_.width()) - r.right() - 1);
+        }
         p.widget->setGeometry(r);
     }
 }

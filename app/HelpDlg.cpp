@@ -10,7 +10,7 @@
 namespace velmora {
 
 CHelpDlg::CHelpDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Orvane Help"));
+    setWindowTitle(tr("Orvane Help"));
     DialogUnits du(font());
     resize(du.Size(340, 300));
 

@@ -1,6 +1,7 @@
 #include "app/ImportDlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/CoreText.h"
 #include "app/LnbChoiceText.h"
 #include "app/Modal.h"
 #include "ui/Commands.h"
@@ -26,8 +28,8 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kImportTitle = "Import transponders";
-constexpr const char* kExportTitle = "Export satellites.xml";
+constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("CImportDlg", "Import transponders");
+constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("CImportDlg", "Export satellites.xml");
 // dvbv5 scan tables have no extension, so all files come second.
 constexpr const char* kImportFilter =
     "Transponder lists (*.xml *.ini)|*.xml;*.ini|All files (*)|*||";
@@ -38,7 +40,9 @@ enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
 constexpr int kOrderRole = Qt::UserRole;
 constexpr int kSourceRole = Qt::UserRole + 1;
 
-QString FromBytes(const std::string& bytes) { return QString::fromUtf8(bytes.data(), bytes.size()); }
+QString FromBytes(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), bytes.size());
+}
 
 QComboBox* LnbList(const SatTpDatabase& db, int chosen, QWidget* parent) {
     auto* list = new QComboBox(parent);
@@ -51,7 +55,9 @@ QComboBox* LnbList(const SatTpDatabase& db, int chosen, QWidget* parent) {
 int EastToWest(int position) { return position <= 1800 ? -position : 3600 - position; }
 
 const char* BandName(Band band) {
-    return band == Band::C ? "C band" : band == Band::Ka ? "Ka band" : "Ku band";
+    return band == Band::C    ? QT_TRANSLATE_NOOP("CImportDlg", "C band")
+           : band == Band::Ka ? QT_TRANSLATE_NOOP("CImportDlg", "Ka band")
+                              : QT_TRANSLATE_NOOP("CImportDlg", "Ku band");
 }
 
 // The name without the position the Position column shows; a name that is
@@ -82,25 +88,26 @@ public:
 CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& fileName,
                        QWidget* parent)
     : QDialog(parent), session_(session), list_(list) {
-    setWindowTitle(QString::fromLatin1(kImportTitle));
+    setWindowTitle(QCoreApplication::translate("CImportDlg", kImportTitle));
     const SatTpDatabase& db = session.Database();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QFileInfo(fileName).fileName(), this));
 
     find_ = new QLineEdit(this);
-    find_->setPlaceholderText(QStringLiteral("Find a satellite by name or position"));
+    find_->setPlaceholderText(tr("Find a satellite by name or position"));
     find_->setClearButtonEnabled(true);
     layout->addWidget(find_);
 
     satellites_ = new QTreeWidget(this);
     satellites_->setRootIsDecorated(false);
-    satellites_->setHeaderLabels({QStringLiteral("Position"), QStringLiteral("Name"),
-                                  QStringLiteral("TPs"), QStringLiteral("Goes into")});
+    satellites_->setHeaderLabels({tr("Position"), tr("Name"),
+                                  //: Column of transponder counts
+                                  tr("TPs"), tr("Goes into")});
     satellites_->headerItem()->setToolTip(
-        kNameColumn, QStringLiteral("The name a new satellite gets; double-click to change it"));
+        kNameColumn, tr("The name a new satellite gets; double-click to change it"));
     satellites_->headerItem()->setToolTip(
         kTableColumn,
-        QStringLiteral("A new satellite, or a table satellite of the band within 1.0 degree"));
+        tr("A new satellite, or a table satellite of the band within 1.0 degree"));
     for (int i = 0; i < static_cast<int>(list.satellites.size()); ++i) AddRow(i);
     // One width for all target lists, so the column reads as one.
     int widest = 0;
@@ -121,8 +128,8 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     layout->addWidget(satellites_);
 
     auto* selection = new QHBoxLayout;
-    selectAll_ = new QPushButton(QStringLiteral("Select all"), this);
-    selectNone_ = new QPushButton(QStringLiteral("Select none"), this);
+    selectAll_ = new QPushButton(tr("Select all"), this);
+    selectNone_ = new QPushButton(tr("Select none"), this);
     selection->addWidget(selectAll_);
     selection->addWidget(selectNone_);
     selection->addStretch();
@@ -131,15 +138,15 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     auto* settings = new QGridLayout;
     kuLnb_ = LnbList(db, 0, this);
     cBandLnb_ = LnbList(db, DefaultCBandLnb(db), this);
-    settings->addWidget(new QLabel(QStringLiteral("LNB of new Ku-band satellites"), this), 0, 0);
+    settings->addWidget(new QLabel(tr("LNB of new Ku-band satellites"), this), 0, 0);
     settings->addWidget(kuLnb_, 0, 1);
-    settings->addWidget(new QLabel(QStringLiteral("LNB of new C-band satellites"), this), 1, 0);
+    settings->addWidget(new QLabel(tr("LNB of new C-band satellites"), this), 1, 0);
     settings->addWidget(cBandLnb_, 1, 1);
     layout->addLayout(settings);
 
-    add_ = new QRadioButton(QStringLiteral("Add new transponders"), this);
+    add_ = new QRadioButton(tr("Add new transponders"), this);
     replace_ = new QRadioButton(
-        QStringLiteral("Replace the transponders of the table satellites they go into"), this);
+        tr("Replace the transponders of the table satellites they go into"), this);
     add_->setChecked(true);
     layout->addWidget(add_);
     layout->addWidget(replace_);
@@ -191,7 +198,7 @@ void CImportDlg::AddRow(int source) {
     for (Band band : bands) {
         auto* line = new QTreeWidgetItem(item);
         line->setFlags(Qt::ItemIsEnabled);
-        line->setText(kNameColumn, QString::fromLatin1(BandName(band)));
+        line->setText(kNameColumn, QCoreApplication::translate("CImportDlg", BandName(band)));
         AddTargetList(line, source, band);
     }
 }
@@ -200,7 +207,8 @@ void CImportDlg::AddTargetList(QTreeWidgetItem* item, int source, Band band) {
     const SatTpDatabase& db = session_.Database();
     int position = list_.satellites[static_cast<std::size_t>(source)].position;
     auto* list = new QComboBox;
-    list->addItem(QStringLiteral("new"), kTargetNew);
+    //: The choice "a new satellite" in the "Goes into" column
+    list->addItem(tr("new"), kTargetNew);
     for (int s : NearbySatellites(db, position, band))
         list->addItem(FromBytes(SatelliteLabel(db, s)), s);
     // Today's choice: the satellite of the same position and band.
@@ -259,16 +267,16 @@ void CImportDlg::ShowMatching(const QString& text) {
 
 void CImportDlg::UpdatePreview() {
     MergeOptions options = Options();
-    bool any = std::find(options.selected.begin(), options.selected.end(), true) !=
-               options.selected.end();
-    preview_->setText(FromBytes(MergeSummary(session_.PreviewImport(list_, options))));
+    bool any =
+        std::find(options.selected.begin(), options.selected.end(), true) != options.selected.end();
+    preview_->setText(CoreText(MergeSummary(session_.PreviewImport(list_, options))));
     ok_->setEnabled(any);
 }
 
 void RunImportCommand(QWidget* parent, Session& session) {
     if (!session.IsEnabled(ID_FILE_IMPORT)) return;
-    std::optional<QString> path = modal::OpenFileName(parent, QString::fromLatin1(kImportTitle),
-                                                      QString::fromLatin1(kImportFilter));
+    std::optional<QString> path = modal::OpenFileName(
+        parent, QCoreApplication::translate("CImportDlg", kImportTitle), CoreText(kImportFilter));
     if (!path) return;
     ImportListFile(parent, session, *path);
 }
@@ -278,11 +286,13 @@ void ImportListFile(QWidget* parent, Session& session, const QString& path) {
     SourceList list;
     ListError error;
     if (!ReadTransponderList(QFile::encodeName(path).toStdString(), {}, list, error)) {
-        modal::Notice(parent, FromBytes(ErrorText(error)));
+        modal::Notice(parent, CoreText(ErrorText(error)));
         return;
     }
     if (list.satellites.empty()) {
-        modal::Notice(parent, path + QStringLiteral(": no satellites in this list"));
+        modal::Notice(
+            parent,
+            QCoreApplication::translate("CImportDlg", "%1: no satellites in this list").arg(path));
         return;
     }
     CImportDlg dialog(session, list, path, parent);
@@ -294,7 +304,7 @@ void RunExportCommand(QWidget* parent, Session& session) {
     if (!session.IsEnabled(ID_FILE_EXPORT)) return;
     // The table's own name with .xml is offered.
     std::optional<QString> path = modal::SaveFileName(
-        parent, QString::fromLatin1(kExportTitle), QString::fromLatin1(kExportFilter),
+        parent, QCoreApplication::translate("CImportDlg", kExportTitle), CoreText(kExportFilter),
         QStringLiteral("xml"), QFile::decodeName(session.ExportProposedPath().c_str()));
     if (!path) return;
     std::string sentence;

@@ -1,5 +1,6 @@
 #include "app/LnbChoiceText.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <string>
 
@@ -10,12 +11,21 @@ namespace {
 // The switch setting written out: "no DiSEqC", "DiSEqC 1.0 input 3",
 // "DiSEqC 1.0 tone burst A" (a 1.0 switch stores the bursts as inputs 4 and 5).
 std::string DiseqcText(const LnbRecord& lnb) {
-    if (lnb.diseqcSwitch == 0) return "no DiSEqC";
-    if (lnb.diseqcSwitch > 2) return "unknown DiSEqC switch";
-    std::string version = lnb.diseqcSwitch == 1 ? "DiSEqC 1.0" : "DiSEqC 1.1";
-    if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 4) return version + " tone burst A";
-    if (lnb.diseqcSwitch == 1 && lnb.diseqcInput == 5) return version + " tone burst B";
-    return version + " input " + std::to_string(lnb.diseqcInput + 1);
+    if (lnb.diseqcSwitch == 0)
+        return QCoreApplication::translate("LnbChoiceText", "no DiSEqC").toStdString();
+    if (lnb.diseqcSwitch > 2)
+        return QCoreApplication::translate("LnbChoiceText", "unknown DiSEqC switch").toStdString();
+    const QString version = QLatin1String(lnb.diseqcSwitch == 1 ? "1.0" : "1.1");
+    if (lnb.diseqcSwitch == 1 && (lnb.diseqcInput == 4 || lnb.diseqcInput == 5)) {
+        const QString burst = QLatin1String(lnb.diseqcInput == 4 ? "A" : "B");
+        return QCoreApplication::translate("LnbChoiceText", "DiSEqC %1 tone burst %2")
+            .arg(version, burst)
+            .toStdString();
+    }
+    return QCoreApplication::translate("LnbChoiceText", "DiSEqC %1 input %2")
+        .arg(version)
+        .arg(lnb.diseqcInput + 1)
+        .toStdString();
 }
 
 }  // namespace

@@ -19,25 +19,27 @@ QStringList Texts(std::initializer_list<const char*> texts) {
 }  // namespace
 
 CLnbEditDlg::CLnbEditDlg(const SatTpDatabase& db, int lnbIndex, QWidget* parent)
-    : CFormDialog(parent, QStringLiteral("LNB Edit"), 187, 137) {
+    : CFormDialog(parent, tr("LNB Edit"), 187, 137) {
     constexpr int kLabelX = 9;
     type_ = AddList(62, 11, 60,
                     Texts({"5150", "9750/10600", "9750/10700", "9750/10750", "5150V/5750H",
                            "5750V/5150H", "11300", "10750", "10700"}));
-    AddLabel(QStringLiteral("LNB frequency"), kLabelX, type_);
-    power_ = AddList(63, 32, 60, Texts({"Off", "13/18", "13V", "18V"}));
-    AddLabel(QStringLiteral("LNB power"), kLabelX, power_);
-    dish_ = AddList(63, 53, 60, Texts({"Fixed", "Moved"}));
-    AddLabel(QStringLiteral("Dish type"), kLabelX, dish_);
-    switch_ = AddList(63, 74, 60, Texts({"Off", "V1.0", "V1.1"}));
-    AddLabel(QStringLiteral("DiSEqC switch"), kLabelX, switch_);
+    AddLabel(tr("LNB frequency"), kLabelX, type_);
+    power_ =
+        AddList(63, 32, 60,
+                {tr("Off"), QStringLiteral("13/18"), QStringLiteral("13V"), QStringLiteral("18V")});
+    AddLabel(tr("LNB power"), kLabelX, power_);
+    dish_ = AddList(63, 53, 60, {tr("Fixed"), tr("Moved")});
+    AddLabel(tr("Dish type"), kLabelX, dish_);
+    switch_ = AddList(63, 74, 60, {tr("Off"), QStringLiteral("V1.0"), QStringLiteral("V1.1")});
+    AddLabel(tr("DiSEqC switch"), kLabelX, switch_);
     QStringList ports;
     for (int i = 1; i <= 16; ++i) ports << QString::number(i);
-    ports << QStringLiteral("Burst A") << QStringLiteral("Burst B");
+    ports << tr("Burst A") << tr("Burst B");
     port_ = AddList(63, 95, 60, ports);
-    AddLabel(QStringLiteral("DiSEqC input"), kLabelX, port_);
-    tone_ = AddList(63, 116, 60, Texts({"Off", "0/22K", "22K"}));
-    AddLabel(QStringLiteral("22 kHz tone"), kLabelX, tone_);
+    AddLabel(tr("DiSEqC input"), kLabelX, port_);
+    tone_ = AddList(63, 116, 60, {tr("Off"), QStringLiteral("0/22K"), QStringLiteral("22K")});
+    AddLabel(tr("22 kHz tone"), kLabelX, tone_);
     AddOkCancel(130, 11, 42, 50, 14);
 
     if (lnbIndex < 0 || lnbIndex >= LNB_COUNT) lnbIndex = 0;

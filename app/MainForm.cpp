@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include "app/CoreText.h"
 #include "app/DisplayText.h"
 #include "app/FormLayout.h"
 #include "app/LnbEditDlg.h"
@@ -138,7 +139,7 @@ void CMainForm::EnablePortSelector(bool enable) {
 void CMainForm::SetControlText(int controlId, const std::string& text) {
     auto* label = qobject_cast<QLabel*>(Control(controlId));
     if (label == nullptr) return;
-    const QString shown = DisplayText(text);
+    const QString shown = CoreText(text);
     label->setText(shown);
     if (controlId != IDC_STATUS) return;
     const bool cut = label->fontMetrics().horizontalAdvance(shown) > label->width();
@@ -171,13 +172,13 @@ bool CMainForm::GetCheck(int controlId) {
 // ---- modal windows, title, cursor, message pump -----------------------------
 
 std::optional<std::string> CMainForm::AskOpenFile(const FileDialogRequest& dialog) {
-    auto path = modal::OpenFileName(this, DisplayText(dialog.title), DisplayText(dialog.filter));
+    auto path = modal::OpenFileName(this, CoreText(dialog.title), CoreText(dialog.filter));
     if (!path) return std::nullopt;
     return QFile::encodeName(*path).toStdString();
 }
 
 std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialog) {
-    auto path = modal::SaveFileName(this, DisplayText(dialog.title), DisplayText(dialog.filter),
+    auto path = modal::SaveFileName(this, CoreText(dialog.title), CoreText(dialog.filter),
                                     DisplayText(dialog.defaultExtension),
                                     QFile::decodeName(dialog.proposedPath.c_str()));
     if (!path) return std::nullopt;
@@ -186,14 +187,14 @@ std::optional<std::string> CMainForm::AskSaveFile(const FileDialogRequest& dialo
 
 void CMainForm::ShowMessage(const std::string& text, MessageKind kind) {
     if (kind == MessageKind::Success) {
-        modal::Inform(this, DisplayText(text));
+        modal::Inform(this, CoreText(text));
     } else {
-        modal::Notice(this, DisplayText(text));
+        modal::Notice(this, CoreText(text));
     }
 }
 
 SaveChangesAnswer CMainForm::AskSaveChanges(const std::string& question) {
-    switch (modal::AskYesNoCancel(this, DisplayText(question))) {
+    switch (modal::AskYesNoCancel(this, CoreText(question))) {
         case QMessageBox::Yes:
             return SaveChangesAnswer::Yes;
         case QMessageBox::No:
@@ -204,7 +205,7 @@ SaveChangesAnswer CMainForm::AskSaveChanges(const std::string& question) {
 }
 
 bool CMainForm::AskYesNo(const std::string& question) {
-    return modal::AskYesNo(this, DisplayText(question));
+    return modal::AskYesNo(this, CoreText(question));
 }
 
 void CMainForm::SetTitle(const std::string& title) {

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -15,8 +16,10 @@
 #include <QTreeWidget>
 
 #include "app/CheckDlg.h"
+#include "app/CoreText.h"
 #include "app/Images.h"
 #include "app/ImportDlg.h"
+#include "app/Language.h"
 #include "app/MainForm.h"
 #include "app/MeterMenu.h"
 #include "app/Modal.h"
@@ -29,17 +32,22 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kRecentMenuText = "Recent files";
 constexpr const char* kGeometryKey = "window/geometry";
 
 constexpr QSize kToolButtonSize{50, 32};
-constexpr const char* kIdleText = "Ready";
 // The lock keys' panes, in the words keyboards print on them.
-constexpr const char* kLockTexts[] = {"CAP", "NUM", "SCRL"};
+constexpr const char* kLockTexts[] = {
+    //: The status bar's Caps Lock indicator: keep it as short as the keyboard's word
+    QT_TRANSLATE_NOOP("CMainFrame", "CAP"),
+    //: The status bar's Num Lock indicator
+    QT_TRANSLATE_NOOP("CMainFrame", "NUM"),
+    //: The status bar's Scroll Lock indicator
+    QT_TRANSLATE_NOOP("CMainFrame", "SCRL"),
+};
 
 // The status prompt of a command and its tooltip (the part after '\n').
 QString PromptPart(const Command& command, bool tooltip) {
-    QString prompt = QString::fromLatin1(command.prompt);
+    QString prompt = CoreText(command.prompt);
     qsizetype cut = prompt.indexOf(QLatin1Char('\n'));
     if (tooltip) return cut < 0 ? QString() : prompt.mid(cut + 1);
     return cut < 0 ? prompt : prompt.left(cut);
@@ -78,7 +86,7 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     connect(view_, &CMainForm::stateChanged, this, &CMainFrame::UpdateCommandUI);
     // A status the form cannot show whole stays readable in the status bar.
     connect(view_, &CMainForm::longStatus, this, [this](const QString& text) {
-        idle_->setText(text.isEmpty() ? QString::fromLatin1(kIdleText) : text);
+        idle_->setText(text.isEmpty() ? tr("Ready") : text);
     });
     connect(view_, &CMainForm::findReport, this, [this](const QString& text) {
         if (text.isEmpty()) {
@@ -102,7 +110,7 @@ CMainFrame::~CMainFrame() { view_->DetachSession(); }
 
 QAction* CMainFrame::MakeAction(const Command& command) {
     // A command without a menu item is named by its tooltip or its prompt.
-    QString text = QString::fromLatin1(command.text);
+    QString text = CoreText(command.text);
     if (text.isEmpty()) text = PromptPart(command, true);
     if (text.isEmpty()) text = PromptPart(command, false);
     auto* action = new QAction(text, this);
@@ -129,18 +137,19 @@ QAction* CMainFrame::CommandAction(int commandId) const {
 
 void CMainFrame::CreateMenus() {
     for (Menu which : kMenuBar) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(MenuTitle(which)));
+        QMenu* menu = menuBar()->addMenu(CoreText(MenuTitle(which)));
         for (const Command& command : Commands()) {
             if (command.menu != which) continue;
             if (command.separatorBefore) menu->addSeparator();
             menu->addAction(CommandAction(command.id));
             if (command.submenuAfter == Submenu::RecentFiles) {
-                QMenu* files = menu->addMenu(QString::fromLatin1(kRecentMenuText));
+                QMenu* files = menu->addMenu(tr("Recent files"));
                 recent_ = std::make_unique<CRecentFiles>(files, [this](const QString& path) {
                     GetSession().OpenPath(QFile::encodeName(path).toStdString());
                     UpdateCommandUI();
                 });
             }
+            if (command.submenuAfter == Submenu::Language) AddLanguageMenu(menu);
         }
         // The rules are evaluated again before the menu shows.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
@@ -176,7 +185,7 @@ void CMainFrame::ShowContextMenu(ContextMenu which, QWidget* widget, const QPoin
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_ = new QToolBar(tr("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("MainToolBar"));
     toolBar_->setIconSize(kToolbarImageSize);
     toolBar_->setMovable(true);
@@ -201,12 +210,12 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // A normal widget, so a fly-by prompt covers it and it shows again after.
-    idle_ = new QLabel(QString::fromLatin1(kIdleText), bar);
+    idle_ = new QLabel(tr("Ready"), bar);
     bar->addWidget(idle_, 1);
     fill_ = new QLabel(bar);
     bar->addPermanentWidget(fill_);
     for (const char* lockText : kLockTexts) {
-        const QString text = QString::fromLatin1(lockText);
+        const QString text = QCoreApplication::translate("CMainFrame", lockText);
         auto* pane = new QLabel(text, bar);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setAlignment(Qt::AlignCenter);
@@ -270,11 +279,12 @@ void CMainFrame::UpdateCommandUI() {
     setWindowModified(session.Modified());
     for (const Command& command : Commands()) {
         if (command.liveText != nullptr) {
-            CommandAction(command.id)->setText(QString::fromStdString(command.liveText(session)));
+            CommandAction(command.id)->setText(CoreText(command.liveText(session)));
         }
     }
     const SatTpDatabase& db = session.Database();
-    fill_->setText(QStringLiteral("Satellites %1/%2   TPs %3/%4")
+    //: How full the tables are; "TPs" are transponders
+    fill_->setText(tr("Satellites %1/%2   TPs %3/%4")
                        .arg(db.satCount)
                        .arg(MAX_SATELLITES)
                        .arg(db.tpCount)
@@ -283,7 +293,7 @@ void CMainFrame::UpdateCommandUI() {
 
 void CMainFrame::OnTitleChanged(const QString& title) {
     // The file's name, the modified mark and the program: "sattp.csv* - Orvane".
-    QString name = title.isEmpty() ? QStringLiteral("Untitled") : title;
+    QString name = title.isEmpty() ? tr("Untitled") : title;
     qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
     if (slash >= 0 && slash + 1 < name.size()) name = name.mid(slash + 1);
     // "[*]" is the placeholder of the mark; doubled, a name's own shows as is.

@@ -1,5 +1,6 @@
 #include "app/MeterMenu.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 
@@ -51,9 +52,11 @@ void LoadOption(WindowStep step, Session& session, QAction* action) {
     checks.backupFolder =
         QFile::encodeName(settings.value(QLatin1String(kBackupFolderKey)).toString()).toStdString();
     // The option says where the backups go: beside the table unless set.
-    QString folder = checks.backupFolder.empty() ? QStringLiteral("backups/ beside the table")
-                                                 : QFile::decodeName(checks.backupFolder.c_str());
-    action->setText(QStringLiteral("Back up before write (to %1)").arg(folder));
+    QString folder = checks.backupFolder.empty()
+                         ? QCoreApplication::translate("MeterMenu", "backups/ beside the table")
+                         : QFile::decodeName(checks.backupFolder.c_str());
+    action->setText(
+        QCoreApplication::translate("MeterMenu", "Back up before write (to %1)").arg(folder));
 }
 
 void ToggleOption(WindowStep step, Session& session, QAction* action) {

@@ -18,15 +18,15 @@ QValidator::State SatNameValidator::validate(QString& input, int&) const {
 
 CSatAddDlg::CSatAddDlg(const SatTpDatabase& db, QWidget* parent, int satIndex)
     : CFormDialog(parent,
-                  satIndex >= 0 ? QStringLiteral("Satellite Edit") : QStringLiteral("Satellite Add"),
+                  satIndex >= 0 ? tr("Satellite Edit") : tr("Satellite Add"),
                   288, 78) {
     constexpr int kLabelX = 10;
     name_ = AddEdit(49, 11, 93, 12);
     name_->setValidator(new SatNameValidator(name_));
     name_->setText(QStringLiteral("UserDefined"));
-    AddLabel(QStringLiteral("Satellite"), kLabelX, name_);
-    hemisphere_ = AddList(49, 33, 44, {QStringLiteral("East"), QStringLiteral("West")});
-    AddLabel(QStringLiteral("Longitude"), kLabelX, hemisphere_);
+    AddLabel(tr("Satellite"), kLabelX, name_);
+    hemisphere_ = AddList(49, 33, 44, {tr("East"), tr("West")});
+    AddLabel(tr("Longitude"), kLabelX, hemisphere_);
     longitude_ = AddEdit(98, 33, 44, 13);
     longitude_->setText(QStringLiteral("000.0"));
     lnb_ = AddLnbList(49, 54, 176, db);

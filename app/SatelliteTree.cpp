@@ -32,7 +32,7 @@ void CSatelliteTree::Rebuild() {
     // A rebuild keeps the tree opened or closed as the user left it.
     bool expanded = root_ != nullptr && root_->isExpanded();
     tree_.clear();
-    root_ = new QTreeWidgetItem(QStringList(QStringLiteral("All Satellites")));
+    root_ = new QTreeWidgetItem(QStringList(tr("All Satellites")));
     root_->setIcon(0, icon_);
     QList<QTreeWidgetItem*> children;
     children.reserve(std::max(0, db.satCount));

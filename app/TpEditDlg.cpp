@@ -22,29 +22,30 @@ CTpEditDlg::CTpEditDlg(const SatTpDatabase& db, Mode mode, int tpIndex, int satF
                        QWidget* parent)
     : CFormDialog(parent, mode == Mode::Add ? QStringLiteral("TP ADD") : QStringLiteral("TP EDIT"),
                   312, 136) {
-    AddGroup(QStringLiteral("Transponder"), 15, 47, 210, 76);
+    AddGroup(tr("Transponder"), 15, 47, 210, 76);
     satellite_ = AddList(70, 11, 176, SatelliteChoiceTexts(db));
-    AddLabel(QStringLiteral("Satellite"), kLabelX, satellite_);
+    AddLabel(tr("Satellite"), kLabelX, satellite_);
     lnb_ = AddLnbList(70, 32, 176, db);
     AddLabel(QStringLiteral("LNB"), kLabelX, lnb_);
     frequency_ = AddEdit(70, 58, 72, 12);
-    AddLabel(QStringLiteral("Frequency"), kLabelX, frequency_);
-    AddUnit(QStringLiteral("MHz"), kUnitX, frequency_);
+    AddLabel(tr("Frequency"), kLabelX, frequency_);
+    AddUnit(tr("MHz"), kUnitX, frequency_);
     symbolRate_ = AddEdit(70, 74, 72, 12);
-    AddLabel(QStringLiteral("Symbol rate"), kLabelX, symbolRate_);
-    AddUnit(QStringLiteral("kS/s"), kUnitX, symbolRate_);
+    AddLabel(tr("Symbol rate"), kLabelX, symbolRate_);
+    AddUnit(tr("kS/s"), kUnitX, symbolRate_);
     // The meter switches the polarisation by the LNB's supply voltage.
     polarisation_ = AddList(70, 90, 140,
-                            {QStringLiteral("Vertical / right (13 V)"),
-                             QStringLiteral("Horizontal / left (18 V)")});
-    AddLabel(QStringLiteral("Polarisation"), kLabelX, polarisation_);
+                            {tr("Vertical / right (13 V)"),
+                             tr("Horizontal / left (18 V)")});
+    AddLabel(tr("Polarisation"), kLabelX, polarisation_);
     unique_ = AddList(70, 106, 72, {QStringLiteral("NO"), QStringLiteral("YES")});
-    AddLabel(QStringLiteral("Unique"), kLabelX, unique_);
+    //: A transponder found nowhere else in the table
+    AddLabel(tr("Unique"), kLabelX, unique_);
     AddOkCancel(256, 11, 40, 46, 14);
     // Digits only while typing; the range is checked on OK.
     for (QLineEdit* edit : {frequency_, symbolRate_}) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), edit));
+        edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,9}")), edit));
     }
     AddCheck(frequency_, [](const std::string& t) { return CheckNumber(t, kFrequencyRule); });
     AddCheck(symbolRate_, [](const std::string& t) { return CheckNumber(t, kSymbolRateRule); });

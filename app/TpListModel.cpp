@@ -1,5 +1,6 @@
 #include "app/TpListModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "app/DisplayText.h"
@@ -12,16 +13,23 @@ constexpr Qt::Alignment kCentre = Qt::AlignCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 const std::vector<ListColumn> kTpColumns = {
-    {"No.", kCentre, 40},    {"Satellite", kLeft, 220, true},
-    {"LNB", kLeft, 35},      {"Freq", kCentre, 50},
-    {"Pol", kCentre, 35},    {"SR", kCentre, 50},
-    {"UNIQUE", kCentre, 50},
+    {QT_TRANSLATE_NOOP("CTpListModel", "No."), kCentre, 40},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Satellite"), kLeft, 220, true},
+    {QT_TRANSLATE_NOOP("CTpListModel", "LNB"), kLeft, 35},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Freq"), kCentre, 50},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Pol"), kCentre, 35},
+    {QT_TRANSLATE_NOOP("CTpListModel", "SR"), kCentre, 50},
+    {QT_TRANSLATE_NOOP("CTpListModel", "UNIQUE"), kCentre, 50},
 };
 
 const std::vector<ListColumn> kLnbColumns = {
-    {"No.", kCentre, 40},   {"Type", kCentre, 80},          {"Power", kCentre, 50},
-    {"Dish", kCentre, 50},  {"DiSEqC Switch", kCentre, 90}, {"DiSEqC Input", kCentre, 90},
-    {"22 kHz", kCentre, 60},
+    {QT_TRANSLATE_NOOP("CTpListModel", "No."), kCentre, 40},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Type"), kCentre, 80},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Power"), kCentre, 50},
+    {QT_TRANSLATE_NOOP("CTpListModel", "Dish"), kCentre, 50},
+    {QT_TRANSLATE_NOOP("CTpListModel", "DiSEqC Switch"), kCentre, 90},
+    {QT_TRANSLATE_NOOP("CTpListModel", "DiSEqC Input"), kCentre, 90},
+    {QT_TRANSLATE_NOOP("CTpListModel", "22 kHz"), kCentre, 60},
 };
 
 }  // namespace
@@ -117,7 +125,7 @@ QVariant CTpListModel::data(const QModelIndex& index, int role) const {
 QVariant CTpListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
     const ListColumn& c = Columns(mode_)[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return QString::fromLatin1(c.heading);
+    if (role == Qt::DisplayRole) return QCoreApplication::translate("CTpListModel", c.heading);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(c.alignment);
     return {};
 }

@@ -8,21 +8,20 @@ namespace velmora {
 CTpSortDlg::CTpSortDlg(const SatTpDatabase& db, QWidget* parent)
     : CFormDialog(parent, QStringLiteral("TP SORT"), 220, 136) {
     constexpr int kLabelX = 9;
-    const QStringList keys = {QStringLiteral("Frequency"), QStringLiteral("Symbol rate"),
-                              QStringLiteral("Polarisation")};
+    const QStringList keys = {tr("Frequency"), tr("Symbol rate"), tr("Polarisation")};
     first_ = AddList(62, 11, 102, SatelliteChoiceTexts(db));
-    AddLabel(QStringLiteral("Start with"), kLabelX, first_);
+    AddLabel(tr("Start with"), kLabelX, first_);
     direction_ =
-        AddList(62, 32, 102, {QStringLiteral("West to east"), QStringLiteral("East to west")});
-    AddLabel(QStringLiteral("Satellites"), kLabelX, direction_);
+        AddList(62, 32, 102, {tr("West to east"), tr("East to west")});
+    AddLabel(tr("Satellites"), kLabelX, direction_);
     key1_ = AddList(62, 53, 102, keys);
-    AddLabel(QStringLiteral("Transponders"), kLabelX, key1_);
+    AddLabel(tr("Transponders"), kLabelX, key1_);
     key2_ = AddList(62, 74, 102, keys);
-    AddLabel(QStringLiteral("then by"), kLabelX, key2_);
+    AddLabel(tr("then by"), kLabelX, key2_);
     AddOkCancel(167, 11, 40, 46, 14);
     // What "Start with" means is not obvious from the list alone.
     auto* note = new QLabel(
-        QStringLiteral("Satellites are put in order of position, beginning with the one "
+        tr("Satellites are put in order of position, beginning with the one "
                        "chosen and going round in the direction chosen. The transponders "
                        "of each satellite are sorted by the two keys."),
         this);

@@ -65,7 +65,7 @@ void CTransponderList::ReportMatches() {
         emit findReport(QString());
         return;
     }
-    emit findReport(QStringLiteral("%1 of %2 rows match \"%3\"")
+    emit findReport(tr("%1 of %2 rows match \"%3\"")
                         .arg(filter_->rowCount())
                         .arg(model_->rowCount())
                         .arg(filter_->FindText()));
@@ -119,7 +119,12 @@ void CTransponderList::ApplyColumns() {
     const auto& columns = CTpListModel::Columns(model_->ListMode());
     QHeaderView* header = list_.horizontalHeader();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        header->resizeSection(static_cast<int>(i), du.ScaledPixels(columns[i].width));
+        // A translated heading longer than the column widens it.
+        const QString text =
+            model_->headerData(static_cast<int>(i), Qt::Horizontal, Qt::DisplayRole).toString();
+        const int heading = header->fontMetrics().horizontalAdvance(text) + du.ScaledPixels(12);
+        header->resizeSection(static_cast<int>(i),
+                              std::max(du.ScaledPixels(columns[i].width), heading));
     }
     FitStretchingColumn();
 }

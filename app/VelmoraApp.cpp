@@ -7,14 +7,17 @@
 #include <QSettings>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "app/AboutDlg.h"
 #include "app/HelpDlg.h"
 #include "app/Images.h"
+#include "app/Language.h"
 #include "app/MainFrame.h"
 #include "app/Modal.h"
 #include "app/VelmoraDoc.h"
+#include "db/MessageText.h"
 #include "ui/Session.h"
 #include "ui/UserData.h"
 
@@ -39,6 +42,11 @@ struct WindowOptions {
         QStringLiteral("user-data"),
         QStringLiteral("Work in the user's data folder ($XDG_DATA_HOME/velmora, by default "
                        "~/.local/share/velmora) instead of the current folder.")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QStringLiteral("Show the window in this language (de, es, fr, it, "
+                                           "pl, pt, ru, tr, ar, zh_CN, en) instead of the one "
+                                           "chosen in Help > Language or the system's."),
+                            QStringLiteral("code")};
 };
 
 void DescribeOptions(QCommandLineParser& parser, const WindowOptions& options) {
@@ -46,6 +54,7 @@ void DescribeOptions(QCommandLineParser& parser, const WindowOptions& options) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.userData);
+    parser.addOption(options.lang);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A sattp.csv table to open instead of the last "
                                                 "one in the history."));
@@ -101,6 +110,15 @@ bool CVelmoraApp::InitInstance() {
         parser.process(*this);
     }
     const QCommandLineOption& userData = windowOptions.userData;
+    const QString lang = parser.value(windowOptions.lang);
+    if (parser.isSet(windowOptions.lang) && !KnownLanguage(lang)) {
+        std::string known;
+        for (const Language& l : Languages()) known += std::string(" ") + l.code;
+        std::fprintf(stderr, "velmora: unknown language \"%s\" for --lang; known are:%s\n",
+                     EscapeControls(lang.toStdString()).c_str(), known.c_str());
+        return false;
+    }
+    InstallLanguage(*this, lang);
 
     // The table named on the command line is opened by the start-up, which
     // tells as Open does when it cannot be.

@@ -3,7 +3,7 @@
 namespace velmora {
 
 // The title a document has before the start-up names the database.
-CVelmoraDoc::CVelmoraDoc(QObject* parent) : QObject(parent), title_(QStringLiteral("Untitled")) {}
+CVelmoraDoc::CVelmoraDoc(QObject* parent) : QObject(parent), title_(tr("Untitled")) {}
 
 void CVelmoraDoc::SetTitle(const QString& title) {
     title_ = title;

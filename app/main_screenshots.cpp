@@ -1,5 +1,5 @@
 // Renders the main window with a database loaded, and each dialog, into PNG
-// files: velmora-screenshots DATABASE.csv OUTPUT_DIR
+// files: velmora-screenshots [--lang CODE] DATABASE.csv OUTPUT_DIR
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
@@ -11,10 +11,12 @@
 #include <QTreeWidget>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/AboutDlg.h"
 #include "app/HelpDlg.h"
 #include "app/ImportDlg.h"
+#include "app/Language.h"
 #include "app/CompareDlg.h"
 #include "app/LnbEditDlg.h"
 #include "app/MainFrame.h"
@@ -42,10 +44,19 @@ bool Save(QWidget& widget, const QDir& dir, const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: velmora-screenshots DATABASE.csv OUTPUT_DIR\n");
+    // English unless a language is asked for: the pictures must not follow
+    // the machine they were made on.
+    QString lang = QStringLiteral("en");
+    if (argc == 5 && std::string_view(argv[1]) == "--lang") {
+        lang = QString::fromLocal8Bit(argv[2]);
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc != 3 || !KnownLanguage(lang)) {
+        std::fprintf(stderr, "usage: velmora-screenshots [--lang CODE] DATABASE.csv OUTPUT_DIR\n");
         return 2;
     }
+    InstallLanguage(app, lang);
     QDir out(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir work;
     if (!out.mkpath(QStringLiteral(".")) || !work.isValid()) return 1;
@@ -102,10 +113,11 @@ int main(int argc, char** argv) {
 
     // The Meter menu, opened, and a comparison with a meter whose table is
     // a few edits behind the document's.
-    for (QAction* menu : frame.menuBar()->actions()) {
-        const char* name = menu->text() == QStringLiteral("Meter(&M)")  ? "meter-menu.png"
-                           : menu->text() == QStringLiteral("Edit(&E)") ? "edit-menu.png"
-                                                                        : nullptr;
+    // File, Edit, Meter, Help: found by place, as their names are translated.
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        QAction* menu = menus[i];
+        const char* name = i == 2 ? "meter-menu.png" : i == 1 ? "edit-menu.png" : nullptr;
         if (menu->menu() != nullptr && name != nullptr) {
             frame.UpdateCommandUI();
             menu->menu()->popup(frame.mapToGlobal(QPoint(40, 20)));

@@ -92,7 +92,7 @@ struct ContextPlace {
 enum class KeyScope { Window, List };
 
 // A submenu that follows a command's item.
-enum class Submenu { None, RecentFiles };
+enum class Submenu { None, RecentFiles, Language };
 
 struct Command {
     int id = 0;

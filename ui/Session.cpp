@@ -1,5 +1,6 @@
 #include "ui/Session.h"
 
+#include "db/TextMark.h"
 #include "link/PortNames.h"
 #include "ui/Commands.h"
 
@@ -54,8 +55,9 @@ void Session::NotePortResult(OpResult result) {
 bool Session::ConfirmDiscard() {
     if (!Modified()) return true;
     std::string question =
-        state_.dbPath.empty() ? "Save the changes to the table?"
-                              : "Save the changes to " + state_.dbPath + "?";
+        state_.dbPath.empty()
+            ? VELMORA_TR_NOOP("Core", "Save the changes to the table?")
+            : FillText(VELMORA_TR_NOOP("Core", "Save the changes to %1?"), {state_.dbPath});
     switch (view_.AskSaveChanges(question)) {
         case SaveChangesAnswer::Yes: return Save();
         case SaveChangesAnswer::No: return true;
@@ -142,18 +144,22 @@ void Session::TablesChanged(const std::string& step) {
 }
 
 void Session::SatAdd(const SatAddInput& in) {
-    RunEdit("Add Satellite", [&] { AddSatellite(*db_, state_.edit, view_, in); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Add Satellite"),
+            [&] { AddSatellite(*db_, state_.edit, view_, in); });
 }
 void Session::SatDelete() {
-    RunEdit("Delete Satellite", [&] { DeleteSatellite(*db_, state_.edit, view_); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Delete Satellite"),
+            [&] { DeleteSatellite(*db_, state_.edit, view_); });
 }
 void Session::SatEdit(const SatAddInput& in) {
     int sat = state_.edit.satFilter;
-    RunEdit("Edit Satellite", [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit Satellite"),
+            [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
 }
 void Session::TpAdd(const TpInput& in) {
     std::string refused;
-    RunEdit("Add TP", [&] { refused = AddTp(*db_, state_.edit, view_, in); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Add TP"),
+            [&] { refused = AddTp(*db_, state_.edit, view_, in); });
     if (!refused.empty()) view_.ShowMessage(refused);
 }
 bool Session::ReadyToAddTp() {
@@ -162,22 +168,25 @@ bool Session::ReadyToAddTp() {
     return refused.empty();
 }
 void Session::TpEdit(const TpInput& in) {
-    RunEdit("Edit TP", [&] { EditTp(*db_, state_.edit, view_, in); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit TP"), [&] { EditTp(*db_, state_.edit, view_, in); });
 }
 void Session::TpDelete() {
     if (OperationRunning()) return;
     int deleted = DeleteTps(*db_, state_.edit, view_);
-    RecordStep(deleted == 1 ? "Delete TP" : "Delete " + std::to_string(deleted) + " TPs");
+    RecordStep(deleted == 1
+                   ? VELMORA_TR_NOOP("Core", "Delete TP")
+                   : FillText(VELMORA_TR_NOOP("Core", "Delete %1 TPs"), {std::to_string(deleted)}));
     view_.StateChanged();
 }
 void Session::LnbEdit(const LnbInput& in) {
-    RunEdit("Edit LNB", [&] { EditLnb(*db_, state_.edit, view_, in); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit LNB"), [&] { EditLnb(*db_, state_.edit, view_, in); });
 }
 void Session::TpSort(const TpSortSettings& settings) {
     int filter = state_.edit.satFilter;
     SatRecord previous{};
     if (filter >= 0 && filter < db_->satCount) previous = db_->satellites[filter];
-    RunEdit("Sort TPs", [&] { SortTps(*db_, state_.edit, view_, settings); });
+    RunEdit(VELMORA_TR_NOOP("Core", "Sort TPs"),
+            [&] { SortTps(*db_, state_.edit, view_, settings); });
     if (filter >= 0) ReselectSatellite(previous);
 }
 
@@ -192,11 +201,13 @@ void Session::Redo() {
 }
 
 std::string Session::UndoText() const {
-    return history_.CanUndo() ? "Undo " + history_.UndoName() : "Undo";
+    return history_.CanUndo() ? FillText(VELMORA_TR_NOOP("Core", "Undo %1"), {history_.UndoName()})
+                              : "Undo";
 }
 
 std::string Session::RedoText() const {
-    return history_.CanRedo() ? "Redo " + history_.RedoName() : "Redo";
+    return history_.CanRedo() ? FillText(VELMORA_TR_NOOP("Core", "Redo %1"), {history_.RedoName()})
+                              : "Redo";
 }
 
 void Session::ShowRestoredTables() {
@@ -287,7 +298,7 @@ void Session::RefreshFormControls() {
 }
 
 void Session::TablesReplacedByRead() {
-    history_.Record("Read from Meter", *db_);
+    history_.Record(VELMORA_TR_NOOP("Core", "Read from Meter"), *db_);
     // Tables from the meter are in no file yet, even when they equal the last ones.
     history_.ForgetSaved();
     state_.dbPath.clear();

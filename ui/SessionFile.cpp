@@ -4,6 +4,7 @@
 #include "db/MessageText.h"
 #include "db/SaveLosses.h"
 #include "db/SatTpFile.h"
+#include "db/TextMark.h"
 #include "ui/Commands.h"
 #include "ui/Session.h"
 
@@ -92,7 +93,8 @@ void Session::ReportShortenedRead(const SatTpReadReport& report) {
 
 void Session::Open() {
     if (!IsEnabled(ID_FILE_OPEN)) return;
-    std::optional<std::string> path = view_.AskOpenFile({"Open", DB_FILE_FILTER, "", ""});
+    std::optional<std::string> path =
+        view_.AskOpenFile({VELMORA_TR_NOOP("Core", "Open"), DB_FILE_FILTER, "", ""});
     if (!path) return;
     OpenPath(*path);
 }
@@ -139,7 +141,7 @@ bool Session::WriteTo(const std::string& path) {
         readShortened_ = 0;
         return true;
     }
-    view_.ShowMessage("Save file error !");
+    view_.ShowMessage(VELMORA_TR_NOOP("Core", "Save file error !"));
     return false;
 }
 
@@ -155,7 +157,7 @@ bool Session::SaveAs() {
     // An Untitled table is offered the default name.
     const std::string& proposed = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
     std::optional<std::string> path =
-        view_.AskSaveFile({"Save as", DB_FILE_FILTER, "csv", proposed});
+        view_.AskSaveFile({VELMORA_TR_NOOP("Core", "Save as"), DB_FILE_FILTER, "csv", proposed});
     if (!path) return false;
     if (!WriteTo(*path)) return false;
     state_.dbPath = *path;

@@ -28,8 +28,9 @@ std::string AbsolutePath(const std::string& path) {
 }  // namespace
 
 void Session::LoadSoft() {
-    ChooseNamedFile(view_, {"Open", SOFT_FILE_FILTER, "", ""}, LoadSoftFile, state_.softPath,
-                    IDC_SOFT_LABEL, "A firmware file's name begins with rav32izazud.");
+    ChooseNamedFile(view_, {VELMORA_TR_NOOP("Core", "Open"), SOFT_FILE_FILTER, "", ""},
+                    LoadSoftFile, state_.softPath, IDC_SOFT_LABEL,
+                    VELMORA_TR_NOOP("Core", "A firmware file's name begins with rav32izazud."));
 }
 
 void Session::SoftUpgrade() {

@@ -14,8 +14,8 @@ namespace velmora {
 
 namespace {
 
-const FileDialogRequest kLogoDialog{"Open", LOGO_FILE_FILTER, "", ""};
-const FileDialogRequest kIconDialog{"Open", ICON_FILE_FILTER, "", ""};
+const FileDialogRequest kLogoDialog{VELMORA_TR_NOOP("Core", "Open"), LOGO_FILE_FILTER, "", ""};
+const FileDialogRequest kIconDialog{VELMORA_TR_NOOP("Core", "Open"), ICON_FILE_FILTER, "", ""};
 
 }  // namespace
 
@@ -56,7 +56,8 @@ TableWriteOptions Session::WriteOptionsNow() const {
 void Session::WriteTables() {
     // The meter keeps its table rather than take an empty one; say so.
     if (db_->satCount <= 0) {
-        view_.ShowMessage("The table has no satellites or transponders to write.");
+        view_.ShowMessage(
+            VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write."));
         return;
     }
     NotePortResult(WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow()));
@@ -86,12 +87,12 @@ void Session::TakeMeterTable(const SatTpDatabase& meter) {
 
 void Session::LoadLogo() {
     ChooseNamedFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, IDC_LOGO_LABEL,
-                    "A logo file's name begins with stm32logo.");
+                    VELMORA_TR_NOOP("Core", "A logo file's name begins with stm32logo."));
 }
 
 void Session::LoadIcon() {
     ChooseNamedFile(view_, kIconDialog, LoadIconFile, state_.iconPath, IDC_ICON_LABEL,
-                    "An icon file's name begins with stm32icon.");
+                    VELMORA_TR_NOOP("Core", "An icon file's name begins with stm32icon."));
 }
 
 void Session::WriteLogo() {

@@ -149,7 +149,8 @@ TEST_F(GuiTest, NewAsksAboutEditsThenRunsStartUpAgain) {
 // ---- main frame ----------------------------------------------------------------
 
 // The menu bar shows the table's rows, menu by menu in table order, with
-// their separators and the recent files after Open.
+// their separators, the recent files after Open and the languages after Help
+// Contents.
 TEST_F(GuiTest, MenusAreBuiltFromTheCommandTable) {
     Start();
     QList<QAction*> menus = frame_->menuBar()->actions();
@@ -166,6 +167,7 @@ TEST_F(GuiTest, MenusAreBuiltFromTheCommandTable) {
             if (c.separatorBefore) listed << QStringLiteral("-");
             listed << frame_->CommandAction(c.id)->text();
             if (c.submenuAfter == Submenu::RecentFiles) listed << QStringLiteral("Recent files");
+            if (c.submenuAfter == Submenu::Language) listed << QStringLiteral("Language");
         }
         EXPECT_EQ(built, listed) << menu->text().toStdString();
     }

@@ -1,0 +1,1346 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source> For LMT41C, LMT40S etc<byte value="xd"/>
+ 1) In meter&apos;s &apos;software upgrade&apos; menu, you could backup sattp.csv to USB from meter.<byte value="xd"/>
+ 2) Use velmora to edit sattp.csv, when edit finished, save sattp.csv and copy to USB.<byte value="xd"/>
+ 3) In meter&apos;s &apos;software upgrade&apos; menu, you could upgrade sattp.csv from USB to meter.<byte value="xd"/>
+ Notice: Before turn on the meter you must unplug USB, else will cause software upgrade.<byte value="xd"/>
+<byte value="xd"/>
+ For LMT20 the serial port must be yours first !<byte value="xd"/>
+ A USB RS232 adapter appears as /dev/ttyUSB0 (COM1); add yourself to the group<byte value="xd"/>
+ &apos;dialout&apos; (sudo usermod -aG dialout $USER) and log in again.<byte value="xd"/>
+<byte value="xd"/>
+ For LMT20 DATA UPDATE<byte value="xd"/>
+ 1) Use velmora to edit sattp.csv, when edit finished, save sattp.csv.<byte value="xd"/>
+ 2) Connect the USB RS232 adapter to the PC and turn on meter.<byte value="xd"/>
+ 3) Choose its port (COM1..COM9) and click velmora&apos;s &apos;Write&apos; button to update tp.<byte value="xd"/>
+ 4) When update finished and successfully the meter&apos;s LED will display &apos;OK&apos;.  <byte value="xd"/>
+ <byte value="xd"/>
+ For LMT20 SOFTWARE UPGRADE<byte value="xd"/>
+ 1) Connect the USB RS232 adapter to the PC. <byte value="xd"/>
+ 2) Press EXIT and turn on meter. <byte value="xd"/>
+ 3) Open software hex file from file menu. <byte value="xd"/>
+ 4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
+ </source>
+        <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
+        <translation> Für LMT41C, LMT40S usw.<byte value="xd"/>
+ 1) Im Menü „Software-Update“ des Messgeräts lässt sich sattp.csv auf einen USB-Stick sichern.<byte value="xd"/>
+ 2) sattp.csv mit velmora bearbeiten, danach speichern und auf den USB-Stick kopieren.<byte value="xd"/>
+ 3) Im Menü „Software-Update“ des Messgeräts sattp.csv vom USB-Stick ins Messgerät laden.<byte value="xd"/>
+ Hinweis: Vor dem Einschalten den USB-Stick abziehen, sonst startet ein Software-Update.<byte value="xd"/>
+<byte value="xd"/>
+ Für das LMT20 muss die serielle Schnittstelle zuerst Ihnen gehören!<byte value="xd"/>
+ Ein USB-RS232-Adapter erscheint als /dev/ttyUSB0 (COM1); sich selbst der Gruppe<byte value="xd"/>
+ „dialout“ hinzufügen (sudo usermod -aG dialout $USER) und neu anmelden.<byte value="xd"/>
+<byte value="xd"/>
+ LMT20: DATEN AKTUALISIEREN<byte value="xd"/>
+ 1) sattp.csv mit velmora bearbeiten und danach speichern.<byte value="xd"/>
+ 2) Den USB-RS232-Adapter am PC anschließen und das Messgerät einschalten.<byte value="xd"/>
+ 3) Die Schnittstelle (COM1..COM9) wählen und in velmora auf „Schreiben“ klicken.<byte value="xd"/>
+ 4) Ist die Aktualisierung gelungen, zeigt die LED-Anzeige des Messgeräts „OK“.<byte value="xd"/>
+ <byte value="xd"/>
+ LMT20: SOFTWARE-UPDATE<byte value="xd"/>
+ 1) Den USB-RS232-Adapter am PC anschließen.<byte value="xd"/>
+ 2) EXIT drücken und das Messgerät einschalten.<byte value="xd"/>
+ 3) Die Firmware-Datei (HEX) über das Menü Datei öffnen.<byte value="xd"/>
+ 4) In velmora auf „SOFT“ klicken, um die Software zu aktualisieren.<byte value="xd"/>
+ </translation>
+    </message>
+    <message>
+        <source>Orvane Ver %1.%2</source>
+        <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
+        <translation>Orvane Ver. %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDlg</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n geändert</numerusform>
+            <numerusform>%n geändert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CFormLayout</name>
+    <message>
+        <source>RS232 communication</source>
+        <translation>RS232-Verbindung</translation>
+    </message>
+    <message>
+        <source>SOFT:</source>
+        <translation>SOFT:</translation>
+    </message>
+    <message>
+        <source>ICON:</source>
+        <translation>ICON:</translation>
+    </message>
+    <message>
+        <source>LOGO:</source>
+        <translation>LOGO:</translation>
+    </message>
+    <message>
+        <source>TP</source>
+        <extracomment>The transponders&apos; buttons</extracomment>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>SORT</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <extracomment>The satellites&apos; buttons</extracomment>
+        <translation>SAT</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>PATCH UP</source>
+        <translation>PATCH UP</translation>
+    </message>
+    <message>
+        <source>SOFT</source>
+        <translation>SOFT</translation>
+    </message>
+    <message>
+        <source>ICON</source>
+        <translation>ICON</translation>
+    </message>
+    <message>
+        <source>LOGO</source>
+        <translation>LOGO</translation>
+    </message>
+    <message>
+        <source>SAT TP</source>
+        <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
+        <translation>SAT TP</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+</context>
+<context>
+    <name>CImportDlg</name>
+    <message>
+        <source>Import transponders</source>
+        <translation>Transponder importieren</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml</source>
+        <translation>satellites.xml exportieren</translation>
+    </message>
+    <message>
+        <source>C band</source>
+        <translation>C-Band</translation>
+    </message>
+    <message>
+        <source>Ka band</source>
+        <translation>Ka-Band</translation>
+    </message>
+    <message>
+        <source>Ku band</source>
+        <translation>Ku-Band</translation>
+    </message>
+    <message>
+        <source>%1: no satellites in this list</source>
+        <translation>%1: In dieser Liste stehen keine Satelliten</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>CAP</source>
+        <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
+        <translation>GROSS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
+        <translation>ROLL</translation>
+    </message>
+</context>
+<context>
+    <name>CTpListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>SR</source>
+        <translation>SR</translation>
+    </message>
+    <message>
+        <source>UNIQUE</source>
+        <translation>EINMALIG</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Speisung</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>DiSEqC Switch</source>
+        <translation>DiSEqC-Schalter</translation>
+    </message>
+    <message>
+        <source>DiSEqC Input</source>
+        <translation>DiSEqC-Eingang</translation>
+    </message>
+    <message>
+        <source>22 kHz</source>
+        <translation>22 kHz</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a exist csv file
+open cvs file</source>
+        <translation>Eine vorhandene CSV-Datei öffnen
+CSV-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save to current csv file
+Save</source>
+        <translation>In die aktuelle CSV-Datei speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;A)...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save to a new csv file
+Save as</source>
+        <translation>In eine neue CSV-Datei speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>Import transponders...</source>
+        <translation>Transponder importieren...</translation>
+    </message>
+    <message>
+        <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
+Import transponders</source>
+        <translation>Eine Transponderliste (satellites.xml, .ini oder dvbv5) in die Tabelle übernehmen
+Transponder importieren</translation>
+    </message>
+    <message>
+        <source>Export satellites.xml...</source>
+        <translation>satellites.xml exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the table as a satellites.xml file
+Export satellites.xml</source>
+        <translation>Die Tabelle als satellites.xml-Datei schreiben
+satellites.xml exportieren</translation>
+    </message>
+    <message>
+        <source>Load soft...</source>
+        <translation>Firmware laden...</translation>
+    </message>
+    <message>
+        <source>Load a exist rav32izazud.hex file
+open rav32izazud.hex</source>
+        <translation>Eine vorhandene rav32izazud.hex-Datei laden
+rav32izazud.hex öffnen</translation>
+    </message>
+    <message>
+        <source>Load icon...</source>
+        <translation>Symbole laden...</translation>
+    </message>
+    <message>
+        <source>Load a exist stm32icon.bin file
+open stm32icon file</source>
+        <translation>Eine vorhandene stm32icon.bin-Datei laden
+stm32icon-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Load logo...</source>
+        <translation>Logo laden...</translation>
+    </message>
+    <message>
+        <source>Load a exist bootlogo.bin file
+open bootlogo file</source>
+        <translation>Eine vorhandene bootlogo.bin-Datei laden
+bootlogo-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Create Flash1M.bin</source>
+        <translation>Flash1M.bin erstellen</translation>
+    </message>
+    <message>
+        <source>Create Flash1M.bin for factory
+Create Flash1M.bin</source>
+        <translation>Flash1M.bin für die Fertigung erstellen
+Flash1M.bin erstellen</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit and prompt to save
+Exit</source>
+        <translation>Beenden, vorher nach dem Speichern fragen
+Beenden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change of the tables
+Undo</source>
+        <translation>Die letzte Änderung der Tabellen zurücknehmen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last
+Redo</source>
+        <translation>Die zuletzt zurückgenommene Änderung wiederholen
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>TP Add...</source>
+        <translation>TP hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a transponder</source>
+        <translation>Einen Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>TP Edit...</source>
+        <translation>TP bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit the selected transponder</source>
+        <translation>Den ausgewählten Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>TP Delete</source>
+        <translation>TP löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected transponders</source>
+        <translation>Die ausgewählten Transponder löschen</translation>
+    </message>
+    <message>
+        <source>TP Sort...</source>
+        <translation>TP sortieren...</translation>
+    </message>
+    <message>
+        <source>Sort the transponders</source>
+        <translation>Die Transponder sortieren</translation>
+    </message>
+    <message>
+        <source>Satellite Add...</source>
+        <translation>Satellit hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add a satellite</source>
+        <translation>Einen Satelliten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Satellite Edit...</source>
+        <translation>Satellit bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit the chosen satellite</source>
+        <translation>Den gewählten Satelliten bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite Delete</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>Delete the satellite of the selected transponder</source>
+        <translation>Den Satelliten des ausgewählten Transponders löschen</translation>
+    </message>
+    <message>
+        <source>LNB Edit...</source>
+        <translation>LNB bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit the selected LNB</source>
+        <translation>Das ausgewählte LNB bearbeiten</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
+        <translation>Transponder nach Frequenz, Symbolrate, Polarisation oder Satellit suchen</translation>
+    </message>
+    <message>
+        <source>Check table...</source>
+        <translation>Tabelle prüfen...</translation>
+    </message>
+    <message>
+        <source>List what is probably wrong with the table</source>
+        <translation>Auflisten, was an der Tabelle wahrscheinlich falsch ist</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Read transponders from meter</source>
+        <translation>Transponder aus dem Messgerät lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Write transponders to meter</source>
+        <translation>Transponder in das Messgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop read/write transponders</source>
+        <translation>Lesen/Schreiben der Transponder abbrechen</translation>
+    </message>
+    <message>
+        <source>Compare with meter...</source>
+        <translation>Mit Messgerät vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare the tables with the meter&apos;s tables
+Compare with meter</source>
+        <translation>Die Tabellen mit denen des Messgeräts vergleichen
+Mit Messgerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Write logo</source>
+        <translation>Logo schreiben</translation>
+    </message>
+    <message>
+        <source>Write logo to meter</source>
+        <translation>Das Logo in das Messgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Write icon</source>
+        <translation>Symbole schreiben</translation>
+    </message>
+    <message>
+        <source>Write icon to meter</source>
+        <translation>Die Symbole in das Messgerät schreiben</translation>
+    </message>
+    <message>
+        <source>SOFT upgrade</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
+        <translation>Die Firmware des Messgeräts aktualisieren. Bitte zuerst EXIT drücken und das Messgerät einschalten!</translation>
+    </message>
+    <message>
+        <source>PATCH UP</source>
+        <translation>PATCH UP</translation>
+    </message>
+    <message>
+        <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
+Patch up one by one</source>
+        <translation>Die angehakten Übertragungen (SOFT, ICON, LOGO, SAT TP) nacheinander ausführen
+Nacheinander übertragen</translation>
+    </message>
+    <message>
+        <source>Delete meter OSD icon...</source>
+        <translation>OSD-Symbole im Messgerät löschen...</translation>
+    </message>
+    <message>
+        <source>Delete meter osd icon
+delete icon</source>
+        <translation>Die OSD-Symbole im Messgerät löschen
+Symbole löschen</translation>
+    </message>
+    <message>
+        <source>Verify after write</source>
+        <translation>Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>Read the tables back after a write and check them
+Verify after write</source>
+        <translation>Die Tabellen nach dem Schreiben zurücklesen und vergleichen
+Nach dem Schreiben prüfen</translation>
+    </message>
+    <message>
+        <source>Back up before write</source>
+        <translation>Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Save the meter&apos;s tables in the backups folder before a write
+Back up before write</source>
+        <translation>Die Tabellen des Messgeräts vor dem Schreiben im Sicherungsordner speichern
+Vor dem Schreiben sichern</translation>
+    </message>
+    <message>
+        <source>Help Contents...</source>
+        <translation>Hilfethemen...</translation>
+    </message>
+    <message>
+        <source>Show the guide to the everyday tasks
+Help Contents</source>
+        <translation>Die Anleitung für die täglichen Aufgaben zeigen
+Hilfethemen</translation>
+    </message>
+    <message>
+        <source>About Orvane...</source>
+        <translation>Über Orvane...</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and notes for meter owners
+About</source>
+        <translation>Die Programmversion und Hinweise für Besitzer des Messgeräts zeigen
+Über</translation>
+    </message>
+    <message>
+        <source>Display  transponders</source>
+        <translation>Transponder anzeigen</translation>
+    </message>
+    <message>
+        <source>Display LNB</source>
+        <translation>LNBs anzeigen</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Meter(&amp;M)</source>
+        <translation>&amp;Messgerät</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Core</name>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save the changes to the table?</source>
+        <translation>Änderungen an der Tabelle speichern?</translation>
+    </message>
+    <message>
+        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
+        <translation>Firmware-Dateien (*.hex)|*.hex|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SOFT:</source>
+        <translation>SOFT:</translation>
+    </message>
+    <message>
+        <source>Device initialize ...</source>
+        <translation>Gerät wird initialisiert ...</translation>
+    </message>
+    <message>
+        <source>File open failed ! </source>
+        <translation>Datei lässt sich nicht öffnen! </translation>
+    </message>
+    <message>
+        <source>Device not found ! </source>
+        <translation>Gerät nicht gefunden! </translation>
+    </message>
+    <message>
+        <source>Firmware file is empty ! </source>
+        <translation>Die Firmware-Datei ist leer! </translation>
+    </message>
+    <message>
+        <source>Firmware larger than flash ! </source>
+        <translation>Firmware größer als der Flash-Speicher! </translation>
+    </message>
+    <message>
+        <source>Erasing memory ...</source>
+        <translation>Speicher wird gelöscht ...</translation>
+    </message>
+    <message>
+        <source>Failed to erase memory !</source>
+        <translation>Speicher konnte nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read file !</source>
+        <translation>Datei konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Failed to write memory !</source>
+        <translation>Speicher konnte nicht beschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Failed to read memory !</source>
+        <translation>Speicher konnte nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>Software upgrade success ! </source>
+        <translation>Firmware-Update erfolgreich! </translation>
+    </message>
+    <message>
+        <source>GetCommState Error </source>
+        <translation>GetCommState-Fehler </translation>
+    </message>
+    <message>
+        <source>SetCommState Error </source>
+        <translation>SetCommState-Fehler </translation>
+    </message>
+    <message>
+        <source>Failed to create event for thread!</source>
+        <translation>Ereignis für den Thread konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Connect fail </source>
+        <translation>Verbindung fehlgeschlagen </translation>
+    </message>
+    <message>
+        <source> ask timeout !  </source>
+        <translation> Zeitüberschreitung bei der Anfrage!  </translation>
+    </message>
+    <message>
+        <source>Wait for connect ...</source>
+        <translation>Warte auf Verbindung ...</translation>
+    </message>
+    <message>
+        <source>No answer from the meter on </source>
+        <translation>Keine Antwort vom Messgerät an </translation>
+    </message>
+    <message>
+        <source> yet: is it switched on and connected to this port? </source>
+        <translation> bisher: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? </translation>
+    </message>
+    <message>
+        <source>Press Stop to give up.</source>
+        <translation>Zum Abbrechen auf Stopp klicken.</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+C to give up.</source>
+        <translation>Zum Abbrechen Strg+C drücken.</translation>
+    </message>
+    <message>
+        <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
+        <translation>: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? Am Messgerät wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Read Completed ! </source>
+        <translation>Lesen abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Read Failed ! </source>
+        <translation>Lesen fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Write Completed ! </source>
+        <translation>Schreiben abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Write Failed ! </source>
+        <translation>Schreiben fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Delete Completed ! </source>
+        <translation>Löschen abgeschlossen! </translation>
+    </message>
+    <message>
+        <source>Delete Failed ! </source>
+        <translation>Löschen fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Read LNB ...</source>
+        <translation>LNBs lesen ...</translation>
+    </message>
+    <message>
+        <source>Read Satellites ...</source>
+        <translation>Satelliten lesen ...</translation>
+    </message>
+    <message>
+        <source>Read Transponders ...</source>
+        <translation>Transponder lesen ...</translation>
+    </message>
+    <message>
+        <source>Write LNB ...</source>
+        <translation>LNBs schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write Satellites ...</source>
+        <translation>Satelliten schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write Transponders ...</source>
+        <translation>Transponder schreiben ...</translation>
+    </message>
+    <message>
+        <source>Verify ...</source>
+        <translation>Prüfen ...</translation>
+    </message>
+    <message>
+        <source>Verify Failed ! </source>
+        <translation>Prüfung fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Verify failed: the table could not be read back from the meter.</source>
+        <translation>Prüfung fehlgeschlagen: Die Tabelle ließ sich nicht aus dem Messgerät zurücklesen.</translation>
+    </message>
+    <message>
+        <source>Backup Failed ! </source>
+        <translation>Sicherung fehlgeschlagen! </translation>
+    </message>
+    <message>
+        <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation>Sicherung fehlgeschlagen: Die Tabelle des Messgeräts ließ sich nicht lesen. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
+        <translation>Sie haben das Lesen der Sicherung abgebrochen. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>You stopped the read-back: the table was written to the meter but not checked.</source>
+        <translation>Sie haben das Zurücklesen abgebrochen: Die Tabelle wurde ins Messgerät geschrieben, aber nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
+        <translation>Sie haben das Schreiben mittendrin abgebrochen; das Messgerät enthält jetzt womöglich nur einen Teil der Tabelle. Schreiben Sie die Tabelle erneut, damit sie vollständig ist.</translation>
+    </message>
+    <message>
+        <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
+        <translation>Das Schreiben brach mittendrin ab; das Messgerät enthält jetzt womöglich nur einen Teil der Tabelle. Prüfen Sie, ob das Messgerät eingeschaltet und angeschlossen ist, und schreiben Sie die Tabelle erneut.</translation>
+    </message>
+    <message>
+        <source> The meter&apos;s table before this write is in </source>
+        <translation> Die Tabelle des Messgeräts vor diesem Schreiben liegt in </translation>
+    </message>
+    <message>
+        <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation>Sicherung fehlgeschlagen: %s lässt sich nicht schreiben: %s. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Open logo file error !</source>
+        <translation>Fehler beim Öffnen der Logo-Datei!</translation>
+    </message>
+    <message>
+        <source>Open icon file error !</source>
+        <translation>Fehler beim Öffnen der Symbol-Datei!</translation>
+    </message>
+    <message>
+        <source>Logo file too short !</source>
+        <translation>Logo-Datei zu kurz!</translation>
+    </message>
+    <message>
+        <source>Icon file too short !</source>
+        <translation>Symbol-Datei zu kurz!</translation>
+    </message>
+    <message>
+        <source>Write logo ...</source>
+        <translation>Logo schreiben ...</translation>
+    </message>
+    <message>
+        <source>Write icon ...</source>
+        <translation>Symbole schreiben ...</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete meter osd icon ?  </source>
+        <translation>Die OSD-Symbole im Messgerät wirklich löschen?  </translation>
+    </message>
+    <message>
+        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation>Logo-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation>Symbol-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>LOGO:</source>
+        <translation>LOGO:</translation>
+    </message>
+    <message>
+        <source>ICON:</source>
+        <translation>ICON:</translation>
+    </message>
+    <message>
+        <source>Save file error !</source>
+        <translation>Fehler beim Speichern der Datei!</translation>
+    </message>
+    <message>
+        <source>The table has no satellites or transponders to write.</source>
+        <translation>Die Tabelle enthält keine Satelliten oder Transponder zum Schreiben.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 TPs</source>
+        <translation>%1 TPs löschen</translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add TP</source>
+        <translation>TP hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit TP</source>
+        <translation>TP bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete TP</source>
+        <translation>TP löschen</translation>
+    </message>
+    <message>
+        <source>Edit LNB</source>
+        <translation>LNB bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sort TPs</source>
+        <translation>TPs sortieren</translation>
+    </message>
+    <message>
+        <source>Read from Meter</source>
+        <translation>Aus dem Messgerät lesen</translation>
+    </message>
+    <message>
+        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>sattp-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name begins with rav32izazud.</source>
+        <translation>Der Name einer Firmware-Datei beginnt mit rav32izazud.</translation>
+    </message>
+    <message>
+        <source>A logo file&apos;s name begins with stm32logo.</source>
+        <translation>Der Name einer Logo-Datei beginnt mit stm32logo.</translation>
+    </message>
+    <message>
+        <source>An icon file&apos;s name begins with stm32icon.</source>
+        <translation>Der Name einer Symbol-Datei beginnt mit stm32icon.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System default</source>
+        <translation>Systemvorgabe</translation>
+    </message>
+    <message>
+        <source>The language changes when Orvane is started next.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Orvane.</translation>
+    </message>
+</context>
+<context>
+    <name>LnbChoiceText</name>
+    <message>
+        <source>no DiSEqC</source>
+        <translation>kein DiSEqC</translation>
+    </message>
+    <message>
+        <source>unknown DiSEqC switch</source>
+        <translation>unbekannter DiSEqC-Schalter</translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 tone burst %2</source>
+        <translation>DiSEqC %1 Tone-Burst %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC %1 input %2</source>
+        <translation>DiSEqC %1 Eingang %2</translation>
+    </message>
+</context>
+<context>
+    <name>MeterMenu</name>
+    <message>
+        <source>backups/ beside the table</source>
+        <translation>backups/ neben der Tabelle</translation>
+    </message>
+    <message>
+        <source>Back up before write (to %1)</source>
+        <translation>Vor dem Schreiben sichern (nach %1)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;RTL&quot; for a language written right to left, else &quot;LTR&quot;</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CAboutDlg</name>
+    <message>
+        <source>About Orvane</source>
+        <translation>Über Orvane</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCheckDlg</name>
+    <message>
+        <source>Check table</source>
+        <translation>Tabelle prüfen</translation>
+    </message>
+    <message>
+        <source>Nothing looks wrong with the table.</source>
+        <translation>An der Tabelle ist nichts Auffälliges.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finding(s); click one to select its row.</source>
+        <translation>
+            <numerusform>%n Befund; zum Auswählen seiner Zeile anklicken.</numerusform>
+            <numerusform>%n Befunde; einen anklicken, um seine Zeile auszuwählen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCompareDlg</name>
+    <message>
+        <source>Compare with meter</source>
+        <translation>Mit Messgerät vergleichen</translation>
+    </message>
+    <message>
+        <source>What writing the document&apos;s tables would change on the meter:</source>
+        <translation>Was das Schreiben der Tabellen dieses Dokuments im Messgerät ändern würde:</translation>
+    </message>
+    <message>
+        <source>Take the meter&apos;s table</source>
+        <translation>Tabelle des Messgeräts übernehmen</translation>
+    </message>
+    <message>
+        <source>Replace the document&apos;s tables with the meter&apos;s</source>
+        <translation>Die Tabellen des Dokuments durch die des Messgeräts ersetzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CFormDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CHelpDlg</name>
+    <message>
+        <source>Orvane Help</source>
+        <translation>Orvane-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CImportDlg</name>
+    <message>
+        <source>Find a satellite by name or position</source>
+        <translation>Satellit nach Name oder Position suchen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <extracomment>Column of transponder counts</extracomment>
+        <translation>TPs</translation>
+    </message>
+    <message>
+        <source>Goes into</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>The name a new satellite gets; double-click to change it</source>
+        <translation>Der Name, den ein neuer Satellit bekommt; zum Ändern doppelklicken</translation>
+    </message>
+    <message>
+        <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
+        <translation>Ein neuer Satellit oder ein Satellit der Tabelle im selben Band, höchstens 1,0 Grad entfernt</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Select none</source>
+        <translation>Keinen auswählen</translation>
+    </message>
+    <message>
+        <source>LNB of new Ku-band satellites</source>
+        <translation>LNB neuer Ku-Band-Satelliten</translation>
+    </message>
+    <message>
+        <source>LNB of new C-band satellites</source>
+        <translation>LNB neuer C-Band-Satelliten</translation>
+    </message>
+    <message>
+        <source>Add new transponders</source>
+        <translation>Neue Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Replace the transponders of the table satellites they go into</source>
+        <translation>Die Transponder der Ziel-Satelliten in der Tabelle ersetzen</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
+        <translation>neu</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CLnbEditDlg</name>
+    <message>
+        <source>LNB Edit</source>
+        <translation>LNB bearbeiten</translation>
+    </message>
+    <message>
+        <source>LNB frequency</source>
+        <translation>LNB-Frequenz</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>LNB power</source>
+        <translation>LNB-Speisung</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Dish type</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>DiSEqC switch</source>
+        <translation>DiSEqC-Schalter</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>DiSEqC input</source>
+        <translation>DiSEqC-Eingang</translation>
+    </message>
+    <message>
+        <source>22 kHz tone</source>
+        <translation>22-kHz-Ton</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Satellites %1/%2   TPs %3/%4</source>
+        <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
+        <translation>Satelliten %1/%2   TPs %3/%4</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CSatAddDlg</name>
+    <message>
+        <source>Satellite Edit</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite Add</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CSatelliteTree</name>
+    <message>
+        <source>All Satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CTpEditDlg</name>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>kS/s</source>
+        <translation>kS/s</translation>
+    </message>
+    <message>
+        <source>Vertical / right (13 V)</source>
+        <translation>Vertikal / rechts (13 V)</translation>
+    </message>
+    <message>
+        <source>Horizontal / left (18 V)</source>
+        <translation>Horizontal / links (18 V)</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Unique</source>
+        <extracomment>A transponder found nowhere else in the table</extracomment>
+        <translation>Einmalig</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CTpSortDlg</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Start with</source>
+        <translation>Beginnen mit</translation>
+    </message>
+    <message>
+        <source>West to east</source>
+        <translation>West nach Ost</translation>
+    </message>
+    <message>
+        <source>East to west</source>
+        <translation>Ost nach West</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>then by</source>
+        <translation>dann nach</translation>
+    </message>
+    <message>
+        <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
+        <translation>Die Satelliten werden nach Position geordnet, beginnend mit dem gewählten und in der gewählten Richtung weiter. Die Transponder jedes Satelliten werden nach den beiden Schlüsseln sortiert.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CTransponderList</name>
+    <message>
+        <source>%1 of %2 rows match &quot;%3&quot;</source>
+        <translation>%1 von %2 Zeilen passen zu „%3“</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CVelmoraDoc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+</context>
+</TS>
