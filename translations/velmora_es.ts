@@ -1165,7 +1165,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation>Conmutador DiSEqC</translation>
+        <translation>Conmut. DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
@@ -1262,7 +1262,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation>Tasa de símbolos</translation>
+        <translation>Tasa de símb.</translation>
     </message>
     <message>
         <source>kS/s</source>
@@ -1318,7 +1318,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation>Transpondedores</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>then by</source>
