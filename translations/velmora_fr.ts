@@ -1302,7 +1302,7 @@ About</source>
     </message>
     <message>
         <source>Start with</source>
-        <translation>Commencer par</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>West to east</source>
