@@ -1177,7 +1177,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation>Ingresso DiSEqC</translation>
+        <translation>Porta DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
@@ -1278,7 +1278,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation>Polarizzazione</translation>
+        <translation>Polarità</translation>
     </message>
     <message>
         <source>Unique</source>
