@@ -27,35 +27,56 @@
  4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Para LMT41C, LMT40S, etc.<byte value="xd"/>
+ 1) En el menú &apos;software upgrade&apos; del medidor puede copiar sattp.csv del medidor a un USB.<byte value="xd"/>
+ 2) Edite sattp.csv con velmora; al terminar, guarde sattp.csv y cópielo al USB.<byte value="xd"/>
+ 3) En el menú &apos;software upgrade&apos; del medidor puede cargar sattp.csv del USB al medidor.<byte value="xd"/>
+ Aviso: desconecte el USB antes de encender el medidor; si no, se actualizará el software.<byte value="xd"/>
+<byte value="xd"/>
+ ¡Para el LMT20, antes el puerto serie debe ser suyo!<byte value="xd"/>
+ Un adaptador USB-RS232 aparece como /dev/ttyUSB0 (COM1); añádase al grupo<byte value="xd"/>
+ &apos;dialout&apos; (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.<byte value="xd"/>
+<byte value="xd"/>
+ LMT20: ACTUALIZAR DATOS<byte value="xd"/>
+ 1) Edite sattp.csv con velmora; al terminar, guarde sattp.csv.<byte value="xd"/>
+ 2) Conecte el adaptador USB-RS232 al PC y encienda el medidor.<byte value="xd"/>
+ 3) Elija su puerto (COM1..COM9) y pulse &apos;Escribir&apos; en velmora para actualizar los TP.<byte value="xd"/>
+ 4) Si la actualización termina bien, el LED del medidor mostrará &apos;OK&apos;.  <byte value="xd"/>
+ <byte value="xd"/>
+ LMT20: ACTUALIZAR SOFTWARE<byte value="xd"/>
+ 1) Conecte el adaptador USB-RS232 al PC. <byte value="xd"/>
+ 2) Pulse EXIT y encienda el medidor. <byte value="xd"/>
+ 3) Abra el archivo hex del software desde el menú Archivo. <byte value="xd"/>
+ 4) Pulse &apos;SOFT&apos; en velmora para actualizar el software.<byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Orvane Ver %1.%2</source>
         <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Ver. %1.%2</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n añadido</numerusform>
+            <numerusform>%n añadidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n eliminado</numerusform>
+            <numerusform>%n eliminados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambiado</numerusform>
+            <numerusform>%n cambiados</numerusform>
         </translation>
     </message>
 </context>
@@ -63,101 +84,101 @@
     <name>CFormLayout</name>
     <message>
         <source>RS232 communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicación RS232</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>The transponders&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>SORT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>The satellites&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>SOFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT</translation>
     </message>
     <message>
         <source>ICON</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON</translation>
     </message>
     <message>
         <source>LOGO</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO</translation>
     </message>
     <message>
         <source>SAT TP</source>
         <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT TP</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transpondedores</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar satellites.xml</translation>
     </message>
     <message>
         <source>C band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda C</translation>
     </message>
     <message>
         <source>Ka band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda Ka</translation>
     </message>
     <message>
         <source>Ku band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda Ku</translation>
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: esta lista no contiene satélites</translation>
     </message>
 </context>
 <context>
@@ -165,770 +186,789 @@
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
 </context>
 <context>
     <name>CTpListModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec.</translation>
     </message>
     <message>
         <source>Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>UNIQUE</source>
-        <translation type="unfinished"></translation>
+        <translation>ÚNICO</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena</translation>
     </message>
     <message>
         <source>DiSEqC Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutador DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Open(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open a exist csv file
 open cvs file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo CSV existente
+Abrir archivo CSV</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save to current csv file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el archivo CSV actual
+Guardar</translation>
     </message>
     <message>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Save to a new csv file
 Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en un archivo CSV nuevo
+Guardar como</translation>
     </message>
     <message>
         <source>Import transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transpondedores...</translation>
     </message>
     <message>
         <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
 Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorporar a la tabla una lista de transpondedores (satellites.xml, .ini o dvbv5)
+Importar transpondedores</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar satellites.xml...</translation>
     </message>
     <message>
         <source>Write the table as a satellites.xml file
 Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la tabla como archivo satellites.xml
+Exportar satellites.xml</translation>
     </message>
     <message>
         <source>Load soft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar firmware...</translation>
     </message>
     <message>
         <source>Load a exist rav32izazud.hex file
 open rav32izazud.hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un archivo rav32izazud.hex existente
+Abrir rav32izazud.hex</translation>
     </message>
     <message>
         <source>Load icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar iconos...</translation>
     </message>
     <message>
         <source>Load a exist stm32icon.bin file
 open stm32icon file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un archivo stm32icon.bin existente
+Abrir archivo stm32icon</translation>
     </message>
     <message>
         <source>Load logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar logo...</translation>
     </message>
     <message>
         <source>Load a exist bootlogo.bin file
 open bootlogo file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar un archivo bootlogo.bin existente
+Abrir archivo bootlogo</translation>
     </message>
     <message>
         <source>Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear Flash1M.bin</translation>
     </message>
     <message>
         <source>Create Flash1M.bin for factory
 Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear Flash1M.bin para fábrica
+Crear Flash1M.bin</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit and prompt to save
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir y preguntar si guardar
+Salir</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio de las tablas
+Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el último cambio deshecho
+Rehacer</translation>
     </message>
     <message>
         <source>TP Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir TP...</translation>
     </message>
     <message>
         <source>Add a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un transpondedor</translation>
     </message>
     <message>
         <source>TP Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar TP...</translation>
     </message>
     <message>
         <source>Edit the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el transpondedor seleccionado</translation>
     </message>
     <message>
         <source>TP Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar TP</translation>
     </message>
     <message>
         <source>Delete the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar los transpondedores seleccionados</translation>
     </message>
     <message>
         <source>TP Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar TP...</translation>
     </message>
     <message>
         <source>Sort the transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los transpondedores</translation>
     </message>
     <message>
         <source>Satellite Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir satélite...</translation>
     </message>
     <message>
         <source>Add a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un satélite</translation>
     </message>
     <message>
         <source>Satellite Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite...</translation>
     </message>
     <message>
         <source>Edit the chosen satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el satélite elegido</translation>
     </message>
     <message>
         <source>Satellite Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar satélite</translation>
     </message>
     <message>
         <source>Delete the satellite of the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el satélite del transpondedor seleccionado</translation>
     </message>
     <message>
         <source>LNB Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar LNB...</translation>
     </message>
     <message>
         <source>Edit the selected LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el LNB seleccionado</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transpondedores por frecuencia, tasa de símbolos, polarización o satélite</translation>
     </message>
     <message>
         <source>Check table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar tabla...</translation>
     </message>
     <message>
         <source>List what is probably wrong with the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar lo que probablemente esté mal en la tabla</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Read transponders from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer los transpondedores del medidor</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Write transponders to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los transpondedores en el medidor</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Stop read/write transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la lectura/escritura de transpondedores</translation>
     </message>
     <message>
         <source>Compare with meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con medidor...</translation>
     </message>
     <message>
         <source>Compare the tables with the meter&apos;s tables
 Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar las tablas con las del medidor
+Comparar con medidor</translation>
     </message>
     <message>
         <source>Write logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir logo</translation>
     </message>
     <message>
         <source>Write logo to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el logo en el medidor</translation>
     </message>
     <message>
         <source>Write icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir iconos</translation>
     </message>
     <message>
         <source>Write icon to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir los iconos en el medidor</translation>
     </message>
     <message>
         <source>SOFT upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar el firmware del medidor. ¡Primero pulse EXIT y encienda el medidor!</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
 Patch up one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar una tras otra las cargas marcadas (SOFT, ICON, LOGO, SAT TP)
+Cargar una tras otra</translation>
     </message>
     <message>
         <source>Delete meter OSD icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar iconos OSD del medidor...</translation>
     </message>
     <message>
         <source>Delete meter osd icon
 delete icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar los iconos OSD del medidor
+Borrar iconos</translation>
     </message>
     <message>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar tras escribir</translation>
     </message>
     <message>
         <source>Read the tables back after a write and check them
 Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Releer las tablas tras escribirlas y comprobarlas
+Verificar tras escribir</translation>
     </message>
     <message>
         <source>Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia antes de escribir</translation>
     </message>
     <message>
         <source>Save the meter&apos;s tables in the backups folder before a write
 Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las tablas del medidor en la carpeta de copias antes de escribir
+Copia antes de escribir</translation>
     </message>
     <message>
         <source>Help Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas de ayuda...</translation>
     </message>
     <message>
         <source>Show the guide to the everyday tasks
 Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la guía de las tareas habituales
+Temas de ayuda</translation>
     </message>
     <message>
         <source>About Orvane...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Orvane...</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and notes for meter owners
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión del programa y notas para los dueños del medidor
+Acerca de</translation>
     </message>
     <message>
         <source>Display  transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar transpondedores</translation>
     </message>
     <message>
         <source>Display LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar LNB</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medidor</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en la tabla?</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de firmware (*.hex)|*.hex|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando dispositivo ...</translation>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo abrir el archivo! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Dispositivo no encontrado! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de firmware está vacío! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Firmware mayor que la memoria flash! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrando memoria ...</translation>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo borrar la memoria!</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo leer el archivo!</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo escribir la memoria!</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo leer la memoria!</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Firmware actualizado correctamente! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de GetCommState </translation>
     </message>
     <message>
         <source>SetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de SetCommState </translation>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo crear el evento del hilo!</translation>
     </message>
     <message>
         <source>Connect fail </source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de conexión </translation>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation type="unfinished"></translation>
+        <translation> ¡Tiempo de espera agotado!  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando conexión ...</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta del medidor en </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation type="unfinished"></translation>
+        <translation> por ahora: ¿está encendido y conectado a este puerto? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Parar para desistir.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Ctrl+C para desistir.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>: ¿está encendido y conectado a este puerto? No se cambió nada en el medidor.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Lectura terminada! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fallo de lectura! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Escritura terminada! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fallo de escritura! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Borrado terminado! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fallo de borrado! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo LNB ...</translation>
     </message>
     <message>
         <source>Read Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo satélites ...</translation>
     </message>
     <message>
         <source>Read Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo transpondedores ...</translation>
     </message>
     <message>
         <source>Write LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo LNB ...</translation>
     </message>
     <message>
         <source>Write Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo satélites ...</translation>
     </message>
     <message>
         <source>Write Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo transpondedores ...</translation>
     </message>
     <message>
         <source>Verify ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando ...</translation>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fallo de verificación! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de verificación: no se pudo releer la tabla del medidor.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fallo de la copia! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de la copia: no se pudo leer la tabla del medidor. No se escribió nada; la tabla del medidor quedó como estaba.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detuvo la lectura de la copia. No se escribió nada; la tabla del medidor está como estaba.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detuvo la relectura: la tabla se escribió en el medidor, pero no se comprobó.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detuvo la escritura a medias, así que el medidor puede tener ahora una tabla incompleta. Vuelva a escribir la tabla para completarla.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura se interrumpió a medias, así que el medidor puede tener ahora una tabla incompleta. Compruebe que el medidor está encendido y conectado, y vuelva a escribir la tabla.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
-        <translation type="unfinished"></translation>
+        <translation> La tabla del medidor anterior a esta escritura está en </translation>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de la copia: no se puede escribir %s: %s. No se escribió nada; la tabla del medidor quedó como estaba.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al abrir el archivo de logo!</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al abrir el archivo de iconos!</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Archivo de logo demasiado corto!</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Archivo de iconos demasiado corto!</translation>
     </message>
     <message>
         <source>Write logo ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo logo ...</translation>
     </message>
     <message>
         <source>Write icon ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo iconos ...</translation>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar los iconos OSD del medidor?  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de logo (*.bin)|*.bin|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de iconos (*.bin)|*.bin|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al guardar el archivo!</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no tiene satélites ni transpondedores que escribir.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar %1 TP</translation>
     </message>
     <message>
         <source>Add Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir satélite</translation>
     </message>
     <message>
         <source>Delete Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar satélite</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir TP</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar TP</translation>
     </message>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar TP</translation>
     </message>
     <message>
         <source>Edit LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar LNB</translation>
     </message>
     <message>
         <source>Sort TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar TP</translation>
     </message>
     <message>
         <source>Read from Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer del medidor</translation>
     </message>
     <message>
         <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos sattp (*.csv)|*.csv|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>A firmware file&apos;s name begins with rav32izazud.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un archivo de firmware empieza por rav32izazud.</translation>
     </message>
     <message>
         <source>A logo file&apos;s name begins with stm32logo.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un archivo de logo empieza por stm32logo.</translation>
     </message>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un archivo de iconos empieza por stm32icon.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará la próxima vez que se inicie Orvane.</translation>
     </message>
 </context>
 <context>
     <name>LnbChoiceText</name>
     <message>
         <source>no DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>sin DiSEqC</translation>
     </message>
     <message>
         <source>unknown DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>conmutador DiSEqC desconocido</translation>
     </message>
     <message>
         <source>DiSEqC %1 tone burst %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 tone burst %2</translation>
     </message>
     <message>
         <source>DiSEqC %1 input %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 entrada %2</translation>
     </message>
 </context>
 <context>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>backups/ junto a la tabla</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia antes de escribir (en %1)</translation>
     </message>
 </context>
 <context>
@@ -943,51 +983,51 @@ About</source>
     <name>Toolbar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Orvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCheckDlg</name>
     <message>
         <source>Check table</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar tabla</translation>
     </message>
     <message>
         <source>Nothing looks wrong with the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ve nada mal en la tabla.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hallazgo; haga clic en él para seleccionar su fila.</numerusform>
+            <numerusform>%n hallazgos; haga clic en uno para seleccionar su fila.</numerusform>
         </translation>
     </message>
 </context>
@@ -995,312 +1035,312 @@ About</source>
     <name>velmora::CCompareDlg</name>
     <message>
         <source>Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con medidor</translation>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que cambiaría en el medidor al escribir las tablas del documento:</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar la tabla del medidor</translation>
     </message>
     <message>
         <source>Replace the document&apos;s tables with the meter&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir las tablas del documento por las del medidor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>velmora::CFormDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>velmora::CHelpDlg</name>
     <message>
         <source>Orvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Orvane</translation>
     </message>
 </context>
 <context>
     <name>velmora::CImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un satélite por nombre o posición</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>TPs</source>
         <extracomment>Column of transponder counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Goes into</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre que recibe un satélite nuevo; doble clic para cambiarlo</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Un satélite nuevo, o un satélite de la tabla de la misma banda a 1,0 grados como máximo</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>No seleccionar nada</translation>
     </message>
     <message>
         <source>LNB of new Ku-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB de los satélites nuevos en banda Ku</translation>
     </message>
     <message>
         <source>LNB of new C-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB de los satélites nuevos en banda C</translation>
     </message>
     <message>
         <source>Add new transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir transpondedores nuevos</translation>
     </message>
     <message>
         <source>Replace the transponders of the table satellites they go into</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir los transpondedores de los satélites de destino de la tabla</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuevo</translation>
     </message>
 </context>
 <context>
     <name>velmora::CLnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar LNB</translation>
     </message>
     <message>
         <source>LNB frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia LNB</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión LNB</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorizada</translation>
     </message>
     <message>
         <source>Dish type</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmut. DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono 22 kHz</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Satellites %1/%2   TPs %3/%4</source>
         <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satélites %1/%2   TP %3/%4</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite</translation>
     </message>
     <message>
         <source>Satellite Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir satélite</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteTree</name>
     <message>
         <source>All Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los satélites</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpEditDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedor</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de símb.</translation>
     </message>
     <message>
         <source>kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>kS/s</translation>
     </message>
     <message>
         <source>Vertical / right (13 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical / derecha (13 V)</translation>
     </message>
     <message>
         <source>Horizontal / left (18 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal / izquierda (18 V)</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarización</translation>
     </message>
     <message>
         <source>Unique</source>
         <extracomment>A transponder found nowhere else in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Único</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpSortDlg</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de símbolos</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarización</translation>
     </message>
     <message>
         <source>Start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar por</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation type="unfinished"></translation>
+        <translation>De oeste a este</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation type="unfinished"></translation>
+        <translation>De este a oeste</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>then by</source>
-        <translation type="unfinished"></translation>
+        <translation>y luego por</translation>
     </message>
     <message>
         <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los satélites se ordenan por posición, empezando por el elegido y siguiendo en el sentido elegido. Los transpondedores de cada satélite se ordenan por las dos claves.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 filas coinciden con «%3»</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraDoc</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 </TS>

@@ -27,35 +27,56 @@
  4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Pour LMT41C, LMT40S, etc.<byte value="xd"/>
+ 1) Dans le menu &apos;software upgrade&apos; du mesureur, vous pouvez sauvegarder sattp.csv sur USB.<byte value="xd"/>
+ 2) Modifiez sattp.csv avec velmora, puis enregistrez sattp.csv et copiez-le sur l&apos;USB.<byte value="xd"/>
+ 3) Dans le menu &apos;software upgrade&apos; du mesureur, vous pouvez charger sattp.csv depuis l&apos;USB.<byte value="xd"/>
+ Attention : débranchez l&apos;USB avant d&apos;allumer le mesureur, sinon il se met à jour.<byte value="xd"/>
+<byte value="xd"/>
+ Pour le LMT20, le port série doit d&apos;abord vous appartenir !<byte value="xd"/>
+ Un adaptateur USB-RS232 apparaît comme /dev/ttyUSB0 (COM1) ; ajoutez-vous au groupe<byte value="xd"/>
+ &apos;dialout&apos; (sudo usermod -aG dialout $USER) et reconnectez-vous.<byte value="xd"/>
+<byte value="xd"/>
+ LMT20 : MISE À JOUR DES DONNÉES<byte value="xd"/>
+ 1) Modifiez sattp.csv avec velmora, puis enregistrez sattp.csv.<byte value="xd"/>
+ 2) Branchez l&apos;adaptateur USB-RS232 sur le PC et allumez le mesureur.<byte value="xd"/>
+ 3) Choisissez son port (COM1..COM9) et cliquez sur &apos;Écrire&apos; dans velmora.<byte value="xd"/>
+ 4) Si la mise à jour a réussi, l&apos;afficheur du mesureur indique &apos;OK&apos;.  <byte value="xd"/>
+ <byte value="xd"/>
+ LMT20 : MISE À JOUR DU MICROLOGICIEL<byte value="xd"/>
+ 1) Branchez l&apos;adaptateur USB-RS232 sur le PC. <byte value="xd"/>
+ 2) Appuyez sur EXIT et allumez le mesureur. <byte value="xd"/>
+ 3) Ouvrez le fichier hex du micrologiciel depuis le menu Fichier. <byte value="xd"/>
+ 4) Cliquez sur &apos;SOFT&apos; dans velmora pour mettre à jour le micrologiciel.<byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Orvane Ver %1.%2</source>
         <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Ver. %1.%2</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ajouté</numerusform>
+            <numerusform>%n ajoutés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n supprimé</numerusform>
+            <numerusform>%n supprimés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifié</numerusform>
+            <numerusform>%n modifiés</numerusform>
         </translation>
     </message>
 </context>
@@ -63,101 +84,101 @@
     <name>CFormLayout</name>
     <message>
         <source>RS232 communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison RS232</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>The transponders&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>SORT</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>The satellites&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>SOFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT</translation>
     </message>
     <message>
         <source>ICON</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON</translation>
     </message>
     <message>
         <source>LOGO</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO</translation>
     </message>
     <message>
         <source>SAT TP</source>
         <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT TP</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des transpondeurs</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter satellites.xml</translation>
     </message>
     <message>
         <source>C band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande C</translation>
     </message>
     <message>
         <source>Ka band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande Ka</translation>
     </message>
     <message>
         <source>Ku band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande Ku</translation>
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucun satellite dans cette liste</translation>
     </message>
 </context>
 <context>
@@ -165,770 +186,789 @@
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DÉFIL</translation>
     </message>
 </context>
 <context>
     <name>CTpListModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>UNIQUE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNIQUE</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim.</translation>
     </message>
     <message>
         <source>Dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabole</translation>
     </message>
     <message>
         <source>DiSEqC Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutateur DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Open(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open a exist csv file
 open cvs file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier CSV existant
+Ouvrir un fichier CSV</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save to current csv file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans le fichier CSV actuel
+Enregistrer</translation>
     </message>
     <message>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save to a new csv file
 Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans un nouveau fichier CSV
+Enregistrer sous</translation>
     </message>
     <message>
         <source>Import transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des transpondeurs...</translation>
     </message>
     <message>
         <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
 Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner une liste de transpondeurs (satellites.xml, .ini ou dvbv5) dans la table
+Importer des transpondeurs</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter satellites.xml...</translation>
     </message>
     <message>
         <source>Write the table as a satellites.xml file
 Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la table dans un fichier satellites.xml
+Exporter satellites.xml</translation>
     </message>
     <message>
         <source>Load soft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le micrologiciel...</translation>
     </message>
     <message>
         <source>Load a exist rav32izazud.hex file
 open rav32izazud.hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier rav32izazud.hex existant
+Ouvrir rav32izazud.hex</translation>
     </message>
     <message>
         <source>Load icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les icônes...</translation>
     </message>
     <message>
         <source>Load a exist stm32icon.bin file
 open stm32icon file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier stm32icon.bin existant
+Ouvrir le fichier stm32icon</translation>
     </message>
     <message>
         <source>Load logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le logo...</translation>
     </message>
     <message>
         <source>Load a exist bootlogo.bin file
 open bootlogo file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier bootlogo.bin existant
+Ouvrir le fichier bootlogo</translation>
     </message>
     <message>
         <source>Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer Flash1M.bin</translation>
     </message>
     <message>
         <source>Create Flash1M.bin for factory
 Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer Flash1M.bin pour la production
+Créer Flash1M.bin</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit and prompt to save
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter en proposant d&apos;enregistrer
+Quitter</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification des tables
+Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée
+Rétablir</translation>
     </message>
     <message>
         <source>TP Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un TP...</translation>
     </message>
     <message>
         <source>Add a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un transpondeur</translation>
     </message>
     <message>
         <source>TP Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le TP...</translation>
     </message>
     <message>
         <source>Edit the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le transpondeur sélectionné</translation>
     </message>
     <message>
         <source>TP Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les TP</translation>
     </message>
     <message>
         <source>Delete the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les transpondeurs sélectionnés</translation>
     </message>
     <message>
         <source>TP Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les TP...</translation>
     </message>
     <message>
         <source>Sort the transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les transpondeurs</translation>
     </message>
     <message>
         <source>Satellite Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un satellite...</translation>
     </message>
     <message>
         <source>Add a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un satellite</translation>
     </message>
     <message>
         <source>Satellite Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le satellite...</translation>
     </message>
     <message>
         <source>Edit the chosen satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le satellite choisi</translation>
     </message>
     <message>
         <source>Satellite Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le satellite</translation>
     </message>
     <message>
         <source>Delete the satellite of the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le satellite du transpondeur sélectionné</translation>
     </message>
     <message>
         <source>LNB Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le LNB...</translation>
     </message>
     <message>
         <source>Edit the selected LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le LNB sélectionné</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des transpondeurs par fréquence, débit symbole, polarisation ou satellite</translation>
     </message>
     <message>
         <source>Check table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la table...</translation>
     </message>
     <message>
         <source>List what is probably wrong with the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister ce qui est probablement faux dans la table</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Read transponders from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les transpondeurs du mesureur</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Write transponders to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les transpondeurs dans le mesureur</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stop read/write transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la lecture/écriture des transpondeurs</translation>
     </message>
     <message>
         <source>Compare with meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer au mesureur...</translation>
     </message>
     <message>
         <source>Compare the tables with the meter&apos;s tables
 Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les tables à celles du mesureur
+Comparer au mesureur</translation>
     </message>
     <message>
         <source>Write logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le logo</translation>
     </message>
     <message>
         <source>Write logo to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le logo dans le mesureur</translation>
     </message>
     <message>
         <source>Write icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les icônes</translation>
     </message>
     <message>
         <source>Write icon to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les icônes dans le mesureur</translation>
     </message>
     <message>
         <source>SOFT upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour SOFT</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour le micrologiciel du mesureur. Appuyez d&apos;abord sur EXIT et allumez le mesureur !</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
 Patch up one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter l&apos;un après l&apos;autre les envois cochés (SOFT, ICON, LOGO, SAT TP)
+Envoyer l&apos;un après l&apos;autre</translation>
     </message>
     <message>
         <source>Delete meter OSD icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les icônes OSD du mesureur...</translation>
     </message>
     <message>
         <source>Delete meter osd icon
 delete icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les icônes OSD du mesureur
+Supprimer les icônes</translation>
     </message>
     <message>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après écriture</translation>
     </message>
     <message>
         <source>Read the tables back after a write and check them
 Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire les tables après une écriture et les contrôler
+Vérifier après écriture</translation>
     </message>
     <message>
         <source>Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder avant écriture</translation>
     </message>
     <message>
         <source>Save the meter&apos;s tables in the backups folder before a write
 Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les tables du mesureur dans le dossier de sauvegarde avant une écriture
+Sauvegarder avant écriture</translation>
     </message>
     <message>
         <source>Help Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques d&apos;aide...</translation>
     </message>
     <message>
         <source>Show the guide to the everyday tasks
 Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le guide des tâches courantes
+Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>About Orvane...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Orvane...</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and notes for meter owners
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version du programme et des notes pour les possesseurs du mesureur
+À propos</translation>
     </message>
     <message>
         <source>Display  transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les transpondeurs</translation>
     </message>
     <message>
         <source>Display LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les LNB</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesureur</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de la table ?</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers micrologiciel (*.hex)|*.hex|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisation de l&apos;appareil ...</translation>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;ouverture du fichier ! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil introuvable ! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du micrologiciel est vide ! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Micrologiciel plus grand que la flash ! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement de la mémoire ...</translation>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;effacement de la mémoire !</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture du fichier !</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture de la mémoire !</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture de la mémoire !</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du micrologiciel réussie ! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur GetCommState </translation>
     </message>
     <message>
         <source>SetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur SetCommState </translation>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer l&apos;événement du thread !</translation>
     </message>
     <message>
         <source>Connect fail </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion </translation>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation type="unfinished"></translation>
+        <translation> Délai de réponse dépassé !  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente de connexion ...</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse du mesureur sur </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation type="unfinished"></translation>
+        <translation> : est-il allumé et relié à ce port ? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Arrêter pour abandonner.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Ctrl+C pour abandonner.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation> : est-il allumé et relié à ce port ? Rien n&apos;a été modifié dans le mesureur.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture terminée ! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture ! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture terminée ! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture ! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression terminée ! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression ! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des LNB ...</translation>
     </message>
     <message>
         <source>Read Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des satellites ...</translation>
     </message>
     <message>
         <source>Read Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des transpondeurs ...</translation>
     </message>
     <message>
         <source>Write LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des LNB ...</translation>
     </message>
     <message>
         <source>Write Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des satellites ...</translation>
     </message>
     <message>
         <source>Write Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des transpondeurs ...</translation>
     </message>
     <message>
         <source>Verify ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification ...</translation>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification ! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification : impossible de relire la table du mesureur.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde ! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde : impossible de lire la table du mesureur. Rien n&apos;a été écrit ; la table du mesureur est restée telle quelle.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez arrêté la lecture de sauvegarde. Rien n&apos;a été écrit ; la table du mesureur est inchangée.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez arrêté la relecture : la table a été écrite dans le mesureur, mais pas vérifiée.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez arrêté l&apos;écriture en cours de route : le mesureur peut maintenant contenir une table partielle. Écrivez à nouveau la table pour la compléter.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture s&apos;est interrompue en cours de route : le mesureur peut maintenant contenir une table partielle. Vérifiez que le mesureur est allumé et relié, puis écrivez à nouveau la table.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
-        <translation type="unfinished"></translation>
+        <translation> La table du mesureur avant cette écriture se trouve dans </translation>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde : impossible d&apos;écrire %s : %s. Rien n&apos;a été écrit ; la table du mesureur est restée telle quelle.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;ouverture du fichier logo !</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;ouverture du fichier d&apos;icônes !</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier logo trop court !</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;icônes trop court !</translation>
     </message>
     <message>
         <source>Write logo ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du logo ...</translation>
     </message>
     <message>
         <source>Write icon ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des icônes ...</translation>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer les icônes OSD du mesureur ?  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers logo (*.bin)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d&apos;icônes (*.bin)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;enregistrement du fichier !</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table ne contient aucun satellite ni transpondeur à écrire.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler : %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir : %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 TP</translation>
     </message>
     <message>
         <source>Add Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un satellite</translation>
     </message>
     <message>
         <source>Delete Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le satellite</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le satellite</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un TP</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le TP</translation>
     </message>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le TP</translation>
     </message>
     <message>
         <source>Edit LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le LNB</translation>
     </message>
     <message>
         <source>Sort TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les TP</translation>
     </message>
     <message>
         <source>Read from Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire depuis le mesureur</translation>
     </message>
     <message>
         <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers sattp (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>A firmware file&apos;s name begins with rav32izazud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un fichier de micrologiciel commence par rav32izazud.</translation>
     </message>
     <message>
         <source>A logo file&apos;s name begins with stm32logo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un fichier logo commence par stm32logo.</translation>
     </message>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;un fichier d&apos;icônes commence par stm32icon.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue change au prochain démarrage d&apos;Orvane.</translation>
     </message>
 </context>
 <context>
     <name>LnbChoiceText</name>
     <message>
         <source>no DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>sans DiSEqC</translation>
     </message>
     <message>
         <source>unknown DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>commutateur DiSEqC inconnu</translation>
     </message>
     <message>
         <source>DiSEqC %1 tone burst %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 tone burst %2</translation>
     </message>
     <message>
         <source>DiSEqC %1 input %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 entrée %2</translation>
     </message>
 </context>
 <context>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>backups/ à côté de la table</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder avant écriture (dans %1)</translation>
     </message>
 </context>
 <context>
@@ -943,51 +983,51 @@ About</source>
     <name>Toolbar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d&apos;Orvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCheckDlg</name>
     <message>
         <source>Check table</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la table</translation>
     </message>
     <message>
         <source>Nothing looks wrong with the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne semble faux dans la table.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n constat ; cliquez dessus pour sélectionner sa ligne.</numerusform>
+            <numerusform>%n constats ; cliquez sur l&apos;un d&apos;eux pour sélectionner sa ligne.</numerusform>
         </translation>
     </message>
 </context>
@@ -995,312 +1035,312 @@ About</source>
     <name>velmora::CCompareDlg</name>
     <message>
         <source>Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer au mesureur</translation>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que l&apos;écriture des tables du document changerait dans le mesureur :</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre la table du mesureur</translation>
     </message>
     <message>
         <source>Replace the document&apos;s tables with the meter&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les tables du document par celles du mesureur</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>velmora::CFormDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>velmora::CHelpDlg</name>
     <message>
         <source>Orvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide d&apos;Orvane</translation>
     </message>
 </context>
 <context>
     <name>velmora::CImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un satellite par nom ou position</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>TPs</source>
         <extracomment>Column of transponder counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Goes into</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom que reçoit un nouveau satellite ; double-cliquez pour le changer</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau satellite, ou un satellite de la table de la même bande à 1,0 degré au plus</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien sélectionner</translation>
     </message>
     <message>
         <source>LNB of new Ku-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB des nouveaux satellites en bande Ku</translation>
     </message>
     <message>
         <source>LNB of new C-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB des nouveaux satellites en bande C</translation>
     </message>
     <message>
         <source>Add new transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les nouveaux transpondeurs</translation>
     </message>
     <message>
         <source>Replace the transponders of the table satellites they go into</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les transpondeurs des satellites de destination de la table</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nouveau</translation>
     </message>
 </context>
 <context>
     <name>velmora::CLnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le LNB</translation>
     </message>
     <message>
         <source>LNB frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence LNB</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim. LNB</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixe</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorisée</translation>
     </message>
     <message>
         <source>Dish type</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabole</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Commut. DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité 22 kHz</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Satellites %1/%2   TPs %3/%4</source>
         <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satellites %1/%2   TP %3/%4</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le satellite</translation>
     </message>
     <message>
         <source>Satellite Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un satellite</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteTree</name>
     <message>
         <source>All Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les satellites</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpEditDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit symbole</translation>
     </message>
     <message>
         <source>kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>kS/s</translation>
     </message>
     <message>
         <source>Vertical / right (13 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale / droite (13 V)</translation>
     </message>
     <message>
         <source>Horizontal / left (18 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontale / gauche (18 V)</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>Unique</source>
         <extracomment>A transponder found nowhere else in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unique</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpSortDlg</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit symbole</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>Start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;ouest en est</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;est en ouest</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellites</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeurs</translation>
     </message>
     <message>
         <source>then by</source>
-        <translation type="unfinished"></translation>
+        <translation>puis par</translation>
     </message>
     <message>
         <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les satellites sont rangés par position, en partant de celui choisi et en tournant dans le sens choisi. Les transpondeurs de chaque satellite sont triés selon les deux clés.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes sur %2 correspondent à « %3 »</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraDoc</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 </TS>

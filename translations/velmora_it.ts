@@ -27,35 +27,56 @@
  4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Per LMT41C, LMT40S ecc.<byte value="xd"/>
+ 1) Nel menu &apos;software upgrade&apos; del misuratore si può salvare sattp.csv su una chiavetta USB.<byte value="xd"/>
+ 2) Modificare sattp.csv con velmora, poi salvare sattp.csv e copiarlo sulla chiavetta USB.<byte value="xd"/>
+ 3) Nel menu &apos;software upgrade&apos; del misuratore si può caricare sattp.csv dalla chiavetta USB.<byte value="xd"/>
+ Attenzione: scollegare la chiavetta USB prima di accendere, altrimenti parte l&apos;aggiornamento.<byte value="xd"/>
+<byte value="xd"/>
+ Per l&apos;LMT20 la porta seriale deve prima essere vostra!<byte value="xd"/>
+ Un adattatore USB-RS232 compare come /dev/ttyUSB0 (COM1); aggiungetevi al gruppo<byte value="xd"/>
+ &apos;dialout&apos; (sudo usermod -aG dialout $USER) e rientrate nella sessione.<byte value="xd"/>
+<byte value="xd"/>
+ LMT20: AGGIORNAMENTO DATI<byte value="xd"/>
+ 1) Modificare sattp.csv con velmora, poi salvare sattp.csv.<byte value="xd"/>
+ 2) Collegare l&apos;adattatore USB-RS232 al PC e accendere il misuratore.<byte value="xd"/>
+ 3) Scegliere la sua porta (COM1..COM9) e fare clic su &apos;Scrivi&apos; in velmora.<byte value="xd"/>
+ 4) Se l&apos;aggiornamento riesce, il display del misuratore mostra &apos;OK&apos;.  <byte value="xd"/>
+ <byte value="xd"/>
+ LMT20: AGGIORNAMENTO FIRMWARE<byte value="xd"/>
+ 1) Collegare l&apos;adattatore USB-RS232 al PC. <byte value="xd"/>
+ 2) Premere EXIT e accendere il misuratore. <byte value="xd"/>
+ 3) Aprire il file hex del firmware dal menu File. <byte value="xd"/>
+ 4) Fare clic su &apos;SOFT&apos; in velmora per aggiornare il firmware.<byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Orvane Ver %1.%2</source>
         <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvane Ver. %1.%2</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aggiunto</numerusform>
+            <numerusform>%n aggiunti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rimosso</numerusform>
+            <numerusform>%n rimossi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modificato</numerusform>
+            <numerusform>%n modificati</numerusform>
         </translation>
     </message>
 </context>
@@ -63,101 +84,101 @@
     <name>CFormLayout</name>
     <message>
         <source>RS232 communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento RS232</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>The transponders&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>SORT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>The satellites&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>SOFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT</translation>
     </message>
     <message>
         <source>ICON</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON</translation>
     </message>
     <message>
         <source>LOGO</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO</translation>
     </message>
     <message>
         <source>SAT TP</source>
         <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT TP</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa transponder</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta satellites.xml</translation>
     </message>
     <message>
         <source>C band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda C</translation>
     </message>
     <message>
         <source>Ka band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda Ka</translation>
     </message>
     <message>
         <source>Ku band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda Ku</translation>
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun satellite in questa lista</translation>
     </message>
 </context>
 <context>
@@ -165,770 +186,789 @@
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSC</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SCORR</translation>
     </message>
 </context>
 <context>
     <name>CTpListModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>UNIQUE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNICO</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim.</translation>
     </message>
     <message>
         <source>Dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabola</translation>
     </message>
     <message>
         <source>DiSEqC Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Open(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open a exist csv file
 open cvs file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un file CSV esistente
+Apri file CSV</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save to current csv file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva nel file CSV attuale
+Salva</translation>
     </message>
     <message>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>Save to a new csv file
 Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva in un nuovo file CSV
+Salva con nome</translation>
     </message>
     <message>
         <source>Import transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa transponder...</translation>
     </message>
     <message>
         <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
 Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisce alla tabella una lista di transponder (satellites.xml, .ini o dvbv5)
+Importa transponder</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta satellites.xml...</translation>
     </message>
     <message>
         <source>Write the table as a satellites.xml file
 Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive la tabella in un file satellites.xml
+Esporta satellites.xml</translation>
     </message>
     <message>
         <source>Load soft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica firmware...</translation>
     </message>
     <message>
         <source>Load a exist rav32izazud.hex file
 open rav32izazud.hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica un file rav32izazud.hex esistente
+Apri rav32izazud.hex</translation>
     </message>
     <message>
         <source>Load icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica icone...</translation>
     </message>
     <message>
         <source>Load a exist stm32icon.bin file
 open stm32icon file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica un file stm32icon.bin esistente
+Apri file stm32icon</translation>
     </message>
     <message>
         <source>Load logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica logo...</translation>
     </message>
     <message>
         <source>Load a exist bootlogo.bin file
 open bootlogo file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica un file bootlogo.bin esistente
+Apri file bootlogo</translation>
     </message>
     <message>
         <source>Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea Flash1M.bin</translation>
     </message>
     <message>
         <source>Create Flash1M.bin for factory
 Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea Flash1M.bin per la produzione
+Crea Flash1M.bin</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit and prompt to save
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esce chiedendo se salvare
+Esci</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica delle tabelle
+Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima modifica annullata
+Ripeti</translation>
     </message>
     <message>
         <source>TP Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi TP...</translation>
     </message>
     <message>
         <source>Add a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un transponder</translation>
     </message>
     <message>
         <source>TP Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica TP...</translation>
     </message>
     <message>
         <source>Edit the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il transponder selezionato</translation>
     </message>
     <message>
         <source>TP Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina TP</translation>
     </message>
     <message>
         <source>Delete the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina i transponder selezionati</translation>
     </message>
     <message>
         <source>TP Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina TP...</translation>
     </message>
     <message>
         <source>Sort the transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina i transponder</translation>
     </message>
     <message>
         <source>Satellite Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi satellite...</translation>
     </message>
     <message>
         <source>Add a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un satellite</translation>
     </message>
     <message>
         <source>Satellite Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica satellite...</translation>
     </message>
     <message>
         <source>Edit the chosen satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il satellite scelto</translation>
     </message>
     <message>
         <source>Satellite Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina satellite</translation>
     </message>
     <message>
         <source>Delete the satellite of the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina il satellite del transponder selezionato</translation>
     </message>
     <message>
         <source>LNB Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica LNB...</translation>
     </message>
     <message>
         <source>Edit the selected LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica l&apos;LNB selezionato</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca transponder per frequenza, symbol rate, polarizzazione o satellite</translation>
     </message>
     <message>
         <source>Check table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla tabella...</translation>
     </message>
     <message>
         <source>List what is probably wrong with the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca ciò che probabilmente non va nella tabella</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>Read transponders from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge i transponder dal misuratore</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Write transponders to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i transponder nel misuratore</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Stop read/write transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompe la lettura/scrittura dei transponder</translation>
     </message>
     <message>
         <source>Compare with meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con misuratore...</translation>
     </message>
     <message>
         <source>Compare the tables with the meter&apos;s tables
 Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta le tabelle con quelle del misuratore
+Confronta con misuratore</translation>
     </message>
     <message>
         <source>Write logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi logo</translation>
     </message>
     <message>
         <source>Write logo to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive il logo nel misuratore</translation>
     </message>
     <message>
         <source>Write icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi icone</translation>
     </message>
     <message>
         <source>Write icon to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive le icone nel misuratore</translation>
     </message>
     <message>
         <source>SOFT upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna firmware</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna il firmware del misuratore. Prima premere EXIT e accendere il misuratore!</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
 Patch up one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegue uno dopo l&apos;altro i caricamenti spuntati (SOFT, ICON, LOGO, SAT TP)
+Carica uno dopo l&apos;altro</translation>
     </message>
     <message>
         <source>Delete meter OSD icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina icone OSD del misuratore...</translation>
     </message>
     <message>
         <source>Delete meter osd icon
 delete icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le icone OSD del misuratore
+Elimina icone</translation>
     </message>
     <message>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dopo la scrittura</translation>
     </message>
     <message>
         <source>Read the tables back after a write and check them
 Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegge le tabelle dopo una scrittura e le controlla
+Verifica dopo la scrittura</translation>
     </message>
     <message>
         <source>Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup prima di scrivere</translation>
     </message>
     <message>
         <source>Save the meter&apos;s tables in the backups folder before a write
 Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva le tabelle del misuratore nella cartella dei backup prima di scrivere
+Backup prima di scrivere</translation>
     </message>
     <message>
         <source>Help Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario della guida...</translation>
     </message>
     <message>
         <source>Show the guide to the everyday tasks
 Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida alle operazioni quotidiane
+Sommario della guida</translation>
     </message>
     <message>
         <source>About Orvane...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Orvane...</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and notes for meter owners
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione del programma e note per chi possiede il misuratore
+Informazioni</translation>
     </message>
     <message>
         <source>Display  transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra transponder</translation>
     </message>
     <message>
         <source>Display LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra LNB</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi&amp;suratore</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche a %1?</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche alla tabella?</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>File firmware (*.hex)|*.hex|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizializzazione dispositivo ...</translation>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo non trovato! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del firmware è vuoto! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware più grande della flash! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancellazione memoria ...</translation>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile cancellare la memoria!</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file!</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la memoria!</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la memoria!</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware riuscito! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore GetCommState </translation>
     </message>
     <message>
         <source>SetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore SetCommState </translation>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare l&apos;evento per il thread!</translation>
     </message>
     <message>
         <source>Connect fail </source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita </translation>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation type="unfinished"></translation>
+        <translation> Timeout della richiesta!  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di connessione ...</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta dal misuratore su </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation type="unfinished"></translation>
+        <translation> finora: è acceso e collegato a questa porta? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premere Stop per rinunciare.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premere Ctrl+C per rinunciare.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>: è acceso e collegato a questa porta? Nel misuratore non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura completata! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura non riuscita! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura completata! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura non riuscita! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione completata! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione non riuscita! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura LNB ...</translation>
     </message>
     <message>
         <source>Read Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura satelliti ...</translation>
     </message>
     <message>
         <source>Read Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura transponder ...</translation>
     </message>
     <message>
         <source>Write LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura LNB ...</translation>
     </message>
     <message>
         <source>Write Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura satelliti ...</translation>
     </message>
     <message>
         <source>Write Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura transponder ...</translation>
     </message>
     <message>
         <source>Verify ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica ...</translation>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica non riuscita! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica non riuscita: impossibile rileggere la tabella dal misuratore.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: impossibile leggere la tabella del misuratore. Non è stato scritto nulla; la tabella del misuratore è rimasta com&apos;era.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete interrotto la lettura per il backup. Non è stato scritto nulla; la tabella del misuratore è com&apos;era.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete interrotto la rilettura: la tabella è stata scritta nel misuratore, ma non verificata.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avete interrotto la scrittura a metà, quindi ora il misuratore può contenere una tabella parziale. Scrivete di nuovo la tabella per completarla.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura si è interrotta a metà, quindi ora il misuratore può contenere una tabella parziale. Controllate che il misuratore sia acceso e collegato, poi scrivete di nuovo la tabella.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
-        <translation type="unfinished"></translation>
+        <translation> La tabella del misuratore prima di questa scrittura è in </translation>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: impossibile scrivere %s: %s. Non è stato scritto nulla; la tabella del misuratore è rimasta com&apos;era.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di apertura del file logo!</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di apertura del file icone!</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>File logo troppo corto!</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>File icone troppo corto!</translation>
     </message>
     <message>
         <source>Write logo ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura logo ...</translation>
     </message>
     <message>
         <source>Write icon ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura icone ...</translation>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero le icone OSD del misuratore?  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>File logo (*.bin)|*.bin|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>File icone (*.bin)|*.bin|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante il salvataggio del file!</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella non ha satelliti né transponder da scrivere.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina %1 TP</translation>
     </message>
     <message>
         <source>Add Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi satellite</translation>
     </message>
     <message>
         <source>Delete Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina satellite</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica satellite</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi TP</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica TP</translation>
     </message>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina TP</translation>
     </message>
     <message>
         <source>Edit LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica LNB</translation>
     </message>
     <message>
         <source>Sort TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina TP</translation>
     </message>
     <message>
         <source>Read from Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi dal misuratore</translation>
     </message>
     <message>
         <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>File sattp (*.csv)|*.csv|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>A firmware file&apos;s name begins with rav32izazud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un file firmware inizia con rav32izazud.</translation>
     </message>
     <message>
         <source>A logo file&apos;s name begins with stm32logo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un file logo inizia con stm32logo.</translation>
     </message>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di un file icone inizia con stm32icon.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinita di sistema</translation>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambia al prossimo avvio di Orvane.</translation>
     </message>
 </context>
 <context>
     <name>LnbChoiceText</name>
     <message>
         <source>no DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun DiSEqC</translation>
     </message>
     <message>
         <source>unknown DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>switch DiSEqC sconosciuto</translation>
     </message>
     <message>
         <source>DiSEqC %1 tone burst %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 tone burst %2</translation>
     </message>
     <message>
         <source>DiSEqC %1 input %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 ingresso %2</translation>
     </message>
 </context>
 <context>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>backups/ accanto alla tabella</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup prima di scrivere (in %1)</translation>
     </message>
 </context>
 <context>
@@ -943,51 +983,51 @@ About</source>
     <name>Toolbar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Orvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCheckDlg</name>
     <message>
         <source>Check table</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla tabella</translation>
     </message>
     <message>
         <source>Nothing looks wrong with the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella tabella non sembra esserci nulla di errato.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segnalazione; fare clic per selezionarne la riga.</numerusform>
+            <numerusform>%n segnalazioni; fare clic su una per selezionarne la riga.</numerusform>
         </translation>
     </message>
 </context>
@@ -995,312 +1035,312 @@ About</source>
     <name>velmora::CCompareDlg</name>
     <message>
         <source>Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con misuratore</translation>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa cambierebbe nel misuratore scrivendo le tabelle del documento:</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi la tabella del misuratore</translation>
     </message>
     <message>
         <source>Replace the document&apos;s tables with the meter&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce le tabelle del documento con quelle del misuratore</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>velmora::CFormDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>velmora::CHelpDlg</name>
     <message>
         <source>Orvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Orvane</translation>
     </message>
 </context>
 <context>
     <name>velmora::CImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca un satellite per nome o posizione</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>TPs</source>
         <extracomment>Column of transponder counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Goes into</source>
-        <translation type="unfinished"></translation>
+        <translation>Destinazione</translation>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome che riceve un nuovo satellite; doppio clic per cambiarlo</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nuovo satellite, o un satellite della tabella nella stessa banda entro 1,0 gradi</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>LNB of new Ku-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB dei nuovi satelliti in banda Ku</translation>
     </message>
     <message>
         <source>LNB of new C-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB dei nuovi satelliti in banda C</translation>
     </message>
     <message>
         <source>Add new transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi i nuovi transponder</translation>
     </message>
     <message>
         <source>Replace the transponders of the table satellites they go into</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci i transponder dei satelliti di destinazione della tabella</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuovo</translation>
     </message>
 </context>
 <context>
     <name>velmora::CLnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica LNB</translation>
     </message>
     <message>
         <source>LNB frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza LNB</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim. LNB</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fissa</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorizzata</translation>
     </message>
     <message>
         <source>Dish type</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabola</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono 22 kHz</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>File recenti</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>Satellites %1/%2   TPs %3/%4</source>
         <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satelliti %1/%2   TP %3/%4</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica satellite</translation>
     </message>
     <message>
         <source>Satellite Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi satellite</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovest</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteTree</name>
     <message>
         <source>All Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i satelliti</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpEditDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol rate</translation>
     </message>
     <message>
         <source>kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>kS/s</translation>
     </message>
     <message>
         <source>Vertical / right (13 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale / destra (13 V)</translation>
     </message>
     <message>
         <source>Horizontal / left (18 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale / sinistra (18 V)</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarità</translation>
     </message>
     <message>
         <source>Unique</source>
         <extracomment>A transponder found nowhere else in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unico</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpSortDlg</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol rate</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarizzazione</translation>
     </message>
     <message>
         <source>Start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation type="unfinished"></translation>
+        <translation>Da ovest a est</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation type="unfinished"></translation>
+        <translation>Da est a ovest</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliti</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>then by</source>
-        <translation type="unfinished"></translation>
+        <translation>poi per</translation>
     </message>
     <message>
         <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>I satelliti vengono ordinati per posizione, partendo da quello scelto e proseguendo nella direzione scelta. I transponder di ogni satellite vengono ordinati secondo le due chiavi.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe su %2 corrispondono a «%3»</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraDoc</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
 </context>
 </TS>
