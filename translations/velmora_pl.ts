@@ -694,11 +694,11 @@ O programie</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation>Brak odpowiedzi miernika na porcie </translation>
+        <translation>Miernik na porcie </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation> jak dotąd: czy jest włączony i podłączony do tego portu? </translation>
+        <translation> jeszcze nie odpowiada: czy jest włączony i podłączony do tego portu? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
@@ -710,7 +710,7 @@ O programie</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation>: czy jest włączony i podłączony do tego portu? W mierniku nic nie zostało zmienione.</translation>
+        <translation> nie odpowiada: czy jest włączony i podłączony do tego portu? W mierniku nic nie zostało zmienione.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
