@@ -28,10 +28,10 @@
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
         <translation> Para LMT41C, LMT40S, etc.<byte value="xd"/>
- 1) No menu &apos;software upgrade&apos; do medidor pode copiar o sattp.csv do medidor para a USB.<byte value="xd"/>
- 2) Edite o sattp.csv no velmora; no fim, guarde o sattp.csv e copie-o para a USB.<byte value="xd"/>
- 3) No menu &apos;software upgrade&apos; do medidor pode carregar o sattp.csv da USB para o medidor.<byte value="xd"/>
- Atenção: antes de ligar o medidor, retire a USB; caso contrário, inicia-se a atualização do firmware.<byte value="xd"/>
+ 1) No menu &apos;software upgrade&apos; do medidor pode copiar o sattp.csv do medidor para a memória USB.<byte value="xd"/>
+ 2) Edite o sattp.csv no velmora; no fim, guarde o sattp.csv e copie-o para a memória USB.<byte value="xd"/>
+ 3) No menu &apos;software upgrade&apos; do medidor pode carregar o sattp.csv da memória USB para o medidor.<byte value="xd"/>
+ Atenção: antes de ligar o medidor, retire a memória USB; caso contrário, inicia-se a atualização do firmware.<byte value="xd"/>
 <byte value="xd"/>
  No LMT20, a porta série tem de ser sua primeiro!<byte value="xd"/>
  Um adaptador USB-RS232 aparece como /dev/ttyUSB0 (COM1); junte-se ao grupo<byte value="xd"/>
@@ -45,7 +45,7 @@
  <byte value="xd"/>
  LMT20: ATUALIZAR FIRMWARE<byte value="xd"/>
  1) Ligue o adaptador USB-RS232 ao PC. <byte value="xd"/>
- 2) Prima EXIT e ligue o medidor. <byte value="xd"/>
+ 2) Pressione EXIT e ligue o medidor. <byte value="xd"/>
  3) Abra o ficheiro de firmware (HEX) no menu Ficheiro. <byte value="xd"/>
  4) Clique no botão &apos;SOFT&apos; do velmora para atualizar o firmware.<byte value="xd"/>
  </translation>
@@ -362,13 +362,13 @@ Sair</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Anular</translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation>Anular a última alteração das tabelas
-Anular</translation>
+        <translation>Desfazer a última alteração das tabelas
+Desfazer</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -377,7 +377,7 @@ Anular</translation>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation>Refazer a última alteração anulada
+        <translation>Refazer a última alteração desfeita
 Refazer</translation>
     </message>
     <message>
@@ -516,7 +516,7 @@ Comparar com o medidor</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation>Atualizar o firmware do medidor. Prima primeiro EXIT e ligue o medidor!</translation>
+        <translation>Atualizar o firmware do medidor. Pressione primeiro EXIT e ligue o medidor!</translation>
     </message>
     <message>
         <source>PATCH UP</source>
@@ -703,7 +703,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation>Prima Ctrl+C para desistir.</translation>
+        <translation>Pressione Ctrl+C para desistir.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
@@ -855,7 +855,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>Anular %1</translation>
+        <translation>Desfazer %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
@@ -1224,7 +1224,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>East</source>
-        <translation>Este</translation>
+        <translation>Leste</translation>
     </message>
     <message>
         <source>West</source>
@@ -1306,11 +1306,11 @@ Acerca de</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation>De oeste para este</translation>
+        <translation>De oeste para leste</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation>De este para oeste</translation>
+        <translation>De leste para oeste</translation>
     </message>
     <message>
         <source>Satellites</source>
