@@ -1161,7 +1161,7 @@ O programie</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation>Z silnikiem</translation>
+        <translation>Z motorem</translation>
     </message>
     <message>
         <source>Dish type</source>

@@ -1157,7 +1157,7 @@ Acerca de</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation>Motorizada</translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Dish type</source>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>SORT</source>
-        <translation>Сортировка</translation>
+        <translation>Порядок</translation>
     </message>
     <message>
         <source>SAT</source>
@@ -1157,11 +1157,11 @@ About</source>
     </message>
     <message>
         <source>Fixed</source>
-        <translation>Фиксированная</translation>
+        <translation>Фикс.</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation>С мотором</translation>
+        <translation>Мотор</translation>
     </message>
     <message>
         <source>Dish type</source>
