@@ -27,38 +27,59 @@
  4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Dla LMT41C, LMT40S itp.<byte value="xd"/>
+ 1) W menu miernika &apos;software upgrade&apos; można zapisać kopię sattp.csv z miernika na USB.<byte value="xd"/>
+ 2) Edytuj sattp.csv w velmora, po zakończeniu zapisz sattp.csv i skopiuj na USB.<byte value="xd"/>
+ 3) W menu miernika &apos;software upgrade&apos; można wgrać sattp.csv z USB do miernika.<byte value="xd"/>
+ Uwaga: przed włączeniem miernika odłącz USB, inaczej rozpocznie się aktualizacja oprogramowania.<byte value="xd"/>
+<byte value="xd"/>
+ Dla LMT20 port szeregowy musi najpierw należeć do Ciebie!<byte value="xd"/>
+ Adapter USB-RS232 jest widoczny jako /dev/ttyUSB0 (COM1); dodaj się do grupy<byte value="xd"/>
+ &apos;dialout&apos; (sudo usermod -aG dialout $USER) i zaloguj się ponownie.<byte value="xd"/>
+<byte value="xd"/>
+ LMT20: AKTUALIZACJA DANYCH<byte value="xd"/>
+ 1) Edytuj sattp.csv w velmora, po zakończeniu zapisz sattp.csv.<byte value="xd"/>
+ 2) Podłącz adapter USB-RS232 do komputera i włącz miernik.<byte value="xd"/>
+ 3) Wybierz jego port (COM1..COM9) i kliknij w velmora przycisk &apos;Zapis&apos;, aby wgrać TP.<byte value="xd"/>
+ 4) Gdy aktualizacja zakończy się pomyślnie, wyświetlacz LED miernika pokaże &apos;OK&apos;.  <byte value="xd"/>
+ <byte value="xd"/>
+ LMT20: AKTUALIZACJA OPROGRAMOWANIA<byte value="xd"/>
+ 1) Podłącz adapter USB-RS232 do komputera. <byte value="xd"/>
+ 2) Naciśnij EXIT i włącz miernik. <byte value="xd"/>
+ 3) Otwórz plik oprogramowania (HEX) z menu Plik. <byte value="xd"/>
+ 4) Kliknij w velmora przycisk &apos;SOFT&apos;, aby zaktualizować oprogramowanie.<byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Orvane Ver %1.%2</source>
         <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvane wer. %1.%2</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dodano %n</numerusform>
+            <numerusform>dodano %n</numerusform>
+            <numerusform>dodano %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>usunięto %n</numerusform>
+            <numerusform>usunięto %n</numerusform>
+            <numerusform>usunięto %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>zmieniono %n</numerusform>
+            <numerusform>zmieniono %n</numerusform>
+            <numerusform>zmieniono %n</numerusform>
         </translation>
     </message>
 </context>
@@ -66,101 +87,101 @@
     <name>CFormLayout</name>
     <message>
         <source>RS232 communication</source>
-        <translation type="unfinished"></translation>
+        <translation>Połączenie RS232</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>The transponders&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>SORT</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>The satellites&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>SOFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT</translation>
     </message>
     <message>
         <source>ICON</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON</translation>
     </message>
     <message>
         <source>LOGO</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO</translation>
     </message>
     <message>
         <source>SAT TP</source>
         <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT TP</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Import transponderów</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport satellites.xml</translation>
     </message>
     <message>
         <source>C band</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasmo C</translation>
     </message>
     <message>
         <source>Ka band</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasmo Ka</translation>
     </message>
     <message>
         <source>Ku band</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasmo Ku</translation>
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: brak satelitów na tej liście</translation>
     </message>
 </context>
 <context>
@@ -168,770 +189,789 @@
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
     <name>CTpListModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lp.</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Częst.</translation>
     </message>
     <message>
         <source>Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>UNIQUE</source>
-        <translation type="unfinished"></translation>
+        <translation>UNIKAT</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasilanie</translation>
     </message>
     <message>
         <source>Dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena</translation>
     </message>
     <message>
         <source>DiSEqC Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącznik DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowy</translation>
     </message>
     <message>
         <source>Open(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz...</translation>
     </message>
     <message>
         <source>Open a exist csv file
 open cvs file</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz istniejący plik CSV
+Otwórz plik CSV</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>Save to current csv file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz do bieżącego pliku CSV
+Zapisz</translation>
     </message>
     <message>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
         <source>Save to a new csv file
 Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz do nowego pliku CSV
+Zapisz jako</translation>
     </message>
     <message>
         <source>Import transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj transpondery...</translation>
     </message>
     <message>
         <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
 Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dołącz do tabeli listę transponderów (satellites.xml, .ini lub dvbv5)
+Importuj transpondery</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj satellites.xml...</translation>
     </message>
     <message>
         <source>Write the table as a satellites.xml file
 Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz tabelę jako plik satellites.xml
+Eksportuj satellites.xml</translation>
     </message>
     <message>
         <source>Load soft...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj oprogramowanie...</translation>
     </message>
     <message>
         <source>Load a exist rav32izazud.hex file
 open rav32izazud.hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj istniejący plik rav32izazud.hex
+Otwórz rav32izazud.hex</translation>
     </message>
     <message>
         <source>Load icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj ikony...</translation>
     </message>
     <message>
         <source>Load a exist stm32icon.bin file
 open stm32icon file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj istniejący plik stm32icon.bin
+Otwórz plik stm32icon</translation>
     </message>
     <message>
         <source>Load logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj logo...</translation>
     </message>
     <message>
         <source>Load a exist bootlogo.bin file
 open bootlogo file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj istniejący plik bootlogo.bin
+Otwórz plik bootlogo</translation>
     </message>
     <message>
         <source>Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz Flash1M.bin</translation>
     </message>
     <message>
         <source>Create Flash1M.bin for factory
 Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz Flash1M.bin dla produkcji
+Utwórz Flash1M.bin</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>Exit and prompt to save
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ, pytając o zapisanie zmian
+Zakończ</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij ostatnią zmianę tabel
+Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów ostatnio cofniętą zmianę
+Ponów</translation>
     </message>
     <message>
         <source>TP Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj TP...</translation>
     </message>
     <message>
         <source>Add a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj transponder</translation>
     </message>
     <message>
         <source>TP Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj TP...</translation>
     </message>
     <message>
         <source>Edit the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj zaznaczony transponder</translation>
     </message>
     <message>
         <source>TP Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń TP</translation>
     </message>
     <message>
         <source>Delete the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zaznaczone transpondery</translation>
     </message>
     <message>
         <source>TP Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj TP...</translation>
     </message>
     <message>
         <source>Sort the transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj transpondery</translation>
     </message>
     <message>
         <source>Satellite Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj satelitę...</translation>
     </message>
     <message>
         <source>Add a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj satelitę</translation>
     </message>
     <message>
         <source>Satellite Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj satelitę...</translation>
     </message>
     <message>
         <source>Edit the chosen satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj wybranego satelitę</translation>
     </message>
     <message>
         <source>Satellite Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń satelitę</translation>
     </message>
     <message>
         <source>Delete the satellite of the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń satelitę zaznaczonego transpondera</translation>
     </message>
     <message>
         <source>LNB Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj LNB...</translation>
     </message>
     <message>
         <source>Edit the selected LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj zaznaczony konwerter LNB</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj</translation>
     </message>
     <message>
         <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj transponderów według częstotliwości, szybkości symbolowej, polaryzacji lub satelity</translation>
     </message>
     <message>
         <source>Check table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź tabelę...</translation>
     </message>
     <message>
         <source>List what is probably wrong with the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz, co w tabeli jest prawdopodobnie błędne</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt</translation>
     </message>
     <message>
         <source>Read transponders from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj transpondery z miernika</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis</translation>
     </message>
     <message>
         <source>Write transponders to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz transpondery do miernika</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Stop read/write transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj odczyt/zapis transponderów</translation>
     </message>
     <message>
         <source>Compare with meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj z miernikiem...</translation>
     </message>
     <message>
         <source>Compare the tables with the meter&apos;s tables
 Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj tabele z tabelami miernika
+Porównaj z miernikiem</translation>
     </message>
     <message>
         <source>Write logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz logo</translation>
     </message>
     <message>
         <source>Write logo to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz logo do miernika</translation>
     </message>
     <message>
         <source>Write icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz ikony</translation>
     </message>
     <message>
         <source>Write icon to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz ikony do miernika</translation>
     </message>
     <message>
         <source>SOFT upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja SOFT</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj oprogramowanie miernika. Najpierw naciśnij EXIT i włącz miernik!</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
 Patch up one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj zaznaczone transfery (SOFT, ICON, LOGO, SAT TP) po kolei
+Wgraj po kolei</translation>
     </message>
     <message>
         <source>Delete meter OSD icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń ikony OSD miernika...</translation>
     </message>
     <message>
         <source>Delete meter osd icon
 delete icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń ikony OSD miernika
+Usuń ikony</translation>
     </message>
     <message>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikuj po zapisie</translation>
     </message>
     <message>
         <source>Read the tables back after a write and check them
 Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>Po zapisie odczytaj tabele z powrotem i sprawdź je
+Weryfikuj po zapisie</translation>
     </message>
     <message>
         <source>Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia przed zapisem</translation>
     </message>
     <message>
         <source>Save the meter&apos;s tables in the backups folder before a write
 Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed zapisem zachowaj tabele miernika w folderze kopii zapasowych
+Kopia przed zapisem</translation>
     </message>
     <message>
         <source>Help Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tematy pomocy...</translation>
     </message>
     <message>
         <source>Show the guide to the everyday tasks
 Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż przewodnik po codziennych czynnościach
+Tematy pomocy</translation>
     </message>
     <message>
         <source>About Orvane...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Orvane...</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and notes for meter owners
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż wersję programu i uwagi dla właścicieli miernika
+O programie</translation>
     </message>
     <message>
         <source>Display  transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż transpondery</translation>
     </message>
     <message>
         <source>Display LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż LNB</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Miernik</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać zmiany w %1?</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać zmiany w tabeli?</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki oprogramowania (*.hex)|*.hex|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicjalizacja urządzenia ...</translation>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono urządzenia! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Plik oprogramowania jest pusty! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Oprogramowanie większe niż pamięć flash! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasowanie pamięci ...</translation>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się skasować pamięci!</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać pliku!</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pamięci!</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać pamięci!</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja oprogramowania zakończona pomyślnie! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd GetCommState </translation>
     </message>
     <message>
         <source>SetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd SetCommState </translation>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć zdarzenia dla wątku!</translation>
     </message>
     <message>
         <source>Connect fail </source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd połączenia </translation>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation type="unfinished"></translation>
+        <translation> przekroczono czas oczekiwania na odpowiedź!  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwanie na połączenie ...</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation type="unfinished"></translation>
+        <translation>Miernik na porcie </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation type="unfinished"></translation>
+        <translation> jeszcze nie odpowiada: czy jest włączony i podłączony do tego portu? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij Stop, aby przerwać.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij Ctrl+C, aby przerwać.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation> nie odpowiada: czy jest włączony i podłączony do tego portu? W mierniku nic nie zostało zmienione.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt zakończony! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt nieudany! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis zakończony! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis nieudany! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie zakończone! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwanie nieudane! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt LNB ...</translation>
     </message>
     <message>
         <source>Read Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt satelitów ...</translation>
     </message>
     <message>
         <source>Read Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt transponderów ...</translation>
     </message>
     <message>
         <source>Write LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis LNB ...</translation>
     </message>
     <message>
         <source>Write Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis satelitów ...</translation>
     </message>
     <message>
         <source>Write Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis transponderów ...</translation>
     </message>
     <message>
         <source>Verify ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja ...</translation>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja nieudana! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikacja nieudana: nie udało się odczytać tabeli z powrotem z miernika.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa nieudana! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa nieudana: nie udało się odczytać tabeli miernika. Nic nie zostało zapisane; tabela w mierniku pozostała bez zmian.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwano odczyt kopii zapasowej. Nic nie zostało zapisane; tabela w mierniku jest bez zmian.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwano odczyt kontrolny: tabela została zapisana do miernika, ale nie została sprawdzona.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwano zapis w trakcie, więc miernik może teraz zawierać niepełną tabelę. Zapisz tabelę ponownie, aby była kompletna.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis przerwał się w trakcie, więc miernik może teraz zawierać niepełną tabelę. Sprawdź, czy miernik jest włączony i podłączony, a następnie zapisz tabelę ponownie.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
-        <translation type="unfinished"></translation>
+        <translation> Tabela miernika sprzed tego zapisu znajduje się w </translation>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa nieudana: nie można zapisać %s: %s. Nic nie zostało zapisane; tabela w mierniku pozostała bez zmian.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd otwarcia pliku logo!</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd otwarcia pliku ikon!</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik logo jest za krótki!</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ikon jest za krótki!</translation>
     </message>
     <message>
         <source>Write logo ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis logo ...</translation>
     </message>
     <message>
         <source>Write icon ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis ikon ...</translation>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno usunąć ikony OSD miernika?  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki logo (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki ikon (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu pliku!</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela nie zawiera satelitów ani transponderów do zapisania.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów: %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń TP (%1)</translation>
     </message>
     <message>
         <source>Add Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj satelitę</translation>
     </message>
     <message>
         <source>Delete Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń satelitę</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj satelitę</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj TP</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj TP</translation>
     </message>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń TP</translation>
     </message>
     <message>
         <source>Edit LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj LNB</translation>
     </message>
     <message>
         <source>Sort TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortuj TP</translation>
     </message>
     <message>
         <source>Read from Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt z miernika</translation>
     </message>
     <message>
         <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki sattp (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako</translation>
     </message>
     <message>
         <source>A firmware file&apos;s name begins with rav32izazud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku oprogramowania zaczyna się od rav32izazud.</translation>
     </message>
     <message>
         <source>A logo file&apos;s name begins with stm32logo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku logo zaczyna się od stm32logo.</translation>
     </message>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku ikon zaczyna się od stm32icon.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślny systemu</translation>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Język zmieni się przy następnym uruchomieniu Orvane.</translation>
     </message>
 </context>
 <context>
     <name>LnbChoiceText</name>
     <message>
         <source>no DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>bez DiSEqC</translation>
     </message>
     <message>
         <source>unknown DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany przełącznik DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC %1 tone burst %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 tone burst %2</translation>
     </message>
     <message>
         <source>DiSEqC %1 input %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 wejście %2</translation>
     </message>
 </context>
 <context>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>backups/ obok tabeli</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia przed zapisem (do %1)</translation>
     </message>
 </context>
 <context>
@@ -946,52 +986,52 @@ About</source>
     <name>Toolbar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Orvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCheckDlg</name>
     <message>
         <source>Check table</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie tabeli</translation>
     </message>
     <message>
         <source>Nothing looks wrong with the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tabeli nie widać żadnych błędów.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n uwaga; kliknij ją, aby zaznaczyć jej wiersz.</numerusform>
+            <numerusform>%n uwagi; kliknij jedną, aby zaznaczyć jej wiersz.</numerusform>
+            <numerusform>%n uwag; kliknij jedną, aby zaznaczyć jej wiersz.</numerusform>
         </translation>
     </message>
 </context>
@@ -999,312 +1039,312 @@ About</source>
     <name>velmora::CCompareDlg</name>
     <message>
         <source>Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie z miernikiem</translation>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co zmieniłby w mierniku zapis tabel tego dokumentu:</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Przejmij tabelę miernika</translation>
     </message>
     <message>
         <source>Replace the document&apos;s tables with the meter&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąp tabele dokumentu tabelami miernika</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>velmora::CFormDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>velmora::CHelpDlg</name>
     <message>
         <source>Orvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc Orvane</translation>
     </message>
 </context>
 <context>
     <name>velmora::CImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj satelity według nazwy lub pozycji</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>TPs</source>
         <extracomment>Column of transponder counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Goes into</source>
-        <translation type="unfinished"></translation>
+        <translation>Cel</translation>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa, którą otrzyma nowy satelita; kliknij dwukrotnie, aby ją zmienić</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy satelita albo satelita z tabeli w tym samym paśmie, odległy najwyżej o 1,0 stopnia</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystkie</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Odznacz wszystkie</translation>
     </message>
     <message>
         <source>LNB of new Ku-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB nowych satelitów pasma Ku</translation>
     </message>
     <message>
         <source>LNB of new C-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB nowych satelitów pasma C</translation>
     </message>
     <message>
         <source>Add new transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj nowe transpondery</translation>
     </message>
     <message>
         <source>Replace the transponders of the table satellites they go into</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąp transpondery docelowych satelitów z tabeli</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nowy</translation>
     </message>
 </context>
 <context>
     <name>velmora::CLnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edycja LNB</translation>
     </message>
     <message>
         <source>LNB frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość LNB</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wył.</translation>
     </message>
     <message>
         <source>LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasilanie LNB</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Stała</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Z motorem</translation>
     </message>
     <message>
         <source>Dish type</source>
-        <translation type="unfinished"></translation>
+        <translation>Antena</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącznik DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton 22 kHz</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowy</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie pliki</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek narzędzi</translation>
     </message>
     <message>
         <source>Satellites %1/%2   TPs %3/%4</source>
         <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Satelity %1/%2   TP %3/%4</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez nazwy</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edycja satelity</translation>
     </message>
     <message>
         <source>Satellite Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodawanie satelity</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch.</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach.</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteTree</name>
     <message>
         <source>All Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie satelity</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpEditDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość symbolowa</translation>
     </message>
     <message>
         <source>kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>kS/s</translation>
     </message>
     <message>
         <source>Vertical / right (13 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionowa / prawa (13 V)</translation>
     </message>
     <message>
         <source>Horizontal / left (18 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozioma / lewa (18 V)</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaryzacja</translation>
     </message>
     <message>
         <source>Unique</source>
         <extracomment>A transponder found nowhere else in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unikat</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpSortDlg</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkość symbolowa</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaryzacja</translation>
     </message>
     <message>
         <source>Start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacznij od</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation type="unfinished"></translation>
+        <translation>Z zachodu na wschód</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze wschodu na zachód</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelity</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery</translation>
     </message>
     <message>
         <source>then by</source>
-        <translation type="unfinished"></translation>
+        <translation>następnie według</translation>
     </message>
     <message>
         <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelity są układane według pozycji, zaczynając od wybranego i idąc dookoła w wybranym kierunku. Transpondery każdego satelity są sortowane według obu kluczy.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2 wierszy pasuje do „%3”</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraDoc</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez nazwy</translation>
     </message>
 </context>
 </TS>
