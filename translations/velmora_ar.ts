@@ -34,16 +34,16 @@
  تنبيه: قبل تشغيل الجهاز يجب فصل USB، وإلا فستبدأ ترقية البرنامج.<byte value="xd"/>
 <byte value="xd"/>
  في LMT20 يجب أن يكون المنفذ التسلسلي متاحًا لك أولاً !<byte value="xd"/>
- يظهر محوّل USB RS232 باسم /dev/ttyUSB0 (COM1)؛ أضف نفسك إلى المجموعة<byte value="xd"/>
- &apos;dialout&apos; (sudo usermod -aG dialout $USER) ثم سجّل الدخول من جديد.<byte value="xd"/>
+ يظهر محوّل USB RS232 باسم /dev/ttyUSB0 (COM1)؛ أضف نفسك<byte value="xd"/>
+ إلى المجموعة &apos;dialout&apos; (sudo usermod -aG dialout $USER) ثم سجّل الدخول من جديد.<byte value="xd"/>
 <byte value="xd"/>
- LMT20: تحديث البيانات<byte value="xd"/>
+ تحديث البيانات في LMT20<byte value="xd"/>
  1) استخدم velmora لتعديل sattp.csv، وعند الانتهاء احفظ sattp.csv.<byte value="xd"/>
  2) وصّل محوّل USB RS232 بالحاسوب وشغّل جهاز القياس.<byte value="xd"/>
  3) اختر منفذه (COM1..COM9) وانقر زر &apos;كتابة&apos; في velmora لتحديث المرسلات المستجيبة.<byte value="xd"/>
  4) عند انتهاء التحديث بنجاح تعرض شاشة LED في الجهاز &apos;OK&apos;.<byte value="xd"/>
  <byte value="xd"/>
- LMT20: ترقية البرنامج<byte value="xd"/>
+ ترقية البرنامج في LMT20<byte value="xd"/>
  1) وصّل محوّل USB RS232 بالحاسوب.<byte value="xd"/>
  2) اضغط EXIT وشغّل جهاز القياس.<byte value="xd"/>
  3) افتح ملف البرنامج hex من قائمة ملف.<byte value="xd"/>
@@ -976,7 +976,7 @@ About</source>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation>backups/ بجانب الجدول</translation>
+        <translation>مجلد backups بجانب الجدول</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
@@ -1318,7 +1318,7 @@ About</source>
     </message>
     <message>
         <source>Start with</source>
-        <translation>البدء بـ</translation>
+        <translation>البدء من</translation>
     </message>
     <message>
         <source>West to east</source>
