@@ -27,47 +27,68 @@
  4) Click velmora&apos;s &apos;SOFT&apos; button to upgrade software.<byte value="xd"/>
  </source>
         <extracomment>The About box&apos;s notes for meter owners; keep the line breaks and the menu and button names as the meter and the window show them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> لأجهزة LMT41C وLMT40S وغيرها<byte value="xd"/>
+ 1) من قائمة &apos;software upgrade&apos; في جهاز القياس يمكنك نسخ sattp.csv احتياطيًا من الجهاز إلى USB.<byte value="xd"/>
+ 2) استخدم velmora لتعديل sattp.csv، وعند الانتهاء احفظ sattp.csv وانسخه إلى USB.<byte value="xd"/>
+ 3) من قائمة &apos;software upgrade&apos; في جهاز القياس يمكنك ترقية sattp.csv من USB إلى الجهاز.<byte value="xd"/>
+ تنبيه: قبل تشغيل الجهاز يجب فصل USB، وإلا فستبدأ ترقية البرنامج.<byte value="xd"/>
+<byte value="xd"/>
+ في LMT20 يجب أن يكون المنفذ التسلسلي متاحًا لك أولاً !<byte value="xd"/>
+ يظهر محوّل USB RS232 باسم /dev/ttyUSB0 (COM1)؛ أضف نفسك<byte value="xd"/>
+ إلى المجموعة &apos;dialout&apos; (sudo usermod -aG dialout $USER) ثم سجّل الدخول من جديد.<byte value="xd"/>
+<byte value="xd"/>
+ تحديث البيانات في LMT20<byte value="xd"/>
+ 1) استخدم velmora لتعديل sattp.csv، وعند الانتهاء احفظ sattp.csv.<byte value="xd"/>
+ 2) وصّل محوّل USB RS232 بالحاسوب وشغّل جهاز القياس.<byte value="xd"/>
+ 3) اختر منفذه (COM1..COM9) وانقر زر &apos;كتابة&apos; في velmora لتحديث المرسلات المستجيبة.<byte value="xd"/>
+ 4) عند انتهاء التحديث بنجاح تعرض شاشة LED في الجهاز &apos;OK&apos;.<byte value="xd"/>
+ <byte value="xd"/>
+ ترقية البرنامج في LMT20<byte value="xd"/>
+ 1) وصّل محوّل USB RS232 بالحاسوب.<byte value="xd"/>
+ 2) اضغط EXIT وشغّل جهاز القياس.<byte value="xd"/>
+ 3) افتح ملف البرنامج hex من قائمة ملف.<byte value="xd"/>
+ 4) انقر زر &apos;SOFT&apos; في velmora لترقية البرنامج.<byte value="xd"/>
+ </translation>
     </message>
     <message>
         <source>Orvane Ver %1.%2</source>
         <extracomment>The version line; &quot;Orvane&quot; is the product name, never translated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orvane الإصدار %1.%2</translation>
     </message>
 </context>
 <context>
     <name>CCompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أُضيف: %n</numerusform>
+            <numerusform>أُضيف: %n</numerusform>
+            <numerusform>أُضيف: %n</numerusform>
+            <numerusform>أُضيف: %n</numerusform>
+            <numerusform>أُضيف: %n</numerusform>
+            <numerusform>أُضيف: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حُذف: %n</numerusform>
+            <numerusform>حُذف: %n</numerusform>
+            <numerusform>حُذف: %n</numerusform>
+            <numerusform>حُذف: %n</numerusform>
+            <numerusform>حُذف: %n</numerusform>
+            <numerusform>حُذف: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تغيّر: %n</numerusform>
+            <numerusform>تغيّر: %n</numerusform>
+            <numerusform>تغيّر: %n</numerusform>
+            <numerusform>تغيّر: %n</numerusform>
+            <numerusform>تغيّر: %n</numerusform>
+            <numerusform>تغيّر: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -75,101 +96,101 @@
     <name>CFormLayout</name>
     <message>
         <source>RS232 communication</source>
-        <translation type="unfinished"></translation>
+        <translation>اتصال RS232</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>TP</source>
         <extracomment>The transponders&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>SORT</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز</translation>
     </message>
     <message>
         <source>SAT</source>
         <extracomment>The satellites&apos; buttons</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>SOFT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT</translation>
     </message>
     <message>
         <source>ICON</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON</translation>
     </message>
     <message>
         <source>LOGO</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO</translation>
     </message>
     <message>
         <source>SAT TP</source>
         <extracomment>Upload the satellite and transponder table in PATCH UP</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SAT TP</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث (Ctrl+F)</translation>
     </message>
 </context>
 <context>
     <name>CImportDlg</name>
     <message>
         <source>Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير satellites.xml</translation>
     </message>
     <message>
         <source>C band</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق C</translation>
     </message>
     <message>
         <source>Ka band</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق Ka</translation>
     </message>
     <message>
         <source>Ku band</source>
-        <translation type="unfinished"></translation>
+        <translation>النطاق Ku</translation>
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا توجد أقمار صناعية في هذه القائمة</translation>
     </message>
 </context>
 <context>
@@ -177,770 +198,789 @@
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
         <extracomment>The status bar&apos;s Num Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
         <extracomment>The status bar&apos;s Scroll Lock indicator</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
     <name>CTpListModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>القمر</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>استقطاب</translation>
     </message>
     <message>
         <source>SR</source>
-        <translation type="unfinished"></translation>
+        <translation>SR</translation>
     </message>
     <message>
         <source>UNIQUE</source>
-        <translation type="unfinished"></translation>
+        <translation>فريد</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>التغذية</translation>
     </message>
     <message>
         <source>Dish</source>
-        <translation type="unfinished"></translation>
+        <translation>الطبق</translation>
     </message>
     <message>
         <source>DiSEqC Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>مبدّل DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC Input</source>
-        <translation type="unfinished"></translation>
+        <translation>مدخل DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22 kHz</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جديد</translation>
     </message>
     <message>
         <source>Open(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>Open a exist csv file
 open cvs file</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف CSV موجود
+فتح ملف CSV</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save to current csv file
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>الحفظ في ملف CSV الحالي
+حفظ</translation>
     </message>
     <message>
         <source>Save as(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ &amp;باسم...</translation>
     </message>
     <message>
         <source>Save to a new csv file
 Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>الحفظ في ملف CSV جديد
+حفظ باسم</translation>
     </message>
     <message>
         <source>Import transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد المرسلات المستجيبة...</translation>
     </message>
     <message>
         <source>Merge a satellites.xml, .ini or dvbv5 transponder list into the table
 Import transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج قائمة مرسلات مستجيبة (satellites.xml أو .ini أو dvbv5) في الجدول
+استيراد المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>Export satellites.xml...</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير satellites.xml...</translation>
     </message>
     <message>
         <source>Write the table as a satellites.xml file
 Export satellites.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الجدول في ملف satellites.xml
+تصدير satellites.xml</translation>
     </message>
     <message>
         <source>Load soft...</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل البرنامج الثابت...</translation>
     </message>
     <message>
         <source>Load a exist rav32izazud.hex file
 open rav32izazud.hex</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف rav32izazud.hex موجود
+فتح rav32izazud.hex</translation>
     </message>
     <message>
         <source>Load icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل الأيقونات...</translation>
     </message>
     <message>
         <source>Load a exist stm32icon.bin file
 open stm32icon file</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف stm32icon.bin موجود
+فتح ملف stm32icon</translation>
     </message>
     <message>
         <source>Load logo...</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل الشعار...</translation>
     </message>
     <message>
         <source>Load a exist bootlogo.bin file
 open bootlogo file</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف bootlogo.bin موجود
+فتح ملف bootlogo</translation>
     </message>
     <message>
         <source>Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء Flash1M.bin</translation>
     </message>
     <message>
         <source>Create Flash1M.bin for factory
 Create Flash1M.bin</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء Flash1M.bin للمصنع
+إنشاء Flash1M.bin</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Exit and prompt to save
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج مع السؤال عن الحفظ
+خروج</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Undo the last change of the tables
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>التراجع عن آخر تغيير في الجداول
+تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>Redo the change undone last
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة آخر تغيير تم التراجع عنه
+إعادة</translation>
     </message>
     <message>
         <source>TP Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة TP...</translation>
     </message>
     <message>
         <source>Add a transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مرسل مستجيب</translation>
     </message>
     <message>
         <source>TP Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل TP...</translation>
     </message>
     <message>
         <source>Edit the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل المرسل المستجيب المحدد</translation>
     </message>
     <message>
         <source>TP Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف TP</translation>
     </message>
     <message>
         <source>Delete the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المرسلات المستجيبة المحددة</translation>
     </message>
     <message>
         <source>TP Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز TP...</translation>
     </message>
     <message>
         <source>Sort the transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>Satellite Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة قمر...</translation>
     </message>
     <message>
         <source>Add a satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة قمر صناعي</translation>
     </message>
     <message>
         <source>Satellite Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل القمر...</translation>
     </message>
     <message>
         <source>Edit the chosen satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل القمر الصناعي المختار</translation>
     </message>
     <message>
         <source>Satellite Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف القمر</translation>
     </message>
     <message>
         <source>Delete the satellite of the selected transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف القمر الصناعي الذي يتبعه المرسل المستجيب المحدد</translation>
     </message>
     <message>
         <source>LNB Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل LNB...</translation>
     </message>
     <message>
         <source>Edit the selected LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل LNB المحدد</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Find transponders by frequency, symbol rate, polarisation or satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن المرسلات المستجيبة حسب التردد أو معدل الرموز أو الاستقطاب أو القمر الصناعي</translation>
     </message>
     <message>
         <source>Check table...</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الجدول...</translation>
     </message>
     <message>
         <source>List what is probably wrong with the table</source>
-        <translation type="unfinished"></translation>
+        <translation>سرد ما قد يكون خاطئًا في الجدول</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة</translation>
     </message>
     <message>
         <source>Read transponders from meter</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة المرسلات المستجيبة من جهاز القياس</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة</translation>
     </message>
     <message>
         <source>Write transponders to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة المرسلات المستجيبة إلى جهاز القياس</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Stop read/write transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف قراءة/كتابة المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>Compare with meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة مع الجهاز...</translation>
     </message>
     <message>
         <source>Compare the tables with the meter&apos;s tables
 Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة الجداول بجداول جهاز القياس
+مقارنة مع الجهاز</translation>
     </message>
     <message>
         <source>Write logo</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الشعار</translation>
     </message>
     <message>
         <source>Write logo to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الشعار إلى جهاز القياس</translation>
     </message>
     <message>
         <source>Write icon</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الأيقونات</translation>
     </message>
     <message>
         <source>Write icon to meter</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الأيقونات إلى جهاز القياس</translation>
     </message>
     <message>
         <source>SOFT upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>ترقية البرنامج الثابت</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation type="unfinished"></translation>
+        <translation>ترقية البرنامج الثابت لجهاز القياس، يرجى الضغط على EXIT وتشغيل الجهاز أولاً !</translation>
     </message>
     <message>
         <source>PATCH UP</source>
-        <translation type="unfinished"></translation>
+        <translation>PATCH UP</translation>
     </message>
     <message>
         <source>Run the ticked uploads (SOFT, ICON, LOGO, SAT TP) one by one
 Patch up one by one</source>
-        <translation type="unfinished"></translation>
+        <translation>تنفيذ عمليات الرفع المحددة (SOFT وICON وLOGO وSAT TP) واحدة تلو الأخرى
+الرفع واحدة تلو الأخرى</translation>
     </message>
     <message>
         <source>Delete meter OSD icon...</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف أيقونات OSD من الجهاز...</translation>
     </message>
     <message>
         <source>Delete meter osd icon
 delete icon</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف أيقونات OSD من جهاز القياس
+حذف الأيقونات</translation>
     </message>
     <message>
         <source>Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق بعد الكتابة</translation>
     </message>
     <message>
         <source>Read the tables back after a write and check them
 Verify after write</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة قراءة الجداول بعد الكتابة وفحصها
+التحقق بعد الكتابة</translation>
     </message>
     <message>
         <source>Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ احتياطي قبل الكتابة</translation>
     </message>
     <message>
         <source>Save the meter&apos;s tables in the backups folder before a write
 Back up before write</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ جداول جهاز القياس في مجلد النسخ الاحتياطية قبل الكتابة
+نسخ احتياطي قبل الكتابة</translation>
     </message>
     <message>
         <source>Help Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>موضوعات التعليمات...</translation>
     </message>
     <message>
         <source>Show the guide to the everyday tasks
 Help Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض دليل المهام اليومية
+موضوعات التعليمات</translation>
     </message>
     <message>
         <source>About Orvane...</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Orvane...</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and notes for meter owners
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض إصدار البرنامج وملاحظات لمالكي جهاز القياس
+حول</translation>
     </message>
     <message>
         <source>Display  transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>Display LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض LNB</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>Meter(&amp;M)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جهاز القياس</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في %1؟</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حفظ التغييرات في الجدول؟</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات البرنامج الثابت (*.hex)|*.hex|كل الملفات (*.*)|*.*||</translation>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation type="unfinished"></translation>
+        <translation>SOFT:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة الجهاز ...</translation>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل فتح الملف ! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على الجهاز ! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation type="unfinished"></translation>
+        <translation>ملف البرنامج الثابت فارغ ! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation type="unfinished"></translation>
+        <translation>البرنامج الثابت أكبر من ذاكرة الفلاش ! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ مسح الذاكرة ...</translation>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل مسح الذاكرة !</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت قراءة الملف !</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت الكتابة إلى الذاكرة !</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت قراءة الذاكرة !</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation type="unfinished"></translation>
+        <translation>نجحت ترقية البرنامج الثابت ! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ GetCommState </translation>
     </message>
     <message>
         <source>SetCommState Error </source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ SetCommState </translation>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر إنشاء حدث للخيط!</translation>
     </message>
     <message>
         <source>Connect fail </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال </translation>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation type="unfinished"></translation>
+        <translation> انتهت مهلة الطلب !  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>انتظار الاتصال ...</translation>
     </message>
     <message>
         <source>No answer from the meter on </source>
-        <translation type="unfinished"></translation>
+        <translation>لا رد من جهاز القياس على </translation>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation type="unfinished"></translation>
+        <translation> حتى الآن: هل هو مشغّل ومتصل بهذا المنفذ؟ </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط «إيقاف» للإلغاء.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط Ctrl+C للإلغاء.</translation>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>: هل هو مشغّل ومتصل بهذا المنفذ؟ لم يتغير شيء في جهاز القياس.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>اكتملت القراءة ! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت القراءة ! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>اكتملت الكتابة ! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت الكتابة ! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل الحذف ! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الحذف ! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة LNB ...</translation>
     </message>
     <message>
         <source>Read Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة الأقمار الصناعية ...</translation>
     </message>
     <message>
         <source>Read Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة المرسلات المستجيبة ...</translation>
     </message>
     <message>
         <source>Write LNB ...</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة LNB ...</translation>
     </message>
     <message>
         <source>Write Satellites ...</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الأقمار الصناعية ...</translation>
     </message>
     <message>
         <source>Write Transponders ...</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة المرسلات المستجيبة ...</translation>
     </message>
     <message>
         <source>Verify ...</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق ...</translation>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التحقق ! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التحقق: تعذرت إعادة قراءة الجدول من جهاز القياس.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي ! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: تعذرت قراءة جدول جهاز القياس. لم يُكتب أي شيء؛ بقي جدول الجهاز كما كان.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>لقد أوقفت قراءة النسخة الاحتياطية. لم يُكتب أي شيء؛ جدول الجهاز كما كان.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>لقد أوقفت إعادة القراءة: كُتب الجدول إلى الجهاز لكن لم يُتحقق منه.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>لقد أوقفت الكتابة في منتصفها، لذا قد يحتوي الجهاز الآن على جدول ناقص. اكتب الجدول مرة أخرى لإكماله.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطعت الكتابة في منتصفها، لذا قد يحتوي الجهاز الآن على جدول ناقص. تأكد من أن الجهاز مشغّل ومتصل، ثم اكتب الجدول مرة أخرى.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
-        <translation type="unfinished"></translation>
+        <translation> جدول الجهاز قبل هذه الكتابة محفوظ في </translation>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: تتعذر كتابة %s: %s. لم يُكتب أي شيء؛ بقي جدول الجهاز كما كان.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في فتح ملف الشعار !</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في فتح ملف الأيقونات !</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الشعار قصير جدًا !</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الأيقونات قصير جدًا !</translation>
     </message>
     <message>
         <source>Write logo ...</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الشعار ...</translation>
     </message>
     <message>
         <source>Write icon ...</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الأيقونات ...</translation>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد فعلاً حذف أيقونات OSD من الجهاز ؟  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الشعار (*.bin)|*.bin|كل الملفات (*.*)|*.*||</translation>
     </message>
     <message>
         <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الأيقونات (*.bin)|*.bin|كل الملفات (*.*)|*.*||</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation type="unfinished"></translation>
+        <translation>LOGO:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation type="unfinished"></translation>
+        <translation>ICON:</translation>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في حفظ الملف !</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الجدول على أقمار صناعية أو مرسلات مستجيبة لكتابتها.</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع عن %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف %1 TP</translation>
     </message>
     <message>
         <source>Add Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة قمر</translation>
     </message>
     <message>
         <source>Delete Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف قمر</translation>
     </message>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل قمر</translation>
     </message>
     <message>
         <source>Add TP</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة TP</translation>
     </message>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل TP</translation>
     </message>
     <message>
         <source>Delete TP</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف TP</translation>
     </message>
     <message>
         <source>Edit LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل LNB</translation>
     </message>
     <message>
         <source>Sort TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز TP</translation>
     </message>
     <message>
         <source>Read from Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>القراءة من الجهاز</translation>
     </message>
     <message>
         <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات sattp (*.csv)|*.csv|كل الملفات (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>A firmware file&apos;s name begins with rav32izazud.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ اسم ملف البرنامج الثابت بـ rav32izazud.</translation>
     </message>
     <message>
         <source>A logo file&apos;s name begins with stm32logo.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ اسم ملف الشعار بـ stm32logo.</translation>
     </message>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ اسم ملف الأيقونات بـ stm32icon.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة النظام</translation>
     </message>
     <message>
         <source>The language changes when Orvane is started next.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتغير اللغة عند تشغيل Orvane في المرة القادمة.</translation>
     </message>
 </context>
 <context>
     <name>LnbChoiceText</name>
     <message>
         <source>no DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون DiSEqC</translation>
     </message>
     <message>
         <source>unknown DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>مبدّل DiSEqC غير معروف</translation>
     </message>
     <message>
         <source>DiSEqC %1 tone burst %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 Tone Burst %2</translation>
     </message>
     <message>
         <source>DiSEqC %1 input %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC %1 مدخل %2</translation>
     </message>
 </context>
 <context>
     <name>MeterMenu</name>
     <message>
         <source>backups/ beside the table</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد backups بجانب الجدول</translation>
     </message>
     <message>
         <source>Back up before write (to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ احتياطي قبل الكتابة (إلى %1)</translation>
     </message>
 </context>
 <context>
@@ -955,55 +995,55 @@ About</source>
     <name>Toolbar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة</translation>
     </message>
 </context>
 <context>
     <name>velmora::CAboutDlg</name>
     <message>
         <source>About Orvane</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Orvane</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>velmora::CCheckDlg</name>
     <message>
         <source>Check table</source>
-        <translation type="unfinished"></translation>
+        <translation>فحص الجدول</translation>
     </message>
     <message>
         <source>Nothing looks wrong with the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يبدو أن في الجدول أي خطأ.</translation>
     </message>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
+            <numerusform>عدد الملاحظات: %n؛ انقر على إحداها لتحديد صفها.</numerusform>
         </translation>
     </message>
 </context>
@@ -1011,312 +1051,312 @@ About</source>
     <name>velmora::CCompareDlg</name>
     <message>
         <source>Compare with meter</source>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة مع الجهاز</translation>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>ما ستغيّره كتابة جداول هذا المستند في جهاز القياس:</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>أخذ جدول الجهاز</translation>
     </message>
     <message>
         <source>Replace the document&apos;s tables with the meter&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال جداول المستند بجداول جهاز القياس</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>velmora::CFormDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>velmora::CHelpDlg</name>
     <message>
         <source>Orvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>تعليمات Orvane</translation>
     </message>
 </context>
 <context>
     <name>velmora::CImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن قمر بالاسم أو الموقع</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>TPs</source>
         <extracomment>Column of transponder counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Goes into</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجهة</translation>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم الذي سيأخذه القمر الجديد؛ انقر نقرًا مزدوجًا لتغييره</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
-        <translation type="unfinished"></translation>
+        <translation>قمر جديد، أو قمر من الجدول في النطاق نفسه على بعد 1.0 درجة أو أقل</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء التحديد</translation>
     </message>
     <message>
         <source>LNB of new Ku-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB للأقمار الجديدة في النطاق Ku</translation>
     </message>
     <message>
         <source>LNB of new C-band satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB للأقمار الجديدة في النطاق C</translation>
     </message>
     <message>
         <source>Add new transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة المرسلات المستجيبة الجديدة</translation>
     </message>
     <message>
         <source>Replace the transponders of the table satellites they go into</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال المرسلات المستجيبة لأقمار الجدول التي تذهب إليها</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
 </context>
 <context>
     <name>velmora::CLnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل LNB</translation>
     </message>
     <message>
         <source>LNB frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد LNB</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>LNB power</source>
-        <translation type="unfinished"></translation>
+        <translation>تغذية LNB</translation>
     </message>
     <message>
         <source>Fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>ثابت</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>متحرك</translation>
     </message>
     <message>
         <source>Dish type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الطبق</translation>
     </message>
     <message>
         <source>DiSEqC switch</source>
-        <translation type="unfinished"></translation>
+        <translation>مبدّل DiSEqC</translation>
     </message>
     <message>
         <source>Burst A</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst A</translation>
     </message>
     <message>
         <source>Burst B</source>
-        <translation type="unfinished"></translation>
+        <translation>Burst B</translation>
     </message>
     <message>
         <source>DiSEqC input</source>
-        <translation type="unfinished"></translation>
+        <translation>مدخل DiSEqC</translation>
     </message>
     <message>
         <source>22 kHz tone</source>
-        <translation type="unfinished"></translation>
+        <translation>نغمة 22 كيلوهرتز</translation>
     </message>
 </context>
 <context>
     <name>velmora::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>جاهز</translation>
     </message>
     <message>
         <source>Recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفات الأخيرة</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط الأدوات</translation>
     </message>
     <message>
         <source>Satellites %1/%2   TPs %3/%4</source>
         <extracomment>How full the tables are; &quot;TPs&quot; are transponders</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الأقمار %1/%2   TP %3/%4</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون عنوان</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل القمر الصناعي</translation>
     </message>
     <message>
         <source>Satellite Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة قمر صناعي</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>القمر الصناعي</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>شرق</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>غرب</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>خط الطول</translation>
     </message>
 </context>
 <context>
     <name>velmora::CSatelliteTree</name>
     <message>
         <source>All Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الأقمار الصناعية</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpEditDlg</name>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>المرسل المستجيب</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>القمر الصناعي</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الرموز</translation>
     </message>
     <message>
         <source>kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>kS/s</translation>
     </message>
     <message>
         <source>Vertical / right (13 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>عمودي / يمين (13 V)</translation>
     </message>
     <message>
         <source>Horizontal / left (18 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>أفقي / يسار (18 V)</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستقطاب</translation>
     </message>
     <message>
         <source>Unique</source>
         <extracomment>A transponder found nowhere else in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فريد</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTpSortDlg</name>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>Symbol rate</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الرموز</translation>
     </message>
     <message>
         <source>Polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستقطاب</translation>
     </message>
     <message>
         <source>Start with</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء من</translation>
     </message>
     <message>
         <source>West to east</source>
-        <translation type="unfinished"></translation>
+        <translation>من الغرب إلى الشرق</translation>
     </message>
     <message>
         <source>East to west</source>
-        <translation type="unfinished"></translation>
+        <translation>من الشرق إلى الغرب</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>الأقمار الصناعية</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>المرسلات المستجيبة</translation>
     </message>
     <message>
         <source>then by</source>
-        <translation type="unfinished"></translation>
+        <translation>ثم حسب</translation>
     </message>
     <message>
         <source>Satellites are put in order of position, beginning with the one chosen and going round in the direction chosen. The transponders of each satellite are sorted by the two keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُرتَّب الأقمار الصناعية حسب الموقع، بدءًا بالقمر المختار ثم في الاتجاه المختار. وتُفرز المرسلات المستجيبة لكل قمر حسب المفتاحين.</translation>
     </message>
 </context>
 <context>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 من أصل %2 صفًا تطابق «%3»</translation>
     </message>
 </context>
 <context>
     <name>velmora::CVelmoraDoc</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون عنوان</translation>
     </message>
 </context>
 </TS>

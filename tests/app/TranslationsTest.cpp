@@ -26,7 +26,8 @@ namespace {
 // their set of messages only. A translator adds the code here when done.
 const QStringList kFinished = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
                                QStringLiteral("it"), QStringLiteral("pl"), QStringLiteral("pt"),
-                               QStringLiteral("ru")};
+                               QStringLiteral("ru"), QStringLiteral("tr"), QStringLiteral("ar"),
+                               QStringLiteral("zh_CN")};
 
 struct TsFile {
     QSet<QString> messages;  // "context\x1fsource"
