@@ -81,9 +81,12 @@ QString InstallLanguage(QCoreApplication& app, const QString& code) {
     } else {
         delete own;
     }
+    // Qt ships its own texts in Brazilian Portuguese only; close enough for
+    // the standard buttons beside our European Portuguese.
+    const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_%1").arg(use),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QStringLiteral("qtbase_%1").arg(use), qtDir) ||
+        (use == QLatin1String("pt") && qt->load(QStringLiteral("qtbase_pt_BR"), qtDir))) {
         QCoreApplication::installTranslator(qt);
     } else {
         delete qt;

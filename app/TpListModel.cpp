@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "app/CoreText.h"
 #include "app/DisplayText.h"
 
 namespace velmora {
@@ -167,15 +168,15 @@ QString CTpListModel::LnbCell(int row, int column) const {
         case 1:
             return QString::fromStdString(LnbTypeText(l.type, l.loFrequency));
         case 2:
-            return QString::fromLatin1(PowerText(l.power));
+            return CoreText(PowerText(l.power));
         case 3:
-            return QString::fromLatin1(DishText(l.dish));
+            return CoreText(DishText(l.dish));
         case 4:
-            return QString::fromLatin1(DiseqcSwitchText(l.diseqcSwitch));
+            return CoreText(DiseqcSwitchText(l.diseqcSwitch));
         case 5:
-            return QString::fromStdString(DiseqcInputText(l.diseqcSwitch, l.diseqcInput));
+            return CoreText(DiseqcInputText(l.diseqcSwitch, l.diseqcInput));
         default:
-            return QString::fromLatin1(Tone22kText(l.tone22k));
+            return CoreText(Tone22kText(l.tone22k));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "db/SatTpDatabase.h"
+#include "db/TextMark.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -133,8 +134,8 @@ std::string LnbTypeText(uint8_t type, uint32_t loFrequency) {
 }
 
 std::string DiseqcInputText(uint8_t diseqcSwitch, uint8_t diseqcInput) {
-    if (diseqcSwitch == 1 && diseqcInput == 4) return "Burst A";
-    if (diseqcSwitch == 1 && diseqcInput == 5) return "Burst B";
+    if (diseqcSwitch == 1 && diseqcInput == 4) return VELMORA_TR_NOOP("Core", "Burst A");
+    if (diseqcSwitch == 1 && diseqcInput == 5) return VELMORA_TR_NOOP("Core", "Burst B");
     return std::to_string(diseqcInput + 1);
 }
 
@@ -146,19 +147,19 @@ static const char* Pick(const char* const (&texts)[N], uint8_t code) {
 }
 
 const char* PowerText(uint8_t power) {
-    static const char* const t[] = {"Off", "13/18", "13V", "18V"};
+    static const char* const t[] = {VELMORA_TR_NOOP("Core", "Off"), "13/18", "13V", "18V"};
     return Pick(t, power);
 }
 const char* DishText(uint8_t dish) {
-    static const char* const t[] = {"Fixed", "Moved"};
+    static const char* const t[] = {VELMORA_TR_NOOP("Core", "Fixed"), VELMORA_TR_NOOP("Core", "Moved")};
     return Pick(t, dish);
 }
 const char* DiseqcSwitchText(uint8_t diseqcSwitch) {
-    static const char* const t[] = {"Off", "V1.0", "V1.1"};
+    static const char* const t[] = {VELMORA_TR_NOOP("Core", "Off"), "V1.0", "V1.1"};
     return Pick(t, diseqcSwitch);
 }
 const char* Tone22kText(uint8_t tone22k) {
-    static const char* const t[] = {"Off", "0/22K", "22K"};
+    static const char* const t[] = {VELMORA_TR_NOOP("Core", "Off"), "0/22K", "22K"};
     return Pick(t, tone22k);
 }
 
