@@ -136,7 +136,9 @@ int main(int argc, char** argv) {
     CCompareDlg compare(CompareTables(*meter, db), &frame);
     ok = Save(compare, out, "compare.png") && ok;
 
-    // Find in use, and the window grown to a large screen.
+    // Find in use, and the window grown to a large screen. The frame is shown
+    // first: a hidden status bar keeps its label under the find's report.
+    frame.show();
     view.FindField()->setText(QStringLiteral("astra"));
     QApplication::processEvents();
     ok = Save(frame, out, "find.png") && ok;
