@@ -18,6 +18,7 @@
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
 #include "link/PortDiagnosis.h"
+#include "link/PortHolders.h"
 #include "link/PortInfo.h"
 #include "link/PortNames.h"
 #include "link/TableTransfer.h"
@@ -165,6 +166,9 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
     // Said on the error stream so the table stays one line per port.
     for (const PortInfo& p : ports) {
         if (p.lateMs > 0) io.err << LateAnswerText(p.device, p.lateMs) << '\n';
+    }
+    for (const std::string& text : ClaimedAdapterTexts(PortSystem::Default())) {
+        io.err << text << '\n';
     }
     return kExitOk;
 }

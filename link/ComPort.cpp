@@ -10,6 +10,7 @@
 
 #include "link/LinkTexts.h"
 #include "link/PortDiagnosis.h"
+#include "link/PortHolders.h"
 #include "link/PortNames.h"
 
 namespace velmora {
@@ -65,18 +66,23 @@ CComPort::~CComPort() {
 bool CComPort::Open(const std::string& portName) {
     if (fd_ >= 0) return IsOpen();
     openFailure_.clear();
+    openErrno_ = 0;
     const std::string device = ResolvePortDevice(portName);
     if (device.empty()) {
+        openErrno_ = ENOENT;
         openFailure_ = PortUnmappedText(portName);
+        AddClaimedAdapters(openFailure_);
         return false;
     }
     errno = 0;
     fd_ = system_.OpenDevice(device);
     if (fd_ < 0) {
         const int err = errno;
+        openErrno_ = err;
         const bool busy = err == EBUSY || err == EWOULDBLOCK;
         openFailure_ = PortOpenFailureText(err, device, system_.DeviceGroup(device),
                                            busy ? system_.DeviceHolder(device) : std::string());
+        if (err == ENOENT || err == ENODEV || err == ENXIO) AddClaimedAdapters(openFailure_);
         return false;
     }
     system_.Flush(fd_, TCIOFLUSH);
@@ -107,6 +113,11 @@ bool CComPort::Open(const std::string& portName) {
     // A pseudo-terminal refuses the modem lines; nothing depends on them.
     system_.ModemLines(fd_, TIOCMBIS, TIOCM_DTR);
     return true;
+}
+
+void CComPort::AddClaimedAdapters(std::string& reason) {
+    // An adapter that is plugged in but got no port is the likely cause.
+    for (const std::string& text : ClaimedAdapterTexts(system_)) reason += "\n" + text;
 }
 
 std::vector<std::string> CComPort::TakeNotices() {

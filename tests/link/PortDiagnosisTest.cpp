@@ -69,8 +69,14 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
         {.err = EBUSY, .group = "dialout", .reason = "/dev/ttyUSB0 is in use by another program"},
         {.err = EWOULDBLOCK,
          .group = "dialout",
+         .holder = "minicom (pid 812)",
+         .reason = "/dev/ttyUSB0 is in use by another program (minicom (pid 812))"},
+        // ModemManager lets go by itself; the user needs to know that.
+        {.err = EBUSY,
+         .group = "dialout",
          .holder = "ModemManager (pid 812)",
-         .reason = "/dev/ttyUSB0 is in use by another program (ModemManager (pid 812))"},
+         .reason = "/dev/ttyUSB0 is busy: ModemManager is probing it; the package's udev rule "
+                   "keeps it away, or wait 10 s"},
         {.err = ENOENT, .reason = gone},
         {.err = ENODEV, .reason = gone},
         {.err = ENXIO, .reason = gone},
