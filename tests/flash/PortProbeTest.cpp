@@ -60,7 +60,7 @@ TEST(PortProbe, TellsMeterBootloaderAndSilenceApartAndTheMeterStillReads) {
     // real read from the same port must still get the whole table.
     ASSERT_EQ(ReadTablesFromMeter(meter.link), OpResult::Completed);
     EXPECT_EQ(meter.host.db->satCount, 2);
-    EXPECT_EQ(meter.meter.Engine().Record().tablesServed, 1);
+    EXPECT_EQ(meter.host.db->tpCount, 5);
 }
 
 TEST(PortProbe, ExclusivelyHeldPortIsBusyAndNotTried) {
