@@ -27,7 +27,11 @@ bool BootloaderAnswers(LinkPort& port, std::chrono::milliseconds answerWait) {
     port.ResetReceiveRing();
     if (!port.ApplyBootloaderFraming()) return false;
     port.TakeNotices();
-    return SendInitAndListen(port, answerWait);
+    // A bootloader synchronised by an earlier probe takes the first INIT as
+    // a command and says nothing; the second INIT is no complement of it and
+    // draws its NACK.
+    const auto half = answerWait / 2;
+    return SendInitAndListen(port, half) || SendInitAndListen(port, answerWait - half);
 }
 
 ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWait) {
