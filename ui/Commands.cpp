@@ -138,6 +138,11 @@ constexpr Command kCommands[] = {
     {.id = ID_STOP, .menu = Menu::Meter, .text = "Stop",
      .prompt = "Stop read/write transponders", .toolbarPlace = 3, .icon = "stop",
      .run = [](Session& s) { s.Stop(); }, .enabled = Always},
+    {.id = ID_FIND_METER, .menu = Menu::Meter, .separatorBefore = true,
+     .text = "Find meter",
+     .prompt = "Ask every port whether the meter answers, and choose the port it is on\n"
+               "Find meter",
+     .run = [](Session& s) { s.FindMeter(); }, .enabled = Idle},
     // Taking the meter's table replaces the document's.
     {.id = ID_COMPARE_METER, .menu = Menu::Meter, .separatorBefore = true,
      .text = "Compare with meter...",

@@ -22,6 +22,7 @@
 #include "link/LogoIconUpload.h"
 #include "link/MeterLink.h"
 #include "link/OperationHost.h"
+#include "link/PortProbe.h"
 #include "link/TableVerify.h"
 #include "ui/SessionView.h"
 
@@ -66,6 +67,10 @@ struct SessionOptions {
     std::string lastPort;
     // Finds the available ports; the default probes COM1..COM9.
     std::function<std::vector<std::string>()> probePorts;
+    // The ports Find meter asks, and how long each; the default is COM1..COM9
+    // that name a device.
+    std::function<std::vector<ProbeTarget>()> meterPorts;
+    std::chrono::milliseconds meterProbeWait{1000};
     // Waits of the batch and deadlines of the bootloader; tests shorten them.
     BatchTiming batchTiming;
     BootOptions bootOptions;
@@ -185,6 +190,10 @@ public:
     // The meter's table replaces the document's tables as one edit; the
     // document keeps its file name and becomes modified.
     void TakeMeterTable(const SatTpDatabase& meter);
+
+    // Asks every port at once whether the meter answers (ui/SessionPorts.cpp);
+    // selects the first where it does and says where, or why none answered.
+    void FindMeter();
 
     // Firmware, factory image and batch (ui/SessionFlash.cpp).
     void LoadSoft();

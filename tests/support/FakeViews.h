@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -103,7 +104,11 @@ public:
     void SetTitle(const std::string& t) override { title = t; }
     void BeginWaitCursor() override { ++waitCursor; }
     void EndWaitCursor() override { --waitCursor; }
-    void PumpOnce() override { ++pumps; }
+    void PumpOnce() override {
+        ++pumps;
+        if (onPump) onPump();
+    }
+    std::function<void()> onPump;
 
 private:
     std::optional<std::string> Next(std::deque<std::optional<std::string>>& q,
