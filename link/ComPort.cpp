@@ -55,6 +55,8 @@ bool SettingsTaken(const termios& want, const termios& got) {
            want.c_cc[VMIN] == got.c_cc[VMIN] && want.c_cc[VTIME] == got.c_cc[VTIME];
 }
 
+bool DeviceGone(int err) { return err == ENODEV || err == EIO || err == ENXIO; }
+
 }  // namespace
 
 CComPort::CComPort(PortSystem& system) : system_(system) {}
@@ -67,6 +69,7 @@ bool CComPort::Open(const std::string& portName) {
     if (fd_ >= 0) return IsOpen();
     openFailure_.clear();
     openErrno_ = 0;
+    NoteUnplugged(false);
     const std::string device = ResolvePortDevice(portName);
     if (device.empty()) {
         openErrno_ = ENOENT;
@@ -190,11 +193,16 @@ bool CComPort::Write(const uint8_t* data, std::size_t count) {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return pending;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            if (DeviceGone(errno)) NoteUnplugged();
+            return pending;
+        }
         // The driver's queue is full: wait until it takes more.
         pending = true;
         pollfd p{fd_, POLLOUT, 0};
-        if (::poll(&p, 1, kWriteStallMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+        if (::poll(&p, 1, kWriteStallMs) <= 0) return true;
+        if (p.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            if (p.revents & (POLLERR | POLLHUP)) NoteUnplugged();
             return true;
         }
     }
@@ -235,6 +243,9 @@ void CComPort::ReceiveLoop() {
             if (n > 0) {
                 Deliver(&probe, 1);
             } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                // End of file or ENODEV, EIO, ENXIO after a hang-up: the
+                // device is gone.
+                if (n == 0 || DeviceGone(errno)) NoteUnplugged();
                 fds[0].revents = 0;
                 watched = 1;
             }

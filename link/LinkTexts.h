@@ -24,6 +24,9 @@ inline constexpr const char* TEXT_GIVE_UP_CTRL_C = "Press Ctrl+C to give up.";
 inline constexpr const char* TEXT_NO_ANSWER_NOTHING_CHANGED =
     ": is it switched on and connected to this port? Nothing on the meter was changed.";
 
+// The reason after a failure text once the port's device went away.
+inline constexpr const char* TEXT_ADAPTER_UNPLUGGED = "the adapter was unplugged";
+
 // Outcomes.
 inline constexpr const char* TEXT_READ_COMPLETED = "Read Completed ! ";
 inline constexpr const char* TEXT_READ_FAILED = "Read Failed ! ";
