@@ -73,6 +73,8 @@ public:
     // The ports an operation succeeded on, as the window was told.
     std::vector<std::string> portsWorked;
     void PortWorked(const std::string& name) override { portsWorked.push_back(name); }
+    int portListChanges = 0;
+    void PortListChanged() override { ++portListChanges; }
     std::string SelectedPortName() override {
         return selectedPort >= 0 && selectedPort < static_cast<int>(ports.size()) ? ports[selectedPort]
                                                                                 : "";
