@@ -116,25 +116,37 @@ bool ProcessRunning(const PortSystem& system, const std::string& name) {
     return false;
 }
 
+std::string LockFilePid(const std::string& text) {
+    std::string pid;
+    if (text.size() == 4 && !std::isdigit(static_cast<unsigned char>(text[0]))) {
+        // The old binary form: the pid as a native int.
+        int value = 0;
+        std::memcpy(&value, text.data(), sizeof value);
+        return value > 0 ? std::to_string(value) : std::string();
+    }
+    // The usual form: the pid in ASCII, padded with blanks, then a newline.
+    for (char c : text) {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            pid += c;
+        } else if (!pid.empty() || !std::isspace(static_cast<unsigned char>(c))) {
+            break;
+        }
+        if (pid.size() > 10) return {};
+    }
+    return pid;
+}
+
 std::string LockFileHolder(const PortSystem& system, const std::string& device) {
     const std::string base = fs::path(KernelPath(system, device)).filename().string();
     const std::string self = std::to_string(::getpid());
     for (const char* folder : {"/run/lock/", "/var/lock/"}) {
         std::ifstream in(system.Path(folder + ("LCK.." + base)), std::ios::binary);
         if (!in) continue;
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::string pid;
-        if (text.size() == 4 && !std::isdigit(static_cast<unsigned char>(text[0]))) {
-            // The old binary form: the pid as a native int.
-            int value = 0;
-            std::memcpy(&value, text.data(), sizeof value);
-            pid = std::to_string(value);
-        } else {
-            for (char c : text) {
-                if (std::isdigit(static_cast<unsigned char>(c))) pid += c;
-                else if (!pid.empty()) break;
-            }
-        }
+        // A lock file holds eleven bytes; more is not worth reading.
+        char head[64];
+        in.read(head, sizeof head);
+        const auto length = static_cast<std::size_t>(in.gcount());
+        const std::string pid = LockFilePid(std::string(head, length));
         std::error_code ec;
         // A stale lock (its process gone) is no holder.
         if (AllDigits(pid) && pid != "0" && pid != self &&

@@ -23,6 +23,10 @@ std::vector<DeviceUser> DeviceUsers(const PortSystem& system, const std::string&
 // Whether a process of this command name runs.
 bool ProcessRunning(const PortSystem& system, const std::string& name);
 
+// The pid a lock file's text names (ASCII, or the old 4-byte binary form),
+// or empty when it names none.
+std::string LockFilePid(const std::string& text);
+
 // "pid N" of a live process that a lock file (/run/lock/LCK..ttyUSB0, or
 // the same in /var/lock) names for device; empty when there is none.
 std::string LockFileHolder(const PortSystem& system, const std::string& device);

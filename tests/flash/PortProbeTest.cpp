@@ -44,10 +44,9 @@ TEST(PortProbe, TellsMeterBootloaderAndSilenceApartAndTheMeterStillReads) {
     ASSERT_TRUE(bootloader.Start());
     SilentPty silent;
     const auto started = std::chrono::steady_clock::now();
-    const auto outcomes = ProbePortsForMeter(
-        PortSystem::Default(),
-        {{"COM1", silent.path}, {"COM2", bootloader.SlavePath()}, {"COM3", meter.meter.SlavePath()}},
-        BootloaderAnswers, 600ms);
+    const std::vector<ProbeTarget> ports = {
+        {"COM1", silent.path}, {"COM2", bootloader.SlavePath()}, {"COM3", meter.meter.SlavePath()}};
+    const auto outcomes = ProbePortsForMeter(PortSystem::Default(), ports, BootloaderAnswers, 600ms);
     // The ports are tried side by side, not one after another.
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1200ms);
     EXPECT_EQ(Answers(outcomes),
