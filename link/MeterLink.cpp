@@ -158,8 +158,11 @@ std::string MeterLink::NoAnswerMessage() {
 }
 
 std::string MeterLink::FailureStatus(const char* text) const {
-    if (!port_.Unplugged()) return text;
-    return std::string(text) + "(" + TEXT_ADAPTER_UNPLUGGED + ")";
+    std::string status = text;
+    if (!port_.Unplugged()) return status;
+    // The meter's texts end in a blank ("Read Failed ! "); the others get one.
+    if (!status.empty() && status.back() != ' ') status += ' ';
+    return status + "(" + TEXT_ADAPTER_UNPLUGGED + ")";
 }
 
 bool MeterLink::EnterOperation() {
