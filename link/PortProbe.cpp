@@ -52,7 +52,9 @@ PortProbe::PortProbe(PortSystem& system, BootloaderCheck bootloader,
                      std::chrono::milliseconds perPort)
     : system_(system), bootloader_(std::move(bootloader)), perPort_(perPort) {}
 
-PortProbe::~PortProbe() { Join(); }
+PortProbe::~PortProbe() {
+    Join();
+}
 
 void PortProbe::Start(std::vector<ProbeTarget> targets) {
     targets_ = std::move(targets);
@@ -99,8 +101,7 @@ void PortProbe::ProbeOne(std::size_t index) {
     finished_.fetch_add(1, std::memory_order_acq_rel);
 }
 
-std::vector<ProbeOutcome> ProbePortsForMeter(PortSystem& system,
-                                             std::vector<ProbeTarget> targets,
+std::vector<ProbeOutcome> ProbePortsForMeter(PortSystem& system, std::vector<ProbeTarget> targets,
                                              const BootloaderCheck& bootloader,
                                              std::chrono::milliseconds perPort) {
     PortProbe probe(system, bootloader, perPort);

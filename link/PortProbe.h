@@ -29,7 +29,7 @@ struct ProbeOutcome {
     ProbeTarget port;
     std::string adapter;  // "FTDI FT232R USB UART", or empty for no USB adapter
     bool opened = false;
-    std::string busy;     // why the port was not tried, when it is in use
+    std::string busy;  // why the port was not tried, when it is in use
     PortAnswer answer = PortAnswer::Nothing;
 };
 
@@ -69,11 +69,9 @@ private:
 };
 
 // Runs a probe to its end on the calling thread.
-std::vector<ProbeOutcome> ProbePortsForMeter(PortSystem& system,
-                                             std::vector<ProbeTarget> targets,
-                                             const BootloaderCheck& bootloader,
-                                             std::chrono::milliseconds perPort =
-                                                 std::chrono::milliseconds(1000));
+std::vector<ProbeOutcome> ProbePortsForMeter(
+    PortSystem& system, std::vector<ProbeTarget> targets, const BootloaderCheck& bootloader,
+    std::chrono::milliseconds perPort = std::chrono::milliseconds(1000));
 
 // What a probe found, told to the user.
 struct ProbeSummary {

@@ -12,7 +12,7 @@ namespace velmora {
 class PortWatcher {
 public:
     struct Changes {
-        std::vector<std::string> added;    // device paths ("/dev/ttyUSB0"), sorted
+        std::vector<std::string> added;  // device paths ("/dev/ttyUSB0"), sorted
         std::vector<std::string> removed;
         bool Empty() const { return added.empty() && removed.empty(); }
     };

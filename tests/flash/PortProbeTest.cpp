@@ -1,11 +1,10 @@
-#include "link/PortProbe.h"
-
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "flash/BootProbe.h"
 #include "link/PortNames.h"
+#include "link/PortProbe.h"
 #include "link/TableTransfer.h"
 #include "sim/BootMeterSim.h"
 #include "tests/link/LinkTestSupport.h"
@@ -46,12 +45,13 @@ TEST(PortProbe, TellsMeterBootloaderAndSilenceApartAndTheMeterStillReads) {
     const auto started = std::chrono::steady_clock::now();
     const std::vector<ProbeTarget> ports = {
         {"COM1", silent.path}, {"COM2", bootloader.SlavePath()}, {"COM3", meter.meter.SlavePath()}};
-    const auto outcomes = ProbePortsForMeter(PortSystem::Default(), ports, BootloaderAnswers, 600ms);
+    const auto outcomes =
+        ProbePortsForMeter(PortSystem::Default(), ports, BootloaderAnswers, 600ms);
     // The ports are tried side by side, not one after another.
     EXPECT_LT(std::chrono::steady_clock::now() - started, 1200ms);
-    EXPECT_EQ(Answers(outcomes),
-              (std::vector<PortAnswer>{PortAnswer::Nothing, PortAnswer::Bootloader,
-                                       PortAnswer::Meter}));
+    EXPECT_EQ(
+        Answers(outcomes),
+        (std::vector<PortAnswer>{PortAnswer::Nothing, PortAnswer::Bootloader, PortAnswer::Meter}));
     EXPECT_EQ(SummariseProbe(outcomes).meterPort, "COM3");
     bootloader.Stop();
 

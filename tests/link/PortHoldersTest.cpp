@@ -1,5 +1,3 @@
-#include "link/PortHolders.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 #include <string>
 
 #include "link/ComPort.h"
+#include "link/PortHolders.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace velmora {
@@ -85,9 +84,15 @@ TEST(PortHolders, AdapterWithoutPortIsBlamedOnBrlttyOnlyWhenBrlttyIsThere) {
         std::vector<std::string> texts{};
     };
     const Case cases[] = {
-        {.vendor = "1a86", .product = "7523", .tty = "", .brltty = Brltty::Running,
+        {.vendor = "1a86",
+         .product = "7523",
+         .tty = "",
+         .brltty = Brltty::Running,
          .texts = {ch340}},
-        {.vendor = "1a86", .product = "7523", .tty = "", .brltty = Brltty::Installed,
+        {.vendor = "1a86",
+         .product = "7523",
+         .tty = "",
+         .brltty = Brltty::Installed,
          .texts = {ch340}},
         {.vendor = "1a86", .product = "7523", .tty = "ttyUSB0", .brltty = Brltty::Running},
         {.vendor = "1a86", .product = "7523", .tty = "", .brltty = Brltty::Absent},

@@ -1,10 +1,9 @@
-#include "link/PortWatcher.h"
-
 #include <gtest/gtest.h>
 #include <poll.h>
 
 #include <filesystem>
 
+#include "link/PortWatcher.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace velmora {

@@ -41,7 +41,8 @@ TEST(ProbeSummary, NamesTheMeterOrTheLikelyReasonNoneAnswered) {
          .text = "No meter answered on COM3 (/dev/ttyUSB0, CH340): is the meter switched on and "
                  "its cable plugged?"},
         {.ports = {native}, .text = "No USB serial adapter is plugged in."},
-        {.ports = {}, .claimed = {"A CH340 USB serial adapter ..."},
+        {.ports = {},
+         .claimed = {"A CH340 USB serial adapter ..."},
          .text = "No USB serial adapter is plugged in.\nA CH340 USB serial adapter ..."},
         {.ports = {Port("COM3", "/dev/ttyUSB0", "CH340", PortAnswer::Nothing,
                         "/dev/ttyUSB0 is locked by another program (pid 9)")},
