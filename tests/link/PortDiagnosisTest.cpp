@@ -28,6 +28,8 @@ using testing::ScratchFolder;
 // Refuses every open with a chosen errno, as the kernel would.
 class RefusingSystem : public PortSystem {
 public:
+    // No adapters in sysfs, whatever this machine has plugged in.
+    RefusingSystem() : PortSystem("/nonexistent/sys", "/nonexistent") {}
     int OpenDevice(const std::string&) override {
         errno = err;
         return -1;
