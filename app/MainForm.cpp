@@ -129,6 +129,8 @@ void CMainForm::SelectPortName(const std::string& name) {
 void CMainForm::PortWorked(const std::string& name) {
     CPortSelector::RememberPort(name);
 }
+void CMainForm::PortListChanged() { layout_->Ports()->ListPortsAgain(); }
+
 std::string CMainForm::SelectedPortName() {
     return layout_->Ports()->SelectedPortName();
 }

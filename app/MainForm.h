@@ -58,6 +58,7 @@ public:
     void AddPortName(const std::string& name) override;
     void SelectPortName(const std::string& name) override;
     void PortWorked(const std::string& name) override;
+    void PortListChanged() override;
     std::string SelectedPortName() override;
     void EnablePortSelector(bool enable) override;
     void SetControlText(int controlId, const std::string& text) override;

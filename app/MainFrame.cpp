@@ -10,8 +10,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -81,6 +83,7 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
 
     ConnectContextMenus();
     setAcceptDrops(true);
+    WatchPorts();
 
     connect(&doc_, &CVelmoraDoc::titleChanged, this, &CMainFrame::OnTitleChanged);
     connect(view_, &CMainForm::stateChanged, this, &CMainFrame::UpdateCommandUI);
@@ -102,6 +105,25 @@ CMainFrame::CMainFrame(CVelmoraDoc& doc, SessionOptions options, QWidget* parent
     if (settings.contains(QLatin1String(kGeometryKey))) {
         restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray());
     }
+    UpdateCommandUI();
+}
+
+void CMainFrame::WatchPorts() {
+    // inotify tells at once when a device node comes or goes; without it the
+    // list is looked at every second, which is as good to a user.
+    const int fd = session_->PortWatchFd();
+    if (fd >= 0) {
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this] { PortsChanged(); });
+    } else {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this] { PortsChanged(); });
+        poll->start(1000);
+    }
+}
+
+void CMainFrame::PortsChanged() {
+    session_->PortsChanged();
     UpdateCommandUI();
 }
 

@@ -62,6 +62,9 @@ private:
     void CreateStatusBar();
     void OnTitleChanged(const QString& title);
     void ConnectContextMenus();
+    // The port list follows adapters plugged in and pulled out.
+    void WatchPorts();
+    void PortsChanged();
     void ShowContextMenu(ContextMenu menu, QWidget* at, const QPoint& point);
     // The window's part of a command: dialogs, the form, the options.
     void RunStep(const Command& command);

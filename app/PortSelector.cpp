@@ -85,7 +85,13 @@ void CPortSelector::AddPortName(const std::string& name) {
 
 void CPortSelector::SelectPortName(const std::string& name) {
     int at = findText(DisplayText(name));
-    if (at >= 0) setCurrentIndex(at);
+    if (at >= 0) {
+        setCurrentIndex(at);
+    } else {
+        // A port the list does not hold yet (Find meter ran before it was
+        // listed again): the field names it all the same.
+        setEditText(DisplayText(name));
+    }
 }
 
 QString CPortSelector::ListText(int index) const {

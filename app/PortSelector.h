@@ -29,13 +29,14 @@ public:
     // The field above keeps the bare name, which the operations use.
     QString ListText(int index) const;
     void showPopup() override;
+    // Lists the ports again, keeping the choice (an adapter came or went).
+    void ListPortsAgain();
 
     // The port that last worked, kept in the settings for the next start.
     static std::string RememberedPort();
     static void RememberPort(const std::string& name);
 
 private:
-    void ListPortsAgain();
 
     Session* session_ = nullptr;
 };

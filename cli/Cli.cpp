@@ -51,7 +51,9 @@ const std::vector<CliCommand>& Commands() {
          "--port P\tread the meter's table on this port and take it as OLD\n"
          "FILE\twith --port: the sattp.csv table taken as NEW (only read, never sent)\n"
          "--json\tprint the differences as JSON\n"},
-        {"ports", "[--json]", "list COM1..COM9: device, whether it opens, USB adapter", RunPorts,
+        {"ports", "[--probe] [--json]", "list COM1..COM9: device, whether it opens, USB adapter",
+         RunPorts,
+         "--probe\task each port whether a meter or its bootloader answers\n"
          "--json\tprint the ports as JSON for scripts\n"},
         {"read-tables", "--port P -o FILE", "read the meter's tables into a sattp.csv file",
          RunReadTables, PORT_OPTION_HELP "-o, --output FILE\tthe sattp.csv file to write\n"},

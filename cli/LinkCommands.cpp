@@ -15,11 +15,14 @@
 #include "cli/TerminalHost.h"
 #include "db/MessageText.h"
 #include "db/SatTpFile.h"
+#include "flash/BootProbe.h"
 #include "link/ComPort.h"
 #include "link/LogoIconUpload.h"
 #include "link/PortDiagnosis.h"
+#include "link/PortHolders.h"
 #include "link/PortInfo.h"
 #include "link/PortNames.h"
+#include "link/PortProbe.h"
 #include "link/TableTransfer.h"
 
 namespace velmora::cli {
@@ -128,18 +131,46 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
     });
 }
 
+// "meter", "bootloader", or empty for a port nothing answered on; the text
+// form says "busy" for a port the probe left alone.
+std::string AnswerWord(const std::optional<ProbeOutcome>& outcome, bool sayBusy) {
+    if (!outcome) return {};
+    switch (outcome->answer) {
+        case PortAnswer::Meter: return "meter";
+        case PortAnswer::Bootloader: return "bootloader";
+        case PortAnswer::Nothing: break;
+    }
+    return sayBusy && !outcome->busy.empty() ? "busy" : "";
+}
+
 }  // namespace
 
 int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
     bool json = false;
-    if (!ParseArguments(io, args, {{"--json", nullptr, &json}})) return kExitUsage;
+    bool probe = false;
+    if (!ParseArguments(io, args, {{"--json", nullptr, &json}, {"--probe", nullptr, &probe}}))
+        return kExitUsage;
     const std::vector<PortInfo> ports = InspectPorts(PortSystem::Default());
+    // The probe's answer of each port, by its place in the list.
+    std::vector<std::optional<ProbeOutcome>> answers(ports.size());
+    if (probe) {
+        std::vector<ProbeTarget> targets;
+        for (const PortInfo& p : ports) {
+            if (!p.device.empty()) targets.push_back({p.name, p.device});
+        }
+        const std::vector<ProbeOutcome> found =
+            ProbePortsForMeter(PortSystem::Default(), targets, BootloaderAnswers);
+        for (std::size_t i = 0, next = 0; i < ports.size(); ++i) {
+            if (!ports[i].device.empty()) answers[i] = found[next++];
+        }
+    }
     if (json) {
         using Json = nlohmann::ordered_json;
         // Absent facts are null, so scripts need no sentinel texts.
         auto textOrNull = [](const std::string& t) { return t.empty() ? Json() : Json(t); };
         Json list = Json::array();
-        for (const PortInfo& p : ports) {
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+            const PortInfo& p = ports[i];
             Json entry;
             entry["name"] = p.name;
             entry["device"] = textOrNull(p.device);
@@ -147,24 +178,37 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
             entry["adapter"] = textOrNull(p.adapter);
             entry["access"] = textOrNull(p.access);
             entry["latencyTimerMs"] = p.lateMs > 0 ? Json(p.lateMs) : Json();
+            if (probe) entry["answers"] = textOrNull(AnswerWord(answers[i], false));
             list.push_back(entry);
         }
         // A device name need not be UTF-8: its bad bytes become U+FFFD.
         io.out << list.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
-        for (const PortInfo& p : ports) {
+        for (std::size_t i = 0; i < ports.size(); ++i) {
+            const PortInfo& p = ports[i];
             const char* state = p.device.empty() ? "no device"
                                 : p.opens        ? "opens"
                                                  : "cannot be opened (absent or in use)";
             std::string about = p.adapter;
             if (!p.device.empty()) about += (about.empty() ? "" : ", ") + p.access;
             io.out << p.name << '\t' << (p.device.empty() ? "-" : EscapeControls(p.device)) << '\t'
-                   << state << '\t' << (about.empty() ? "-" : EscapeControls(about)) << '\n';
+                   << state << '\t' << (about.empty() ? "-" : EscapeControls(about));
+            if (probe) {
+                const std::string word = AnswerWord(answers[i], true);
+                io.out << '\t' << (word.empty() ? "-" : word);
+            }
+            io.out << '\n';
         }
     }
     // Said on the error stream so the table stays one line per port.
     for (const PortInfo& p : ports) {
         if (p.lateMs > 0) io.err << LateAnswerText(p.device, p.lateMs) << '\n';
+    }
+    for (const std::optional<ProbeOutcome>& a : answers) {
+        if (a && !a->busy.empty()) io.err << EscapeControls(a->busy) << '\n';
+    }
+    for (const std::string& text : ClaimedAdapterTexts(PortSystem::Default())) {
+        io.err << text << '\n';
     }
     return kExitOk;
 }

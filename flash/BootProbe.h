@@ -23,4 +23,10 @@ enum class ProbeResult {
 // answers. Upgrade the found meter with BootOptions::synchronised.
 ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWait);
 
+// On a port that is open: switches it to the bootloader framing, sends one
+// INIT and waits at most answerWait for ACK or NACK (a bootloader
+// synchronised before refuses the INIT as a command). The check the port
+// probe (link/PortProbe.h) takes.
+bool BootloaderAnswers(LinkPort& port, std::chrono::milliseconds answerWait);
+
 }  // namespace velmora

@@ -8,7 +8,8 @@ PortResult SerialBootPort::read(uint8_t* buffer, std::size_t n) {
     for (int polls = 0; !enough(); ++polls) {
         if (polls == pollLimit_) return PortResult::TimedOut;
         host_.PumpOnce();
-        if (host_.Flags().runFlag == 0) return PortResult::Failed;
+        // Stop, or the adapter pulled out: no answer can come any more.
+        if (host_.Flags().runFlag == 0 || port_.Unplugged()) return PortResult::Failed;
         port_.WaitForData(enough, pollPeriod_);
     }
     for (std::size_t i = 0; i < n; ++i) buffer[i] = port_.PopReceived();

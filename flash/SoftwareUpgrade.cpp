@@ -24,9 +24,9 @@ namespace {
 // the status text it ends with.
 class Upgrade {
 public:
-    Upgrade(OperationHost& host, FirmwareImage& image, BootloaderConnection& boot,
+    Upgrade(MeterLink& link, FirmwareImage& image, BootloaderConnection& boot,
             const std::string& path)
-        : host_(host), image_(image), boot_(boot), path_(path) {}
+        : link_(link), host_(link.Host()), image_(image), boot_(boot), path_(path) {}
 
     OpResult Run() {
         const DeviceEntry& device = boot_.Device();
@@ -83,7 +83,7 @@ public:
 
 private:
     OpResult Fail(const char* text) {
-        host_.SetStatus(text);
+        host_.SetStatus(link_.FailureStatus(text));
         return OpResult::Failed;
     }
 
@@ -107,6 +107,7 @@ private:
         }
     }
 
+    MeterLink& link_;
     OperationHost& host_;
     FirmwareImage& image_;
     BootloaderConnection& boot_;
@@ -147,12 +148,12 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     SerialBootPort bootPort(link.Port(), host, link.Settings().pollPeriod);
     std::unique_ptr<BootloaderConnection> boot;
     if (!(boot = BootloaderConnection::Init(bootPort, !bootOptions.synchronised, bootOptions))) {
-        host.SetStatus(TEXT_DEVICE_NOT_FOUND);
+        host.SetStatus(link.FailureStatus(TEXT_DEVICE_NOT_FOUND));
     } else {
         if (bootOptions.identified) bootOptions.identified(boot->ProductId(), boot->BootloaderVersion());
         uint8_t id[UNIQUE_ID_BYTES];
         if (bootOptions.uniqueIdRead && boot->ReadUniqueId(id)) bootOptions.uniqueIdRead(id);
-        result = Upgrade(host, *image, *boot, softPath).Run();
+        result = Upgrade(link, *image, *boot, softPath).Run();
     }
 
     image->Destroy();

@@ -1,9 +1,11 @@
 // Feeds arbitrary text where the port code reads what the system says about
-// an adapter: a /dev/serial/by-id link name and a sysfs latency timer.
+// an adapter: a /dev/serial/by-id link name, a sysfs latency timer and a
+// lock file's text.
 #include <cstdint>
 #include <string>
 
 #include "link/PortDiagnosis.h"
+#include "link/PortHolders.h"
 #include "link/PortInfo.h"
 #include "link/PortLatency.h"
 
@@ -42,5 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(outcome.lateMs >= 0);
     Check(outcome.changes.timerMs == -1 && !outcome.changes.lowLatencySet);
     if (outcome.lateMs > 0) Check(!LateAnswerText("/dev/ttyUSB0", outcome.lateMs).empty());
+
+    const std::string pid = LockFilePid(text);
+    Check(pid.size() <= 10);
+    Check(pid.find_first_not_of("0123456789") == std::string::npos);
     return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "link/LinkTexts.h"
 #include "link/PortDiagnosis.h"
+#include "link/PortHolders.h"
 #include "link/PortNames.h"
 
 namespace velmora {
@@ -54,6 +55,8 @@ bool SettingsTaken(const termios& want, const termios& got) {
            want.c_cc[VMIN] == got.c_cc[VMIN] && want.c_cc[VTIME] == got.c_cc[VTIME];
 }
 
+bool DeviceGone(int err) { return err == ENODEV || err == EIO || err == ENXIO; }
+
 }  // namespace
 
 CComPort::CComPort(PortSystem& system) : system_(system) {}
@@ -65,18 +68,24 @@ CComPort::~CComPort() {
 bool CComPort::Open(const std::string& portName) {
     if (fd_ >= 0) return IsOpen();
     openFailure_.clear();
+    openErrno_ = 0;
+    NoteUnplugged(false);
     const std::string device = ResolvePortDevice(portName);
     if (device.empty()) {
+        openErrno_ = ENOENT;
         openFailure_ = PortUnmappedText(portName);
+        AddClaimedAdapters(openFailure_);
         return false;
     }
     errno = 0;
     fd_ = system_.OpenDevice(device);
     if (fd_ < 0) {
         const int err = errno;
+        openErrno_ = err;
         const bool busy = err == EBUSY || err == EWOULDBLOCK;
         openFailure_ = PortOpenFailureText(err, device, system_.DeviceGroup(device),
                                            busy ? system_.DeviceHolder(device) : std::string());
+        if (err == ENOENT || err == ENODEV || err == ENXIO) AddClaimedAdapters(openFailure_);
         return false;
     }
     system_.Flush(fd_, TCIOFLUSH);
@@ -107,6 +116,11 @@ bool CComPort::Open(const std::string& portName) {
     // A pseudo-terminal refuses the modem lines; nothing depends on them.
     system_.ModemLines(fd_, TIOCMBIS, TIOCM_DTR);
     return true;
+}
+
+void CComPort::AddClaimedAdapters(std::string& reason) {
+    // An adapter that is plugged in but got no port is the likely cause.
+    for (const std::string& text : ClaimedAdapterTexts(system_)) reason += "\n" + text;
 }
 
 std::vector<std::string> CComPort::TakeNotices() {
@@ -179,11 +193,16 @@ bool CComPort::Write(const uint8_t* data, std::size_t count) {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return pending;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            if (DeviceGone(errno)) NoteUnplugged();
+            return pending;
+        }
         // The driver's queue is full: wait until it takes more.
         pending = true;
         pollfd p{fd_, POLLOUT, 0};
-        if (::poll(&p, 1, kWriteStallMs) <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+        if (::poll(&p, 1, kWriteStallMs) <= 0) return true;
+        if (p.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            if (p.revents & (POLLERR | POLLHUP)) NoteUnplugged();
             return true;
         }
     }
@@ -224,6 +243,9 @@ void CComPort::ReceiveLoop() {
             if (n > 0) {
                 Deliver(&probe, 1);
             } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                // End of file or ENODEV, EIO, ENXIO after a hang-up: the
+                // device is gone.
+                if (n == 0 || DeviceGone(errno)) NoteUnplugged();
                 fds[0].revents = 0;
                 watched = 1;
             }

@@ -28,6 +28,8 @@ public:
     bool Open(const std::string& portName) override;
     bool Close() override;
     std::string OpenFailureReason() const override { return openFailure_; }
+    // The errno of the last failed Open (ENOENT for a name without a device).
+    int OpenFailureErrno() const { return openErrno_; }
     std::vector<std::string> TakeNotices() override;
     bool ApplyBootloaderFraming() override;
     bool Write(const uint8_t* data, std::size_t count) override;
@@ -42,12 +44,14 @@ private:
     bool ApplyFraming(Framing framing);
     void ReceiveLoop();
     void CloseDevice();
+    void AddClaimedAdapters(std::string& reason);
 
     PortSystem& system_;
     int fd_ = -1;
     int wakeFd_ = -1;
     std::thread thread_;
     std::string openFailure_;
+    int openErrno_ = 0;
     std::vector<std::string> notices_;
     LatencyChanges latency_;
     // Devices whose late answers were already reported by this port.

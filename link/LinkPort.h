@@ -40,6 +40,9 @@ public:
     virtual bool Write(const uint8_t* data, std::size_t count) = 0;
 
     bool IsOpen() const { return isOpen.load(std::memory_order_acquire) != 0; }
+    // The device went away while open (a hang-up, or ENODEV, EIO, ENXIO):
+    // the adapter was unplugged. Waits end at once then.
+    bool Unplugged() const { return unplugged_.load(std::memory_order_acquire); }
 
     void ResetReceiveRing() { ring_.Reset(); }
     uint8_t PopReceived() { return ring_.Pop(); }
@@ -69,6 +72,7 @@ protected:
     // line now. charTime is how long one character takes on it.
     void NoteSent(std::size_t count);
     void SetCharTime(std::chrono::nanoseconds charTime) { charTime_ = charTime; }
+    void NoteUnplugged(bool gone = true) { unplugged_.store(gone, std::memory_order_release); }
 
     std::atomic<int> isOpen{0};
 
@@ -76,6 +80,7 @@ private:
     using Clock = std::chrono::steady_clock;
 
     ReceiveRing ring_;
+    std::atomic<bool> unplugged_{false};
     // 115200 baud, 12 bits a character (8O2) unless the port says otherwise.
     std::chrono::nanoseconds charTime_{104'167};
     Clock::time_point lineFreeAt_{};

@@ -33,6 +33,9 @@ inline constexpr const char* TEXT_NO_ANSWER_NOTHING_CHANGED =
     VELMORA_TR_NOOP("Core", ": is it switched on and connected to this port? Nothing on the meter "
                             "was changed.");
 
+// The reason after a failure text once the port's device went away.
+inline constexpr const char* TEXT_ADAPTER_UNPLUGGED = "the adapter was unplugged";
+
 // Outcomes.
 inline constexpr const char* TEXT_READ_COMPLETED = VELMORA_TR_NOOP("Core", "Read Completed ! ");
 inline constexpr const char* TEXT_READ_FAILED = VELMORA_TR_NOOP("Core", "Read Failed ! ");

@@ -72,7 +72,7 @@ bool MeterLink::WaitReply(int limit) {
         PumpOnce();
         Wait(arrived);
         ++count;
-        if (!RunFlag()) return false;
+        if (!RunFlag() || port_.Unplugged()) return false;
     }
     if (count > limit) {
         host_.ShowMessage(TEXT_ASK_TIMEOUT);
@@ -87,7 +87,7 @@ bool MeterLink::ReceiveFrame(uint8_t* buffer, int length) {
     port_.ExpectBytes(length + 1 - port_.ReceivedCount());
     int count = 0;
     while (!complete()) {
-        if (count >= REPLY_POLL_LIMIT) return false;
+        if (count >= REPLY_POLL_LIMIT || port_.Unplugged()) return false;
         PumpOnce();
         if (!RunFlag()) return false;
         Wait(complete);
@@ -127,6 +127,7 @@ CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
         PumpOnce();
         if (answered()) break;
         if (!RunFlag()) return CommandAnswer::Stopped;
+        if (port_.Unplugged()) return CommandAnswer::Unplugged;
         if (!noticeShown && std::chrono::steady_clock::now() >= noticeAt) {
             host_.ShowWaitNotice(NoAnswerNotice());
             noticeShown = true;
@@ -154,6 +155,14 @@ std::string MeterLink::NoAnswerNotice() {
 
 std::string MeterLink::NoAnswerMessage() {
     return TEXT_NO_ANSWER_FROM + PortForUser() + TEXT_NO_ANSWER_NOTHING_CHANGED;
+}
+
+std::string MeterLink::FailureStatus(const char* text) const {
+    std::string status = text;
+    if (!port_.Unplugged()) return status;
+    // The meter's texts end in a blank ("Read Failed ! "); the others get one.
+    if (!status.empty() && status.back() != ' ') status += ' ';
+    return status + "(" + TEXT_ADAPTER_UNPLUGGED + ")";
 }
 
 bool MeterLink::EnterOperation() {

@@ -51,7 +51,7 @@ enum class OpResult {
     Stopped,  // stopped while waiting for the meter's answer
 };
 
-enum class CommandAnswer { Ready, TimedOut, Stopped };
+enum class CommandAnswer { Ready, TimedOut, Stopped, Unplugged };
 
 // The sum of the bytes modulo 256.
 uint8_t FrameChecksum(const uint8_t* payload, int length);
@@ -101,6 +101,9 @@ public:
     // The message once the wait for a command's answer ran out, when the
     // meter cannot have changed anything.
     std::string NoAnswerMessage();
+    // A failure status ("Read Failed ! "), with the reason when the adapter
+    // was unplugged during the operation.
+    std::string FailureStatus(const char* text) const;
 
     // Steps common to every operation: refuses while busy, opens the link if
     // needed, disables the selector and sets both flags. False when the

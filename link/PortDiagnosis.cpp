@@ -18,6 +18,7 @@ std::string PortOpenFailureText(int err, const std::string& device, const std::s
         }
         case EBUSY:
         case EWOULDBLOCK:
+            if (holder.rfind("ModemManager", 0) == 0) return ModemManagerBusyText(device);
             return device + " is in use by another program" +
                    (holder.empty() ? "" : " (" + holder + ")");
         case ENOENT:
@@ -31,6 +32,20 @@ std::string PortOpenFailureText(int err, const std::string& device, const std::s
         default:
             return device + " cannot be opened: " + std::strerror(err);
     }
+}
+
+std::string ModemManagerBusyText(const std::string& device) {
+    return device +
+           " is busy: ModemManager is probing it; the package's udev rule keeps it away, or "
+           "wait 10 s";
+}
+
+std::string BrlttyClaimedText(const std::string& adapter) {
+    return "A " + adapter +
+           " USB serial adapter is plugged in but has no port: brltty (a braille display "
+           "service) claimed it; remove brltty with 'sudo apt remove brltty' or, if a braille "
+           "display needs it, run 'sudo systemctl mask brltty-udev.service' and plug the "
+           "adapter in again";
 }
 
 std::string PortUnmappedText(const std::string& portName) {

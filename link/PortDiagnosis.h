@@ -13,6 +13,14 @@ namespace velmora {
 std::string PortOpenFailureText(int err, const std::string& device, const std::string& group,
                                 const std::string& holder);
 
+// The reason for a device that ModemManager holds: it probes every new serial
+// device for a while, sending modem commands the meter would take as noise.
+std::string ModemManagerBusyText(const std::string& device);
+
+// The reason and remedy for a USB adapter ("CH340") that brltty claimed, so
+// that it has no port.
+std::string BrlttyClaimedText(const std::string& adapter);
+
 // The reason for a port name ("COM3") that maps to no device.
 std::string PortUnmappedText(const std::string& portName);
 

@@ -88,6 +88,13 @@ std::string ResolvePortDevice(const std::string& nameOrPath) {
     return nameOrPath;
 }
 
+bool IsUsbSerialDevice(const std::string& device) {
+    if (device.empty()) return false;
+    const std::string real = SamePortKey(device);
+    const std::string base = real.substr(real.rfind('/') + 1);
+    return base.rfind("ttyUSB", 0) == 0 || base.rfind("ttyACM", 0) == 0;
+}
+
 int OpenDeviceExclusive(const std::string& path) {
     if (path.empty()) {
         errno = ENOENT;

@@ -30,6 +30,10 @@ std::string PortDevicePath(int n);
 // map as above, anything else is taken as a device path.
 std::string ResolvePortDevice(const std::string& nameOrPath);
 
+// Whether the device (links resolved) is a USB serial adapter's: ttyUSB* or
+// ttyACM*.
+bool IsUsbSerialDevice(const std::string& device);
+
 // Opens the device for reading and writing, exclusively (TIOCEXCL plus an
 // flock), without becoming its controlling terminal. Returns the descriptor,
 // or -1 with errno set when the device is absent, not a terminal (ENOTTY) or

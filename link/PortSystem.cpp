@@ -7,10 +7,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "link/PortHolders.h"
 #include "link/PortNames.h"
 
 namespace velmora {
@@ -30,26 +30,13 @@ std::string PortSystem::DeviceGroup(const std::string& path) {
 }
 
 std::string PortSystem::DeviceHolder(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path device = fs::canonical(path, ec);
-    if (ec) return {};
-    const std::string self = std::to_string(::getpid());
-    for (const fs::directory_entry& proc : fs::directory_iterator("/proc", ec)) {
-        const std::string pid = proc.path().filename().string();
-        const bool isProcess = !pid.empty() && pid.find_first_not_of("0123456789") == std::string::npos;
-        if (!isProcess || pid == self) continue;
-        std::error_code fdError;
-        for (const fs::directory_entry& fd : fs::directory_iterator(proc.path() / "fd", fdError)) {
-            std::error_code linkError;
-            if (fs::read_symlink(fd.path(), linkError) != device) continue;
-            std::ifstream comm(proc.path() / "comm");
-            std::string name;
-            std::getline(comm, name);
-            return (name.empty() ? "pid " + pid : name + " (pid " + pid + ")");
-        }
+    const std::vector<DeviceUser> users = DeviceUsers(*this, path);
+    if (users.empty()) return {};
+    const DeviceUser* shown = &users.front();
+    for (const DeviceUser& user : users) {
+        if (user.name == kModemManager) shown = &user;
     }
-    return {};
+    return shown->name.empty() ? "pid " + shown->pid : shown->name + " (pid " + shown->pid + ")";
 }
 
 void PortSystem::CloseDevice(int fd) {

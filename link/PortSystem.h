@@ -14,8 +14,11 @@ namespace velmora {
 
 class PortSystem {
 public:
-    // sysfsRoot is where the kernel's device attributes are read ("/sys").
-    explicit PortSystem(std::string sysfsRoot = "/sys") : sysfsRoot_(std::move(sysfsRoot)) {}
+    // sysfsRoot is where the kernel's device attributes are read ("/sys");
+    // root is put before the other absolute paths it reads (/proc, /dev,
+    // the lock folders, installed programs), so tests can build a fake tree.
+    explicit PortSystem(std::string sysfsRoot = "/sys", std::string root = "")
+        : sysfsRoot_(std::move(sysfsRoot)), root_(std::move(root)) {}
     virtual ~PortSystem() = default;
 
     // An exclusive descriptor for the device, or -1 with errno telling why.
@@ -24,6 +27,7 @@ public:
     virtual std::string DeviceGroup(const std::string& path);
     // "name (pid N)" of a process that has the device open, or empty when
     // none can be seen (other users' processes are hidden from us).
+    // ModemManager is named before any other holder: it is the one to act on.
     virtual std::string DeviceHolder(const std::string& path);
     virtual void CloseDevice(int fd);
     // 0 on success, -1 on failure, like tcgetattr / tcsetattr.
@@ -45,11 +49,16 @@ public:
     virtual bool ReadSysfs(const std::string& path, std::string* text);
     virtual bool WriteSysfs(const std::string& path, const std::string& text);
 
+    // An absolute path ("/proc", "/dev/ttyUSB0") as this system sees it.
+    std::string Path(const std::string& absolute) const { return root_ + absolute; }
+    const std::string& SysfsRoot() const { return sysfsRoot_; }
+
     // The real calls.
     static PortSystem& Default();
 
 private:
     std::string sysfsRoot_;
+    std::string root_;
 };
 
 }  // namespace velmora

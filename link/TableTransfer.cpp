@@ -103,7 +103,9 @@ bool LoadTablesFromPayload(SatTpDatabase& db, const std::vector<uint8_t>& payloa
 OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* status) {
     OperationHost& host = link.Host();
     host.SetStatus(status);
-    if (link.OpenOperation(CMD_READ_TABLES) != CommandAnswer::Ready) return OpResult::Stopped;
+    const CommandAnswer answer = link.OpenOperation(CMD_READ_TABLES);
+    if (answer == CommandAnswer::Stopped) return OpResult::Stopped;
+    if (answer != CommandAnswer::Ready) return OpResult::Failed;
     std::vector<uint8_t> payload;
     payload.reserve(LNB_BLOCK_BYTES + 2 * COUNT_FRAME_BYTES);
     // A table that cannot be taken whole is a failed read, never a completed one.
@@ -132,7 +134,7 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
             WindowSide* window = host.Window();
             if (window != nullptr && &target == &host.Database()) window->TablesReplacedByRead();
         } else if (result == OpResult::Failed) {
-            host.SetStatus(TEXT_READ_FAILED);
+            host.SetStatus(link.FailureStatus(TEXT_READ_FAILED));
         } else {
             host.SetStatus("");
         }
@@ -226,7 +228,7 @@ OpResult BackUpMeterTable(MeterLink& link, const TableWriteOptions& options, std
         return read;
     }
     if (read != OpResult::Completed) {
-        host.SetStatus(TEXT_BACKUP_FAILED);
+        host.SetStatus(link.FailureStatus(TEXT_BACKUP_FAILED));
         const bool stopped = host.Flags().runFlag == 0;
         host.ShowMessage(stopped ? TEXT_BACKUP_READ_STOPPED : TEXT_BACKUP_READ_FAILED);
         return OpResult::Failed;
@@ -264,13 +266,13 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
         return OpResult::Stopped;
     }
     if (answer != CommandAnswer::Ready) {
-        host.SetStatus(TEXT_WRITE_FAILED);
-        host.ShowMessage(link.NoAnswerMessage());
+        host.SetStatus(link.FailureStatus(TEXT_WRITE_FAILED));
+        if (answer == CommandAnswer::TimedOut) host.ShowMessage(link.NoAnswerMessage());
         return OpResult::Failed;
     }
     if (!transfer()) {
         // The meter took some frames: its table is no longer what it was.
-        host.SetStatus(TEXT_WRITE_FAILED);
+        host.SetStatus(link.FailureStatus(TEXT_WRITE_FAILED));
         host.ShowMessage(PartialWriteMessage(host.Flags().runFlag == 0, backup));
         return OpResult::Failed;
     }
@@ -284,7 +286,7 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
                               : stopped     ? TEXT_VERIFY_READ_STOPPED
                                             : TEXT_VERIFY_READ_FAILED;
         if (!problem.empty()) {
-            host.SetStatus(TEXT_VERIFY_FAILED);
+            host.SetStatus(link.FailureStatus(TEXT_VERIFY_FAILED));
             host.ShowMessage(problem);
             return OpResult::Failed;
         }

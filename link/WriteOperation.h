@@ -28,7 +28,7 @@ OpResult RunWriteOperation(MeterLink& link, const MeterCommand& command, const c
             host.SetStatus(completed);
             result = OpResult::Completed;
         } else {
-            host.SetStatus(failed);
+            host.SetStatus(link.FailureStatus(failed));
             if (answer == CommandAnswer::TimedOut) host.ShowMessage(link.NoAnswerMessage());
             result = OpResult::Failed;
         }

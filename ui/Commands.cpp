@@ -180,6 +180,11 @@ constexpr Command kCommands[] = {
      .prompt = VELMORA_TR_NOOP("Commands", "Stop read/write transponders"), .toolbarPlace = 3,
      .icon = "stop",
      .run = [](Session& s) { s.Stop(); }, .enabled = Always},
+    {.id = ID_FIND_METER, .menu = Menu::Meter, .separatorBefore = true,
+     .text = "Find meter",
+     .prompt = "Ask every port whether the meter answers, and choose the port it is on\n"
+               "Find meter",
+     .run = [](Session& s) { s.FindMeter(); }, .enabled = Idle},
     // Taking the meter's table replaces the document's.
     {.id = ID_COMPARE_METER, .menu = Menu::Meter, .separatorBefore = true,
      .text = VELMORA_TR_NOOP("Commands", "Compare with meter..."),

@@ -53,6 +53,7 @@ enum CommandId : int {
     ID_VERIFY_AFTER_WRITE = 32841,
     ID_BACKUP_BEFORE_WRITE = 32842,
     ID_APP_ABOUT = 32843,
+    ID_FIND_METER = 32860,
 };
 
 // The menu bar's menus, left to right.

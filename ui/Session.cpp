@@ -1,5 +1,7 @@
 #include "ui/Session.h"
 
+#include <algorithm>
+
 #include "db/TextMark.h"
 #include "link/PortNames.h"
 #include "ui/Commands.h"
@@ -32,17 +34,26 @@ Session::Session(SessionView& view, SessionOptions options)
 
 Session::~Session() = default;
 
-void Session::ProbePortsIntoSelector() {
-    // The port that last worked when it is there again, else the first one
-    // found: the one a meter is most likely on.
-    std::vector<std::string> names = options_.probePorts();
-    for (const std::string& name : names) view_.AddPortName(name);
-    if (names.empty()) return;
-    std::string chosen = names.front();
-    for (const std::string& name : names) {
-        if (!options_.lastPort.empty() && name == options_.lastPort) chosen = name;
+std::string ChooseStartPort(const std::vector<std::string>& found, const std::string& lastPort,
+                            const std::vector<std::string>& usbPorts) {
+    if (found.empty()) return {};
+    if (!lastPort.empty() && std::find(found.begin(), found.end(), lastPort) != found.end()) {
+        return lastPort;
     }
-    view_.SelectPortName(chosen);
+    // A meter is most likely on the one adapter plugged in.
+    if (usbPorts.size() == 1) return usbPorts.front();
+    return found.front();
+}
+
+void Session::ProbePortsIntoSelector() {
+    std::vector<std::string> names = options_.probePorts();
+    std::vector<std::string> usb;
+    for (const std::string& name : names) {
+        view_.AddPortName(name);
+        if (IsUsbSerialDevice(ResolvePortDevice(name))) usb.push_back(name);
+    }
+    const std::string chosen = ChooseStartPort(names, options_.lastPort, usb);
+    if (!chosen.empty()) view_.SelectPortName(chosen);
 }
 
 void Session::NotePortResult(OpResult result) {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,8 @@
 #include "link/LogoIconUpload.h"
 #include "link/MeterLink.h"
 #include "link/OperationHost.h"
+#include "link/PortProbe.h"
+#include "link/PortWatcher.h"
 #include "link/TableVerify.h"
 #include "ui/SessionView.h"
 
@@ -66,6 +69,12 @@ struct SessionOptions {
     std::string lastPort;
     // Finds the available ports; the default probes COM1..COM9.
     std::function<std::vector<std::string>()> probePorts;
+    // The ports Find meter asks, and how long each; the default is COM1..COM9
+    // that name a device.
+    std::function<std::vector<ProbeTarget>()> meterPorts;
+    std::chrono::milliseconds meterProbeWait{1000};
+    // Where device nodes appear; tests watch a scratch folder.
+    std::string devicesFolder = "/dev";
     // Waits of the batch and deadlines of the bootloader; tests shorten them.
     BatchTiming batchTiming;
     BootOptions bootOptions;
@@ -73,6 +82,12 @@ struct SessionOptions {
     // the remembered one (once; New starts without it).
     std::string startFile;
 };
+
+// The port the selector starts with: the remembered one when it is there
+// again, else the only USB adapter's when there is exactly one, else the
+// first found (empty when there is none).
+std::string ChooseStartPort(const std::vector<std::string>& found, const std::string& lastPort,
+                            const std::vector<std::string>& usbPorts);
 
 // History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.
 void AppendHistory(const std::string& historyFile, const std::string& path);
@@ -186,6 +201,16 @@ public:
     // document keeps its file name and becomes modified.
     void TakeMeterTable(const SatTpDatabase& meter);
 
+    // Asks every port at once whether the meter answers (ui/SessionPorts.cpp);
+    // selects the first where it does and says where, or why none answered.
+    void FindMeter();
+    // The descriptor that becomes readable when an adapter is plugged in or
+    // pulled out (-1 when that cannot be watched); the window then calls
+    // PortsChanged, which lists the ports again and says on the status line
+    // what came or went.
+    int PortWatchFd();
+    void PortsChanged();
+
     // Firmware, factory image and batch (ui/SessionFlash.cpp).
     void LoadSoft();
     void SoftUpgrade();
@@ -267,6 +292,9 @@ private:
 
     std::unique_ptr<SatTpDatabase> db_;
     SessionState state_;
+    std::unique_ptr<PortWatcher> watcher_;
+    // The COM name each device had when last looked at, for the one pulled out.
+    std::map<std::string, std::string> portOfDevice_;
     bool linkOpen_ = false;
     // Findings of the read that gave the tables; the next Save asks while nonzero.
     std::size_t readShortened_ = 0;

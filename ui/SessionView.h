@@ -54,6 +54,8 @@ public:
     // next start.
     virtual void PortWorked(const std::string& /*name*/) {}
     virtual std::string SelectedPortName() = 0;
+    // An adapter was plugged in or pulled out: the list of ports is stale.
+    virtual void PortListChanged() {}
     virtual void EnablePortSelector(bool enable) = 0;
 
     // Static texts (status line, file labels), progress bar, buttons, check boxes.

@@ -8,6 +8,7 @@
 
 #include "tests/link/LinkTestSupport.h"
 #include "cli/Cli.h"
+#include "sim/BootMeterSim.h"
 #include "db/SatTpFile.h"
 #include "link/LinkTexts.h"
 
@@ -238,6 +239,63 @@ TEST(PortsCommand, FourTabSeparatedColumnsAndTheSameInJson) {
     EXPECT_EQ(parsed[1]["opens"], false);
     EXPECT_EQ(parsed[2]["device"], dir.File("tty\xef\xbf\xbd\x1b]0;x"));
     EXPECT_EQ(RunCliIn(dir.Path(), {"ports", "--yaml"}).status, 2);
+}
+
+// COM1..COM9 mapped to the given devices for one scope, the rest to a path
+// that does not exist.
+class ComMapping {
+public:
+    explicit ComMapping(const std::vector<std::string>& devices) {
+        for (int n = 1; n <= 9; ++n) {
+            const std::string var = "VELMORA_COM" + std::to_string(n);
+            const char* v = ::getenv(var.c_str());
+            saved_.emplace_back(v ? v : "");
+            const std::string device =
+                n <= static_cast<int>(devices.size()) ? devices[n - 1] : "/nonexistent/tty";
+            ::setenv(var.c_str(), device.c_str(), 1);
+        }
+    }
+    ~ComMapping() {
+        for (int n = 1; n <= 9; ++n) {
+            const std::string var = "VELMORA_COM" + std::to_string(n);
+            if (saved_[n - 1].empty()) ::unsetenv(var.c_str());
+            else ::setenv(var.c_str(), saved_[n - 1].c_str(), 1);
+        }
+    }
+
+private:
+    std::vector<std::string> saved_;
+};
+
+TEST(PortsCommand, ProbeAddsWhatAnsweredOnEachPort) {
+    ScratchFolder dir;
+    sim::MeterSim meter;
+    sim::BootMeterSim bootloader;
+    ASSERT_TRUE(meter.Start());
+    ASSERT_TRUE(bootloader.Start());
+    CliRun text;
+    CliRun json;
+    {
+        ComMapping mapping({meter.SlavePath(), bootloader.SlavePath()});
+        text = RunCliIn(dir.Path(), {"ports", "--probe"});
+        json = RunCliIn(dir.Path(), {"ports", "--probe", "--json"});
+    }
+    meter.Stop();
+    bootloader.Stop();
+    std::istringstream lines(text.out);
+    std::vector<std::string> lastColumns;
+    for (std::string line; std::getline(lines, line);) {
+        lastColumns.push_back(line.substr(line.rfind('\t') + 1));
+    }
+    ASSERT_EQ(lastColumns.size(), 9u) << text.out;
+    EXPECT_EQ(lastColumns[0], "meter");
+    EXPECT_EQ(lastColumns[1], "bootloader");
+    EXPECT_EQ(lastColumns[2], "-");
+    auto parsed = nlohmann::json::parse(json.out, nullptr, false);
+    ASSERT_TRUE(parsed.is_array());
+    EXPECT_EQ(parsed[0]["answers"], "meter");
+    EXPECT_EQ(parsed[1]["answers"], "bootloader");
+    EXPECT_TRUE(parsed[2]["answers"].is_null());
 }
 
 }  // namespace

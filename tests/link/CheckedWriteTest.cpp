@@ -211,8 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 21, the write 25, so the line closes in the write's transponders.
         EarlyEnd{.name = "MeterGoneInWrite",
                  .faults = HangUp(23),
-                 .status = TEXT_WRITE_FAILED,
-                 .messages = {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF + kBackupNamed}},
+                 .status = "Write Failed ! (the adapter was unplugged)",
+                 .messages = {TEXT_WRITE_BROKEN_OFF + kBackupNamed}},
         EarlyEnd{.name = "StopInReadBack",
                  .stopInPhase = 7,
                  .status = TEXT_VERIFY_FAILED,

@@ -28,6 +28,8 @@ using testing::ScratchFolder;
 // Refuses every open with a chosen errno, as the kernel would.
 class RefusingSystem : public PortSystem {
 public:
+    // No adapters in sysfs, whatever this machine has plugged in.
+    RefusingSystem() : PortSystem("/nonexistent/sys", "/nonexistent") {}
     int OpenDevice(const std::string&) override {
         errno = err;
         return -1;
@@ -69,8 +71,14 @@ TEST(PortOpenFailure, EachErrnoGivesItsReasonUnderConnectFail) {
         {.err = EBUSY, .group = "dialout", .reason = "/dev/ttyUSB0 is in use by another program"},
         {.err = EWOULDBLOCK,
          .group = "dialout",
+         .holder = "minicom (pid 812)",
+         .reason = "/dev/ttyUSB0 is in use by another program (minicom (pid 812))"},
+        // ModemManager lets go by itself; the user needs to know that.
+        {.err = EBUSY,
+         .group = "dialout",
          .holder = "ModemManager (pid 812)",
-         .reason = "/dev/ttyUSB0 is in use by another program (ModemManager (pid 812))"},
+         .reason = "/dev/ttyUSB0 is busy: ModemManager is probing it; the package's udev rule "
+                   "keeps it away, or wait 10 s"},
         {.err = ENOENT, .reason = gone},
         {.err = ENODEV, .reason = gone},
         {.err = ENXIO, .reason = gone},

@@ -300,6 +300,7 @@ struct WriteFailure {
     const char* name;
     sim::MeterFaults faults;
     std::vector<std::string> messages;
+    std::string status = TEXT_WRITE_FAILED;
 };
 
 class WriteTablesFails : public ::testing::TestWithParam<WriteFailure> {};
@@ -309,7 +310,7 @@ TEST_P(WriteTablesFails, ShowsWriteFailedAndKeepsTheBatchFlag) {
     FillSmallTable(*s.host.db);
     s.host.flags.batchFlags = BATCH_LOGO_DONE;
     EXPECT_EQ(WriteTablesToMeter(s.link), OpResult::Failed);
-    EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
+    EXPECT_EQ(s.host.LastStatus(), GetParam().status);
     std::vector<std::string> messages = GetParam().messages;
     for (std::string& m : messages) {
         if (auto at = m.find("%s"); at != std::string::npos) m.replace(at, 2, s.link.PortName());
@@ -337,9 +338,23 @@ INSTANTIATE_TEST_SUITE_P(
                      {TEXT_WRITE_BROKEN_OFF}},
         WriteFailure{"UnacknowledgedFrame", Fault(&sim::MeterFaults::ignoreReceivedFrame, 3),
                      {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF}},
+        // A line that goes away ends the wait at once, and the status says why.
         WriteFailure{"HangUp", Fault(&sim::MeterFaults::hangUpAfterFrames, 10),
-                     {TEXT_ASK_TIMEOUT, TEXT_WRITE_BROKEN_OFF}}),
+                     {TEXT_WRITE_BROKEN_OFF},
+                     std::string(TEXT_WRITE_FAILED) + "(the adapter was unplugged)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadTables, UnpluggedAdapterEndsTheReadAtOnceWithItsReason) {
+    // The simulator closes the pseudo-terminal's master side after five
+    // frames, as an adapter pulled out of its socket does to the tty.
+    SimLink s(Serving(SmallDump(), Fault(&sim::MeterFaults::hangUpAfterFrames, 5)), kQuickPoll);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(ReadTablesFromMeter(s.link), OpResult::Failed);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(250));
+    EXPECT_EQ(s.host.LastStatus(), std::string(TEXT_READ_FAILED) + "(the adapter was unplugged)");
+    EXPECT_TRUE(s.host.messages.empty());  // no " ask timeout !  " on top
+    s.ExpectIdle();
+}
 
 TEST(WriteTables, StopWhileWaitingForTheAnswerEmptiesTheStatus) {
     sim::MeterFaults faults;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -72,6 +73,8 @@ public:
     // The ports an operation succeeded on, as the window was told.
     std::vector<std::string> portsWorked;
     void PortWorked(const std::string& name) override { portsWorked.push_back(name); }
+    int portListChanges = 0;
+    void PortListChanged() override { ++portListChanges; }
     std::string SelectedPortName() override {
         return selectedPort >= 0 && selectedPort < static_cast<int>(ports.size()) ? ports[selectedPort]
                                                                                 : "";
@@ -103,7 +106,11 @@ public:
     void SetTitle(const std::string& t) override { title = t; }
     void BeginWaitCursor() override { ++waitCursor; }
     void EndWaitCursor() override { --waitCursor; }
-    void PumpOnce() override { ++pumps; }
+    void PumpOnce() override {
+        ++pumps;
+        if (onPump) onPump();
+    }
+    std::function<void()> onPump;
 
 private:
     std::optional<std::string> Next(std::deque<std::optional<std::string>>& q,

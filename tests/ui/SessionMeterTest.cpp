@@ -2,7 +2,9 @@
 // runs them: through the session, on the real port, against the simulated
 // meter.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -152,6 +154,37 @@ TEST_F(SessionMeterTest, CompareWithASilentPortReturnsNoTable) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].rfind("Connect fail \n", 0), 0u) << view.messages[0];
     EXPECT_TRUE(view.portsWorked.empty());
+}
+
+TEST(SessionFindMeter, SelectsThePortTheMeterAnswersOnWhileTheWindowKeepsPumping) {
+    sim::MeterSim meter(MeterServing());
+    ASSERT_TRUE(meter.Start());
+    const int silent = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ::grantpt(silent);
+    ::unlockpt(silent);
+    const std::string silentPath = ::ptsname(silent);
+    FakeSessionView view;
+    SessionOptions options;
+    options.probePorts = [] { return std::vector<std::string>{}; };
+    options.meterPorts = [&] {
+        return std::vector<ProbeTarget>{{"COM1", silentPath}, {"COM2", meter.SlavePath()}};
+    };
+    options.meterProbeWait = 400ms;
+    Session session(view, options);
+    view.AddPortName("COM1");
+    view.AddPortName("COM2");
+    view.SelectPortIndex(0);
+    bool busyWhilePumping = false;
+    view.onPump = [&] { busyWhilePumping = !session.IsEnabled(ID_READ); };
+    session.FindMeter();
+    meter.Stop();
+    ::close(silent);
+    EXPECT_TRUE(busyWhilePumping);
+    EXPECT_GT(view.pumps, 0);
+    EXPECT_EQ(view.SelectedPortName(), "COM2");
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "Meter found on COM2 (" + meter.SlavePath() + ")");
+    EXPECT_TRUE(session.IsEnabled(ID_READ));
 }
 
 }  // namespace

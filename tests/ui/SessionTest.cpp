@@ -126,6 +126,46 @@ TEST_F(SessionTest, PortProbePrefersThePortThatLastWorkedElseTheFirstFound) {
     EXPECT_EQ(view.SelectedPortName(), "COM2");
 }
 
+TEST(StartPort, RememberedPortElseTheOnlyAdapterElseTheFirst) {
+    struct Case {
+        std::vector<std::string> found;
+        std::string lastPort;
+        std::vector<std::string> usb{};
+        std::string chosen;
+    };
+    const Case cases[] = {
+        {.found = {"COM1", "COM3"}, .lastPort = "COM3", .usb = {"COM1"}, .chosen = "COM3"},
+        // The remembered adapter is gone; the one plugged in now is taken.
+        {.found = {"COM1", "COM3"}, .lastPort = "COM2", .usb = {"COM3"}, .chosen = "COM3"},
+        {.found = {"COM1", "COM3"}, .lastPort = "", .usb = {"COM3"}, .chosen = "COM3"},
+        // Two adapters: no guess beyond the first found.
+        {.found = {"COM1", "COM2", "COM3"}, .lastPort = "COM7", .usb = {"COM2", "COM3"},
+         .chosen = "COM1"},
+        {.found = {"COM1"}, .lastPort = "COM7", .chosen = "COM1"},
+        {.found = {}, .lastPort = "COM7", .chosen = ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseStartPort(c.found, c.lastPort, c.usb), c.chosen) << c.lastPort;
+    }
+}
+
+TEST_F(SessionTest, PortListFollowsAdaptersPluggedInAndPulledOut) {
+    std::filesystem::create_directory(dir / "dev");
+    Spit(dir / "dev/ttyUSB0", "");
+    options.devicesFolder = (dir / "dev").string();
+    Session& s = Start();
+    ASSERT_GE(s.PortWatchFd(), 0);
+    Spit(dir / "dev/ttyUSB1", "");
+    s.PortsChanged();
+    EXPECT_EQ(view.texts[IDC_STATUS],
+              "USB serial adapter plugged in: " + (dir / "dev/ttyUSB1").string());
+    std::filesystem::remove(dir / "dev/ttyUSB0");
+    s.PortsChanged();
+    EXPECT_EQ(view.texts[IDC_STATUS],
+              "USB serial adapter pulled out: " + (dir / "dev/ttyUSB0").string());
+    EXPECT_EQ(view.portListChanges, 2);
+}
+
 TEST_F(SessionTest, NewForgetsChosenFilesButKeepsLabels) {
     Session& s = Start();
     s.State().logoPath = "/x/stm32logo.bin";
