@@ -1053,6 +1053,50 @@ Das Ergebnis wurde an %2 angehängt.</translation>
         <source>Exported %1 satellites and %2 transponders to %3</source>
         <translation>%1 Satelliten und %2 Transponder nach %3 exportiert</translation>
     </message>
+    <message>
+        <source>icon written</source>
+        <translation>Symbole geschrieben</translation>
+    </message>
+    <message>
+        <source>logo written</source>
+        <translation>Logo geschrieben</translation>
+    </message>
+    <message>
+        <source>icon and logo written</source>
+        <translation>Symbole und Logo geschrieben</translation>
+    </message>
+    <message>
+        <source>tables written</source>
+        <translation>Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>icon and tables written</source>
+        <translation>Symbole und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>logo and tables written</source>
+        <translation>Logo und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>icon, logo and tables written</source>
+        <translation>Symbole, Logo und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified.</source>
+        <translation>Übertragung in %1 s abgeschlossen: Firmware aktualisiert und geprüft.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s.</source>
+        <translation>Übertragung in %1 s abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
+        <translation>Übertragung in %1 s abgeschlossen: Firmware aktualisiert und geprüft; %2.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: %2.</source>
+        <translation>Übertragung in %1 s abgeschlossen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1004,6 +1004,50 @@ The result was added to %2.</source>
         <source>Exported %1 satellites and %2 transponders to %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>icon written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logo written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon and logo written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logo and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon, logo and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
