@@ -29,6 +29,8 @@ constexpr const char* kTemplates[] = {
     "Patch up done in %1 s: firmware upgraded and verified; %2.",
     "Patch up done in %1 s: %2.",
     "Cannot write %1: %2",
+    "Cannot create the data folder %1: %2",
+    "Cannot copy the sample table into %1.",
     "Exported 1 satellite and 1 transponder to %1",
     "Exported 1 satellite and %1 transponders to %2",
     "Exported %1 satellites and 1 transponder to %2",

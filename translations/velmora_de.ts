@@ -1097,6 +1097,18 @@ Das Ergebnis wurde an %2 angehängt.</translation>
         <source>Patch up done in %1 s: %2.</source>
         <translation>Übertragung in %1 s abgeschlossen: %2.</translation>
     </message>
+    <message>
+        <source>Cannot copy the sample table into %1.</source>
+        <translation>Die Beispieltabelle lässt sich nicht nach %1 kopieren.</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation>Der Datenordner %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei dieses Namens ist im Weg</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1051,6 +1051,18 @@ The result was added to %2.</source>
         <source>Patch up done in %1 s: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot copy the sample table into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
