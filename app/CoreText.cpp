@@ -14,18 +14,62 @@ namespace {
 // The contexts the core marks its texts with.
 constexpr const char* kContexts[] = {"Commands", "Core"};
 
-// The templates the core fills with FillText; each is marked there as well,
-// so the translators see it once.
+// The templates the core fills with FillText, as marked there. The
+// translations test fails on a marked template of kContexts missing here.
 constexpr const char* kTemplates[] = {
-    QT_TRANSLATE_NOOP("Core", "Save the changes to %1?"),
-    QT_TRANSLATE_NOOP("Core", "Undo %1"),
-    QT_TRANSLATE_NOOP("Core", "Redo %1"),
-    QT_TRANSLATE_NOOP("Core", "Delete %1 TPs"),
+    // Session.
+    "Save the changes to %1?",
+    "Undo %1",
+    "Redo %1",
+    "Delete %1 TPs",
+    "Flash1M.bin written: %1 (%2 bytes)",
+    "%1\n\nThe result was added to %2.",
+    "Patch up done in %1 s.",
+    "Patch up done in %1 s: firmware upgraded and verified.",
+    "Patch up done in %1 s: firmware upgraded and verified; %2.",
+    "Patch up done in %1 s: %2.",
+    "Cannot write %1: %2",
+    "Cannot create the data folder %1: %2",
+    "Cannot copy the sample table into %1.",
+    "Exported 1 satellite and 1 transponder to %1",
+    "Exported 1 satellite and %1 transponders to %2",
+    "Exported %1 satellites and 1 transponder to %2",
+    "Exported %1 satellites and %2 transponders to %3",
+    "%1 was not read completely:\n\n%2\n\nSaving it writes the table without what is "
+    "listed here.",
+    "%1 was not read completely (1 finding), so the table to be saved is shorter than that "
+    "file.",
+    "%1 was not read completely (%2 findings), so the table to be saved is shorter than that "
+    "file.",
+    "%1 Save anyway ?",
+    "%1 cannot keep: %2.",
+    "Import added %1 TPs",
+    "Import added 1 TP, %1 satellites",
+    "Import added %1 TPs, 1 satellite",
+    "Import added %1 TPs, %2 satellites",
+    // Meter link.
+    "No answer from the meter on %1 yet: is it switched on and connected to this port? %2",
+    "No answer from the meter on %1: is it switched on and connected to this port? Nothing on "
+    "the meter was changed.",
+    "%1 The meter's table before this write is in %2.",
+    "Backup failed: cannot write %1: %2. Nothing was written; the meter's table was left as it "
+    "was.",
+    // Table check and comparison.
+    "LNB %1: unknown type %2 (shown as 5150)",
+    "%1: position %2 is above 3599 tenths of a degree (shown as %3)",
+    "%1: name has bytes that are not UTF-8 (%2)",
+    "%1: no transponders",
+    "%1: frequency %2 is outside %3..%4 MHz",
+    "%1: symbol rate %2 is outside %3..%4 kS/s",
+    "%1: SAT %2 is not in use (the table has %3 satellites)",
+    "%1: duplicate of TP %2 (%3)",
+    "%1 differences",
 };
 
 struct Pattern {
     const char* templ;
     QRegularExpression regex;
+    qsizetype literal;  // characters outside the markers: the more, the closer the match
 };
 
 // "%1" becomes a group that takes any text; everything else is literal.
@@ -37,15 +81,19 @@ const std::vector<Pattern>& Patterns() {
             const QString text = QString::fromUtf8(templ);
             QString regex = QStringLiteral("^");
             qsizetype at = 0;
+            qsizetype literal = text.size();
             for (auto it = marker.globalMatch(text); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
                 regex += QRegularExpression::escape(text.mid(at, m.capturedStart() - at));
                 regex += QStringLiteral("(.*)");
+                literal -= m.capturedLength();
                 at = m.capturedEnd();
             }
             regex += QRegularExpression::escape(text.mid(at)) + QStringLiteral("$");
-            out.push_back({templ, QRegularExpression(
-                                      regex, QRegularExpression::DotMatchesEverythingOption)});
+            out.push_back({templ,
+                           QRegularExpression(regex,
+                                              QRegularExpression::DotMatchesEverythingOption),
+                           literal});
         }
         return out;
     }();
@@ -61,10 +109,26 @@ QString CoreText(const std::string& text) {
         QString shown = QCoreApplication::translate(context, text.c_str());
         if (shown != source) return shown;
     }
+    // Of the templates that match, the one with the most fixed text: "%1 Save
+    // anyway ?" also matches a question whose own template says more.
+    const Pattern* best = nullptr;
+    QRegularExpressionMatch m;
     for (const Pattern& p : Patterns()) {
-        const QRegularExpressionMatch m = p.regex.match(source);
-        if (!m.hasMatch()) continue;
-        QString shown = QCoreApplication::translate("Core", p.templ);
+        if (best != nullptr && p.literal <= best->literal) continue;
+        QRegularExpressionMatch match = p.regex.match(source);
+        if (!match.hasMatch()) continue;
+        best = &p;
+        m = match;
+    }
+    if (best != nullptr) {
+        QString shown = QString::fromUtf8(best->templ);
+        for (const char* context : kContexts) {
+            const QString translated = QCoreApplication::translate(context, best->templ);
+            if (translated != shown) {
+                shown = translated;
+                break;
+            }
+        }
         // Filled in one pass, so a value that holds "%2" stays as it is.
         QString out;
         for (qsizetype i = 0; i < shown.size(); ++i) {
@@ -96,5 +160,11 @@ QString CoreText(const std::string& text) {
 }
 
 QString CoreText(const char* text) { return CoreText(std::string(text)); }
+
+QStringList CoreTemplates() {
+    QStringList out;
+    for (const char* templ : kTemplates) out << QString::fromUtf8(templ);
+    return out;
+}
 
 }  // namespace velmora

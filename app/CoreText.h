@@ -6,11 +6,15 @@
 // the translated template. A text no translation knows is shown as it is.
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 namespace velmora {
 
 QString CoreText(const std::string& text);
 QString CoreText(const char* text);
+
+// The templates CoreText matches, as the core marks them.
+QStringList CoreTemplates();
 
 }  // namespace velmora

@@ -311,7 +311,7 @@ void RunExportCommand(QWidget* parent, Session& session) {
     if (session.ExportSatellitesXml(QFile::encodeName(*path).toStdString(), &sentence)) {
         session.SetStatus(sentence);
     } else {
-        modal::Notice(parent, QString::fromStdString(sentence));
+        modal::Notice(parent, CoreText(sentence));
     }
 }
 

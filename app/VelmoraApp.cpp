@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/AboutDlg.h"
+#include "app/CoreText.h"
 #include "app/HelpDlg.h"
 #include "app/Images.h"
 #include "app/Language.h"
@@ -147,7 +148,7 @@ bool CVelmoraApp::EnterUserDataFolder() {
     bool created = false;
     std::string error;
     if (!EnsureUserDataFolder(folder, &created, &error)) {
-        modal::Notice(nullptr, QString::fromStdString(error));
+        modal::Notice(nullptr, CoreText(error));
         return false;
     }
     if (created) {
@@ -163,7 +164,7 @@ bool CVelmoraApp::EnterUserDataFolder() {
                 .arg(QString::fromStdString(folder));
         if (!sample.empty() && modal::AskYesNo(nullptr, question) &&
             !CopySampleTable(sample, folder, &error)) {
-            modal::Notice(nullptr, QString::fromStdString(error));
+            modal::Notice(nullptr, CoreText(error));
         }
     }
     // The default table is a plain relative name of the session: it follows

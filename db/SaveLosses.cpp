@@ -181,16 +181,16 @@ std::vector<std::string> DescribeSaveLosses(const SatTpDatabase& db) {
 }
 
 std::string SaveLossNotice(const std::vector<std::string>& losses) {
-    std::string text = std::string(DEFAULT_DB_FILE) + " cannot keep: ";
+    std::string list;
     for (std::size_t i = 0; i < losses.size(); ++i) {
-        if (i > 0) text += "; ";
-        text += losses[i];
+        if (i > 0) list += "; ";
+        list += losses[i];
     }
-    return text + ".";
+    return FillText(VELMORA_TR_NOOP("Core", "%1 cannot keep: %2."), {DEFAULT_DB_FILE, list});
 }
 
 std::string SaveLossQuestion(const std::vector<std::string>& losses) {
-    return SaveLossNotice(losses) + " Save anyway ?";
+    return FillText(SAVE_ANYWAY_QUESTION, {SaveLossNotice(losses)});
 }
 
 }  // namespace velmora

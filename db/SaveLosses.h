@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/SatTpDatabase.h"
+#include "db/TextMark.h"
 
 namespace velmora {
 
@@ -18,6 +19,9 @@ std::vector<std::string> DescribeSaveLosses(const SatTpDatabase& db);
 
 // "sattp.csv cannot keep: A; B. Save anyway ?"
 std::string SaveLossQuestion(const std::vector<std::string>& losses);
+
+// A question made of a notice (%1) that asks before a save.
+inline constexpr const char* SAVE_ANYWAY_QUESTION = VELMORA_TR_NOOP("Core", "%1 Save anyway ?");
 
 // "sattp.csv cannot keep: A; B." for a terminal.
 std::string SaveLossNotice(const std::vector<std::string>& losses);

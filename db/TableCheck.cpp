@@ -6,6 +6,7 @@
 
 #include "db/InputRules.h"
 #include "db/TextHelpers.h"
+#include "db/TextMark.h"
 
 namespace velmora {
 
@@ -16,13 +17,15 @@ constexpr uint16_t kMaxPosition = 3599;
 // FindTp's tolerance: transponders this close count as the same one.
 constexpr int64_t kDuplicateMHz = 2;
 
-// "frequency 0 is outside 1..30000 MHz"
-std::string RangeText(const NumberRule& rule, uint32_t value) {
-    std::string field = rule.field;
-    if (!field.empty() && field[0] >= 'A' && field[0] <= 'Z')
-        field[0] = static_cast<char>(field[0] + 32);
-    return field + " " + std::to_string(value) + " is outside " + std::to_string(rule.min) + ".." +
-           std::to_string(rule.max) + " " + rule.unit;
+// "TP 12: ...: frequency 0 is outside 1..30000 MHz"; a template per rule, so
+// the field's name is translated with the sentence.
+std::string RangeText(const std::string& row, const NumberRule& rule, uint32_t value) {
+    const char* templ =
+        &rule == &kFrequencyRule
+            ? VELMORA_TR_NOOP("Core", "%1: frequency %2 is outside %3..%4 MHz")
+            : VELMORA_TR_NOOP("Core", "%1: symbol rate %2 is outside %3..%4 kS/s");
+    return FillText(templ, {row, std::to_string(value), std::to_string(rule.min),
+                            std::to_string(rule.max)});
 }
 
 bool InRule(const NumberRule& rule, uint32_t value) {
@@ -73,26 +76,28 @@ private:
         const LnbRecord& lnb = db_.lnbs[l];
         if (lnb.type <= 8) return;
         Add(FindingKind::LnbUnknownType, TableKind::Lnb, l,
-            "LNB " + std::to_string(l + 1) + ": unknown type " + std::to_string(lnb.type) +
-                " (shown as 5150)");
+            FillText(VELMORA_TR_NOOP("Core", "LNB %1: unknown type %2 (shown as 5150)"),
+                     {std::to_string(l + 1), std::to_string(lnb.type)}));
     }
 
     void CheckSatellite(int s, int tpCount) {
         const SatRecord& sat = db_.satellites[s];
         if (sat.position > kMaxPosition) {
             Add(FindingKind::SatellitePosition, TableKind::Satellite, s,
-                SatRow(s) + ": position " + std::to_string(sat.position) +
-                    " is above 3599 tenths of a degree (shown as " + FormatPosition(sat.position) +
-                    ")");
+                FillText(VELMORA_TR_NOOP("Core", "%1: position %2 is above 3599 tenths of a "
+                                                 "degree (shown as %3)"),
+                         {SatRow(s), std::to_string(sat.position),
+                          FormatPosition(sat.position)}));
         }
         std::string name = SatName(sat);
         if (!IsUtf8(name)) {
             Add(FindingKind::SatelliteNameNotUtf8, TableKind::Satellite, s,
-                SatRow(s) + ": name has bytes that are not UTF-8 (" + HexText(name, " ") + ")");
+                FillText(VELMORA_TR_NOOP("Core", "%1: name has bytes that are not UTF-8 (%2)"),
+                         {SatRow(s), HexText(name, " ")}));
         }
         if (tpCount == 0) {
             Add(FindingKind::SatelliteWithoutTps, TableKind::Satellite, s,
-                SatRow(s) + ": no transponders");
+                FillText(VELMORA_TR_NOOP("Core", "%1: no transponders"), {SatRow(s)}));
         }
     }
 
@@ -133,22 +138,23 @@ private:
         const TpRecord& tp = db_.tps[t];
         if (!InRule(kFrequencyRule, tp.frequency)) {
             Add(FindingKind::TpFrequencyRange, TableKind::Tp, t,
-                TpRow(t) + ": " + RangeText(kFrequencyRule, tp.frequency));
+                RangeText(TpRow(t), kFrequencyRule, tp.frequency));
         }
         if (!InRule(kSymbolRateRule, tp.symbolRate)) {
             Add(FindingKind::TpSymbolRateRange, TableKind::Tp, t,
-                TpRow(t) + ": " + RangeText(kSymbolRateRule, tp.symbolRate));
+                RangeText(TpRow(t), kSymbolRateRule, tp.symbolRate));
         }
         if (tp.satIndex >= satCount_) {
             Add(FindingKind::TpSatelliteNotInUse, TableKind::Tp, t,
-                TpRow(t) + ": SAT " + std::to_string(tp.satIndex + 1) +
-                    " is not in use (the table has " + std::to_string(satCount_) + " satellites)");
+                FillText(VELMORA_TR_NOOP("Core", "%1: SAT %2 is not in use (the table has %3 "
+                                                 "satellites)"),
+                         {TpRow(t), std::to_string(tp.satIndex + 1), std::to_string(satCount_)}));
         }
         int first = FirstMatch(t);
         if (first < t) {
             Add(FindingKind::TpDuplicate, TableKind::Tp, t,
-                TpRow(t) + ": duplicate of TP " + std::to_string(first + 1) + " (" +
-                    TpText(db_.tps[first]) + ")",
+                FillText(VELMORA_TR_NOOP("Core", "%1: duplicate of TP %2 (%3)"),
+                         {TpRow(t), std::to_string(first + 1), TpText(db_.tps[first])}),
                 first);
         }
     }

@@ -265,7 +265,9 @@ std::string DifferenceLine(const TableDifference& d) {
 }
 
 std::string DifferenceCountText(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " difference" : " differences");
+    return count == 1 ? VELMORA_TR_NOOP("Core", "1 difference")
+                      : FillText(VELMORA_TR_NOOP("Core", "%1 differences"),
+                                 {std::to_string(count)});
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/SatTpDatabase.h"
+#include "db/TextMark.h"
 
 namespace velmora {
 
@@ -52,7 +53,7 @@ std::string DifferenceLine(const TableDifference& d);
 // "3 differences", "1 difference".
 std::string DifferenceCountText(std::size_t count);
 
-inline constexpr const char* ORDER_DIFFERS_TEXT = "order differs";
+inline constexpr const char* ORDER_DIFFERS_TEXT = VELMORA_TR_NOOP("Core", "order differs");
 
 // Parts of the lines, shared with the check after a write.
 std::string LnbValueText(const LnbRecord& lnb);

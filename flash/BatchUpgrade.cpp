@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "db/TextMark.h"
 #include "flash/SoftwareUpgrade.h"
 #include "link/LogoIconUpload.h"
 #include "link/TableTransfer.h"
@@ -117,22 +118,33 @@ bool BatchSucceeded(const std::string& report) {
 std::string BatchSuccessMessage(const std::string& report, uint8_t done) {
     int seconds = 0;
     std::sscanf(report.c_str(), BATCH_SUCCESS_FORMAT, &seconds);
-    std::vector<const char*> written;
-    if (done & BATCH_ICON_DONE) written.push_back("icon");
-    if (done & BATCH_LOGO_DONE) written.push_back("logo");
-    if (done & BATCH_TABLES_DONE) written.push_back("tables");
-    std::string text = "Patch up done in " + std::to_string(seconds) + " s";
-    const char* joint = ": ";
-    if (done & BATCH_SOFT_DONE) {
-        text += ": firmware upgraded and verified";
-        joint = "; ";
+    // What was written, by icon (1), logo (2) and tables (4): whole phrases,
+    // so a translation words each list as its language does.
+    static constexpr const char* kWritten[8] = {
+        "",
+        VELMORA_TR_NOOP("Core", "icon written"),
+        VELMORA_TR_NOOP("Core", "logo written"),
+        VELMORA_TR_NOOP("Core", "icon and logo written"),
+        VELMORA_TR_NOOP("Core", "tables written"),
+        VELMORA_TR_NOOP("Core", "icon and tables written"),
+        VELMORA_TR_NOOP("Core", "logo and tables written"),
+        VELMORA_TR_NOOP("Core", "icon, logo and tables written"),
+    };
+    const int mask = ((done & BATCH_ICON_DONE) ? 1 : 0) | ((done & BATCH_LOGO_DONE) ? 2 : 0) |
+                     ((done & BATCH_TABLES_DONE) ? 4 : 0);
+    const std::string time = std::to_string(seconds);
+    const bool soft = (done & BATCH_SOFT_DONE) != 0;
+    if (mask == 0) {
+        return soft ? FillText(VELMORA_TR_NOOP("Core", "Patch up done in %1 s: firmware upgraded "
+                                                       "and verified."),
+                               {time})
+                    : FillText(VELMORA_TR_NOOP("Core", "Patch up done in %1 s."), {time});
     }
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        text += i == 0 ? joint : i + 1 == written.size() ? " and " : ", ";
-        text += written[i];
-    }
-    if (!written.empty()) text += " written";
-    return text + ".";
+    return soft ? FillText(VELMORA_TR_NOOP("Core", "Patch up done in %1 s: firmware upgraded and "
+                                                   "verified; %2."),
+                           {time, kWritten[mask]})
+                : FillText(VELMORA_TR_NOOP("Core", "Patch up done in %1 s: %2."),
+                           {time, kWritten[mask]});
 }
 
 }  // namespace velmora

@@ -19,19 +19,18 @@ inline constexpr const char* TEXT_CONNECT_FAIL = VELMORA_TR_NOOP("Core", "Connec
 inline constexpr const char* TEXT_ASK_TIMEOUT = VELMORA_TR_NOOP("Core", " ask timeout !  ");
 inline constexpr const char* TEXT_WAIT_FOR_CONNECT =
     VELMORA_TR_NOOP("Core", "Wait for connect ...");
-// The notice of a long wait: "No answer from the meter on COM2 (/dev/ttyS0)
-// yet: ... Press Stop to give up."
-inline constexpr const char* TEXT_NO_ANSWER_FROM =
-    VELMORA_TR_NOOP("Core", "No answer from the meter on ");
+// The notice of a long wait; %1: the port ("COM2 (/dev/ttyS0)"), %2: how to
+// give up (TEXT_GIVE_UP_*).
 inline constexpr const char* TEXT_NO_ANSWER_YET =
-    VELMORA_TR_NOOP("Core", " yet: is it switched on and connected to this port? ");
+    VELMORA_TR_NOOP("Core", "No answer from the meter on %1 yet: is it switched on and connected "
+                            "to this port? %2");
 inline constexpr const char* TEXT_GIVE_UP_STOP = VELMORA_TR_NOOP("Core", "Press Stop to give up.");
 inline constexpr const char* TEXT_GIVE_UP_CTRL_C =
     VELMORA_TR_NOOP("Core", "Press Ctrl+C to give up.");
-// After TEXT_NO_ANSWER_FROM and the port, once a command went unanswered.
-inline constexpr const char* TEXT_NO_ANSWER_NOTHING_CHANGED =
-    VELMORA_TR_NOOP("Core", ": is it switched on and connected to this port? Nothing on the meter "
-                            "was changed.");
+// Once a command went unanswered; %1: the port.
+inline constexpr const char* TEXT_NO_ANSWER_UNCHANGED =
+    VELMORA_TR_NOOP("Core", "No answer from the meter on %1: is it switched on and connected to "
+                            "this port? Nothing on the meter was changed.");
 
 // The reason after a failure text once the port's device went away.
 inline constexpr const char* TEXT_ADAPTER_UNPLUGGED = "the adapter was unplugged";
@@ -70,8 +69,8 @@ inline constexpr const char* TEXT_BACKUP_READ_STOPPED =
 inline constexpr const char* TEXT_VERIFY_READ_STOPPED =
     VELMORA_TR_NOOP("Core", "You stopped the read-back: the table was written to the meter but not "
                             "checked.");
-// A write that ended after the meter took some of its frames; the backup's
-// name follows when one was taken.
+// A write that ended after the meter took some of its frames; with a backup
+// taken, TEXT_BACKUP_BEFORE_WRITE names it.
 inline constexpr const char* TEXT_WRITE_STOPPED =
     VELMORA_TR_NOOP("Core", "You stopped the write part-way, so the meter may now hold a partial "
                             "table. Write the table again to make it whole.");
@@ -79,11 +78,12 @@ inline constexpr const char* TEXT_WRITE_BROKEN_OFF =
     VELMORA_TR_NOOP("Core", "The write broke off part-way, so the meter may now hold a partial "
                             "table. Check that the meter is switched on and connected, then write "
                             "the table again.");
+// %1: TEXT_WRITE_STOPPED or TEXT_WRITE_BROKEN_OFF, %2: the backup file.
 inline constexpr const char* TEXT_BACKUP_BEFORE_WRITE =
-    VELMORA_TR_NOOP("Core", " The meter's table before this write is in ");
-// %s: the backup file, then the system's reason.
+    VELMORA_TR_NOOP("Core", "%1 The meter's table before this write is in %2.");
+// %1: the backup file, %2: the system's reason.
 inline constexpr const char* TEXT_BACKUP_SAVE_FAILED =
-    VELMORA_TR_NOOP("Core", "Backup failed: cannot write %s: %s. Nothing was written; the meter's "
+    VELMORA_TR_NOOP("Core", "Backup failed: cannot write %1: %2. Nothing was written; the meter's "
                             "table was left as it was.");
 
 // Logo and icon.

@@ -149,12 +149,13 @@ std::string MeterLink::PortForUser() const {
 }
 
 std::string MeterLink::NoAnswerNotice() {
-    return TEXT_NO_ANSWER_FROM + PortForUser() + TEXT_NO_ANSWER_YET +
-           (host_.Window() != nullptr ? TEXT_GIVE_UP_STOP : TEXT_GIVE_UP_CTRL_C);
+    return FillText(TEXT_NO_ANSWER_YET,
+                    {PortForUser(),
+                     host_.Window() != nullptr ? TEXT_GIVE_UP_STOP : TEXT_GIVE_UP_CTRL_C});
 }
 
 std::string MeterLink::NoAnswerMessage() {
-    return TEXT_NO_ANSWER_FROM + PortForUser() + TEXT_NO_ANSWER_NOTHING_CHANGED;
+    return FillText(TEXT_NO_ANSWER_UNCHANGED, {PortForUser()});
 }
 
 std::string MeterLink::FailureStatus(const char* text) const {

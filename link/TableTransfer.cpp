@@ -212,8 +212,8 @@ bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string
 // What a write that ended part-way left behind, and what to do about it.
 std::string PartialWriteMessage(bool stoppedByUser, const std::string& backup) {
     std::string text = stoppedByUser ? TEXT_WRITE_STOPPED : TEXT_WRITE_BROKEN_OFF;
-    if (!backup.empty()) text += TEXT_BACKUP_BEFORE_WRITE + EscapeControls(backup) + ".";
-    return text;
+    if (backup.empty()) return text;
+    return FillText(TEXT_BACKUP_BEFORE_WRITE, {text, EscapeControls(backup)});
 }
 
 // Reads the meter's table and saves it under options.backupPath before
@@ -235,11 +235,9 @@ OpResult BackUpMeterTable(MeterLink& link, const TableWriteOptions& options, std
     }
     std::string whyNot;
     if (!SaveBackup(*meter, options.backupPath, saved, whyNot)) {
-        char text[2048];
-        std::snprintf(text, sizeof text, TEXT_BACKUP_SAVE_FAILED,
-                      EscapeControls(options.backupPath).c_str(), whyNot.c_str());
         host.SetStatus(TEXT_BACKUP_FAILED);
-        host.ShowMessage(text);
+        host.ShowMessage(
+            FillText(TEXT_BACKUP_SAVE_FAILED, {EscapeControls(options.backupPath), whyNot}));
         return OpResult::Failed;
     }
     return OpResult::Completed;

@@ -690,24 +690,12 @@ About</source>
         <translation>Warte auf Verbindung ...</translation>
     </message>
     <message>
-        <source>No answer from the meter on </source>
-        <translation>Keine Antwort vom Messgerät an </translation>
-    </message>
-    <message>
-        <source> yet: is it switched on and connected to this port? </source>
-        <translation> bisher: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? </translation>
-    </message>
-    <message>
         <source>Press Stop to give up.</source>
         <translation>Zum Abbrechen auf Stopp klicken.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
         <translation>Zum Abbrechen Strg+C drücken.</translation>
-    </message>
-    <message>
-        <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation>: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? Am Messgerät wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
@@ -792,14 +780,6 @@ About</source>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
         <translation>Das Schreiben brach mittendrin ab; das Messgerät enthält jetzt womöglich nur einen Teil der Tabelle. Prüfen Sie, ob das Messgerät eingeschaltet und angeschlossen ist, und schreiben Sie die Tabelle erneut.</translation>
-    </message>
-    <message>
-        <source> The meter&apos;s table before this write is in </source>
-        <translation> Die Tabelle des Messgeräts vor diesem Schreiben liegt in </translation>
-    </message>
-    <message>
-        <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation>Sicherung fehlgeschlagen: %s lässt sich nicht schreiben: %s. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
@@ -924,6 +904,210 @@ About</source>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Der Name einer Symbol-Datei beginnt mit stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1 cannot keep: %2.</source>
+        <translation>%1 kann Folgendes nicht aufnehmen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 Save anyway ?</source>
+        <translation>%1 Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>%1: frequency %2 is outside %3..%4 MHz</source>
+        <translation>%1: Frequenz %2 liegt außerhalb von %3..%4 MHz</translation>
+    </message>
+    <message>
+        <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
+        <translation>%1: Symbolrate %2 liegt außerhalb von %3..%4 kS/s</translation>
+    </message>
+    <message>
+        <source>LNB %1: unknown type %2 (shown as 5150)</source>
+        <translation>LNB %1: unbekannter Typ %2 (als 5150 angezeigt)</translation>
+    </message>
+    <message>
+        <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
+        <translation>%1: Position %2 liegt über 3599 Zehntelgrad (als %3 angezeigt)</translation>
+    </message>
+    <message>
+        <source>%1: name has bytes that are not UTF-8 (%2)</source>
+        <translation>%1: Der Name enthält Bytes, die kein UTF-8 sind (%2)</translation>
+    </message>
+    <message>
+        <source>%1: no transponders</source>
+        <translation>%1: keine Transponder</translation>
+    </message>
+    <message>
+        <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
+        <translation>%1: SAT %2 ist nicht belegt (die Tabelle hat %3 Satelliten)</translation>
+    </message>
+    <message>
+        <source>%1: duplicate of TP %2 (%3)</source>
+        <translation>%1: Duplikat von TP %2 (%3)</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>Reihenfolge weicht ab</translation>
+    </message>
+    <message>
+        <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
+        <translation>Noch keine Antwort vom Messgerät an %1: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? %2</translation>
+    </message>
+    <message>
+        <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
+        <translation>Keine Antwort vom Messgerät an %1: Ist es eingeschaltet und an diese Schnittstelle angeschlossen? Am Messgerät wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 The meter&apos;s table before this write is in %2.</source>
+        <translation>%1 Die Tabelle des Messgeräts vor diesem Schreiben liegt in %2.</translation>
+    </message>
+    <message>
+        <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation>Sicherung fehlgeschlagen: %1 lässt sich nicht schreiben: %2. Es wurde nichts geschrieben; die Tabelle im Messgerät ist unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 was not read completely:
+
+%2
+
+Saving it writes the table without what is listed here.</source>
+        <translation>%1 wurde nicht vollständig gelesen:
+
+%2
+
+Beim Speichern wird die Tabelle ohne das hier Aufgeführte geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
+        <translation>%1 wurde nicht vollständig gelesen (1 Befund); die zu speichernde Tabelle ist daher kürzer als diese Datei.</translation>
+    </message>
+    <message>
+        <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
+        <translation>%1 wurde nicht vollständig gelesen (%2 Befunde); die zu speichernde Tabelle ist daher kürzer als diese Datei.</translation>
+    </message>
+    <message>
+        <source>Flash1M.bin written: %1 (%2 bytes)</source>
+        <translation>Flash1M.bin geschrieben: %1 (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1
+
+The result was added to %2.</source>
+        <translation>%1
+
+Das Ergebnis wurde an %2 angehängt.</translation>
+    </message>
+    <message>
+        <source>Import added nothing</source>
+        <translation>Der Import hat nichts hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added 1 TP</source>
+        <translation>Der Import hat 1 TP hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs</source>
+        <translation>Der Import hat %1 TPs hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added 1 TP, 1 satellite</source>
+        <translation>Der Import hat 1 TP und 1 Satelliten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs, 1 satellite</source>
+        <translation>Der Import hat %1 TPs und 1 Satelliten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added 1 TP, %1 satellites</source>
+        <translation>Der Import hat 1 TP und %1 Satelliten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs, %2 satellites</source>
+        <translation>Der Import hat %1 TPs und %2 Satelliten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Exported 1 satellite and 1 transponder to %1</source>
+        <translation>1 Satellit und 1 Transponder nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported 1 satellite and %1 transponders to %2</source>
+        <translation>1 Satellit und %1 Transponder nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 satellites and 1 transponder to %2</source>
+        <translation>%1 Satelliten und 1 Transponder nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 satellites and %2 transponders to %3</source>
+        <translation>%1 Satelliten und %2 Transponder nach %3 exportiert</translation>
+    </message>
+    <message>
+        <source>icon written</source>
+        <translation>Symbole geschrieben</translation>
+    </message>
+    <message>
+        <source>logo written</source>
+        <translation>Logo geschrieben</translation>
+    </message>
+    <message>
+        <source>icon and logo written</source>
+        <translation>Symbole und Logo geschrieben</translation>
+    </message>
+    <message>
+        <source>tables written</source>
+        <translation>Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>icon and tables written</source>
+        <translation>Symbole und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>logo and tables written</source>
+        <translation>Logo und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>icon, logo and tables written</source>
+        <translation>Symbole, Logo und Tabellen geschrieben</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified.</source>
+        <translation>Übertragung in %1 s abgeschlossen: Firmware aktualisiert und geprüft.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s.</source>
+        <translation>Übertragung in %1 s abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
+        <translation>Übertragung in %1 s abgeschlossen: Firmware aktualisiert und geprüft; %2.</translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: %2.</source>
+        <translation>Übertragung in %1 s abgeschlossen: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot copy the sample table into %1.</source>
+        <translation>Die Beispieltabelle lässt sich nicht nach %1 kopieren.</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation>Der Datenordner %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei dieses Namens ist im Weg</translation>
     </message>
 </context>
 <context>

@@ -16,15 +16,21 @@ namespace {
 constexpr std::size_t kReportLinesShown = 12;
 
 std::string ReadReportMessage(const std::string& path, const SatTpReadReport& report) {
-    return EscapeControls(path) + " was not read completely:\n\n" +
-           report.Summary(kReportLinesShown) +
-           "\n\nSaving it writes the table without what is listed here.";
+    return FillText(VELMORA_TR_NOOP("Core", "%1 was not read completely:\n\n%2\n\nSaving it "
+                                            "writes the table without what is listed here."),
+                    {EscapeControls(path), report.Summary(kReportLinesShown)});
 }
 
 std::string ShortenedSaveQuestion(const std::string& path, std::size_t findings) {
-    return EscapeControls(path) + " was not read completely (" + std::to_string(findings) +
-           (findings == 1 ? " finding" : " findings") +
-           "), so the table to be saved is shorter than that file. Save anyway ?";
+    const std::string shortened =
+        findings == 1
+            ? FillText(VELMORA_TR_NOOP("Core", "%1 was not read completely (1 finding), so the "
+                                               "table to be saved is shorter than that file."),
+                       {EscapeControls(path)})
+            : FillText(VELMORA_TR_NOOP("Core", "%1 was not read completely (%2 findings), so the "
+                                               "table to be saved is shorter than that file."),
+                       {EscapeControls(path), std::to_string(findings)});
+    return FillText(SAVE_ANYWAY_QUESTION, {shortened});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "db/MessageText.h"
+#include "db/TextMark.h"
 #include "flash/BatchReport.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/FactoryImage.h"
@@ -54,8 +55,9 @@ void Session::CreateFlashImage() {
     // the user's, so no step of its own.
     history_.Absorb(*db_);
     if (result == FactoryResult::Ok) {
-        ShowMessage("Flash1M.bin written: " + EscapeControls(AbsolutePath(out)) + " (" +
-                        std::to_string(FACTORY_IMAGE_SIZE) + " bytes)",
+        ShowMessage(FillText(VELMORA_TR_NOOP("Core", "Flash1M.bin written: %1 (%2 bytes)"),
+                             {EscapeControls(AbsolutePath(out)),
+                              std::to_string(FACTORY_IMAGE_SIZE)}),
                     MessageKind::Success);
     }
     view_.StateChanged();
@@ -88,8 +90,8 @@ void Session::PatchUp() {
         const std::string& tables = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
         const std::string reportFile = ReportPathBeside(tables);
         if (AppendReportLine(reportFile, BatchReportLine(record), &error)) {
-            ShowMessage(said + "\n\nThe result was added to " +
-                            EscapeControls(AbsolutePath(reportFile)) + ".",
+            ShowMessage(FillText(VELMORA_TR_NOOP("Core", "%1\n\nThe result was added to %2."),
+                                 {said, EscapeControls(AbsolutePath(reportFile))}),
                         kind);
         } else {
             ShowMessage(said, kind);

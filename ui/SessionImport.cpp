@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "db/MessageText.h"
+#include "db/TextMark.h"
 #include "exchange/SatellitesXmlWriter.h"
 #include "ui/Session.h"
 
@@ -12,13 +13,23 @@ namespace velmora {
 namespace {
 
 // Short enough for the form's status line: "Import added 3400 TPs, 210 satellites".
+// Each count of one is a template of its own, so a translation can word it.
 std::string ImportStatus(const MergeCounts& c) {
-    if (c.transpondersAdded == 0 && c.satellitesAdded == 0) return "Import added nothing";
-    std::string text = "Import added " + std::to_string(c.transpondersAdded) +
-                       (c.transpondersAdded == 1 ? " TP" : " TPs");
-    if (c.satellitesAdded == 0) return text;
-    return text + ", " + std::to_string(c.satellitesAdded) +
-           (c.satellitesAdded == 1 ? " satellite" : " satellites");
+    const std::string tps = std::to_string(c.transpondersAdded);
+    const std::string sats = std::to_string(c.satellitesAdded);
+    const bool oneTp = c.transpondersAdded == 1;
+    if (c.satellitesAdded == 0) {
+        if (c.transpondersAdded == 0) return VELMORA_TR_NOOP("Core", "Import added nothing");
+        return oneTp ? VELMORA_TR_NOOP("Core", "Import added 1 TP")
+                     : FillText(VELMORA_TR_NOOP("Core", "Import added %1 TPs"), {tps});
+    }
+    if (c.satellitesAdded == 1) {
+        return oneTp ? VELMORA_TR_NOOP("Core", "Import added 1 TP, 1 satellite")
+                     : FillText(VELMORA_TR_NOOP("Core", "Import added %1 TPs, 1 satellite"), {tps});
+    }
+    return oneTp ? FillText(VELMORA_TR_NOOP("Core", "Import added 1 TP, %1 satellites"), {sats})
+                 : FillText(VELMORA_TR_NOOP("Core", "Import added %1 TPs, %2 satellites"),
+                            {tps, sats});
 }
 
 }  // namespace
@@ -60,7 +71,10 @@ std::string Session::ExportProposedPath() const {
 bool Session::ExportSatellitesXml(const std::string& path, std::string* sentence) const {
     std::string whyNot;
     if (!WriteSatellitesXml(*db_, path, &whyNot)) {
-        if (sentence != nullptr) *sentence = "Cannot write " + EscapeControls(path) + ": " + whyNot;
+        if (sentence != nullptr) {
+            *sentence = FillText(VELMORA_TR_NOOP("Core", "Cannot write %1: %2"),
+                                 {EscapeControls(path), whyNot});
+        }
         return false;
     }
     if (sentence == nullptr) return true;
@@ -74,9 +88,24 @@ bool Session::ExportSatellitesXml(const std::string& path, std::string* sentence
         ++tps;
     }
     const auto sats = std::count(used.begin(), used.end(), true);
-    *sentence = "Exported " + std::to_string(sats) +
-                (sats == 1 ? " satellite and " : " satellites and ") + std::to_string(tps) +
-                (tps == 1 ? " transponder to " : " transponders to ") + EscapeControls(path);
+    // Each count of one is a template of its own, so a translation can word it.
+    const std::string file = EscapeControls(path);
+    if (sats == 1 && tps == 1) {
+        *sentence = FillText(
+            VELMORA_TR_NOOP("Core", "Exported 1 satellite and 1 transponder to %1"), {file});
+    } else if (sats == 1) {
+        *sentence = FillText(
+            VELMORA_TR_NOOP("Core", "Exported 1 satellite and %1 transponders to %2"),
+            {std::to_string(tps), file});
+    } else if (tps == 1) {
+        *sentence = FillText(
+            VELMORA_TR_NOOP("Core", "Exported %1 satellites and 1 transponder to %2"),
+            {std::to_string(sats), file});
+    } else {
+        *sentence = FillText(
+            VELMORA_TR_NOOP("Core", "Exported %1 satellites and %2 transponders to %3"),
+            {std::to_string(sats), std::to_string(tps), file});
+    }
     return true;
 }
 

@@ -2,9 +2,18 @@
 
 #include <filesystem>
 
+#include "db/TextMark.h"
+
 namespace velmora {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCannotCopySample =
+    VELMORA_TR_NOOP("Core", "Cannot copy the sample table into %1.");
+
+}  // namespace
 
 std::string UserDataFolder(const char* xdgDataHome, const char* home) {
     if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
@@ -27,8 +36,10 @@ bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string*
     *created = fs::create_directories(folder, ec);
     if (ec || !fs::is_directory(folder)) {
         *created = false;
-        *error = "Cannot create the data folder " + folder + ": " +
-                 (ec ? ec.message() : std::string("a file of that name is in the way"));
+        *error = FillText(VELMORA_TR_NOOP("Core", "Cannot create the data folder %1: %2"),
+                          {folder, ec ? ec.message()
+                                      : VELMORA_TR_NOOP("Core",
+                                                        "a file of that name is in the way")});
         return false;
     }
     return true;
@@ -50,13 +61,13 @@ bool CopySampleTable(const std::string& sample, const std::string& folder, std::
     const fs::path partial = fs::path(folder) / (std::string(".") + kSampleTableName + ".part");
     if (!fs::copy_file(sample, partial, fs::copy_options::overwrite_existing, ec) || ec) {
         fs::remove(partial, ec);
-        *error = "Cannot copy the sample table into " + folder + ".";
+        *error = FillText(kCannotCopySample, {folder});
         return false;
     }
     fs::rename(partial, target, ec);
     if (ec) {
         fs::remove(partial, ec);
-        *error = "Cannot copy the sample table into " + folder + ".";
+        *error = FillText(kCannotCopySample, {folder});
         return false;
     }
     return true;

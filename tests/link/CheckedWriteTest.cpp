@@ -101,10 +101,7 @@ TEST_P(CheckedWriteFails, ShowsWhatWentWrongAndNeverClaimsSuccess) {
 
     EXPECT_EQ(WriteTablesToMeter(s.link, {p.verify, backup}), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), p.status);
-    std::string message = p.message;
-    if (message.find("%s") != std::string::npos) message.replace(message.find("%s"), 2, backup);
-    if (message.find("%s") != std::string::npos)
-        message.replace(message.find("%s"), 2, "Not a directory");
+    const std::string message = FillText(p.message, {backup, "Not a directory"});
     EXPECT_EQ(s.host.messages, Commands{message});
     EXPECT_EQ(s.host.flags.batchFlags, 0);
     EXPECT_EQ(s.meter.Engine().Record().commands, p.commands);
@@ -158,7 +155,7 @@ struct EarlyEnd {
     // come, so a late poll cannot miss it); 0 never.
     std::size_t stopInPhase = 0;
     const char* status = "";
-    Commands messages{};  // "%s" stands for the backup's name
+    Commands messages{};  // "%2" stands for the backup's name
     bool backupSaved = true;
 };
 
@@ -179,9 +176,7 @@ TEST_P(CheckedWriteEndsEarly, SaysWhoEndedItAndWhatTheMeterHolds) {
     EXPECT_EQ(WriteTablesToMeter(s.link, {true, backup}), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), p.status);
     Commands messages = p.messages;
-    for (std::string& m : messages) {
-        if (auto at = m.find("%s"); at != std::string::npos) m.replace(at, 2, backup);
-    }
+    for (std::string& m : messages) m = FillText(m, {"%1", backup});
     EXPECT_EQ(s.host.messages, messages);
     EXPECT_EQ(std::filesystem::exists(backup), p.backupSaved);
     s.ExpectIdle();
@@ -193,7 +188,9 @@ sim::MeterFaults HangUp(int k) {
     return f;
 }
 
-const std::string kBackupNamed = std::string(TEXT_BACKUP_BEFORE_WRITE) + "%s.";
+std::string BackupNamed(const char* message) {
+    return FillText(TEXT_BACKUP_BEFORE_WRITE, {message, "%2"});
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, CheckedWriteEndsEarly,
@@ -206,13 +203,13 @@ INSTANTIATE_TEST_SUITE_P(
         EarlyEnd{.name = "StopInWrite",
                  .stopInPhase = 4,
                  .status = TEXT_WRITE_FAILED,
-                 .messages = {TEXT_WRITE_STOPPED + kBackupNamed}},
+                 .messages = {BackupNamed(TEXT_WRITE_STOPPED)}},
         // The meter counts the frames of each command: the backup read has
         // 21, the write 25, so the line closes in the write's transponders.
         EarlyEnd{.name = "MeterGoneInWrite",
                  .faults = HangUp(23),
                  .status = "Write Failed ! (the adapter was unplugged)",
-                 .messages = {TEXT_WRITE_BROKEN_OFF + kBackupNamed}},
+                 .messages = {BackupNamed(TEXT_WRITE_BROKEN_OFF)}},
         EarlyEnd{.name = "StopInReadBack",
                  .stopInPhase = 7,
                  .status = TEXT_VERIFY_FAILED,

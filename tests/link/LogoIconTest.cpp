@@ -213,8 +213,8 @@ TEST(DeleteIcons, SilentMeterFailsAndStopEmptiesTheStatus) {
     SimLink s(WithFaults(faults), std::chrono::microseconds(100));
     EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_FAILED);
-    EXPECT_EQ(s.host.messages, std::vector<std::string>{TEXT_NO_ANSWER_FROM + s.link.PortName() +
-                                                        TEXT_NO_ANSWER_NOTHING_CHANGED});
+    EXPECT_EQ(s.host.messages, std::vector<std::string>{
+                                   FillText(TEXT_NO_ANSWER_UNCHANGED, {s.link.PortName()})});
     s.ExpectIdle();
 
     s.host.stopAfterPumps = s.host.pumps + 3;

@@ -312,9 +312,7 @@ TEST_P(WriteTablesFails, ShowsWriteFailedAndKeepsTheBatchFlag) {
     EXPECT_EQ(WriteTablesToMeter(s.link), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), GetParam().status);
     std::vector<std::string> messages = GetParam().messages;
-    for (std::string& m : messages) {
-        if (auto at = m.find("%s"); at != std::string::npos) m.replace(at, 2, s.link.PortName());
-    }
+    for (std::string& m : messages) m = FillText(m, {s.link.PortName()});
     EXPECT_EQ(s.host.messages, messages);
     EXPECT_EQ(s.host.flags.batchFlags, BATCH_LOGO_DONE);
     EXPECT_TRUE(s.meter.Engine().Record().tables.empty());
@@ -330,9 +328,9 @@ sim::MeterFaults Fault(int sim::MeterFaults::*field, int value) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, WriteTablesFails,
     ::testing::Values(
-        // "%s" stands for the port.
+        // "%1" stands for the port.
         WriteFailure{"NoAnswer", [] { sim::MeterFaults f; f.noAnswer = true; return f; }(),
-                     {TEXT_NO_ANSWER_FROM + std::string("%s") + TEXT_NO_ANSWER_NOTHING_CHANGED}},
+                     {TEXT_NO_ANSWER_UNCHANGED}},
         // Once a frame went out, the meter's table may be partial: the user is told.
         WriteFailure{"RefusedFrame", Fault(&sim::MeterFaults::refuseReceivedFrame, 17),
                      {TEXT_WRITE_BROKEN_OFF}},

@@ -126,8 +126,7 @@ TEST_F(SessionFlashTest, BatchReportsTheStepsThatDidNotRun) {
     session->PatchCheckBoxesClicked();
     session->PatchUp();
     ASSERT_EQ(view.messages.size(), 2u);
-    EXPECT_EQ(view.messages[0],
-              TEXT_NO_ANSWER_FROM + meter.SlavePath() + TEXT_NO_ANSWER_NOTHING_CHANGED);
+    EXPECT_EQ(view.messages[0], FillText(TEXT_NO_ANSWER_UNCHANGED, {meter.SlavePath()}));
     EXPECT_EQ(view.messages[1].rfind("SOFT ICON upgrade failed ! \n\nThe result was added to ", 0),
               0u);
     EXPECT_EQ(view.texts[IDC_STATUS], "Write Failed ! ");
