@@ -21,6 +21,33 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Core", "Undo %1"),
     QT_TRANSLATE_NOOP("Core", "Redo %1"),
     QT_TRANSLATE_NOOP("Core", "Delete %1 TPs"),
+    // The ports.
+    QT_TRANSLATE_NOOP("Core", "%1(the adapter was unplugged)"),
+    QT_TRANSLATE_NOOP("Core", "Meter found on %1"),
+    QT_TRANSLATE_NOOP("Core", "A meter in its bootloader answered on %1: use Firmware upgrade "
+                              "(Meter > SOFT upgrade)"),
+    QT_TRANSLATE_NOOP("Core", "No meter answered on %1: is the meter switched on and its cable "
+                              "plugged?"),
+    QT_TRANSLATE_NOOP("Core", "No meter could be asked: %1"),
+    QT_TRANSLATE_NOOP("Core", "USB serial adapter plugged in: %1"),
+    QT_TRANSLATE_NOOP("Core", "USB serial adapter pulled out: %1"),
+    QT_TRANSLATE_NOOP("Core", "You are not allowed to use %1: add yourself to the group '%2' "
+                              "(sudo usermod -aG %3 $USER) and log in again"),
+    QT_TRANSLATE_NOOP("Core", "%1 is in use by another program"),
+    QT_TRANSLATE_NOOP("Core", "%1 is in use by another program (%2)"),
+    QT_TRANSLATE_NOOP("Core", "%1 is locked by another program (%2)"),
+    QT_TRANSLATE_NOOP("Core", "%1 is gone: is the cable plugged in?"),
+    QT_TRANSLATE_NOOP("Core", "%1 is not a serial port"),
+    QT_TRANSLATE_NOOP("Core", "%1 cannot be opened"),
+    QT_TRANSLATE_NOOP("Core", "%1 cannot be opened: %2"),
+    QT_TRANSLATE_NOOP("Core", "%1 is busy: ModemManager is probing it; the package's udev rule "
+                              "keeps it away, or wait 10 s"),
+    QT_TRANSLATE_NOOP("Core", "A %1 USB serial adapter is plugged in but has no port: brltty (a "
+                              "braille display service) claimed it; remove brltty with 'sudo apt "
+                              "remove brltty' or, if a braille display needs it, run 'sudo "
+                              "systemctl mask brltty-udev.service' and plug the adapter in again"),
+    QT_TRANSLATE_NOOP("Core", "%1 has no device: is the cable plugged in? (VELMORA_%2 may name "
+                              "its path)"),
 };
 
 struct Pattern {
