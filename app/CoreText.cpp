@@ -48,6 +48,10 @@ constexpr const char* kTemplates[] = {
                               "systemctl mask brltty-udev.service' and plug the adapter in again"),
     QT_TRANSLATE_NOOP("Core", "%1 has no device: is the cable plugged in? (VELMORA_%2 may name "
                               "its path)"),
+    QT_TRANSLATE_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                              "about %3 seconds; see the manual page"),
+    QT_TRANSLATE_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                              "about %3 minutes; see the manual page"),
 };
 
 struct Pattern {

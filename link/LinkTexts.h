@@ -89,6 +89,14 @@ inline constexpr const char* TEXT_ADAPTER_BRLTTY =
 inline constexpr const char* TEXT_PORT_UNMAPPED =
     VELMORA_TR_NOOP("Core", "%1 has no device: is the cable plugged in? (VELMORA_%2 may name its "
                             "path)");
+// An adapter whose driver holds bytes back: %2 its latency timer in ms, %3
+// how long a table write takes.
+inline constexpr const char* TEXT_LATE_SECONDS =
+    VELMORA_TR_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                            "about %3 seconds; see the manual page");
+inline constexpr const char* TEXT_LATE_MINUTES =
+    VELMORA_TR_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                            "about %3 minutes; see the manual page");
 
 // Outcomes.
 inline constexpr const char* TEXT_READ_COMPLETED = VELMORA_TR_NOOP("Core", "Read Completed ! ");

@@ -51,15 +51,10 @@ std::string PortUnmappedText(const std::string& portName) {
 
 std::string LateAnswerText(const std::string& device, int latencyMs) {
     const long long seconds = static_cast<long long>(kTableWriteAnswers) * latencyMs / 1000;
-    std::string duration;
-    if (seconds < 90) {
-        duration = "about " + std::to_string(seconds) + " seconds";
-    } else {
-        const long long minutes = (seconds + 30) / 60;
-        duration = "about " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
-    }
-    return device + " answers late (latency timer " + std::to_string(latencyMs) +
-           " ms): a table write will take " + duration + "; see the manual page";
+    const std::string ms = std::to_string(latencyMs);
+    // From 90 s on it is minutes, so never "1 minute".
+    if (seconds < 90) return FillText(TEXT_LATE_SECONDS, {device, ms, std::to_string(seconds)});
+    return FillText(TEXT_LATE_MINUTES, {device, ms, std::to_string((seconds + 30) / 60)});
 }
 
 }  // namespace velmora
