@@ -64,6 +64,37 @@ constexpr const char* kTemplates[] = {
     "%1: SAT %2 is not in use (the table has %3 satellites)",
     "%1: duplicate of TP %2 (%3)",
     "%1 differences",
+    // The ports.
+    "%1(the adapter was unplugged)",
+    "Meter found on %1",
+    "A meter in its bootloader answered on %1: use Firmware upgrade "
+    "(Meter > SOFT upgrade)",
+    "No meter answered on %1: is the meter switched on and its cable "
+    "plugged?",
+    "No meter could be asked: %1",
+    "USB serial adapter plugged in: %1",
+    "USB serial adapter pulled out: %1",
+    "You are not allowed to use %1: add yourself to the group '%2' "
+    "(sudo usermod -aG %3 $USER) and log in again",
+    "%1 is in use by another program",
+    "%1 is in use by another program (%2)",
+    "%1 is locked by another program (%2)",
+    "%1 is gone: is the cable plugged in?",
+    "%1 is not a serial port",
+    "%1 cannot be opened",
+    "%1 cannot be opened: %2",
+    "%1 is busy: ModemManager is probing it; the package's udev rule "
+    "keeps it away, or wait 10 s",
+    "A %1 USB serial adapter is plugged in but has no port: brltty (a "
+    "braille display service) claimed it; remove brltty with 'sudo apt "
+    "remove brltty' or, if a braille display needs it, run 'sudo "
+    "systemctl mask brltty-udev.service' and plug the adapter in again",
+    "%1 has no device: is the cable plugged in? (VELMORA_%2 may name "
+    "its path)",
+    "%1 answers late (latency timer %2 ms): a table write will take "
+    "about %3 seconds; see the manual page",
+    "%1 answers late (latency timer %2 ms): a table write will take "
+    "about %3 minutes; see the manual page",
 };
 
 struct Pattern {

@@ -32,8 +32,70 @@ inline constexpr const char* TEXT_NO_ANSWER_UNCHANGED =
     VELMORA_TR_NOOP("Core", "No answer from the meter on %1: is it switched on and connected to "
                             "this port? Nothing on the meter was changed.");
 
-// The reason after a failure text once the port's device went away.
-inline constexpr const char* TEXT_ADAPTER_UNPLUGGED = "the adapter was unplugged";
+// A failure text (%1, ending in a blank) once the port's device went away.
+inline constexpr const char* TEXT_ADAPTER_UNPLUGGED =
+    VELMORA_TR_NOOP("Core", "%1(the adapter was unplugged)");
+
+// Finding the meter; %1 is the port as "COM3 (/dev/ttyUSB0, FTDI FT232R)".
+inline constexpr const char* TEXT_LOOKING_FOR_METER =
+    VELMORA_TR_NOOP("Core", "Looking for the meter ...");
+inline constexpr const char* TEXT_METER_FOUND = VELMORA_TR_NOOP("Core", "Meter found on %1");
+inline constexpr const char* TEXT_BOOTLOADER_FOUND =
+    VELMORA_TR_NOOP("Core", "A meter in its bootloader answered on %1: use Firmware upgrade "
+                            "(Meter > SOFT upgrade)");
+inline constexpr const char* TEXT_NO_METER_ANSWERED =
+    VELMORA_TR_NOOP("Core", "No meter answered on %1: is the meter switched on and its cable "
+                            "plugged?");
+inline constexpr const char* TEXT_NO_METER_ASKED =
+    VELMORA_TR_NOOP("Core", "No meter could be asked: %1");
+inline constexpr const char* TEXT_NO_ADAPTER =
+    VELMORA_TR_NOOP("Core", "No USB serial adapter is plugged in.");
+// %1: the port, with its adapter in brackets when known.
+inline constexpr const char* TEXT_ADAPTER_PLUGGED_IN =
+    VELMORA_TR_NOOP("Core", "USB serial adapter plugged in: %1");
+inline constexpr const char* TEXT_ADAPTER_PULLED_OUT =
+    VELMORA_TR_NOOP("Core", "USB serial adapter pulled out: %1");
+
+// Why a port cannot be used; %1 is its device.
+inline constexpr const char* TEXT_PORT_NOT_ALLOWED =
+    VELMORA_TR_NOOP("Core", "You are not allowed to use %1: add yourself to the group '%2' "
+                            "(sudo usermod -aG %3 $USER) and log in again");
+inline constexpr const char* TEXT_PORT_IN_USE =
+    VELMORA_TR_NOOP("Core", "%1 is in use by another program");
+// %2: the program, "pid 1234" when only its lock file names it.
+inline constexpr const char* TEXT_PORT_IN_USE_BY =
+    VELMORA_TR_NOOP("Core", "%1 is in use by another program (%2)");
+inline constexpr const char* TEXT_PORT_LOCKED =
+    VELMORA_TR_NOOP("Core", "%1 is locked by another program (%2)");
+inline constexpr const char* TEXT_PORT_GONE =
+    VELMORA_TR_NOOP("Core", "%1 is gone: is the cable plugged in?");
+inline constexpr const char* TEXT_PORT_NOT_SERIAL =
+    VELMORA_TR_NOOP("Core", "%1 is not a serial port");
+inline constexpr const char* TEXT_PORT_CANNOT_OPEN = VELMORA_TR_NOOP("Core", "%1 cannot be opened");
+// %2: the system's reason.
+inline constexpr const char* TEXT_PORT_CANNOT_OPEN_WHY =
+    VELMORA_TR_NOOP("Core", "%1 cannot be opened: %2");
+inline constexpr const char* TEXT_PORT_MODEMMANAGER =
+    VELMORA_TR_NOOP("Core", "%1 is busy: ModemManager is probing it; the package's udev rule "
+                            "keeps it away, or wait 10 s");
+// %1: the adapter's maker and chip.
+inline constexpr const char* TEXT_ADAPTER_BRLTTY =
+    VELMORA_TR_NOOP("Core", "A %1 USB serial adapter is plugged in but has no port: brltty (a "
+                            "braille display service) claimed it; remove brltty with 'sudo apt "
+                            "remove brltty' or, if a braille display needs it, run 'sudo "
+                            "systemctl mask brltty-udev.service' and plug the adapter in again");
+// %1: the port's name, %2 the same in the environment variable's name.
+inline constexpr const char* TEXT_PORT_UNMAPPED =
+    VELMORA_TR_NOOP("Core", "%1 has no device: is the cable plugged in? (VELMORA_%2 may name its "
+                            "path)");
+// An adapter whose driver holds bytes back: %2 its latency timer in ms, %3
+// how long a table write takes.
+inline constexpr const char* TEXT_LATE_SECONDS =
+    VELMORA_TR_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                            "about %3 seconds; see the manual page");
+inline constexpr const char* TEXT_LATE_MINUTES =
+    VELMORA_TR_NOOP("Core", "%1 answers late (latency timer %2 ms): a table write will take "
+                            "about %3 minutes; see the manual page");
 
 // Outcomes.
 inline constexpr const char* TEXT_READ_COMPLETED = VELMORA_TR_NOOP("Core", "Read Completed ! ");

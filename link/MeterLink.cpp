@@ -163,7 +163,7 @@ std::string MeterLink::FailureStatus(const char* text) const {
     if (!port_.Unplugged()) return status;
     // The meter's texts end in a blank ("Read Failed ! "); the others get one.
     if (!status.empty() && status.back() != ' ') status += ' ';
-    return status + "(" + TEXT_ADAPTER_UNPLUGGED + ")";
+    return FillText(TEXT_ADAPTER_UNPLUGGED, {status});
 }
 
 bool MeterLink::EnterOperation() {

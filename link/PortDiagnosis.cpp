@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "link/LinkTexts.h"
+
 namespace velmora {
 
 std::string PortOpenFailureText(int err, const std::string& device, const std::string& group,
@@ -13,59 +15,46 @@ std::string PortOpenFailureText(int err, const std::string& device, const std::s
         case EPERM: {
             // A device owned by root alone cannot be fixed by joining its group.
             const std::string join = group.empty() || group == "root" ? "dialout" : group;
-            return "You are not allowed to use " + device + ": add yourself to the group '" + join +
-                   "' (sudo usermod -aG " + join + " $USER) and log in again";
+            return FillText(TEXT_PORT_NOT_ALLOWED, {device, join, join});
         }
         case EBUSY:
         case EWOULDBLOCK:
             if (holder.rfind("ModemManager", 0) == 0) return ModemManagerBusyText(device);
-            return device + " is in use by another program" +
-                   (holder.empty() ? "" : " (" + holder + ")");
+            if (holder.empty()) return FillText(TEXT_PORT_IN_USE, {device});
+            return FillText(TEXT_PORT_IN_USE_BY, {device, holder});
         case ENOENT:
         case ENODEV:
         case ENXIO:
-            return device + " is gone: is the cable plugged in?";
+            return FillText(TEXT_PORT_GONE, {device});
         case ENOTTY:
-            return device + " is not a serial port";
+            return FillText(TEXT_PORT_NOT_SERIAL, {device});
         case 0:
-            return device + " cannot be opened";
+            return FillText(TEXT_PORT_CANNOT_OPEN, {device});
         default:
-            return device + " cannot be opened: " + std::strerror(err);
+            return FillText(TEXT_PORT_CANNOT_OPEN_WHY, {device, std::strerror(err)});
     }
 }
 
 std::string ModemManagerBusyText(const std::string& device) {
-    return device +
-           " is busy: ModemManager is probing it; the package's udev rule keeps it away, or "
-           "wait 10 s";
+    return FillText(TEXT_PORT_MODEMMANAGER, {device});
 }
 
 std::string BrlttyClaimedText(const std::string& adapter) {
-    return "A " + adapter +
-           " USB serial adapter is plugged in but has no port: brltty (a braille display "
-           "service) claimed it; remove brltty with 'sudo apt remove brltty' or, if a braille "
-           "display needs it, run 'sudo systemctl mask brltty-udev.service' and plug the "
-           "adapter in again";
+    return FillText(TEXT_ADAPTER_BRLTTY, {adapter});
 }
 
 std::string PortUnmappedText(const std::string& portName) {
     std::string name = portName;
     for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name + " has no device: is the cable plugged in? (VELMORA_" + name +
-           " may name its path)";
+    return FillText(TEXT_PORT_UNMAPPED, {name, name});
 }
 
 std::string LateAnswerText(const std::string& device, int latencyMs) {
     const long long seconds = static_cast<long long>(kTableWriteAnswers) * latencyMs / 1000;
-    std::string duration;
-    if (seconds < 90) {
-        duration = "about " + std::to_string(seconds) + " seconds";
-    } else {
-        const long long minutes = (seconds + 30) / 60;
-        duration = "about " + std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
-    }
-    return device + " answers late (latency timer " + std::to_string(latencyMs) +
-           " ms): a table write will take " + duration + "; see the manual page";
+    const std::string ms = std::to_string(latencyMs);
+    // From 90 s on it is minutes, so never "1 minute".
+    if (seconds < 90) return FillText(TEXT_LATE_SECONDS, {device, ms, std::to_string(seconds)});
+    return FillText(TEXT_LATE_MINUTES, {device, ms, std::to_string((seconds + 30) / 60)});
 }
 
 }  // namespace velmora

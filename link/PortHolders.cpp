@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "link/LinkTexts.h"
 #include "link/PortDiagnosis.h"
 
 namespace velmora {
@@ -162,7 +163,7 @@ std::string PortBusyReason(const PortSystem& system, const std::string& device) 
         if (user.name == kModemManager) return ModemManagerBusyText(device);
     }
     const std::string locker = LockFileHolder(system, device);
-    if (!locker.empty()) return device + " is locked by another program (" + locker + ")";
+    if (!locker.empty()) return FillText(TEXT_PORT_LOCKED, {device, locker});
     return {};
 }
 

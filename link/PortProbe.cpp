@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "link/ComPort.h"
+#include "link/LinkTexts.h"
 #include "link/MeterLink.h"
 #include "link/PortHolders.h"
 #include "link/PortInfo.h"
@@ -113,30 +114,26 @@ ProbeSummary SummariseProbe(const std::vector<ProbeOutcome>& outcomes,
                             const std::vector<std::string>& claimed) {
     for (const ProbeOutcome& o : outcomes) {
         if (o.answer == PortAnswer::Meter) {
-            return {o.port.name, "Meter found on " + Where(o), MessageKind::Success};
+            return {o.port.name, FillText(TEXT_METER_FOUND, {Where(o)}), MessageKind::Success};
         }
     }
     for (const ProbeOutcome& o : outcomes) {
         if (o.answer == PortAnswer::Bootloader) {
-            return {{},
-                    "A meter in its bootloader answered on " + Where(o) +
-                        ": use Firmware upgrade (Meter > SOFT upgrade)",
-                    MessageKind::Notice};
+            return {{}, FillText(TEXT_BOOTLOADER_FOUND, {Where(o)}), MessageKind::Notice};
         }
     }
     const ProbeOutcome* busy = nullptr;
     for (const ProbeOutcome& o : outcomes) {
         if (o.adapter.empty()) continue;
         if (o.busy.empty()) {
-            return {{},
-                    "No meter answered on " + Where(o) +
-                        ": is the meter switched on and its cable plugged?",
-                    MessageKind::Notice};
+            return {{}, FillText(TEXT_NO_METER_ANSWERED, {Where(o)}), MessageKind::Notice};
         }
         if (busy == nullptr) busy = &o;
     }
-    if (busy != nullptr) return {{}, "No meter could be asked: " + busy->busy, MessageKind::Notice};
-    std::string text = "No USB serial adapter is plugged in.";
+    if (busy != nullptr) {
+        return {{}, FillText(TEXT_NO_METER_ASKED, {busy->busy}), MessageKind::Notice};
+    }
+    std::string text = TEXT_NO_ADAPTER;
     for (const std::string& line : claimed) text += "\n" + line;
     return {{}, text, MessageKind::Notice};
 }

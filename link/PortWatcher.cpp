@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "db/MessageText.h"
+#include "link/LinkTexts.h"
 
 namespace velmora {
 
@@ -84,11 +85,9 @@ std::vector<std::string> PortWatcher::Devices() const {
 
 std::string PortChangeText(bool pluggedIn, const std::string& portName,
                            const std::string& adapter) {
-    std::string text =
-        pluggedIn ? "USB serial adapter plugged in: " : "USB serial adapter pulled out: ";
-    text += EscapeControls(portName);
-    if (!adapter.empty()) text += " (" + EscapeControls(adapter) + ")";
-    return text;
+    std::string port = EscapeControls(portName);
+    if (!adapter.empty()) port += " (" + EscapeControls(adapter) + ")";
+    return FillText(pluggedIn ? TEXT_ADAPTER_PLUGGED_IN : TEXT_ADAPTER_PULLED_OUT, {port});
 }
 
 }  // namespace velmora

@@ -614,6 +614,16 @@ About</source>
         <source>Help(&amp;H)</source>
         <translation>م&amp;ساعدة</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>البحث عن جهاز القياس</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>سؤال كل منفذ هل يجيب جهاز القياس، واختيار المنفذ الذي هو عليه
+البحث عن جهاز القياس</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -936,6 +946,114 @@ About</source>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>يبدأ اسم ملف الأيقونات بـ stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(تم فصل المحوّل)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>تم العثور على جهاز القياس على %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>أجاب جهاز قياس في محمّل الإقلاع على %1: استخدم ترقية البرنامج الثابت (جهاز القياس &gt; ترقية البرنامج الثابت)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>لم يجب أي جهاز قياس على %1: هل جهاز القياس مشغّل وكابله موصول؟</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>تعذّر سؤال أي جهاز قياس: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>تم توصيل محوّل USB RS232: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>تم فصل محوّل USB RS232: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>لا يُسمح لك باستخدام %1: أضف نفسك إلى المجموعة &apos;%2&apos; (sudo usermod -aG %3 $USER) ثم سجّل الدخول من جديد</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 قيد الاستخدام من برنامج آخر</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 قيد الاستخدام من برنامج آخر (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 مقفل من برنامج آخر (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 اختفى: هل الكابل موصول؟</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 ليس منفذًا تسلسليًا</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>تعذّر فتح %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>تعذّر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 مشغول: ModemManager يفحصه؛ قاعدة udev الخاصة بالحزمة تبعده عنه، أو انتظر 10 ثوانٍ</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>محوّل USB RS232 %1 موصول لكن بلا منفذ: استحوذ عليه brltty (خدمة لشاشات برايل)؛ أزل brltty بالأمر &apos;sudo apt remove brltty&apos; أو، إن احتاجته شاشة برايل، نفّذ &apos;sudo systemctl mask brltty-udev.service&apos; ثم أعد توصيل المحوّل</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 بلا جهاز: هل الكابل موصول؟ (يمكن أن يحدّد VELMORA_%2 مساره)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>متحرك</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>جارٍ البحث عن جهاز القياس ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>لا يوجد محوّل USB RS232 موصول.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 يجيب متأخرًا (latency timer %2 ms): ستستغرق كتابة الجدول نحو %3 ثانية؛ راجع صفحة الدليل</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 يجيب متأخرًا (latency timer %2 ms): ستستغرق كتابة الجدول نحو %3 دقيقة؛ راجع صفحة الدليل</translation>
     </message>
 </context>
 <context>

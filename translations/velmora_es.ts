@@ -602,6 +602,16 @@ Acerca de</translation>
         <source>Help(&amp;H)</source>
         <translation>A&amp;yuda</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Buscar medidor</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Preguntar en cada puerto si responde el medidor y elegir el puerto en que está
+Buscar medidor</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -924,6 +934,114 @@ Acerca de</translation>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>El nombre de un archivo de iconos empieza por stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(se desconectó el adaptador)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Medidor encontrado en %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Un medidor en su bootloader respondió en %1: use Actualizar firmware (Medidor &gt; Actualizar firmware)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Ningún medidor respondió en %1: ¿está el medidor encendido y su cable conectado?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>No se pudo preguntar a ningún medidor: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Adaptador USB-RS232 conectado: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Adaptador USB-RS232 desconectado: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>No tiene permiso para usar %1: únase al grupo &apos;%2&apos; (sudo usermod -aG %3 $USER) y vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 está en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 está en uso por otro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por otro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 ha desaparecido: ¿está conectado el cable?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 no es un puerto serie</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 no se puede abrir</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 está ocupado: ModemManager lo está sondeando; la regla udev del paquete lo mantiene alejado, o espere 10 s</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Hay un adaptador USB-RS232 %1 conectado pero sin puerto: brltty (un servicio para pantallas braille) lo ha ocupado; quite brltty con &apos;sudo apt remove brltty&apos; o, si una pantalla braille lo necesita, ejecute &apos;sudo systemctl mask brltty-udev.service&apos; y vuelva a conectar el adaptador</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 no tiene dispositivo: ¿está conectado el cable? (VELMORA_%2 puede indicar su ruta)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Apagado</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fija</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motorizada</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Buscando el medidor ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>No hay ningún adaptador USB-RS232 conectado.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 responde con retraso (latency timer %2 ms): escribir la tabla tardará unos %3 segundos; vea la página del manual</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 responde con retraso (latency timer %2 ms): escribir la tabla tardará unos %3 minutos; vea la página del manual</translation>
     </message>
 </context>
 <context>

@@ -31,19 +31,19 @@
  1) Dans le menu &apos;software upgrade&apos; du mesureur, vous pouvez sauvegarder sattp.csv sur USB.<byte value="xd"/>
  2) Modifiez sattp.csv avec velmora, puis enregistrez sattp.csv et copiez-le sur l&apos;USB.<byte value="xd"/>
  3) Dans le menu &apos;software upgrade&apos; du mesureur, vous pouvez charger sattp.csv depuis l&apos;USB.<byte value="xd"/>
- Attention : débranchez l&apos;USB avant d&apos;allumer le mesureur, sinon il se met à jour.<byte value="xd"/>
+ Attention&#xa0;: débranchez l&apos;USB avant d&apos;allumer le mesureur, sinon il se met à jour.<byte value="xd"/>
 <byte value="xd"/>
- Pour le LMT20, le port série doit d&apos;abord vous appartenir !<byte value="xd"/>
- Un adaptateur USB-RS232 apparaît comme /dev/ttyUSB0 (COM1) ; ajoutez-vous au groupe<byte value="xd"/>
+ Pour le LMT20, le port série doit d&apos;abord vous appartenir&#xa0;!<byte value="xd"/>
+ Un adaptateur USB-RS232 apparaît comme /dev/ttyUSB0 (COM1)&#xa0;; ajoutez-vous au groupe<byte value="xd"/>
  &apos;dialout&apos; (sudo usermod -aG dialout $USER) et reconnectez-vous.<byte value="xd"/>
 <byte value="xd"/>
- LMT20 : MISE À JOUR DES DONNÉES<byte value="xd"/>
+ LMT20&#xa0;: MISE À JOUR DES DONNÉES<byte value="xd"/>
  1) Modifiez sattp.csv avec velmora, puis enregistrez sattp.csv.<byte value="xd"/>
  2) Branchez l&apos;adaptateur USB-RS232 sur le PC et allumez le mesureur.<byte value="xd"/>
  3) Choisissez son port (COM1..COM9) et cliquez sur &apos;Écrire&apos; dans velmora.<byte value="xd"/>
  4) Si la mise à jour a réussi, l&apos;afficheur du mesureur indique &apos;OK&apos;.  <byte value="xd"/>
  <byte value="xd"/>
- LMT20 : MISE À JOUR DU MICROLOGICIEL<byte value="xd"/>
+ LMT20&#xa0;: MISE À JOUR DU MICROLOGICIEL<byte value="xd"/>
  1) Branchez l&apos;adaptateur USB-RS232 sur le PC. <byte value="xd"/>
  2) Appuyez sur EXIT et allumez le mesureur. <byte value="xd"/>
  3) Ouvrez le fichier hex du micrologiciel depuis le menu Fichier. <byte value="xd"/>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>%1: no satellites in this list</source>
-        <translation>%1 : aucun satellite dans cette liste</translation>
+        <translation>%1&#xa0;: aucun satellite dans cette liste</translation>
     </message>
 </context>
 <context>
@@ -516,7 +516,7 @@ Comparer au mesureur</translation>
     </message>
     <message>
         <source>Upgrade the meter&apos;s software, Please press EXIT and turn on meter first !</source>
-        <translation>Mettre à jour le micrologiciel du mesureur. Appuyez d&apos;abord sur EXIT et allumez le mesureur !</translation>
+        <translation>Mettre à jour le micrologiciel du mesureur. Appuyez d&apos;abord sur EXIT et allumez le mesureur&#xa0;!</translation>
     </message>
     <message>
         <source>PATCH UP</source>
@@ -602,16 +602,26 @@ About</source>
         <source>Help(&amp;H)</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Trouver le mesureur</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Demander sur chaque port si le mesureur répond, et choisir le port où il se trouve
+Trouver le mesureur</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Save the changes to %1?</source>
-        <translation>Enregistrer les modifications de %1 ?</translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to the table?</source>
-        <translation>Enregistrer les modifications de la table ?</translation>
+        <translation>Enregistrer les modifications de la table&#xa0;?</translation>
     </message>
     <message>
         <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
@@ -627,19 +637,19 @@ About</source>
     </message>
     <message>
         <source>File open failed ! </source>
-        <translation>Échec de l&apos;ouverture du fichier ! </translation>
+        <translation>Échec de l&apos;ouverture du fichier&#xa0;! </translation>
     </message>
     <message>
         <source>Device not found ! </source>
-        <translation>Appareil introuvable ! </translation>
+        <translation>Appareil introuvable&#xa0;! </translation>
     </message>
     <message>
         <source>Firmware file is empty ! </source>
-        <translation>Le fichier du micrologiciel est vide ! </translation>
+        <translation>Le fichier du micrologiciel est vide&#xa0;! </translation>
     </message>
     <message>
         <source>Firmware larger than flash ! </source>
-        <translation>Micrologiciel plus grand que la flash ! </translation>
+        <translation>Micrologiciel plus grand que la flash&#xa0;! </translation>
     </message>
     <message>
         <source>Erasing memory ...</source>
@@ -647,23 +657,23 @@ About</source>
     </message>
     <message>
         <source>Failed to erase memory !</source>
-        <translation>Échec de l&apos;effacement de la mémoire !</translation>
+        <translation>Échec de l&apos;effacement de la mémoire&#xa0;!</translation>
     </message>
     <message>
         <source>Failed to read file !</source>
-        <translation>Échec de la lecture du fichier !</translation>
+        <translation>Échec de la lecture du fichier&#xa0;!</translation>
     </message>
     <message>
         <source>Failed to write memory !</source>
-        <translation>Échec de l&apos;écriture de la mémoire !</translation>
+        <translation>Échec de l&apos;écriture de la mémoire&#xa0;!</translation>
     </message>
     <message>
         <source>Failed to read memory !</source>
-        <translation>Échec de la lecture de la mémoire !</translation>
+        <translation>Échec de la lecture de la mémoire&#xa0;!</translation>
     </message>
     <message>
         <source>Software upgrade success ! </source>
-        <translation>Mise à jour du micrologiciel réussie ! </translation>
+        <translation>Mise à jour du micrologiciel réussie&#xa0;! </translation>
     </message>
     <message>
         <source>GetCommState Error </source>
@@ -675,7 +685,7 @@ About</source>
     </message>
     <message>
         <source>Failed to create event for thread!</source>
-        <translation>Impossible de créer l&apos;événement du thread !</translation>
+        <translation>Impossible de créer l&apos;événement du thread&#xa0;!</translation>
     </message>
     <message>
         <source>Connect fail </source>
@@ -683,7 +693,7 @@ About</source>
     </message>
     <message>
         <source> ask timeout !  </source>
-        <translation> Délai de réponse dépassé !  </translation>
+        <translation> Délai de réponse dépassé&#xa0;!  </translation>
     </message>
     <message>
         <source>Wait for connect ...</source>
@@ -695,7 +705,7 @@ About</source>
     </message>
     <message>
         <source> yet: is it switched on and connected to this port? </source>
-        <translation> : est-il allumé et relié à ce port ? </translation>
+        <translation> : est-il allumé et relié à ce port&#xa0;? </translation>
     </message>
     <message>
         <source>Press Stop to give up.</source>
@@ -707,31 +717,31 @@ About</source>
     </message>
     <message>
         <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation> : est-il allumé et relié à ce port ? Rien n&apos;a été modifié dans le mesureur.</translation>
+        <translation>&#xa0;: est-il allumé et relié à ce port&#xa0;? Rien n&apos;a été modifié dans le mesureur.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
-        <translation>Lecture terminée ! </translation>
+        <translation>Lecture terminée&#xa0;! </translation>
     </message>
     <message>
         <source>Read Failed ! </source>
-        <translation>Échec de la lecture ! </translation>
+        <translation>Échec de la lecture&#xa0;! </translation>
     </message>
     <message>
         <source>Write Completed ! </source>
-        <translation>Écriture terminée ! </translation>
+        <translation>Écriture terminée&#xa0;! </translation>
     </message>
     <message>
         <source>Write Failed ! </source>
-        <translation>Échec de l&apos;écriture ! </translation>
+        <translation>Échec de l&apos;écriture&#xa0;! </translation>
     </message>
     <message>
         <source>Delete Completed ! </source>
-        <translation>Suppression terminée ! </translation>
+        <translation>Suppression terminée&#xa0;! </translation>
     </message>
     <message>
         <source>Delete Failed ! </source>
-        <translation>Échec de la suppression ! </translation>
+        <translation>Échec de la suppression&#xa0;! </translation>
     </message>
     <message>
         <source>Read LNB ...</source>
@@ -763,35 +773,35 @@ About</source>
     </message>
     <message>
         <source>Verify Failed ! </source>
-        <translation>Échec de la vérification ! </translation>
+        <translation>Échec de la vérification&#xa0;! </translation>
     </message>
     <message>
         <source>Verify failed: the table could not be read back from the meter.</source>
-        <translation>Échec de la vérification : impossible de relire la table du mesureur.</translation>
+        <translation>Échec de la vérification&#xa0;: impossible de relire la table du mesureur.</translation>
     </message>
     <message>
         <source>Backup Failed ! </source>
-        <translation>Échec de la sauvegarde ! </translation>
+        <translation>Échec de la sauvegarde&#xa0;! </translation>
     </message>
     <message>
         <source>Backup failed: the meter&apos;s table could not be read. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation>Échec de la sauvegarde : impossible de lire la table du mesureur. Rien n&apos;a été écrit ; la table du mesureur est restée telle quelle.</translation>
+        <translation>Échec de la sauvegarde&#xa0;: impossible de lire la table du mesureur. Rien n&apos;a été écrit&#xa0;; la table du mesureur est restée telle quelle.</translation>
     </message>
     <message>
         <source>You stopped the backup read. Nothing was written; the meter&apos;s table is as it was.</source>
-        <translation>Vous avez arrêté la lecture de sauvegarde. Rien n&apos;a été écrit ; la table du mesureur est inchangée.</translation>
+        <translation>Vous avez arrêté la lecture de sauvegarde. Rien n&apos;a été écrit&#xa0;; la table du mesureur est inchangée.</translation>
     </message>
     <message>
         <source>You stopped the read-back: the table was written to the meter but not checked.</source>
-        <translation>Vous avez arrêté la relecture : la table a été écrite dans le mesureur, mais pas vérifiée.</translation>
+        <translation>Vous avez arrêté la relecture&#xa0;: la table a été écrite dans le mesureur, mais pas vérifiée.</translation>
     </message>
     <message>
         <source>You stopped the write part-way, so the meter may now hold a partial table. Write the table again to make it whole.</source>
-        <translation>Vous avez arrêté l&apos;écriture en cours de route : le mesureur peut maintenant contenir une table partielle. Écrivez à nouveau la table pour la compléter.</translation>
+        <translation>Vous avez arrêté l&apos;écriture en cours de route&#xa0;: le mesureur peut maintenant contenir une table partielle. Écrivez à nouveau la table pour la compléter.</translation>
     </message>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
-        <translation>L&apos;écriture s&apos;est interrompue en cours de route : le mesureur peut maintenant contenir une table partielle. Vérifiez que le mesureur est allumé et relié, puis écrivez à nouveau la table.</translation>
+        <translation>L&apos;écriture s&apos;est interrompue en cours de route&#xa0;: le mesureur peut maintenant contenir une table partielle. Vérifiez que le mesureur est allumé et relié, puis écrivez à nouveau la table.</translation>
     </message>
     <message>
         <source> The meter&apos;s table before this write is in </source>
@@ -799,23 +809,23 @@ About</source>
     </message>
     <message>
         <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation>Échec de la sauvegarde : impossible d&apos;écrire %s : %s. Rien n&apos;a été écrit ; la table du mesureur est restée telle quelle.</translation>
+        <translation>Échec de la sauvegarde&#xa0;: impossible d&apos;écrire %s&#xa0;: %s. Rien n&apos;a été écrit&#xa0;; la table du mesureur est restée telle quelle.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
-        <translation>Erreur d&apos;ouverture du fichier logo !</translation>
+        <translation>Erreur d&apos;ouverture du fichier logo&#xa0;!</translation>
     </message>
     <message>
         <source>Open icon file error !</source>
-        <translation>Erreur d&apos;ouverture du fichier d&apos;icônes !</translation>
+        <translation>Erreur d&apos;ouverture du fichier d&apos;icônes&#xa0;!</translation>
     </message>
     <message>
         <source>Logo file too short !</source>
-        <translation>Fichier logo trop court !</translation>
+        <translation>Fichier logo trop court&#xa0;!</translation>
     </message>
     <message>
         <source>Icon file too short !</source>
-        <translation>Fichier d&apos;icônes trop court !</translation>
+        <translation>Fichier d&apos;icônes trop court&#xa0;!</translation>
     </message>
     <message>
         <source>Write logo ...</source>
@@ -827,7 +837,7 @@ About</source>
     </message>
     <message>
         <source>Are you sure to delete meter osd icon ?  </source>
-        <translation>Voulez-vous vraiment supprimer les icônes OSD du mesureur ?  </translation>
+        <translation>Voulez-vous vraiment supprimer les icônes OSD du mesureur&#xa0;?  </translation>
     </message>
     <message>
         <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
@@ -847,7 +857,7 @@ About</source>
     </message>
     <message>
         <source>Save file error !</source>
-        <translation>Erreur d&apos;enregistrement du fichier !</translation>
+        <translation>Erreur d&apos;enregistrement du fichier&#xa0;!</translation>
     </message>
     <message>
         <source>The table has no satellites or transponders to write.</source>
@@ -855,11 +865,11 @@ About</source>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Delete %1 TPs</source>
@@ -924,6 +934,114 @@ About</source>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Le nom d&apos;un fichier d&apos;icônes commence par stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(l&apos;adaptateur a été débranché)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Mesureur trouvé sur %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Un mesureur dans son bootloader a répondu sur %1&#xa0;: utilisez Mise à jour SOFT (Mesureur &gt; Mise à jour SOFT)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Aucun mesureur n&apos;a répondu sur %1&#xa0;: le mesureur est-il allumé et son câble branché&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Aucun mesureur n&apos;a pu être interrogé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Adaptateur USB-RS232 branché&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Adaptateur USB-RS232 débranché&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser %1&#xa0;: ajoutez-vous au groupe &apos;%2&apos; (sudo usermod -aG %3 $USER) puis reconnectez-vous</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 est utilisé par un autre programme (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 est verrouillé par un autre programme (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 a disparu&#xa0;: le câble est-il branché&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 est occupé&#xa0;: ModemManager le sonde&#xa0;; la règle udev du paquet l&apos;en écarte, sinon attendez 10 s</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Un adaptateur USB-RS232 %1 est branché mais n&apos;a pas de port&#xa0;: brltty (un service pour afficheurs braille) l&apos;a pris&#xa0;; supprimez brltty avec &apos;sudo apt remove brltty&apos; ou, si un afficheur braille en a besoin, lancez &apos;sudo systemctl mask brltty-udev.service&apos; et rebranchez l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 n&apos;a pas de périphérique&#xa0;: le câble est-il branché&#xa0;? (VELMORA_%2 peut indiquer son chemin)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixe</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motorisée</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Recherche du mesureur ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Aucun adaptateur USB-RS232 n&apos;est branché.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 répond tard (latency timer %2 ms)&#xa0;: l&apos;écriture de la table prendra environ %3 secondes&#xa0;; voir la page de manuel</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 répond tard (latency timer %2 ms)&#xa0;: l&apos;écriture de la table prendra environ %3 minutes&#xa0;; voir la page de manuel</translation>
     </message>
 </context>
 <context>
@@ -1026,8 +1144,8 @@ About</source>
     <message numerus="yes">
         <source>%n finding(s); click one to select its row.</source>
         <translation>
-            <numerusform>%n constat ; cliquez dessus pour sélectionner sa ligne.</numerusform>
-            <numerusform>%n constats ; cliquez sur l&apos;un d&apos;eux pour sélectionner sa ligne.</numerusform>
+            <numerusform>%n constat&#xa0;; cliquez dessus pour sélectionner sa ligne.</numerusform>
+            <numerusform>%n constats&#xa0;; cliquez sur l&apos;un d&apos;eux pour sélectionner sa ligne.</numerusform>
         </translation>
     </message>
 </context>
@@ -1039,7 +1157,7 @@ About</source>
     </message>
     <message>
         <source>What writing the document&apos;s tables would change on the meter:</source>
-        <translation>Ce que l&apos;écriture des tables du document changerait dans le mesureur :</translation>
+        <translation>Ce que l&apos;écriture des tables du document changerait dans le mesureur&#xa0;:</translation>
     </message>
     <message>
         <source>Take the meter&apos;s table</source>
@@ -1097,7 +1215,7 @@ About</source>
     </message>
     <message>
         <source>The name a new satellite gets; double-click to change it</source>
-        <translation>Le nom que reçoit un nouveau satellite ; double-cliquez pour le changer</translation>
+        <translation>Le nom que reçoit un nouveau satellite&#xa0;; double-cliquez pour le changer</translation>
     </message>
     <message>
         <source>A new satellite, or a table satellite of the band within 1.0 degree</source>
@@ -1333,7 +1451,7 @@ About</source>
     <name>velmora::CTransponderList</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
-        <translation>%1 lignes sur %2 correspondent à « %3 »</translation>
+        <translation>%1 lignes sur %2 correspondent à «&#xa0;%3&#xa0;»</translation>
     </message>
 </context>
 <context>

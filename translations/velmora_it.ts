@@ -602,6 +602,16 @@ Informazioni</translation>
         <source>Help(&amp;H)</source>
         <translation>&amp;Aiuto</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Trova misuratore</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Chiede su ogni porta se il misuratore risponde e sceglie la porta su cui si trova
+Trova misuratore</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -924,6 +934,114 @@ Informazioni</translation>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Il nome di un file icone inizia con stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(l&apos;adattatore è stato scollegato)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Misuratore trovato su %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Un misuratore nel suo bootloader ha risposto su %1: usare Aggiorna firmware (Misuratore &gt; Aggiorna firmware)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Nessun misuratore ha risposto su %1: il misuratore è acceso e il suo cavo collegato?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Non è stato possibile interrogare alcun misuratore: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Adattatore USB-RS232 collegato: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Adattatore USB-RS232 scollegato: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Non hai il permesso di usare %1: aggiungiti al gruppo &apos;%2&apos; (sudo usermod -aG %3 $USER) e accedi di nuovo</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 è in uso da un altro programma</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 è in uso da un altro programma (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 è bloccata da un altro programma (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 non c&apos;è più: il cavo è collegato?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 non è una porta seriale</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 non può essere aperta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 non può essere aperta: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 è occupata: ModemManager la sta sondando; la regola udev del pacchetto lo tiene lontano, oppure attendere 10 s</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Un adattatore USB-RS232 %1 è collegato ma non ha una porta: brltty (un servizio per display braille) l&apos;ha occupato; rimuovere brltty con &apos;sudo apt remove brltty&apos; oppure, se serve a un display braille, eseguire &apos;sudo systemctl mask brltty-udev.service&apos; e ricollegare l&apos;adattatore</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 non ha un dispositivo: il cavo è collegato? (VELMORA_%2 può indicarne il percorso)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fissa</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motorizzata</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Ricerca del misuratore ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Nessun adattatore USB-RS232 è collegato.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 risponde in ritardo (latency timer %2 ms): la scrittura della tabella richiederà circa %3 secondi; vedere la pagina di manuale</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 risponde in ritardo (latency timer %2 ms): la scrittura della tabella richiederà circa %3 minuti; vedere la pagina di manuale</translation>
     </message>
 </context>
 <context>

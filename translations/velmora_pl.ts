@@ -605,6 +605,16 @@ O programie</translation>
         <source>Help(&amp;H)</source>
         <translation>Pomo&amp;c</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Znajdź miernik</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Zapytaj każdy port, czy odpowiada miernik, i wybierz port, na którym jest
+Znajdź miernik</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -927,6 +937,114 @@ O programie</translation>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Nazwa pliku ikon zaczyna się od stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(odłączono adapter)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Znaleziono miernik na %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Miernik w trybie bootloadera odpowiedział na %1: użyj Aktualizacja SOFT (Miernik &gt; Aktualizacja SOFT)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Żaden miernik nie odpowiedział na %1: czy miernik jest włączony, a jego kabel podłączony?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Nie można było zapytać żadnego miernika: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Podłączono adapter USB-RS232: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Odłączono adapter USB-RS232: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Nie masz uprawnień do %1: dodaj się do grupy &apos;%2&apos; (sudo usermod -aG %3 $USER) i zaloguj się ponownie</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 jest używany przez inny program</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 jest używany przez inny program (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 jest zablokowany przez inny program (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 zniknął: czy kabel jest podłączony?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 nie jest portem szeregowym</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>Nie można otworzyć %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 jest zajęty: ModemManager go sprawdza; reguła udev z pakietu trzyma go z dala, albo odczekaj 10 s</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Adapter USB-RS232 %1 jest podłączony, ale nie ma portu: przejął go brltty (usługa monitorów brajlowskich); usuń brltty poleceniem &apos;sudo apt remove brltty&apos; albo, jeśli potrzebuje go monitor brajlowski, uruchom &apos;sudo systemctl mask brltty-udev.service&apos; i podłącz adapter ponownie</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 nie ma urządzenia: czy kabel jest podłączony? (VELMORA_%2 może podać jego ścieżkę)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Stała</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Z motorem</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Szukanie miernika ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Nie podłączono żadnego adaptera USB-RS232.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 odpowiada z opóźnieniem (latency timer %2 ms): zapis tabeli potrwa około %3 s; zobacz stronę podręcznika</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 odpowiada z opóźnieniem (latency timer %2 ms): zapis tabeli potrwa około %3 min; zobacz stronę podręcznika</translation>
     </message>
 </context>
 <context>

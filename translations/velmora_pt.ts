@@ -602,6 +602,16 @@ Acerca de</translation>
         <source>Help(&amp;H)</source>
         <translation>A&amp;juda</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Procurar medidor</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Perguntar em cada porta se o medidor responde e escolher a porta em que está
+Procurar medidor</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -924,6 +934,114 @@ Acerca de</translation>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>O nome de um ficheiro de ícones começa por stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(o adaptador foi desligado)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Medidor encontrado em %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Um medidor no seu bootloader respondeu em %1: use Atualizar firmware (Medidor &gt; Atualizar firmware)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Nenhum medidor respondeu em %1: o medidor está ligado e o cabo conectado?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Não foi possível consultar nenhum medidor: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Adaptador USB-RS232 ligado: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Adaptador USB-RS232 desligado: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Não tem permissão para usar %1: junte-se ao grupo &apos;%2&apos; (sudo usermod -aG %3 $USER) e volte a iniciar sessão</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 está a ser usado por outro programa</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 está a ser usado por outro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por outro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 desapareceu: o cabo está conectado?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 não é uma porta série</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>Não é possível abrir %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 está ocupado: o ModemManager está a sondá-lo; a regra udev do pacote mantém-no afastado, ou aguarde 10 s</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Está ligado um adaptador USB-RS232 %1, mas sem porta: o brltty (um serviço para linhas braille) tomou-o; remova o brltty com &apos;sudo apt remove brltty&apos; ou, se uma linha braille precisar dele, execute &apos;sudo systemctl mask brltty-udev.service&apos; e volte a ligar o adaptador</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 não tem dispositivo: o cabo está conectado? (VELMORA_%2 pode indicar o caminho)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixa</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>A procurar o medidor ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Não está ligado nenhum adaptador USB-RS232.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 responde com atraso (latency timer %2 ms): escrever a tabela demorará cerca de %3 segundos; consulte a página do manual</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 responde com atraso (latency timer %2 ms): escrever a tabela demorará cerca de %3 minutos; consulte a página do manual</translation>
     </message>
 </context>
 <context>

@@ -605,6 +605,16 @@ About</source>
         <source>Help(&amp;H)</source>
         <translation>&amp;Справка</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Найти измеритель</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Опросить все порты, отвечает ли измеритель, и выбрать порт, на котором он найден
+Найти измеритель</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -927,6 +937,114 @@ About</source>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Имя файла иконок начинается с stm32icon.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(адаптер отключён)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Измеритель найден на %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Измеритель в режиме загрузчика ответил на %1: используйте Обновить прошивку (Измеритель &gt; Обновить прошивку)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Ни один измеритель не ответил на %1: включён ли измеритель и подключён ли его кабель?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Не удалось опросить ни один измеритель: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>Адаптер USB-RS232 подключён: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>Адаптер USB-RS232 отключён: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Нет прав на использование %1: добавьте себя в группу &apos;%2&apos; (sudo usermod -aG %3 $USER) и войдите в систему заново</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 занят другой программой</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 занят другой программой (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 заблокирован другой программой (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 пропал: подключён ли кабель?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 не является последовательным портом</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>Не удаётся открыть %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 занят: ModemManager опрашивает его; правило udev из пакета не подпускает его, или подождите 10 с</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Адаптер USB-RS232 %1 подключён, но порта нет: его занял brltty (служба брайлевских дисплеев); удалите brltty командой &apos;sudo apt remove brltty&apos; или, если он нужен брайлевскому дисплею, выполните &apos;sudo systemctl mask brltty-udev.service&apos; и переподключите адаптер</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>У %1 нет устройства: подключён ли кабель? (путь можно указать в VELMORA_%2)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Фикс.</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Мотор</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Поиск измерителя ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Ни один адаптер USB-RS232 не подключён.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 отвечает с задержкой (latency timer %2 мс): запись таблицы займёт около %3 с; см. страницу руководства</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 отвечает с задержкой (latency timer %2 мс): запись таблицы займёт около %3 мин; см. страницу руководства</translation>
     </message>
 </context>
 <context>

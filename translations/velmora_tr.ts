@@ -599,6 +599,16 @@ Hakkında</translation>
         <source>Help(&amp;H)</source>
         <translation>&amp;Yardım</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Ölçüm cihazını bul</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Her porta ölçüm cihazının yanıt verip vermediğini sor ve bulunduğu portu seç
+Ölçüm cihazını bul</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -921,6 +931,114 @@ Hakkında</translation>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>Simge dosyasının adı stm32icon ile başlar.</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(adaptör çıkarıldı)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Ölçüm cihazı bulundu: %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Önyükleyicideki bir ölçüm cihazı %1 üzerinde yanıt verdi: Yazılım güncelleme kullanın (Cihaz &gt; Yazılım güncelleme)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>%1 üzerinde hiçbir ölçüm cihazı yanıt vermedi: ölçüm cihazı açık ve kablosu takılı mı?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Hiçbir ölçüm cihazına sorulamadı: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>USB RS232 adaptör takıldı: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>USB RS232 adaptör çıkarıldı: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>%1 için kullanma izniniz yok: kendinizi &apos;%2&apos; grubuna ekleyin (sudo usermod -aG %3 $USER) ve yeniden oturum açın</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 başka bir program tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 başka bir program tarafından kullanılıyor (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 başka bir program tarafından kilitlendi (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 kayboldu: kablo takılı mı?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 bir seri port değil</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 açılamıyor</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 meşgul: ModemManager onu yokluyor; paketin udev kuralı onu uzak tutar, ya da 10 sn bekleyin</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Bir %1 USB RS232 adaptör takılı ama portu yok: brltty (bir braille ekran hizmeti) onu sahiplendi; brltty&apos;yi &apos;sudo apt remove brltty&apos; ile kaldırın ya da bir braille ekran gerekiyorsa &apos;sudo systemctl mask brltty-udev.service&apos; çalıştırıp adaptörü yeniden takın</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 için aygıt yok: kablo takılı mı? (VELMORA_%2 yolunu belirtebilir)</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Sabit</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motorlu</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Ölçüm cihazı aranıyor ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Takılı USB RS232 adaptör yok.</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 geç yanıt veriyor (latency timer %2 ms): tablo yazma yaklaşık %3 saniye sürecek; kılavuz sayfasına bakın</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 geç yanıt veriyor (latency timer %2 ms): tablo yazma yaklaşık %3 dakika sürecek; kılavuz sayfasına bakın</translation>
     </message>
 </context>
 <context>

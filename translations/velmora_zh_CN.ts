@@ -599,6 +599,16 @@ About</source>
         <source>Help(&amp;H)</source>
         <translation>帮助(&amp;H)</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>查找寻星仪</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>逐个询问端口寻星仪是否应答，并选择寻星仪所在的端口
+查找寻星仪</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -921,6 +931,114 @@ About</source>
     <message>
         <source>An icon file&apos;s name begins with stm32icon.</source>
         <translation>图标文件名以 stm32icon 开头。</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(转换器已拔出)</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>在 %1 上找到寻星仪</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>处于引导程序中的寻星仪在 %1 上应答：请使用固件升级（寻星仪 &gt; 固件升级）</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>%1 上没有寻星仪应答：寻星仪是否已开机、线缆是否已插好？</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>无法询问任何寻星仪：%1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>已插入 USB RS232 转换器：%1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>已拔出 USB RS232 转换器：%1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>您无权使用 %1：请将自己加入组 &apos;%2&apos;（sudo usermod -aG %3 $USER）并重新登录</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 正被其他程序使用（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 已被其他程序锁定（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 已消失：线缆是否已插好？</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 不是串口</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 忙：ModemManager 正在探测它；软件包的 udev 规则会让它避开此端口，或等待 10 秒</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>已插入 %1 USB RS232 转换器，但没有端口：brltty（盲文显示器服务）占用了它；请用 &apos;sudo apt remove brltty&apos; 删除 brltty，或者如果盲文显示器需要它，运行 &apos;sudo systemctl mask brltty-udev.service&apos; 并重新插入转换器</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 没有设备：线缆是否已插好？（可用 VELMORA_%2 指定其路径）</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>马达</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>正在查找寻星仪 ...</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>没有插入 USB RS232 转换器。</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 应答较慢（latency timer %2 毫秒）：写入表格约需 %3 秒；请参阅手册页</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 应答较慢（latency timer %2 毫秒）：写入表格约需 %3 分钟；请参阅手册页</translation>
     </message>
 </context>
 <context>

@@ -181,9 +181,9 @@ constexpr Command kCommands[] = {
      .icon = "stop",
      .run = [](Session& s) { s.Stop(); }, .enabled = Always},
     {.id = ID_FIND_METER, .menu = Menu::Meter, .separatorBefore = true,
-     .text = "Find meter",
-     .prompt = "Ask every port whether the meter answers, and choose the port it is on\n"
-               "Find meter",
+     .text = VELMORA_TR_NOOP("Commands", "Find meter"),
+     .prompt = VELMORA_TR_NOOP("Commands",
+         "Ask every port whether the meter answers, and choose the port it is on\nFind meter"),
      .run = [](Session& s) { s.FindMeter(); }, .enabled = Idle},
     // Taking the meter's table replaces the document's.
     {.id = ID_COMPARE_METER, .menu = Menu::Meter, .separatorBefore = true,

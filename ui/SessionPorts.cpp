@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "flash/BootProbe.h"
+#include "link/LinkTexts.h"
 #include "link/PortHolders.h"
 #include "link/PortInfo.h"
 #include "link/PortNames.h"
@@ -20,7 +21,7 @@ void Session::FindMeter() {
     PortProbe probe(PortSystem::Default(), BootloaderAnswers, options_.meterProbeWait);
     probe.Start(options_.meterPorts ? options_.meterPorts() : ExistingPorts());
     // The window stays painted while the ports' threads work: about a second.
-    BeginProgress("Looking for the meter ...", probe.Total());
+    BeginProgress(TEXT_LOOKING_FOR_METER, probe.Total());
     while (probe.Finished() < probe.Total()) {
         PumpOnce();
         SetProgress(probe.Finished());

@@ -1,6 +1,8 @@
 // The shipped translations: complete, in step with the sources, and loaded
 // into the window (German menus, Arabic right to left).
 
+#include <cerrno>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,8 @@
 #include "app/Language.h"
 #include "db/TextMark.h"
 #include "link/LinkTexts.h"
+#include "link/PortDiagnosis.h"
+#include "link/PortWatcher.h"
 
 namespace velmora::apptest {
 namespace {
@@ -162,7 +166,8 @@ TEST_F(LanguageTest, HelpLanguageRemembersTheChoice) {
 
 // The core's English texts shown in German: whole, filled from a template
 // (the value kept as it is, even one that looks like a marker), line by line,
-// and unknown texts unchanged.
+// and unknown texts unchanged. The port texts come from the functions that
+// build them, so a template CoreText does not know shows up here.
 TEST_F(LanguageTest, CoreTextsShowInGerman) {
     InstallLanguage(*qApp, QStringLiteral("de"));
     struct Case {
@@ -187,6 +192,14 @@ TEST_F(LanguageTest, CoreTextsShowInGerman) {
                                "speichernde Tabelle ist daher kürzer als diese Datei. "
                                "Trotzdem speichern?")},
         {.in = "COM3 /dev/ttyUSB0", .out = QStringLiteral("COM3 /dev/ttyUSB0")},
+        {.in = PortChangeText(true, "COM3", "CH340"),
+         .out = QStringLiteral("USB-RS232-Adapter eingesteckt: COM3 (CH340)")},
+        {.in = std::string(TEXT_CONNECT_FAIL) + "\n" +
+               PortOpenFailureText(EBUSY, "/dev/ttyUSB0", "dialout", "pid 42"),
+         .out = QStringLiteral("Verbindung fehlgeschlagen \n/dev/ttyUSB0 wird von einem anderen "
+                               "Programm benutzt (pid 42)")},
+        {.in = FillText(TEXT_ADAPTER_UNPLUGGED, {TEXT_READ_FAILED}),
+         .out = QStringLiteral("Lesen fehlgeschlagen! (der Adapter wurde abgezogen)")},
     };
     for (const Case& c : cases) EXPECT_EQ(CoreText(c.in), c.out) << c.in;
 }
