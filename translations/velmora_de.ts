@@ -602,6 +602,16 @@ About</source>
         <source>Help(&amp;H)</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Find meter</source>
+        <translation>Messgerät suchen</translation>
+    </message>
+    <message>
+        <source>Ask every port whether the meter answers, and choose the port it is on
+Find meter</source>
+        <translation>Alle Schnittstellen fragen, ob das Messgerät antwortet, und die Schnittstelle wählen, an der es hängt
+Messgerät suchen</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1108,6 +1118,114 @@ Das Ergebnis wurde an %2 angehängt.</translation>
     <message>
         <source>a file of that name is in the way</source>
         <translation>eine Datei dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>Burst A</source>
+        <translation>Burst A</translation>
+    </message>
+    <message>
+        <source>Burst B</source>
+        <translation>Burst B</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>%1(the adapter was unplugged)</source>
+        <translation>%1(der Adapter wurde abgezogen)</translation>
+    </message>
+    <message>
+        <source>Looking for the meter ...</source>
+        <translation>Messgerät wird gesucht ...</translation>
+    </message>
+    <message>
+        <source>Meter found on %1</source>
+        <translation>Messgerät gefunden an %1</translation>
+    </message>
+    <message>
+        <source>A meter in its bootloader answered on %1: use Firmware upgrade (Meter &gt; SOFT upgrade)</source>
+        <translation>Ein Messgerät im Bootloader hat an %1 geantwortet: Firmware-Update verwenden (Messgerät &gt; Firmware-Update)</translation>
+    </message>
+    <message>
+        <source>No meter answered on %1: is the meter switched on and its cable plugged?</source>
+        <translation>Kein Messgerät hat an %1 geantwortet: Ist das Messgerät eingeschaltet und sein Kabel eingesteckt?</translation>
+    </message>
+    <message>
+        <source>No meter could be asked: %1</source>
+        <translation>Kein Messgerät konnte gefragt werden: %1</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in.</source>
+        <translation>Es ist kein USB-RS232-Adapter eingesteckt.</translation>
+    </message>
+    <message>
+        <source>USB serial adapter plugged in: %1</source>
+        <translation>USB-RS232-Adapter eingesteckt: %1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter pulled out: %1</source>
+        <translation>USB-RS232-Adapter abgezogen: %1</translation>
+    </message>
+    <message>
+        <source>You are not allowed to use %1: add yourself to the group &apos;%2&apos; (sudo usermod -aG %3 $USER) and log in again</source>
+        <translation>Sie dürfen %1 nicht benutzen: Treten Sie der Gruppe &apos;%2&apos; bei (sudo usermod -aG %3 $USER) und melden Sie sich neu an</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 wird von einem anderen Programm benutzt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 ist von einem anderen Programm gesperrt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is gone: is the cable plugged in?</source>
+        <translation>%1 ist weg: Ist das Kabel eingesteckt?</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation>%1 ist keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is busy: ModemManager is probing it; the package&apos;s udev rule keeps it away, or wait 10 s</source>
+        <translation>%1 ist belegt: ModemManager prüft die Schnittstelle; die udev-Regel des Pakets hält ihn fern, oder 10 s warten</translation>
+    </message>
+    <message>
+        <source>A %1 USB serial adapter is plugged in but has no port: brltty (a braille display service) claimed it; remove brltty with &apos;sudo apt remove brltty&apos; or, if a braille display needs it, run &apos;sudo systemctl mask brltty-udev.service&apos; and plug the adapter in again</source>
+        <translation>Ein USB-RS232-Adapter %1 ist eingesteckt, hat aber keine Schnittstelle: brltty (ein Dienst für Braillezeilen) hat ihn belegt; entfernen Sie brltty mit &apos;sudo apt remove brltty&apos; oder, falls eine Braillezeile es braucht, führen Sie &apos;sudo systemctl mask brltty-udev.service&apos; aus und stecken Sie den Adapter neu ein</translation>
+    </message>
+    <message>
+        <source>%1 has no device: is the cable plugged in? (VELMORA_%2 may name its path)</source>
+        <translation>%1 hat kein Gerät: Ist das Kabel eingesteckt? (VELMORA_%2 kann seinen Pfad angeben)</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 seconds; see the manual page</source>
+        <translation>%1 antwortet spät (Latenz-Timer %2 ms): das Schreiben der Tabelle dauert etwa %3 Sekunden; siehe Handbuchseite</translation>
+    </message>
+    <message>
+        <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
+        <translation>%1 antwortet spät (Latenz-Timer %2 ms): das Schreiben der Tabelle dauert etwa %3 Minuten; siehe Handbuchseite</translation>
     </message>
 </context>
 <context>

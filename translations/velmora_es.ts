@@ -700,24 +700,12 @@ Buscar medidor</translation>
         <translation>Esperando conexión ...</translation>
     </message>
     <message>
-        <source>No answer from the meter on </source>
-        <translation>Sin respuesta del medidor en </translation>
-    </message>
-    <message>
-        <source> yet: is it switched on and connected to this port? </source>
-        <translation> por ahora: ¿está encendido y conectado a este puerto? </translation>
-    </message>
-    <message>
         <source>Press Stop to give up.</source>
         <translation>Pulse Parar para desistir.</translation>
     </message>
     <message>
         <source>Press Ctrl+C to give up.</source>
         <translation>Pulse Ctrl+C para desistir.</translation>
-    </message>
-    <message>
-        <source>: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation>: ¿está encendido y conectado a este puerto? No se cambió nada en el medidor.</translation>
     </message>
     <message>
         <source>Read Completed ! </source>
@@ -802,14 +790,6 @@ Buscar medidor</translation>
     <message>
         <source>The write broke off part-way, so the meter may now hold a partial table. Check that the meter is switched on and connected, then write the table again.</source>
         <translation>La escritura se interrumpió a medias, así que el medidor puede tener ahora una tabla incompleta. Compruebe que el medidor está encendido y conectado, y vuelva a escribir la tabla.</translation>
-    </message>
-    <message>
-        <source> The meter&apos;s table before this write is in </source>
-        <translation> La tabla del medidor anterior a esta escritura está en </translation>
-    </message>
-    <message>
-        <source>Backup failed: cannot write %s: %s. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation>Fallo de la copia: no se puede escribir %s: %s. No se escribió nada; la tabla del medidor quedó como estaba.</translation>
     </message>
     <message>
         <source>Open logo file error !</source>
@@ -1042,6 +1022,204 @@ Buscar medidor</translation>
     <message>
         <source>%1 answers late (latency timer %2 ms): a table write will take about %3 minutes; see the manual page</source>
         <translation>%1 responde con retraso (latency timer %2 ms): escribir la tabla tardará unos %3 minutos; vea la página del manual</translation>
+    </message>
+    <message>
+        <source>%1 cannot keep: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Save anyway ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: frequency %2 is outside %3..%4 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LNB %1: unknown type %2 (shown as 5150)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: name has bytes that are not UTF-8 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: duplicate of TP %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logo written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon and logo written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>logo and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon, logo and tables written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patch up done in %1 s: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The meter&apos;s table before this write is in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not read completely:
+
+%2
+
+Saving it writes the table without what is listed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash1M.bin written: %1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The result was added to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added 1 TP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added 1 TP, 1 satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs, 1 satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added 1 TP, %1 satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import added %1 TPs, %2 satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported 1 satellite and 1 transponder to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported 1 satellite and %1 transponders to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1 satellites and 1 transponder to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1 satellites and %2 transponders to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy the sample table into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
