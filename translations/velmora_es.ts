@@ -1025,115 +1025,115 @@ Buscar medidor</translation>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede conservar: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>%1: frequency %2 is outside %3..%4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la frecuencia %2 está fuera de %3..%4 MHz</translation>
     </message>
     <message>
         <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la tasa de símbolos %2 está fuera de %3..%4 kS/s</translation>
     </message>
     <message>
         <source>LNB %1: unknown type %2 (shown as 5150)</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1: tipo %2 desconocido (se muestra como 5150)</translation>
     </message>
     <message>
         <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la posición %2 supera las 3599 décimas de grado (se muestra como %3)</translation>
     </message>
     <message>
         <source>%1: name has bytes that are not UTF-8 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre contiene bytes que no son UTF-8 (%2)</translation>
     </message>
     <message>
         <source>%1: no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin transpondedores</translation>
     </message>
     <message>
         <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el SAT %2 no está en uso (la tabla tiene %3 satélites)</translation>
     </message>
     <message>
         <source>%1: duplicate of TP %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: duplicado del TP %2 (%3)</translation>
     </message>
     <message>
         <source>1 difference</source>
-        <translation type="unfinished"></translation>
+        <translation>1 diferencia</translation>
     </message>
     <message>
         <source>%1 differences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diferencias</translation>
     </message>
     <message>
         <source>order differs</source>
-        <translation type="unfinished"></translation>
+        <translation>el orden es distinto</translation>
     </message>
     <message>
         <source>icon written</source>
-        <translation type="unfinished"></translation>
+        <translation>iconos escritos</translation>
     </message>
     <message>
         <source>logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo escrito</translation>
     </message>
     <message>
         <source>icon and logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>iconos y logo escritos</translation>
     </message>
     <message>
         <source>tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>tablas escritas</translation>
     </message>
     <message>
         <source>icon and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>iconos y tablas escritos</translation>
     </message>
     <message>
         <source>logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo y tablas escritos</translation>
     </message>
     <message>
         <source>icon, logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>iconos, logo y tablas escritos</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga terminada en %1 s: firmware actualizado y verificado.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga terminada en %1 s.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga terminada en %1 s: firmware actualizado y verificado; %2.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga terminada en %1 s: %2.</translation>
     </message>
     <message>
         <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El medidor aún no responde en %1: ¿está encendido y conectado a este puerto? %2</translation>
     </message>
     <message>
         <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El medidor no responde en %1: ¿está encendido y conectado a este puerto? No se cambió nada en el medidor.</translation>
     </message>
     <message>
         <source>%1 The meter&apos;s table before this write is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La tabla del medidor anterior a esta escritura está en %2.</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de la copia: no se puede escribir %1: %2. No se escribió nada; la tabla del medidor quedó como estaba.</translation>
     </message>
     <message>
         <source>%1 was not read completely:
@@ -1141,85 +1141,91 @@ Buscar medidor</translation>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se leyó por completo:
+
+%2
+
+Al guardarlo se escribe la tabla sin lo que aquí se indica.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se leyó por completo (1 hallazgo), así que la tabla que se va a guardar es más corta que ese archivo.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se leyó por completo (%2 hallazgos), así que la tabla que se va a guardar es más corta que ese archivo.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash1M.bin escrito: %1 (%2 bytes)</translation>
     </message>
     <message>
         <source>%1
 
 The result was added to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+El resultado se añadió a %2.</translation>
     </message>
     <message>
         <source>Import added nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación no añadió nada</translation>
     </message>
     <message>
         <source>Import added 1 TP</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió 1 TP</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió 1 TP y 1 satélite</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió %1 TP y 1 satélite</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió 1 TP y %1 satélites</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación añadió %1 TP y %2 satélites</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Exported 1 satellite and 1 transponder to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron 1 satélite y 1 transpondedor a %1</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron 1 satélite y %1 transpondedores a %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron %1 satélites y 1 transpondedor a %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron %1 satélites y %2 transpondedores a %3</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar la tabla de ejemplo en %1.</translation>
     </message>
     <message>
         <source>Cannot create the data folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de datos %1: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo con ese nombre lo impide</translation>
     </message>
 </context>
 <context>

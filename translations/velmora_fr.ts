@@ -1025,115 +1025,115 @@ Trouver le mesureur</translation>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas conserver&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Enregistrer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>%1: frequency %2 is outside %3..%4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la fréquence %2 est hors de %3..%4 MHz</translation>
     </message>
     <message>
         <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le débit symbole %2 est hors de %3..%4 kS/s</translation>
     </message>
     <message>
         <source>LNB %1: unknown type %2 (shown as 5150)</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1&#xa0;: type %2 inconnu (affiché comme 5150)</translation>
     </message>
     <message>
         <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la position %2 dépasse 3599 dixièmes de degré (affichée comme %3)</translation>
     </message>
     <message>
         <source>%1: name has bytes that are not UTF-8 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le nom contient des octets qui ne sont pas de l&apos;UTF-8 (%2)</translation>
     </message>
     <message>
         <source>%1: no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucun transpondeur</translation>
     </message>
     <message>
         <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le SAT %2 n&apos;est pas utilisé (la table a %3 satellites)</translation>
     </message>
     <message>
         <source>%1: duplicate of TP %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: doublon du TP %2 (%3)</translation>
     </message>
     <message>
         <source>1 difference</source>
-        <translation type="unfinished"></translation>
+        <translation>1 différence</translation>
     </message>
     <message>
         <source>%1 differences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 différences</translation>
     </message>
     <message>
         <source>order differs</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordre diffère</translation>
     </message>
     <message>
         <source>icon written</source>
-        <translation type="unfinished"></translation>
+        <translation>icônes écrites</translation>
     </message>
     <message>
         <source>logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo écrit</translation>
     </message>
     <message>
         <source>icon and logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>icônes et logo écrits</translation>
     </message>
     <message>
         <source>tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>tables écrites</translation>
     </message>
     <message>
         <source>icon and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>icônes et tables écrites</translation>
     </message>
     <message>
         <source>logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo et tables écrits</translation>
     </message>
     <message>
         <source>icon, logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>icônes, logo et tables écrits</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé en %1 s&#xa0;: micrologiciel mis à jour et vérifié.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé en %1 s.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé en %1 s&#xa0;: micrologiciel mis à jour et vérifié&#xa0;; %2.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé en %1 s&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de réponse du mesureur sur %1&#xa0;: est-il allumé et relié à ce port&#xa0;? %2</translation>
     </message>
     <message>
         <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse du mesureur sur %1&#xa0;: est-il allumé et relié à ce port&#xa0;? Rien n&apos;a été modifié dans le mesureur.</translation>
     </message>
     <message>
         <source>%1 The meter&apos;s table before this write is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La table du mesureur d&apos;avant cette écriture se trouve dans %2.</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde&#xa0;: impossible d&apos;écrire %1&#xa0;: %2. Rien n&apos;a été écrit&#xa0;; la table du mesureur est restée telle quelle.</translation>
     </message>
     <message>
         <source>%1 was not read completely:
@@ -1141,85 +1141,91 @@ Trouver le mesureur</translation>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été lu entièrement&#xa0;:
+
+%2
+
+L&apos;enregistrer écrit la table sans ce qui est listé ici.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été lu entièrement (1 constat), la table à enregistrer est donc plus courte que ce fichier.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été lu entièrement (%2 constats), la table à enregistrer est donc plus courte que ce fichier.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash1M.bin écrit&#xa0;: %1 (%2 octets)</translation>
     </message>
     <message>
         <source>%1
 
 The result was added to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Le résultat a été ajouté à %2.</translation>
     </message>
     <message>
         <source>Import added nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import n&apos;a rien ajouté</translation>
     </message>
     <message>
         <source>Import added 1 TP</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté 1 TP</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté 1 TP et 1 satellite</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté %1 TP et 1 satellite</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté 1 TP et %1 satellites</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a ajouté %1 TP et %2 satellites</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Exported 1 satellite and 1 transponder to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 satellite et 1 transpondeur exportés vers %1</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 satellite et %1 transpondeurs exportés vers %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellites et 1 transpondeur exportés vers %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellites et %2 transpondeurs exportés vers %3</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier la table d&apos;exemple dans %1.</translation>
     </message>
     <message>
         <source>Cannot create the data folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de données %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de ce nom fait obstacle</translation>
     </message>
 </context>
 <context>

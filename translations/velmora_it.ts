@@ -1025,115 +1025,115 @@ Trova misuratore</translation>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può conservare: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Salvare comunque?</translation>
     </message>
     <message>
         <source>%1: frequency %2 is outside %3..%4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la frequenza %2 è fuori da %3..%4 MHz</translation>
     </message>
     <message>
         <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il symbol rate %2 è fuori da %3..%4 kS/s</translation>
     </message>
     <message>
         <source>LNB %1: unknown type %2 (shown as 5150)</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1: tipo %2 sconosciuto (mostrato come 5150)</translation>
     </message>
     <message>
         <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la posizione %2 supera 3599 decimi di grado (mostrata come %3)</translation>
     </message>
     <message>
         <source>%1: name has bytes that are not UTF-8 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il nome contiene byte che non sono UTF-8 (%2)</translation>
     </message>
     <message>
         <source>%1: no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun transponder</translation>
     </message>
     <message>
         <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: il SAT %2 non è in uso (la tabella ha %3 satelliti)</translation>
     </message>
     <message>
         <source>%1: duplicate of TP %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: duplicato del TP %2 (%3)</translation>
     </message>
     <message>
         <source>1 difference</source>
-        <translation type="unfinished"></translation>
+        <translation>1 differenza</translation>
     </message>
     <message>
         <source>%1 differences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 differenze</translation>
     </message>
     <message>
         <source>order differs</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ordine è diverso</translation>
     </message>
     <message>
         <source>icon written</source>
-        <translation type="unfinished"></translation>
+        <translation>icone scritte</translation>
     </message>
     <message>
         <source>logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo scritto</translation>
     </message>
     <message>
         <source>icon and logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>icone e logo scritti</translation>
     </message>
     <message>
         <source>tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>tabelle scritte</translation>
     </message>
     <message>
         <source>icon and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>icone e tabelle scritte</translation>
     </message>
     <message>
         <source>logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo e tabelle scritti</translation>
     </message>
     <message>
         <source>icon, logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>icone, logo e tabelle scritti</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato in %1 s: firmware aggiornato e verificato.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato in %1 s.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato in %1 s: firmware aggiornato e verificato; %2.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento completato in %1 s: %2.</translation>
     </message>
     <message>
         <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il misuratore non risponde ancora su %1: è acceso e collegato a questa porta? %2</translation>
     </message>
     <message>
         <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il misuratore non risponde su %1: è acceso e collegato a questa porta? Nel misuratore non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>%1 The meter&apos;s table before this write is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 La tabella del misuratore precedente a questa scrittura si trova in %2.</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup non riuscito: impossibile scrivere %1: %2. Non è stato scritto nulla; la tabella del misuratore è rimasta com&apos;era.</translation>
     </message>
     <message>
         <source>%1 was not read completely:
@@ -1141,85 +1141,91 @@ Trova misuratore</translation>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato letto completamente:
+
+%2
+
+Salvandolo si scrive la tabella senza quanto elencato qui.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato letto completamente (1 segnalazione), quindi la tabella da salvare è più corta di quel file.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato letto completamente (%2 segnalazioni), quindi la tabella da salvare è più corta di quel file.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash1M.bin scritto: %1 (%2 byte)</translation>
     </message>
     <message>
         <source>%1
 
 The result was added to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Il risultato è stato aggiunto a %2.</translation>
     </message>
     <message>
         <source>Import added nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione non ha aggiunto nulla</translation>
     </message>
     <message>
         <source>Import added 1 TP</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto 1 TP</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto 1 TP e 1 satellite</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto %1 TP e 1 satellite</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto 1 TP e %1 satelliti</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione ha aggiunto %1 TP e %2 satelliti</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>Exported 1 satellite and 1 transponder to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati 1 satellite e 1 transponder in %1</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati 1 satellite e %1 transponder in %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati %1 satelliti e 1 transponder in %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati %1 satelliti e %2 transponder in %3</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare la tabella di esempio in %1.</translation>
     </message>
     <message>
         <source>Cannot create the data folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella dei dati %1: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>un file con quel nome lo impedisce</translation>
     </message>
 </context>
 <context>
