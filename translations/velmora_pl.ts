@@ -1144,23 +1144,23 @@ Znajdź miernik</translation>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation>%1 nie został wczytany w całości:
+        <translation>Plik %1 nie został wczytany w całości:
 
 %2
 
-Zapisanie zapisze tabelę bez tego, co wymieniono powyżej.</translation>
+Przy zapisie tabela zostanie zapisana bez tego, co tu wymieniono.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation>%1 nie został wczytany w całości (1 uwaga), więc tabela do zapisania jest krótsza niż ten plik.</translation>
+        <translation>Plik %1 nie został wczytany w całości (1 uwaga), więc tabela do zapisania jest krótsza niż ten plik.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation>%1 nie został wczytany w całości (liczba uwag: %2), więc tabela do zapisania jest krótsza niż ten plik.</translation>
+        <translation>Plik %1 nie został wczytany w całości (liczba uwag: %2), więc tabela do zapisania jest krótsza niż ten plik.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation>Zapisano Flash1M.bin: %1 (bajty: %2)</translation>
+        <translation>Zapisano Flash1M.bin: %1 (rozmiar w bajtach: %2)</translation>
     </message>
     <message>
         <source>%1
@@ -1180,7 +1180,7 @@ Wynik dopisano do %2.</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation>Import dodał TP: %1</translation>
+        <translation>Import dodał %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
@@ -1188,15 +1188,15 @@ Wynik dopisano do %2.</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation>Import dodał TP: %1 i 1 satelitę</translation>
+        <translation>Import dodał %1 TP i 1 satelitę</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation>Import dodał 1 TP, satelity: %1</translation>
+        <translation>Import dodał 1 TP, liczba satelitów: %1</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation>Import dodał TP: %1, satelity: %2</translation>
+        <translation>Import dodał %1 TP, liczba satelitów: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
@@ -1208,15 +1208,15 @@ Wynik dopisano do %2.</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation>Wyeksportowano do %2: 1 satelitę, transpondery: %1</translation>
+        <translation>Wyeksportowano do %2: 1 satelitę, liczba transponderów: %1</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation>Wyeksportowano do %2: satelity: %1, 1 transponder</translation>
+        <translation>Wyeksportowano do %2: liczba satelitów: %1, 1 transponder</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation>Wyeksportowano do %3: satelity: %1, transpondery: %2</translation>
+        <translation>Wyeksportowano do %3: liczba satelitów: %1, liczba transponderów: %2</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
