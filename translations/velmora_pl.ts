@@ -1028,7 +1028,7 @@ Znajdź miernik</translation>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation>%1 nie może przechować: %2.</translation>
+        <translation>%1 nie pomieści: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
