@@ -1028,115 +1028,115 @@ Znajdź miernik</translation>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie pomieści: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zapisać mimo to?</translation>
     </message>
     <message>
         <source>%1: frequency %2 is outside %3..%4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: częstotliwość %2 jest poza zakresem %3..%4 MHz</translation>
     </message>
     <message>
         <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: szybkość symbolowa %2 jest poza zakresem %3..%4 kS/s</translation>
     </message>
     <message>
         <source>LNB %1: unknown type %2 (shown as 5150)</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1: nieznany typ %2 (wyświetlany jako 5150)</translation>
     </message>
     <message>
         <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pozycja %2 przekracza 3599 dziesiątych części stopnia (wyświetlana jako %3)</translation>
     </message>
     <message>
         <source>%1: name has bytes that are not UTF-8 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nazwa zawiera bajty spoza UTF-8 (%2)</translation>
     </message>
     <message>
         <source>%1: no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: brak transponderów</translation>
     </message>
     <message>
         <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: SAT %2 nie jest używany (liczba satelitów w tabeli: %3)</translation>
     </message>
     <message>
         <source>%1: duplicate of TP %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: duplikat TP %2 (%3)</translation>
     </message>
     <message>
         <source>1 difference</source>
-        <translation type="unfinished"></translation>
+        <translation>1 różnica</translation>
     </message>
     <message>
         <source>%1 differences</source>
-        <translation type="unfinished"></translation>
+        <translation>różnice: %1</translation>
     </message>
     <message>
         <source>order differs</source>
-        <translation type="unfinished"></translation>
+        <translation>inna kolejność</translation>
     </message>
     <message>
         <source>icon written</source>
-        <translation type="unfinished"></translation>
+        <translation>ikony zapisane</translation>
     </message>
     <message>
         <source>logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo zapisane</translation>
     </message>
     <message>
         <source>icon and logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>ikony i logo zapisane</translation>
     </message>
     <message>
         <source>tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>tabele zapisane</translation>
     </message>
     <message>
         <source>icon and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>ikony i tabele zapisane</translation>
     </message>
     <message>
         <source>logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>logo i tabele zapisane</translation>
     </message>
     <message>
         <source>icon, logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>ikony, logo i tabele zapisane</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zakończone w %1 s: oprogramowanie zaktualizowane i sprawdzone.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zakończone w %1 s.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zakończone w %1 s: oprogramowanie zaktualizowane i sprawdzone; %2.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zakończone w %1 s: %2.</translation>
     </message>
     <message>
         <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Miernik na %1 jeszcze nie odpowiada: czy jest włączony i podłączony do tego portu? %2</translation>
     </message>
     <message>
         <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak odpowiedzi miernika na %1: czy jest włączony i podłączony do tego portu? W mierniku nic nie zostało zmienione.</translation>
     </message>
     <message>
         <source>%1 The meter&apos;s table before this write is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tabela miernika sprzed tego zapisu jest w %2.</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa nieudana: nie można zapisać %1: %2. Nic nie zostało zapisane; tabela w mierniku pozostała bez zmian.</translation>
     </message>
     <message>
         <source>%1 was not read completely:
@@ -1144,85 +1144,91 @@ Znajdź miernik</translation>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie został wczytany w całości:
+
+%2
+
+Przy zapisie tabela zostanie zapisana bez tego, co tu wymieniono.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie został wczytany w całości (1 uwaga), więc tabela do zapisania jest krótsza niż ten plik.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie został wczytany w całości (liczba uwag: %2), więc tabela do zapisania jest krótsza niż ten plik.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano Flash1M.bin: %1 (rozmiar w bajtach: %2)</translation>
     </message>
     <message>
         <source>%1
 
 The result was added to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Wynik dopisano do %2.</translation>
     </message>
     <message>
         <source>Import added nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Import nic nie dodał</translation>
     </message>
     <message>
         <source>Import added 1 TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał 1 TP</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał 1 TP i 1 satelitę</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał %1 TP i 1 satelitę</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał 1 TP, liczba satelitów: %1</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Import dodał %1 TP, liczba satelitów: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
     <message>
         <source>Exported 1 satellite and 1 transponder to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano 1 satelitę i 1 transponder do %1</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano do %2: 1 satelitę, liczba transponderów: %1</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano do %2: liczba satelitów: %1, 1 transponder</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportowano do %3: liczba satelitów: %1, liczba transponderów: %2</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można skopiować przykładowej tabeli do %1.</translation>
     </message>
     <message>
         <source>Cannot create the data folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć folderu danych %1: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>istnieje już plik o tej nazwie</translation>
     </message>
 </context>
 <context>
