@@ -1037,115 +1037,115 @@ Find meter</source>
     </message>
     <message>
         <source>%1 cannot keep: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتسع %1 لما يلي: %2.</translation>
     </message>
     <message>
         <source>%1 Save anyway ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 هل تريد الحفظ رغم ذلك ؟</translation>
     </message>
     <message>
         <source>%1: frequency %2 is outside %3..%4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: التردد %2 خارج النطاق %3..%4 MHz</translation>
     </message>
     <message>
         <source>%1: symbol rate %2 is outside %3..%4 kS/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: معدل الرموز %2 خارج النطاق %3..%4 kS/s</translation>
     </message>
     <message>
         <source>LNB %1: unknown type %2 (shown as 5150)</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB %1: نوع غير معروف %2 (يُعرض على أنه 5150)</translation>
     </message>
     <message>
         <source>%1: position %2 is above 3599 tenths of a degree (shown as %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الموقع %2 يتجاوز 3599 من أعشار الدرجة (يُعرض على أنه %3)</translation>
     </message>
     <message>
         <source>%1: name has bytes that are not UTF-8 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: يحتوي الاسم على بايتات ليست UTF-8 (%2)</translation>
     </message>
     <message>
         <source>%1: no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا توجد مرسلات مستجيبة</translation>
     </message>
     <message>
         <source>%1: SAT %2 is not in use (the table has %3 satellites)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: SAT %2 غير مستخدم (عدد الأقمار الصناعية في الجدول: %3)</translation>
     </message>
     <message>
         <source>%1: duplicate of TP %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: نسخة مكررة من TP %2 (%3)</translation>
     </message>
     <message>
         <source>1 difference</source>
-        <translation type="unfinished"></translation>
+        <translation>فرق واحد</translation>
     </message>
     <message>
         <source>%1 differences</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الفروق: %1</translation>
     </message>
     <message>
         <source>order differs</source>
-        <translation type="unfinished"></translation>
+        <translation>الترتيب مختلف</translation>
     </message>
     <message>
         <source>icon written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت الأيقونات</translation>
     </message>
     <message>
         <source>logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتب الشعار</translation>
     </message>
     <message>
         <source>icon and logo written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت الأيقونات والشعار</translation>
     </message>
     <message>
         <source>tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت الجداول</translation>
     </message>
     <message>
         <source>icon and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت الأيقونات والجداول</translation>
     </message>
     <message>
         <source>logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتب الشعار والجداول</translation>
     </message>
     <message>
         <source>icon, logo and tables written</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتبت الأيقونات والشعار والجداول</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل الرفع في %1 ثانية: تمت ترقية البرنامج الثابت والتحقق منه.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل الرفع في %1 ثانية.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: firmware upgraded and verified; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل الرفع في %1 ثانية: تمت ترقية البرنامج الثابت والتحقق منه؛ %2.</translation>
     </message>
     <message>
         <source>Patch up done in %1 s: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل الرفع في %1 ثانية: %2.</translation>
     </message>
     <message>
         <source>No answer from the meter on %1 yet: is it switched on and connected to this port? %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا رد من جهاز القياس على %1 حتى الآن: هل هو مشغّل وموصول بهذا المنفذ؟ %2</translation>
     </message>
     <message>
         <source>No answer from the meter on %1: is it switched on and connected to this port? Nothing on the meter was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا رد من جهاز القياس على %1: هل هو مشغّل وموصول بهذا المنفذ؟ لم يتغير أي شيء في جهاز القياس.</translation>
     </message>
     <message>
         <source>%1 The meter&apos;s table before this write is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 جدول جهاز القياس كما كان قبل هذه الكتابة محفوظ في %2.</translation>
     </message>
     <message>
         <source>Backup failed: cannot write %1: %2. Nothing was written; the meter&apos;s table was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل النسخ الاحتياطي: تعذرت كتابة %1: %2. لم يُكتب أي شيء؛ بقي جدول الجهاز كما كان.</translation>
     </message>
     <message>
         <source>%1 was not read completely:
@@ -1153,85 +1153,91 @@ Find meter</source>
 %2
 
 Saving it writes the table without what is listed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقرأ %1 بالكامل:
+
+%2
+
+عند الحفظ يُكتب الجدول دون ما هو مذكور هنا.</translation>
     </message>
     <message>
         <source>%1 was not read completely (1 finding), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقرأ %1 بالكامل (ملاحظة واحدة)، لذا فالجدول الذي سيُحفظ أقصر من ذلك الملف.</translation>
     </message>
     <message>
         <source>%1 was not read completely (%2 findings), so the table to be saved is shorter than that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقرأ %1 بالكامل (عدد الملاحظات: %2)، لذا فالجدول الذي سيُحفظ أقصر من ذلك الملف.</translation>
     </message>
     <message>
         <source>Flash1M.bin written: %1 (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>كُتب Flash1M.bin: %1 (%2 بايت)</translation>
     </message>
     <message>
         <source>%1
 
 The result was added to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+أُضيفت النتيجة إلى %2.</translation>
     </message>
     <message>
         <source>Import added nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضف الاستيراد أي شيء</translation>
     </message>
     <message>
         <source>Import added 1 TP</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد TP واحدًا</translation>
     </message>
     <message>
         <source>Import added %1 TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد %1 TP</translation>
     </message>
     <message>
         <source>Import added 1 TP, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد TP واحدًا وقمرًا صناعيًا واحدًا</translation>
     </message>
     <message>
         <source>Import added %1 TPs, 1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد %1 TP وقمرًا صناعيًا واحدًا</translation>
     </message>
     <message>
         <source>Import added 1 TP, %1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد TP واحدًا و%1 من الأقمار الصناعية</translation>
     </message>
     <message>
         <source>Import added %1 TPs, %2 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>أضاف الاستيراد %1 TP و%2 من الأقمار الصناعية</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت كتابة %1: %2</translation>
     </message>
     <message>
         <source>Exported 1 satellite and 1 transponder to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر قمر صناعي واحد ومرسل مستجيب واحد إلى %1</translation>
     </message>
     <message>
         <source>Exported 1 satellite and %1 transponders to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر قمر صناعي واحد و%1 من المرسلات المستجيبة إلى %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and 1 transponder to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر %1 من الأقمار الصناعية ومرسل مستجيب واحد إلى %2</translation>
     </message>
     <message>
         <source>Exported %1 satellites and %2 transponders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>صُدِّر %1 من الأقمار الصناعية و%2 من المرسلات المستجيبة إلى %3</translation>
     </message>
     <message>
         <source>Cannot copy the sample table into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر نسخ الجدول النموذجي إلى %1.</translation>
     </message>
     <message>
         <source>Cannot create the data folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلد البيانات %1: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد ملف بالاسم نفسه يحول دون ذلك</translation>
     </message>
 </context>
 <context>
