@@ -114,6 +114,9 @@ std::string FailureText(CURLcode code, const Transfer& t, const DownloadOptions&
         }
         case CURLE_TOO_MANY_REDIRECTS:
             return "more than " + std::to_string(options.maxRedirects) + " redirects";
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            // Only a redirect can get here: the caller's URL was checked.
+            return "leads to an address that is not http or https (" + why + ")";
         case CURLE_COULDNT_RESOLVE_HOST: return "cannot find the server (" + why + ")";
         case CURLE_COULDNT_CONNECT: return "cannot connect to the server (" + why + ")";
         default: break;
