@@ -98,8 +98,8 @@ class Server(http.server.ThreadingHTTPServer):
 def self_signed(folder):
     cert = os.path.join(folder, "server.crt")
     key = os.path.join(folder, "server.key")
-    subprocess.run(["openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                    "-subj", "/CN=127.0.0.1", "-days", "1", "-keyout", key, "-out", cert],
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "ec",
+                    "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-subj", "/CN=127.0.0.1", "-days", "1", "-keyout", key, "-out", cert],
                    check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     return cert, key
 
