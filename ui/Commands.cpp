@@ -61,6 +61,14 @@ constexpr Command kCommands[] = {
      .prompt = "Merge a satellites.xml, .ini or dvbv5 transponder list into the table\n"
                "Import transponders",
      .step = WindowStep::FileImport, .enabled = Idle},
+    {.id = ID_FILE_IMPORT_URL, .menu = Menu::File, .text = "Import from the web...",
+     .prompt = "Download a transponder list from an http or https address and merge it\n"
+               "Import from the web",
+     .step = WindowStep::FileImportUrl, .enabled = Idle},
+    {.id = ID_FILE_CATALOG, .menu = Menu::File, .text = "Add satellites from the catalog...",
+     .prompt = "Merge satellites from the scan tables installed on this computer\n"
+               "Add satellites from the catalog",
+     .step = WindowStep::FileCatalog, .enabled = Idle},
     {.id = ID_FILE_EXPORT, .menu = Menu::File, .text = "Export satellites.xml...",
      .prompt = "Write the table as a satellites.xml file\nExport satellites.xml",
      .step = WindowStep::ExportDialog, .enabled = HasTables},
