@@ -154,6 +154,7 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     changes_->setReadOnly(true);
     changes_->setLineWrapMode(QPlainTextEdit::NoWrap);
     changes_->setPlaceholderText(tr("Nothing in the table changes."));
+    changes_->setMinimumHeight(100);
     changes_->setMaximumHeight(160);
     layout->addWidget(changes_);
 

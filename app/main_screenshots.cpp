@@ -1,6 +1,7 @@
 // Renders the main window with a database loaded, and each dialog, into PNG
 // files: velmora-screenshots DATABASE.csv OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "app/AboutDlg.h"
+#include "app/CatalogDlg.h"
 #include "app/HelpDlg.h"
 #include "app/ImportDlg.h"
 #include "app/CompareDlg.h"
@@ -21,6 +23,7 @@
 #include "app/SatAddDlg.h"
 #include "app/TpEditDlg.h"
 #include "app/TpSortDlg.h"
+#include "app/UrlImport.h"
 #include "app/VelmoraDoc.h"
 #include "app/MainForm.h"
 
@@ -95,6 +98,21 @@ int main(int argc, char** argv) {
     addSat("0.8W Thor 5/6/7", 3592, {10778000, 10797000});
     CImportDlg import(frame.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
     ok = Save(import, out, "import.png") && ok;
+    // The installed scan tables, two of them ticked; skipped where none are.
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    if (frame.GetSession().ListCatalog(entries, whyNot)) {
+        CCatalogDlg catalog(frame.GetSession(), entries, &frame);
+        for (int i = 0; i < catalog.EntryList()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = catalog.EntryRow(i);
+            if (row->text(1) == QStringLiteral("Astra") || row->text(1) == QStringLiteral("Hotbird"))
+                row->setCheckState(0, Qt::Checked);
+        }
+        ok = Save(catalog, out, "catalog.png") && ok;
+    }
+    CUrlDlg url(&frame);
+    url.AddressBox()->setEditText(QStringLiteral("https://example.org/lists/Astra-19.2E"));
+    ok = Save(url, out, "import-url.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
     CHelpDlg help(&frame);
