@@ -44,7 +44,9 @@ CUrlDlg::CUrlDlg(QWidget* parent) : QDialog(parent) {
     check();
 }
 
-QString CUrlDlg::Address() const { return address_->currentText().trimmed(); }
+QString CUrlDlg::Address() const {
+    return address_->currentText().trimmed();
+}
 
 QStringList RecentUrls() {
     return QSettings().value(QLatin1String(kRecentUrlsKey)).toStringList();

@@ -15,17 +15,17 @@
 
 #include "app/AboutDlg.h"
 #include "app/CatalogDlg.h"
+#include "app/CompareDlg.h"
 #include "app/HelpDlg.h"
 #include "app/ImportDlg.h"
-#include "app/CompareDlg.h"
 #include "app/LnbEditDlg.h"
+#include "app/MainForm.h"
 #include "app/MainFrame.h"
 #include "app/SatAddDlg.h"
 #include "app/TpEditDlg.h"
 #include "app/TpSortDlg.h"
 #include "app/UrlImport.h"
 #include "app/VelmoraDoc.h"
-#include "app/MainForm.h"
 
 using namespace velmora;
 
@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
         CCatalogDlg catalog(frame.GetSession(), entries, &frame);
         for (int i = 0; i < catalog.EntryList()->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = catalog.EntryRow(i);
-            if (row->text(1) == QStringLiteral("Astra") || row->text(1) == QStringLiteral("Hotbird"))
+            if (row->text(1) == QStringLiteral("Astra") ||
+                row->text(1) == QStringLiteral("Hotbird"))
                 row->setCheckState(0, Qt::Checked);
         }
         ok = Save(catalog, out, "catalog.png") && ok;

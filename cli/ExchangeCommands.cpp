@@ -120,7 +120,8 @@ void PrintChanges(std::ostream& out, const MergeChanges& changes, bool json) {
     nlohmann::ordered_json sats = nlohmann::ordered_json::array();
     for (const SatelliteChanges& s : changes.satellites) {
         nlohmann::ordered_json changed = nlohmann::ordered_json::array();
-        for (const TpChange& c : s.changed) changed.push_back({{"from", c.before}, {"to", c.after}});
+        for (const TpChange& c : s.changed)
+            changed.push_back({{"from", c.before}, {"to", c.after}});
         sats.push_back({{"name", s.name},
                         {"position", FormatPosition(s.position)},
                         {"new", s.isNew},

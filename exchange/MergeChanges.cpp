@@ -30,8 +30,12 @@ MergeChanges PreviewMergeChanges(const SatTpDatabase& db, const SourceList& list
             sat.isNew = tp.satIndex >= oldSats;
         }
         switch (d.change) {
-            case DiffChange::Added: sat.added.push_back(TpValueText(tp)); break;
-            case DiffChange::Removed: sat.removed.push_back(TpValueText(tp)); break;
+            case DiffChange::Added:
+                sat.added.push_back(TpValueText(tp));
+                break;
+            case DiffChange::Removed:
+                sat.removed.push_back(TpValueText(tp));
+                break;
             case DiffChange::Changed:
                 sat.changed.push_back({TpValueText(d.tpBefore), TpValueText(d.tpAfter)});
                 break;

@@ -21,8 +21,8 @@ struct TpChange {
 
 // One table satellite the merge touches; transponders as TpText gives them.
 struct SatelliteChanges {
-    std::string name;         // the table name's bytes
-    uint16_t position = 0;    // tenths, West as 3600 - x
+    std::string name;       // the table name's bytes
+    uint16_t position = 0;  // tenths, West as 3600 - x
     bool isNew = false;
     std::vector<std::string> added;
     std::vector<std::string> removed;  // by replace

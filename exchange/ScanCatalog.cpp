@@ -14,7 +14,9 @@ namespace velmora {
 namespace {
 
 // East to west: 180.0E first, 0.0 in the middle, 180.0W last.
-int EastToWest(int position) { return position <= 1800 ? -position : 3600 - position; }
+int EastToWest(int position) {
+    return position <= 1800 ? -position : 3600 - position;
+}
 
 std::string MissingFolderText(const std::string& folder, const char* reason) {
     std::string text = "no scan tables in " + folder;
@@ -64,8 +66,7 @@ bool ListScanCatalog(const std::string& folder, std::vector<CatalogEntry>& entri
     return true;
 }
 
-bool ReadCatalogEntries(const std::vector<std::string>& paths, SourceList& list,
-                        ListError& error) {
+bool ReadCatalogEntries(const std::vector<std::string>& paths, SourceList& list, ListError& error) {
     list = SourceList{ListFormat::Dvbv5, {}};
     const ListReadOptions dvbv5{.format = ListFormat::Dvbv5};
     for (const std::string& path : paths) {

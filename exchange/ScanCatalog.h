@@ -28,7 +28,6 @@ bool ListScanCatalog(const std::string& folder, std::vector<CatalogEntry>& entri
 
 // The chosen scan tables read into one list, a satellite per file, in the
 // order given. False with error naming the file that could not be read.
-bool ReadCatalogEntries(const std::vector<std::string>& paths, SourceList& list,
-                        ListError& error);
+bool ReadCatalogEntries(const std::vector<std::string>& paths, SourceList& list, ListError& error);
 
 }  // namespace velmora

@@ -10,8 +10,7 @@
 namespace velmora {
 namespace {
 
-std::unique_ptr<SatTpDatabase> TableOf(
-    std::initializer_list<std::pair<const char*, int>> sats) {
+std::unique_ptr<SatTpDatabase> TableOf(std::initializer_list<std::pair<const char*, int>> sats) {
     auto db = std::make_unique<SatTpDatabase>();
     ClearDatabase(*db);
     ApplyLnbDefaults(*db);

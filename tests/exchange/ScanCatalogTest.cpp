@@ -26,7 +26,7 @@ TEST(ScanCatalog, ListsEastToWestWithNamesCountsAndLeavesUnreadableFilesOut) {
     Spit(dir / "Intelsat-901-27.5W", ScanTable(1));
     Spit(dir / "Hotbird-13.0E", ScanTable(3));
     Spit(dir / "Astra-19.2E", ScanTable(2));
-    Spit(dir / "Eutelsat5_5.0W", ScanTable(1));        // no position the reader knows
+    Spit(dir / "Eutelsat5_5.0W", ScanTable(1));  // no position the reader knows
     Spit(dir / "Broken-1.0W", "[CHANNEL]\nFREQUENCY = x\n");
 
     std::vector<CatalogEntry> entries;
@@ -37,12 +37,13 @@ TEST(ScanCatalog, ListsEastToWestWithNamesCountsAndLeavesUnreadableFilesOut) {
         const char* name;
         int transponders;
         const char* file;
-    } want[] = {{.position = "19.2E", .name = "Astra", .transponders = 2, .file = "Astra-19.2E"},
-                {.position = "13.0E", .name = "Hotbird", .transponders = 3, .file = "Hotbird-13.0E"},
-                {.position = "27.5W",
-                 .name = "Intelsat 901",
-                 .transponders = 1,
-                 .file = "Intelsat-901-27.5W"}};
+    } want[] = {
+        {.position = "19.2E", .name = "Astra", .transponders = 2, .file = "Astra-19.2E"},
+        {.position = "13.0E", .name = "Hotbird", .transponders = 3, .file = "Hotbird-13.0E"},
+        {.position = "27.5W",
+         .name = "Intelsat 901",
+         .transponders = 1,
+         .file = "Intelsat-901-27.5W"}};
     ASSERT_EQ(entries.size(), std::size(want));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].positionText, want[i].position);
