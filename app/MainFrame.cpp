@@ -317,12 +317,17 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !DroppableUrl(urls.front())) return;
     event->acceptProposedAction();
-    if (urls.front().isLocalFile()) {
-        OpenDropped(urls.front().toLocalFile());
+    OpenDroppedUrl(urls.front());
+}
+
+void CMainFrame::OpenDroppedUrl(const QUrl& url) {
+    if (url.isLocalFile()) {
+        OpenDropped(url.toLocalFile());
         return;
     }
-    // A dropped link imports as a dropped list file does.
-    ImportListSource(this, GetSession(), urls.front().toEncoded().toStdString());
+    if (!DroppableUrl(url)) return;
+    // A link (dragged from a web browser) imports as a dropped list file does.
+    ImportListSource(this, GetSession(), url.toEncoded().toStdString());
     UpdateCommandUI();
 }
 

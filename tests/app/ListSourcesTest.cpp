@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QUrl>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -115,6 +116,15 @@ TEST_F(UrlImportTest, ADownloadedListFillsTheImportDialog) {
     });
     EXPECT_EQ(Db().tpCount, 7);
     EXPECT_EQ(RecentUrls().value(0), QString::fromStdString(url));
+
+    // A link dropped on the window goes the same way, without the prompt.
+    velmora::testing::Spit(served / "Hotbird-13.0E", ScanTable({"10992000"}).toStdString());
+    Answer<CImportDlg>([](CImportDlg& d) {
+        EXPECT_EQ(d.SourceRow(0)->text(1), QStringLiteral("Hotbird"));
+        return int{QDialog::Accepted};
+    });
+    frame_->OpenDroppedUrl(QUrl(QString::fromStdString(server.Url("/Hotbird-13.0E"))));
+    EXPECT_EQ(Db().tpCount, 8);
 }
 
 TEST_F(UrlImportTest, AFailedDownloadSaysWhyAndChangesNothing) {
