@@ -51,7 +51,10 @@ CCatalogDlg::CCatalogDlg(Session& session, std::vector<CatalogEntry> entries, QW
         item->setToolTip(kNameColumn, FromBytes(e.path));
         rows_.push_back(item);
     }
+    // The name takes the width the position and the count leave.
+    list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
     list_->setMinimumSize(480, 300);
     layout->addWidget(list_);
 
