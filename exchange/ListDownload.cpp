@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -65,7 +66,13 @@ std::size_t OnData(char* data, std::size_t size, std::size_t count, void* user) 
         t->tooLarge = true;
         return 0;  // ends the transfer with CURLE_WRITE_ERROR
     }
-    t->bytes->append(data, n);
+    std::string& bytes = *t->bytes;
+    // Room for the announced size at once; otherwise doubling, but never past
+    // the limit, so an endless body takes the limit and half of it at most.
+    if (bytes.empty() && announced > 0) bytes.reserve(static_cast<std::size_t>(announced));
+    if (bytes.capacity() - bytes.size() < n)
+        bytes.reserve(std::min(t->maxBytes, std::max(2 * bytes.capacity(), bytes.size() + n)));
+    bytes.append(data, n);
     return n;
 }
 
