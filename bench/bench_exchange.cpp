@@ -331,8 +331,14 @@ BENCHMARK(BM_PeakIniLineOfCommas)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK(BM_ImportIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_ImportIntoFullTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(BM_ImportFileIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(BM_DownloadIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ImportFileIntoEmptyTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DownloadIntoEmptyTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_PeakEndlessDownload)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
