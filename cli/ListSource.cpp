@@ -41,6 +41,7 @@ bool FetchListFromTerminal(const std::string& source, const ListReadOptions& opt
     TerminalHost::InterruptScope interrupts;
     bool draw = ProgressBarWanted(io.err);
     std::size_t drawn = 0;
+    std::string shown;
     DownloadOptions download;
     download.stallTimeoutMs = stallTimeoutMs;
     download.progress = [&](std::size_t received, std::size_t total) {
@@ -49,6 +50,8 @@ bool FetchListFromTerminal(const std::string& source, const ListReadOptions& opt
         if (draw) {
             std::string line = "Downloading " + KilobytesText(received) + " kB";
             if (total > 0) line += " of " + KilobytesText(total) + " kB";
+            if (line == shown) return true;
+            shown = line;
             // Blanks over what a longer line before left.
             std::size_t blanks = drawn > line.size() ? drawn - line.size() : 0;
             io.err << '\r' << line << std::string(blanks, ' ');
@@ -58,6 +61,9 @@ bool FetchListFromTerminal(const std::string& source, const ListReadOptions& opt
         return true;
     };
     bool ok = FetchTransponderList(source, options, download, list, error);
+    // Stopped by the user, as any operation Ctrl+C ends: the status of a
+    // failure, not of a source that cannot be had.
+    if (!ok && host.Interrupted()) error.unreadable = false;
     if (drawn > 0) {
         // The line goes, so what follows starts on a clean one.
         io.err << '\r' << std::string(drawn, ' ') << '\r';
