@@ -147,7 +147,8 @@ void SetOptions(CURL* easy, const std::string& url, const DownloadOptions& optio
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(options.maxRedirects));
+    // libcurl takes -1 as no limit at all.
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(std::max(0, options.maxRedirects)));
     curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");  // whatever libcurl can decode
     curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
