@@ -67,11 +67,15 @@ std::size_t OnData(char* data, std::size_t size, std::size_t count, void* user) 
         return 0;  // ends the transfer with CURLE_WRITE_ERROR
     }
     std::string& bytes = *t->bytes;
-    // Room for the announced size at once; otherwise doubling, but never past
-    // the limit, so an endless body takes the limit and half of it at most.
+    // Room for the announced size at once; otherwise doubling, and past half
+    // the limit straight to the limit, so an endless body takes the limit and
+    // half of it at most. (A string asked for less than twice its capacity
+    // doubles anyway, which would overshoot the limit.)
     if (bytes.empty() && announced > 0) bytes.reserve(static_cast<std::size_t>(announced));
-    if (bytes.capacity() - bytes.size() < n)
-        bytes.reserve(std::min(t->maxBytes, std::max(2 * bytes.capacity(), bytes.size() + n)));
+    if (bytes.capacity() - bytes.size() < n) {
+        std::size_t room = std::max(2 * bytes.capacity(), bytes.size() + n);
+        bytes.reserve(room > t->maxBytes / 2 ? t->maxBytes : room);
+    }
     bytes.append(data, n);
     return n;
 }
