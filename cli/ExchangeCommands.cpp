@@ -8,6 +8,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ListSource.h"
 #include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "exchange/ListMerge.h"
@@ -35,6 +36,7 @@ struct ImportArgs {
     std::vector<std::string> satTexts;
     MergeOptions merge;
     ListReadOptions read;
+    int stallTimeoutMs = DownloadOptions{}.stallTimeoutMs;
     bool json = false;
     bool dryRun = false;
 };
@@ -47,6 +49,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     std::string cBandLnb;
     std::string format;
     std::string position;
+    std::string timeout;
     if (!ParseArguments(io, args,
                         {{"--output", &a.out, nullptr, "-o"},
                          {"--sat", nullptr, nullptr, nullptr, &satTexts},
@@ -54,6 +57,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
                          {"--c-band-lnb", &cBandLnb},
                          {"--format", &format},
                          {"--position", &position},
+                         {"--timeout", &timeout},
                          {"--replace", nullptr, &a.merge.replace},
                          {"--json", nullptr, &a.json},
                          {"--dry-run", nullptr, &a.dryRun}},
@@ -88,6 +92,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad("--c-band-lnb wants an LNB from 1 to 16, not '" + cBandLnb + "'");
     if (!format.empty() && !ParseListFormat(format, a.read.format))
         return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
+    if (!timeout.empty() && !ParseTimeoutOption(io, timeout, a.stallTimeoutMs)) return false;
     return true;
 }
 
@@ -144,7 +149,7 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
 
     SourceList list;
     ListError error;
-    if (!ReadTransponderList(source, a.read, list, error)) {
+    if (!FetchListFromTerminal(source, a.read, a.stallTimeoutMs, io, list, error)) {
         PrintError(io, ErrorText(error));
         return error.unreadable ? kExitCannotOpen : kExitFailed;
     }

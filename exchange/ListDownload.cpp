@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -65,7 +66,17 @@ std::size_t OnData(char* data, std::size_t size, std::size_t count, void* user) 
         t->tooLarge = true;
         return 0;  // ends the transfer with CURLE_WRITE_ERROR
     }
-    t->bytes->append(data, n);
+    std::string& bytes = *t->bytes;
+    // Room for the announced size at once; otherwise doubling, and past half
+    // the limit straight to the limit, so an endless body takes the limit and
+    // half of it at most. (A string asked for less than twice its capacity
+    // doubles anyway, which would overshoot the limit.)
+    if (bytes.empty() && announced > 0) bytes.reserve(static_cast<std::size_t>(announced));
+    if (bytes.capacity() - bytes.size() < n) {
+        std::size_t room = std::max(2 * bytes.capacity(), bytes.size() + n);
+        bytes.reserve(room > t->maxBytes / 2 ? t->maxBytes : room);
+    }
+    bytes.append(data, n);
     return n;
 }
 
@@ -140,7 +151,8 @@ void SetOptions(CURL* easy, const std::string& url, const DownloadOptions& optio
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(options.maxRedirects));
+    // libcurl takes -1 as no limit at all.
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(std::max(0, options.maxRedirects)));
     curl_easy_setopt(easy, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(easy, CURLOPT_ACCEPT_ENCODING, "");  // whatever libcurl can decode
     curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
