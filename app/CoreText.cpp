@@ -64,6 +64,9 @@ constexpr const char* kTemplates[] = {
     "%1: SAT %2 is not in use (the table has %3 satellites)",
     "%1: duplicate of TP %2 (%3)",
     "%1 differences",
+    // The import.
+    "matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, "
+    "%6 left out (table full), %7 invalid",
     // The ports.
     "%1(the adapter was unplugged)",
     "Meter found on %1",

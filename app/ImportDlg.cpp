@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/ChangesText.h"
 #include "app/CoreText.h"
 #include "app/LnbChoiceText.h"
 #include "app/Modal.h"
@@ -91,7 +93,9 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     setWindowTitle(QCoreApplication::translate("CImportDlg", kImportTitle));
     const SatTpDatabase& db = session.Database();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QFileInfo(fileName).fileName(), this));
+    // A URL is shown whole: its last part alone may say little ("list.php?id=3").
+    layout->addWidget(new QLabel(
+        IsListUrl(fileName.toStdString()) ? fileName : QFileInfo(fileName).fileName(), this));
 
     find_ = new QLineEdit(this);
     find_->setPlaceholderText(tr("Find a satellite by name or position"));
@@ -154,6 +158,13 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     preview_ = new QLabel(this);
     preview_->setWordWrap(true);
     layout->addWidget(preview_);
+    changes_ = new QPlainTextEdit(this);
+    changes_->setReadOnly(true);
+    changes_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    changes_->setPlaceholderText(tr("Nothing in the table changes."));
+    changes_->setMinimumHeight(100);
+    changes_->setMaximumHeight(160);
+    layout->addWidget(changes_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -267,9 +278,12 @@ void CImportDlg::ShowMatching(const QString& text) {
 
 void CImportDlg::UpdatePreview() {
     MergeOptions options = Options();
-    bool any =
-        std::find(options.selected.begin(), options.selected.end(), true) != options.selected.end();
-    preview_->setText(CoreText(MergeSummary(session_.PreviewImport(list_, options))));
+    bool any = std::find(options.selected.begin(), options.selected.end(), true) !=
+               options.selected.end();
+    // One merge on a copy gives the counts and the changes.
+    MergeChanges changes = session_.PreviewImportChanges(list_, options);
+    preview_->setText(MergeSummaryText(changes.counts));
+    changes_->setPlainText(ChangesText(changes.satellites));
     ok_->setEnabled(any);
 }
 
@@ -282,13 +296,18 @@ void RunImportCommand(QWidget* parent, Session& session) {
 }
 
 void ImportListFile(QWidget* parent, Session& session, const QString& path) {
+    ImportListSource(parent, session, QFile::encodeName(path).toStdString());
+}
+
+void ImportListSource(QWidget* parent, Session& session, const std::string& source) {
     if (!session.IsEnabled(ID_FILE_IMPORT)) return;
     SourceList list;
     ListError error;
-    if (!ReadTransponderList(QFile::encodeName(path).toStdString(), {}, list, error)) {
+    if (!session.FetchList(source, list, error)) {
         modal::Notice(parent, CoreText(ErrorText(error)));
         return;
     }
+    const QString path = QFile::decodeName(source.c_str());
     if (list.satellites.empty()) {
         modal::Notice(
             parent,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 #include <vector>
 
 #include "ui/SessionImport.h"
@@ -14,6 +15,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
@@ -44,6 +46,8 @@ public:
     QComboBox* CBandLnbList() const { return cBandLnb_; }
     QRadioButton* ReplaceButton() const { return replace_; }
     QLabel* PreviewLine() const { return preview_; }
+    // What OK would change, satellite by satellite (the text import --dry-run prints).
+    QPlainTextEdit* ChangesPane() const { return changes_; }
 
 private:
     // One target list per band: "new" and the table satellites of the band nearby.
@@ -72,6 +76,7 @@ private:
     QRadioButton* add_;
     QRadioButton* replace_;
     QLabel* preview_;
+    QPlainTextEdit* changes_;
     QPushButton* ok_;
 };
 
@@ -80,6 +85,9 @@ private:
 void RunImportCommand(QWidget* parent, Session& session);
 // The import of a list file already chosen (one dropped on the window).
 void ImportListFile(QWidget* parent, Session& session, const QString& path);
+// The same for a file path or an http/https URL (downloaded with the
+// progress bar and Stop); a failure is a message box and changes nothing.
+void ImportListSource(QWidget* parent, Session& session, const std::string& source);
 void RunExportCommand(QWidget* parent, Session& session);
 
 }  // namespace velmora

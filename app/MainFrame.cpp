@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "app/CatalogDlg.h"
 #include "app/CheckDlg.h"
 #include "app/CoreText.h"
 #include "app/Images.h"
@@ -27,6 +28,7 @@
 #include "app/Modal.h"
 #include "app/PortSelector.h"
 #include "app/RecentFiles.h"
+#include "app/UrlImport.h"
 #include "app/VelmoraApp.h"
 #include "app/VelmoraDoc.h"
 
@@ -275,6 +277,8 @@ void CMainFrame::RunStep(const Command& command) {
     switch (command.step) {
         case WindowStep::None: break;
         case WindowStep::FileImport: RunImportCommand(this, session); break;
+        case WindowStep::FileImportUrl: RunImportUrlCommand(this, session); break;
+        case WindowStep::FileCatalog: RunCatalogCommand(this, session); break;
         case WindowStep::ExportDialog: RunExportCommand(this, session); break;
         case WindowStep::CheckDialog: {
             CCheckDlg dlg(CheckTable(session.Database()),
@@ -324,18 +328,39 @@ void CMainFrame::OnTitleChanged(const QString& title) {
     if (recent_) recent_->Remember(title);
 }
 
+namespace {
+
+// A local file, or a link to a list on the web (a link dragged from a browser).
+bool DroppableUrl(const QUrl& url) {
+    return url.isLocalFile() || url.scheme() == QLatin1String("http") ||
+           url.scheme() == QLatin1String("https");
+}
+
+}  // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls() && !event->mimeData()->urls().isEmpty() &&
-        event->mimeData()->urls().front().isLocalFile()) {
+        DroppableUrl(event->mimeData()->urls().front())) {
         event->acceptProposedAction();
     }
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    if (urls.isEmpty() || !DroppableUrl(urls.front())) return;
     event->acceptProposedAction();
-    OpenDropped(urls.front().toLocalFile());
+    OpenDroppedUrl(urls.front());
+}
+
+void CMainFrame::OpenDroppedUrl(const QUrl& url) {
+    if (url.isLocalFile()) {
+        OpenDropped(url.toLocalFile());
+        return;
+    }
+    if (!DroppableUrl(url)) return;
+    // A link (dragged from a web browser) imports as a dropped list file does.
+    ImportListSource(this, GetSession(), url.toEncoded().toStdString());
+    UpdateCommandUI();
 }
 
 void CMainFrame::OpenDropped(const QString& path) {

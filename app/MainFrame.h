@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUrl>
 #include <map>
 #include <memory>
 
@@ -49,6 +50,9 @@ public:
     QStringList RecentFiles() const;
     // What a file dropped on the window does: a table is opened.
     void OpenDropped(const QString& path);
+    // A dropped URL: a local file as above, an http or https link imported
+    // as a list file is.
+    void OpenDroppedUrl(const QUrl& url);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 // Renders the main window with a database loaded, and each dialog, into PNG
 // files: velmora-screenshots [--lang CODE] DATABASE.csv OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -14,17 +15,19 @@
 #include <string_view>
 
 #include "app/AboutDlg.h"
+#include "app/CatalogDlg.h"
+#include "app/CompareDlg.h"
 #include "app/HelpDlg.h"
 #include "app/ImportDlg.h"
 #include "app/Language.h"
-#include "app/CompareDlg.h"
 #include "app/LnbEditDlg.h"
+#include "app/MainForm.h"
 #include "app/MainFrame.h"
 #include "app/SatAddDlg.h"
 #include "app/TpEditDlg.h"
 #include "app/TpSortDlg.h"
+#include "app/UrlImport.h"
 #include "app/VelmoraDoc.h"
-#include "app/MainForm.h"
 
 using namespace velmora;
 
@@ -106,6 +109,22 @@ int main(int argc, char** argv) {
     addSat("0.8W Thor 5/6/7", 3592, {10778000, 10797000});
     CImportDlg import(frame.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
     ok = Save(import, out, "import.png") && ok;
+    // The installed scan tables, two of them ticked; skipped where none are.
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    if (frame.GetSession().ListCatalog(entries, whyNot)) {
+        CCatalogDlg catalog(frame.GetSession(), entries, &frame);
+        for (int i = 0; i < catalog.EntryList()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = catalog.EntryRow(i);
+            if (row->text(1) == QStringLiteral("Astra") ||
+                row->text(1) == QStringLiteral("Hotbird"))
+                row->setCheckState(0, Qt::Checked);
+        }
+        ok = Save(catalog, out, "catalog.png") && ok;
+    }
+    CUrlDlg url(&frame);
+    url.AddressBox()->setEditText(QStringLiteral("https://example.org/lists/Astra-19.2E"));
+    ok = Save(url, out, "import-url.png") && ok;
     CAboutDlg about(&frame);
     ok = Save(about, out, "about.png") && ok;
     CHelpDlg help(&frame);

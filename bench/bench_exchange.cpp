@@ -3,8 +3,11 @@
 // transponders: reading the list and merging it, as the window and the CLI do.
 // Then the memory reading the worst lists near the 16 MB limit takes: every
 // allocation is counted, and peakMB is the most in use at once.
+// Last the same list downloaded from a local web server against its import
+// from the file, and the memory of an endless download refused at 16 MB.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <pugixml.hpp>
 
@@ -12,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <new>
@@ -19,7 +23,11 @@
 
 #include "bench/BenchSupport.h"
 #include "db/InputFile.h"
+#include "exchange/ListDownload.h"
 #include "exchange/ListMerge.h"
+#include "exchange/MergeChanges.h"
+#include "exchange/ScanCatalog.h"
+#include "tests/support/ListServer.h"
 
 namespace {
 
@@ -166,6 +174,51 @@ void Import(benchmark::State& state, const SatTpDatabase& start) {
 void BM_ImportIntoEmptyTable(benchmark::State& state) { Import(state, *EmptyTable()); }
 void BM_ImportIntoFullTable(benchmark::State& state) { Import(state, *FullTable()); }
 
+// ---- the installed scan tables ---------------------------------------------
+
+// Listing the catalog reads and parses every scan table (about 330 files,
+// 2.3 MB with Debian's dtv-scan-tables): the wait before the catalog dialog.
+void BM_ListScanCatalog(benchmark::State& state) {
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    for (auto _ : state) {
+        if (!ListScanCatalog(kScanTableFolder, entries, whyNot)) {
+            state.SkipWithError(whyNot.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(entries);
+    }
+    state.counters["tables"] = static_cast<double>(entries.size());
+}
+
+// Every scan table ticked, merged into an empty table on a copy, compared
+// and written as text: the catalog dialog's preview at its largest.
+void BM_ChangesOfWholeCatalog(benchmark::State& state) {
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    SourceList list;
+    ListError error;
+    std::vector<std::string> paths;
+    if (ListScanCatalog(kScanTableFolder, entries, whyNot))
+        for (const CatalogEntry& e : entries) paths.push_back(e.path);
+    if (paths.empty() || !ReadCatalogEntries(paths, list, error)) {
+        state.SkipWithError(paths.empty() ? whyNot.c_str() : ErrorText(error).c_str());
+        return;
+    }
+    auto db = EmptyTable();
+    std::size_t satellites = 0;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        MergeChanges changes = PreviewMergeChanges(*db, list, {});
+        std::string text = MergeChangesText(changes);
+        satellites = changes.satellites.size();
+        bytes = text.size();
+        benchmark::DoNotOptimize(text);
+    }
+    state.counters["satellites"] = static_cast<double>(satellites);
+    state.counters["textKB"] = static_cast<double>(bytes) / 1024.0;
+}
+
 // ---- worst cases near the size limit ------------------------------------
 
 constexpr std::size_t kNearLimit = LIST_FILE_MAX_BYTES - 4096;
@@ -235,15 +288,125 @@ void BM_PeakLargestAcceptedXml(benchmark::State& state) { PeakMemory(state, Larg
 void BM_PeakLongNamedSatellites(benchmark::State& state) { PeakMemory(state, LongNamedSatellites); }
 void BM_PeakIniLineOfCommas(benchmark::State& state) { PeakMemory(state, CommaLine); }
 
+// ---- the same list from the web ------------------------------------------
+
+struct Web {
+    bench::Scratch folder;
+    std::unique_ptr<testing::ListServer> server;
+    Web() {
+        std::ofstream(folder.File("satellites.xml"), std::ios::binary) << GenerateList();
+        server = std::make_unique<testing::ListServer>(folder.dir);
+    }
+};
+
+Web& TheWeb() {
+    static Web web;
+    return web;
+}
+
+// source: the file or its URL, read and merged as velmora-cli import does.
+void ImportFrom(benchmark::State& state, const std::string& source) {
+    if (!TheWeb().server->Running()) {
+        state.SkipWithError("the list server did not start (python3?)");
+        return;
+    }
+    auto empty = EmptyTable();
+    auto db = std::make_unique<SatTpDatabase>();
+    MergeCounts counts;
+    for (auto _ : state) {
+        *db = *empty;
+        SourceList list;
+        ListError error;
+        if (!FetchTransponderList(source, {}, {}, list, error)) {
+            state.SkipWithError(ErrorText(error).c_str());
+            return;
+        }
+        counts = MergeTransponderList(*db, list, {});
+        benchmark::DoNotOptimize(counts);
+    }
+    state.counters["added"] = counts.transpondersAdded;
+}
+
+void BM_ImportFileIntoEmptyTable(benchmark::State& state) {
+    ImportFrom(state, TheWeb().folder.File("satellites.xml"));
+}
+void BM_DownloadIntoEmptyTable(benchmark::State& state) {
+    ImportFrom(state, TheWeb().server->Url("/satellites.xml"));
+}
+
+// What a fresh process of this program holds at most when it only downloads
+// url (libcurl's own buffers included): the largest resident size in kB.
+long EndlessDownloadRssKb(const std::string& url) {
+    std::string bytes, whyNot;
+    DownloadList(url, {}, bytes, whyNot);
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// An endless body refused at the limit: peakMB counts this process's
+// allocations; rssMB is the largest resident size of a fresh process of this
+// program that does only the download.
+void BM_PeakEndlessDownload(benchmark::State& state) {
+    std::string url = TheWeb().server->Url("/endless");
+    std::size_t peak = 0;
+    long rssKb = 0;
+    std::string whyNot;
+    for (auto _ : state) {
+        std::size_t before = gInUse;
+        gPeak = before;
+        std::string bytes;
+        DownloadList(url, {}, bytes, whyNot);
+        peak = gPeak - before;
+        std::string command = std::filesystem::read_symlink("/proc/self/exe").string() +
+                              " --endless-download " + url;
+        if (std::FILE* child = ::popen(command.c_str(), "r")) {
+            if (std::fscanf(child, "%ld", &rssKb) != 1) rssKb = 0;
+            ::pclose(child);
+        }
+    }
+    if (whyNot.find("larger than") == std::string::npos) state.SkipWithError(whyNot.c_str());
+    state.counters["peakMB"] = static_cast<double>(peak) / (1 << 20);
+    state.counters["rssMB"] = static_cast<double>(rssKb) / 1024;
+}
+
 BENCHMARK(BM_PeakXmlOfEmptyElements)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakLargestAcceptedXml)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakLongNamedSatellites)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakIniLineOfCommas)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+BENCHMARK(BM_ListScanCatalog)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_ChangesOfWholeCatalog)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_ImportIntoEmptyTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_ImportIntoFullTable)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_ImportFileIntoEmptyTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DownloadIntoEmptyTable)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_PeakEndlessDownload)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace velmora
 
-BENCHMARK_MAIN();
+// "--endless-download URL" is the child of BM_PeakEndlessDownload.
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--endless-download") {
+        std::printf("%ld\n", velmora::EndlessDownloadRssKb(argv[2]));
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

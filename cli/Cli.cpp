@@ -27,10 +27,12 @@ const std::vector<CliCommand>& Commands() {
          "FILE\tthe sattp.csv table to check\n"
          "--json\tprint the findings as JSON (kind, table: lnb, sat or tp, 0-based index, text)\n"},
         {"import",
-         "SOURCE TABLE -o OUT [--sat POS]... [--replace] [--lnb N] [--c-band-lnb N] "
-         "[--format xml|ini|dvbv5] [--position POS] [--json]",
+         "SOURCE TABLE (-o OUT | --dry-run) [--sat POS]... [--replace] [--lnb N] "
+         "[--c-band-lnb N] [--format xml|ini|dvbv5] [--position POS] [--timeout SECONDS] "
+         "[--json]",
          "merge a transponder list into TABLE, written as OUT", RunImport,
-         "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table\n"
+         "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table; a file "
+         "or an http:// or https:// URL\n"
          "TABLE\tthe sattp.csv table to merge into (not changed unless it is OUT)\n"
          "-o, --output OUT\tthe table to write (may be TABLE; replaced only once whole)\n"
          "--sat POS\ttake only the satellite at this position (19.2E, 30.0W); repeatable\n"
@@ -38,12 +40,21 @@ const std::vector<CliCommand>& Commands() {
          "--lnb N\tthe LNB (1..16) of new Ku and Ka-band satellites (default 1)\n"
          "--c-band-lnb N\tthe LNB (1..16) of new C-band satellites\n"
          "--format F\tread SOURCE as xml, ini or dvbv5 instead of recognising it\n"
-         "--position POS\tthe position of a dvbv5 list (wins over its file name)\n"
-         "--json\tprint the counts as one JSON object\n"},
+         "--position POS\tthe position of a dvbv5 list (wins over its file or URL name)\n"
+         "--timeout SECONDS\tend a download after this long without data (default 30)\n"
+         "--dry-run\twrite nothing; print what the merge would change, satellite by "
+         "satellite (not with -o)\n"
+         "--json\tprint the counts as one JSON object (with --dry-run also the changes of "
+         "each satellite)\n"},
         {"export", "TABLE -o OUT.xml", "write the tables of a sattp.csv file as satellites.xml",
          RunExport,
          "TABLE\tthe sattp.csv table to read\n"
          "-o, --output OUT.xml\tthe satellites.xml file to write\n"},
+        {"catalog", "[--json] [--dir DIR]",
+         "list the installed dvbv5 scan tables: position, name", RunCatalog,
+         "--dir DIR\tthe folder of scan tables (default /usr/share/dvb/dvb-s, from the "
+         "dtv-scan-tables package)\n"
+         "--json\tprint the tables as JSON (position, name, transponders, path)\n"},
         {"diff", "[--json] OLD NEW | [--json] --port P FILE",
          "list changes from OLD (or the meter's table) to NEW", RunDiff,
          "OLD NEW\ttwo sattp.csv tables; the lines say what changes from OLD to NEW; "

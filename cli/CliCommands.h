@@ -36,6 +36,9 @@ int RunDiff(const std::vector<std::string>& args, CliStreams& io);
 int RunImport(const std::vector<std::string>& args, CliStreams& io);
 int RunExport(const std::vector<std::string>& args, CliStreams& io);
 
+// CatalogCommand.cpp
+int RunCatalog(const std::vector<std::string>& args, CliStreams& io);
+
 // LinkCommands.cpp: the commands that talk to the meter.
 int RunPorts(const std::vector<std::string>& args, CliStreams& io);
 int RunReadTables(const std::vector<std::string>& args, CliStreams& io);

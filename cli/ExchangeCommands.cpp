@@ -8,9 +8,11 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ListSource.h"
 #include "db/MessageText.h"
 #include "db/SatTpFile.h"
 #include "exchange/ListMerge.h"
+#include "exchange/MergeChanges.h"
 #include "exchange/SatellitesXmlWriter.h"
 
 namespace velmora::cli {
@@ -34,7 +36,9 @@ struct ImportArgs {
     std::vector<std::string> satTexts;
     MergeOptions merge;
     ListReadOptions read;
+    int stallTimeoutMs = DownloadOptions{}.stallTimeoutMs;
     bool json = false;
+    bool dryRun = false;
 };
 
 // False, with the reason on the error stream, for anything the synopsis
@@ -45,6 +49,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     std::string cBandLnb;
     std::string format;
     std::string position;
+    std::string timeout;
     if (!ParseArguments(io, args,
                         {{"--output", &a.out, nullptr, "-o"},
                          {"--sat", nullptr, nullptr, nullptr, &satTexts},
@@ -52,8 +57,10 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
                          {"--c-band-lnb", &cBandLnb},
                          {"--format", &format},
                          {"--position", &position},
+                         {"--timeout", &timeout},
                          {"--replace", nullptr, &a.merge.replace},
-                         {"--json", nullptr, &a.json}},
+                         {"--json", nullptr, &a.json},
+                         {"--dry-run", nullptr, &a.dryRun}},
                         &a.files, 2)) {
         return false;
     }
@@ -63,7 +70,9 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     };
     if (a.files.size() != 2)
         return bad(a.files.empty() ? "missing SOURCE and TABLE" : "missing TABLE");
-    if (!RequireOption(io, a.out, "-o OUT")) return false;
+    // A dry run writes nothing; an -o beside it would read as if it did.
+    if (a.dryRun && !a.out.empty()) return bad("--dry-run writes nothing: leave out -o");
+    if (!a.dryRun && !RequireOption(io, a.out, "-o OUT")) return false;
     for (const std::string& text : satTexts) {
         int tenths = 0;
         if (!ParsePositionText(text, tenths))
@@ -83,22 +92,51 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad("--c-band-lnb wants an LNB from 1 to 16, not '" + cBandLnb + "'");
     if (!format.empty() && !ParseListFormat(format, a.read.format))
         return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
+    if (!timeout.empty() && !ParseTimeoutOption(io, timeout, a.stallTimeoutMs)) return false;
     return true;
+}
+
+nlohmann::ordered_json CountsJson(const MergeCounts& c) {
+    return {{"matched", c.matched},
+            {"satellitesAdded", c.satellitesAdded},
+            {"transpondersAdded", c.transpondersAdded},
+            {"duplicates", c.duplicates},
+            {"replaced", c.replaced},
+            {"leftOut", c.leftOut},
+            {"invalid", c.invalid}};
 }
 
 void PrintCounts(std::ostream& out, const MergeCounts& c, bool json) {
     if (json) {
-        nlohmann::ordered_json j{{"matched", c.matched},
-                                 {"satellitesAdded", c.satellitesAdded},
-                                 {"transpondersAdded", c.transpondersAdded},
-                                 {"duplicates", c.duplicates},
-                                 {"replaced", c.replaced},
-                                 {"leftOut", c.leftOut},
-                                 {"invalid", c.invalid}};
-        out << j.dump() << '\n';
+        out << CountsJson(c).dump() << '\n';
         return;
     }
     out << MergeSummary(c) << '\n';
+}
+
+// The counts and, per satellite touched, its transponders added, removed
+// and changed.
+void PrintChanges(std::ostream& out, const MergeChanges& changes, bool json) {
+    if (!json) {
+        out << MergeChangesText(changes);
+        return;
+    }
+    nlohmann::ordered_json j = CountsJson(changes.counts);
+    nlohmann::ordered_json sats = nlohmann::ordered_json::array();
+    for (const SatelliteChanges& s : changes.satellites) {
+        nlohmann::ordered_json changed = nlohmann::ordered_json::array();
+        for (const TpChange& c : s.changed)
+            changed.push_back({{"from", c.before}, {"to", c.after}});
+        sats.push_back({{"name", s.name},
+                        {"position", FormatPosition(s.position)},
+                        {"new", s.isNew},
+                        {"added", s.added},
+                        {"removed", s.removed},
+                        {"changed", changed}});
+    }
+    j["satellites"] = std::move(sats);
+    // Names are bytes: what is not UTF-8 becomes U+FFFD rather than an exception.
+    out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace
@@ -111,7 +149,7 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
 
     SourceList list;
     ListError error;
-    if (!ReadTransponderList(source, a.read, list, error)) {
+    if (!FetchListFromTerminal(source, a.read, a.stallTimeoutMs, io, list, error)) {
         PrintError(io, ErrorText(error));
         return error.unreadable ? kExitCannotOpen : kExitFailed;
     }
@@ -132,6 +170,10 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     }
     auto db = NewTable();
     if (int status = ReadTableFile(*db, tablePath, io); status != kExitOk) return status;
+    if (a.dryRun) {
+        PrintChanges(io.out, PreviewMergeChanges(*db, list, a.merge), a.json);
+        return kExitOk;
+    }
     MergeCounts counts = MergeTransponderList(*db, list, a.merge);
     std::string whyNot;
     if (!WriteSatTpFile(*db, a.out.c_str(), &whyNot)) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "db/TextHelpers.h"
+#include "db/TextMark.h"
 #include "exchange/ListText.h"
 
 namespace velmora {
@@ -159,11 +160,13 @@ int ChosenTarget(const SatTpDatabase& db, const MergeOptions& options, std::size
 }  // namespace
 
 std::string MergeSummary(const MergeCounts& c) {
-    return "matched " + std::to_string(c.matched) + ", added " + std::to_string(c.satellitesAdded) +
-           " satellites and " + std::to_string(c.transpondersAdded) + " transponders, " +
-           std::to_string(c.duplicates) + " duplicates skipped, " + std::to_string(c.replaced) +
-           " replaced, " + std::to_string(c.leftOut) + " left out (table full), " +
-           std::to_string(c.invalid) + " invalid";
+    auto n = [](int v) { return std::to_string(v); };
+    return FillText(VELMORA_TR_NOOP("Core",
+                                    "matched %1, added %2 satellites and %3 transponders, %4 "
+                                    "duplicates skipped, %5 replaced, %6 left out (table full), "
+                                    "%7 invalid"),
+                    {n(c.matched), n(c.satellitesAdded), n(c.transpondersAdded), n(c.duplicates),
+                     n(c.replaced), n(c.leftOut), n(c.invalid)});
 }
 
 bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,

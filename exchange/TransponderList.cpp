@@ -2,6 +2,7 @@
 
 #include "db/InputFile.h"
 #include "db/MessageText.h"
+#include "exchange/ListDownload.h"
 #include "exchange/ListText.h"
 
 namespace velmora {
@@ -52,7 +53,9 @@ bool ParseListFormat(std::string_view text, ListFormat& format) {
 std::string ErrorText(const ListError& error) {
     std::string text = error.file;
     if (error.line > 0) text += ":" + std::to_string(error.line);
-    text += error.unreadable ? " " : ": ";
+    // A file's reason reads on after its name ("is a folder"); a download's
+    // after a colon, as a URL ends in no word a reason could follow.
+    text += error.unreadable && !IsListUrl(error.file) ? " " : ": ";
     // Names and values come from the file: nothing in them may act on a terminal.
     return EscapeControls(text + error.message);
 }

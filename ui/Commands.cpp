@@ -71,6 +71,18 @@ constexpr Command kCommands[] = {
                                "the table\n"
                                "Import transponders"),
      .step = WindowStep::FileImport, .enabled = Idle},
+    {.id = ID_FILE_IMPORT_URL, .menu = Menu::File,
+     .text = VELMORA_TR_NOOP("Commands", "Import from the web..."),
+     .prompt = VELMORA_TR_NOOP("Commands",
+         "Download a transponder list from an http or https address and merge it\n"
+         "Import from the web"),
+     .step = WindowStep::FileImportUrl, .enabled = Idle},
+    {.id = ID_FILE_CATALOG, .menu = Menu::File,
+     .text = VELMORA_TR_NOOP("Commands", "Add satellites from the catalog..."),
+     .prompt = VELMORA_TR_NOOP("Commands",
+         "Merge satellites from the scan tables installed on this computer\n"
+         "Add satellites from the catalog"),
+     .step = WindowStep::FileCatalog, .enabled = Idle},
     {.id = ID_FILE_EXPORT, .menu = Menu::File,
      .text = VELMORA_TR_NOOP("Commands", "Export satellites.xml..."),
      .prompt = VELMORA_TR_NOOP("Commands",

@@ -53,6 +53,9 @@ enum CommandId : int {
     ID_VERIFY_AFTER_WRITE = 32841,
     ID_BACKUP_BEFORE_WRITE = 32842,
     ID_APP_ABOUT = 32843,
+    // Transponder lists from the web and from the installed scan tables.
+    ID_FILE_IMPORT_URL = 32850,
+    ID_FILE_CATALOG = 32851,
     ID_FIND_METER = 32860,
 };
 
@@ -67,6 +70,8 @@ const char* MenuTitle(Menu menu);
 enum class WindowStep {
     None,
     FileImport,
+    FileImportUrl,
+    FileCatalog,
     ExportDialog,
     CheckDialog,
     CompareDialog,

@@ -16,6 +16,8 @@
 #include "db/SatTpFile.h"
 #include "db/TableHistory.h"
 #include "exchange/ListMerge.h"
+#include "exchange/MergeChanges.h"
+#include "exchange/ScanCatalog.h"
 #include "db/TableCompare.h"
 #include "flash/BatchUpgrade.h"
 #include "flash/Bootloader.h"
@@ -81,6 +83,10 @@ struct SessionOptions {
     // The table named on the command line: the start-up opens it instead of
     // the remembered one (once; New starts without it).
     std::string startFile;
+    // The dvbv5 scan tables File > Add satellites from the catalog... offers.
+    std::string scanTableFolder = kScanTableFolder;
+    // A download that receives nothing for this long fails.
+    int downloadStallMs = 30000;
 };
 
 // The port the selector starts with: the remembered one when it is there
@@ -179,6 +185,15 @@ public:
     std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
     // The counts ApplyImport would give now, for the import dialog's preview.
     MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
+    // What ApplyImport would change now, satellite by satellite.
+    MergeChanges PreviewImportChanges(const SourceList& list, const MergeOptions& options) const;
+    // A list file, or a list downloaded from an http or https URL with the
+    // progress bar and Stop; the tables are not touched. False with the error
+    // (a stopped download says "cancelled"), also while a long operation runs.
+    bool FetchList(const std::string& source, SourceList& list, ListError& error);
+    // The scan tables of the catalog folder, east to west; false with the
+    // reason (for the standard folder: how to install it).
+    bool ListCatalog(std::vector<CatalogEntry>& entries, std::string& whyNot) const;
     // The file Export offers: the table's own name with ".xml" ("sattp.xml").
     std::string ExportProposedPath() const;
     // Writes the tables as satellites.xml; false when it could not be written.

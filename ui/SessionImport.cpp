@@ -5,6 +5,7 @@
 
 #include "db/MessageText.h"
 #include "db/TextMark.h"
+#include "exchange/ListDownload.h"
 #include "exchange/SatellitesXmlWriter.h"
 #include "ui/Session.h"
 
@@ -57,6 +58,46 @@ void Session::ClearImportStatus() {
 
 MergeCounts Session::PreviewImport(const SourceList& list, const MergeOptions& options) const {
     return PreviewMerge(*db_, list, options);
+}
+
+MergeChanges Session::PreviewImportChanges(const SourceList& list,
+                                           const MergeOptions& options) const {
+    return PreviewMergeChanges(*db_, list, options);
+}
+
+bool Session::FetchList(const std::string& source, SourceList& list, ListError& error) {
+    list = SourceList{};
+    if (!IsListUrl(source)) return ReadTransponderList(source, {}, list, error);
+    if (OperationRunning()) {
+        error = ListError{source, 0, "cannot be downloaded while another operation runs", true};
+        return false;
+    }
+    // A download is a long operation: the edits and the port wait, and Stop
+    // (or closing the window) ends it at the next progress call.
+    OperationFlags& flags = state_.flags;
+    flags.busyFlag = 1;
+    flags.runFlag = 1;
+    view_.StateChanged();
+    BeginProgress("Downloading " + EscapeControls(source), 1000);
+    DownloadOptions download;
+    download.stallTimeoutMs = options_.downloadStallMs;
+    download.progress = [this, &flags](std::size_t received, std::size_t total) {
+        if (total > 0) SetProgress(static_cast<int>(std::min<std::size_t>(received, total) * 1000 /
+                                                    total));
+        PumpOnce();
+        return flags.runFlag != 0;
+    };
+    bool ok = FetchTransponderList(source, {}, download, list, error);
+    flags.runFlag = 0;
+    flags.busyFlag = 0;
+    SetProgress(0);
+    SetStatus(ok ? "" : "Download failed");
+    OperationEnded();
+    return ok;
+}
+
+bool Session::ListCatalog(std::vector<CatalogEntry>& entries, std::string& whyNot) const {
+    return ListScanCatalog(options_.scanTableFolder, entries, whyNot);
 }
 
 std::string Session::ExportProposedPath() const {

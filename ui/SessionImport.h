@@ -1,7 +1,11 @@
 // What the session's import works with, for the window above it: the list a
-// file gives (SourceList, ReadTransponderList) and the merge's choices and
-// counts (MergeOptions, MergeCounts).
+// file or URL gives (SourceList, ReadTransponderList, IsListUrl), the merge's
+// choices, counts and changes (MergeOptions, MergeCounts, MergeChanges) and
+// the scan-table catalog (CatalogEntry, ReadCatalogEntries).
 #pragma once
 
+#include "exchange/ListDownload.h"
 #include "exchange/ListMerge.h"
+#include "exchange/MergeChanges.h"
+#include "exchange/ScanCatalog.h"
 #include "exchange/TransponderList.h"

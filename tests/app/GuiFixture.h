@@ -69,6 +69,7 @@ protected:
         SessionOptions options;
         options.probePorts = [ports] { return ports; };
         options.startFile = startFile_;
+        if (!scanTableFolder_.empty()) options.scanTableFolder = scanTableFolder_;
         frame_ = std::make_unique<CMainFrame>(*doc_, options);
         frame_->show();
         return *frame_;
@@ -108,6 +109,7 @@ protected:
 
     QTemporaryDir dir_;
     std::string startFile_;  // the table named on the command line
+    std::string scanTableFolder_;  // the catalog's folder; empty: the default
     QString oldCwd_;
     std::unique_ptr<CVelmoraDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;

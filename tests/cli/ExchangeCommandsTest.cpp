@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -82,6 +83,7 @@ TEST_F(ExchangeCommandsTest, BadArgumentsAreUsageErrors) {
         {"import", list, table, "-o", "x.csv", "--sat", "45.0E"},
         {"import", list, table, "-o", "x.csv", "--frobnicate"},
         {"import", list, table, "-o"},
+        {"import", list, table, "-o", "x.csv", "--dry-run"},
         {"export", table},
         {"export", table, "-o", "a.xml", "extra"},
     };
@@ -91,6 +93,41 @@ TEST_F(ExchangeCommandsTest, BadArgumentsAreUsageErrors) {
         EXPECT_EQ(out.str(), "");
     }
     EXPECT_THAT(folder.Entries(), ::testing::ElementsAre("satellites.xml", "sattp.csv"));
+}
+
+TEST_F(ExchangeCommandsTest, DryRunPrintsTheChangesAndWritesNothing) {
+    ASSERT_EQ(Run({"import", list, table, "--dry-run", "--replace", "--json"}), kExitOk)
+        << err.str();
+    auto j = nlohmann::json::parse(out.str());
+    EXPECT_EQ(j["replaced"], 2);
+    EXPECT_EQ(j["satellites"],
+              nlohmann::json::parse(R"([
+        {"name": "SAT-A", "position": "19.2E", "new": false,
+         "added": ["11363 H 22000", "11600 V 22000"],
+         "removed": ["11362 H 22000", "11538 V 22000 unique"], "changed": []},
+        {"name": "Astra 2", "position": "28.2E", "new": true,
+         "added": ["10714 H 22000"], "removed": [], "changed": []}])"));
+    ASSERT_EQ(Run({"import", list, table, "--dry-run"}), kExitOk);
+    EXPECT_THAT(out.str(), StartsWith("19.2E SAT-A: 1 added\n  + 11600 V 22000\n"));
+    EXPECT_THAT(folder.Entries(), ::testing::ElementsAre("satellites.xml", "sattp.csv"));
+}
+
+TEST_F(ExchangeCommandsTest, CatalogListsTheScanTablesOfAFolder) {
+    std::string scans = folder.File("dvb-s");
+    std::filesystem::create_directory(scans);
+    const std::string tp = "[CHANNEL]\nFREQUENCY = 11362000\nPOLARIZATION = HORIZONTAL\n"
+                           "SYMBOL_RATE = 22000000\n";
+    ASSERT_TRUE(dbtest::WriteBytes(scans + "/Hispasat-30.0W", tp));
+    ASSERT_TRUE(dbtest::WriteBytes(scans + "/Astra-1KR-19.2E", tp + tp));
+    ASSERT_EQ(Run({"catalog", "--json", "--dir", scans}), kExitOk) << err.str();
+    EXPECT_EQ(nlohmann::json::parse(out.str()),
+              nlohmann::json::array(
+                  {{{"position", "19.2E"}, {"name", "Astra 1KR"}, {"transponders", 2},
+                    {"path", scans + "/Astra-1KR-19.2E"}},
+                   {{"position", "30.0W"}, {"name", "Hispasat"}, {"transponders", 1},
+                    {"path", scans + "/Hispasat-30.0W"}}}));
+    EXPECT_EQ(Run({"catalog", "--dir", folder.File("none")}), kExitUsage);  // cannot open
+    EXPECT_THAT(err.str(), HasSubstr("no scan tables in " + folder.File("none")));
 }
 
 TEST_F(ExchangeCommandsTest, UnreadableFilesFailAndChangeNothing) {

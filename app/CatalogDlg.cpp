@@ -1,0 +1,131 @@
+#include "app/CatalogDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/ChangesText.h"
+#include "app/Modal.h"
+#include "db/MessageText.h"
+#include "ui/Commands.h"
+#include "ui/Session.h"
+
+namespace velmora {
+
+namespace {
+
+enum Column { kPositionColumn, kNameColumn, kCountColumn };
+
+QString FromBytes(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+CCatalogDlg::CCatalogDlg(Session& session, std::vector<CatalogEntry> entries, QWidget* parent)
+    : QDialog(parent), session_(session), entries_(std::move(entries)), read_(entries_.size()) {
+    setWindowTitle(tr("Add satellites from the catalog"));
+    auto* layout = new QVBoxLayout(this);
+
+    find_ = new QLineEdit(this);
+    find_->setPlaceholderText(tr("Find a satellite by name or position"));
+    find_->setClearButtonEnabled(true);
+    layout->addWidget(find_);
+
+    list_ = new QTreeWidget(this);
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({tr("Position"), tr("Name"), tr("TPs")});
+    // The entries come east to west, the order the import dialog shows.
+    for (const CatalogEntry& e : entries_) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(kPositionColumn, Qt::Unchecked);
+        item->setText(kPositionColumn, FromBytes(e.positionText));
+        item->setText(kNameColumn, FromBytes(e.name));
+        item->setText(kCountColumn, QString::number(e.transponders));
+        item->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(kNameColumn, FromBytes(e.path));
+        rows_.push_back(item);
+    }
+    // The name takes the width the position and the count leave.
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    list_->setMinimumSize(480, 300);
+    layout->addWidget(list_);
+
+    preview_ = new QLabel(this);
+    preview_->setWordWrap(true);
+    layout->addWidget(preview_);
+    changes_ = new QPlainTextEdit(this);
+    changes_->setReadOnly(true);
+    changes_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    changes_->setPlaceholderText(tr("Tick the satellites to add."));
+    changes_->setMaximumHeight(160);
+    layout->addWidget(changes_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(find_, &QLineEdit::textChanged, this, [this](const QString& t) { ShowMatching(t); });
+    connect(list_, &QTreeWidget::itemChanged, this, [this] { UpdatePreview(); });
+    UpdatePreview();
+}
+
+void CCatalogDlg::ShowMatching(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (QTreeWidgetItem* row : rows_) {
+        bool shown = wanted.isEmpty() ||
+                     row->text(kNameColumn).contains(wanted, Qt::CaseInsensitive) ||
+                     row->text(kPositionColumn).contains(wanted, Qt::CaseInsensitive);
+        row->setHidden(!shown);
+    }
+}
+
+void CCatalogDlg::UpdatePreview() {
+    ticked_ = SourceList{ListFormat::Dvbv5, {}};
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i]->checkState(kPositionColumn) != Qt::Checked) continue;
+        if (!read_[i]) {
+            SourceList one;
+            ListError error;
+            // The file may have gone or changed since the catalog was listed.
+            if (!ReadCatalogEntries({entries_[i].path}, one, error) || one.satellites.empty()) {
+                preview_->setText(FromBytes(ErrorText(error)));
+                changes_->clear();
+                ok_->setEnabled(false);
+                return;
+            }
+            read_[i] = std::move(one.satellites.front());
+        }
+        ticked_.satellites.push_back(*read_[i]);
+    }
+    MergeChanges changes = session_.PreviewImportChanges(ticked_, {});
+    preview_->setText(MergeSummaryText(changes.counts));
+    changes_->setPlainText(ChangesText(changes.satellites));
+    ok_->setEnabled(!ticked_.satellites.empty());
+}
+
+void RunCatalogCommand(QWidget* parent, Session& session) {
+    if (!session.IsEnabled(ID_FILE_CATALOG)) return;
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    if (!session.ListCatalog(entries, whyNot)) {
+        modal::Notice(parent, FromBytes(EscapeControls(whyNot)));
+        return;
+    }
+    CCatalogDlg dialog(session, std::move(entries), parent);
+    if (modal::Run(dialog) != QDialog::Accepted || dialog.TickedList().satellites.empty()) return;
+    // All ticked satellites in one merge: one step of the history.
+    session.ApplyImport(dialog.TickedList(), {});
+}
+
+}  // namespace velmora

@@ -1,0 +1,50 @@
+#include "app/ChangesText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "app/CoreText.h"
+#include "app/DisplayText.h"
+#include "db/MessageText.h"
+#include "db/SatTpDatabase.h"
+
+namespace velmora {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("ChangesText", text); }
+
+}  // namespace
+
+QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
+    QString text;
+    for (const SatelliteChanges& sat : satellites) {
+        QString name = FromBytes(FormatPosition(sat.position) + " " + EscapeControls(sat.name));
+        //: A satellite the import adds to the table.
+        if (sat.isNew) name = Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 (new)")).arg(name);
+        QStringList counts;
+        //: Transponders added to a satellite.
+        if (!sat.added.empty())
+            counts << Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 added")).arg(sat.added.size());
+        //: Transponders removed from a satellite.
+        if (!sat.removed.empty())
+            counts << Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 removed")).arg(sat.removed.size());
+        //: Transponders whose symbol rate changes.
+        if (!sat.changed.empty())
+            counts << Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 changed")).arg(sat.changed.size());
+        //: A satellite and what changes on it: "19.2E Astra 1KR: 2 added, 1 removed".
+        text += Tr(QT_TRANSLATE_NOOP("ChangesText", "%1: %2"))
+                    .arg(name, counts.join(Tr(QT_TRANSLATE_NOOP("ChangesText", ", "))));
+        text += QLatin1Char('\n');
+        for (const std::string& tp : sat.added) text += QStringLiteral("  + %1\n").arg(FromBytes(tp));
+        for (const std::string& tp : sat.removed)
+            text += QStringLiteral("  - %1\n").arg(FromBytes(tp));
+        for (const TpChange& c : sat.changed)
+            text += QStringLiteral("  ~ %1 -> %2\n").arg(FromBytes(c.before), FromBytes(c.after));
+    }
+    return text;
+}
+
+QString MergeSummaryText(const MergeCounts& counts) { return CoreText(MergeSummary(counts)); }
+
+}  // namespace velmora

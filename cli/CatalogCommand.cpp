@@ -1,0 +1,42 @@
+// velmora-cli catalog: the dvbv5 scan tables installed on this machine, one
+// satellite each, for picking what to import.
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/Arguments.h"
+#include "cli/CliCommands.h"
+#include "db/MessageText.h"
+#include "exchange/ScanCatalog.h"
+
+namespace velmora::cli {
+
+int RunCatalog(const std::vector<std::string>& args, CliStreams& io) {
+    bool json = false;
+    std::string folder = kScanTableFolder;
+    if (!ParseArguments(io, args, {{"--json", nullptr, &json}, {"--dir", &folder}}))
+        return kExitUsage;
+    std::vector<CatalogEntry> entries;
+    std::string whyNot;
+    if (!ListScanCatalog(folder, entries, whyNot)) {
+        PrintError(io, EscapeControls(whyNot));
+        return kExitCannotOpen;
+    }
+    if (!json) {
+        for (const CatalogEntry& e : entries) {
+            io.out << e.positionText << '\t' << EscapeControls(e.name) << '\t' << e.transponders
+                   << '\t' << EscapeControls(e.path) << '\n';
+        }
+        return kExitOk;
+    }
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const CatalogEntry& e : entries) {
+        list.push_back({{"position", e.positionText},
+                        {"name", e.name},
+                        {"transponders", e.transponders},
+                        {"path", e.path}});
+    }
+    io.out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    return kExitOk;
+}
+
+}  // namespace velmora::cli
