@@ -131,7 +131,7 @@ int Choice(const QComboBox* list) {
 QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
     QStringList items;
     for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) {
-        items << DisplayText(SatelliteLabel03(db, i));
+        items << ShownLeftToRight(DisplayText(SatelliteLabel03(db, i)));
     }
     return items;
 }
