@@ -43,7 +43,7 @@ CCompareDlg::CCompareDlg(const TableComparison& comparison, QWidget* parent) : Q
     lines_->setSelectionMode(QAbstractItemView::NoSelection);
     // Names are bytes: shown as UTF-8 where valid, as Latin-1 otherwise.
     for (const TableDifference& d : comparison.differences)
-        lines_->addItem(DisplayText(DifferenceLine(d)));
+        lines_->addItem(ShownLeftToRight(DisplayText(DifferenceLine(d))));
     summary_ = new QLabel(CountsText(comparison), this);
     take_ = new QPushButton(tr("Take the meter's table"), this);
     take_->setToolTip(tr("Replace the document's tables with the meter's"));

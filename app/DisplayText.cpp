@@ -1,5 +1,6 @@
 #include "app/DisplayText.h"
 
+#include <QGuiApplication>
 #include <QStringDecoder>
 
 namespace velmora {
@@ -18,6 +19,12 @@ QString DisplayText(std::string_view bytes) {
     QString text = utf8(QByteArrayView(bytes.data(), size));
     if (utf8.hasError()) return QString::fromLatin1(bytes.data(), size);
     return text;
+}
+
+QString ShownLeftToRight(const QString& text) {
+    if (!QGuiApplication::isRightToLeft()) return text;
+    const QChar mark(0x200E);
+    return mark + text + mark;
 }
 
 std::string Utf8Cut(const QString& text, std::size_t maxBytes) {

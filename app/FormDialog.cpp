@@ -101,10 +101,12 @@ void CFormDialog::showEvent(QShowEvent* event) {
 }
 
 void CFormDialog::FitLabels() {
+    // A grown label keeps a little room before its field, as the English ones have.
+    const int room = units_.X(2);
     int shortfall = 0;
     int column = width();
     for (QLabel* label : labels_) {
-        shortfall = std::max(shortfall, label->sizeHint().width() - label->width());
+        shortfall = std::max(shortfall, label->sizeHint().width() + room - label->width());
         column = std::min(column, label->x() + label->width());
     }
     if (shortfall <= 0) return;
@@ -131,7 +133,7 @@ int Choice(const QComboBox* list) {
 QStringList SatelliteChoiceTexts(const SatTpDatabase& db) {
     QStringList items;
     for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) {
-        items << DisplayText(SatelliteLabel03(db, i));
+        items << ShownLeftToRight(DisplayText(SatelliteLabel03(db, i)));
     }
     return items;
 }

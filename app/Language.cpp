@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include "app/ButtonStyle.h"
 #include "app/Modal.h"
 
 namespace velmora {
@@ -74,6 +75,7 @@ QString InstallLanguage(QCoreApplication& app, const QString& code) {
     QString use = code;
     if (use.isEmpty()) use = ChosenLanguage();
     if (use.isEmpty()) use = SystemLanguage();
+    UseWindowStyle();
     if (use == QLatin1String("en")) return use;
     auto* own = new QTranslator(&app);
     if (own->load(QStringLiteral(":/i18n/velmora_%1.qm").arg(use))) {

@@ -19,9 +19,12 @@ CSatelliteTree::CSatelliteTree(QTreeWidget& tree, Session& session, QObject* par
     });
 }
 
+QString CSatelliteTree::ShownLabel(int satIndex) const {
+    return ShownLeftToRight(DisplayText(SatelliteLabel(session_.Database(), satIndex)));
+}
+
 QTreeWidgetItem* CSatelliteTree::NewItem(int satIndex) const {
-    auto* item = new QTreeWidgetItem(
-        QStringList(DisplayText(SatelliteLabel(session_.Database(), satIndex))));
+    auto* item = new QTreeWidgetItem(QStringList(ShownLabel(satIndex)));
     item->setIcon(0, icon_);
     return item;
 }
@@ -57,7 +60,7 @@ void CSatelliteTree::AppendItem(int satIndex) {
 
 void CSatelliteTree::RefreshItem(int satIndex) {
     if (root_ == nullptr || satIndex < 0 || satIndex >= root_->childCount()) return;
-    root_->child(satIndex)->setText(0, DisplayText(SatelliteLabel(session_.Database(), satIndex)));
+    root_->child(satIndex)->setText(0, ShownLabel(satIndex));
 }
 
 void CSatelliteTree::ChooseAsUser(int satIndex) {
@@ -78,15 +81,14 @@ void CSatelliteTree::OnSelection(QTreeWidgetItem* current) {
     if (parent == nullptr) {
         session_.TreeSelectionChanged(true, {});
     } else if (parent->parent() == nullptr) {
-        // Items show decoded names, so they are matched against the decoded
-        // labels; the session then finds the satellite by its own bytes.
+        // Items show decoded names, so they are matched against the labels as
+        // shown; the session then finds the satellite by its own bytes.
         const SatTpDatabase& db = session_.Database();
         QString text = current->text(0);
         std::string label = text.toStdString();
         for (int i = 0; i < db.satCount && i < MAX_SATELLITES; ++i) {
-            std::string candidate = SatelliteLabel(db, i);
-            if (DisplayText(candidate) == text) {
-                label = candidate;
+            if (ShownLabel(i) == text) {
+                label = SatelliteLabel(db, i);
                 break;
             }
         }

@@ -36,6 +36,7 @@ signals:
 
 private:
     void OnSelection(QTreeWidgetItem* current);
+    QString ShownLabel(int satIndex) const;
     QTreeWidgetItem* NewItem(int satIndex) const;
 
     QTreeWidget& tree_;

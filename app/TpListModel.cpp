@@ -115,7 +115,11 @@ int CTpListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CTpListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
-    if (role == Qt::DisplayRole) return CellText(index.row(), index.column());
+    if (role == Qt::DisplayRole) {
+        // The filter and sort read CellText; only the view gets the marks.
+        QString text = CellText(index.row(), index.column());
+        return mode_ == Mode::Tps && index.column() == 1 ? ShownLeftToRight(text) : text;
+    }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(
             Columns(mode_)[static_cast<std::size_t>(index.column())].alignment);

@@ -1,5 +1,6 @@
 // The shipped translations: complete, in step with the sources, and loaded
-// into the window (German menus, Arabic right to left).
+// into the window (German menus, Arabic right to left, Latin labels in their
+// own order there).
 
 #include <cerrno>
 
@@ -7,18 +8,22 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "GuiFixture.h"
 #include "app/CoreText.h"
+#include "app/FormDialog.h"
 #include "app/Language.h"
+#include "app/SatAddDlg.h"
 #include "db/TextMark.h"
 #include "link/LinkTexts.h"
 #include "link/PortDiagnosis.h"
@@ -212,6 +217,54 @@ TEST_F(LanguageTest, ArabicLaysTheWindowOutRightToLeft) {
     // The form's hand-placed controls mirror too: the buttons left of the list.
     CMainForm& form = frame_->View();
     EXPECT_LT(form.Control(IDC_TP_ADD)->geometry().right(), form.List()->x());
+}
+
+// Where the cursor at `at` stands in the text laid out right to left, as a
+// mirrored view lays out its items.
+qreal RightToLeftX(const QString& text, int at) {
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.cursorToX(at);
+}
+
+// "[1] 19.2E Alpha" must not read "Alpha 19.2E [1]" in a mirrored window,
+// and a name typed there is stored exactly as typed.
+TEST_F(LanguageTest, ArabicKeepsLabelsInOrderAndNamesClean) {
+    InstallLanguage(*qApp, QStringLiteral("ar"));
+    StartWithSample();
+    struct Case {
+        const char* where;
+        QString shown;
+    };
+    const Case cases[] = {
+        {.where = "tree", .shown = SatItem(0)->text(0)},
+        {.where = "list", .shown = Model().data(Model().index(0, 1)).toString()},
+        {.where = "satellite choice", .shown = SatelliteChoiceTexts(Db())[0]},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.shown.contains(QStringLiteral("19.2E Alpha"))) << c.where;
+        // The label's start, "[", must stand left of its name.
+        EXPECT_LT(RightToLeftX(c.shown, 0),
+                  RightToLeftX(c.shown, static_cast<int>(c.shown.indexOf(u"Alpha")) + 2))
+            << c.where;
+    }
+
+    SelectSatellite(0);
+    modal::PushScript([](QDialog& d) {
+        auto* dlg = dynamic_cast<CSatAddDlg*>(&d);
+        EXPECT_NE(dlg, nullptr);
+        if (dlg != nullptr) dlg->NameEdit()->insert(QStringLiteral(" 2"));
+        return static_cast<int>(QDialog::Accepted);
+    });
+    Click(IDC_SAT_EDIT);
+    EXPECT_EQ(SatName(Db().satellites[0]), "Alpha 2");
+    // The edited item is still the tree's choice, so the list still follows it.
+    EXPECT_EQ(View().Tree()->currentItem(), SatItem(0));
 }
 
 }  // namespace
