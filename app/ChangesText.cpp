@@ -12,14 +12,16 @@ namespace velmora {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ChangesText", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ChangesText", text);
+}
 
 }  // namespace
 
 QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
     QString text;
     for (const SatelliteChanges& sat : satellites) {
-        QString name = FromBytes(FormatPosition(sat.position) + " " + EscapeControls(sat.name));
+        QString name = DisplayText(FormatPosition(sat.position) + " " + EscapeControls(sat.name));
         //: A satellite the import adds to the table.
         if (sat.isNew) name = Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 (new)")).arg(name);
         QStringList counts;
@@ -36,15 +38,19 @@ QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
         text += Tr(QT_TRANSLATE_NOOP("ChangesText", "%1: %2"))
                     .arg(name, counts.join(Tr(QT_TRANSLATE_NOOP("ChangesText", ", "))));
         text += QLatin1Char('\n');
-        for (const std::string& tp : sat.added) text += QStringLiteral("  + %1\n").arg(FromBytes(tp));
+        for (const std::string& tp : sat.added)
+            text += QStringLiteral("  + %1\n").arg(DisplayText(tp));
         for (const std::string& tp : sat.removed)
-            text += QStringLiteral("  - %1\n").arg(FromBytes(tp));
+            text += QStringLiteral("  - %1\n").arg(DisplayText(tp));
         for (const TpChange& c : sat.changed)
-            text += QStringLiteral("  ~ %1 -> %2\n").arg(FromBytes(c.before), FromBytes(c.after));
+            text +=
+                QStringLiteral("  ~ %1 -> %2\n").arg(DisplayText(c.before), DisplayText(c.after));
     }
     return text;
 }
 
-QString MergeSummaryText(const MergeCounts& counts) { return CoreText(MergeSummary(counts)); }
+QString MergeSummaryText(const MergeCounts& counts) {
+    return CoreText(MergeSummary(counts));
+}
 
 }  // namespace velmora

@@ -64,7 +64,14 @@ constexpr const char* kTemplates[] = {
     "%1: SAT %2 is not in use (the table has %3 satellites)",
     "%1: duplicate of TP %2 (%3)",
     "%1 differences",
-    // The import.
+    // The import, the catalog and downloads.
+    "Downloading %1",
+    "no scan tables in %1: install them with 'sudo apt install dtv-scan-tables'",
+    "no scan tables in %1: %2",
+    // Edits.
+    "Delete the transponder %1?",
+    "Delete %1 TPs ?",
+    "Delete the satellite %1 and its transponders?",
     "matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, "
     "%6 left out (table full), %7 invalid",
     // The ports.

@@ -20,6 +20,7 @@
 
 #include "app/ChangesText.h"
 #include "app/CoreText.h"
+#include "app/DisplayText.h"
 #include "app/LnbChoiceText.h"
 #include "app/Modal.h"
 #include "ui/Commands.h"
@@ -221,7 +222,7 @@ void CImportDlg::AddTargetList(QTreeWidgetItem* item, int source, Band band) {
     //: The choice "a new satellite" in the "Goes into" column
     list->addItem(tr("new"), kTargetNew);
     for (int s : NearbySatellites(db, position, band))
-        list->addItem(FromBytes(SatelliteLabel(db, s)), s);
+        list->addItem(ShownLeftToRight(FromBytes(SatelliteLabel(db, s))), s);
     // Today's choice: the satellite of the same position and band.
     int match = MatchingSatellite(db, position, band);
     list->setCurrentIndex(std::max(0, list->findData(match < 0 ? kTargetNew : match)));

@@ -5,12 +5,15 @@
 
 #include "db/MessageText.h"
 #include "db/NumberText.h"
+#include "db/TextMark.h"
 
 namespace velmora {
 
 namespace {
 
-uint8_t LnbChoice(int lnb) { return static_cast<uint8_t>(lnb & 0x0F); }
+uint8_t LnbChoice(int lnb) {
+    return static_cast<uint8_t>(lnb & 0x0F);
+}
 
 uint8_t TpFlags(const TpInput& in) {
     uint8_t flags = 0;
@@ -33,13 +36,18 @@ void ShowAllTransponders(EditState& state, EditView& view) {
     view.ShowTpList(-1);
 }
 
-int CompareUnsigned(uint32_t a, uint32_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
+int CompareUnsigned(uint32_t a, uint32_t b) {
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
 
 int CompareByKey(int key, const TpRecord& a, const TpRecord& b) {
     switch (key) {
-        case 0: return CompareUnsigned(a.frequency, b.frequency);
-        case 1: return CompareUnsigned(a.symbolRate, b.symbolRate);
-        default: return CompareUnsigned(a.flags, b.flags);
+        case 0:
+            return CompareUnsigned(a.frequency, b.frequency);
+        case 1:
+            return CompareUnsigned(a.symbolRate, b.symbolRate);
+        default:
+            return CompareUnsigned(a.flags, b.flags);
     }
 }
 
@@ -59,18 +67,20 @@ uint16_t SatPosition(const SatTpDatabase& db, int satIndex) {
 }  // namespace
 
 std::string DeleteTpQuestion(const TpRecord& tp) {
-    return "Delete the transponder " + TpText(tp) + "?";
+    return FillText(VELMORA_TR_NOOP("Core", "Delete the transponder %1?"), {TpText(tp)});
 }
 
-std::string DeleteTpsQuestion(int count) { return "Delete " + std::to_string(count) + " TPs ?"; }
+std::string DeleteTpsQuestion(int count) {
+    return FillText(VELMORA_TR_NOOP("Core", "Delete %1 TPs ?"), {std::to_string(count)});
+}
 
 std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex) {
-    return "Delete the satellite " + SatelliteLabel03(db, satIndex) + " and its transponders?";
+    return FillText(VELMORA_TR_NOOP("Core", "Delete the satellite %1 and its transponders?"),
+                    {SatelliteLabel03(db, satIndex)});
 }
 
 // Every edit takes the edit state, so the session calls them alike; this one needs none.
-void AddSatellite(SatTpDatabase& db, EditState& /*state*/, EditView& view,
-                  const SatAddInput& in) {
+void AddSatellite(SatTpDatabase& db, EditState& /*state*/, EditView& view, const SatAddInput& in) {
     if (db.satCount >= MAX_SATELLITES || db.satCount < 0) return;
     SatRecord& s = db.satellites[db.satCount];
     SetSatName(s, in.name.data(), in.name.size());
@@ -119,7 +129,8 @@ void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& 
     TpRecord& tp = db.tps[i];
     tp.frequency = LeadingU32(in.frequency.c_str());
     tp.symbolRate = LeadingU32(in.symbolRate.c_str());
-    tp.flags = static_cast<uint8_t>((tp.flags & ~(TP_FLAG_VERTICAL | TP_FLAG_UNIQUE)) | TpFlags(in));
+    tp.flags =
+        static_cast<uint8_t>((tp.flags & ~(TP_FLAG_VERTICAL | TP_FLAG_UNIQUE)) | TpFlags(in));
     // A meter may deliver a satellite index beyond the table; such a
     // transponder keeps its values but has no satellite to move.
     if (tp.satIndex < MAX_SATELLITES) db.satellites[tp.satIndex].lnbIndex = LnbChoice(in.lnb);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "db/SatTpDatabase.h"
+#include "db/TextMark.h"
 
 namespace velmora {
 
@@ -19,10 +20,12 @@ int EastToWest(int position) {
 }
 
 std::string MissingFolderText(const std::string& folder, const char* reason) {
-    std::string text = "no scan tables in " + folder;
     if (folder == kScanTableFolder)
-        return text + ": install them with 'sudo apt install dtv-scan-tables'";
-    return text + ": " + reason;
+        return FillText(VELMORA_TR_NOOP("Core",
+                                        "no scan tables in %1: install them with 'sudo apt "
+                                        "install dtv-scan-tables'"),
+                        {folder});
+    return FillText(VELMORA_TR_NOOP("Core", "no scan tables in %1: %2"), {folder, reason});
 }
 
 }  // namespace

@@ -255,6 +255,38 @@
     </message>
 </context>
 <context>
+    <name>ChangesText</name>
+    <message>
+        <source>%1 (new)</source>
+        <extracomment>A satellite the import adds to the table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>Transponders added to a satellite.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <extracomment>Transponders removed from a satellite.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <extracomment>Transponders whose symbol rate changes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
@@ -611,6 +643,24 @@ Informazioni</translation>
 Find meter</source>
         <translation>Chiede su ogni porta se il misuratore risponde e sceglie la porta su cui si trova
 Trova misuratore</translation>
+    </message>
+    <message>
+        <source>Import from the web...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download a transponder list from an http or https address and merge it
+Import from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add satellites from the catalog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge satellites from the scan tables installed on this computer
+Add satellites from the catalog</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1277,46 @@ Il risultato è stato aggiunto a %2.</translation>
         <source>a file of that name is in the way</source>
         <translation>un file con quel nome lo impedisce</translation>
     </message>
+    <message>
+        <source>Delete the transponder %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 TPs ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the satellite %1 and its transponders?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scan tables in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the Meter&apos;s Table</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1313,6 +1403,33 @@ Il risultato è stato aggiunto a %2.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCatalogDlg</name>
+    <message>
+        <source>Add satellites from the catalog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a satellite by name or position</source>
+        <translation type="unfinished">Cerca un satellite per nome o posizione</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished">Posizione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nome</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation type="unfinished">TP</translation>
+    </message>
+    <message>
+        <source>Tick the satellites to add.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1550,10 @@ Il risultato è stato aggiunto a %2.</translation>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
         <translation>nuovo</translation>
+    </message>
+    <message>
+        <source>Nothing in the table changes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1636,6 +1757,21 @@ Il risultato è stato aggiunto a %2.</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 righe su %2 corrispondono a «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CUrlDlg</name>
+    <message>
+        <source>Import from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://... a satellites.xml, .ini or dvbv5 list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

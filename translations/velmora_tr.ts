@@ -252,6 +252,38 @@
     </message>
 </context>
 <context>
+    <name>ChangesText</name>
+    <message>
+        <source>%1 (new)</source>
+        <extracomment>A satellite the import adds to the table.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <extracomment>Transponders added to a satellite.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <extracomment>Transponders removed from a satellite.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <extracomment>Transponders whose symbol rate changes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>New(&amp;N)</source>
@@ -608,6 +640,24 @@ Hakkında</translation>
 Find meter</source>
         <translation>Her porta ölçüm cihazının yanıt verip vermediğini sor ve bulunduğu portu seç
 Ölçüm cihazını bul</translation>
+    </message>
+    <message>
+        <source>Import from the web...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download a transponder list from an http or https address and merge it
+Import from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add satellites from the catalog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge satellites from the scan tables installed on this computer
+Add satellites from the catalog</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1274,46 @@ Sonuç %2 dosyasına eklendi.</translation>
         <source>a file of that name is in the way</source>
         <translation>aynı adda bir dosya engel oluyor</translation>
     </message>
+    <message>
+        <source>Delete the transponder %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1 TPs ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the satellite %1 and its transponders?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scan tables in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the Meter&apos;s Table</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1310,6 +1400,33 @@ Sonuç %2 dosyasına eklendi.</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CCatalogDlg</name>
+    <message>
+        <source>Add satellites from the catalog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a satellite by name or position</source>
+        <translation type="unfinished">Uyduyu adına veya konumuna göre bul</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished">Konum</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Ad</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation type="unfinished">TP</translation>
+    </message>
+    <message>
+        <source>Tick the satellites to add.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1546,10 @@ Sonuç %2 dosyasına eklendi.</translation>
         <source>new</source>
         <extracomment>The choice &quot;a new satellite&quot; in the &quot;Goes into&quot; column</extracomment>
         <translation>yeni</translation>
+    </message>
+    <message>
+        <source>Nothing in the table changes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1753,21 @@ Sonuç %2 dosyasına eklendi.</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%2 satırdan %1 tanesi &quot;%3&quot; ile eşleşiyor</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::CUrlDlg</name>
+    <message>
+        <source>Import from the web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://... a satellites.xml, .ini or dvbv5 list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@ std::optional<MergeCounts> Session::ApplyImport(const SourceList& list,
     // whole merge is one step of the history (none when nothing changed).
     state_.edit.satFilter = -1;
     state_.edit.displayMode = DISPLAY_TPS;
-    TablesChanged("Import");
+    TablesChanged(VELMORA_TR_NOOP("Core", "Import"));
     SetStatus(ImportStatus(counts));
     importStatusShown_ = true;
     return counts;
@@ -78,12 +78,13 @@ bool Session::FetchList(const std::string& source, SourceList& list, ListError& 
     flags.busyFlag = 1;
     flags.runFlag = 1;
     view_.StateChanged();
-    BeginProgress("Downloading " + EscapeControls(source), 1000);
+    BeginProgress(FillText(VELMORA_TR_NOOP("Core", "Downloading %1"), {EscapeControls(source)}),
+                  1000);
     DownloadOptions download;
     download.stallTimeoutMs = options_.downloadStallMs;
     download.progress = [this, &flags](std::size_t received, std::size_t total) {
-        if (total > 0) SetProgress(static_cast<int>(std::min<std::size_t>(received, total) * 1000 /
-                                                    total));
+        if (total > 0)
+            SetProgress(static_cast<int>(std::min<std::size_t>(received, total) * 1000 / total));
         PumpOnce();
         return flags.runFlag != 0;
     };
@@ -91,7 +92,7 @@ bool Session::FetchList(const std::string& source, SourceList& list, ListError& 
     flags.runFlag = 0;
     flags.busyFlag = 0;
     SetProgress(0);
-    SetStatus(ok ? "" : "Download failed");
+    SetStatus(ok ? "" : VELMORA_TR_NOOP("Core", "Download failed"));
     OperationEnded();
     return ok;
 }
@@ -135,17 +136,17 @@ bool Session::ExportSatellitesXml(const std::string& path, std::string* sentence
         *sentence = FillText(
             VELMORA_TR_NOOP("Core", "Exported 1 satellite and 1 transponder to %1"), {file});
     } else if (sats == 1) {
-        *sentence = FillText(
-            VELMORA_TR_NOOP("Core", "Exported 1 satellite and %1 transponders to %2"),
-            {std::to_string(tps), file});
+        *sentence =
+            FillText(VELMORA_TR_NOOP("Core", "Exported 1 satellite and %1 transponders to %2"),
+                     {std::to_string(tps), file});
     } else if (tps == 1) {
-        *sentence = FillText(
-            VELMORA_TR_NOOP("Core", "Exported %1 satellites and 1 transponder to %2"),
-            {std::to_string(sats), file});
+        *sentence =
+            FillText(VELMORA_TR_NOOP("Core", "Exported %1 satellites and 1 transponder to %2"),
+                     {std::to_string(sats), file});
     } else {
-        *sentence = FillText(
-            VELMORA_TR_NOOP("Core", "Exported %1 satellites and %2 transponders to %3"),
-            {std::to_string(sats), std::to_string(tps), file});
+        *sentence =
+            FillText(VELMORA_TR_NOOP("Core", "Exported %1 satellites and %2 transponders to %3"),
+                     {std::to_string(sats), std::to_string(tps), file});
     }
     return true;
 }

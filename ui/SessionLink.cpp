@@ -3,6 +3,7 @@
 // share one implementation.
 #include <ctime>
 
+#include "db/TextMark.h"
 #include "link/LinkTexts.h"
 #include "link/LogoIconUpload.h"
 #include "link/PortInfo.h"
@@ -82,7 +83,7 @@ void Session::TakeMeterTable(const SatTpDatabase& meter) {
     *db_ = meter;
     state_.edit.satFilter = -1;
     state_.edit.displayMode = DISPLAY_TPS;
-    TablesChanged("Take the Meter's Table");
+    TablesChanged(VELMORA_TR_NOOP("Core", "Take the Meter's Table"));
 }
 
 void Session::LoadLogo() {
