@@ -259,31 +259,31 @@
     <message>
         <source>%1 (new)</source>
         <extracomment>A satellite the import adds to the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (neu)</translation>
     </message>
     <message>
         <source>%1 added</source>
         <extracomment>Transponders added to a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>Transponders removed from a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>%1 changed</source>
         <extracomment>Transponders whose symbol rate changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 geändert</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -646,21 +646,23 @@ Messgerät suchen</translation>
     </message>
     <message>
         <source>Import from the web...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Internet importieren...</translation>
     </message>
     <message>
         <source>Download a transponder list from an http or https address and merge it
 Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Transponderliste von einer http- oder https-Adresse herunterladen und in die Tabelle übernehmen
+Aus dem Internet importieren</translation>
     </message>
     <message>
         <source>Add satellites from the catalog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus dem Katalog hinzufügen...</translation>
     </message>
     <message>
         <source>Merge satellites from the scan tables installed on this computer
 Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus den auf diesem Computer installierten Scan-Tabellen übernehmen
+Satelliten aus dem Katalog hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1279,43 +1281,43 @@ Das Ergebnis wurde an %2 angehängt.</translation>
     </message>
     <message>
         <source>Delete the transponder %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder %1 löschen?</translation>
     </message>
     <message>
         <source>Delete %1 TPs ?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 TPs löschen?</translation>
     </message>
     <message>
         <source>Delete the satellite %1 and its transponders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit %1 samt seinen Transpondern löschen?</translation>
     </message>
     <message>
         <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zugeordnet, %2 Satelliten und %3 Transponder hinzugefügt, %4 Duplikate übersprungen, %5 ersetzt, %6 ausgelassen (Tabelle voll), %7 ungültig</translation>
     </message>
     <message>
         <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Scan-Tabellen in %1: installieren Sie sie mit &apos;sudo apt install dtv-scan-tables&apos;</translation>
     </message>
     <message>
         <source>no scan tables in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Scan-Tabellen in %1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle des Messgeräts übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1409,27 +1411,27 @@ Das Ergebnis wurde an %2 angehängt.</translation>
     <name>velmora::CCatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten aus dem Katalog hinzufügen</translation>
     </message>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished">Satellit nach Name oder Position suchen</translation>
+        <translation>Satellit nach Name oder Position suchen</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished">TPs</translation>
+        <translation>TPs</translation>
     </message>
     <message>
         <source>Tick the satellites to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die hinzuzufügenden Satelliten an.</translation>
     </message>
 </context>
 <context>
@@ -1553,7 +1555,7 @@ Das Ergebnis wurde an %2 angehängt.</translation>
     </message>
     <message>
         <source>Nothing in the table changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>An der Tabelle ändert sich nichts.</translation>
     </message>
 </context>
 <context>
@@ -1763,15 +1765,15 @@ Das Ergebnis wurde an %2 angehängt.</translation>
     <name>velmora::CUrlDlg</name>
     <message>
         <source>Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Internet importieren</translation>
     </message>
     <message>
         <source>https://... a satellites.xml, .ini or dvbv5 list</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... eine satellites.xml-, .ini- oder dvbv5-Liste</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>

@@ -259,31 +259,31 @@
     <message>
         <source>%1 (new)</source>
         <extracomment>A satellite the import adds to the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nuevo)</translation>
     </message>
     <message>
         <source>%1 added</source>
         <extracomment>Transponders added to a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadidos</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>Transponders removed from a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 eliminados</translation>
     </message>
     <message>
         <source>%1 changed</source>
         <extracomment>Transponders whose symbol rate changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 modificados</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -646,21 +646,23 @@ Buscar medidor</translation>
     </message>
     <message>
         <source>Import from the web...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de la web...</translation>
     </message>
     <message>
         <source>Download a transponder list from an http or https address and merge it
 Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar una lista de transpondedores de una dirección http o https e incorporarla a la tabla
+Importar de la web</translation>
     </message>
     <message>
         <source>Add satellites from the catalog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir satélites del catálogo...</translation>
     </message>
     <message>
         <source>Merge satellites from the scan tables installed on this computer
 Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorporar satélites de las tablas de escaneo instaladas en este equipo
+Añadir satélites del catálogo</translation>
     </message>
 </context>
 <context>
@@ -1279,43 +1281,43 @@ El resultado se añadió a %2.</translation>
     </message>
     <message>
         <source>Delete the transponder %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el transpondedor %1?</translation>
     </message>
     <message>
         <source>Delete %1 TPs ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1 TP?</translation>
     </message>
     <message>
         <source>Delete the satellite %1 and its transponders?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el satélite %1 y sus transpondedores?</translation>
     </message>
     <message>
         <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 coincidentes, %2 satélites y %3 transpondedores añadidos, %4 duplicados omitidos, %5 reemplazados, %6 descartados (tabla llena), %7 no válidos</translation>
     </message>
     <message>
         <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay tablas de escaneo en %1: instálelas con &apos;sudo apt install dtv-scan-tables&apos;</translation>
     </message>
     <message>
         <source>no scan tables in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay tablas de escaneo en %1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación</translation>
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga ha fallado</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar la tabla del medidor</translation>
     </message>
 </context>
 <context>
@@ -1409,27 +1411,27 @@ El resultado se añadió a %2.</translation>
     <name>velmora::CCatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir satélites del catálogo</translation>
     </message>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished">Buscar un satélite por nombre o posición</translation>
+        <translation>Buscar un satélite por nombre o posición</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Posición</translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished">TP</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Tick the satellites to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los satélites que desea añadir.</translation>
     </message>
 </context>
 <context>
@@ -1553,7 +1555,7 @@ El resultado se añadió a %2.</translation>
     </message>
     <message>
         <source>Nothing in the table changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no cambia.</translation>
     </message>
 </context>
 <context>
@@ -1763,15 +1765,15 @@ El resultado se añadió a %2.</translation>
     <name>velmora::CUrlDlg</name>
     <message>
         <source>Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar de la web</translation>
     </message>
     <message>
         <source>https://... a satellites.xml, .ini or dvbv5 list</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... una lista satellites.xml, .ini o dvbv5</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>

@@ -259,31 +259,31 @@
     <message>
         <source>%1 (new)</source>
         <extracomment>A satellite the import adds to the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nouveau)</translation>
     </message>
     <message>
         <source>%1 added</source>
         <extracomment>Transponders added to a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajoutés</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>Transponders removed from a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimés</translation>
     </message>
     <message>
         <source>%1 changed</source>
         <extracomment>Transponders whose symbol rate changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 modifiés</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -646,21 +646,23 @@ Trouver le mesureur</translation>
     </message>
     <message>
         <source>Import from the web...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer depuis le Web...</translation>
     </message>
     <message>
         <source>Download a transponder list from an http or https address and merge it
 Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger une liste de transpondeurs depuis une adresse http ou https et la fusionner dans la table
+Importer depuis le Web</translation>
     </message>
     <message>
         <source>Add satellites from the catalog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des satellites du catalogue...</translation>
     </message>
     <message>
         <source>Merge satellites from the scan tables installed on this computer
 Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner des satellites des tables de balayage installées sur cet ordinateur
+Ajouter des satellites du catalogue</translation>
     </message>
 </context>
 <context>
@@ -1279,43 +1281,43 @@ Le résultat a été ajouté à %2.</translation>
     </message>
     <message>
         <source>Delete the transponder %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le transpondeur %1&#xa0;?</translation>
     </message>
     <message>
         <source>Delete %1 TPs ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 TP&#xa0;?</translation>
     </message>
     <message>
         <source>Delete the satellite %1 and its transponders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le satellite %1 et ses transpondeurs&#xa0;?</translation>
     </message>
     <message>
         <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 reconnus, %2 satellites et %3 transpondeurs ajoutés, %4 doublons ignorés, %5 remplacés, %6 écartés (table pleine), %7 invalides</translation>
     </message>
     <message>
         <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune table de balayage dans %1&#xa0;: installez-les avec « sudo apt install dtv-scan-tables »</translation>
     </message>
     <message>
         <source>no scan tables in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune table de balayage dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre la table du mesureur</translation>
     </message>
 </context>
 <context>
@@ -1409,27 +1411,27 @@ Le résultat a été ajouté à %2.</translation>
     <name>velmora::CCatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des satellites du catalogue</translation>
     </message>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished">Rechercher un satellite par nom ou position</translation>
+        <translation>Rechercher un satellite par nom ou position</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished">TP</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Tick the satellites to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les satellites à ajouter.</translation>
     </message>
 </context>
 <context>
@@ -1553,7 +1555,7 @@ Le résultat a été ajouté à %2.</translation>
     </message>
     <message>
         <source>Nothing in the table changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table ne change pas.</translation>
     </message>
 </context>
 <context>
@@ -1763,15 +1765,15 @@ Le résultat a été ajouté à %2.</translation>
     <name>velmora::CUrlDlg</name>
     <message>
         <source>Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer depuis le Web</translation>
     </message>
     <message>
         <source>https://... a satellites.xml, .ini or dvbv5 list</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... une liste satellites.xml, .ini ou dvbv5</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>

@@ -259,31 +259,31 @@
     <message>
         <source>%1 (new)</source>
         <extracomment>A satellite the import adds to the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nuovo)</translation>
     </message>
     <message>
         <source>%1 added</source>
         <extracomment>Transponders added to a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aggiunti</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>Transponders removed from a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 rimossi</translation>
     </message>
     <message>
         <source>%1 changed</source>
         <extracomment>Transponders whose symbol rate changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 modificati</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -646,21 +646,23 @@ Trova misuratore</translation>
     </message>
     <message>
         <source>Import from the web...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa dal web...</translation>
     </message>
     <message>
         <source>Download a transponder list from an http or https address and merge it
 Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica una lista di transponder da un indirizzo http o https e la unisce alla tabella
+Importa dal web</translation>
     </message>
     <message>
         <source>Add satellites from the catalog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi satelliti dal catalogo...</translation>
     </message>
     <message>
         <source>Merge satellites from the scan tables installed on this computer
 Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisce satelliti dalle tabelle di scansione installate su questo computer
+Aggiungi satelliti dal catalogo</translation>
     </message>
 </context>
 <context>
@@ -1279,43 +1281,43 @@ Il risultato è stato aggiunto a %2.</translation>
     </message>
     <message>
         <source>Delete the transponder %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il transponder %1?</translation>
     </message>
     <message>
         <source>Delete %1 TPs ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare %1 TP?</translation>
     </message>
     <message>
         <source>Delete the satellite %1 and its transponders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il satellite %1 e i suoi transponder?</translation>
     </message>
     <message>
         <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 corrispondenti, %2 satelliti e %3 transponder aggiunti, %4 duplicati saltati, %5 sostituiti, %6 esclusi (tabella piena), %7 non validi</translation>
     </message>
     <message>
         <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna tabella di scansione in %1: installarle con &apos;sudo apt install dtv-scan-tables&apos;</translation>
     </message>
     <message>
         <source>no scan tables in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna tabella di scansione in %1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione</translation>
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Download di %1</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Download non riuscito</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi la tabella del misuratore</translation>
     </message>
 </context>
 <context>
@@ -1409,27 +1411,27 @@ Il risultato è stato aggiunto a %2.</translation>
     <name>velmora::CCatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi satelliti dal catalogo</translation>
     </message>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished">Cerca un satellite per nome o posizione</translation>
+        <translation>Cerca un satellite per nome o posizione</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Posizione</translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished">TP</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Tick the satellites to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare i satelliti da aggiungere.</translation>
     </message>
 </context>
 <context>
@@ -1553,7 +1555,7 @@ Il risultato è stato aggiunto a %2.</translation>
     </message>
     <message>
         <source>Nothing in the table changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella non cambia.</translation>
     </message>
 </context>
 <context>
@@ -1763,15 +1765,15 @@ Il risultato è stato aggiunto a %2.</translation>
     <name>velmora::CUrlDlg</name>
     <message>
         <source>Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa dal web</translation>
     </message>
     <message>
         <source>https://... a satellites.xml, .ini or dvbv5 list</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... una lista satellites.xml, .ini o dvbv5</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
 </context>
 <context>
