@@ -1314,7 +1314,7 @@ Sonuç %2 dosyasına eklendi.</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation>Cihazın Tablosunu Al</translation>
+        <translation>Cihazın tablosunu al</translation>
     </message>
 </context>
 <context>
