@@ -271,31 +271,31 @@
     <message>
         <source>%1 (new)</source>
         <extracomment>A satellite the import adds to the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (جديد)</translation>
     </message>
     <message>
         <source>%1 added</source>
         <extracomment>Transponders added to a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أُضيف %1</translation>
     </message>
     <message>
         <source>%1 removed</source>
         <extracomment>Transponders removed from a satellite.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُذف %1</translation>
     </message>
     <message>
         <source>%1 changed</source>
         <extracomment>Transponders whose symbol rate changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A satellite and what changes on it: &quot;19.2E Astra 1KR: 2 added, 1 removed&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -658,21 +658,23 @@ Find meter</source>
     </message>
     <message>
         <source>Import from the web...</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد من الويب...</translation>
     </message>
     <message>
         <source>Download a transponder list from an http or https address and merge it
 Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل قائمة مرسلات مستجيبة من عنوان http أو https ودمجها في الجدول
+استيراد من الويب</translation>
     </message>
     <message>
         <source>Add satellites from the catalog...</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أقمار صناعية من الفهرس...</translation>
     </message>
     <message>
         <source>Merge satellites from the scan tables installed on this computer
 Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج أقمار صناعية من جداول المسح المثبتة على هذا الحاسوب
+إضافة أقمار صناعية من الفهرس</translation>
     </message>
 </context>
 <context>
@@ -1291,43 +1293,43 @@ The result was added to %2.</source>
     </message>
     <message>
         <source>Delete the transponder %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المرسل المستجيب %1؟</translation>
     </message>
     <message>
         <source>Delete %1 TPs ?</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف %1 TP ؟</translation>
     </message>
     <message>
         <source>Delete the satellite %1 and its transponders?</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف القمر الصناعي %1 ومرسلاته المستجيبة؟</translation>
     </message>
     <message>
         <source>matched %1, added %2 satellites and %3 transponders, %4 duplicates skipped, %5 replaced, %6 left out (table full), %7 invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابق: %1، أُضيف %2 من الأقمار الصناعية و%3 من المرسلات المستجيبة، تُخطّي %4 مكرر، استُبدل %5، استُبعد %6 (الجدول ممتلئ)، غير صالح: %7</translation>
     </message>
     <message>
         <source>no scan tables in %1: install them with &apos;sudo apt install dtv-scan-tables&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جداول مسح في %1: ثبّتها بالأمر &apos;sudo apt install dtv-scan-tables&apos;</translation>
     </message>
     <message>
         <source>no scan tables in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد جداول مسح في %1: %2</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تنزيل %1</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التنزيل</translation>
     </message>
     <message>
         <source>Take the Meter&apos;s Table</source>
-        <translation type="unfinished"></translation>
+        <translation>أخذ جدول الجهاز</translation>
     </message>
 </context>
 <context>
@@ -1421,27 +1423,27 @@ The result was added to %2.</source>
     <name>velmora::CCatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أقمار صناعية من الفهرس</translation>
     </message>
     <message>
         <source>Find a satellite by name or position</source>
-        <translation type="unfinished">البحث عن قمر بالاسم أو الموقع</translation>
+        <translation>البحث عن قمر بالاسم أو الموقع</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">الموقع</translation>
+        <translation>الموقع</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">الاسم</translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished">TP</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>Tick the satellites to add.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد الأقمار الصناعية المراد إضافتها.</translation>
     </message>
 </context>
 <context>
@@ -1569,7 +1571,7 @@ The result was added to %2.</source>
     </message>
     <message>
         <source>Nothing in the table changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتغير شيء في الجدول.</translation>
     </message>
 </context>
 <context>
@@ -1779,15 +1781,15 @@ The result was added to %2.</source>
     <name>velmora::CUrlDlg</name>
     <message>
         <source>Import from the web</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد من الويب</translation>
     </message>
     <message>
         <source>https://... a satellites.xml, .ini or dvbv5 list</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... قائمة satellites.xml أو .ini أو dvbv5</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
 </context>
 <context>
