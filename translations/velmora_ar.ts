@@ -309,8 +309,8 @@
         <translation>&amp;فتح...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>فتح ملف CSV موجود
 فتح ملف CSV</translation>
     </message>
@@ -319,7 +319,7 @@ open cvs file</source>
         <translation>&amp;حفظ</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>الحفظ في ملف CSV الحالي
 حفظ</translation>
@@ -329,7 +329,7 @@ Save</source>
         <translation>حفظ &amp;باسم...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>الحفظ في ملف CSV جديد
 حفظ باسم</translation>
@@ -359,8 +359,8 @@ Export satellites.xml</source>
         <translation>تحميل البرنامج الثابت...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>تحميل ملف rav32izazud.hex موجود
 فتح rav32izazud.hex</translation>
     </message>
@@ -369,8 +369,8 @@ open rav32izazud.hex</source>
         <translation>تحميل الأيقونات...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>تحميل ملف stm32icon.bin موجود
 فتح ملف stm32icon</translation>
     </message>
@@ -379,8 +379,8 @@ open stm32icon file</source>
         <translation>تحميل الشعار...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>تحميل ملف bootlogo.bin موجود
 فتح ملف bootlogo</translation>
     </message>
@@ -389,7 +389,7 @@ open bootlogo file</source>
         <translation>إنشاء Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>إنشاء Flash1M.bin للمصنع
 إنشاء Flash1M.bin</translation>
@@ -399,7 +399,7 @@ Create Flash1M.bin</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>الخروج مع السؤال عن الحفظ
 خروج</translation>
@@ -577,8 +577,8 @@ Patch up one by one</source>
         <translation>حذف أيقونات OSD من الجهاز...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>حذف أيقونات OSD من جهاز القياس
 حذف الأيقونات</translation>
     </message>
@@ -623,7 +623,7 @@ About</source>
 حول</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>عرض المرسلات المستجيبة</translation>
     </message>
     <message>

@@ -297,8 +297,8 @@
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Eine vorhandene CSV-Datei öffnen
 CSV-Datei öffnen</translation>
     </message>
@@ -307,7 +307,7 @@ CSV-Datei öffnen</translation>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>In die aktuelle CSV-Datei speichern
 Speichern</translation>
@@ -317,7 +317,7 @@ Speichern</translation>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>In eine neue CSV-Datei speichern
 Speichern unter</translation>
@@ -347,8 +347,8 @@ satellites.xml exportieren</translation>
         <translation>Firmware laden...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Eine vorhandene rav32izazud.hex-Datei laden
 rav32izazud.hex öffnen</translation>
     </message>
@@ -357,8 +357,8 @@ rav32izazud.hex öffnen</translation>
         <translation>Symbole laden...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Eine vorhandene stm32icon.bin-Datei laden
 stm32icon-Datei öffnen</translation>
     </message>
@@ -367,8 +367,8 @@ stm32icon-Datei öffnen</translation>
         <translation>Logo laden...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Eine vorhandene bootlogo.bin-Datei laden
 bootlogo-Datei öffnen</translation>
     </message>
@@ -377,7 +377,7 @@ bootlogo-Datei öffnen</translation>
         <translation>Flash1M.bin erstellen</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Flash1M.bin für die Fertigung erstellen
 Flash1M.bin erstellen</translation>
@@ -387,7 +387,7 @@ Flash1M.bin erstellen</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Beenden, vorher nach dem Speichern fragen
 Beenden</translation>
@@ -565,8 +565,8 @@ Nacheinander übertragen</translation>
         <translation>OSD-Symbole im Messgerät löschen...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Die OSD-Symbole im Messgerät löschen
 Symbole löschen</translation>
     </message>
@@ -611,7 +611,7 @@ About</source>
 Über</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Transponder anzeigen</translation>
     </message>
     <message>

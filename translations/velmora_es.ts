@@ -297,8 +297,8 @@
         <translation>&amp;Abrir...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Abrir un archivo CSV existente
 Abrir archivo CSV</translation>
     </message>
@@ -307,7 +307,7 @@ Abrir archivo CSV</translation>
         <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Guardar en el archivo CSV actual
 Guardar</translation>
@@ -317,7 +317,7 @@ Guardar</translation>
         <translation>Guardar &amp;como...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Guardar en un archivo CSV nuevo
 Guardar como</translation>
@@ -347,8 +347,8 @@ Exportar satellites.xml</translation>
         <translation>Cargar firmware...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Cargar un archivo rav32izazud.hex existente
 Abrir rav32izazud.hex</translation>
     </message>
@@ -357,8 +357,8 @@ Abrir rav32izazud.hex</translation>
         <translation>Cargar iconos...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Cargar un archivo stm32icon.bin existente
 Abrir archivo stm32icon</translation>
     </message>
@@ -367,8 +367,8 @@ Abrir archivo stm32icon</translation>
         <translation>Cargar logo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Cargar un archivo bootlogo.bin existente
 Abrir archivo bootlogo</translation>
     </message>
@@ -377,7 +377,7 @@ Abrir archivo bootlogo</translation>
         <translation>Crear Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Crear Flash1M.bin para fábrica
 Crear Flash1M.bin</translation>
@@ -387,7 +387,7 @@ Crear Flash1M.bin</translation>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Salir y preguntar si guardar
 Salir</translation>
@@ -565,8 +565,8 @@ Cargar una tras otra</translation>
         <translation>Borrar iconos OSD del medidor...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Borrar los iconos OSD del medidor
 Borrar iconos</translation>
     </message>
@@ -611,7 +611,7 @@ About</source>
 Acerca de</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Mostrar transpondedores</translation>
     </message>
     <message>

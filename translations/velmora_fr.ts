@@ -297,8 +297,8 @@
         <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Ouvrir un fichier CSV existant
 Ouvrir un fichier CSV</translation>
     </message>
@@ -307,7 +307,7 @@ Ouvrir un fichier CSV</translation>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Enregistrer dans le fichier CSV actuel
 Enregistrer</translation>
@@ -317,7 +317,7 @@ Enregistrer</translation>
         <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Enregistrer dans un nouveau fichier CSV
 Enregistrer sous</translation>
@@ -347,8 +347,8 @@ Exporter satellites.xml</translation>
         <translation>Charger le micrologiciel...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Charger un fichier rav32izazud.hex existant
 Ouvrir rav32izazud.hex</translation>
     </message>
@@ -357,8 +357,8 @@ Ouvrir rav32izazud.hex</translation>
         <translation>Charger les icônes...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Charger un fichier stm32icon.bin existant
 Ouvrir le fichier stm32icon</translation>
     </message>
@@ -367,8 +367,8 @@ Ouvrir le fichier stm32icon</translation>
         <translation>Charger le logo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Charger un fichier bootlogo.bin existant
 Ouvrir le fichier bootlogo</translation>
     </message>
@@ -377,7 +377,7 @@ Ouvrir le fichier bootlogo</translation>
         <translation>Créer Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Créer Flash1M.bin pour la production
 Créer Flash1M.bin</translation>
@@ -387,7 +387,7 @@ Créer Flash1M.bin</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Quitter en proposant d&apos;enregistrer
 Quitter</translation>
@@ -565,8 +565,8 @@ Envoyer l&apos;un après l&apos;autre</translation>
         <translation>Supprimer les icônes OSD du mesureur...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Supprimer les icônes OSD du mesureur
 Supprimer les icônes</translation>
     </message>
@@ -611,7 +611,7 @@ About</source>
 À propos</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Afficher les transpondeurs</translation>
     </message>
     <message>

@@ -297,8 +297,8 @@
         <translation>&amp;Apri...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Apre un file CSV esistente
 Apri file CSV</translation>
     </message>
@@ -307,7 +307,7 @@ Apri file CSV</translation>
         <translation>&amp;Salva</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Salva nel file CSV attuale
 Salva</translation>
@@ -317,7 +317,7 @@ Salva</translation>
         <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Salva in un nuovo file CSV
 Salva con nome</translation>
@@ -347,8 +347,8 @@ Esporta satellites.xml</translation>
         <translation>Carica firmware...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Carica un file rav32izazud.hex esistente
 Apri rav32izazud.hex</translation>
     </message>
@@ -357,8 +357,8 @@ Apri rav32izazud.hex</translation>
         <translation>Carica icone...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Carica un file stm32icon.bin esistente
 Apri file stm32icon</translation>
     </message>
@@ -367,8 +367,8 @@ Apri file stm32icon</translation>
         <translation>Carica logo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Carica un file bootlogo.bin esistente
 Apri file bootlogo</translation>
     </message>
@@ -377,7 +377,7 @@ Apri file bootlogo</translation>
         <translation>Crea Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Crea Flash1M.bin per la produzione
 Crea Flash1M.bin</translation>
@@ -387,7 +387,7 @@ Crea Flash1M.bin</translation>
         <translation>&amp;Esci</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Esce chiedendo se salvare
 Esci</translation>
@@ -565,8 +565,8 @@ Carica uno dopo l&apos;altro</translation>
         <translation>Elimina icone OSD del misuratore...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Elimina le icone OSD del misuratore
 Elimina icone</translation>
     </message>
@@ -611,7 +611,7 @@ About</source>
 Informazioni</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Mostra transponder</translation>
     </message>
     <message>

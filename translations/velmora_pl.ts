@@ -300,8 +300,8 @@
         <translation>&amp;Otwórz...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Otwórz istniejący plik CSV
 Otwórz plik CSV</translation>
     </message>
@@ -310,7 +310,7 @@ Otwórz plik CSV</translation>
         <translation>&amp;Zapisz</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Zapisz do bieżącego pliku CSV
 Zapisz</translation>
@@ -320,7 +320,7 @@ Zapisz</translation>
         <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Zapisz do nowego pliku CSV
 Zapisz jako</translation>
@@ -350,8 +350,8 @@ Eksportuj satellites.xml</translation>
         <translation>Wczytaj oprogramowanie...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Wczytaj istniejący plik rav32izazud.hex
 Otwórz rav32izazud.hex</translation>
     </message>
@@ -360,8 +360,8 @@ Otwórz rav32izazud.hex</translation>
         <translation>Wczytaj ikony...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Wczytaj istniejący plik stm32icon.bin
 Otwórz plik stm32icon</translation>
     </message>
@@ -370,8 +370,8 @@ Otwórz plik stm32icon</translation>
         <translation>Wczytaj logo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Wczytaj istniejący plik bootlogo.bin
 Otwórz plik bootlogo</translation>
     </message>
@@ -380,7 +380,7 @@ Otwórz plik bootlogo</translation>
         <translation>Utwórz Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Utwórz Flash1M.bin dla produkcji
 Utwórz Flash1M.bin</translation>
@@ -390,7 +390,7 @@ Utwórz Flash1M.bin</translation>
         <translation>Za&amp;kończ</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Zakończ, pytając o zapisanie zmian
 Zakończ</translation>
@@ -568,8 +568,8 @@ Wgraj po kolei</translation>
         <translation>Usuń ikony OSD miernika...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Usuń ikony OSD miernika
 Usuń ikony</translation>
     </message>
@@ -614,7 +614,7 @@ About</source>
 O programie</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Pokaż transpondery</translation>
     </message>
     <message>

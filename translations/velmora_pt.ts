@@ -297,8 +297,8 @@
         <translation>&amp;Abrir...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Abrir um ficheiro CSV existente
 Abrir ficheiro CSV</translation>
     </message>
@@ -307,7 +307,7 @@ Abrir ficheiro CSV</translation>
         <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Guardar no ficheiro CSV atual
 Guardar</translation>
@@ -317,7 +317,7 @@ Guardar</translation>
         <translation>Guardar &amp;como...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Guardar num novo ficheiro CSV
 Guardar como</translation>
@@ -347,8 +347,8 @@ Exportar satellites.xml</translation>
         <translation>Carregar firmware...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Carregar um ficheiro rav32izazud.hex existente
 Abrir rav32izazud.hex</translation>
     </message>
@@ -357,8 +357,8 @@ Abrir rav32izazud.hex</translation>
         <translation>Carregar ícones...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Carregar um ficheiro stm32icon.bin existente
 Abrir ficheiro stm32icon</translation>
     </message>
@@ -367,8 +367,8 @@ Abrir ficheiro stm32icon</translation>
         <translation>Carregar logótipo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Carregar um ficheiro bootlogo.bin existente
 Abrir ficheiro bootlogo</translation>
     </message>
@@ -377,7 +377,7 @@ Abrir ficheiro bootlogo</translation>
         <translation>Criar Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Criar Flash1M.bin para a fábrica
 Criar Flash1M.bin</translation>
@@ -387,7 +387,7 @@ Criar Flash1M.bin</translation>
         <translation>Sa&amp;ir</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Sair, perguntando se quer guardar
 Sair</translation>
@@ -565,8 +565,8 @@ Transferir uma a uma</translation>
         <translation>Apagar ícones OSD do medidor...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Apagar os ícones OSD do medidor
 Apagar ícones</translation>
     </message>
@@ -611,7 +611,7 @@ About</source>
 Acerca de</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Mostrar transponders</translation>
     </message>
     <message>

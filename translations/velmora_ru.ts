@@ -300,8 +300,8 @@
         <translation>&amp;Открыть...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Открыть существующий файл CSV
 Открыть файл CSV</translation>
     </message>
@@ -310,7 +310,7 @@ open cvs file</source>
         <translation>Со&amp;хранить</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Сохранить в текущий файл CSV
 Сохранить</translation>
@@ -320,7 +320,7 @@ Save</source>
         <translation>Сохранить &amp;как...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Сохранить в новый файл CSV
 Сохранить как</translation>
@@ -350,8 +350,8 @@ Export satellites.xml</source>
         <translation>Загрузить прошивку...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Загрузить существующий файл rav32izazud.hex
 Открыть rav32izazud.hex</translation>
     </message>
@@ -360,8 +360,8 @@ open rav32izazud.hex</source>
         <translation>Загрузить иконки...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Загрузить существующий файл stm32icon.bin
 Открыть файл stm32icon</translation>
     </message>
@@ -370,8 +370,8 @@ open stm32icon file</source>
         <translation>Загрузить логотип...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Загрузить существующий файл bootlogo.bin
 Открыть файл bootlogo</translation>
     </message>
@@ -380,7 +380,7 @@ open bootlogo file</source>
         <translation>Создать Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Создать Flash1M.bin для производства
 Создать Flash1M.bin</translation>
@@ -390,7 +390,7 @@ Create Flash1M.bin</source>
         <translation>В&amp;ыход</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Выйти, предложив сохранить изменения
 Выход</translation>
@@ -568,8 +568,8 @@ Patch up one by one</source>
         <translation>Удалить OSD-иконки измерителя...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Удалить OSD-иконки измерителя
 Удалить иконки</translation>
     </message>
@@ -614,7 +614,7 @@ About</source>
 О программе</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Показать транспондеры</translation>
     </message>
     <message>

@@ -294,8 +294,8 @@
         <translation>&amp;Aç...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>Mevcut bir CSV dosyasını aç
 CSV dosyası aç</translation>
     </message>
@@ -304,7 +304,7 @@ CSV dosyası aç</translation>
         <translation>&amp;Kaydet</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>Geçerli CSV dosyasına kaydet
 Kaydet</translation>
@@ -314,7 +314,7 @@ Kaydet</translation>
         <translation>&amp;Farklı kaydet...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>Yeni bir CSV dosyasına kaydet
 Farklı kaydet</translation>
@@ -344,8 +344,8 @@ satellites.xml dışa aktar</translation>
         <translation>Yazılım yükle...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>Mevcut bir rav32izazud.hex dosyasını yükle
 rav32izazud.hex aç</translation>
     </message>
@@ -354,8 +354,8 @@ rav32izazud.hex aç</translation>
         <translation>Simge yükle...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>Mevcut bir stm32icon.bin dosyasını yükle
 stm32icon dosyası aç</translation>
     </message>
@@ -364,8 +364,8 @@ stm32icon dosyası aç</translation>
         <translation>Logo yükle...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>Mevcut bir bootlogo.bin dosyasını yükle
 bootlogo dosyası aç</translation>
     </message>
@@ -374,7 +374,7 @@ bootlogo dosyası aç</translation>
         <translation>Flash1M.bin oluştur</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>Fabrika için Flash1M.bin oluştur
 Flash1M.bin oluştur</translation>
@@ -384,7 +384,7 @@ Flash1M.bin oluştur</translation>
         <translation>&amp;Çıkış</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>Çık, önce kaydetmeyi sor
 Çıkış</translation>
@@ -562,8 +562,8 @@ Sırayla yükle</translation>
         <translation>Cihazdaki OSD simgelerini sil...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>Ölçüm cihazındaki OSD simgelerini sil
 Simgeleri sil</translation>
     </message>
@@ -608,7 +608,7 @@ About</source>
 Hakkında</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>Transponderleri göster</translation>
     </message>
     <message>

@@ -294,8 +294,8 @@
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <source>Open a exist csv file
-open cvs file</source>
+        <source>Open an existing table file
+Open a table</source>
         <translation>打开已有的 CSV 文件
 打开 CSV 文件</translation>
     </message>
@@ -304,7 +304,7 @@ open cvs file</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <source>Save to current csv file
+        <source>Save the table to its file
 Save</source>
         <translation>保存到当前 CSV 文件
 保存</translation>
@@ -314,7 +314,7 @@ Save</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save to a new csv file
+        <source>Save the table to a new file
 Save as</source>
         <translation>保存到新的 CSV 文件
 另存为</translation>
@@ -344,8 +344,8 @@ Export satellites.xml</source>
         <translation>载入固件...</translation>
     </message>
     <message>
-        <source>Load a exist rav32izazud.hex file
-open rav32izazud.hex</source>
+        <source>Load a firmware file (rav32izazud.hex)
+Load soft</source>
         <translation>载入已有的 rav32izazud.hex 文件
 打开 rav32izazud.hex</translation>
     </message>
@@ -354,8 +354,8 @@ open rav32izazud.hex</source>
         <translation>载入图标...</translation>
     </message>
     <message>
-        <source>Load a exist stm32icon.bin file
-open stm32icon file</source>
+        <source>Load an icon file (stm32icon.bin)
+Load icon</source>
         <translation>载入已有的 stm32icon.bin 文件
 打开 stm32icon 文件</translation>
     </message>
@@ -364,8 +364,8 @@ open stm32icon file</source>
         <translation>载入 Logo...</translation>
     </message>
     <message>
-        <source>Load a exist bootlogo.bin file
-open bootlogo file</source>
+        <source>Load a logo file (bootlogo.bin)
+Load logo</source>
         <translation>载入已有的 bootlogo.bin 文件
 打开 bootlogo 文件</translation>
     </message>
@@ -374,7 +374,7 @@ open bootlogo file</source>
         <translation>生成 Flash1M.bin</translation>
     </message>
     <message>
-        <source>Create Flash1M.bin for factory
+        <source>Create the factory image Flash1M.bin
 Create Flash1M.bin</source>
         <translation>生成出厂用的 Flash1M.bin
 生成 Flash1M.bin</translation>
@@ -384,7 +384,7 @@ Create Flash1M.bin</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <source>Exit and prompt to save
+        <source>Quit, asking to save the changes first
 Exit</source>
         <translation>退出，退出前提示保存
 退出</translation>
@@ -562,8 +562,8 @@ Patch up one by one</source>
         <translation>删除寻星仪 OSD 图标...</translation>
     </message>
     <message>
-        <source>Delete meter osd icon
-delete icon</source>
+        <source>Delete the meter&apos;s on-screen icons
+Delete icons</source>
         <translation>删除寻星仪中的 OSD 图标
 删除图标</translation>
     </message>
@@ -608,7 +608,7 @@ About</source>
 关于</translation>
     </message>
     <message>
-        <source>Display  transponders</source>
+        <source>Display transponders</source>
         <translation>显示转发器</translation>
     </message>
     <message>

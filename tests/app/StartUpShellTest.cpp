@@ -174,7 +174,7 @@ TEST_F(GuiTest, MenusAreBuiltFromTheCommandTable) {
     QAction* open = frame_->CommandAction(ID_FILE_OPEN);
     EXPECT_EQ(open->text() + QLatin1Char('|') + open->shortcut().toString(),
               QStringLiteral("Open(&O)...|Ctrl+O"));
-    EXPECT_EQ(open->statusTip(), QStringLiteral("Open a exist csv file"));
+    EXPECT_EQ(open->statusTip(), QStringLiteral("Open an existing table file"));
     auto keys = [&](int id) {
         return QKeySequence::listToString(frame_->CommandAction(id)->shortcuts());
     };
@@ -210,7 +210,7 @@ TEST_F(GuiTest, ToolbarHoldsElevenSeparatedButtonsInOrder) {
         QToolTip::hideText();
         return tip == none ? QString() : tip;
     };
-    EXPECT_EQ(tipOf(ID_FILE_OPEN), QStringLiteral("open cvs file"));
+    EXPECT_EQ(tipOf(ID_FILE_OPEN), QStringLiteral("Open a table"));
     EXPECT_EQ(tipOf(ID_STOP), QString());
     QWidget* stop = frame_->ToolBar()->widgetForAction(frame_->CommandAction(ID_STOP));
     EXPECT_EQ(stop->statusTip(), QStringLiteral("Stop read/write transponders"));
