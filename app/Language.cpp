@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -93,6 +94,12 @@ QString InstallLanguage(QCoreApplication& app, const QString& code) {
     } else {
         delete qt;
     }
+    // Qt would turn the window around only when it next handles its events;
+    // the window is built before that, and its labels must know the direction
+    // as they are made.
+    const bool rtl = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") ==
+                     QLatin1String("RTL");
+    QGuiApplication::setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
     return use;
 }
 
