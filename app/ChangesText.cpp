@@ -21,7 +21,8 @@ QString Tr(const char* text) {
 QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
     QString text;
     for (const SatelliteChanges& sat : satellites) {
-        QString name = DisplayText(FormatPosition(sat.position) + " " + EscapeControls(sat.name));
+        QString name = ShownLeftToRight(
+            DisplayText(FormatPosition(sat.position) + " " + EscapeControls(sat.name)));
         //: A satellite the import adds to the table.
         if (sat.isNew) name = Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 (new)")).arg(name);
         QStringList counts;
