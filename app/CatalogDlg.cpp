@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/ChangesText.h"
+#include "app/CoreText.h"
+#include "app/DisplayText.h"
 #include "app/Modal.h"
 #include "db/MessageText.h"
 #include "ui/Commands.h"
@@ -20,10 +22,6 @@ namespace velmora {
 namespace {
 
 enum Column { kPositionColumn, kNameColumn, kCountColumn };
-
-QString FromBytes(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 }  // namespace
 
@@ -45,11 +43,11 @@ CCatalogDlg::CCatalogDlg(Session& session, std::vector<CatalogEntry> entries, QW
         auto* item = new QTreeWidgetItem(list_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(kPositionColumn, Qt::Unchecked);
-        item->setText(kPositionColumn, FromBytes(e.positionText));
-        item->setText(kNameColumn, FromBytes(e.name));
+        item->setText(kPositionColumn, DisplayText(e.positionText));
+        item->setText(kNameColumn, DisplayText(e.name));
         item->setText(kCountColumn, QString::number(e.transponders));
         item->setTextAlignment(kCountColumn, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(kNameColumn, FromBytes(e.path));
+        item->setToolTip(kNameColumn, DisplayText(e.path));
         rows_.push_back(item);
     }
     // The name takes the width the position and the count leave.
@@ -59,15 +57,9 @@ CCatalogDlg::CCatalogDlg(Session& session, std::vector<CatalogEntry> entries, QW
     list_->setMinimumSize(480, 300);
     layout->addWidget(list_);
 
-    preview_ = new QLabel(this);
-    preview_->setWordWrap(true);
-    layout->addWidget(preview_);
-    changes_ = new QPlainTextEdit(this);
-    changes_->setReadOnly(true);
-    changes_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    changes_->setPlaceholderText(tr("Tick the satellites to add."));
-    changes_->setMaximumHeight(160);
-    layout->addWidget(changes_);
+    const ChangesPanes panes = AddChangesPanes(layout, this, tr("Tick the satellites to add."));
+    preview_ = panes.summary;
+    changes_ = panes.changes;
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -99,7 +91,7 @@ void CCatalogDlg::UpdatePreview() {
             ListError error;
             // The file may have gone or changed since the catalog was listed.
             if (!ReadCatalogEntries({entries_[i].path}, one, error) || one.satellites.empty()) {
-                preview_->setText(FromBytes(ErrorText(error)));
+                preview_->setText(CoreText(ErrorText(error)));
                 changes_->clear();
                 ok_->setEnabled(false);
                 return;
@@ -109,8 +101,7 @@ void CCatalogDlg::UpdatePreview() {
         ticked_.satellites.push_back(*read_[i]);
     }
     MergeChanges changes = session_.PreviewImportChanges(ticked_, {});
-    preview_->setText(MergeSummaryText(changes.counts));
-    changes_->setPlainText(ChangesText(changes.satellites));
+    ShowChanges({preview_, changes_}, changes);
     ok_->setEnabled(!ticked_.satellites.empty());
 }
 
@@ -119,7 +110,7 @@ void RunCatalogCommand(QWidget* parent, Session& session) {
     std::vector<CatalogEntry> entries;
     std::string whyNot;
     if (!session.ListCatalog(entries, whyNot)) {
-        modal::Notice(parent, FromBytes(EscapeControls(whyNot)));
+        modal::Notice(parent, CoreText(EscapeControls(whyNot)));
         return;
     }
     CCatalogDlg dialog(session, std::move(entries), parent);

@@ -1,6 +1,9 @@
 #include "app/ChangesText.h"
 
+#include <QBoxLayout>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QStringList>
 
 #include "app/CoreText.h"
@@ -52,6 +55,24 @@ QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
 
 QString MergeSummaryText(const MergeCounts& counts) {
     return CoreText(MergeSummary(counts));
+}
+
+ChangesPanes AddChangesPanes(QBoxLayout* layout, QWidget* parent, const QString& placeholder) {
+    ChangesPanes panes{new QLabel(parent), new QPlainTextEdit(parent)};
+    panes.summary->setWordWrap(true);
+    layout->addWidget(panes.summary);
+    panes.changes->setReadOnly(true);
+    panes.changes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    panes.changes->setPlaceholderText(placeholder);
+    panes.changes->setMinimumHeight(100);
+    panes.changes->setMaximumHeight(160);
+    layout->addWidget(panes.changes);
+    return panes;
+}
+
+void ShowChanges(const ChangesPanes& panes, const MergeChanges& changes) {
+    panes.summary->setText(MergeSummaryText(changes.counts));
+    panes.changes->setPlainText(ChangesText(changes.satellites));
 }
 
 }  // namespace velmora

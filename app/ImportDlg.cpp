@@ -43,13 +43,9 @@ enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
 constexpr int kOrderRole = Qt::UserRole;
 constexpr int kSourceRole = Qt::UserRole + 1;
 
-QString FromBytes(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), bytes.size());
-}
-
 QComboBox* LnbList(const SatTpDatabase& db, int chosen, QWidget* parent) {
     auto* list = new QComboBox(parent);
-    for (int l = 0; l < LNB_COUNT; ++l) list->addItem(FromBytes(LnbChoiceText(db.lnbs[l], l)));
+    for (int l = 0; l < LNB_COUNT; ++l) list->addItem(DisplayText(LnbChoiceText(db.lnbs[l], l)));
     list->setCurrentIndex(chosen);
     return list;
 }
@@ -70,8 +66,8 @@ QString ListedName(const SourceSatellite& sat) {
     std::string_view rest = sat.name;
     rest.remove_prefix(LeadingPositionText(rest, tenths));
     while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
-    if (rest.empty()) return FromBytes(TableSatelliteName(sat, Band::Ku));
-    return FromBytes(std::string(rest));
+    if (rest.empty()) return DisplayText(TableSatelliteName(sat, Band::Ku));
+    return DisplayText(std::string(rest));
 }
 
 // Rows sort by position numerically and by the transponder count as a number.
@@ -156,16 +152,9 @@ CImportDlg::CImportDlg(Session& session, const SourceList& list, const QString& 
     layout->addWidget(add_);
     layout->addWidget(replace_);
 
-    preview_ = new QLabel(this);
-    preview_->setWordWrap(true);
-    layout->addWidget(preview_);
-    changes_ = new QPlainTextEdit(this);
-    changes_->setReadOnly(true);
-    changes_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    changes_->setPlaceholderText(tr("Nothing in the table changes."));
-    changes_->setMinimumHeight(100);
-    changes_->setMaximumHeight(160);
-    layout->addWidget(changes_);
+    const ChangesPanes panes = AddChangesPanes(layout, this, tr("Nothing in the table changes."));
+    preview_ = panes.summary;
+    changes_ = panes.changes;
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -190,7 +179,7 @@ void CImportDlg::AddRow(int source) {
     auto* item = new SatelliteRow(satellites_);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
     item->setCheckState(kPositionColumn, Qt::Checked);
-    item->setText(kPositionColumn, FromBytes(FormatPosition(static_cast<uint16_t>(sat.position))));
+    item->setText(kPositionColumn, DisplayText(FormatPosition(static_cast<uint16_t>(sat.position))));
     item->setData(kPositionColumn, kOrderRole, EastToWest(sat.position));
     item->setData(kPositionColumn, kSourceRole, source);
     listedNames_.push_back(ListedName(sat));
@@ -222,7 +211,7 @@ void CImportDlg::AddTargetList(QTreeWidgetItem* item, int source, Band band) {
     //: The choice "a new satellite" in the "Goes into" column
     list->addItem(tr("new"), kTargetNew);
     for (int s : NearbySatellites(db, position, band))
-        list->addItem(ShownLeftToRight(FromBytes(SatelliteLabel(db, s))), s);
+        list->addItem(ShownLeftToRight(DisplayText(SatelliteLabel(db, s))), s);
     // Today's choice: the satellite of the same position and band.
     int match = MatchingSatellite(db, position, band);
     list->setCurrentIndex(std::max(0, list->findData(match < 0 ? kTargetNew : match)));
@@ -283,8 +272,7 @@ void CImportDlg::UpdatePreview() {
                options.selected.end();
     // One merge on a copy gives the counts and the changes.
     MergeChanges changes = session_.PreviewImportChanges(list_, options);
-    preview_->setText(MergeSummaryText(changes.counts));
-    changes_->setPlainText(ChangesText(changes.satellites));
+    ShowChanges({preview_, changes_}, changes);
     ok_->setEnabled(any);
 }
 
