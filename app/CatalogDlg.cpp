@@ -1,5 +1,6 @@
 #include "app/CatalogDlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -102,6 +103,11 @@ void CCatalogDlg::UpdatePreview() {
     }
     MergeChanges changes = session_.PreviewImportChanges(ticked_, {});
     ShowChanges({preview_, changes_}, changes);
+    // Ticked tables whose transponders are all there already change nothing.
+    changes_->setPlaceholderText(
+        ticked_.satellites.empty()
+            ? tr("Tick the satellites to add.")
+            : QCoreApplication::translate("velmora::CImportDlg", "Nothing in the table changes."));
     ok_->setEnabled(!ticked_.satellites.empty());
 }
 

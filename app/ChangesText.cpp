@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -38,6 +39,9 @@ QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
         //: Transponders whose symbol rate changes.
         if (!sat.changed.empty())
             counts << Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 changed")).arg(sat.changed.size());
+        // A heading starts with a name in Latin letters, which would make its line
+        // read left to right; in a right-to-left window a mark says otherwise.
+        if (QGuiApplication::isRightToLeft()) text += QChar(0x200F);
         //: A satellite and what changes on it: "19.2E Astra 1KR: 2 added, 1 removed".
         text += Tr(QT_TRANSLATE_NOOP("ChangesText", "%1: %2"))
                     .arg(name, counts.join(Tr(QT_TRANSLATE_NOOP("ChangesText", ", "))));
