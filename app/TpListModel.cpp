@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "app/CoreText.h"
 #include "app/DisplayText.h"
 
 namespace velmora {
@@ -164,6 +163,14 @@ QString CTpListModel::TpCell(int row, int column) const {
     }
 }
 
+namespace {
+
+// The LNB values are single words the core marks ("Off", "Fixed"); a plain
+// lookup is enough, and the list asks for them on every repaint.
+QString LnbWord(const char* word) { return QCoreApplication::translate("Core", word); }
+
+}  // namespace
+
 QString CTpListModel::LnbCell(int row, int column) const {
     const LnbRecord& l = db_.lnbs[row];
     switch (column) {
@@ -172,15 +179,15 @@ QString CTpListModel::LnbCell(int row, int column) const {
         case 1:
             return QString::fromStdString(LnbTypeText(l.type, l.loFrequency));
         case 2:
-            return CoreText(PowerText(l.power));
+            return LnbWord(PowerText(l.power));
         case 3:
-            return CoreText(DishText(l.dish));
+            return LnbWord(DishText(l.dish));
         case 4:
-            return CoreText(DiseqcSwitchText(l.diseqcSwitch));
+            return LnbWord(DiseqcSwitchText(l.diseqcSwitch));
         case 5:
-            return CoreText(DiseqcInputText(l.diseqcSwitch, l.diseqcInput));
+            return LnbWord(DiseqcInputText(l.diseqcSwitch, l.diseqcInput).c_str());
         default:
-            return CoreText(Tone22kText(l.tone22k));
+            return LnbWord(Tone22kText(l.tone22k));
     }
 }
 
