@@ -9,9 +9,9 @@
 #include <chrono>
 
 #include "BenchSupport.h"
-#include "flash/BatchUpgrade.h"
-#include "link/ComPort.h"
-#include "link/LogoIconUpload.h"
+#include "service/BatchUpgrade.h"
+#include "serial/SerialPort.h"
+#include "meter/LogoIconUpload.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "sim/SampleTables.h"
@@ -53,7 +53,7 @@ void BM_FullBatch(benchmark::State& state) {
         if (!meter.Start()) return state.SkipWithError("no pseudo-terminal");
         QuietHost host;
         sim::FillSampleTables(host.Database());
-        CComPort port;
+        SerialPort port;
         MeterLink link(port, host);
         link.SetPortName(meter.SlavePath());
         LinkBatchSteps steps(link, choice);

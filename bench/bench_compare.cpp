@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "db/TableCompare.h"
+#include "core/TableCompare.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
-#include "db/InputFile.h"
+#include "core/InputFile.h"
 #include "exchange/ListDownload.h"
 #include "exchange/ListMerge.h"
 #include "exchange/MergeChanges.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "flash/FactoryImage.h"
-#include "flash/IntelHex.h"
+#include "service/FactoryImage.h"
+#include "bootloader/IntelHex.h"
 
 namespace {
 

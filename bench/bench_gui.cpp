@@ -14,12 +14,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/MainFrame.h"
-#include "app/Modal.h"
-#include "app/TpListModel.h"
-#include "app/VelmoraDoc.h"
-#include "app/MainForm.h"
-#include "db/SatTpFile.h"
+#include "gui/MainFrame.h"
+#include "gui/Modal.h"
+#include "gui/TpListModel.h"
+#include "gui/VelmoraDoc.h"
+#include "gui/MainForm.h"
+#include "core/SatTpFile.h"
 
 using namespace velmora;
 
@@ -63,8 +63,8 @@ SessionOptions Options() {
 
 // One shown window over the full database, kept for the list and tree benchmarks.
 struct Window {
-    CVelmoraDoc doc;
-    CMainFrame frame{doc, Options()};
+    VelmoraDoc doc;
+    MainFrame frame{doc, Options()};
     Window() {
         frame.show();
         QCoreApplication::processEvents();
@@ -75,7 +75,7 @@ struct Window {
 Window* g_window = nullptr;
 
 void BM_ShowTpList8000(benchmark::State& state) {
-    CMainForm& view = g_window->frame.View();
+    MainForm& view = g_window->frame.View();
     for (auto _ : state) {
         view.ShowTpList(-1);
         view.List()->viewport()->repaint();
@@ -85,7 +85,7 @@ void BM_ShowTpList8000(benchmark::State& state) {
 BENCHMARK(BM_ShowTpList8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_RebuildSatTree300(benchmark::State& state) {
-    CMainForm& view = g_window->frame.View();
+    MainForm& view = g_window->frame.View();
     view.Tree()->expandAll();
     for (auto _ : state) {
         view.RebuildSatTree();
@@ -96,7 +96,7 @@ void BM_RebuildSatTree300(benchmark::State& state) {
 BENCHMARK(BM_RebuildSatTree300)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // The full table, one transponder deleted: one undo (or redo) away from the other.
-void PrepareDelete(CMainForm& view) {
+void PrepareDelete(MainForm& view) {
     Session& session = g_window->frame.GetSession();
     FillFull(&session.Database());
     session.TablesChanged("Fill");
@@ -108,7 +108,7 @@ void PrepareDelete(CMainForm& view) {
 }
 
 void BM_UndoDelete8000(benchmark::State& state) {
-    CMainForm& view = g_window->frame.View();
+    MainForm& view = g_window->frame.View();
     PrepareDelete(view);
     for (auto _ : state) {
         g_window->frame.GetSession().Undo();
@@ -122,7 +122,7 @@ void BM_UndoDelete8000(benchmark::State& state) {
 BENCHMARK(BM_UndoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 void BM_RedoDelete8000(benchmark::State& state) {
-    CMainForm& view = g_window->frame.View();
+    MainForm& view = g_window->frame.View();
     PrepareDelete(view);
     for (auto _ : state) {
         state.PauseTiming();
@@ -137,7 +137,7 @@ BENCHMARK(BM_RedoDelete8000)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // "2750" typed one character after "275", with 8000 rows in the list.
 void BM_FindOneCharacter8000(benchmark::State& state) {
-    CMainForm& view = g_window->frame.View();
+    MainForm& view = g_window->frame.View();
     FillFull(&g_window->frame.GetSession().Database());
     view.ShowTpList(-1);
     QLineEdit* find = view.FindField();
@@ -155,8 +155,8 @@ BENCHMARK(BM_FindOneCharacter8000)->Unit(benchmark::kMillisecond)->Repetitions(5
 
 void BM_StartUpUntilShown(benchmark::State& state) {
     for (auto _ : state) {
-        CVelmoraDoc doc;
-        CMainFrame frame(doc, Options());
+        VelmoraDoc doc;
+        MainFrame frame(doc, Options());
         frame.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(frame.isVisible());

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "tests/support/QuietHost.h"
-#include "link/ComPort.h"
-#include "link/LogoIconUpload.h"
-#include "link/TableTransfer.h"
+#include "serial/SerialPort.h"
+#include "meter/LogoIconUpload.h"
+#include "meter/TableTransfer.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 
@@ -67,7 +67,7 @@ struct PacedMeter {
 
     sim::MeterSim meter;
     BenchHost host;
-    CComPort port;
+    SerialPort port;
     MeterLink link;
 };
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "db/SatTpFile.h"
-#include "db/TableCheck.h"
+#include "core/SatTpFile.h"
+#include "core/TableCheck.h"
 
 namespace velmora {
 namespace {

@@ -12,8 +12,8 @@
 #include <map>
 
 #include "BenchSupport.h"
-#include "flash/SoftwareUpgrade.h"
-#include "link/ComPort.h"
+#include "bootloader/SoftwareUpgrade.h"
+#include "serial/SerialPort.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 
@@ -44,7 +44,7 @@ const Firmware& TheFirmware() {
 // Writes the image onto the meter on path; false when that failed.
 bool WithUpgrade(const std::string& path) {
     QuietHost host;
-    CComPort port;
+    SerialPort port;
     MeterLink link(port, host);
     link.SetPortName(path);
     return UpgradeSoftware(link, TheFirmware().hex) == OpResult::Completed;

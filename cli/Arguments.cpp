@@ -6,7 +6,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 
 namespace velmora::cli {
 

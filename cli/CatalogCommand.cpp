@@ -5,7 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 #include "exchange/ScanCatalog.h"
 
 namespace velmora::cli {

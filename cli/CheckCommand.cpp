@@ -6,7 +6,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
-#include "db/TableCheck.h"
+#include "core/TableCheck.h"
 
 namespace velmora::cli {
 

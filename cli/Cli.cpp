@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/CliCommands.h"
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 
 namespace velmora::cli {
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "cli/Cli.h"
-#include "db/SatTpDatabase.h"
-#include "db/SatTpFile.h"
+#include "core/SatTpDatabase.h"
+#include "core/SatTpFile.h"
 
 namespace velmora::cli {
 

@@ -7,10 +7,10 @@
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
 #include "cli/TerminalHost.h"
-#include "db/MessageText.h"
-#include "db/TableCompare.h"
-#include "link/ComPort.h"
-#include "link/TableTransfer.h"
+#include "core/MessageText.h"
+#include "core/TableCompare.h"
+#include "serial/SerialPort.h"
+#include "meter/TableTransfer.h"
 
 namespace velmora::cli {
 
@@ -46,7 +46,7 @@ bool ParseDiffArgs(CliStreams& io, const std::vector<std::string>& args, DiffArg
 // when the read did not complete.
 std::unique_ptr<SatTpDatabase> ReadFromMeter(const std::string& portName, CliStreams& io) {
     TerminalHost host(io.err, ProgressBarWanted(io.err));
-    CComPort port;
+    SerialPort port;
     MeterLink link(port, host);
     link.SetPortName(portName);
     auto db = NewTable();

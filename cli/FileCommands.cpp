@@ -6,10 +6,10 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TableJson.h"
-#include "db/InputFile.h"
-#include "db/MessageText.h"
-#include "db/SaveLosses.h"
-#include "db/SatTpFile.h"
+#include "core/InputFile.h"
+#include "core/MessageText.h"
+#include "core/SaveLosses.h"
+#include "core/SatTpFile.h"
 
 namespace velmora::cli {
 

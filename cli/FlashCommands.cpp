@@ -12,12 +12,12 @@
 #include "cli/CliCommands.h"
 #include "cli/ProductionLine.h"
 #include "cli/TerminalHost.h"
-#include "db/SatTpFile.h"
-#include "flash/BatchUpgrade.h"
-#include "flash/FactoryImage.h"
-#include "flash/IntelHex.h"
-#include "flash/SoftwareUpgrade.h"
-#include "link/ComPort.h"
+#include "core/SatTpFile.h"
+#include "service/BatchUpgrade.h"
+#include "service/FactoryImage.h"
+#include "bootloader/IntelHex.h"
+#include "bootloader/SoftwareUpgrade.h"
+#include "serial/SerialPort.h"
 
 namespace velmora::cli {
 
@@ -70,7 +70,7 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         return status;
     }
     TerminalHost host(io.err, ProgressBarWanted(io.err));
-    CComPort serial;
+    SerialPort serial;
     MeterLink link(serial, host);
     link.SetPortName(port);
     OpResult result;
@@ -260,7 +260,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
             return status;
         job.tables = &host.Database();
     }
-    CComPort serial;
+    SerialPort serial;
     MeterLink link(serial, host);
     link.SetPortName(port);
     BatchRecord record;

@@ -13,17 +13,16 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TerminalHost.h"
-#include "db/MessageText.h"
-#include "db/SatTpFile.h"
-#include "flash/BootProbe.h"
-#include "link/ComPort.h"
-#include "link/LogoIconUpload.h"
-#include "link/PortDiagnosis.h"
-#include "link/PortHolders.h"
-#include "link/PortInfo.h"
-#include "link/PortNames.h"
-#include "link/PortProbe.h"
-#include "link/TableTransfer.h"
+#include "core/MessageText.h"
+#include "core/SatTpFile.h"
+#include "serial/SerialPort.h"
+#include "meter/LogoIconUpload.h"
+#include "serial/PortDiagnosis.h"
+#include "serial/PortHolders.h"
+#include "serial/PortInfo.h"
+#include "serial/PortNames.h"
+#include "service/PortProbe.h"
+#include "meter/TableTransfer.h"
 
 namespace velmora::cli {
 
@@ -82,7 +81,7 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
 template <class Operation>
 int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
     TerminalHost host(io.err, ProgressBarWanted(io.err));
-    CComPort port;
+    SerialPort port;
     MeterLink link(port, host);
     link.SetPortName(args.port);
     OpResult result;
@@ -159,7 +158,7 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
             if (!p.device.empty()) targets.push_back({p.name, p.device});
         }
         const std::vector<ProbeOutcome> found =
-            ProbePortsForMeter(PortSystem::Default(), targets, BootloaderAnswers);
+            ProbePortsForMeter(PortSystem::Default(), targets);
         for (std::size_t i = 0, next = 0; i < ports.size(); ++i) {
             if (!ports[i].device.empty()) answers[i] = found[next++];
         }

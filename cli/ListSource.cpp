@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "cli/TerminalHost.h"
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 
 namespace velmora::cli {
 

@@ -14,10 +14,10 @@
 #include <thread>
 
 #include "cli/StopSignals.h"
-#include "db/MessageText.h"
-#include "flash/BootProbe.h"
-#include "link/ComPort.h"
-#include "link/PortNames.h"
+#include "core/MessageText.h"
+#include "service/BootProbe.h"
+#include "serial/SerialPort.h"
+#include "serial/PortNames.h"
 
 namespace velmora::cli {
 
@@ -285,7 +285,7 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
                std::vector<MeterRow>& rows, std::mutex& reportMutex) {
     LineHost host(board, index, job.repeat);
     if (job.tables != nullptr) host.Database() = *job.tables;
-    CComPort serial;
+    SerialPort serial;
     MeterLink link(serial, host, LinkSettings{job.pollPeriod});
     link.SetPortName(port);
     BootOptions boot;

@@ -5,7 +5,7 @@
 // Every meter gets a summary row and, with a report file, a JSON line.
 #pragma once
 
-#include "link/TableTransfer.h"
+#include "meter/TableTransfer.h"
 
 #include <chrono>
 #include <ctime>
@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "db/SatTpDatabase.h"
-#include "flash/BatchReport.h"
-#include "flash/Bootloader.h"
-#include "link/MeterLink.h"
+#include "core/SatTpDatabase.h"
+#include "service/BatchReport.h"
+#include "bootloader/Bootloader.h"
+#include "meter/MeterLink.h"
 
 namespace velmora::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/TableJson.h"
 
-#include "db/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace velmora::cli {
 

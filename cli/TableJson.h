@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "db/SatTpDatabase.h"
+#include "core/SatTpDatabase.h"
 
 namespace velmora::cli {
 

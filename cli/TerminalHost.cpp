@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/Cli.h"
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 
 namespace velmora::cli {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "cli/StopSignals.h"
-#include "link/OperationHost.h"
+#include "core/OperationHost.h"
 
 namespace velmora::cli {
 

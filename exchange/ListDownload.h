@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "db/InputFile.h"
+#include "core/InputFile.h"
 #include "exchange/TransponderList.h"
 
 namespace velmora {

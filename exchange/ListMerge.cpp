@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "db/TextHelpers.h"
-#include "db/TextMark.h"
+#include "core/TextHelpers.h"
+#include "core/TextMark.h"
 #include "exchange/ListText.h"
 
 namespace velmora {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "db/SatTpDatabase.h"
+#include "core/SatTpDatabase.h"
 #include "exchange/TransponderList.h"
 
 namespace velmora {

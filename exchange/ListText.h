@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "db/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace velmora::listtext {
 

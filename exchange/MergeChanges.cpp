@@ -3,8 +3,8 @@
 #include <map>
 #include <memory>
 
-#include "db/MessageText.h"
-#include "db/TableCompare.h"
+#include "core/MessageText.h"
+#include "core/TableCompare.h"
 
 namespace velmora {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "db/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "exchange/ListText.h"
 #include "exchange/TransponderList.h"
 

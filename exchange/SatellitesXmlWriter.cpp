@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "db/AtomicFile.h"
-#include "db/TextHelpers.h"
+#include "core/AtomicFile.h"
+#include "core/TextHelpers.h"
 
 namespace velmora {
 

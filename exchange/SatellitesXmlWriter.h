@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "db/SatTpDatabase.h"
+#include "core/SatTpDatabase.h"
 
 namespace velmora {
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
-#include "db/SatTpDatabase.h"
-#include "db/TextMark.h"
+#include "core/SatTpDatabase.h"
+#include "core/TextMark.h"
 
 namespace velmora {
 

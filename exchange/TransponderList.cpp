@@ -1,7 +1,7 @@
 #include "exchange/TransponderList.h"
 
-#include "db/InputFile.h"
-#include "db/MessageText.h"
+#include "core/InputFile.h"
+#include "core/MessageText.h"
 #include "exchange/ListDownload.h"
 #include "exchange/ListText.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "flash/IntelHex.h"
+#include "bootloader/IntelHex.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto image = velmora::FirmwareImage::Create();

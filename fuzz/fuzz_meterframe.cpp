@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "tests/support/QuietHost.h"
-#include "link/LinkPort.h"
-#include "link/TableTransfer.h"
+#include "serial/LinkPort.h"
+#include "meter/TableTransfer.h"
 
 using namespace velmora;
 
@@ -90,12 +90,20 @@ void CheckLimits(const SatTpDatabase& db) {
     for (const SatRecord& s : db.satellites) Check(s.name[SAT_NAME_BYTES] == '\0');
 }
 
+// Polls that take no time, and a frame that is not all there is missing at once.
+LinkSettings QuickSettings() {
+    LinkSettings settings;
+    settings.pollPeriod = std::chrono::microseconds(0);
+    settings.replyTimeout = std::chrono::milliseconds(1);
+    return settings;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static FuzzPort port;
     static FuzzHost host;
-    static MeterLink link(port, host, LinkSettings{std::chrono::microseconds(0)});
+    static MeterLink link(port, host, QuickSettings());
     link.SetPortName("fuzz");
     ClearDatabase(host.Database());
     host.pumps = 0;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "link/PortDiagnosis.h"
-#include "link/PortHolders.h"
-#include "link/PortInfo.h"
-#include "link/PortLatency.h"
+#include "serial/PortDiagnosis.h"
+#include "serial/PortHolders.h"
+#include "serial/PortInfo.h"
+#include "serial/PortLatency.h"
 
 using namespace velmora;
 

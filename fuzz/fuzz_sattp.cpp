@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "db/SatTpFile.h"
-#include "db/TableCheck.h"
+#include "core/SatTpFile.h"
+#include "core/TableCheck.h"
 
 using namespace velmora;
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "db/TableCompare.h"
-#include "link/TableVerify.h"
+#include "core/TableCompare.h"
+#include "meter/TableVerify.h"
 
 using namespace velmora;
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "db/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace velmora::sim {
 

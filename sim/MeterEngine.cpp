@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "db/SatTpDatabase.h"
-#include "db/SatTpFile.h"
-#include "db/TextHelpers.h"
+#include "core/SatTpDatabase.h"
+#include "core/SatTpFile.h"
+#include "core/TextHelpers.h"
 #include "sim/TableDump.h"
 
 namespace velmora::sim {

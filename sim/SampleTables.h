@@ -1,7 +1,7 @@
 // Made-up tables of any size for tests and benchmarks that fill the meter.
 #pragma once
 
-#include "db/SatTpDatabase.h"
+#include "core/SatTpDatabase.h"
 
 namespace velmora::sim {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "db/SatTpFile.h"
+#include "core/SatTpFile.h"
 
 namespace velmora::sim {
 

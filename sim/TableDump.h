@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "db/SatTpDatabase.h"
+#include "core/SatTpDatabase.h"
 
 namespace velmora::sim {
 

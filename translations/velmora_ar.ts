@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDlg</name>
     <message>
         <source> For LMT41C, LMT40S etc<byte value="xd"/>
  1) In meter&apos;s &apos;software upgrade&apos; menu, you could backup sattp.csv to USB from meter.<byte value="xd"/>
@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>CCompareDlg</name>
+    <name>CompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
         <translation>
@@ -93,7 +93,7 @@
     </message>
 </context>
 <context>
-    <name>CFormLayout</name>
+    <name>FormLayout</name>
     <message>
         <source>RS232 communication</source>
         <translation>اتصال RS232</translation>
@@ -167,7 +167,7 @@
     </message>
 </context>
 <context>
-    <name>CImportDlg</name>
+    <name>ImportDlg</name>
     <message>
         <source>Import transponders</source>
         <translation>استيراد المرسلات المستجيبة</translation>
@@ -194,7 +194,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainFrame</name>
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
@@ -212,7 +212,7 @@
     </message>
 </context>
 <context>
-    <name>CTpListModel</name>
+    <name>TpListModel</name>
     <message>
         <source>No.</source>
         <translation>رقم</translation>
@@ -1409,7 +1409,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CAboutDlg</name>
+    <name>velmora::AboutDlg</name>
     <message>
         <source>About Orvane</source>
         <translation>حول Orvane</translation>
@@ -1420,7 +1420,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCatalogDlg</name>
+    <name>velmora::CatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
         <translation>إضافة أقمار صناعية من الفهرس</translation>
@@ -1447,7 +1447,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCheckDlg</name>
+    <name>velmora::CheckDlg</name>
     <message>
         <source>Check table</source>
         <translation>فحص الجدول</translation>
@@ -1469,7 +1469,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCompareDlg</name>
+    <name>velmora::CompareDlg</name>
     <message>
         <source>Compare with meter</source>
         <translation>مقارنة مع الجهاز</translation>
@@ -1492,7 +1492,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CFormDialog</name>
+    <name>velmora::FormDialog</name>
     <message>
         <source>OK</source>
         <translation>موافق</translation>
@@ -1503,14 +1503,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CHelpDlg</name>
+    <name>velmora::HelpDlg</name>
     <message>
         <source>Orvane Help</source>
         <translation>تعليمات Orvane</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CImportDlg</name>
+    <name>velmora::ImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
         <translation>البحث عن قمر بالاسم أو الموقع</translation>
@@ -1575,7 +1575,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CLnbEditDlg</name>
+    <name>velmora::LnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
         <translation>تعديل LNB</translation>
@@ -1626,7 +1626,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CMainFrame</name>
+    <name>velmora::MainFrame</name>
     <message>
         <source>Ready</source>
         <translation>جاهز</translation>
@@ -1650,7 +1650,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatAddDlg</name>
+    <name>velmora::SatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
         <translation>تعديل القمر الصناعي</translation>
@@ -1677,14 +1677,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatelliteTree</name>
+    <name>velmora::SatelliteTree</name>
     <message>
         <source>All Satellites</source>
         <translation>كل الأقمار الصناعية</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTpEditDlg</name>
+    <name>velmora::TpEditDlg</name>
     <message>
         <source>Transponder</source>
         <translation>المرسل المستجيب</translation>
@@ -1728,7 +1728,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTpSortDlg</name>
+    <name>velmora::TpSortDlg</name>
     <message>
         <source>Frequency</source>
         <translation>التردد</translation>
@@ -1771,14 +1771,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTransponderList</name>
+    <name>velmora::TransponderListView</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 من أصل %2 صفًا تطابق «%3»</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CUrlDlg</name>
+    <name>velmora::UrlDlg</name>
     <message>
         <source>Import from the web</source>
         <translation>استيراد من الويب</translation>
@@ -1793,7 +1793,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CVelmoraDoc</name>
+    <name>velmora::VelmoraDoc</name>
     <message>
         <source>Untitled</source>
         <translation>بدون عنوان</translation>

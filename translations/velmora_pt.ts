@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDlg</name>
     <message>
         <source> For LMT41C, LMT40S etc<byte value="xd"/>
  1) In meter&apos;s &apos;software upgrade&apos; menu, you could backup sattp.csv to USB from meter.<byte value="xd"/>
@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>CCompareDlg</name>
+    <name>CompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
         <translation>
@@ -81,7 +81,7 @@
     </message>
 </context>
 <context>
-    <name>CFormLayout</name>
+    <name>FormLayout</name>
     <message>
         <source>RS232 communication</source>
         <translation>Comunicação RS232</translation>
@@ -155,7 +155,7 @@
     </message>
 </context>
 <context>
-    <name>CImportDlg</name>
+    <name>ImportDlg</name>
     <message>
         <source>Import transponders</source>
         <translation>Importar transponders</translation>
@@ -182,7 +182,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainFrame</name>
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
@@ -200,7 +200,7 @@
     </message>
 </context>
 <context>
-    <name>CTpListModel</name>
+    <name>TpListModel</name>
     <message>
         <source>No.</source>
         <translation>N.º</translation>
@@ -1397,7 +1397,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CAboutDlg</name>
+    <name>velmora::AboutDlg</name>
     <message>
         <source>About Orvane</source>
         <translation>Acerca do Orvane</translation>
@@ -1408,7 +1408,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CCatalogDlg</name>
+    <name>velmora::CatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
         <translation>Acrescentar satélites do catálogo</translation>
@@ -1435,7 +1435,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CCheckDlg</name>
+    <name>velmora::CheckDlg</name>
     <message>
         <source>Check table</source>
         <translation>Verificar tabela</translation>
@@ -1453,7 +1453,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CCompareDlg</name>
+    <name>velmora::CompareDlg</name>
     <message>
         <source>Compare with meter</source>
         <translation>Comparar com o medidor</translation>
@@ -1476,7 +1476,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CFormDialog</name>
+    <name>velmora::FormDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -1487,14 +1487,14 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CHelpDlg</name>
+    <name>velmora::HelpDlg</name>
     <message>
         <source>Orvane Help</source>
         <translation>Ajuda do Orvane</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CImportDlg</name>
+    <name>velmora::ImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
         <translation>Procurar um satélite pelo nome ou posição</translation>
@@ -1559,7 +1559,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CLnbEditDlg</name>
+    <name>velmora::LnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
         <translation>Editar LNB</translation>
@@ -1610,7 +1610,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CMainFrame</name>
+    <name>velmora::MainFrame</name>
     <message>
         <source>Ready</source>
         <translation>Pronto</translation>
@@ -1634,7 +1634,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CSatAddDlg</name>
+    <name>velmora::SatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
         <translation>Editar satélite</translation>
@@ -1661,14 +1661,14 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CSatelliteTree</name>
+    <name>velmora::SatelliteTree</name>
     <message>
         <source>All Satellites</source>
         <translation>Todos os satélites</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTpEditDlg</name>
+    <name>velmora::TpEditDlg</name>
     <message>
         <source>Transponder</source>
         <translation>Transponder</translation>
@@ -1712,7 +1712,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTpSortDlg</name>
+    <name>velmora::TpSortDlg</name>
     <message>
         <source>Frequency</source>
         <translation>Frequência</translation>
@@ -1755,14 +1755,14 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTransponderList</name>
+    <name>velmora::TransponderListView</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 de %2 linhas correspondem a «%3»</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CUrlDlg</name>
+    <name>velmora::UrlDlg</name>
     <message>
         <source>Import from the web</source>
         <translation>Importar da web</translation>
@@ -1777,7 +1777,7 @@ O resultado foi acrescentado a %2.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CVelmoraDoc</name>
+    <name>velmora::VelmoraDoc</name>
     <message>
         <source>Untitled</source>
         <translation>Sem título</translation>

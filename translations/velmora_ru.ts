@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDlg</name>
     <message>
         <source> For LMT41C, LMT40S etc<byte value="xd"/>
  1) In meter&apos;s &apos;software upgrade&apos; menu, you could backup sattp.csv to USB from meter.<byte value="xd"/>
@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>CCompareDlg</name>
+    <name>CompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
         <translation>
@@ -84,7 +84,7 @@
     </message>
 </context>
 <context>
-    <name>CFormLayout</name>
+    <name>FormLayout</name>
     <message>
         <source>RS232 communication</source>
         <translation>Связь по RS232</translation>
@@ -158,7 +158,7 @@
     </message>
 </context>
 <context>
-    <name>CImportDlg</name>
+    <name>ImportDlg</name>
     <message>
         <source>Import transponders</source>
         <translation>Импорт транспондеров</translation>
@@ -185,7 +185,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainFrame</name>
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
@@ -203,7 +203,7 @@
     </message>
 </context>
 <context>
-    <name>CTpListModel</name>
+    <name>TpListModel</name>
     <message>
         <source>No.</source>
         <translation>№</translation>
@@ -1400,7 +1400,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CAboutDlg</name>
+    <name>velmora::AboutDlg</name>
     <message>
         <source>About Orvane</source>
         <translation>О программе Orvane</translation>
@@ -1411,7 +1411,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCatalogDlg</name>
+    <name>velmora::CatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
         <translation>Добавить спутники из каталога</translation>
@@ -1438,7 +1438,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCheckDlg</name>
+    <name>velmora::CheckDlg</name>
     <message>
         <source>Check table</source>
         <translation>Проверка таблицы</translation>
@@ -1457,7 +1457,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCompareDlg</name>
+    <name>velmora::CompareDlg</name>
     <message>
         <source>Compare with meter</source>
         <translation>Сравнение с измерителем</translation>
@@ -1480,7 +1480,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CFormDialog</name>
+    <name>velmora::FormDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -1491,14 +1491,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CHelpDlg</name>
+    <name>velmora::HelpDlg</name>
     <message>
         <source>Orvane Help</source>
         <translation>Справка Orvane</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CImportDlg</name>
+    <name>velmora::ImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
         <translation>Найти спутник по названию или позиции</translation>
@@ -1563,7 +1563,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CLnbEditDlg</name>
+    <name>velmora::LnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
         <translation>Изменение LNB</translation>
@@ -1614,7 +1614,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CMainFrame</name>
+    <name>velmora::MainFrame</name>
     <message>
         <source>Ready</source>
         <translation>Готово</translation>
@@ -1638,7 +1638,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatAddDlg</name>
+    <name>velmora::SatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
         <translation>Изменение спутника</translation>
@@ -1665,14 +1665,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatelliteTree</name>
+    <name>velmora::SatelliteTree</name>
     <message>
         <source>All Satellites</source>
         <translation>Все спутники</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTpEditDlg</name>
+    <name>velmora::TpEditDlg</name>
     <message>
         <source>Transponder</source>
         <translation>Транспондер</translation>
@@ -1716,7 +1716,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTpSortDlg</name>
+    <name>velmora::TpSortDlg</name>
     <message>
         <source>Frequency</source>
         <translation>Частота</translation>
@@ -1759,14 +1759,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTransponderList</name>
+    <name>velmora::TransponderListView</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 из %2 строк соответствуют «%3»</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CUrlDlg</name>
+    <name>velmora::UrlDlg</name>
     <message>
         <source>Import from the web</source>
         <translation>Импорт из интернета</translation>
@@ -1781,7 +1781,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CVelmoraDoc</name>
+    <name>velmora::VelmoraDoc</name>
     <message>
         <source>Untitled</source>
         <translation>Без имени</translation>

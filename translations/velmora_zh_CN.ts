@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDlg</name>
     <message>
         <source> For LMT41C, LMT40S etc<byte value="xd"/>
  1) In meter&apos;s &apos;software upgrade&apos; menu, you could backup sattp.csv to USB from meter.<byte value="xd"/>
@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>CCompareDlg</name>
+    <name>CompareDlg</name>
     <message numerus="yes">
         <source>%n added</source>
         <translation>
@@ -78,7 +78,7 @@
     </message>
 </context>
 <context>
-    <name>CFormLayout</name>
+    <name>FormLayout</name>
     <message>
         <source>RS232 communication</source>
         <translation>RS232 通信</translation>
@@ -152,7 +152,7 @@
     </message>
 </context>
 <context>
-    <name>CImportDlg</name>
+    <name>ImportDlg</name>
     <message>
         <source>Import transponders</source>
         <translation>导入转发器</translation>
@@ -179,7 +179,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainFrame</name>
     <message>
         <source>CAP</source>
         <extracomment>The status bar&apos;s Caps Lock indicator: keep it as short as the keyboard&apos;s word</extracomment>
@@ -197,7 +197,7 @@
     </message>
 </context>
 <context>
-    <name>CTpListModel</name>
+    <name>TpListModel</name>
     <message>
         <source>No.</source>
         <translation>序号</translation>
@@ -1394,7 +1394,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CAboutDlg</name>
+    <name>velmora::AboutDlg</name>
     <message>
         <source>About Orvane</source>
         <translation>关于 Orvane</translation>
@@ -1405,7 +1405,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCatalogDlg</name>
+    <name>velmora::CatalogDlg</name>
     <message>
         <source>Add satellites from the catalog</source>
         <translation>从目录添加卫星</translation>
@@ -1432,7 +1432,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCheckDlg</name>
+    <name>velmora::CheckDlg</name>
     <message>
         <source>Check table</source>
         <translation>检查表格</translation>
@@ -1449,7 +1449,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CCompareDlg</name>
+    <name>velmora::CompareDlg</name>
     <message>
         <source>Compare with meter</source>
         <translation>与寻星仪比较</translation>
@@ -1472,7 +1472,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CFormDialog</name>
+    <name>velmora::FormDialog</name>
     <message>
         <source>OK</source>
         <translation>确定</translation>
@@ -1483,14 +1483,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CHelpDlg</name>
+    <name>velmora::HelpDlg</name>
     <message>
         <source>Orvane Help</source>
         <translation>Orvane 帮助</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CImportDlg</name>
+    <name>velmora::ImportDlg</name>
     <message>
         <source>Find a satellite by name or position</source>
         <translation>按名称或位置查找卫星</translation>
@@ -1555,7 +1555,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CLnbEditDlg</name>
+    <name>velmora::LnbEditDlg</name>
     <message>
         <source>LNB Edit</source>
         <translation>编辑 LNB</translation>
@@ -1606,7 +1606,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CMainFrame</name>
+    <name>velmora::MainFrame</name>
     <message>
         <source>Ready</source>
         <translation>就绪</translation>
@@ -1630,7 +1630,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatAddDlg</name>
+    <name>velmora::SatAddDlg</name>
     <message>
         <source>Satellite Edit</source>
         <translation>编辑卫星</translation>
@@ -1657,14 +1657,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CSatelliteTree</name>
+    <name>velmora::SatelliteTree</name>
     <message>
         <source>All Satellites</source>
         <translation>所有卫星</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CTpEditDlg</name>
+    <name>velmora::TpEditDlg</name>
     <message>
         <source>Transponder</source>
         <translation>转发器</translation>
@@ -1708,7 +1708,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTpSortDlg</name>
+    <name>velmora::TpSortDlg</name>
     <message>
         <source>Frequency</source>
         <translation>频率</translation>
@@ -1751,14 +1751,14 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CTransponderList</name>
+    <name>velmora::TransponderListView</name>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%2 行中有 %1 行匹配“%3”</translation>
     </message>
 </context>
 <context>
-    <name>velmora::CUrlDlg</name>
+    <name>velmora::UrlDlg</name>
     <message>
         <source>Import from the web</source>
         <translation>从网络导入</translation>
@@ -1773,7 +1773,7 @@ The result was added to %2.</source>
     </message>
 </context>
 <context>
-    <name>velmora::CVelmoraDoc</name>
+    <name>velmora::VelmoraDoc</name>
     <message>
         <source>Untitled</source>
         <translation>未命名</translation>

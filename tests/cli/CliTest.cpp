@@ -15,9 +15,9 @@
 #include "cli/Cli.h"
 #include "tests/cli/CliRun.h"
 #include "cli/TerminalHost.h"
-#include "db/SatTpFile.h"
-#include "db/TextHelpers.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "core/SatTpFile.h"
+#include "core/TextHelpers.h"
+#include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "cli/Cli.h"
 #include "tests/cli/CliRun.h"
-#include "db/SatTpFile.h"
+#include "core/SatTpFile.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {

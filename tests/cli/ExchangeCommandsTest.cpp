@@ -9,8 +9,8 @@
 
 #include "cli/Cli.h"
 #include "tests/cli/CliRun.h"
-#include "db/SatTpFile.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "core/SatTpFile.h"
+#include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {

@@ -12,11 +12,11 @@
 
 #include "cli/Cli.h"
 #include "tests/cli/CliRun.h"
-#include "flash/FactoryImage.h"
+#include "service/FactoryImage.h"
 #include "sim/BootMeterSim.h"
 #include "sim/FirmwareSample.h"
 #include "sim/TableDump.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {

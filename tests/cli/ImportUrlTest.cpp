@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "db/SatTpFile.h"
+#include "core/SatTpFile.h"
 #include "tests/cli/CliRun.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "tests/core/SatTpTestFiles.h"
 #include "tests/support/ListServer.h"
 
 namespace velmora::cli {

@@ -6,11 +6,11 @@
 #include <sstream>
 #include <thread>
 
-#include "tests/link/LinkTestSupport.h"
+#include "tests/support/LinkTestSupport.h"
 #include "cli/Cli.h"
 #include "sim/BootMeterSim.h"
-#include "db/SatTpFile.h"
-#include "link/LinkTexts.h"
+#include "core/SatTpFile.h"
+#include "serial/LinkTexts.h"
 
 #include <nlohmann/json.hpp>
 

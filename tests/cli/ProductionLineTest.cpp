@@ -21,8 +21,8 @@
 #include "sim/MeterSim.h"
 #include "sim/MeterSlot.h"
 #include "sim/TableDump.h"
-#include "db/SatTpFile.h"
-#include "tests/db/SatTpTestFiles.h"
+#include "core/SatTpFile.h"
+#include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::cli {
 namespace {

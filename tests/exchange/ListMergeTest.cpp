@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "db/MessageText.h"
+#include "core/MessageText.h"
 
 #include "exchange/ListMerge.h"
 #include "exchange/SatellitesXmlWriter.h"

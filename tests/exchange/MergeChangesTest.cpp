@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "db/TableCompare.h"
+#include "core/TableCompare.h"
 #include "exchange/MergeChanges.h"
 
 namespace velmora {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "db/SatTpFile.h"
+#include "core/SatTpFile.h"
 #include "sim/MeterEngine.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "db/EditOperations.h"
-#include "ui/SessionView.h"
+#include "core/EditOperations.h"
+#include "session/SessionView.h"
 
 namespace velmora::testing {
 
@@ -47,9 +47,9 @@ public:
     std::vector<std::string> ports;
     int selectedPort = -1;
     bool portSelectorEnabled = true;
-    std::map<int, std::string> texts;
-    std::map<int, bool> enabled;
-    std::map<int, bool> checks;
+    std::map<FormControl, std::string> texts;
+    std::map<FormControl, bool> enabled;
+    std::map<FormControl, bool> checks;
     int progressMax = 0;
     int progressPos = 0;
     std::deque<std::optional<std::string>> openAnswers;
@@ -80,12 +80,12 @@ public:
                                                                                 : "";
     }
     void EnablePortSelector(bool e) override { portSelectorEnabled = e; }
-    void SetControlText(int id, const std::string& t) override { texts[id] = t; }
+    void SetControlText(FormControl id, const std::string& t) override { texts[id] = t; }
     void SetProgressRange(int m) override { progressMax = m; }
     void SetProgressPos(int p) override { progressPos = p; }
-    void EnableControl(int id, bool e) override { enabled[id] = e; }
-    void SetCheck(int id, bool c) override { checks[id] = c; }
-    bool GetCheck(int id) override { return checks[id]; }
+    void EnableControl(FormControl id, bool e) override { enabled[id] = e; }
+    void SetCheck(FormControl id, bool c) override { checks[id] = c; }
+    bool GetCheck(FormControl id) override { return checks[id]; }
     std::optional<std::string> AskOpenFile(const FileDialogRequest& s) override {
         return Next(openAnswers, s);
     }

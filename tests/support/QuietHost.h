@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "link/OperationHost.h"
+#include "core/OperationHost.h"
 
 namespace velmora::testing {
 

@@ -1,0 +1,89 @@
+#include "core/InputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace velmora {
+
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
+    bytes.clear();
+    whyNot = std::move(reason);
+    return false;
+}
+
+}  // namespace
+
+std::FILE* OpenRegularFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = ::fdopen(fd, "rb");
+    if (file == nullptr) ::close(fd);
+    return file;
+}
+
+std::string SizeLimitText(std::size_t maxBytes) {
+    if (maxBytes >= (1u << 20) && maxBytes % (1u << 20) == 0)
+        return std::to_string(maxBytes >> 20) + " MB";
+    return std::to_string(maxBytes) + " bytes";
+}
+
+bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
+                   std::string& whyNot) {
+    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is
+    // refused below like any other file that is not a regular one.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        if (errno == EISDIR) return Refuse(bytes, whyNot, "is a folder");
+        return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0)
+        return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
+    if (S_ISDIR(info.st_mode)) return Refuse(bytes, whyNot, "is a folder");
+    if (!S_ISREG(info.st_mode)) return Refuse(bytes, whyNot, "is not a regular file");
+    auto tooLarge = [&](unsigned long long size) {
+        return Refuse(bytes, whyNot,
+                      "is larger than " + SizeLimitText(maxBytes) + " (" + std::to_string(size) +
+                          " bytes)");
+    };
+    if (static_cast<unsigned long long>(info.st_size) > maxBytes) return tooLarge(info.st_size);
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    // The file may grow while it is read: never take more than the limit.
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
+        if (n == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
+            return tooLarge(bytes.size() + static_cast<std::size_t>(n));
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    whyNot.clear();
+    return true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,108 @@
+// What a long operation (table transfer, logo or icon upload, icon deletion,
+// firmware upgrade, batch) needs from whoever runs it. The desktop session,
+// the command-line tool and the tests each implement it, so every operation is
+// one piece of code driven three ways. Only the session has a window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/MessageText.h"
+#include "core/SatTpDatabase.h"
+
+namespace velmora {
+
+// Batch result bits, set by the operations that complete; only the batch
+// clears them.
+inline constexpr uint8_t BATCH_SOFT_DONE = 0x01;
+inline constexpr uint8_t BATCH_ICON_DONE = 0x04;
+inline constexpr uint8_t BATCH_LOGO_DONE = 0x08;
+inline constexpr uint8_t BATCH_TABLES_DONE = 0x10;
+
+// The long-operation frame: busyFlag keeps a second operation out, runFlag is
+// cleared by Stop or a close request and polled by every wait.
+struct OperationFlags {
+    // Set while an operation holds the tables and the port.
+    bool busyFlag = false;
+    // Cleared by Stop; the operation sees it at its next poll.
+    bool runFlag = false;
+    uint8_t batchFlags = 0;
+    // Set while a batch runs its steps; a second batch is refused.
+    bool batchRunning = false;
+    // Stop or a close request during a batch: no further step starts.
+    bool batchStopRequested = false;
+};
+
+// The steps only a window has: questions, the wait cursor, the port
+// selector and the form. A host without a window (the command-line tool, the
+// production line) has none of them; operations then take the answer to a
+// question as a value from their caller.
+class WindowSide {
+public:
+    virtual ~WindowSide() = default;
+
+    // A Yes/No question with the question icon; true only for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
+
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    virtual void EnablePortSelector(bool enable) = 0;
+
+    // The form's controls are written again from the session's values
+    // (the patch-up check boxes follow patchSoft..patchSatTp).
+    virtual void RefreshFormControls() = 0;
+
+    // A read from the meter replaced the tables: the session sets modified,
+    // empties dbPath and the title, resets the filter and display mode and
+    // rebuilds the tree and list.
+    virtual void TablesReplacedByRead() = 0;
+};
+
+class OperationHost {
+public:
+    virtual ~OperationHost() = default;
+
+    virtual SatTpDatabase& Database() = 0;
+    virtual OperationFlags& Flags() = 0;
+
+    // Status line and progress bar.
+    virtual void SetStatus(const std::string& text) = 0;
+    virtual void BeginProgress(const std::string& text, int maximum) = 0;
+    virtual void SetProgress(int position) = 0;
+
+    // Dispatches at most one pending user event (Stop, a close request, ...).
+    virtual void PumpOnce() = 0;
+
+    // Tells the user: a box captioned "Orvane" in the window (the exclamation
+    // icon for a notice, the information icon for a success), a line on
+    // standard error in the command-line tool.
+    virtual void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) = 0;
+
+    // A wait that goes on longer than the meter needs: text says what may be
+    // wrong and how to give up, while the wait goes on. The status line shows
+    // it; a host whose status line may not be seen writes it where it is.
+    virtual void ShowWaitNotice(const std::string& text) { SetStatus(text); }
+
+    // The window's own steps; none when the host has no window.
+    virtual WindowSide* Window() { return nullptr; }
+};
+
+// Shows the wait cursor for as long as it lives, so every way out of an
+// operation restores the previous cursor. Without a window it does nothing.
+class WaitCursorScope {
+public:
+    explicit WaitCursorScope(OperationHost& host) : window_(host.Window()) {
+        if (window_ != nullptr) window_->BeginWaitCursor();
+    }
+    ~WaitCursorScope() {
+        if (window_ != nullptr) window_->EndWaitCursor();
+    }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+private:
+    WindowSide* window_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,81 @@
+#include "gui/MeterMenu.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+
+#include "gui/CompareDlg.h"
+#include "gui/Modal.h"
+
+namespace velmora::metermenu {
+
+namespace {
+
+// The folder backups go to; empty or absent: "backups" beside the table file.
+constexpr const char* kBackupFolderKey = "meter/backupFolder";
+
+struct Option {
+    WindowStep step;
+    const char* key;
+    bool byDefault;
+    bool TableWriteChecks::*value;
+};
+
+constexpr Option kOptions[] = {
+    {WindowStep::ToggleVerify, "meter/verifyAfterWrite", true,
+     &TableWriteChecks::verifyAfterWrite},
+    {WindowStep::ToggleBackup, "meter/backupBeforeWrite", false,
+     &TableWriteChecks::backupBeforeWrite},
+};
+
+const Option* FindOption(WindowStep step) {
+    for (const Option& o : kOptions) {
+        if (o.step == step) return &o;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool IsOption(WindowStep step) { return FindOption(step) != nullptr; }
+
+void LoadOption(WindowStep step, Session& session, QAction* action) {
+    const Option* option = FindOption(step);
+    if (option == nullptr) return;
+    QSettings settings;
+    TableWriteChecks& checks = session.State().writeChecks;
+    bool& value = checks.*option->value;
+    value = settings.value(QLatin1String(option->key), option->byDefault).toBool();
+    action->setCheckable(true);
+    action->setChecked(value);
+    if (step != WindowStep::ToggleBackup) return;
+    checks.backupFolder =
+        QFile::encodeName(settings.value(QLatin1String(kBackupFolderKey)).toString()).toStdString();
+    // The option says where the backups go: beside the table unless set.
+    QString folder = checks.backupFolder.empty()
+                         ? QCoreApplication::translate("MeterMenu", "backups/ beside the table")
+                         : QFile::decodeName(checks.backupFolder.c_str());
+    action->setText(
+        QCoreApplication::translate("MeterMenu", "Back up before write (to %1)").arg(folder));
+}
+
+void ToggleOption(WindowStep step, Session& session, QAction* action) {
+    const Option* option = FindOption(step);
+    if (option == nullptr) return;
+    bool& value = session.State().writeChecks.*option->value;
+    // A click has flipped the check mark already; a command run otherwise
+    // has not, so the session's value is what flips, and the mark follows.
+    value = !value;
+    if (action != nullptr) action->setChecked(value);
+    QSettings().setValue(QLatin1String(option->key), value);
+}
+
+void CompareWithMeter(Session& session, QWidget* parent) {
+    MeterComparison c = session.CompareWithMeter();
+    // A failed read has shown its status and message already.
+    if (c.result != OpResult::Completed || !c.meter) return;
+    CompareDlg dialog(c.comparison, parent);
+    if (modal::Run(dialog) == CompareDlg::TakeMeterTable) session.TakeMeterTable(*c.meter);
+}
+
+}  // namespace velmora::metermenu

@@ -1,0 +1,26 @@
+// The Meter menu's window side: the two write options, remembered in the
+// window's settings, and the dialog of "Compare with meter...".
+#pragma once
+
+#include <QAction>
+
+#include "session/Commands.h"
+#include "session/Session.h"
+
+namespace velmora::metermenu {
+
+// True for the steps of the remembered options.
+bool IsOption(WindowStep step);
+
+// The option as the user left it (verify on, backup off by default) into the
+// session, and the check mark of its action.
+void LoadOption(WindowStep step, Session& session, QAction* action);
+
+// Flips the option and remembers it; the action's mark follows.
+void ToggleOption(WindowStep step, Session& session, QAction* action);
+
+// Reads the meter's table, shows the differences and takes the meter's
+// table when asked to.
+void CompareWithMeter(Session& session, QWidget* parent);
+
+}  // namespace velmora::metermenu

@@ -1,0 +1,54 @@
+// Uploading a boot logo or an icon set to the meter, and deleting its icons.
+// The files are not interpreted, only cut into frames: the logo is always
+// 3200 frames of 48 bytes plus one of 4; the icon file announces its frame
+// size and count in a six-byte header.
+#pragma once
+
+#include <string>
+
+#include "meter/MeterLink.h"
+
+namespace velmora {
+
+inline constexpr int LOGO_FRAME_BYTES = 48;
+inline constexpr int LOGO_FRAME_COUNT = 3200;
+inline constexpr int TRAILER_BYTES = 4;
+inline constexpr long LOGO_FILE_BYTES = LOGO_FRAME_BYTES * LOGO_FRAME_COUNT + TRAILER_BYTES;
+inline constexpr int ICON_HEADER_BYTES = 6;
+inline constexpr const char* LOGO_NAME_PREFIX = "stm32logo";
+inline constexpr const char* ICON_NAME_PREFIX = "stm32icon";
+
+// The outcome of picking a file: the path to keep (empty when refused) and
+// the label text to show.
+struct ChosenFile {
+    std::string path;
+    std::string label;
+};
+
+// The file name part of a path (after the last '/' or '\').
+std::string FileNameOf(const std::string& path);
+
+// Accepts a logo file whose name begins with "stm32logo" (labels "LOGO: name"
+// or "LOGO:"); the icon file likewise with "stm32icon".
+ChosenFile LoadLogoFile(const std::string& chosenPath);
+ChosenFile LoadIconFile(const std::string& chosenPath);
+
+// Frames the icon file's header announces: 4 x A x B.
+inline long IconFrameCount(const uint8_t header[ICON_HEADER_BYTES]) {
+    return 4L * header[1] * header[2];
+}
+// The bytes a transfer of that icon file consumes.
+inline long IconFileBytes(const uint8_t header[ICON_HEADER_BYTES]) {
+    return ICON_HEADER_BYTES + IconFrameCount(header) * header[0] + TRAILER_BYTES;
+}
+
+// Sets BATCH_LOGO_DONE / BATCH_ICON_DONE on success. A file that cannot be
+// opened, or is shorter than the transfer consumes, is refused with a message
+// box before the port is opened.
+OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath);
+OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath);
+// Asks first; NotStarted when the answer is No. Without a window the answer
+// is answerWithoutWindow, shown after the question.
+OpResult DeleteMeterIcons(MeterLink& link, bool answerWithoutWindow);
+
+}  // namespace velmora

@@ -1,0 +1,325 @@
+#include "session/Session.h"
+
+#include <algorithm>
+
+#include "core/TextMark.h"
+#include "serial/PortNames.h"
+#include "session/Commands.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr FormControl kEditButtonsForTps[] = {FormControl::TpAdd, FormControl::TpEdit, FormControl::TpDelete, FormControl::TpSort,
+                                      FormControl::SatDelete};
+
+struct PatchBox {
+    FormControl control;
+    int SessionState::*state;
+};
+constexpr PatchBox kPatchBoxes[] = {
+    {FormControl::PatchSoft, &SessionState::patchSoft},
+    {FormControl::PatchIcon, &SessionState::patchIcon},
+    {FormControl::PatchLogo, &SessionState::patchLogo},
+    {FormControl::PatchSattp, &SessionState::patchSatTp},
+};
+
+}  // namespace
+
+Session::Session(SessionView& view, SessionOptions options)
+    : view_(view), options_(std::move(options)), db_(std::make_unique<SatTpDatabase>()) {
+    ClearDatabase(*db_);
+    if (!options_.probePorts) options_.probePorts = ProbePorts;
+}
+
+Session::~Session() = default;
+
+std::string ChooseStartPort(const std::vector<std::string>& found, const std::string& lastPort,
+                            const std::vector<std::string>& usbPorts) {
+    if (found.empty()) return {};
+    if (!lastPort.empty() && std::find(found.begin(), found.end(), lastPort) != found.end()) {
+        return lastPort;
+    }
+    // A meter is most likely on the one adapter plugged in.
+    if (usbPorts.size() == 1) return usbPorts.front();
+    return found.front();
+}
+
+void Session::ProbePortsIntoSelector() {
+    std::vector<std::string> names = options_.probePorts();
+    std::vector<std::string> usb;
+    for (const std::string& name : names) {
+        view_.AddPortName(name);
+        if (IsUsbSerialDevice(ResolvePortDevice(name))) usb.push_back(name);
+    }
+    const std::string chosen = ChooseStartPort(names, options_.lastPort, usb);
+    if (!chosen.empty()) view_.SelectPortName(chosen);
+}
+
+void Session::NotePortResult(OpResult result) {
+    if (result != OpResult::Completed || link_.PortName().empty()) return;
+    if (link_.PortName() == options_.lastPort) return;
+    options_.lastPort = link_.PortName();
+    view_.PortWorked(options_.lastPort);
+}
+
+bool Session::ConfirmDiscard() {
+    if (!Modified()) return true;
+    std::string question =
+        state_.dbPath.empty()
+            ? VELMORA_TR_NOOP("Core", "Save the changes to the table?")
+            : FillText(VELMORA_TR_NOOP("Core", "Save the changes to %1?"), {state_.dbPath});
+    switch (view_.AskSaveChanges(question)) {
+        case SaveChangesAnswer::Yes: return Save();
+        case SaveChangesAnswer::No: return true;
+        case SaveChangesAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+void Session::New() {
+    if (!IsEnabled(CommandId::FileNew)) return;
+    if (!ConfirmDiscard()) return;
+    StartUp();
+}
+
+CloseDecision Session::RequestClose() {
+    OperationFlags& f = state_.flags;
+    if (f.runFlag || f.batchRunning) {
+        f.runFlag = 0;
+        if (f.batchRunning) f.batchStopRequested = 1;
+        return CloseDecision::Repost;
+    }
+    // Stopped but not yet unwound: the window must outlive the operation.
+    if (f.busyFlag) return CloseDecision::Repost;
+    return ConfirmDiscard() ? CloseDecision::CloseNow : CloseDecision::Stay;
+}
+
+void Session::DisplayTransponders() {
+    if (state_.edit.displayMode == DISPLAY_TPS) return;
+    state_.edit.displayMode = DISPLAY_TPS;
+    view_.ShowTpList(state_.edit.satFilter);
+    UpdateEditButtons();
+}
+
+void Session::DisplayLnb() {
+    if (state_.edit.displayMode == DISPLAY_LNBS) return;
+    state_.edit.displayMode = DISPLAY_LNBS;
+    view_.ShowLnbList();
+    UpdateEditButtons();
+}
+
+void Session::TreeSelectionChanged(bool isRoot, const std::string& itemText) {
+    if (isRoot) {
+        state_.edit.satFilter = -1;
+    } else {
+        for (int i = 0; i < db_->satCount; ++i) {
+            if (SatelliteLabel(*db_, i) == itemText) {
+                state_.edit.satFilter = i;
+                break;
+            }
+        }
+    }
+    state_.edit.displayMode = DISPLAY_TPS;
+    view_.ShowTpList(state_.edit.satFilter);
+    UpdateEditButtons();
+}
+
+void Session::Stop() {
+    state_.flags.runFlag = 0;
+    // Between two batch steps no operation polls runFlag; the batch checks this.
+    if (state_.flags.batchRunning) state_.flags.batchStopRequested = 1;
+}
+
+void Session::PatchCheckBoxesClicked() {
+    for (const PatchBox& box : kPatchBoxes) state_.*box.state = view_.GetCheck(box.control) ? 1 : 0;
+    view_.StateChanged();
+}
+
+// The tables stay put while a long operation runs: it may be sending them.
+void Session::RunEdit(const std::string& step, const std::function<void()>& edit) {
+    if (OperationRunning()) return;
+    ClearImportStatus();
+    edit();
+    RecordStep(step);
+    view_.StateChanged();
+}
+
+// A step is recorded only when the tables changed; undoing back to the
+// saved state then shows them unmodified.
+void Session::RecordStep(const std::string& step) { history_.Record(step, *db_); }
+
+void Session::TablesChanged(const std::string& step) {
+    RecordStep(step);
+    ShowRestoredTables();
+}
+
+void Session::SatAdd(const SatAddInput& in) {
+    RunEdit(VELMORA_TR_NOOP("Core", "Add Satellite"),
+            [&] { AddSatellite(*db_, state_.edit, view_, in); });
+}
+void Session::SatDelete() {
+    RunEdit(VELMORA_TR_NOOP("Core", "Delete Satellite"),
+            [&] { DeleteSatellite(*db_, state_.edit, view_); });
+}
+void Session::SatEdit(const SatAddInput& in) {
+    int sat = state_.edit.satFilter;
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit Satellite"),
+            [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
+}
+void Session::TpAdd(const TpInput& in) {
+    std::string refused;
+    RunEdit(VELMORA_TR_NOOP("Core", "Add TP"),
+            [&] { refused = AddTp(*db_, state_.edit, view_, in); });
+    if (!refused.empty()) view_.ShowMessage(refused);
+}
+bool Session::ReadyToAddTp() {
+    std::string refused = AddTpRefusal(*db_);
+    if (!refused.empty()) view_.ShowMessage(refused);
+    return refused.empty();
+}
+void Session::TpEdit(const TpInput& in) {
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit TP"), [&] { EditTp(*db_, state_.edit, view_, in); });
+}
+void Session::TpDelete() {
+    if (OperationRunning()) return;
+    int deleted = DeleteTps(*db_, state_.edit, view_);
+    RecordStep(deleted == 1
+                   ? VELMORA_TR_NOOP("Core", "Delete TP")
+                   : FillText(VELMORA_TR_NOOP("Core", "Delete %1 TPs"), {std::to_string(deleted)}));
+    view_.StateChanged();
+}
+void Session::LnbEdit(const LnbInput& in) {
+    RunEdit(VELMORA_TR_NOOP("Core", "Edit LNB"), [&] { EditLnb(*db_, state_.edit, view_, in); });
+}
+void Session::TpSort(const TpSortSettings& settings) {
+    int filter = state_.edit.satFilter;
+    SatRecord previous{};
+    if (filter >= 0 && filter < db_->satCount) previous = db_->satellites[filter];
+    RunEdit(VELMORA_TR_NOOP("Core", "Sort TPs"),
+            [&] { SortTps(*db_, state_.edit, view_, settings); });
+    if (filter >= 0) ReselectSatellite(previous);
+}
+
+void Session::Undo() {
+    if (OperationRunning() || !history_.Undo(*db_)) return;
+    ShowRestoredTables();
+}
+
+void Session::Redo() {
+    if (OperationRunning() || !history_.Redo(*db_)) return;
+    ShowRestoredTables();
+}
+
+std::string Session::UndoText() const {
+    return history_.CanUndo() ? FillText(VELMORA_TR_NOOP("Core", "Undo %1"), {history_.UndoName()})
+                              : "Undo";
+}
+
+std::string Session::RedoText() const {
+    return history_.CanRedo() ? FillText(VELMORA_TR_NOOP("Core", "Redo %1"), {history_.RedoName()})
+                              : "Redo";
+}
+
+void Session::ShowRestoredTables() {
+    ClearImportStatus();
+    // A chosen satellite that is gone falls back to all of them.
+    int filter = state_.edit.satFilter;
+    if (filter >= db_->satCount) filter = -1;
+    state_.edit.satFilter = filter;
+    view_.RebuildSatTree();
+    if (filter >= 0) view_.SelectSatItem(filter);
+    if (state_.edit.displayMode == DISPLAY_LNBS) {
+        view_.ShowLnbList();
+    } else {
+        view_.ShowTpList(filter);
+    }
+    UpdateEditButtons();
+    view_.StateChanged();
+}
+
+void Session::ReselectSatellite(const SatRecord& previous) {
+    for (int i = 0; i < db_->satCount && i < MAX_SATELLITES; ++i) {
+        const SatRecord& sat = db_->satellites[i];
+        if (sat.position == previous.position && SatName(sat) == SatName(previous)) {
+            state_.edit.satFilter = i;
+            view_.SelectSatItem(i);
+            view_.ShowTpList(i);
+            UpdateEditButtons();
+            return;
+        }
+    }
+}
+
+bool Session::IsEnabled(CommandId commandId) const { return CommandAllowed(*this, commandId); }
+
+void Session::UpdateEditButtons() {
+    bool tps = state_.edit.displayMode == DISPLAY_TPS;
+    bool idle = !OperationRunning();
+    for (FormControl id : kEditButtonsForTps) view_.EnableControl(id, tps && idle);
+    view_.EnableControl(FormControl::SatAdd, idle);
+    view_.EnableControl(FormControl::LnbEdit, !tps && idle);
+}
+
+void Session::SetStatus(const std::string& text) {
+    // Another text replaced the import's; a later edit leaves it alone.
+    importStatusShown_ = false;
+    view_.SetControlText(FormControl::Status, text);
+}
+
+void Session::BeginProgress(const std::string& text, int maximum) {
+    SetStatus(text);
+    view_.SetProgressRange(maximum);
+    view_.SetProgressPos(0);
+}
+
+void Session::SetProgress(int position) { view_.SetProgressPos(position); }
+void Session::PumpOnce() { view_.PumpOnce(); }
+void Session::ShowMessage(const std::string& text, MessageKind kind) {
+    view_.ShowMessage(text, kind);
+}
+bool Session::AskYesNo(const std::string& question) { return view_.AskYesNo(question); }
+void Session::BeginWaitCursor() { view_.BeginWaitCursor(); }
+void Session::EndWaitCursor() { view_.EndWaitCursor(); }
+
+MeterLink& Session::LinkOnSelectedPort() {
+    link_.SetPortName(view_.SelectedPortName());
+    return link_;
+}
+
+void Session::EnablePortSelector(bool enable) {
+    view_.EnablePortSelector(enable);
+    // The port is open exactly while the selector is off.
+    linkOpen_ = !enable;
+    UpdateEditButtons();
+    view_.StateChanged();
+}
+
+bool Session::OperationRunning() const {
+    return linkOpen_ || state_.flags.busyFlag != 0 || state_.flags.batchRunning != 0;
+}
+
+void Session::OperationEnded() {
+    UpdateEditButtons();
+    view_.StateChanged();
+}
+
+void Session::RefreshFormControls() {
+    for (const PatchBox& box : kPatchBoxes) view_.SetCheck(box.control, state_.*box.state != 0);
+}
+
+void Session::TablesReplacedByRead() {
+    history_.Record(VELMORA_TR_NOOP("Core", "Read from Meter"), *db_);
+    // Tables from the meter are in no file yet, even when they equal the last ones.
+    history_.ForgetSaved();
+    state_.dbPath.clear();
+    state_.edit.satFilter = -1;
+    view_.SetTitle("");
+    state_.edit.displayMode = DISPLAY_TPS;
+    view_.RebuildSatTree();
+    view_.ShowTpList(-1);
+    UpdateEditButtons();
+    view_.StateChanged();
+}
+
+}  // namespace velmora

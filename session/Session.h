@@ -1,0 +1,323 @@
+// The toolkit-free session controller behind the main form: session state,
+// start-up and file commands (ui/SessionFile.cpp), history, enabling rules and the long-operation
+// frame. The Qt form and the tests drive it through SessionView.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/EditOperations.h"
+#include "core/SatTpDatabase.h"
+#include "core/SatTpFile.h"
+#include "core/TableHistory.h"
+#include "exchange/ListMerge.h"
+#include "exchange/MergeChanges.h"
+#include "exchange/ScanCatalog.h"
+#include "core/TableCompare.h"
+#include "service/BatchUpgrade.h"
+#include "bootloader/Bootloader.h"
+#include "serial/SerialPort.h"
+#include "meter/LogoIconUpload.h"
+#include "meter/MeterLink.h"
+#include "core/OperationHost.h"
+#include "service/PortProbe.h"
+#include "serial/PortWatcher.h"
+#include "meter/TableVerify.h"
+#include "session/SessionView.h"
+
+namespace velmora {
+
+enum class CommandId;
+
+inline constexpr const char* HISTORY_FILE = "orvanelog.txt";
+inline constexpr const char* APP_TITLE = "Orvane";
+
+// Usable paths are longer than 4 characters.
+inline bool PathUsable(const std::string& path) { return path.size() > 4; }
+
+struct SessionState {
+    std::string dbPath;
+    std::string logoPath;
+    std::string iconPath;
+    std::string softPath;
+    EditState edit;  // displayMode, satFilter
+    OperationFlags flags;
+    int patchSoft = 0;
+    int patchIcon = 0;
+    int patchLogo = 0;
+    int patchSatTp = 0;
+    // The Meter menu's options for every table write, the batch's included;
+    // the window keeps them in its settings.
+    TableWriteChecks writeChecks;
+};
+
+// The meter's table beside the document's: what a write would change.
+struct MeterComparison {
+    OpResult result = OpResult::NotStarted;
+    // The meter's table, when the read completed.
+    std::unique_ptr<SatTpDatabase> meter;
+    // From the meter's table (before) to the document's (after).
+    TableComparison comparison;
+};
+
+struct SessionOptions {
+    std::string historyFile = HISTORY_FILE;
+    std::string defaultDbFile = "sattp.csv";
+    // The port that last worked (the window keeps it in its settings); the
+    // selector prefers it when it is found again.
+    std::string lastPort;
+    // Finds the available ports; the default probes COM1..COM9.
+    std::function<std::vector<std::string>()> probePorts;
+    // The ports Find meter asks, and how long each; the default is COM1..COM9
+    // that name a device.
+    std::function<std::vector<ProbeTarget>()> meterPorts;
+    std::chrono::milliseconds meterProbeWait{1000};
+    // Where device nodes appear; tests watch a scratch folder.
+    std::string devicesFolder = "/dev";
+    // Waits of the batch and deadlines of the bootloader; tests shorten them.
+    BatchTiming batchTiming;
+    BootOptions bootOptions;
+    // The table named on the command line: the start-up opens it instead of
+    // the remembered one (once; New starts without it).
+    std::string startFile;
+    // The dvbv5 scan tables File > Add satellites from the catalog... offers.
+    std::string scanTableFolder = kScanTableFolder;
+    // A download that receives nothing for this long fails.
+    int downloadStallMs = 30000;
+};
+
+// The port the selector starts with: the remembered one when it is there
+// again, else the only USB adapter's when there is exactly one, else the
+// first found (empty when there is none).
+std::string ChooseStartPort(const std::vector<std::string>& found, const std::string& lastPort,
+                            const std::vector<std::string>& usbPorts);
+
+// History file: one "YYYY-MM-DD hh:mm:ss path\r\n" line per recorded path.
+void AppendHistory(const std::string& historyFile, const std::string& path);
+std::string ReadLastPath(const std::string& historyFile);
+
+// Load logo / Load icon / Load soft: asks for a file, keeps it when load
+// accepts its name, and otherwise shows refusal.
+void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
+                     ChosenFile (*load)(const std::string&), std::string& path, FormControl label,
+                     const char* refusal);
+
+enum class CloseDecision {
+    CloseNow,   // the window may close
+    Repost,     // an operation was told to stop; ask again once it unwound
+    Stay,       // the user cancelled (or a save failed)
+};
+
+class Session : public OperationHost, public WindowSide {
+public:
+    Session(SessionView& view, SessionOptions options = {});
+    ~Session() override;
+
+    SessionState& State() { return state_; }
+    const SessionState& State() const { return state_; }
+    SessionView& View() { return view_; }
+
+    // Start-up sequence; also what New runs after its unsaved-changes question.
+    void StartUp();
+
+    // File commands.
+    void Open();
+    // Opens a table file without the dialog (recent files, a dropped file);
+    // unsaved edits get their question first.
+    void OpenPath(const std::string& path);
+    // Returns true when the tables were written (or there was nothing to do).
+    bool Save();
+    bool SaveAs();
+    void New();
+
+    // The close request of the main window.
+    CloseDecision RequestClose();
+
+    // Display and tree.
+    void DisplayTransponders();
+    void DisplayLnb();
+    // The tree's selection moved to the satellite item with this label, or to
+    // the root when isRoot is set.
+    void TreeSelectionChanged(bool isRoot, const std::string& itemText);
+
+    void Stop();
+    void PatchCheckBoxesClicked();
+
+    // Editing commands with the inputs their dialogs collected.
+    void SatAdd(const SatAddInput& in);
+    void SatDelete();
+    // A refused add (a duplicate, no satellite) is told in a message box.
+    void TpAdd(const TpInput& in);
+    // Before the TP dialog opens: false, after saying why, when no
+    // transponder can be added at all.
+    bool ReadyToAddTp();
+    void TpEdit(const TpInput& in);
+    void TpDelete();
+    void LnbEdit(const LnbInput& in);
+    void TpSort(const TpSortSettings& settings);
+    // The satellite the tree has chosen changes in place (-1: none chosen).
+    void SatEdit(const SatAddInput& in);
+    int ChosenSatellite() const { return state_.edit.satFilter; }
+
+    // Undo and redo of table changes; the texts name the step
+    // ("Undo Delete 3 TPs"), or are the bare word when there is none.
+    void Undo();
+    void Redo();
+    std::string UndoText() const;
+    std::string RedoText() const;
+    const TableHistory& History() const { return history_; }
+    // The tables differ from what their file holds: the history's saved
+    // position alone says so, whichever path changed them.
+    bool Modified() const { return history_.Modified(); }
+    // Records a change made to the tables outside the edit commands (an
+    // import, a table taken from the meter) as one step.
+    void TablesChanged(const std::string& step);
+
+    // Transponder lists in and out (ui/SessionImport.cpp).
+    // Merges the list into the tables as one change, then shows the result
+    // in the tree and the list; it is a step of the history (so modified)
+    // when anything changed, and the status line says what it added until
+    // the tables change again. Nothing happens (nullopt) while a long
+    // operation runs.
+    std::optional<MergeCounts> ApplyImport(const SourceList& list, const MergeOptions& options);
+    // The counts ApplyImport would give now, for the import dialog's preview.
+    MergeCounts PreviewImport(const SourceList& list, const MergeOptions& options) const;
+    // What ApplyImport would change now, satellite by satellite.
+    MergeChanges PreviewImportChanges(const SourceList& list, const MergeOptions& options) const;
+    // A list file, or a list downloaded from an http or https URL with the
+    // progress bar and Stop; the tables are not touched. False with the error
+    // (a stopped download says "cancelled"), also while a long operation runs.
+    bool FetchList(const std::string& source, SourceList& list, ListError& error);
+    // The scan tables of the catalog folder, east to west; false with the
+    // reason (for the standard folder: how to install it).
+    bool ListCatalog(std::vector<CatalogEntry>& entries, std::string& whyNot) const;
+    // The file Export offers: the table's own name with ".xml" ("sattp.xml").
+    std::string ExportProposedPath() const;
+    // Writes the tables as satellites.xml; false when it could not be written.
+    // The sentence tells what was written ("Exported 11 satellites and 96
+    // transponders to /t/sattp.xml") or why nothing was.
+    bool ExportSatellitesXml(const std::string& path, std::string* sentence = nullptr) const;
+
+    // Meter link commands (ui/SessionLink.cpp).
+    void ReadTables();
+    void WriteTables();
+    void LoadLogo();
+    void LoadIcon();
+    void WriteLogo();
+    void WriteIcon();
+    void DeleteMeterIcons();
+    // Reads the meter's table into a table of its own (never the document)
+    // and compares the document with it.
+    MeterComparison CompareWithMeter();
+    // The meter's table replaces the document's tables as one edit; the
+    // document keeps its file name and becomes modified.
+    void TakeMeterTable(const SatTpDatabase& meter);
+
+    // Asks every port at once whether the meter answers (ui/SessionPorts.cpp);
+    // selects the first where it does and says where, or why none answered.
+    void FindMeter();
+    // The descriptor that becomes readable when an adapter is plugged in or
+    // pulled out (-1 when that cannot be watched); the window then calls
+    // PortsChanged, which lists the ports again and says on the status line
+    // what came or went.
+    int PortWatchFd();
+    void PortsChanged();
+
+    // Firmware, factory image and batch (ui/SessionFlash.cpp).
+    void LoadSoft();
+    void SoftUpgrade();
+    void CreateFlashImage();
+    void PatchUp();
+
+    // The port names a probe finds now, for a selector that lists them again.
+    std::vector<std::string> ProbePortNames() { return options_.probePorts(); }
+    // The device and adapter behind a port name, for the selector's list and
+    // tooltip ("/dev/ttyUSB0  FTDI FT232R USB UART"); empty when it names no device.
+    std::string PortDescription(const std::string& name) const;
+
+    // Enabling rule of a menu or toolbar command (the command table's).
+    bool IsEnabled(CommandId commandId) const;
+    const SatTpDatabase& Database() const { return *db_; }
+    // The form's edit buttons for the current display mode; all of them are
+    // off while a long operation runs, since they would do nothing then.
+    void UpdateEditButtons();
+    // A long operation holds the port or runs a batch.
+    bool OperationRunning() const;
+
+    // OperationHost: the status line, the progress bar and message boxes.
+    SatTpDatabase& Database() override { return *db_; }
+    OperationFlags& Flags() override { return state_.flags; }
+    void SetStatus(const std::string& text) override;
+    void BeginProgress(const std::string& text, int maximum) override;
+    void SetProgress(int position) override;
+    void PumpOnce() override;
+    void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
+    WindowSide* Window() override { return this; }
+
+    // WindowSide: questions, the cursor, the port selector and the form.
+    bool AskYesNo(const std::string& question) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void EnablePortSelector(bool enable) override;
+    void RefreshFormControls() override;
+    void TablesReplacedByRead() override;
+
+private:
+    bool ConfirmDiscard();
+    // The form after a long operation: buttons and commands as the state says.
+    void OperationEnded();
+    // The satellite the tree showed before the tables changed, found again.
+    void ReselectSatellite(const SatRecord& previous);
+    void RunEdit(const std::string& step, const std::function<void()>& edit);
+    void RecordStep(const std::string& step);
+    // Tree, list and filter after the tables jumped to another state.
+    void ShowRestoredTables();
+    // Empties the status line when it still tells of an import.
+    void ClearImportStatus();
+    bool WriteTo(const std::string& path);
+    // Shows what the read of the table passed over, which the next Save asks about.
+    void ReportShortenedRead(const SatTpReadReport& report);
+    void ProbePortsIntoSelector();
+    // A file of this name in the table's folder (the default table's for
+    // one never saved).
+    std::string BesideTable(const std::string& name) const;
+    // The checks of a table write starting now.
+    TableWriteOptions WriteOptionsNow() const;
+    // The link, set to the port the selector shows now.
+    MeterLink& LinkOnSelectedPort();
+    // After an operation on the link's port: one that completed makes the
+    // port the one preferred from now on.
+    void NotePortResult(OpResult result);
+
+    SessionView& view_;
+    SessionOptions options_;
+    // Members the link and flash commands add go here.
+    // The one serial port of the process and the meter protocol on it.
+    SerialPort port_;
+    MeterLink link_{port_, *this};
+
+public:
+    // Tests shorten the poll period through this.
+    MeterLink& Link() { return link_; }
+
+private:
+
+    std::unique_ptr<SatTpDatabase> db_;
+    SessionState state_;
+    std::unique_ptr<PortWatcher> watcher_;
+    // The COM name each device had when last looked at, for the one pulled out.
+    std::map<std::string, std::string> portOfDevice_;
+    bool linkOpen_ = false;
+    // Findings of the read that gave the tables; the next Save asks while nonzero.
+    std::size_t readShortened_ = 0;
+    // The status line tells what the last import added.
+    bool importStatusShown_ = false;
+    TableHistory history_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,115 @@
+// The meter link commands of the session: each runs the link operation with
+// the session as its host, so the window, the command-line tool and the tests
+// share one implementation.
+#include <ctime>
+
+#include "core/TextMark.h"
+#include "serial/LinkTexts.h"
+#include "meter/LogoIconUpload.h"
+#include "serial/PortInfo.h"
+#include "serial/PortNames.h"
+#include "meter/TableTransfer.h"
+#include "session/Session.h"
+
+namespace velmora {
+
+namespace {
+
+const FileDialogRequest kLogoDialog{VELMORA_TR_NOOP("Core", "Open"), LOGO_FILE_FILTER, "", ""};
+const FileDialogRequest kIconDialog{VELMORA_TR_NOOP("Core", "Open"), ICON_FILE_FILTER, "", ""};
+
+}  // namespace
+
+// Load logo / Load icon / Load soft: a refused name empties the path, resets
+// the label and tells the user which names are taken.
+void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
+                     ChosenFile (*load)(const std::string&), std::string& path, FormControl label,
+                     const char* refusal) {
+    std::optional<std::string> chosen = view.AskOpenFile(dialog);
+    if (!chosen) return;
+    ChosenFile file = load(*chosen);
+    path = file.path;
+    view.SetControlText(label, file.label);
+    if (file.path.empty()) view.ShowMessage(refusal);
+    view.StateChanged();
+}
+
+std::string Session::PortDescription(const std::string& name) const {
+    const std::string device = ResolvePortDevice(name);
+    if (device.empty()) return {};
+    const std::string adapter = AdapterDescription(PortSystem::Default(), device);
+    return adapter.empty() ? device : device + "  " + adapter;
+}
+
+void Session::ReadTables() {
+    // A read replaces the tables: unsaved edits get their question first.
+    if (state_.flags.busyFlag || !ConfirmDiscard()) return;
+    NotePortResult(ReadTablesFromMeter(LinkOnSelectedPort()));
+    OperationEnded();
+}
+
+TableWriteOptions Session::WriteOptionsNow() const {
+    // Backups of a table never saved go beside the file it would be saved as.
+    const std::string& file = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    return WriteOptionsFor(state_.writeChecks, file, std::time(nullptr));
+}
+
+void Session::WriteTables() {
+    // The meter keeps its table rather than take an empty one; say so.
+    if (db_->satCount <= 0) {
+        view_.ShowMessage(
+            VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write."));
+        return;
+    }
+    NotePortResult(WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow()));
+    OperationEnded();
+}
+
+MeterComparison Session::CompareWithMeter() {
+    MeterComparison c;
+    auto meter = std::make_unique<SatTpDatabase>();
+    c.result = ReadMeterTable(LinkOnSelectedPort(), *meter);
+    NotePortResult(c.result);
+    if (c.result == OpResult::Completed) {
+        c.comparison = CompareTables(*meter, *db_);
+        c.meter = std::move(meter);
+    }
+    OperationEnded();
+    return c;
+}
+
+void Session::TakeMeterTable(const SatTpDatabase& meter) {
+    if (OperationRunning()) return;
+    *db_ = meter;
+    state_.edit.satFilter = -1;
+    state_.edit.displayMode = DISPLAY_TPS;
+    TablesChanged(VELMORA_TR_NOOP("Core", "Take the Meter's Table"));
+}
+
+void Session::LoadLogo() {
+    ChooseNamedFile(view_, kLogoDialog, LoadLogoFile, state_.logoPath, FormControl::LogoLabel,
+                    VELMORA_TR_NOOP("Core", "A logo file's name begins with stm32logo."));
+}
+
+void Session::LoadIcon() {
+    ChooseNamedFile(view_, kIconDialog, LoadIconFile, state_.iconPath, FormControl::IconLabel,
+                    VELMORA_TR_NOOP("Core", "An icon file's name begins with stm32icon."));
+}
+
+void Session::WriteLogo() {
+    NotePortResult(WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath));
+    OperationEnded();
+}
+
+void Session::WriteIcon() {
+    NotePortResult(WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath));
+    OperationEnded();
+}
+
+void Session::DeleteMeterIcons() {
+    // The window asks the question itself.
+    NotePortResult(velmora::DeleteMeterIcons(LinkOnSelectedPort(), false));
+    OperationEnded();
+}
+
+}  // namespace velmora

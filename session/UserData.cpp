@@ -1,0 +1,84 @@
+#include "session/UserData.h"
+
+#include <filesystem>
+
+#include "core/TextMark.h"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCannotCopySample =
+    VELMORA_TR_NOOP("Core", "Cannot copy the sample table into %1.");
+
+}  // namespace
+
+std::string UserDataFolder(const char* xdgDataHome, const char* home) {
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
+        return (fs::path(xdgDataHome) / "velmora").string();
+    }
+    if (home != nullptr && home[0] == '/') {
+        return (fs::path(home) / ".local" / "share" / "velmora").string();
+    }
+    return {};
+}
+
+bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string* error) {
+    *created = false;
+    if (folder.empty()) {
+        *error = "No data folder: neither XDG_DATA_HOME nor HOME is set.";
+        return false;
+    }
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return true;
+    *created = fs::create_directories(folder, ec);
+    if (ec || !fs::is_directory(folder)) {
+        *created = false;
+        *error = FillText(VELMORA_TR_NOOP("Core", "Cannot create the data folder %1: %2"),
+                          {folder, ec ? ec.message()
+                                      : VELMORA_TR_NOOP("Core",
+                                                        "a file of that name is in the way")});
+        return false;
+    }
+    return true;
+}
+
+std::string FindSampleTable(const std::vector<std::string>& candidates) {
+    for (const std::string& c : candidates) {
+        std::error_code ec;
+        if (fs::is_regular_file(c, ec)) return c;
+    }
+    return {};
+}
+
+bool CopySampleTable(const std::string& sample, const std::string& folder, std::string* error) {
+    const fs::path target = fs::path(folder) / kSampleTableName;
+    std::error_code ec;
+    if (fs::exists(target, ec)) return true;
+    // Copied beside the target, then renamed: a full disk leaves no half table.
+    const fs::path partial = fs::path(folder) / (std::string(".") + kSampleTableName + ".part");
+    if (!fs::copy_file(sample, partial, fs::copy_options::overwrite_existing, ec) || ec) {
+        fs::remove(partial, ec);
+        *error = FillText(kCannotCopySample, {folder});
+        return false;
+    }
+    fs::rename(partial, target, ec);
+    if (ec) {
+        fs::remove(partial, ec);
+        *error = FillText(kCannotCopySample, {folder});
+        return false;
+    }
+    return true;
+}
+
+bool TakeOverHistory(const std::string& oldHistory, const std::string& newHistory) {
+    std::error_code ec;
+    if (fs::exists(newHistory, ec) || !fs::is_regular_file(oldHistory, ec)) return false;
+    const fs::path folder = fs::path(newHistory).parent_path();
+    if (!folder.empty()) fs::create_directories(folder, ec);
+    return fs::copy_file(oldHistory, newHistory, ec) && !ec;
+}
+
+}  // namespace velmora

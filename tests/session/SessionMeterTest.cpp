@@ -1,0 +1,193 @@
+// The safe-write options and the comparison with the meter as the window
+// runs them: through the session, on the real port, against the simulated
+// meter.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "sim/MeterSim.h"
+#include "sim/TableDump.h"
+#include "tests/support/FakeViews.h"
+#include "tests/support/ScratchFolder.h"
+#include "session/Commands.h"
+#include "session/Session.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::FakeSessionView;
+using Commands = std::vector<std::string>;
+
+// The meter's table: Eutelsat 7 with one transponder.
+sim::MeterOptions MeterServing(sim::MeterFaults faults = {}) {
+    auto db = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*db);
+    ApplyLnbDefaults(*db);
+    SetSatName(db->satellites[0], "Eutelsat 7", 10);
+    db->satellites[0].position = 70;
+    db->satCount = 1;
+    db->tps[0] = TpRecord{0, 0, 0, 11471, 30000};
+    db->tpCount = 1;
+    FillUnusedSatSlots(*db);
+    sim::MeterOptions options;
+    options.tables = sim::EncodeTableDump(*db);
+    options.faults = faults;
+    return options;
+}
+
+class SessionMeterTest : public testing::InFreshFolder {
+protected:
+    void SetUp() override {
+        InFreshFolder::SetUp();
+        SessionOptions options;
+        options.historyFile = (dir / "orvanelog.txt").string();
+        options.defaultDbFile = (dir / "sattp.csv").string();
+        options.probePorts = [] { return std::vector<std::string>{}; };
+        options.batchTiming.afterUpload = 1ms;
+        session = std::make_unique<Session>(view, options);
+        session->StartUp();
+        session->Link().Settings().pollPeriod = 100us;
+        session->Link().Settings().replyTimeout = 100ms;
+        session->Link().Settings().bootReadTimeout = 100ms;
+        session->SatAdd({"Astra", "19.2", 0, 0});
+        session->TpAdd({0, 0, "11362", "22000", 1, 0});
+        ASSERT_EQ(session->Database().tpCount, 1);
+    }
+    void TearDown() override {
+        if (meter) meter->Stop();
+        InFreshFolder::TearDown();
+    }
+    void UseMeter(sim::MeterOptions options) {
+        meter = std::make_unique<sim::MeterSim>(std::move(options));
+        ASSERT_TRUE(meter->Start());
+        view.AddPortName(meter->SlavePath());
+        view.SelectPortIndex(0);
+    }
+    Commands MeterCommands() { return meter->Engine().Record().commands; }
+
+    FakeSessionView view;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<sim::MeterSim> meter;
+};
+
+TEST_F(SessionMeterTest, WriteIsVerifiedByDefaultAndBackedUpBesideTheTableOnRequest) {
+    UseMeter(MeterServing());
+    session->WriteTables();
+    EXPECT_EQ(view.texts[FormControl::Status], "Write Completed ! ");
+    EXPECT_EQ(MeterCommands(), (Commands{"Write tables", "Read tables"}));
+    EXPECT_FALSE(fs::exists(dir / "backups"));
+    // The window remembers the port that worked, once.
+    EXPECT_EQ(view.portsWorked, Commands{meter->SlavePath()});
+
+    session->State().dbPath = (dir / "mine.csv").string();
+    session->State().writeChecks = {false, true, ""};
+    session->WriteTables();
+    EXPECT_EQ(MeterCommands(),
+              (Commands{"Write tables", "Read tables", "Read tables", "Write tables"}));
+    std::vector<std::string> backups;
+    for (const auto& e : fs::directory_iterator(dir / "backups"))
+        backups.push_back(e.path().filename().string());
+    ASSERT_EQ(backups.size(), 1u);
+    // meter-YYYYMMDD-hhmmss.csv
+    const std::string& name = backups[0];
+    EXPECT_EQ(name.size(), 25u);
+    EXPECT_EQ(name.rfind("meter-", 0), 0u);
+    EXPECT_EQ(name.find_first_not_of("0123456789", 6), 14u);
+    EXPECT_EQ(name.substr(14, 1), "-");
+    EXPECT_EQ(name.find_first_not_of("0123456789", 15), 21u);
+    EXPECT_EQ(name.substr(21), ".csv");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.portsWorked.size(), 1u);
+}
+
+TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
+    sim::MeterFaults faults;
+    faults.storeFlipTp = 1;
+    UseMeter(MeterServing(faults));
+    view.checks[FormControl::PatchSattp] = true;
+    session->PatchCheckBoxesClicked();
+    ASSERT_TRUE(session->IsEnabled(CommandId::PatchUp));
+    session->PatchUp();
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0],
+              "Verify failed: 1 TP differs, first TP 1 (11362 H 22000 -> 11363 H 22000)");
+    EXPECT_EQ(view.messages[1].rfind("SAT&TP upgrade failed ! \n\n", 0), 0u);
+    EXPECT_EQ(view.texts[FormControl::Status], "Verify Failed ! ");
+}
+
+TEST_F(SessionMeterTest, CompareReadsIntoASecondTableAndTakingItIsOneEdit) {
+    UseMeter(MeterServing());
+    session->State().dbPath = (dir / "mine.csv").string();
+    ASSERT_TRUE(session->Save());
+    ApplyLnbDefaults(session->Database());  // as on the meter: only the satellites differ
+    auto document = std::make_unique<SatTpDatabase>(session->Database());
+
+    MeterComparison c = session->CompareWithMeter();
+    ASSERT_EQ(c.result, OpResult::Completed);
+    ASSERT_TRUE(c.meter);
+    std::vector<std::string> lines;
+    for (const TableDifference& d : c.comparison.differences) lines.push_back(DifferenceLine(d));
+    EXPECT_EQ(lines, (Commands{"- SAT 7.0E Eutelsat 7", "+ SAT 19.2E Astra",
+                               "- TP  7.0E Eutelsat 7  11471 H 30000",
+                               "+ TP  19.2E Astra  11362 H 22000"}));
+    EXPECT_EQ(std::memcmp(document.get(), &session->Database(), sizeof *document), 0);
+    EXPECT_FALSE(session->Modified());
+    EXPECT_EQ(MeterCommands(), Commands{"Read tables"});
+
+    session->TakeMeterTable(*c.meter);
+    EXPECT_TRUE(CompareTables(*c.meter, session->Database()).Equal());
+    EXPECT_TRUE(session->Modified());
+    EXPECT_EQ(session->State().dbPath, (dir / "mine.csv").string());
+    EXPECT_EQ(session->State().edit.satFilter, -1);
+}
+
+TEST_F(SessionMeterTest, CompareWithASilentPortReturnsNoTable) {
+    view.AddPortName((dir / "no-tty").string());
+    view.SelectPortIndex(0);
+    MeterComparison c = session->CompareWithMeter();
+    EXPECT_EQ(c.result, OpResult::NotStarted);
+    EXPECT_FALSE(c.meter);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].rfind("Connect fail \n", 0), 0u) << view.messages[0];
+    EXPECT_TRUE(view.portsWorked.empty());
+}
+
+TEST(SessionFindMeter, SelectsThePortTheMeterAnswersOnWhileTheWindowKeepsPumping) {
+    sim::MeterSim meter(MeterServing());
+    ASSERT_TRUE(meter.Start());
+    const int silent = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ::grantpt(silent);
+    ::unlockpt(silent);
+    const std::string silentPath = ::ptsname(silent);
+    FakeSessionView view;
+    SessionOptions options;
+    options.probePorts = [] { return std::vector<std::string>{}; };
+    options.meterPorts = [&] {
+        return std::vector<ProbeTarget>{{"COM1", silentPath}, {"COM2", meter.SlavePath()}};
+    };
+    options.meterProbeWait = 400ms;
+    Session session(view, options);
+    view.AddPortName("COM1");
+    view.AddPortName("COM2");
+    view.SelectPortIndex(0);
+    bool busyWhilePumping = false;
+    view.onPump = [&] { busyWhilePumping = !session.IsEnabled(CommandId::Read); };
+    session.FindMeter();
+    meter.Stop();
+    ::close(silent);
+    EXPECT_TRUE(busyWhilePumping);
+    EXPECT_GT(view.pumps, 0);
+    EXPECT_EQ(view.SelectedPortName(), "COM2");
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "Meter found on COM2 (" + meter.SlavePath() + ")");
+    EXPECT_TRUE(session.IsEnabled(CommandId::Read));
+}
+
+}  // namespace
+}  // namespace velmora
