@@ -18,10 +18,11 @@ const std::vector<CliCommand>& Commands() {
     static const std::vector<CliCommand> table = {
         {"dump", "FILE", "print the tables of a sattp.csv file as JSON", RunDump,
          "FILE\tthe sattp.csv table to read\n"},
-        {"normalize", "IN OUT", "write the table IN again as OUT in the program's form",
+        {"normalize", "[--force] IN OUT", "write the table IN again as OUT in the program's form",
          RunNormalize,
          "IN\tthe sattp.csv table to read\n"
-         "OUT\tthe file to write (replaced only once it is whole)\n"},
+         "OUT\tthe file to write (replaced only once it is whole)\n"
+         "--force\twrite OUT even when it is IN and IN was not read completely\n"},
         {"check", "[--json] FILE", "list what is probably wrong in a table; exit 1 if any",
          RunCheck,
          "FILE\tthe sattp.csv table to check\n"
@@ -29,7 +30,7 @@ const std::vector<CliCommand>& Commands() {
         {"import",
          "SOURCE TABLE (-o OUT | --dry-run) [--sat POS]... [--replace] [--lnb N] "
          "[--c-band-lnb N] [--format xml|ini|dvbv5] [--position POS] [--timeout SECONDS] "
-         "[--json]",
+         "[--json] [--force]",
          "merge a transponder list into TABLE, written as OUT", RunImport,
          "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table; a file "
          "or an http:// or https:// URL\n"
@@ -45,7 +46,8 @@ const std::vector<CliCommand>& Commands() {
          "--dry-run\twrite nothing; print what the merge would change, satellite by "
          "satellite (not with -o)\n"
          "--json\tprint the counts as one JSON object (with --dry-run also the changes of "
-         "each satellite)\n"},
+         "each satellite)\n"
+         "--force\twrite OUT even when it is TABLE and TABLE was not read completely\n"},
         {"export", "TABLE -o OUT.xml", "write the tables of a sattp.csv file as satellites.xml",
          RunExport,
          "TABLE\tthe sattp.csv table to read\n"

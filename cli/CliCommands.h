@@ -23,6 +23,11 @@ std::unique_ptr<SatTpDatabase> NewTable();
 // sattp.csv table: no header line").
 int ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io,
                   SatTpReadReport* report = nullptr);
+// ReadTableFile, with its warnings, for a command that writes the table to
+// out: kExitFailed, after naming what would be lost, when out is the file
+// read (however named) and the read passed over something, unless force.
+int ReadTableToRewrite(SatTpDatabase& db, const std::string& path, const std::string& out,
+                       bool force, CliStreams& io);
 // "velmora-cli: warning: PATH: line 12: ..." for each line of the report.
 void PrintReadWarnings(CliStreams& io, const std::string& path, const SatTpReadReport& report);
 

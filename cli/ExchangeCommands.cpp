@@ -39,6 +39,7 @@ struct ImportArgs {
     int stallTimeoutMs = DownloadOptions{}.stallTimeoutMs;
     bool json = false;
     bool dryRun = false;
+    bool force = false;
 };
 
 // False, with the reason on the error stream, for anything the synopsis
@@ -60,7 +61,8 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
                          {"--timeout", &timeout},
                          {"--replace", nullptr, &a.merge.replace},
                          {"--json", nullptr, &a.json},
-                         {"--dry-run", nullptr, &a.dryRun}},
+                         {"--dry-run", nullptr, &a.dryRun},
+                         {"--force", nullptr, &a.force}},
                         &a.files, 2)) {
         return false;
     }
@@ -169,7 +171,8 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
         }
     }
     auto db = NewTable();
-    if (int status = ReadTableFile(*db, tablePath, io); status != kExitOk) return status;
+    if (int status = ReadTableToRewrite(*db, tablePath, a.out, a.force, io); status != kExitOk)
+        return status;
     if (a.dryRun) {
         PrintChanges(io.out, PreviewMergeChanges(*db, list, a.merge), a.json);
         return kExitOk;

@@ -67,6 +67,20 @@ int ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io,
     return kExitOk;
 }
 
+int ReadTableToRewrite(SatTpDatabase& db, const std::string& path, const std::string& out,
+                       bool force, CliStreams& io) {
+    SatTpReadReport report;
+    if (int status = ReadTableFile(db, path, io, &report); status != kExitOk) return status;
+    PrintReadWarnings(io, path, report);
+    // Another name or a link to the same file is the same file.
+    if (report.Empty() || force || out.empty() || !SameFile(path, out)) return kExitOk;
+    const std::size_t n = report.Count();
+    PrintError(io, "not writing " + EscapeControls(out) + " over the file it was read from: the " +
+                       std::to_string(n) + (n == 1 ? " finding" : " findings") +
+                       " listed above would be lost (--force writes it anyway)");
+    return kExitFailed;
+}
+
 int RunDump(const std::vector<std::string>& args, CliStreams& io) {
     std::vector<std::string> files;
     if (!ParseArguments(io, args, {}, &files, 1)) return kExitUsage;
@@ -82,13 +96,15 @@ int RunDump(const std::vector<std::string>& args, CliStreams& io) {
 
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
     std::vector<std::string> files;
-    if (!ParseArguments(io, args, {}, &files, 2)) return kExitUsage;
+    bool force = false;
+    if (!ParseArguments(io, args, {{"--force", nullptr, &force}}, &files, 2)) return kExitUsage;
     if (files.size() != 2) {
         PrintError(io, files.empty() ? "missing IN and OUT" : "missing OUT");
         return kExitUsage;
     }
     auto db = NewTable();
-    if (int status = ReadTableFile(*db, files[0], io); status != kExitOk) return status;
+    if (int status = ReadTableToRewrite(*db, files[0], files[1], force, io); status != kExitOk)
+        return status;
     // What the file form cannot keep is said, as Save asks about it.
     std::vector<std::string> losses = DescribeSaveLosses(*db);
     if (!losses.empty()) PrintError(io, SaveLossNotice(losses));

@@ -28,6 +28,10 @@ bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& b
 // take a file piece by piece: logo, icon, the factory image's inputs).
 std::FILE* OpenRegularFile(const std::string& path);
 
+// True when both paths name one file (the same device and inode, links
+// followed), however they are spelled; false when either is not there.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The limit as a user reads it: "16 MB", "4 MB", "512 bytes".
 std::string SizeLimitText(std::size_t maxBytes);
 

@@ -163,12 +163,12 @@ const char* Tone22kText(uint8_t tone22k) {
     return Pick(t, tone22k);
 }
 
-int ListSatelliteTps(const SatTpDatabase& db, int satIndex, int out[TP_LIST_CAPACITY]) {
-    int n = 0;
-    for (int t = 0; t < db.tpCount && n < TP_LIST_CAPACITY; ++t) {
-        if (db.tps[t].satIndex == satIndex) out[n++] = t;
+std::vector<int> ListSatelliteTps(const SatTpDatabase& db, int satIndex) {
+    std::vector<int> list;
+    for (int t = 0; t < UsedTps(db); ++t) {
+        if (db.tps[t].satIndex == satIndex) list.push_back(t);
     }
-    return n;
+    return list;
 }
 
 int FindTp(const SatTpDatabase& db, int satIndex, uint32_t frequency, int vertical) {

@@ -5,14 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
 inline constexpr int LNB_COUNT = 16;
 inline constexpr int MAX_SATELLITES = 300;
 inline constexpr int MAX_TPS = 8000;
-// The file writer lists at most this many transponders of one satellite.
-inline constexpr int TP_LIST_CAPACITY = 1000;
 
 inline constexpr uint8_t TP_FLAG_VERTICAL = 0x01;
 inline constexpr uint8_t TP_FLAG_UNIQUE = 0x02;
@@ -126,9 +125,9 @@ const char* Tone22kText(uint8_t tone22k);
 // The texts of LNB types 1..8, index 0 unused.
 extern const char* const kLnbTypeNames[9];
 
-// Indexes of satellite satIndex's transponders in table order, at most
-// TP_LIST_CAPACITY of them; returns how many were stored in out.
-int ListSatelliteTps(const SatTpDatabase& db, int satIndex, int out[TP_LIST_CAPACITY]);
+// Indexes of satellite satIndex's transponders in table order, every one of
+// them (a satellite may hold all MAX_TPS).
+std::vector<int> ListSatelliteTps(const SatTpDatabase& db, int satIndex);
 
 // First transponder of satIndex with the same polarisation bit and a frequency
 // within 2 MHz; -1 when there is none.

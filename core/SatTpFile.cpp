@@ -1,10 +1,13 @@
 // The sattp.csv reader. Its rules are those of the files already stored:
 // lines are taken in pieces of 511 bytes, a line with fewer than seven
 // commas or a field of 64 bytes is passed over, the tables end at 300
-// satellites or 8000 transponders. Whatever it passes over is reported.
+// satellites or 8000 transponders. Whatever it passes over is reported, and
+// so is what it reads other than the file says: a NUL byte that ends a field,
+// a negative longitude or frequency stored wrapped.
 #include "core/SatTpFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -257,6 +260,7 @@ private:
             Cut(true, line);
             return;
         }
+        NoteUntaken(f, startsSatellite, line);
         TpRecord& tp = db_.tps[db_.tpCount];
         tp = TpRecord{};
         tp.satIndex = static_cast<uint16_t>(satellite_);
@@ -267,6 +271,28 @@ private:
         char unique = f[kUnique].First();
         if (unique == 'Y' || unique == 'y') tp.flags |= TP_FLAG_UNIQUE;
         if (++db_.tpCount >= MAX_TPS) Cut(false, 0);
+    }
+
+    // What a line that is read holds beyond what the tables take from it.
+    // The line is read as it always was; this only says so.
+    void NoteUntaken(const Field (&f)[kFieldCount], bool startsSatellite, int line) {
+        for (int i = 0; i < kFieldCount; ++i) {
+            // The LNB columns count on satellite lines only.
+            if (!startsSatellite && (i == kLnbFreq || i == kDiseqc)) continue;
+            if (f[i].View().find('\0') == std::string_view::npos) continue;
+            report_.Add(LineText(line) + kFieldNames[i] + " " + Quoted(f[i]) +
+                        ": a NUL byte ends the field");
+        }
+        if (startsSatellite && std::trunc(DecimalTenths(f[kLongitude].text)) < 0) {
+            report_.Add(LineText(line) + "longitude " + Quoted(f[kLongitude]) +
+                        " is negative; stored as position " +
+                        std::to_string(db_.satellites[satellite_].position));
+        }
+        if (LeadingInteger(f[kFrequency].text) < 0) {
+            report_.Add(LineText(line) + "frequency " + Quoted(f[kFrequency]) +
+                        " is negative; stored as " +
+                        std::to_string(LeadingU32(f[kFrequency].text)));
+        }
     }
 
     // The tables are full: the lines that follow are only counted.
@@ -343,28 +369,6 @@ private:
 };
 
 }  // namespace
-
-void SatTpReadReport::Add(std::string text) {
-    if (findings.size() < kListed) {
-        findings.push_back(std::move(text));
-    } else {
-        ++unlisted;
-    }
-}
-
-std::vector<std::string> SatTpReadReport::Lines() const {
-    std::vector<std::string> lines = findings;
-    if (unlisted > 0) lines.push_back("... and " + std::to_string(unlisted) + " more");
-    return lines;
-}
-
-std::string SatTpReadReport::Summary(std::size_t shown) const {
-    std::string text;
-    std::size_t n = std::min(shown, findings.size());
-    for (std::size_t i = 0; i < n; ++i) text += (i > 0 ? "\n" : "") + findings[i];
-    if (Count() > n) text += "\n... and " + std::to_string(Count() - n) + " more";
-    return text;
-}
 
 int ReadSatTpText(SatTpDatabase& db, std::string_view text, std::string* whyNot,
                   SatTpReadReport* report) {

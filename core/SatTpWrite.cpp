@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "core/AtomicFile.h"
 #include "core/SatTpFile.h"
@@ -118,14 +119,18 @@ void PutTpColumns(BlockWriter& out, const TpRecord& tp) {
 
 bool WriteTable(BlockWriter& out, const SatTpDatabase& db) {
     out.Put(kHeaderLine);
-    int list[TP_LIST_CAPACITY];
-    // Every slot, not only those below satCount: a meter may deliver TPs of
-    // a slot beyond it, and those are written with that slot's record.
+    // Every transponder of every slot, not only of those below satCount: a
+    // meter may deliver TPs of a slot beyond it, and those are written with
+    // that slot's record. Gathered per slot in one pass over the table.
+    std::vector<std::vector<int>> bySatellite(MAX_SATELLITES);
+    for (int t = 0; t < UsedTps(db); ++t) {
+        if (db.tps[t].satIndex < MAX_SATELLITES) bySatellite[db.tps[t].satIndex].push_back(t);
+    }
     for (int s = 0; s < MAX_SATELLITES; ++s) {
-        int n = ListSatelliteTps(db, s, list);
-        if (n == 0) continue;
+        const std::vector<int>& list = bySatellite[s];
+        if (list.empty()) continue;
         PutSatelliteColumns(out, db, db.satellites[s]);
-        for (int i = 0; i < n; ++i) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
             if (i > 0) out.Put(",,,,,");
             PutTpColumns(out, db.tps[list[i]]);
         }

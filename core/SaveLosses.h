@@ -1,7 +1,7 @@
 // What a sattp.csv file cannot keep of the tables in memory. The file has no
 // columns for some LNB settings, lists only satellites that have
-// transponders, at most 1000 of them each, and writes commas and line ends
-// of names as blanks; Save asks before it lets any of that go.
+// transponders and writes commas and line ends of names as blanks; Save asks
+// before it lets any of that go.
 #pragma once
 
 #include <string>

@@ -280,6 +280,63 @@ TEST_F(CliTest, NormalizeSaysWhatTheFileCannotKeep) {
                          "of the file's range).\n");
 }
 
+// A table the read shortened is never written over the file it came from,
+// by whatever name, unless --force says so; another output is written.
+TEST_F(CliTest, AShortenedTableIsNotWrittenOverItsOwnFile) {
+    using namespace std::string_literals;
+    const std::string header =
+        "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n";
+    std::string crOnly = dbtest::kSampleFile;
+    std::erase(crOnly, '\n');
+    std::string full = header;
+    for (int s = 0; s <= MAX_SATELLITES; ++s)
+        full += "S" + std::to_string(s) + "," + std::to_string(s) + ".0E,1,,,11000,27500,H, ,\r\n";
+    const struct {
+        std::string text;
+        std::string finding;
+    } files[] = {
+        {crOnly, "no line feeds: CR-only line ends?"},
+        {full, "line 302: table cut at 300 satellites: 1 more line not read"},
+        {header + "S\0T,19.2E,1,,,11362,22000,H, ,\r\n"s,
+         "line 2: name \"S\\x00T\": a NUL byte ends the field"},
+    };
+    const std::string list = folder.File("list.xml");
+    ASSERT_TRUE(dbtest::WriteBytes(
+        list, "<satellites><sat name=\"Astra\" position=\"192\"><transponder frequency=\"11600000\" "
+              "symbol_rate=\"22000000\" polarization=\"1\"/></sat></satellites>\n"));
+    const std::string table = folder.File("table.csv");
+    const std::string link = folder.File("link.csv");
+    ASSERT_EQ(::symlink(table.c_str(), link.c_str()), 0);
+    const std::string otherName = folder.Path() + "/./table.csv";
+    const std::vector<std::vector<std::string>> rewrites = {
+        {"normalize", table, table},
+        {"normalize", table, link},
+        {"import", list, table, "-o", otherName},
+    };
+    for (const auto& file : files) {
+        for (const auto& args : rewrites) {
+            SCOPED_TRACE(args[0] + " " + args.back() + ": " + file.finding);
+            ASSERT_TRUE(dbtest::WriteBytes(table, file.text));
+            EXPECT_EQ(Run(args), kExitFailed);
+            EXPECT_EQ(dbtest::ReadBytes(table), file.text);
+            EXPECT_EQ(err.str(), "velmora-cli: warning: " + table + ": " + file.finding +
+                                     "\nvelmora-cli: not writing " + args.back() +
+                                     " over the file it was read from: the 1 finding listed "
+                                     "above would be lost (--force writes it anyway)\n");
+            std::vector<std::string> forced = args;
+            forced.push_back("--force");
+            EXPECT_EQ(Run(forced), kExitOk) << err.str();
+            EXPECT_NE(dbtest::ReadBytes(table), file.text);
+        }
+        // Into another file: written, after the warning.
+        ASSERT_TRUE(dbtest::WriteBytes(table, file.text));
+        EXPECT_EQ(Run({"normalize", table, folder.File("other.csv")}), kExitOk);
+        EXPECT_THAT(err.str(), StartsWith("velmora-cli: warning: " + table + ": " + file.finding));
+        EXPECT_EQ(dbtest::ReadBytes(table), file.text);
+        EXPECT_TRUE(std::filesystem::exists(folder.File("other.csv")));
+    }
+}
+
 // ---- check ---------------------------------------------------------------
 
 TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {

@@ -72,6 +72,20 @@ TEST_F(ExchangeCommandsTest, ImportMergesAndReportsTheCounts) {
                                       "0 duplicates skipped, 3 replaced"));
 }
 
+TEST_F(ExchangeCommandsTest, ASatelliteOf1500TpsIsWrittenWhole) {
+    std::string big = "<satellites><sat name=\"28.2E Astra 2\" position=\"282\">\n";
+    for (int i = 0; i < 1500; ++i) {
+        big += "<transponder frequency=\"" + std::to_string((10700 + 3 * (i / 2)) * 1000) +
+               "\" symbol_rate=\"27500000\" polarization=\"" + std::to_string(i % 2) + "\"/>\n";
+    }
+    ASSERT_TRUE(dbtest::WriteBytes(list, big + "</sat></satellites>\n"));
+    ASSERT_EQ(Run({"import", list, table, "-o", table}), kExitOk) << err.str();
+    EXPECT_THAT(out.str(), StartsWith("matched 0, added 1 satellites and 1500 transponders,"));
+    auto db = dbtest::NewDatabase();
+    ASSERT_EQ(ReadSatTpFile(*db, table.c_str()), 0);
+    EXPECT_EQ(ListSatelliteTps(*db, db->satCount - 1).size(), 1500u);
+}
+
 TEST_F(ExchangeCommandsTest, BadArgumentsAreUsageErrors) {
     const std::vector<std::vector<std::string>> cases = {
         {"import", list, table},

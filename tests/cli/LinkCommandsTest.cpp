@@ -10,6 +10,9 @@
 #include "cli/Cli.h"
 #include "sim/BootMeterSim.h"
 #include "core/SatTpFile.h"
+#include "tests/core/SatTpTestFiles.h"
+#include "serial/LinkTexts.h"
+#include "core/SatTpFile.h"
 #include "serial/LinkTexts.h"
 
 #include <nlohmann/json.hpp>
@@ -83,6 +86,27 @@ TEST_F(MeterCommands, WriteThenReadTablesRoundTripsTheExample) {
     ASSERT_EQ(ReadSatTpFile(*copy, dir.File("copy.csv").c_str()), 0);
     EXPECT_EQ(copy->satCount, original->satCount);
     EXPECT_EQ(copy->tpCount, original->tpCount);
+}
+
+// A satellite of 1500 transponders comes whole out of the meter, both into
+// the file read-tables writes and into the backup taken before a write.
+TEST_F(MeterCommands, ASatelliteOf1500TpsIsReadAndBackedUpWhole) {
+    auto db = dbtest::NewDatabase();
+    ApplyLnbDefaults(*db);
+    int astra = dbtest::AddSatellite(*db, "Astra", 192, 0);
+    for (int i = 0; i < 1500; ++i) dbtest::AddTp(*db, astra, 10700 + 3 * i, 22000);
+    const std::string big = dir.File("big.csv");
+    ASSERT_TRUE(WriteSatTpFile(*db, big.c_str()));
+    ASSERT_EQ(Run({"write-tables", "--port", meter.SlavePath(), "--no-verify", big}).status, 0);
+    CliRun backedUp = Run({"write-tables", "--port", meter.SlavePath(), "--no-verify", "--backup",
+                           dir.File("backup.csv"), Example("sattp.csv")});
+    EXPECT_EQ(backedUp.status, 0) << backedUp.err;
+    EXPECT_EQ(dbtest::ReadBytes(dir.File("backup.csv")), dbtest::ReadBytes(big));
+
+    ASSERT_EQ(Run({"write-tables", "--port", meter.SlavePath(), "--no-verify", big}).status, 0);
+    CliRun read = Run({"read-tables", "--port", meter.SlavePath(), "-o", dir.File("copy.csv")});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(dbtest::ReadBytes(dir.File("copy.csv")), dbtest::ReadBytes(big));
 }
 
 TEST_F(MeterCommands, SampleLogoAndIconUploadByteForByte) {

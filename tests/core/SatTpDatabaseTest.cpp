@@ -106,16 +106,15 @@ TEST(DatabaseLookupTest, FindTpWithinTwoMegahertz) {
     EXPECT_EQ(FindTp(*db, 1, 11002, 1), tp);
 }
 
-TEST(DatabaseLookupTest, ListSatelliteTpsStopsAtTheListCapacity) {
+TEST(DatabaseLookupTest, ListSatelliteTpsListsEveryTransponderInTableOrder) {
     auto db = NewDatabase();
-    for (int i = 0; i < 1300; ++i) AddTp(*db, i % 13 == 0 ? 2 : 5, i, 1);
-    static int list[TP_LIST_CAPACITY];
-    int n = ListSatelliteTps(*db, 5, list);
-    ASSERT_EQ(n, TP_LIST_CAPACITY);
+    for (int i = 0; i < MAX_TPS; ++i) AddTp(*db, i % 80 == 0 ? 2 : 5, i, 1);
+    std::vector<int> list = ListSatelliteTps(*db, 5);
+    ASSERT_EQ(list.size(), std::size_t{MAX_TPS - 100});
     EXPECT_EQ(list[0], 1);
-    for (int i = 1; i < n; ++i) ASSERT_LT(list[i - 1], list[i]);
-    EXPECT_EQ(ListSatelliteTps(*db, 2, list), 100);
-    EXPECT_EQ(ListSatelliteTps(*db, 3, list), 0);
+    for (std::size_t i = 1; i < list.size(); ++i) ASSERT_LT(list[i - 1], list[i]);
+    EXPECT_EQ(ListSatelliteTps(*db, 2).size(), 100u);
+    EXPECT_TRUE(ListSatelliteTps(*db, 3).empty());
 }
 
 TEST(DatabaseLookupTest, RowsOfTheFilteredList) {

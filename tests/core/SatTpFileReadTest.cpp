@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/MessageText.h"
+#include "core/SatTpFile.h"
+#include "tests/core/SatTpTestFiles.h"
 #include "core/SatTpFile.h"
 #include "tests/core/SatTpTestFiles.h"
 
@@ -156,6 +159,40 @@ TEST_F(ReadSatTpFileTest, WhatIsPassedOverIsReportedByLine) {
         int tpsOfA = 0;
         for (int t = 0; t < db->tpCount; ++t) tpsOfA += SatName(Sat(Tp(t).satIndex)) == "A";
         EXPECT_EQ(tpsOfA, c.tpsOfA);
+    }
+}
+
+TEST_F(ReadSatTpFileTest, NulBytesAndNegativeValuesAreReadAsBeforeAndReported) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string lines;
+        Texts report;
+        std::string name;
+        uint16_t position;
+        uint32_t frequency;
+    } cases[] = {
+        {"S\0T,19.2E,1,,,107\0 44,27500,H, ,\r\n"s,
+         {"line 2: name \"S\\x00T\": a NUL byte ends the field",
+          "line 2: frequency \"107\\x00 44\": a NUL byte ends the field"},
+         "S", 192, 107},
+        {"A,-19.2E,1,,,-10744,27500,H, ,\r\n",
+         {"line 2: longitude \"-19.2E\" is negative; stored as position 65344",
+          "line 2: frequency \"-10744\" is negative; stored as 4294956552"},
+         "A", 65344, 4294956552u},
+        {"A,-19.2W,1,,,1,1,H, ,\r\n", {"line 2: longitude \"-19.2W\" is negative; stored as "
+                                       "position 3792"}, "A", 3792, 1},
+        // Nothing to say: no digit after the sign, a NUL only where the
+        // line does not read (the LNB columns of a transponder line).
+        {"A,-0.0E,1,,,-0,1,H, ,\r\nA,-0.0E,1,,1\0x,2,1,H, ,\r\n"s, {}, "A", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(EscapeControls(c.lines));
+        ReadLines(c.lines);
+        EXPECT_EQ(report.Lines(), c.report);
+        ASSERT_GE(db->tpCount, 1);
+        EXPECT_EQ(SatName(Sat(0)), c.name);
+        EXPECT_EQ(Sat(0).position, c.position);
+        EXPECT_EQ(Tp(0).frequency, c.frequency);
     }
 }
 

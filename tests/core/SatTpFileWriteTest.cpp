@@ -102,14 +102,23 @@ TEST_F(WriteSatTpFileTest, TpsAreGroupedPerSatelliteInTableOrder) {
                              ",,,,,3,3,H, ,\r\n");
 }
 
-TEST_F(WriteSatTpFileTest, AtMost1000TpsOfOneSatellite) {
-    int a = AddSatellite(*db, "A", 10, 0);
-    int b = AddSatellite(*db, "B", 20, 0);
-    for (int i = 0; i < 1200; ++i) AddTp(*db, a, 10000 + i, 1);
-    AddTp(*db, b, 1, 1);
-    std::string text = Written();
-    EXPECT_THAT(text, ::testing::HasSubstr(",,,,,10999,1,H, ,\r\nB,"));
-    EXPECT_THAT(text, ::testing::Not(::testing::HasSubstr("11000,")));
+TEST_F(WriteSatTpFileTest, EveryTpOfASatelliteIsWrittenAndReadBack) {
+    // 1500 of one satellite, then all 8000 of the table on one satellite.
+    for (int many : {1500, MAX_TPS - 1}) {
+        SetUp();
+        int a = AddSatellite(*db, "A", 10, 0);
+        int b = AddSatellite(*db, "B", 20, 0);
+        for (int i = 0; i < many; ++i) AddTp(*db, a, 10000 + i, 27500);
+        AddTp(*db, b, 1, 1);
+        std::string path = folder.File("many.csv");
+        ASSERT_TRUE(WriteSatTpFile(*db, path.c_str()));
+        auto back = NewDatabase();
+        SatTpReadReport report;
+        ASSERT_EQ(ReadSatTpFile(*back, path.c_str(), nullptr, &report), 0);
+        EXPECT_TRUE(report.Empty()) << report.Summary(3);
+        FillUnusedSatSlots(*db);
+        EXPECT_EQ(FirstDifference(*back, *db), "") << many;
+    }
 }
 
 // ---- what comes back -----------------------------------------------------

@@ -81,10 +81,9 @@ private:
     // Two satellites written one after the other at one position with one
     // name read back as one; the merge has its own test, here they differ.
     void SeparateNeighbours(SatTpDatabase& db) {
-        int list[TP_LIST_CAPACITY];
         const SatRecord* previous = nullptr;
         for (int s = 0; s < db.satCount; ++s) {
-            if (ListSatelliteTps(db, s, list) == 0) continue;
+            if (ListSatelliteTps(db, s).empty()) continue;
             SatRecord& sat = db.satellites[s];
             if (previous != nullptr && previous->position == sat.position &&
                 WrittenName(*previous) == WrittenName(sat)) {
@@ -134,17 +133,16 @@ void ExpectedAfterRoundTrip(const SatTpDatabase& in, SatTpDatabase& out) {
     ApplyLnbDefaults(out);
     auto defaults = NewDatabase();
     ApplyLnbDefaults(*defaults);
-    int list[TP_LIST_CAPACITY];
     for (int s = 0; s < MAX_SATELLITES; ++s) {
-        int n = ListSatelliteTps(in, s, list);
-        if (n == 0) continue;
+        std::vector<int> list = ListSatelliteTps(in, s);
+        if (list.empty()) continue;
         const SatRecord& sat = in.satellites[s];
         int lnb = sat.lnbIndex & 0x0F;
         std::string name = RandomTables::WrittenName(sat);
         int index = AddSatellite(out, name.c_str(), sat.position, lnb);
         out.lnbs[lnb] = ExpectedLnb(in.lnbs[lnb], defaults->lnbs[lnb]);
-        for (int i = 0; i < n; ++i) {
-            const TpRecord& tp = in.tps[list[i]];
+        for (int t : list) {
+            const TpRecord& tp = in.tps[t];
             AddTp(out, index, tp.frequency, tp.symbolRate,
                   tp.flags & (TP_FLAG_VERTICAL | TP_FLAG_UNIQUE));
         }

@@ -70,6 +70,17 @@ TEST_F(SessionFileTest, ADamagedTableIsReportedOnceAndTheNextSaveAsks) {
     EXPECT_EQ(view.messages.size(), 1u);
 }
 
+TEST_F(SessionFileTest, SaveKeepsEveryTransponderOfAFullSatellite) {
+    std::string big = kHeader + "Astra,19.2E,1,9750/10600,1,10700,22000,H, ,\r\n";
+    for (int i = 1; i < 1500; ++i) big += ",,,,," + std::to_string(10700 + 3 * i) + ",22000,H, ,\r\n";
+    Spit(dir / "sattp.csv", big);
+    Session& s = Start();
+    ASSERT_EQ(s.Database().tpCount, 1500);
+    EXPECT_TRUE(s.Save());
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(Slurp(dir / "sattp.csv"), big);
+}
+
 TEST_F(SessionFileTest, TheStartFileIsOpenedInsteadOfTheRememberedOne) {
     Spit(dir / "sattp.csv", kTable);
     Spit(dir / "other.csv", kTable + "Hotbird,13.0E,1,10600,,11000,27500,H, ,\r\n");
