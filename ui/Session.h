@@ -15,6 +15,7 @@
 #include "db/SatTpDatabase.h"
 #include "db/SatTpFile.h"
 #include "db/TableHistory.h"
+#include "exchange/ListDownload.h"
 #include "exchange/ListMerge.h"
 #include "exchange/MergeChanges.h"
 #include "exchange/ScanCatalog.h"
@@ -87,6 +88,7 @@ struct SessionOptions {
     std::string scanTableFolder = kScanTableFolder;
     // A download that receives nothing for this long fails.
     int downloadStallMs = 30000;
+    int downloadMaxMs = DownloadOptions{}.maxTimeMs;
 };
 
 // The port the selector starts with: the remembered one when it is there

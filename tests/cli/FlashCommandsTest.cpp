@@ -188,6 +188,15 @@ TEST_F(FlashCommands, FlashImageRefusals) {
     EXPECT_THAT(err.str(), HasSubstr("holds no satellites or transponders"));
     EXPECT_FALSE(std::filesystem::exists(folder.File("Flash1M.bin")));
 
+    // A dangling link as the output stays a link.
+    const std::string dangling = folder.File("dangling.bin");
+    std::filesystem::create_symlink("nowhere/Flash1M.bin", dangling);
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", icon, "-o", dangling}),
+              kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("cannot write " + dangling +
+                                     ": is a link that leads nowhere (No such file or directory)"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+
     // Parts of files: named, with what is missing, and no image.
     const std::string cutLogo = folder.File("stm32logo_cut.bin");
     const std::string cutIcon = folder.File("stm32icon_cut.bin");

@@ -268,6 +268,33 @@ TEST_F(FactoryImage, UnwritableTargetIsReportedAndLeavesNoTemporary) {
     EXPECT_EQ(Entries(), 3);  // the two input files and the directory in the way
 }
 
+// A link that leads nowhere is kept, not replaced by a file; one to a file
+// is written through.
+TEST_F(FactoryImage, OutputLinksAreFollowedOrRefused) {
+    const std::string out = dir / "out.bin";
+    struct Case {
+        const char* points;
+        const char* why;  // empty: written through
+    } cases[] = {
+        {"missing.bin", "is a link that leads nowhere (No such file or directory)"},
+        {"out.bin", "is a link that leads nowhere (Too many levels of symbolic links)"},
+        {"real.bin", ""},
+    };
+    Spit(dir / "real.bin", Bytes{1});
+    for (const Case& c : cases) {
+        std::filesystem::remove(out);
+        std::filesystem::create_symlink(c.points, out);
+        std::string whyNot;
+        FactoryResult r = CreateFactoryImage(*db, dir / "stm32logo.bin", dir / "stm32icon.bin",
+                                             nullptr, out, &whyNot);
+        EXPECT_EQ(r, *c.why ? FactoryResult::WriteFailed : FactoryResult::Ok) << c.points;
+        EXPECT_EQ(whyNot, c.why);
+        EXPECT_TRUE(std::filesystem::is_symlink(out)) << c.points;
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir / "real.bin"), FACTORY_IMAGE_SIZE);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.bin"));
+}
+
 TEST_F(FactoryImage, DiskFullMidwayKeepsThePreviousImage) {
     ASSERT_EQ(Create(), FactoryResult::Ok);
     Bytes previous = Image();
