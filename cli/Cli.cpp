@@ -30,7 +30,7 @@ const std::vector<CliCommand>& Commands() {
         {"import",
          "SOURCE TABLE (-o OUT | --dry-run) [--sat POS]... [--replace] [--lnb N] "
          "[--c-band-lnb N] [--format xml|ini|dvbv5] [--position POS] [--timeout SECONDS] "
-         "[--json] [--force]",
+         "[--max-time SECONDS] [--json] [--force]",
          "merge a transponder list into TABLE, written as OUT", RunImport,
          "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table; a file "
          "or an http:// or https:// URL\n"
@@ -43,6 +43,7 @@ const std::vector<CliCommand>& Commands() {
          "--format F\tread SOURCE as xml, ini or dvbv5 instead of recognising it\n"
          "--position POS\tthe position of a dvbv5 list (wins over its file or URL name)\n"
          "--timeout SECONDS\tend a download after this long without data (default 30)\n"
+         "--max-time SECONDS\tend a download that takes longer than this (default 300)\n"
          "--dry-run\twrite nothing; print what the merge would change, satellite by "
          "satellite (not with -o)\n"
          "--json\tprint the counts as one JSON object (with --dry-run also the changes of "

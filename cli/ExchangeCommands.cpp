@@ -37,6 +37,7 @@ struct ImportArgs {
     MergeOptions merge;
     ListReadOptions read;
     int stallTimeoutMs = DownloadOptions{}.stallTimeoutMs;
+    int maxTimeMs = DownloadOptions{}.maxTimeMs;
     bool json = false;
     bool dryRun = false;
     bool force = false;
@@ -51,6 +52,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     std::string format;
     std::string position;
     std::string timeout;
+    std::string maxTime;
     if (!ParseArguments(io, args,
                         {{"--output", &a.out, nullptr, "-o"},
                          {"--sat", nullptr, nullptr, nullptr, &satTexts},
@@ -59,6 +61,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
                          {"--format", &format},
                          {"--position", &position},
                          {"--timeout", &timeout},
+                         {"--max-time", &maxTime},
                          {"--replace", nullptr, &a.merge.replace},
                          {"--json", nullptr, &a.json},
                          {"--dry-run", nullptr, &a.dryRun},
@@ -94,7 +97,10 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad("--c-band-lnb wants an LNB from 1 to 16, not '" + cBandLnb + "'");
     if (!format.empty() && !ParseListFormat(format, a.read.format))
         return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
-    if (!timeout.empty() && !ParseTimeoutOption(io, timeout, a.stallTimeoutMs)) return false;
+    if (!timeout.empty() && !ParseTimeoutOption(io, "--timeout", timeout, a.stallTimeoutMs))
+        return false;
+    if (!maxTime.empty() && !ParseTimeoutOption(io, "--max-time", maxTime, a.maxTimeMs))
+        return false;
     return true;
 }
 
@@ -151,7 +157,8 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
 
     SourceList list;
     ListError error;
-    if (!FetchListFromTerminal(source, a.read, a.stallTimeoutMs, io, list, error)) {
+    if (!FetchListFromTerminal(source, a.read, a.stallTimeoutMs, a.maxTimeMs, io, list,
+                               error)) {
         PrintError(io, ErrorText(error));
         return error.unreadable ? kExitCannotOpen : kExitFailed;
     }

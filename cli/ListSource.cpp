@@ -19,12 +19,13 @@ std::string KilobytesText(std::size_t bytes) { return std::to_string((bytes + 10
 
 }  // namespace
 
-bool ParseTimeoutOption(CliStreams& io, const std::string& text, int& milliseconds) {
+bool ParseTimeoutOption(CliStreams& io, const std::string& option, const std::string& text,
+                        int& milliseconds) {
     double seconds = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(seconds) ||
         seconds <= 0 || seconds > kLongestTimeoutSeconds) {
-        PrintError(io, EscapeControls("--timeout wants a number of seconds above 0, not '" +
+        PrintError(io, EscapeControls(option + " wants a number of seconds above 0, not '" +
                                       text + "'"));
         return false;
     }
@@ -33,7 +34,7 @@ bool ParseTimeoutOption(CliStreams& io, const std::string& text, int& millisecon
 }
 
 bool FetchListFromTerminal(const std::string& source, const ListReadOptions& options,
-                           int stallTimeoutMs, CliStreams& io, SourceList& list,
+                           int stallTimeoutMs, int maxTimeMs, CliStreams& io, SourceList& list,
                            ListError& error) {
     if (!IsListUrl(source)) return ReadTransponderList(source, options, list, error);
     // The host's poll sees Ctrl+C; it draws nothing itself here.
@@ -44,6 +45,7 @@ bool FetchListFromTerminal(const std::string& source, const ListReadOptions& opt
     std::string shown;
     DownloadOptions download;
     download.stallTimeoutMs = stallTimeoutMs;
+    download.maxTimeMs = maxTimeMs;
     download.progress = [&](std::size_t received, std::size_t total) {
         host.PumpOnce();
         if (host.Interrupted()) return false;

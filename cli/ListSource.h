@@ -9,14 +9,17 @@
 
 namespace velmora::cli {
 
-// "--timeout SECONDS": a number of seconds above 0 (fractions allowed) as
-// milliseconds; false with the reason on the error stream otherwise.
-bool ParseTimeoutOption(CliStreams& io, const std::string& text, int& milliseconds);
+// "--timeout SECONDS", "--max-time SECONDS": a number of seconds above 0
+// (fractions allowed) as milliseconds; false with the reason on the error
+// stream otherwise.
+bool ParseTimeoutOption(CliStreams& io, const std::string& option, const std::string& text,
+                        int& milliseconds);
 
 // Reads or downloads source and parses it. A download ends after
-// stallTimeoutMs without a byte, or on Ctrl+C ("cancelled").
+// stallTimeoutMs without a byte, after maxTimeMs in all, or on Ctrl+C
+// ("cancelled").
 bool FetchListFromTerminal(const std::string& source, const ListReadOptions& options,
-                           int stallTimeoutMs, CliStreams& io, SourceList& list,
+                           int stallTimeoutMs, int maxTimeMs, CliStreams& io, SourceList& list,
                            ListError& error);
 
 }  // namespace velmora::cli

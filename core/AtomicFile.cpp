@@ -129,8 +129,12 @@ bool AtomicFileWriter::Begin(const std::string& path, ReplaceRule rule) {
     struct stat st {};
     bool exists = ::lstat(path.c_str(), &st) == 0;
     if (exists && S_ISLNK(st.st_mode)) {
+        // A link that leads nowhere stays as it is: replacing it with a
+        // file would lose where it pointed.
         char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) target_ = resolved;
+        if (::realpath(path.c_str(), resolved) == nullptr)
+            return Fail(std::string("is a link that leads nowhere (") + std::strerror(errno) + ")");
+        target_ = resolved;
         exists = ::stat(target_.c_str(), &st) == 0;
     }
     if (exists && S_ISDIR(st.st_mode)) return Fail("is a folder");

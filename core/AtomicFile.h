@@ -26,7 +26,8 @@ public:
     ~AtomicFileWriter();
 
     // Creates the temporary file beside path (beside the file a symbolic link
-    // points to, so saving through a link replaces its target). An existing
+    // points to, so saving through a link replaces its target; a link to a
+    // missing place, or a loop of links, is refused and left). An existing
     // target's mode, owner and group carry over. A target that is a device,
     // a named pipe or a socket is opened for writing directly. False, with
     // Error() saying why, when the target is a folder, may not be written

@@ -213,7 +213,8 @@ bool DownloadList(const std::string& url, const DownloadOptions& options, std::s
     SetOptions(easy.get(), url, options, t, errorText);
     curl_multi_add_handle(multi.get(), easy.get());
 
-    Clock::time_point lastProgress = Clock::now();
+    const Clock::time_point start = Clock::now();
+    Clock::time_point lastProgress = start;
     std::string reason;
     CURLcode result = CURLE_OK;
     for (;;) {
@@ -233,6 +234,10 @@ bool DownloadList(const std::string& url, const DownloadOptions& options, std::s
         Clock::time_point now = Clock::now();
         if (now - t.lastData >= std::chrono::milliseconds(options.stallTimeoutMs)) {
             reason = "no data for " + DurationText(options.stallTimeoutMs);
+            break;
+        }
+        if (now - start >= std::chrono::milliseconds(options.maxTimeMs)) {
+            reason = "the download took longer than " + DurationText(options.maxTimeMs);
             break;
         }
         if (options.progress && now - lastProgress >= std::chrono::milliseconds(50)) {

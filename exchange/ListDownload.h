@@ -23,6 +23,9 @@ std::string UrlBaseName(const std::string& url);
 struct DownloadOptions {
     // No byte for this long ends the download.
     int stallTimeoutMs = 30000;
+    // However the bytes come, the download ends after this long: a server
+    // that drips a byte now and then is never silent long enough.
+    int maxTimeMs = 300000;
     std::size_t maxBytes = LIST_FILE_MAX_BYTES;
     int maxRedirects = 5;
     // Called on the calling thread at least every 100 ms with the bytes

@@ -6,6 +6,11 @@
 #include <cstring>
 
 #include "core/InputFile.h"
+#include "core/MessageText.h"
+#include "core/TextMark.h"
+#include "serial/LinkTexts.h"
+#include "meter/WriteOperation.h"
+#include "core/InputFile.h"
 #include "serial/LinkTexts.h"
 #include "meter/WriteOperation.h"
 
@@ -27,22 +32,22 @@ long FileSize(std::FILE* file) {
     return ::fstat(::fileno(file), &st) == 0 ? static_cast<long>(st.st_size) : -1;
 }
 
-// Opens a file to upload; shows openError or tooShort and returns null when
-// it cannot be used. readHeader fills the header (if any) and says how many
-// bytes the transfer needs.
-template <class NeededBytes>
+// Opens a file to upload; shows openError, or the refusal refuse gives for
+// the file and its size, and returns null when it cannot be used. refuse
+// reads what it needs (the icon header) from the file.
+template <class Refusal>
 std::FILE* OpenUpload(OperationHost& host, const std::string& path, const char* openError,
-                      const char* tooShort, NeededBytes neededBytes) {
+                      Refusal refuse) {
     // A device or a named pipe could never end or never begin.
     std::FILE* file = OpenRegularFile(path);
     if (file == nullptr) {
         host.ShowMessage(openError);
         return nullptr;
     }
-    long needed = neededBytes(file);
-    if (needed < 0 || FileSize(file) < needed) {
+    std::string refusal = refuse(file, FileSize(file));
+    if (!refusal.empty()) {
         std::fclose(file);
-        host.ShowMessage(tooShort);
+        host.ShowMessage(refusal);
         return nullptr;
     }
     return file;
@@ -88,10 +93,41 @@ ChosenFile LoadIconFile(const std::string& chosenPath) {
     return Choose(chosenPath, ICON_NAME_PREFIX, ICON_LABEL);
 }
 
+IconFileCheck CheckIconFile(const uint8_t* header, long fileBytes) {
+    if (fileBytes < ICON_HEADER_BYTES) return IconFileCheck::HeaderCut;
+    if (header[0] == 0 || header[1] == 0 || header[2] == 0) return IconFileCheck::ZeroSize;
+    const long needed = IconFileBytes(header);
+    if (needed > ICON_AREA_BYTES) return IconFileCheck::TooLarge;
+    return fileBytes < needed ? IconFileCheck::TooShort : IconFileCheck::Whole;
+}
+
+std::string IconFileProblem(IconFileCheck check, const std::string& path, const uint8_t* header,
+                            long fileBytes) {
+    const std::string name = EscapeControls(path);
+    const std::string size = std::to_string(fileBytes);
+    switch (check) {
+        case IconFileCheck::Whole: break;
+        case IconFileCheck::HeaderCut:
+            return FillText(TEXT_ICON_HEADER_CUT, {name, size, std::to_string(ICON_HEADER_BYTES)});
+        case IconFileCheck::ZeroSize:
+            return FillText(TEXT_ICON_HEADER_ZERO,
+                            {name, std::to_string(header[0]), std::to_string(header[1]),
+                             std::to_string(header[2])});
+        case IconFileCheck::TooLarge:
+            return FillText(TEXT_ICON_BEYOND_AREA, {name, std::to_string(IconFileBytes(header)),
+                                                    std::to_string(ICON_AREA_BYTES)});
+        case IconFileCheck::TooShort:
+            return FillText(TEXT_ICON_CUT, {name, size, std::to_string(IconFileBytes(header))});
+    }
+    return {};
+}
+
 OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath) {
     OperationHost& host = link.Host();
-    std::FILE* file = OpenUpload(host, logoPath, TEXT_OPEN_LOGO_ERROR, TEXT_LOGO_TOO_SHORT,
-                                 [](std::FILE*) { return LOGO_FILE_BYTES; });
+    std::FILE* file =
+        OpenUpload(host, logoPath, TEXT_OPEN_LOGO_ERROR, [](std::FILE*, long size) {
+            return std::string(size < LOGO_FILE_BYTES ? TEXT_LOGO_TOO_SHORT : "");
+        });
     if (file == nullptr) return OpResult::NotStarted;
     auto transfer = [&]() -> bool {
         host.BeginProgress(TEXT_WRITE_LOGO, LOGO_FRAME_COUNT + 1);
@@ -107,13 +143,14 @@ OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath) {
 OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath) {
     OperationHost& host = link.Host();
     uint8_t header[ICON_HEADER_BYTES + 1] = {};
-    std::FILE* file = OpenUpload(host, iconPath, TEXT_OPEN_ICON_ERROR, TEXT_ICON_TOO_SHORT,
-                                 [&header](std::FILE* f) {
-                                     if (std::fread(header, 1, ICON_HEADER_BYTES, f) !=
-                                         ICON_HEADER_BYTES)
-                                         return -1L;
-                                     return IconFileBytes(header);
-                                 });
+    std::FILE* file =
+        OpenUpload(host, iconPath, TEXT_OPEN_ICON_ERROR, [&](std::FILE* f, long size) {
+            std::fread(header, 1, ICON_HEADER_BYTES, f);
+            const IconFileCheck check = CheckIconFile(header, size);
+            if (check == IconFileCheck::HeaderCut || check == IconFileCheck::TooShort)
+                return std::string(TEXT_ICON_TOO_SHORT);
+            return IconFileProblem(check, iconPath, header, size);
+        });
     if (file == nullptr) return OpResult::NotStarted;
     auto transfer = [&]() -> bool {
         const int frames = static_cast<int>(IconFrameCount(header));

@@ -42,9 +42,23 @@ inline long IconFileBytes(const uint8_t header[ICON_HEADER_BYTES]) {
     return ICON_HEADER_BYTES + IconFrameCount(header) * header[0] + TRAILER_BYTES;
 }
 
+// The bytes of icon file the meter's icon area holds.
+inline constexpr long ICON_AREA_BYTES = 0x60000;
+
+// Whether an icon file can be used whole: its header (the first
+// min(fileBytes, 6) bytes) needs a record size and both counts above 0, the
+// file all the bytes the header announces, and those must fit the meter's
+// icon area.
+enum class IconFileCheck { Whole, HeaderCut, ZeroSize, TooLarge, TooShort };
+IconFileCheck CheckIconFile(const uint8_t* header, long fileBytes);
+// What is wrong with the icon file at path, naming it; empty for Whole.
+std::string IconFileProblem(IconFileCheck check, const std::string& path, const uint8_t* header,
+                            long fileBytes);
+
 // Sets BATCH_LOGO_DONE / BATCH_ICON_DONE on success. A file that cannot be
 // opened, or is shorter than the transfer consumes, is refused with a message
-// box before the port is opened.
+// box before the port is opened; so is an icon header with a zero size or
+// count, or one that announces more than the icon area holds.
 OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath);
 OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath);
 // Asks first; NotStarted when the answer is No. Without a window the answer

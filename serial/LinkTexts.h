@@ -155,6 +155,22 @@ inline constexpr const char* TEXT_OPEN_ICON_ERROR =
     VELMORA_TR_NOOP("Core", "Open icon file error !");
 inline constexpr const char* TEXT_LOGO_TOO_SHORT = VELMORA_TR_NOOP("Core", "Logo file too short !");
 inline constexpr const char* TEXT_ICON_TOO_SHORT = VELMORA_TR_NOOP("Core", "Icon file too short !");
+inline constexpr const char* TEXT_ICON_TOO_LARGE = VELMORA_TR_NOOP("Core", "Icon file too large !");
+// %1: the file, %2 to %4: the record size and the two counts of its header.
+inline constexpr const char* TEXT_ICON_HEADER_ZERO =
+    VELMORA_TR_NOOP("Core", "Icon file header makes no sense ! %1 announces records of %2 bytes, "
+                            "%3 x %4 of each size: all three must be above 0.");
+// %1: the file, %2: the bytes it announces, %3: the bytes the area holds.
+inline constexpr const char* TEXT_ICON_BEYOND_AREA =
+    VELMORA_TR_NOOP("Core", "Icon file too large ! %1 announces %2 bytes; the meter's icon area "
+                            "holds %3.");
+// %1: the file, %2: the bytes it holds, %3: the bytes needed.
+inline constexpr const char* TEXT_LOGO_CUT =
+    VELMORA_TR_NOOP("Core", "Logo file too short ! %1 holds %2 bytes; a logo takes %3.");
+inline constexpr const char* TEXT_ICON_HEADER_CUT =
+    VELMORA_TR_NOOP("Core", "Icon file too short ! %1 holds %2 bytes; an icon header takes %3.");
+inline constexpr const char* TEXT_ICON_CUT =
+    VELMORA_TR_NOOP("Core", "Icon file too short ! %1 holds %2 bytes; its header announces %3.");
 inline constexpr const char* TEXT_WRITE_LOGO = VELMORA_TR_NOOP("Core", "Write logo ...");
 inline constexpr const char* TEXT_WRITE_ICON = VELMORA_TR_NOOP("Core", "Write icon ...");
 inline constexpr const char* TEXT_DELETE_ICONS_QUESTION =

@@ -186,7 +186,9 @@ bool AppendReportLine(const std::string& path, const std::string& line, std::str
         errno = code;
         return fail("cannot write");
     }
-    if (::fdatasync(fd) != 0) {
+    // Only a file keeps the line on a disk; a pipe or a device that took it
+    // has done all it can.
+    if (S_ISREG(st.st_mode) && ::fdatasync(fd) != 0) {
         ::close(fd);
         return fail("cannot flush");
     }

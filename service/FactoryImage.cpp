@@ -1,5 +1,6 @@
 #include "service/FactoryImage.h"
 
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -7,6 +8,12 @@
 #include <cstring>
 #include <memory>
 
+#include "core/AtomicFile.h"
+#include "core/InputFile.h"
+#include "core/MessageText.h"
+#include "core/TextMark.h"
+#include "serial/LinkTexts.h"
+#include "meter/LogoIconUpload.h"
 #include "core/AtomicFile.h"
 #include "core/InputFile.h"
 #include "serial/LinkTexts.h"
@@ -28,6 +35,10 @@ public:
     File(const File&) = delete;
     File& operator=(const File&) = delete;
     bool IsOpen() const { return f_ != nullptr; }
+    long Size() const {
+        struct stat st {};
+        return ::fstat(::fileno(f_), &st) == 0 ? static_cast<long>(st.st_size) : 0;
+    }
     // Reads up to n bytes; a short file leaves the rest of out untouched.
     std::size_t Read(uint8_t* out, std::size_t n) { return std::fread(out, 1, n, f_); }
 
@@ -70,24 +81,43 @@ void BuildTableBlock(SatTpDatabase& db, uint8_t* image) {
 }  // namespace
 
 FactoryResult BuildFactoryImage(SatTpDatabase& db, const std::string& logoPath,
-                                const std::string& iconPath, uint8_t* image) {
+                                const std::string& iconPath, uint8_t* image,
+                                std::string* problem) {
     std::fill(image, image + FACTORY_IMAGE_SIZE, 0xFF);
     BuildTableBlock(db, image);
+    auto refuse = [problem](FactoryResult r, std::string text) {
+        if (problem != nullptr) *problem = std::move(text);
+        return r;
+    };
 
+    // A part of a file would leave the rest of its area 0xFF, which the
+    // meter would show as a broken logo or icons.
     File logo(logoPath);
     if (!logo.IsOpen()) return FactoryResult::LogoOpenFailed;
-    logo.Read(image + FACTORY_LOGO_OFFSET, FACTORY_LOGO_BYTES);
+    const long logoSize = logo.Size();
+    if (logoSize < static_cast<long>(FACTORY_LOGO_BYTES) ||
+        logo.Read(image + FACTORY_LOGO_OFFSET, FACTORY_LOGO_BYTES) != FACTORY_LOGO_BYTES) {
+        return refuse(FactoryResult::LogoTooShort,
+                      FillText(TEXT_LOGO_CUT, {EscapeControls(logoPath), std::to_string(logoSize),
+                                               std::to_string(FACTORY_LOGO_BYTES)}));
+    }
 
     File icon(iconPath);
     if (!icon.IsOpen()) return FactoryResult::IconOpenFailed;
     uint8_t* header = image + FACTORY_ICON_OFFSET;
+    const long iconSize = icon.Size();
     std::size_t got = icon.Read(header, ICON_HEADER_BYTES);
-    if (got < 3) return FactoryResult::Ok;  // no record size and counts: nothing follows
+    IconFileCheck check =
+        CheckIconFile(header, got < ICON_HEADER_BYTES ? static_cast<long>(got) : iconSize);
     // L bytes per record, 4 x A x B records, then the trailer.
-    auto total = static_cast<std::size_t>(IconFileBytes(header));
-    if (total > FACTORY_ICON_AREA) return FactoryResult::IconTooLarge;
-    icon.Read(header + ICON_HEADER_BYTES, total - ICON_HEADER_BYTES);
-    return FactoryResult::Ok;
+    if (check == IconFileCheck::Whole) {
+        const auto rest = static_cast<std::size_t>(IconFileBytes(header) - ICON_HEADER_BYTES);
+        if (icon.Read(header + ICON_HEADER_BYTES, rest) != rest) check = IconFileCheck::TooShort;
+    }
+    if (check == IconFileCheck::Whole) return FactoryResult::Ok;
+    return refuse(check == IconFileCheck::TooLarge ? FactoryResult::IconTooLarge
+                                                   : FactoryResult::IconRefused,
+                  IconFileProblem(check, iconPath, header, iconSize));
 }
 
 FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
@@ -95,7 +125,8 @@ FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                  const std::function<void(const std::string&)>& showMessage,
                                  const std::string& outputPath, std::string* whyNot) {
     auto image = std::make_unique_for_overwrite<uint8_t[]>(FACTORY_IMAGE_SIZE);
-    FactoryResult r = BuildFactoryImage(db, logoPath, iconPath, image.get());
+    std::string problem;
+    FactoryResult r = BuildFactoryImage(db, logoPath, iconPath, image.get(), &problem);
     if (r == FactoryResult::Ok &&
         !WriteFileAtomically(outputPath, image.get(), FACTORY_IMAGE_SIZE, whyNot))
         r = FactoryResult::WriteFailed;
@@ -104,7 +135,10 @@ FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
         case FactoryResult::Ok: return r;
         case FactoryResult::LogoOpenFailed: message = TEXT_OPEN_LOGO_ERROR; break;
         case FactoryResult::IconOpenFailed: message = TEXT_OPEN_ICON_ERROR; break;
-        case FactoryResult::IconTooLarge: message = MSG_ICON_TOO_LARGE; break;
+        // Refused for what the file holds: named, with what is missing.
+        case FactoryResult::IconTooLarge:
+        case FactoryResult::LogoTooShort:
+        case FactoryResult::IconRefused: message = problem.c_str(); break;
         case FactoryResult::WriteFailed: message = MSG_CREATE_FLASH_ERROR; break;
     }
     if (showMessage) showMessage(message);

@@ -8,6 +8,9 @@
 #include <string>
 
 #include "core/SatTpDatabase.h"
+#include "serial/LinkTexts.h"
+#include "meter/LogoIconUpload.h"
+#include "core/SatTpDatabase.h"
 
 namespace velmora {
 
@@ -27,19 +30,33 @@ inline constexpr std::size_t FACTORY_LOGO_BYTES = 153600 + 4;
 inline constexpr std::size_t FACTORY_ICON_OFFSET = 0x0A0000;
 inline constexpr std::size_t FACTORY_ICON_AREA = FACTORY_IMAGE_SIZE - FACTORY_ICON_OFFSET;
 
-inline constexpr const char* MSG_ICON_TOO_LARGE = "Icon file too large !";
+static_assert(FACTORY_ICON_AREA == ICON_AREA_BYTES);
+
+inline constexpr const char* MSG_ICON_TOO_LARGE = TEXT_ICON_TOO_LARGE;
 inline constexpr const char* MSG_CREATE_FLASH_ERROR = "Create Flash1M.bin error !";
 
-enum class FactoryResult { Ok, LogoOpenFailed, IconOpenFailed, IconTooLarge, WriteFailed };
+enum class FactoryResult {
+    Ok,
+    LogoOpenFailed,
+    IconOpenFailed,
+    IconTooLarge,
+    LogoTooShort,  // shorter than a logo
+    IconRefused,   // cut short, or a header with a zero size or count
+    WriteFailed
+};
 
-// Fills image (FACTORY_IMAGE_SIZE bytes) from the tables and the two files.
-// The TPs are normalised in db itself first (reserved byte 0, flag bits 2-7
-// clear), whatever the outcome.
+// Fills image (FACTORY_IMAGE_SIZE bytes) from the tables and the two files,
+// which must hold a whole logo and the whole icon set their header
+// announces. The TPs are normalised in db itself first (reserved byte 0,
+// flag bits 2-7 clear), whatever the outcome. A file refused for what it
+// holds is named in problem (when given), with what is missing.
 FactoryResult BuildFactoryImage(SatTpDatabase& db, const std::string& logoPath,
-                                const std::string& iconPath, uint8_t* image);
+                                const std::string& iconPath, uint8_t* image,
+                                std::string* problem = nullptr);
 
-// Builds the image and replaces outputPath with it atomically. Failures are
-// shown through showMessage; success is silent. On WriteFailed whyNot (when
+// Builds the image and replaces outputPath with it atomically; nothing is
+// written when a file is refused. Failures are shown through showMessage;
+// success is silent. On WriteFailed whyNot (when
 // given) receives the system's reason ("No such file or directory").
 FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                  const std::string& iconPath,

@@ -15,6 +15,11 @@
 #include "core/SatTpDatabase.h"
 #include "core/SatTpFile.h"
 #include "core/TableHistory.h"
+#include "exchange/ListDownload.h"
+#include "core/EditOperations.h"
+#include "core/SatTpDatabase.h"
+#include "core/SatTpFile.h"
+#include "core/TableHistory.h"
 #include "exchange/ListMerge.h"
 #include "exchange/MergeChanges.h"
 #include "exchange/ScanCatalog.h"
@@ -89,6 +94,7 @@ struct SessionOptions {
     std::string scanTableFolder = kScanTableFolder;
     // A download that receives nothing for this long fails.
     int downloadStallMs = 30000;
+    int downloadMaxMs = DownloadOptions{}.maxTimeMs;
 };
 
 // The port the selector starts with: the remembered one when it is there

@@ -82,6 +82,7 @@ bool Session::FetchList(const std::string& source, SourceList& list, ListError& 
                   1000);
     DownloadOptions download;
     download.stallTimeoutMs = options_.downloadStallMs;
+    download.maxTimeMs = options_.downloadMaxMs;
     download.progress = [this, &flags](std::size_t received, std::size_t total) {
         if (total > 0)
             SetProgress(static_cast<int>(std::min<std::size_t>(received, total) * 1000 / total));

@@ -187,6 +187,30 @@ TEST_F(FlashCommands, FlashImageRefusals) {
     EXPECT_EQ(Run({"flash-image", "--db", empty, "--logo", logo, "--icon", icon}), kExitFailed);
     EXPECT_THAT(err.str(), HasSubstr("holds no satellites or transponders"));
     EXPECT_FALSE(std::filesystem::exists(folder.File("Flash1M.bin")));
+
+    // A dangling link as the output stays a link.
+    const std::string dangling = folder.File("dangling.bin");
+    std::filesystem::create_symlink("nowhere/Flash1M.bin", dangling);
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", icon, "-o", dangling}),
+              kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("cannot write " + dangling +
+                                     ": is a link that leads nowhere (No such file or directory)"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+
+    // Parts of files: named, with what is missing, and no image.
+    const std::string cutLogo = folder.File("stm32logo_cut.bin");
+    const std::string cutIcon = folder.File("stm32icon_cut.bin");
+    ASSERT_TRUE(sim::WriteBinaryFile(cutIcon, Bytes{0x40, 2, 3, 0, 0, 0}));
+    for (std::size_t size : {0, 100}) {
+        ASSERT_TRUE(sim::WriteBinaryFile(cutLogo, Bytes(size, 7)));
+        EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", cutLogo, "--icon", icon}), kExitFailed);
+        EXPECT_EQ(err.str(), "velmora-cli: Logo file too short ! " + cutLogo + " holds " +
+                                 std::to_string(size) + " bytes; a logo takes 153604.\n");
+    }
+    EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", cutIcon}), kExitFailed);
+    EXPECT_EQ(err.str(), "velmora-cli: Icon file too short ! " + cutIcon +
+                             " holds 6 bytes; its header announces 1546.\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Flash1M.bin")));
 }
 
 // ---- batch ---------------------------------------------------------------

@@ -90,6 +90,8 @@ TEST_F(ImportUrl, FailedDownloadsSayWhyAndWriteNothing) {
     } cases[] = {
         {.args = {"/missing"}, .reason = ": HTTP 404 Not Found"},
         {.args = {"/stall", "--timeout", "0.05"}, .reason = ": no data for 50 ms"},
+        {.args = {"/drip", "--max-time", "0.3"},
+         .reason = ": the download took longer than 300 ms"},
         {.args = {"/page.html"}, .reason = ":1: no <satellites> element", .status = kExitFailed},
     };
     std::string merged = folder.File("merged.csv");
@@ -104,11 +106,14 @@ TEST_F(ImportUrl, FailedDownloadsSayWhyAndWriteNothing) {
 }
 
 TEST_F(ImportUrl, TimeoutMustBeAPositiveNumberOfSeconds) {
-    for (const char* bad : {"0", "-1", "x", "5s", "nan", "1e9"}) {
-        EXPECT_EQ(Run({"import", server->Url("/stall"), table, "-o", table, "--timeout", bad}),
-                  kExitUsage)
-            << bad;
-        EXPECT_THAT(err.str(), ::testing::HasSubstr("--timeout wants a number of seconds")) << bad;
+    for (const std::string option : {"--timeout", "--max-time"}) {
+        for (const char* bad : {"0", "-1", "x", "5s", "nan", "1e9"}) {
+            EXPECT_EQ(Run({"import", server->Url("/stall"), table, "-o", table, option, bad}),
+                      kExitUsage)
+                << bad;
+            EXPECT_THAT(err.str(), ::testing::HasSubstr(option + " wants a number of seconds"))
+                << bad;
+        }
     }
 }
 

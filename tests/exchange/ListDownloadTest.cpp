@@ -76,10 +76,13 @@ TEST_F(ListDownload, FailuresSayWhyAndKeepNothing) {
         std::string reason;  // empty: the download succeeds
         int stallTimeoutMs = 5000;
         std::size_t maxBytes = LIST_FILE_MAX_BYTES;
+        int maxTimeMs = 300000;
     } cases[] = {
         {.url = "/redirect/5/lists/satellites.xml", .reason = ""},
         {.url = "/missing", .reason = "HTTP 404 Not Found"},
         {.url = "/stall", .reason = "no data for 50 ms", .stallTimeoutMs = 50},
+        // Never silent for long, yet never done.
+        {.url = "/drip", .reason = "the download took longer than 300 ms", .maxTimeMs = 300},
         {.url = "/cut", .reason = "the download ended early: 100 of 1000 bytes"},
         {.url = "/endless", .reason = "is larger than 1 MB", .maxBytes = 1u << 20},
         {.url = "/announced-huge", .reason = "is larger than 16 MB"},
@@ -93,6 +96,7 @@ TEST_F(ListDownload, FailuresSayWhyAndKeepNothing) {
         DownloadOptions options;
         options.stallTimeoutMs = c.stallTimeoutMs;
         options.maxBytes = c.maxBytes;
+        options.maxTimeMs = c.maxTimeMs;
         std::string bytes = "old", whyNot;
         bool ok = DownloadList(url, options, bytes, whyNot);
         EXPECT_EQ(ok, c.reason.empty()) << c.url << ": " << whyNot;

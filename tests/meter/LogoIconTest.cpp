@@ -123,13 +123,31 @@ TEST(WriteIcon, HeaderAnnouncesFrameSizeAndCount) {
     s.ExpectIdle();
 }
 
-TEST(WriteIcon, FactorZeroSendsOnlyHeaderAndTrailer) {
-    SimLink s;
-    Bytes icon = IconFile(0x40, 0, 9);
-    ASSERT_TRUE(sim::WriteBinaryFile(s.dir.File("stm32icon.bin"), icon));
-    EXPECT_EQ(WriteIconToMeter(s.link, s.dir.File("stm32icon.bin")), OpResult::Completed);
-    EXPECT_EQ(s.meter.Engine().Record().framesReceived, 2);
-    EXPECT_EQ(s.host.progress, 1);
+// Headers with nothing to send, or more than the icon area holds, never
+// reach the meter.
+TEST(WriteIcon, HeadersThatMakeNoSenseAreRefusedBeforeThePortOpens) {
+    struct Case {
+        Bytes file;
+        std::string message;  // after the file's path
+    } cases[] = {
+        {IconFile(0x40, 0, 9), " announces records of 64 bytes, 0 x 9 of each size: all three "
+                               "must be above 0."},
+        {IconFile(0x40, 9, 0), " announces records of 64 bytes, 9 x 0 of each size: all three "
+                               "must be above 0."},
+        {IconFile(0, 255, 255), " announces records of 0 bytes, 255 x 255 of each size: all "
+                                "three must be above 0."},
+        {IconFile(152, 21, 31), " announces 395818 bytes; the meter's icon area holds 393216."},
+    };
+    for (const Case& c : cases) {
+        SimLink s;
+        const std::string path = s.dir.File("stm32icon.bin");
+        ASSERT_TRUE(sim::WriteBinaryFile(path, c.file));
+        EXPECT_EQ(WriteIconToMeter(s.link, path), OpResult::NotStarted);
+        ASSERT_EQ(s.host.messages.size(), 1u);
+        EXPECT_NE(s.host.messages[0].find(path + c.message), std::string::npos)
+            << s.host.messages[0];
+        EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
+    }
 }
 
 TEST(WriteIcon, FileShorterThanItsHeaderAnnouncesIsRefused) {

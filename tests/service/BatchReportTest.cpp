@@ -1,6 +1,7 @@
 // The batch's record: the SHA-256 of the firmware file, the local time with
 // its offset, the JSON line and how it is appended.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -86,6 +87,21 @@ TEST(BatchReport, LineHoldsTheAskedStepsAndTheBootloadersIdentity) {
         EXPECT_TRUE(line[key].is_null()) << key;
     EXPECT_FALSE(line.contains("uid"));
     EXPECT_EQ(line["meter"], 1);
+}
+
+// A pipe or a device cannot be synced; taking the line is all they can do.
+TEST(BatchReport, PipesAndDevicesTakeTheLine) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::string error;
+    EXPECT_TRUE(AppendReportLine("/dev/fd/" + std::to_string(ends[1]), "{\"a\":1}", &error))
+        << error;
+    char got[16] = {};
+    EXPECT_EQ(::read(ends[0], got, sizeof got), 8);
+    EXPECT_STREQ(got, "{\"a\":1}\n");
+    ::close(ends[0]);
+    ::close(ends[1]);
+    EXPECT_TRUE(AppendReportLine("/dev/null", "{}", &error)) << error;
 }
 
 TEST(BatchReport, AppendsWholeLinesAndNeverRewrites) {

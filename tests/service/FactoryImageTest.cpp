@@ -182,23 +182,44 @@ TEST_F(FactoryImage, LogoAndIconAreas) {
     EXPECT_TRUE(AllFF(image, 0x0A018A, FACTORY_IMAGE_SIZE));
 }
 
-TEST_F(FactoryImage, ShortFilesLeaveTheRestFF) {
-    Spit(dir / "stm32logo.bin", Pattern(100000, 5));
-    Bytes icon = Icon(16, 2, 3);
-    icon.resize(100);
-    Spit(dir / "stm32icon.bin", icon);
-    ASSERT_EQ(Create(), FactoryResult::Ok);
-    Bytes image = Image();
-    EXPECT_EQ(image[0x08869F], Pattern(100000, 5).back());
-    EXPECT_TRUE(AllFF(image, 0x0886A0, FACTORY_ICON_OFFSET));
-    EXPECT_EQ(image[0x0A0063], icon[99]);
-    EXPECT_TRUE(AllFF(image, 0x0A0064, FACTORY_IMAGE_SIZE));
-
-    Spit(dir / "stm32icon.bin", Bytes{16, 2});  // header cut before B
-    ASSERT_EQ(Create(), FactoryResult::Ok);
-    image = Image();
-    EXPECT_EQ(image[0x0A0001], 2);
-    EXPECT_TRUE(AllFF(image, 0x0A0002, FACTORY_IMAGE_SIZE));
+// A cut logo or icon file would leave the rest of its area 0xFF: each is
+// refused by name with what is missing, and the old image stays.
+TEST_F(FactoryImage, PartsOfFilesAreRefused) {
+    Bytes cutIcon = Icon(16, 2, 3);
+    cutIcon.resize(100);
+    struct Case {
+        const char* file;
+        Bytes bytes;
+        FactoryResult result;
+        std::string message;  // after the file's path
+    } cases[] = {
+        {"stm32logo.bin", {}, FactoryResult::LogoTooShort, " holds 0 bytes; a logo takes 153604."},
+        {"stm32logo.bin", Pattern(100, 5), FactoryResult::LogoTooShort,
+         " holds 100 bytes; a logo takes 153604."},
+        {"stm32icon.bin", {}, FactoryResult::IconRefused,
+         " holds 0 bytes; an icon header takes 6."},
+        {"stm32icon.bin", Bytes{16, 2}, FactoryResult::IconRefused,
+         " holds 2 bytes; an icon header takes 6."},
+        {"stm32icon.bin", cutIcon, FactoryResult::IconRefused,
+         " holds 100 bytes; its header announces 394."},
+        // A header alone: 6 + 4 x 10 x 10 x 250 + 4 bytes announced.
+        {"stm32icon.bin", Bytes{250, 10, 10, 0, 0, 0}, FactoryResult::IconRefused,
+         " holds 6 bytes; its header announces 100010."},
+        {"stm32icon.bin", Bytes{16, 0, 3, 0, 0, 0, 1, 2, 3, 4}, FactoryResult::IconRefused,
+         " announces records of 16 bytes, 0 x 3 of each size: all three must be above 0."},
+        {"stm32icon.bin", Bytes{0, 255, 255, 0, 0, 0, 1, 2, 3, 4}, FactoryResult::IconRefused,
+         " announces records of 0 bytes, 255 x 255 of each size: all three must be above 0."},
+    };
+    Spit(dir / FACTORY_IMAGE_FILE, Bytes{1, 2, 3});
+    for (const Case& c : cases) {
+        SetUp();
+        Spit(dir / c.file, c.bytes);
+        messages.clear();
+        EXPECT_EQ(Create(), c.result) << c.message;
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find((dir / c.file) + c.message), std::string::npos) << messages[0];
+        EXPECT_EQ(SlurpBytes(dir / FACTORY_IMAGE_FILE), (Bytes{1, 2, 3})) << c.message;
+    }
 }
 
 TEST_F(FactoryImage, IconThatFillsTheAreaExactly) {
@@ -214,11 +235,12 @@ TEST_F(FactoryImage, IconThatFillsTheAreaExactly) {
 
 TEST_F(FactoryImage, IconTooLargeWritesNothing) {
     Spit(dir / FACTORY_IMAGE_FILE, Bytes{1, 2, 3});
-    for (Bytes header : {Bytes{152, 21, 31}, Bytes{255, 255, 255}}) {
+    for (Bytes header : {Bytes{152, 21, 31, 0, 0, 0}, Bytes{255, 255, 255, 0, 0, 0}}) {
         Spit(dir / "stm32icon.bin", header);
         messages.clear();
         EXPECT_EQ(Create(), FactoryResult::IconTooLarge);
-        EXPECT_EQ(messages, std::vector<std::string>{"Icon file too large !"});
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind("Icon file too large ! " + (dir / "stm32icon.bin"), 0), 0u);
         EXPECT_EQ(SlurpBytes(dir / FACTORY_IMAGE_FILE), (Bytes{1, 2, 3}));
     }
 }
@@ -244,6 +266,33 @@ TEST_F(FactoryImage, UnwritableTargetIsReportedAndLeavesNoTemporary) {
     EXPECT_EQ(Create(dir / "missing/Flash1M.bin"), FactoryResult::WriteFailed);
     EXPECT_EQ(messages, std::vector<std::string>(2, "Create Flash1M.bin error !"));
     EXPECT_EQ(Entries(), 3);  // the two input files and the directory in the way
+}
+
+// A link that leads nowhere is kept, not replaced by a file; one to a file
+// is written through.
+TEST_F(FactoryImage, OutputLinksAreFollowedOrRefused) {
+    const std::string out = dir / "out.bin";
+    struct Case {
+        const char* points;
+        const char* why;  // empty: written through
+    } cases[] = {
+        {"missing.bin", "is a link that leads nowhere (No such file or directory)"},
+        {"out.bin", "is a link that leads nowhere (Too many levels of symbolic links)"},
+        {"real.bin", ""},
+    };
+    Spit(dir / "real.bin", Bytes{1});
+    for (const Case& c : cases) {
+        std::filesystem::remove(out);
+        std::filesystem::create_symlink(c.points, out);
+        std::string whyNot;
+        FactoryResult r = CreateFactoryImage(*db, dir / "stm32logo.bin", dir / "stm32icon.bin",
+                                             nullptr, out, &whyNot);
+        EXPECT_EQ(r, *c.why ? FactoryResult::WriteFailed : FactoryResult::Ok) << c.points;
+        EXPECT_EQ(whyNot, c.why);
+        EXPECT_TRUE(std::filesystem::is_symlink(out)) << c.points;
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir / "real.bin"), FACTORY_IMAGE_SIZE);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.bin"));
 }
 
 TEST_F(FactoryImage, DiskFullMidwayKeepsThePreviousImage) {

@@ -6,6 +6,7 @@ Serves the files under ROOT and the failures a list download must survive:
   /stall            headers announcing 1000 bytes, then silence
   /cut              Content-Length 1000, 100 bytes sent, connection closed
   /endless          a body without length that never ends
+  /drip             Content-Length 1000, one byte every 0.1 s
   /announced-huge   Content-Length of 1 GB, then silence
   /redirect/N/PATH  N redirects, then PATH
   /loop             a redirect to itself
@@ -55,6 +56,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.write(b"[x]\n" * 25)
             self.wfile.flush()
             self.close_connection = True
+        elif path == "/drip":
+            self._head(200, 1000)
+            try:
+                for _ in range(1000):
+                    self.wfile.write(b"#")
+                    self.wfile.flush()
+                    time.sleep(0.1)
+            except OSError:
+                pass
         elif path == "/endless":
             self._head(200, None, [("Connection", "close")])
             chunk = b"#" * 65536
