@@ -160,7 +160,7 @@ constexpr Command kCommands[] = {
     {.id = ID_SAT_DELETE, .menu = Menu::Edit,
      .text = VELMORA_TR_NOOP("Commands", "Satellite Delete"),
      .prompt = VELMORA_TR_NOOP("Commands", "Delete the satellite of the selected transponder"),
-     .step = WindowStep::PressButton, .button = IDC_SAT_DELETE, .enabled = Always,
+     .step = WindowStep::PressButton, .button = IDC_SAT_DELETE, .enabled = SatChosen,
      .contexts = {{{.menu = ContextMenu::Tree, .place = 3}}}},
     {.id = ID_LNB_EDIT, .menu = Menu::Edit, .separatorBefore = true,
      .text = VELMORA_TR_NOOP("Commands", "LNB Edit..."),

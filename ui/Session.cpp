@@ -10,8 +10,7 @@ namespace velmora {
 
 namespace {
 
-constexpr int kEditButtonsForTps[] = {IDC_TP_ADD, IDC_TP_EDIT, IDC_TP_DELETE, IDC_TP_SORT,
-                                      IDC_SAT_DELETE};
+constexpr int kEditButtonsForTps[] = {IDC_TP_ADD, IDC_TP_EDIT, IDC_TP_DELETE, IDC_TP_SORT};
 
 struct PatchBox {
     int control;
@@ -142,6 +141,7 @@ void Session::RunEdit(const std::string& step, const std::function<void()>& edit
     ClearImportStatus();
     edit();
     RecordStep(step);
+    UpdateEditButtons();
     view_.StateChanged();
 }
 
@@ -159,6 +159,7 @@ void Session::SatAdd(const SatAddInput& in) {
             [&] { AddSatellite(*db_, state_.edit, view_, in); });
 }
 void Session::SatDelete() {
+    if (state_.edit.satFilter < 0) return;
     RunEdit(VELMORA_TR_NOOP("Core", "Delete Satellite"),
             [&] { DeleteSatellite(*db_, state_.edit, view_); });
 }
@@ -257,6 +258,11 @@ void Session::UpdateEditButtons() {
     bool tps = state_.edit.displayMode == DISPLAY_TPS;
     bool idle = !OperationRunning();
     for (int id : kEditButtonsForTps) view_.EnableControl(id, tps && idle);
+    // "All satellites" names none to edit or delete.
+    int sat = state_.edit.satFilter;
+    bool chosen = sat >= 0 && sat < db_->satCount;
+    view_.EnableControl(IDC_SAT_EDIT, chosen && idle);
+    view_.EnableControl(IDC_SAT_DELETE, chosen && tps && idle);
     view_.EnableControl(IDC_SAT_ADD, idle);
     view_.EnableControl(IDC_LNB_EDIT, !tps && idle);
 }

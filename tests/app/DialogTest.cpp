@@ -321,7 +321,12 @@ TEST_F(GuiTest, TpDeleteAsksAboutRowZeroWithoutSelection) {
 
 TEST_F(GuiTest, SatDeleteAnsweredNoKeepsEverything) {
     StartWithSample();
+    // "All satellites" names none: the row's satellite is not offered.
     SelectRow(2);
+    for (int id : {ID_SAT_DELETE, ID_SAT_EDIT}) EXPECT_FALSE(Sess().IsEnabled(id)) << id;
+    Click(IDC_SAT_DELETE);
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+    SelectSatellite(1);
     Click(IDC_SAT_DELETE);  // unanswered: No
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_EQ(modal::ShownBoxes()[0].text,
