@@ -187,9 +187,13 @@ void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satI
 }
 
 void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view) {
-    int i = SelectedTp(db, state, view);
-    if (i < 0) return;
-    int s = db.tps[i].satIndex;
+    // The tree's satellite, even one without transponders; else the selected transponder's.
+    int s = state.satFilter;
+    if (s < 0) {
+        int i = SelectedTp(db, state, view);
+        if (i < 0) return;
+        s = db.tps[i].satIndex;
+    }
     if (s >= db.satCount) return;  // a stray index from a meter names no satellite
     if (!view.AskYesNo(DeleteSatelliteQuestion(db, s))) return;
     std::memmove(&db.satellites[s], &db.satellites[s + 1],

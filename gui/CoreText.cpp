@@ -24,6 +24,10 @@ constexpr const char* kTemplates[] = {
     "Delete %1 TPs",
     "Flash1M.bin written: %1 (%2 bytes)",
     "%1\n\nThe result was added to %2.",
+    "SOFT upgrade erases the meter's firmware and writes %1 in its place.\n\n"
+    "Switch the meter on while holding EXIT, then answer Yes.\n"
+    "Do not switch the meter off until the upgrade is done.\n\n"
+    "Upgrade the firmware now?",
     "Patch up done in %1 s.",
     "Patch up done in %1 s: firmware upgraded and verified.",
     "Patch up done in %1 s: firmware upgraded and verified; %2.",
@@ -52,6 +56,8 @@ constexpr const char* kTemplates[] = {
     "No answer from the meter on %1: is it switched on and connected to this port? Nothing on "
     "the meter was changed.",
     "%1 The meter's table before this write is in %2.",
+    "Logo written: %1",
+    "Icon written: %1",
     "Backup failed: cannot write %1: %2. Nothing was written; the meter's table was left as it "
     "was.",
     // Table check and comparison.

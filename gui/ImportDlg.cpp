@@ -33,9 +33,9 @@ namespace {
 
 constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Import transponders");
 constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Export satellites.xml");
-// dvbv5 scan tables have no extension, so all files come second.
+// dvbv5 scan tables have no extension, so the filter first offered shows every file.
 constexpr const char* kImportFilter =
-    "Transponder lists (*.xml *.ini)|*.xml;*.ini|All files (*)|*||";
+    "All files (*)|*|Transponder lists (*.xml *.ini)|*.xml;*.ini||";
 constexpr const char* kExportFilter = "satellites.xml (*.xml)|*.xml|All Files (*.*)|*.*||";
 
 enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };

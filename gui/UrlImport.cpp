@@ -1,6 +1,8 @@
 #include "gui/UrlImport.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -42,6 +44,10 @@ UrlDlg::UrlDlg(QWidget* parent) : QDialog(parent) {
     auto check = [this] { ok_->setEnabled(IsListUrl(Address().toStdString())); };
     connect(address_, &QComboBox::editTextChanged, this, check);
     check();
+    // The last address is offered selected: typing replaces it.
+    address_->setFocus();
+    address_->lineEdit()->selectAll();
+    QTimer::singleShot(0, address_->lineEdit(), &QLineEdit::selectAll);
 }
 
 QString UrlDlg::Address() const {

@@ -160,7 +160,7 @@ constexpr Command kCommands[] = {
     {.id = CommandId::SatDelete, .menu = Menu::Edit,
      .text = VELMORA_TR_NOOP("Commands", "Satellite Delete"),
      .prompt = VELMORA_TR_NOOP("Commands", "Delete the satellite of the selected transponder"),
-     .step = WindowStep::PressButton, .button = FormControl::SatDelete, .enabled = Always,
+     .step = WindowStep::PressButton, .button = FormControl::SatDelete, .enabled = SatChosen,
      .contexts = {{{.menu = ContextMenu::Tree, .place = 3}}}},
     {.id = CommandId::LnbEdit, .menu = Menu::Edit, .separatorBefore = true,
      .text = VELMORA_TR_NOOP("Commands", "LNB Edit..."),

@@ -10,8 +10,7 @@ namespace velmora {
 
 namespace {
 
-constexpr FormControl kEditButtonsForTps[] = {FormControl::TpAdd, FormControl::TpEdit, FormControl::TpDelete, FormControl::TpSort,
-                                      FormControl::SatDelete};
+constexpr FormControl kEditButtonsForTps[] = {FormControl::TpAdd, FormControl::TpEdit, FormControl::TpDelete, FormControl::TpSort};
 
 struct PatchBox {
     FormControl control;
@@ -142,6 +141,7 @@ void Session::RunEdit(const std::string& step, const std::function<void()>& edit
     ClearImportStatus();
     edit();
     RecordStep(step);
+    UpdateEditButtons();
     view_.StateChanged();
 }
 
@@ -159,6 +159,7 @@ void Session::SatAdd(const SatAddInput& in) {
             [&] { AddSatellite(*db_, state_.edit, view_, in); });
 }
 void Session::SatDelete() {
+    if (state_.edit.satFilter < 0) return;
     RunEdit(VELMORA_TR_NOOP("Core", "Delete Satellite"),
             [&] { DeleteSatellite(*db_, state_.edit, view_); });
 }
@@ -257,6 +258,11 @@ void Session::UpdateEditButtons() {
     bool tps = state_.edit.displayMode == DISPLAY_TPS;
     bool idle = !OperationRunning();
     for (FormControl id : kEditButtonsForTps) view_.EnableControl(id, tps && idle);
+    // "All satellites" names none to edit or delete.
+    int sat = state_.edit.satFilter;
+    bool chosen = sat >= 0 && sat < db_->satCount;
+    view_.EnableControl(FormControl::SatEdit, chosen && idle);
+    view_.EnableControl(FormControl::SatDelete, chosen && tps && idle);
     view_.EnableControl(FormControl::SatAdd, idle);
     view_.EnableControl(FormControl::LnbEdit, !tps && idle);
 }

@@ -275,6 +275,9 @@ public:
 
 private:
     bool ConfirmDiscard();
+    // The question before the firmware is erased; true when answered Yes.
+    bool ConfirmSoftUpgrade();
+    void UploadEnded(OpResult result, const char* written, const std::string& path);
     // The form after a long operation: buttons and commands as the state says.
     void OperationEnded();
     // The satellite the tree showed before the tables changed, found again.

@@ -8,6 +8,15 @@
 #include "service/BatchUpgrade.h"
 #include "service/FactoryImage.h"
 #include "bootloader/SoftwareUpgrade.h"
+#include "meter/LogoIconUpload.h"
+#include "session/Commands.h"
+#include "session/Session.h"
+#include "core/MessageText.h"
+#include "core/TextMark.h"
+#include "service/BatchReport.h"
+#include "service/BatchUpgrade.h"
+#include "service/FactoryImage.h"
+#include "bootloader/SoftwareUpgrade.h"
 #include "session/Commands.h"
 #include "session/Session.h"
 
@@ -26,7 +35,20 @@ std::string AbsolutePath(const std::string& path) {
     return std::string(here) + "/" + path;
 }
 
+// Asked before the meter's firmware is erased, by SOFT upgrade and by a
+// PATCH UP with SOFT ticked.
+constexpr const char* kSoftQuestion = VELMORA_TR_NOOP(
+    "Core",
+    "SOFT upgrade erases the meter's firmware and writes %1 in its place.\n\n"
+    "Switch the meter on while holding EXIT, then answer Yes.\n"
+    "Do not switch the meter off until the upgrade is done.\n\n"
+    "Upgrade the firmware now?");
+
 }  // namespace
+
+bool Session::ConfirmSoftUpgrade() {
+    return AskYesNo(FillText(kSoftQuestion, {EscapeControls(FileNameOf(state_.softPath))}));
+}
 
 void Session::LoadSoft() {
     ChooseNamedFile(view_, {VELMORA_TR_NOOP("Core", "Open"), SOFT_FILE_FILTER, "", ""},
@@ -35,7 +57,7 @@ void Session::LoadSoft() {
 }
 
 void Session::SoftUpgrade() {
-    if (!IsEnabled(CommandId::SoftUpgrade)) return;
+    if (!IsEnabled(CommandId::SoftUpgrade) || !ConfirmSoftUpgrade()) return;
     NotePortResult(UpgradeSoftware(LinkOnSelectedPort(), state_.softPath, options_.bootOptions));
     OperationEnded();
 }
@@ -71,6 +93,7 @@ std::string Session::BesideTable(const std::string& name) const {
 
 void Session::PatchUp() {
     if (!IsEnabled(CommandId::PatchUp)) return;
+    if (state_.patchSoft && PathUsable(state_.softPath) && !ConfirmSoftUpgrade()) return;
     const BatchChoice choice{state_.patchSoft, state_.patchIcon, state_.patchLogo, state_.patchSatTp,
                              state_.softPath,  state_.iconPath,  state_.logoPath};
     // The factory's single-port station keeps the same record as the command line.

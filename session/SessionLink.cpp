@@ -3,6 +3,14 @@
 // share one implementation.
 #include <ctime>
 
+#include "core/MessageText.h"
+#include "core/TextMark.h"
+#include "serial/LinkTexts.h"
+#include "meter/LogoIconUpload.h"
+#include "serial/PortInfo.h"
+#include "serial/PortNames.h"
+#include "meter/TableTransfer.h"
+#include "session/Session.h"
 #include "core/TextMark.h"
 #include "serial/LinkTexts.h"
 #include "meter/LogoIconUpload.h"
@@ -96,14 +104,23 @@ void Session::LoadIcon() {
                     VELMORA_TR_NOOP("Core", "An icon file's name begins with stm32icon."));
 }
 
-void Session::WriteLogo() {
-    NotePortResult(WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath));
+// The status line says the write completed; the message names the file.
+void Session::UploadEnded(OpResult result, const char* written, const std::string& path) {
+    NotePortResult(result);
     OperationEnded();
+    if (result != OpResult::Completed) return;
+    ShowMessage(FillText(written, {EscapeControls(FileNameOf(path))}),
+                MessageKind::Success);
+}
+
+void Session::WriteLogo() {
+    UploadEnded(WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath),
+                VELMORA_TR_NOOP("Core", "Logo written: %1"), state_.logoPath);
 }
 
 void Session::WriteIcon() {
-    NotePortResult(WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath));
-    OperationEnded();
+    UploadEnded(WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath),
+                VELMORA_TR_NOOP("Core", "Icon written: %1"), state_.iconPath);
 }
 
 void Session::DeleteMeterIcons() {

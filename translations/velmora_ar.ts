@@ -1331,6 +1331,28 @@ The result was added to %2.</source>
         <source>Take the Meter&apos;s Table</source>
         <translation>أخذ جدول الجهاز</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>ترقية SOFT تمحو البرنامج الثابت للجهاز وتكتب %1 مكانه.
+
+شغّل الجهاز مع الضغط على EXIT، ثم أجب بنعم.
+لا تطفئ الجهاز حتى تنتهي الترقية.
+
+هل تريد ترقية البرنامج الثابت الآن؟</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>تمت كتابة الشعار: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>تمت كتابة الأيقونة: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

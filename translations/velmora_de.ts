@@ -1319,6 +1319,28 @@ Das Ergebnis wurde an %2 angehängt.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Tabelle des Messgeräts übernehmen</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>SOFT-Upgrade löscht die Firmware des Messgeräts und schreibt %1 an ihre Stelle.
+
+Schalten Sie das Messgerät ein, während Sie EXIT gedrückt halten, und antworten Sie dann mit Ja.
+Schalten Sie das Messgerät erst aus, wenn das Upgrade fertig ist.
+
+Firmware jetzt aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logo geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Icon geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

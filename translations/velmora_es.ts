@@ -1319,6 +1319,28 @@ El resultado se añadió a %2.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Tomar la tabla del medidor</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>La actualización SOFT borra el firmware del medidor y escribe %1 en su lugar.
+
+Encienda el medidor manteniendo pulsado EXIT y responda Sí.
+No apague el medidor hasta que termine la actualización.
+
+¿Actualizar el firmware ahora?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logotipo escrito: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Icono escrito: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

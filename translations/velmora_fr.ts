@@ -1319,6 +1319,28 @@ Le résultat a été ajouté à %2.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Prendre la table du mesureur</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>La mise à jour SOFT efface le micrologiciel du mesureur et écrit %1 à sa place.
+
+Allumez le mesureur en maintenant EXIT enfoncé, puis répondez Oui.
+N’éteignez pas le mesureur avant la fin de la mise à jour.
+
+Mettre à jour le micrologiciel maintenant ?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logo écrit : %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Icône écrite : %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

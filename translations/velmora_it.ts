@@ -1319,6 +1319,28 @@ Il risultato è stato aggiunto a %2.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Prendi la tabella del misuratore</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>L&apos;aggiornamento SOFT cancella il firmware del misuratore e scrive %1 al suo posto.
+
+Accendere il misuratore tenendo premuto EXIT, poi rispondere Sì.
+Non spegnere il misuratore finché l&apos;aggiornamento non è finito.
+
+Aggiornare il firmware ora?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logo scritto: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Icona scritta: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1322,6 +1322,28 @@ Wynik dopisano do %2.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Przejmij tabelę miernika</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>Aktualizacja SOFT kasuje oprogramowanie miernika i zapisuje w jego miejsce %1.
+
+Włącz miernik, przytrzymując EXIT, a potem odpowiedz Tak.
+Nie wyłączaj miernika, dopóki aktualizacja się nie zakończy.
+
+Zaktualizować oprogramowanie teraz?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Zapisano logo: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Zapisano ikonę: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

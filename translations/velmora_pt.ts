@@ -1319,6 +1319,28 @@ O resultado foi acrescentado a %2.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Usar a tabela do medidor</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>A atualização SOFT apaga o firmware do medidor e grava %1 no seu lugar.
+
+Ligue o medidor mantendo EXIT premido e responda Sim.
+Não desligue o medidor até a atualização terminar.
+
+Atualizar o firmware agora?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logótipo gravado: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Ícone gravado: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1322,6 +1322,28 @@ The result was added to %2.</source>
         <source>Take the Meter&apos;s Table</source>
         <translation>Взять таблицу измерителя</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>Обновление SOFT стирает прошивку прибора и записывает на её место %1.
+
+Включите прибор, удерживая EXIT, затем ответьте «Да».
+Не выключайте прибор, пока обновление не завершится.
+
+Обновить прошивку сейчас?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Логотип записан: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Значок записан: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

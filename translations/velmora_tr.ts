@@ -1316,6 +1316,28 @@ Sonuç %2 dosyasına eklendi.</translation>
         <source>Take the Meter&apos;s Table</source>
         <translation>Cihazın tablosunu al</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>SOFT yükseltmesi cihazın yazılımını siler ve yerine %1 yazar.
+
+EXIT basılı tutarken cihazı açın, sonra Evet deyin.
+Yükseltme bitene kadar cihazı kapatmayın.
+
+Yazılım şimdi yükseltilsin mi?</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>Logo yazıldı: %1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>Simge yazıldı: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

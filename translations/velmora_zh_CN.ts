@@ -1316,6 +1316,28 @@ The result was added to %2.</source>
         <source>Take the Meter&apos;s Table</source>
         <translation>采用寻星仪的表格</translation>
     </message>
+    <message>
+        <source>SOFT upgrade erases the meter&apos;s firmware and writes %1 in its place.
+
+Switch the meter on while holding EXIT, then answer Yes.
+Do not switch the meter off until the upgrade is done.
+
+Upgrade the firmware now?</source>
+        <translation>SOFT 升级会擦除仪表的固件，并在其位置写入 %1。
+
+按住 EXIT 的同时打开仪表，然后回答“是”。
+升级完成之前不要关闭仪表。
+
+现在升级固件吗？</translation>
+    </message>
+    <message>
+        <source>Logo written: %1</source>
+        <translation>已写入徽标：%1</translation>
+    </message>
+    <message>
+        <source>Icon written: %1</source>
+        <translation>已写入图标：%1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

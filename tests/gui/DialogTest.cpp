@@ -321,7 +321,14 @@ TEST_F(GuiTest, TpDeleteAsksAboutRowZeroWithoutSelection) {
 
 TEST_F(GuiTest, SatDeleteAnsweredNoKeepsEverything) {
     StartWithSample();
+    // "All satellites" names none: the row's satellite is not offered.
     SelectRow(2);
+    for (CommandId id : {CommandId::SatDelete, CommandId::SatEdit}) {
+        EXPECT_FALSE(Sess().IsEnabled(id)) << static_cast<int>(id);
+    }
+    Click(FormControl::SatDelete);
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+    SelectSatellite(1);
     Click(FormControl::SatDelete);  // unanswered: No
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     EXPECT_EQ(modal::ShownBoxes()[0].text,

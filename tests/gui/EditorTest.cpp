@@ -61,8 +61,7 @@ TEST_F(GuiTest, EveryStepUndoesAndRedoesByteForByte) {
         {"Edit Satellite", [&] { SelectSatellite(1); Sess().SatEdit({"Beta2", "30.5", 1, 4}); }},
         {"Delete Satellite",
          [&] {
-             SelectSatellite(-1);
-             SelectRow(0);
+             SelectSatellite(0);
              modal::PushAnswer(QMessageBox::Yes);
              Sess().SatDelete();
          }},

@@ -103,7 +103,7 @@ TEST_F(ImportDialogTest, RowsRunEastToWestAndTakeTheUsersTargetAndName) {
         return int{QDialog::Accepted};
     });
     EXPECT_EQ(modal::LastFileDialog().nameFilters,
-              QStringList({"Transponder lists (*.xml *.ini)", "All files (*)"}));
+              QStringList({"All files (*)", "Transponder lists (*.xml *.ini)"}));
     ASSERT_EQ(Db().satCount, 5);
     EXPECT_STREQ(Db().satellites[4].name, "Astra North");
     int perSat[5] = {};

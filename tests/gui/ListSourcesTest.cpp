@@ -103,6 +103,12 @@ protected:
     velmora::testing::ListServer server{served.Path()};
 };
 
+TEST_F(UrlImportTest, TheLastAddressIsOfferedSelected) {
+    RememberUrl(QStringLiteral("https://example.org/a.xml"));
+    UrlDlg d(nullptr);
+    EXPECT_EQ(d.AddressBox()->lineEdit()->selectedText(), QStringLiteral("https://example.org/a.xml"));
+}
+
 TEST_F(UrlImportTest, ADownloadedListFillsTheImportDialog) {
     StartWithSample();
     velmora::testing::Spit(served / "Astra-19.2E",

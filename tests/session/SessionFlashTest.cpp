@@ -82,6 +82,16 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     EXPECT_EQ(view.texts[FormControl::SoftLabel], "SOFT: rav32izazud_demo.hex");
     ASSERT_TRUE(session->IsEnabled(CommandId::SoftUpgrade));
 
+    // The question says what happens; No sends nothing.
+    session->SoftUpgrade();
+    ASSERT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(view.questions[0].rfind("SOFT upgrade erases the meter's firmware and writes "
+                                      "rav32izazud_demo.hex in its place.\n\nSwitch the meter "
+                                      "on while holding EXIT",
+                                      0),
+              0u);
+    EXPECT_EQ(meter.Engine().BootCounts().pcBytes, 0);
+    view.yesNoAnswers = {true};
     session->SoftUpgrade();
     EXPECT_EQ(view.texts[FormControl::Status], "Software upgrade success ! ");
     EXPECT_EQ(view.progressPos, 101);
@@ -144,6 +154,7 @@ TEST_F(SessionFlashTest, RefusedFirmwareFileIsToldInAMessageBoxAndNeverSent) {
     session->State().softPath = hex;
     const std::string why = hex + ":2: data at 0x20000000 lies outside the flash";
 
+    view.yesNoAnswers = {true, false, true};
     session->SoftUpgrade();
     EXPECT_EQ(view.messages, std::vector<std::string>{why});
     EXPECT_EQ(view.texts[FormControl::Status], "File open failed ! ");
@@ -151,6 +162,9 @@ TEST_F(SessionFlashTest, RefusedFirmwareFileIsToldInAMessageBoxAndNeverSent) {
     view.messages.clear();
     view.checks[FormControl::PatchSoft] = true;
     session->PatchCheckBoxesClicked();
+    session->PatchUp();  // answered No: no batch runs
+    EXPECT_EQ(view.questions.size(), 2u);
+    EXPECT_TRUE(view.messages.empty());
     session->PatchUp();
     ASSERT_EQ(view.messages.size(), 2u);
     EXPECT_EQ(view.messages[0], why);

@@ -121,6 +121,20 @@ TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
     EXPECT_EQ(view.texts[FormControl::Status], "Verify Failed ! ");
 }
 
+// The status line is the table write's; the message names the file sent.
+TEST_F(SessionMeterTest, UploadsEndNamingTheFileWritten) {
+    UseMeter(MeterServing());
+    const std::string examples = std::string(VELMORA_SOURCE_DIR) + "/examples/";
+    session->State().logoPath = examples + "stm32logo_sample.bin";
+    session->State().iconPath = examples + "stm32icon_sample.bin";
+    session->WriteLogo();
+    session->WriteIcon();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"Logo written: stm32logo_sample.bin",
+                                                       "Icon written: stm32icon_sample.bin"}));
+    EXPECT_EQ(view.messageKinds, std::vector<MessageKind>(2, MessageKind::Success));
+    EXPECT_EQ(view.texts[FormControl::Status], "Write Completed ! ");
+}
+
 TEST_F(SessionMeterTest, CompareReadsIntoASecondTableAndTakingItIsOneEdit) {
     UseMeter(MeterServing());
     session->State().dbPath = (dir / "mine.csv").string();
