@@ -58,6 +58,12 @@ constexpr const char* kTemplates[] = {
     "%1 The meter's table before this write is in %2.",
     "Logo written: %1",
     "Icon written: %1",
+    "Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: "
+    "all three must be above 0.",
+    "Icon file too large ! %1 announces %2 bytes; the meter's icon area holds %3.",
+    "Logo file too short ! %1 holds %2 bytes; a logo takes %3.",
+    "Icon file too short ! %1 holds %2 bytes; an icon header takes %3.",
+    "Icon file too short ! %1 holds %2 bytes; its header announces %3.",
     "Backup failed: cannot write %1: %2. Nothing was written; the meter's table was left as it "
     "was.",
     // Table check and comparison.

@@ -1353,6 +1353,30 @@ Upgrade the firmware now?</source>
         <source>Icon written: %1</source>
         <translation>تمت كتابة الأيقونة: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>ملف الأيقونات كبير جدًا !</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>ترويسة ملف الأيقونات غير منطقية ! يعلن %1 عن سجلات من %2 بايت، %3 × %4 من كل حجم: يجب أن تكون الثلاثة أكبر من 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>ملف الأيقونات كبير جدًا ! يعلن %1 عن %2 بايت؛ منطقة الأيقونات في الجهاز تتسع لـ %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>ملف الشعار قصير جدًا ! يحوي %1 على %2 بايت؛ يحتاج الشعار إلى %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>ملف الأيقونات قصير جدًا ! يحوي %1 على %2 بايت؛ تحتاج ترويسة الأيقونات إلى %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>ملف الأيقونات قصير جدًا ! يحوي %1 على %2 بايت؛ تعلن ترويسته عن %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

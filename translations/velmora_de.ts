@@ -1341,6 +1341,30 @@ Firmware jetzt aktualisieren?</translation>
         <source>Icon written: %1</source>
         <translation>Icon geschrieben: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Symbol-Datei zu groß!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>Kopf der Symbol-Datei ergibt keinen Sinn! %1 kündigt Einträge von %2 Bytes an, %3 x %4 je Größe: alle drei müssen über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Symbol-Datei zu groß! %1 kündigt %2 Bytes an; der Symbolbereich des Messgeräts fasst %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Logo-Datei zu kurz! %1 enthält %2 Bytes; ein Logo braucht %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Symbol-Datei zu kurz! %1 enthält %2 Bytes; ein Symbol-Kopf braucht %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Symbol-Datei zu kurz! %1 enthält %2 Bytes; ihr Kopf kündigt %3 an.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1341,6 +1341,30 @@ No apague el medidor hasta que termine la actualización.
         <source>Icon written: %1</source>
         <translation>Icono escrito: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>¡Archivo de iconos demasiado grande!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>¡La cabecera del archivo de iconos no tiene sentido! %1 anuncia registros de %2 bytes, %3 x %4 de cada tamaño: los tres deben ser mayores que 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>¡Archivo de iconos demasiado grande! %1 anuncia %2 bytes; el área de iconos del medidor admite %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>¡Archivo de logo demasiado corto! %1 tiene %2 bytes; un logo ocupa %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>¡Archivo de iconos demasiado corto! %1 tiene %2 bytes; una cabecera de iconos ocupa %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>¡Archivo de iconos demasiado corto! %1 tiene %2 bytes; su cabecera anuncia %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1341,6 +1341,30 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <source>Icon written: %1</source>
         <translation>Icône écrite : %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Fichier d&apos;icônes trop grand !</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>En-tête du fichier d&apos;icônes incohérent ! %1 annonce des enregistrements de %2 octets, %3 x %4 de chaque taille : les trois doivent être supérieurs à 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Fichier d&apos;icônes trop grand ! %1 annonce %2 octets ; la zone d&apos;icônes du mesureur en contient %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Fichier logo trop court ! %1 contient %2 octets ; un logo en prend %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Fichier d&apos;icônes trop court ! %1 contient %2 octets ; un en-tête d&apos;icônes en prend %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Fichier d&apos;icônes trop court ! %1 contient %2 octets ; son en-tête en annonce %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

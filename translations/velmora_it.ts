@@ -1341,6 +1341,30 @@ Aggiornare il firmware ora?</translation>
         <source>Icon written: %1</source>
         <translation>Icona scritta: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>File icone troppo grande!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>L&apos;intestazione del file icone non ha senso! %1 annuncia record di %2 byte, %3 x %4 per ogni dimensione: tutti e tre devono essere maggiori di 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>File icone troppo grande! %1 annuncia %2 byte; l&apos;area icone dello strumento ne contiene %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>File logo troppo corto! %1 contiene %2 byte; un logo ne richiede %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>File icone troppo corto! %1 contiene %2 byte; un&apos;intestazione icone ne richiede %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>File icone troppo corto! %1 contiene %2 byte; la sua intestazione ne annuncia %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1344,6 +1344,30 @@ Zaktualizować oprogramowanie teraz?</translation>
         <source>Icon written: %1</source>
         <translation>Zapisano ikonę: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Plik ikon jest za duży!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>Nagłówek pliku ikon nie ma sensu! %1 zapowiada rekordy po %2 bajtów, %3 x %4 każdego rozmiaru: wszystkie trzy muszą być większe od 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Plik ikon jest za duży! %1 zapowiada %2 bajtów; obszar ikon miernika mieści %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Plik logo jest za krótki! %1 ma %2 bajtów; logo zajmuje %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Plik ikon jest za krótki! %1 ma %2 bajtów; nagłówek ikon zajmuje %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Plik ikon jest za krótki! %1 ma %2 bajtów; jego nagłówek zapowiada %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1341,6 +1341,30 @@ Atualizar o firmware agora?</translation>
         <source>Icon written: %1</source>
         <translation>Ícone gravado: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Ficheiro dos ícones demasiado grande!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>O cabeçalho do ficheiro dos ícones não faz sentido! %1 anuncia registos de %2 bytes, %3 x %4 de cada tamanho: os três têm de ser maiores que 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Ficheiro dos ícones demasiado grande! %1 anuncia %2 bytes; a área de ícones do medidor guarda %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Ficheiro do logótipo demasiado curto! %1 tem %2 bytes; um logótipo ocupa %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Ficheiro dos ícones demasiado curto! %1 tem %2 bytes; um cabeçalho de ícones ocupa %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Ficheiro dos ícones demasiado curto! %1 tem %2 bytes; o seu cabeçalho anuncia %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

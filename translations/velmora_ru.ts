@@ -1344,6 +1344,30 @@ Upgrade the firmware now?</source>
         <source>Icon written: %1</source>
         <translation>Значок записан: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Файл иконок слишком большой!</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>Заголовок файла иконок не имеет смысла! %1 объявляет записи по %2 байт, %3 x %4 каждого размера: все три должны быть больше 0.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Файл иконок слишком большой! %1 объявляет %2 байт; область иконок прибора вмещает %3.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Файл логотипа слишком короткий! В %1 %2 байт; логотип занимает %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Файл иконок слишком короткий! В %1 %2 байт; заголовок иконок занимает %3.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Файл иконок слишком короткий! В %1 %2 байт; его заголовок объявляет %3.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1338,6 +1338,30 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <source>Icon written: %1</source>
         <translation>Simge yazıldı: %1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>Simge dosyası çok büyük !</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>Simge dosyasının başlığı anlamsız ! %1, %2 baytlık kayıtlar, her boyuttan %3 x %4 bildiriyor: üçü de 0&apos;dan büyük olmalı.</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>Simge dosyası çok büyük ! %1, %2 bayt bildiriyor; ölçerin simge alanı %3 bayt alır.</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Logo dosyası çok kısa ! %1 %2 bayt içeriyor; bir logo %3 bayt tutar.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>Simge dosyası çok kısa ! %1 %2 bayt içeriyor; bir simge başlığı %3 bayt tutar.</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>Simge dosyası çok kısa ! %1 %2 bayt içeriyor; başlığı %3 bayt bildiriyor.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

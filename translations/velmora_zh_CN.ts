@@ -1338,6 +1338,30 @@ Upgrade the firmware now?</source>
         <source>Icon written: %1</source>
         <translation>已写入图标：%1</translation>
     </message>
+    <message>
+        <source>Icon file too large !</source>
+        <translation>图标文件太大！</translation>
+    </message>
+    <message>
+        <source>Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: all three must be above 0.</source>
+        <translation>图标文件头无意义！%1 声明记录为 %2 字节，每种尺寸 %3 x %4：三者都必须大于 0。</translation>
+    </message>
+    <message>
+        <source>Icon file too large ! %1 announces %2 bytes; the meter&apos;s icon area holds %3.</source>
+        <translation>图标文件太大！%1 声明 %2 字节；仪表的图标区只能容纳 %3。</translation>
+    </message>
+    <message>
+        <source>Logo file too short ! %1 holds %2 bytes; a logo takes %3.</source>
+        <translation>Logo 文件太短！%1 只有 %2 字节；一个 Logo 需要 %3。</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; an icon header takes %3.</source>
+        <translation>图标文件太短！%1 只有 %2 字节；图标文件头需要 %3。</translation>
+    </message>
+    <message>
+        <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
+        <translation>图标文件太短！%1 只有 %2 字节；其文件头声明 %3。</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
