@@ -1,6 +1,7 @@
 #include "flash/BootProbe.h"
 
 #include "flash/Bootloader.h"
+#include "link/PortProbe.h"
 
 namespace velmora {
 
@@ -50,6 +51,16 @@ ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWai
     port.ApplyBootloaderFraming();
     link.ShowPortNotices();
     return SendInitAndListen(port, answerWait) ? ProbeResult::Found : ProbeResult::Silent;
+}
+
+ProbeResult ProbeMeter(MeterLink& link, std::chrono::milliseconds answerWait) {
+    LinkPort& port = link.Port();
+    if (port.IsOpen()) port.Close();
+    if (!link.OpenPort()) return ProbeResult::NoPort;
+    link.ShowPortNotices();
+    bool answered = MeterAnswers(port, answerWait);
+    port.Close();
+    return answered ? ProbeResult::Found : ProbeResult::Silent;
 }
 
 }  // namespace velmora
