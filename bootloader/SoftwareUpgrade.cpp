@@ -116,6 +116,11 @@ private:
 
 }  // namespace
 
+std::string WithBootloaderHint(const std::string& status) {
+    if (status.rfind(TEXT_DEVICE_NOT_FOUND, 0) != 0) return status;
+    return status + TEXT_BOOTLOADER_HINT;
+}
+
 OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
                          const BootOptions& bootOptions) {
     OperationHost& host = link.Host();

@@ -25,6 +25,9 @@ inline constexpr const char* TEXT_DEVICE_INITIALIZE =
     VELMORA_TR_NOOP("Core", "Device initialize ...");
 inline constexpr const char* TEXT_FILE_OPEN_FAILED = VELMORA_TR_NOOP("Core", "File open failed ! ");
 inline constexpr const char* TEXT_DEVICE_NOT_FOUND = VELMORA_TR_NOOP("Core", "Device not found ! ");
+// What to do when no bootloader answered: the meter starts it only so.
+inline constexpr const char* TEXT_BOOTLOADER_HINT =
+    VELMORA_TR_NOOP("Core", "hold EXIT while switching the meter on, then try again");
 inline constexpr const char* TEXT_FIRMWARE_EMPTY =
     VELMORA_TR_NOOP("Core", "Firmware file is empty ! ");
 inline constexpr const char* TEXT_FIRMWARE_TOO_LARGE =
@@ -44,6 +47,10 @@ inline constexpr const char* TEXT_UPGRADE_SUCCESS =
 // Accepts a firmware file whose name begins with "rav32izazud"; the label is
 // "SOFT: name" (name cut to 36 characters) or "SOFT:" with an empty path.
 ChosenFile LoadSoftFile(const std::string& chosenPath);
+
+// status followed by TEXT_BOOTLOADER_HINT when it says no bootloader
+// answered ("Device not found ! ..."); status as it is otherwise.
+std::string WithBootloaderHint(const std::string& status);
 
 // Runs the whole upgrade of softPath on the link's port. Sets
 // BATCH_SOFT_DONE on success. bootOptions lets tests shorten the deadlines.

@@ -69,6 +69,13 @@ bool NotAFolder(CliStreams& io, const std::string& path) {
     return false;
 }
 
+void PrintFileNameRule(CliStreams& io, const std::string& path, const char* prefix) {
+    std::string quoted = "\"" + std::string(prefix) + "\"";
+    PrintError(io, "the file name of " + EscapeControls(path) + " must begin with " + quoted +
+                       ": the meter knows its files by these names; rename a copy of the file "
+                       "to begin with " + quoted);
+}
+
 bool ParseMillisecondsOption(CliStreams& io, const std::string& text, const char* option,
                              std::chrono::milliseconds& value) {
     // An hour is far beyond any wait of a meter; larger values would

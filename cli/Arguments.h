@@ -37,6 +37,9 @@ bool PortNameAccepted(CliStreams& io, const std::string& port);
 // cannot be opened for another reason is left to the command's own message.
 bool NotAFolder(CliStreams& io, const std::string& path);
 
+// "the file name of PATH must begin with PREFIX", with why and what to do.
+void PrintFileNameRule(CliStreams& io, const std::string& path, const char* prefix);
+
 // A whole number of milliseconds, 0 or more; false with the reason otherwise.
 bool ParseMillisecondsOption(CliStreams& io, const std::string& text, const char* option,
                              std::chrono::milliseconds& value);

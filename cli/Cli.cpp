@@ -29,8 +29,8 @@ const std::vector<CliCommand>& Commands() {
          "--json\tprint the findings as JSON (kind, table: lnb, sat or tp, 0-based index, text)\n"},
         {"import",
          "SOURCE TABLE (-o OUT | --dry-run) [--sat POS]... [--replace] [--lnb N] "
-         "[--c-band-lnb N] [--format xml|ini|dvbv5] [--position POS] [--timeout SECONDS] "
-         "[--max-time SECONDS] [--json] [--force]",
+         "[--c-band-lnb N] [--ka-band-lnb N] [--format xml|ini|dvbv5] [--position POS] "
+         "[--timeout SECONDS] [--max-time SECONDS] [--json] [--force]",
          "merge a transponder list into TABLE, written as OUT", RunImport,
          "SOURCE\tthe transponder list: satellites.xml, .ini or a dvbv5 scan table; a file "
          "or an http:// or https:// URL\n"
@@ -38,8 +38,9 @@ const std::vector<CliCommand>& Commands() {
          "-o, --output OUT\tthe table to write (may be TABLE; replaced only once whole)\n"
          "--sat POS\ttake only the satellite at this position (19.2E, 30.0W); repeatable\n"
          "--replace\treplace the transponders of matched satellites instead of adding\n"
-         "--lnb N\tthe LNB (1..16) of new Ku and Ka-band satellites (default 1)\n"
+         "--lnb N\tthe LNB (1..16) of new Ku-band satellites (default 1)\n"
          "--c-band-lnb N\tthe LNB (1..16) of new C-band satellites\n"
+         "--ka-band-lnb N\tthe LNB (1..16) of new Ka-band satellites (above 17300 MHz)\n"
          "--format F\tread SOURCE as xml, ini or dvbv5 instead of recognising it\n"
          "--position POS\tthe position of a dvbv5 list (wins over its file or URL name)\n"
          "--timeout SECONDS\tend a download after this long without data (default 30)\n"

@@ -49,6 +49,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     std::vector<std::string> satTexts;
     std::string lnb;
     std::string cBandLnb;
+    std::string kaBandLnb;
     std::string format;
     std::string position;
     std::string timeout;
@@ -58,6 +59,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
                          {"--sat", nullptr, nullptr, nullptr, &satTexts},
                          {"--lnb", &lnb},
                          {"--c-band-lnb", &cBandLnb},
+                         {"--ka-band-lnb", &kaBandLnb},
                          {"--format", &format},
                          {"--position", &position},
                          {"--timeout", &timeout},
@@ -77,7 +79,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad(a.files.empty() ? "missing SOURCE and TABLE" : "missing TABLE");
     // A dry run writes nothing; an -o beside it would read as if it did.
     if (a.dryRun && !a.out.empty()) return bad("--dry-run writes nothing: leave out -o");
-    if (!a.dryRun && !RequireOption(io, a.out, "-o OUT")) return false;
+    if (!a.dryRun && !RequireOption(io, a.out, "-o OUT (or --dry-run)")) return false;
     for (const std::string& text : satTexts) {
         int tenths = 0;
         if (!ParsePositionText(text, tenths))
@@ -95,6 +97,8 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad("--lnb wants an LNB from 1 to 16, not '" + lnb + "'");
     if (!cBandLnb.empty() && !ParseLnb(cBandLnb, a.merge.cBandLnb))
         return bad("--c-band-lnb wants an LNB from 1 to 16, not '" + cBandLnb + "'");
+    if (!kaBandLnb.empty() && !ParseLnb(kaBandLnb, a.merge.kaBandLnb))
+        return bad("--ka-band-lnb wants an LNB from 1 to 16, not '" + kaBandLnb + "'");
     if (!format.empty() && !ParseListFormat(format, a.read.format))
         return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
     if (!timeout.empty() && !ParseTimeoutOption(io, "--timeout", timeout, a.stallTimeoutMs))

@@ -38,7 +38,7 @@ bool ParseOptions(CliStreams& io, const std::vector<std::string>& args,
 bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(const std::string&),
                   const char* prefix) {
     if (path.empty() || !choose(path).path.empty()) return true;
-    PrintError(io, "the file name of " + path + " must begin with \"" + prefix + "\"");
+    PrintFileNameRule(io, path, prefix);
     return false;
 }
 
@@ -78,7 +78,7 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         TerminalHost::InterruptScope interrupt;
         result = UpgradeSoftware(link, file);
     }
-    std::string status = host.TakeFinalStatus();
+    std::string status = WithBootloaderHint(host.TakeFinalStatus());
     if (!status.empty()) io.out << status << '\n';
     if (result == OpResult::Stopped || host.Interrupted()) PrintError(io, "stopped");
     return result == OpResult::Completed ? kExitOk : kExitFailed;
@@ -229,12 +229,6 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     }
     // The tables are read back after their write, as the window does.
     job.tableChecks.verify = !noVerify;
-    if (job.repeat && (job.soft.empty() || !job.icon.empty() || !job.logo.empty() ||
-                       !tables.empty())) {
-        // The next meter is found by its bootloader, which only the firmware step talks to.
-        PrintError(io, "--repeat and --count take a batch of --soft only");
-        return kExitUsage;
-    }
     if (!NameAccepted(io, job.soft, LoadSoftFile, SOFT_NAME_PREFIX) ||
         !NameAccepted(io, job.icon, LoadIconFile, ICON_NAME_PREFIX) ||
         !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
@@ -268,8 +262,10 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         TerminalHost::InterruptScope interrupt;
         record = RunMeterBatch(link, port, job, false);
     }
+    // A firmware step that found no bootloader ends the batch with its status last.
+    bool noBootloader = !job.soft.empty() && WithBootloaderHint(host.LastStatus()) != host.LastStatus();
     host.EndDisplay();
-    io.out << record.result << '\n';
+    io.out << record.result << (noBootloader ? WithBootloaderHint(host.LastStatus()) : "") << '\n';
     if (!AppendToReport(job, record, io.err)) return kExitFailed;
     return record.ok ? kExitOk : kExitFailed;
 }

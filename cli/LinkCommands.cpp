@@ -121,7 +121,7 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
     auto parsed = ParseLinkArgs(io, args, true, false, false);
     if (!parsed) return kExitUsage;
     if (choose(parsed->file).path.empty()) {
-        PrintError(io, "the file name must begin with \"" + std::string(prefix) + "\"");
+        PrintFileNameRule(io, parsed->file, prefix);
         return kExitUsage;
     }
     if (!NotAFolder(io, parsed->file)) return kExitCannotOpen;

@@ -13,7 +13,11 @@
 #include <system_error>
 #include <thread>
 
+#include "cli/NextMeter.h"
 #include "cli/StopSignals.h"
+#include "core/MessageText.h"
+#include "serial/SerialPort.h"
+#include "serial/PortNames.h"
 #include "core/MessageText.h"
 #include "service/BootProbe.h"
 #include "serial/SerialPort.h"
@@ -80,6 +84,7 @@ public:
         Redraw(true);
     }
 
+    bool Live() const { return live_; }
     void Step(std::size_t i, const std::string& step) {
         std::lock_guard<std::mutex> lock(mutex_);
         lines_[i].step = step;
@@ -259,28 +264,6 @@ struct MeterRow {
     bool reported = true;  // its report line was written, or none was asked for
 };
 
-// Waits for the next meter's bootloader, probing about once every interval;
-// false when Ctrl+C ended the serving first. A port that does not open is
-// said once, then waited for like a meter (an adapter may be plugged in).
-bool AwaitNextMeter(MeterLink& link, const LineJob& job, const std::function<void()>& noPort) {
-    bool told = false;
-    for (;;) {
-        auto next = Clock::now() + job.probeInterval;
-        if (LineHost::ServingEnds()) return false;
-        ProbeResult probe = ProbeBootloader(link, job.probeAnswer);
-        if (probe == ProbeResult::Found) return true;
-        if (probe == ProbeResult::NoPort && !told) {
-            told = true;
-            noPort();
-        }
-        while (Clock::now() < next) {
-            if (LineHost::ServingEnds()) return false;
-            std::this_thread::sleep_for(std::min<Clock::duration>(next - Clock::now(),
-                                                                  std::chrono::milliseconds(20)));
-        }
-    }
-}
-
 void ServePort(Board& board, std::size_t index, const std::string& port, const LineJob& job,
                std::vector<MeterRow>& rows, std::mutex& reportMutex) {
     LineHost host(board, index, job.repeat);
@@ -290,15 +273,32 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
     link.SetPortName(port);
     BootOptions boot;
     boot.diagnostic = [&](const std::string& text) { board.Say(index, text); };
+    MeterWait wait;
+    wait.bootloader = !job.soft.empty();
+    wait.probeInterval = job.probeInterval;
+    wait.probeAnswer = job.probeAnswer;
+    wait.servingEnds = &LineHost::ServingEnds;
+    wait.noPort = [&] {
+        board.Say(index, "the port does not open (is the adapter plugged in?); "
+                         "waiting for it, Ctrl+C to give up");
+    };
     for (int meter = 1; job.count == 0 || meter <= job.count; ++meter) {
+        if (job.repeat && meter > 1 && !wait.bootloader) {
+            // The upgraded meter runs its firmware and no longer answers as a
+            // bootloader; a meter only written to must be switched off first.
+            host.SetStatus("switch the meter off or unplug it");
+            board.Step(index, "done");
+            board.Say(index, "meter " + std::to_string(meter - 1) +
+                                 " done: switch it off or unplug it for the next one");
+            if (!AwaitMeterGone(link, wait)) break;
+        }
         if (job.repeat) {
-            host.SetStatus("waiting for the next meter");
+            host.SetStatus(wait.bootloader
+                               ? "waiting for the next meter (switch it on with EXIT held)"
+                               : "waiting for the next meter");
             board.Step(index, "waiting");
-            auto noPort = [&] {
-                board.Say(index, "the port does not open (is the adapter plugged in?); "
-                                 "waiting for it, Ctrl+C to give up");
-            };
-            if (!AwaitNextMeter(link, job, noPort)) break;
+            if (!board.Live()) board.Say(index, host.LastStatus());
+            if (!AwaitNextMeter(link, wait)) break;
         }
         auto start = Clock::now();
         auto onStep = [&](BatchStep step, const StepRecord* ended) {

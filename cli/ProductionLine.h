@@ -1,7 +1,8 @@
 // velmora-cli batch on a production line: the same batch on several ports at
 // once, each port on its own thread with its own link, host and tables, so a
 // failure, hang-up or Stop on one never touches another; and with repeat,
-// one meter after another on each port, found by probing for its bootloader.
+// one meter after another on each port, found by probing for its bootloader
+// (a batch with a firmware step) or for the meter itself (any other batch).
 // Every meter gets a summary row and, with a report file, a JSON line.
 #pragma once
 

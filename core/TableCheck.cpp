@@ -144,6 +144,7 @@ private:
             Add(FindingKind::TpSymbolRateRange, TableKind::Tp, t,
                 RangeText(TpRow(t), kSymbolRateRule, tp.symbolRate));
         }
+        if (tp.satIndex < satCount_ && InRule(kFrequencyRule, tp.frequency)) CheckLnbRange(t);
         if (tp.satIndex >= satCount_) {
             Add(FindingKind::TpSatelliteNotInUse, TableKind::Tp, t,
                 FillText(VELMORA_TR_NOOP("Core", "%1: SAT %2 is not in use (the table has %3 "
@@ -159,6 +160,20 @@ private:
         }
     }
 
+    void CheckLnbRange(int t) {
+        const TpRecord& tp = db_.tps[t];
+        int l = db_.satellites[tp.satIndex].lnbIndex & 0x0F;
+        const LnbRecord& lnb = db_.lnbs[l];
+        uint32_t low = 0;
+        uint32_t high = 0;
+        if (!LnbReceiveRange(lnb, low, high) || (tp.frequency >= low && tp.frequency <= high))
+            return;
+        Add(FindingKind::TpOutsideLnb, TableKind::Tp, t,
+            FillText(VELMORA_TR_NOOP("Core", "%1: LNB %2 (%3) receives %4..%5 MHz only"),
+                     {TpRow(t), std::to_string(l + 1), LnbTypeText(lnb.type, lnb.loFrequency),
+                      std::to_string(low), std::to_string(high)}));
+    }
+
     const SatTpDatabase& db_;
     int satCount_;
     int tpCount_;
@@ -167,6 +182,39 @@ private:
 };
 
 }  // namespace
+
+bool LnbReceiveRange(const LnbRecord& lnb, uint32_t& lowMhz, uint32_t& highMhz) {
+    // The meter's tuner input, and the LO below which an LNB is a C-band one.
+    constexpr uint32_t kIfLowMhz = 950;
+    constexpr uint32_t kIfHighMhz = 2150;
+    constexpr uint32_t kCBandLoBelowMhz = 6000;
+    struct LoPair {
+        uint32_t low, high;
+    };
+    // Types 1..8; a C-band type is marked by a 0 pair.
+    constexpr LoPair kTypeLos[9] = {{0, 0},         {9750, 10600}, {9750, 10700},
+                                    {9750, 10750},  {0, 0},        {0, 0},
+                                    {11300, 11300}, {10750, 10750}, {10700, 10700}};
+    if (lnb.type == 4 || lnb.type == 5) {
+        lowMhz = 3400;
+        highMhz = 4200;
+        return true;
+    }
+    if (lnb.type >= 1 && lnb.type <= 8) {
+        lowMhz = kTypeLos[lnb.type].low + kIfLowMhz;
+        highMhz = kTypeLos[lnb.type].high + kIfHighMhz;
+        return true;
+    }
+    if (lnb.type != 0 || lnb.loFrequency == 0) return false;
+    if (lnb.loFrequency < kCBandLoBelowMhz) {
+        lowMhz = lnb.loFrequency > kIfHighMhz ? lnb.loFrequency - kIfHighMhz : 0;
+        highMhz = lnb.loFrequency > kIfLowMhz ? lnb.loFrequency - kIfLowMhz : 0;
+    } else {
+        lowMhz = lnb.loFrequency + kIfLowMhz;
+        highMhz = lnb.loFrequency + kIfHighMhz;
+    }
+    return true;
+}
 
 std::vector<TableFinding> CheckTable(const SatTpDatabase& db) {
     return Checker(db).Run();
@@ -186,6 +234,8 @@ const char* FindingKindName(FindingKind kind) {
             return "tp-frequency";
         case FindingKind::TpSymbolRateRange:
             return "tp-symbol-rate";
+        case FindingKind::TpOutsideLnb:
+            return "tp-lnb";
         case FindingKind::TpSatelliteNotInUse:
             return "tp-satellite";
         case FindingKind::TpDuplicate:

@@ -4,6 +4,7 @@
 // window lists them with a row to select, the terminal tool prints them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ enum class FindingKind {
     SatelliteWithoutTps,   // a satellite in use that no transponder refers to
     TpFrequencyRange,      // outside kFrequencyRule (0 included)
     TpSymbolRateRange,     // outside kSymbolRateRule (0 included)
+    TpOutsideLnb,          // a frequency its satellite's LNB cannot bring to the meter
     TpSatelliteNotInUse,   // satIndex at or beyond satCount
     TpDuplicate,           // same satellite and polarisation, within 2 MHz
 };
@@ -36,6 +38,13 @@ struct TableFinding {
 // outside their arrays are clamped, so any bytes are safe to check. Linear
 // in the number of transponders.
 std::vector<TableFinding> CheckTable(const SatTpDatabase& db);
+
+// The frequencies an LNB record brings into the meter's tuner, in MHz: Ku
+// types from the low LO + 950 to the high LO + 2150 (universal 10700..12750),
+// C-band types 3400..4200, an LO of its own (type 0) its 950..2150 MHz band
+// above (below for a C-band LO under 6000). False for an LNB whose band is
+// not known: type 0 without an LO, or a type above 8.
+bool LnbReceiveRange(const LnbRecord& lnb, uint32_t& lowMhz, uint32_t& highMhz);
 
 // Short stable name of a kind for machine-readable output: "lnb-type",
 // "tp-duplicate", ...

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/InputRules.h"
+#include "core/TextHelpers.h"
+#include "core/TextMark.h"
 #include "core/TextHelpers.h"
 #include "core/TextMark.h"
 #include "exchange/ListText.h"
@@ -12,7 +15,7 @@ namespace velmora {
 namespace {
 
 constexpr uint32_t kCBandBelowMhz = 5000;
-constexpr uint32_t kKaBandFromMhz = 15000;
+constexpr uint32_t kKaBandFromMhz = 17300;
 constexpr uint32_t kCBandLoBelowMhz = 6000;
 constexpr uint32_t kKaLoFromMhz = 15000;
 
@@ -25,12 +28,6 @@ bool RoundThousands(uint64_t value, uint32_t& rounded) {
     return true;
 }
 
-// What the meter can tune through its C, Ku and Ka LNBs, and the symbol
-// rates the edit dialogs accept.
-constexpr uint32_t kLowestMhz = 3000;
-constexpr uint32_t kHighestMhz = 30000;
-constexpr uint32_t kLowestKs = 100;
-constexpr uint32_t kHighestKs = 70000;
 
 struct TableTp {
     uint32_t frequency;
@@ -176,8 +173,8 @@ bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& 
         !RoundThousands(source.symbolRate, symbolRateKs))
         return false;
     vertical = source.pol == SourcePol::V || source.pol == SourcePol::R;
-    return frequencyMhz >= kLowestMhz && frequencyMhz <= kHighestMhz &&
-           symbolRateKs >= kLowestKs && symbolRateKs <= kHighestKs;
+    return frequencyMhz >= kFrequencyRule.min && frequencyMhz <= kFrequencyRule.max &&
+           symbolRateKs >= kSymbolRateRule.min && symbolRateKs <= kSymbolRateRule.max;
 }
 
 std::vector<Band> SourceBands(const SourceSatellite& sat) {
@@ -189,7 +186,18 @@ std::vector<Band> SourceBands(const SourceSatellite& sat) {
 }
 
 Band TableBand(const SatTpDatabase& db, int satIndex) {
-    return LnbBand(db.lnbs[db.satellites[satIndex].lnbIndex & 0x0F]);
+    Band band = LnbBand(db.lnbs[db.satellites[satIndex].lnbIndex & 0x0F]);
+    if (band != Band::Ku) return band;
+    // A Ka satellite put on a Ku LNB (no Ka LNB set up yet) is still known
+    // by its transponders, so the next import meets it instead of adding it again.
+    bool any = false;
+    int tpCount = UsedTps(db);
+    for (int t = 0; t < tpCount; ++t) {
+        if (db.tps[t].satIndex != satIndex) continue;
+        if (BandOfFrequency(db.tps[t].frequency) != Band::Ka) return Band::Ku;
+        any = true;
+    }
+    return any ? Band::Ka : Band::Ku;
 }
 
 int MatchingSatellite(const SatTpDatabase& db, int position, Band band) {
@@ -205,8 +213,8 @@ std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band ba
     std::vector<int> found;
     int count = UsedSatellites(db);
     for (int s = 0; s < count; ++s) {
-        if (TableBand(db, s) == band &&
-            PositionDistance(db.satellites[s].position, position) <= kClusterTenths)
+        if (PositionDistance(db.satellites[s].position, position) <= kClusterTenths &&
+            TableBand(db, s) == band)
             found.push_back(s);
     }
     std::stable_sort(found.begin(), found.end(), [&](int a, int b) {
@@ -216,9 +224,10 @@ std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band ba
     return found;
 }
 
-int DefaultCBandLnb(const SatTpDatabase& db) {
+int DefaultLnb(const SatTpDatabase& db, Band band) {
+    if (band == Band::Ku) return 0;
     for (int l = 0; l < LNB_COUNT; ++l)
-        if (LnbBand(db.lnbs[l]) == Band::C) return l;
+        if (LnbBand(db.lnbs[l]) == band) return l;
     return 0;
 }
 
@@ -258,7 +267,8 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
     // satellite meets it, so several lists of one position all end up in it.
     std::vector<bool> cleared(MAX_SATELLITES, false);
     int kuLnb = ValidLnb(options.kuLnb, 0);
-    int cLnb = ValidLnb(options.cBandLnb, DefaultCBandLnb(db));
+    int cLnb = ValidLnb(options.cBandLnb, DefaultLnb(db, Band::C));
+    int kaLnb = ValidLnb(options.kaBandLnb, DefaultLnb(db, Band::Ka));
     for (std::size_t i = 0; i < list.satellites.size(); ++i) {
         if (!options.selected.empty() && (i >= options.selected.size() || !options.selected[i]))
             continue;
@@ -290,7 +300,9 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
             rec = SatRecord{};
             std::string name = TableSatelliteName(rename ? renamed : sat, part.band);
             SetSatName(rec, name.data(), name.size());
-            rec.lnbIndex = static_cast<uint8_t>(part.band == Band::C ? cLnb : kuLnb);
+            rec.lnbIndex = static_cast<uint8_t>(part.band == Band::C    ? cLnb
+                                                : part.band == Band::Ka ? kaLnb
+                                                                        : kuLnb);
             rec.position = static_cast<uint16_t>(sat.position);
             cleared[target] = true;
             ++counts.satellitesAdded;

@@ -31,9 +31,11 @@ struct MergeOptions {
     // Delete a matched satellite's transponders before adding the source's.
     bool replace = false;
     // LNB indexes (0..15) of new satellites; -1 takes the default: LNB 1 for
-    // Ku and Ka, the first C-band LNB record for C-band.
+    // Ku, the first LNB record of the band for C and Ka (LNB 1 when the table
+    // has none).
     int kuLnb = -1;
     int cBandLnb = -1;
+    int kaBandLnb = -1;
     // Per source satellite: the table satellite each band goes into; missing
     // entries, and indexes that name no satellite of the table, are automatic.
     std::vector<BandTargets> targets;
@@ -60,17 +62,18 @@ struct MergeCounts {
 std::string MergeSummary(const MergeCounts& counts);
 
 // A source transponder in the table's units, or false when it is unusable:
-// a frequency outside 3000..30000 MHz (nothing the meter's C, Ku and Ka LNBs
-// receive), a symbol rate outside 100..70000 kS/s or no known polarisation.
+// a frequency outside kFrequencyRule (3000..30000 MHz, nothing the meter's
+// C, Ku and Ka LNBs receive), a symbol rate outside 100..70000 kS/s or no known polarisation.
 bool TableTransponder(const SourceTp& source, uint32_t& frequencyMhz, uint32_t& symbolRateKs,
                       bool& vertical);
 
 // The bands of a source satellite's valid transponders (C below 5000 MHz, Ka
-// from 15000 MHz, Ku between), in the order of each band's first one. The
+// from 17300 MHz, Ku between), in the order of each band's first one. The
 // merge takes every band as a source satellite of its own.
 std::vector<Band> SourceBands(const SourceSatellite& sat);
 // The band of a table satellite, judged by its LNB record (a record with
-// type 0 and no local oscillator counts as Ku).
+// type 0 and no local oscillator counts as Ku); a satellite on a Ku LNB whose
+// transponders are all Ka-band is a Ka one.
 Band TableBand(const SatTpDatabase& db, int satIndex);
 
 // Index of the first table satellite with this position and band; -1: none.
@@ -80,8 +83,10 @@ int MatchingSatellite(const SatTpDatabase& db, int position, Band band);
 // first: "0.8W Thor" of a list and "1.0W Thor" of the table are one cluster.
 std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band band);
 
-// The first LNB record of a C-band type, 0 when there is none.
-int DefaultCBandLnb(const SatTpDatabase& db);
+// The LNB new satellites of the band get by default: LNB 1 (index 0) for
+// Ku, the first record of the band for C and Ka, 0 when there is none.
+int DefaultLnb(const SatTpDatabase& db, Band band);
+inline int DefaultCBandLnb(const SatTpDatabase& db) { return DefaultLnb(db, Band::C); }
 
 // The name a new satellite of the band gets: the source name without its
 // leading position text and band word ("C-band", "Ku band"), commas and

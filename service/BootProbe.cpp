@@ -1,6 +1,8 @@
 #include "service/BootProbe.h"
 
 #include "bootloader/Bootloader.h"
+#include "service/PortProbe.h"
+#include "bootloader/Bootloader.h"
 
 namespace velmora {
 
@@ -50,6 +52,16 @@ ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWai
     port.ApplyBootloaderFraming();
     link.ShowPortNotices();
     return SendInitAndListen(port, answerWait) ? ProbeResult::Found : ProbeResult::Silent;
+}
+
+ProbeResult ProbeMeter(MeterLink& link, std::chrono::milliseconds answerWait) {
+    LinkPort& port = link.Port();
+    if (port.IsOpen()) port.Close();
+    if (!link.OpenPort()) return ProbeResult::NoPort;
+    link.ShowPortNotices();
+    bool answered = MeterAnswers(port, answerWait);
+    port.Close();
+    return answered ? ProbeResult::Found : ProbeResult::Silent;
 }
 
 }  // namespace velmora

@@ -23,6 +23,11 @@ enum class ProbeResult {
 // answers. Upgrade the found meter with BootOptions::synchronised.
 ProbeResult ProbeBootloader(MeterLink& link, std::chrono::milliseconds answerWait);
 
+// Looks for a meter running its firmware: opens the port, asks as
+// MeterAnswers does and closes it again, so the next operation starts on a
+// fresh line. Found: the meter answered.
+ProbeResult ProbeMeter(MeterLink& link, std::chrono::milliseconds answerWait);
+
 // On a port that is open: switches it to the bootloader framing, sends one
 // INIT and waits at most answerWait for ACK or NACK (a bootloader
 // synchronised before refuses the INIT as a command). The check the port

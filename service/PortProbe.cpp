@@ -21,6 +21,15 @@ namespace {
 // with its second byte.
 constexpr std::chrono::milliseconds kQuietAfterAnswer{20};
 
+std::string Where(const ProbeOutcome& o) {
+    std::string inside = EscapeControls(o.port.device);
+    if (!o.adapter.empty()) inside += ", " + EscapeControls(o.adapter);
+    if (o.port.name == o.port.device) return inside;
+    return EscapeControls(o.port.name) + " (" + inside + ")";
+}
+
+}  // namespace
+
 bool MeterAnswers(LinkPort& port, std::chrono::milliseconds wait) {
     port.ResetReceiveRing();
     const uint8_t command[] = {CMD_READ_TABLES.first, CMD_READ_TABLES.second};
@@ -32,15 +41,6 @@ bool MeterAnswers(LinkPort& port, std::chrono::milliseconds wait) {
     // and the next command it hears starts afresh.
     return port.ReceivedCount() == 1 && port.PopReceived() == METER_READY_TO_SEND;
 }
-
-std::string Where(const ProbeOutcome& o) {
-    std::string inside = EscapeControls(o.port.device);
-    if (!o.adapter.empty()) inside += ", " + EscapeControls(o.adapter);
-    if (o.port.name == o.port.device) return inside;
-    return EscapeControls(o.port.name) + " (" + inside + ")";
-}
-
-}  // namespace
 
 std::vector<ProbeTarget> ExistingPorts() {
     std::vector<ProbeTarget> ports;

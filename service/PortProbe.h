@@ -32,6 +32,11 @@ struct ProbeOutcome {
     PortAnswer answer = PortAnswer::Nothing;
 };
 
+// True when a meter running its firmware answers the Read-tables command
+// on the open port within wait with its ready byte (and nothing after it).
+// Nothing more is sent, so its tables stay as they were.
+bool MeterAnswers(LinkPort& port, std::chrono::milliseconds wait);
+
 // COM1 .. COM9 that name a device now.
 std::vector<ProbeTarget> ExistingPorts();
 

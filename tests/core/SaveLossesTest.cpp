@@ -86,7 +86,7 @@ TEST(InputRulesTest, DialogValuesAreDigitsInRange) {
     const Case cases[] = {
         {"11362", kFrequencyRule, true},   {"12abc3", kFrequencyRule, false},
         {"", kFrequencyRule, false},       {"0", kFrequencyRule, false},
-        {"30001", kFrequencyRule, false},  {"99999999999", kSymbolRateRule, false},
+        {"30001", kFrequencyRule, false},  {"2999", kFrequencyRule, false},  {"99999999999", kSymbolRateRule, false},
         {"99", kSymbolRateRule, false},    {"70000", kSymbolRateRule, true},
         {"180.0", kLongitudeRule, true},   {"999.9", kLongitudeRule, false},
         {"19.25", kLongitudeRule, false},  {"1.2.3", kLongitudeRule, false},
@@ -94,7 +94,7 @@ TEST(InputRulesTest, DialogValuesAreDigitsInRange) {
     };
     for (const Case& c : cases) EXPECT_EQ(CheckNumber(c.text, c.rule).empty(), c.ok) << c.text;
     EXPECT_EQ(CheckNumber("x", kFrequencyRule),
-              "Frequency: enter a whole number from 1 to 30000 MHz.");
+              "Frequency: enter a whole number from 3000 to 30000 MHz.");
     EXPECT_EQ(CheckNumber("x", kLongitudeRule),
               "Longitude: enter a number from 0.0 to 180.0 degrees, with at most one decimal.");
     EXPECT_FALSE(CheckSatelliteName("").empty());

@@ -60,9 +60,9 @@ TEST(TableCheckTest, EachKindOfFindingPointsAtItsRow) {
         {"clean", [](SatTpDatabase&) {}, {}},
         {"range limits are fine",
          [](SatTpDatabase& db) {
-             db.tps[0].frequency = 30000;
+             db.tps[0].frequency = 12750;
              db.tps[0].symbolRate = 100;
-             db.tps[1].frequency = 1;
+             db.tps[1].frequency = 10700;
              db.tps[1].symbolRate = 70000;
              db.lnbs[2].type = 8;
              db.satellites[1].position = 3599;
@@ -75,9 +75,9 @@ TEST(TableCheckTest, EachKindOfFindingPointsAtItsRow) {
              db.tps[2].symbolRate = 0;
              db.tps[3].symbolRate = 70001;
          },
-         {"tp 0 tp-frequency | TP 1: 19.2E Astra 0 H 22000: frequency 0 is outside 1..30000 MHz",
+         {"tp 0 tp-frequency | TP 1: 19.2E Astra 0 H 22000: frequency 0 is outside 3000..30000 MHz",
           "tp 1 tp-frequency | "
-          "TP 2: 19.2E Astra 30001 V 22000: frequency 30001 is outside 1..30000 MHz",
+          "TP 2: 19.2E Astra 30001 V 22000: frequency 30001 is outside 3000..30000 MHz",
           "tp 2 tp-symbol-rate | "
           "TP 3: 13.0E Hotbird 11364 H 0: symbol rate 0 is outside 100..70000 kS/s",
           "tp 3 tp-symbol-rate | "
@@ -101,11 +101,26 @@ TEST(TableCheckTest, EachKindOfFindingPointsAtItsRow) {
              AddTp(db, 1, 0xFFFFFFFEu, 27500);
          },
          {"tp 4 tp-frequency | "
-          "TP 5: 13.0E Hotbird 4294967295 H 27500: frequency 4294967295 is outside 1..30000 MHz",
+          "TP 5: 13.0E Hotbird 4294967295 H 27500: frequency 4294967295 is outside 3000..30000 MHz",
+          "tp 5 tp-frequency | TP 6: 13.0E Hotbird 1 H 27500: frequency 1 is outside 3000..30000 MHz",
           "tp 6 tp-frequency | "
-          "TP 7: 13.0E Hotbird 4294967294 H 27500: frequency 4294967294 is outside 1..30000 MHz",
+          "TP 7: 13.0E Hotbird 4294967294 H 27500: frequency 4294967294 is outside 3000..30000 MHz",
           "tp 6 tp-duplicate <4 | "
           "TP 7: 13.0E Hotbird 4294967294 H 27500: duplicate of TP 5 (4294967295 H 27500)"}},
+        {"frequencies the satellite's LNB cannot receive",
+         [](SatTpDatabase& db) {
+             AddTp(db, 0, 21000);  // Ka on a universal LNB
+             db.satellites[1].lnbIndex = 4;
+             db.lnbs[4].type = 4;  // C-band 5150V/5750H
+             AddTp(db, 1, 4200);
+             AddTp(db, 1, 3399);
+         },
+         {"tp 2 tp-lnb | TP 3: 13.0E Hotbird 11364 H 27500: LNB 5 (5150V/5750H) receives "
+          "3400..4200 MHz only",
+          "tp 4 tp-lnb | TP 5: 19.2E Astra 21000 H 27500: LNB 1 (9750/10600) receives "
+          "10700..12750 MHz only",
+          "tp 6 tp-lnb | TP 7: 13.0E Hotbird 3399 H 27500: LNB 5 (5150V/5750H) receives "
+          "3400..4200 MHz only"}},
         {"satellite not in use",
          [](SatTpDatabase& db) { db.tps[1].satIndex = 5; },
          {"tp 1 tp-satellite | "
@@ -137,7 +152,7 @@ TEST(TableCheckTest, EachKindOfFindingPointsAtItsRow) {
           "sat 1 satellite-position | "
           "SAT 2: 0.0W Hotbird: position 3600 is above 3599 tenths of a degree (shown as 0.0W)",
           "tp 0 tp-frequency | "
-          "TP 1: SAT 8 0 H 0: frequency 0 is outside 1..30000 MHz",
+          "TP 1: SAT 8 0 H 0: frequency 0 is outside 3000..30000 MHz",
           "tp 0 tp-symbol-rate | "
           "TP 1: SAT 8 0 H 0: symbol rate 0 is outside 100..70000 kS/s",
           "tp 0 tp-satellite | "

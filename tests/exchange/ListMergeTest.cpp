@@ -186,9 +186,21 @@ TEST(ListMerge, EachBandOfOneSourceSatelliteMergesOnItsOwn) {
     EXPECT_EQ(perSat[ku], 2);
     EXPECT_EQ(perSat[1], 1);
     EXPECT_EQ(perSat[2], 2);
-    // Every part that meets its table satellite counts as matched.
+    // Every part that meets its table satellite counts as matched; the Ka
+    // satellite on a Ku LNB is known by its transponders, so the same list
+    // again adds nothing.
     counts = MergeTransponderList(*db, List({badr}), {});
-    EXPECT_EQ(counts.matched, 2);  // Ku and C; the Ka part sits on a Ku LNB
+    EXPECT_EQ(counts, (MergeCounts{.matched = 3, .duplicates = 5, .invalid = 1}));
+    // A Ka LNB of the user's choice, or the table's first Ka record by default.
+    for (int chosen : {-1, 11}) {
+        auto fresh = EmptyTable();
+        fresh->lnbs[6] = LnbRecord{0, 1, 0, 0, 0, 0, 0, 0, 19250};
+        MergeOptions options;
+        options.kaBandLnb = chosen;
+        MergeTransponderList(*fresh, List({badr}), options);
+        EXPECT_EQ(fresh->satellites[1].lnbIndex, chosen < 0 ? 6 : chosen);
+        EXPECT_EQ(TableBand(*fresh, 1), Band::Ka);
+    }
 }
 
 TEST(ListMerge, TableBandFollowsTheLnbRecord) {
