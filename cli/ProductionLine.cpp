@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "cli/StopSignals.h"
+#include "cli/UnitRecording.h"
 #include "db/MessageText.h"
 #include "flash/BootProbe.h"
 #include "link/ComPort.h"
@@ -286,11 +287,13 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
     LineHost host(board, index, job.repeat);
     if (job.tables != nullptr) host.Database() = *job.tables;
     CComPort serial;
-    MeterLink link(serial, host, LinkSettings{job.pollPeriod});
+    NoticeTap tap(host);
+    MeterLink link(serial, tap, LinkSettings{job.pollPeriod});
     link.SetPortName(port);
     BootOptions boot;
     boot.diagnostic = [&](const std::string& text) { board.Say(index, text); };
     for (int meter = 1; job.count == 0 || meter <= job.count; ++meter) {
+        if (job.units != nullptr && !job.units->Claim(LineHost::ServingEnds)) break;
         if (job.repeat) {
             host.SetStatus("waiting for the next meter");
             board.Step(index, "waiting");
@@ -298,7 +301,10 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
                 board.Say(index, "the port does not open (is the adapter plugged in?); "
                                  "waiting for it, Ctrl+C to give up");
             };
-            if (!AwaitNextMeter(link, job, noPort)) break;
+            if (!AwaitNextMeter(link, job, noPort)) {
+                if (job.units != nullptr) job.units->Release();
+                break;
+            }
         }
         auto start = Clock::now();
         auto onStep = [&](BatchStep step, const StepRecord* ended) {
@@ -311,6 +317,11 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
         BatchRecord record = RunMeterBatch(link, port, job, job.repeat, boot, onStep);
         record.meter = meter;
         double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (job.units != nullptr) {
+            std::string notice;
+            job.units->Keep(record, seconds, tap.TakeNotice(), &notice);
+            if (!notice.empty()) board.Say(index, notice);
+        }
         bool reported = true;
         if (!job.reportPath.empty()) {
             std::lock_guard<std::mutex> lock(reportMutex);

@@ -18,6 +18,7 @@
 #include "flash/BatchReport.h"
 #include "flash/Bootloader.h"
 #include "link/MeterLink.h"
+#include "records/UnitLog.h"
 
 namespace velmora::cli {
 
@@ -39,6 +40,8 @@ struct LineJob {
     // Verify and back up the table write; every meter's backup gets a name
     // of its own beside the one given (see BackupPathForMeter).
     TableWriteOptions tableChecks;
+    // Where every meter's unit record goes, and the job's limit; null: none.
+    records::UnitLog* units = nullptr;
 };
 
 // The backup file of the meter on device at the local time when: "bk/meter.csv"
