@@ -98,7 +98,9 @@ std::string UnitWhere(const UnitFilter& f, std::string (*placeholder)(int),
         params.push_back(value);
         std::string p = placeholder(static_cast<int>(params.size()));
         std::string text = condition;
-        for (std::size_t at; (at = text.find('?')) != std::string::npos;) text.replace(at, 1, p);
+        for (std::size_t at = text.find('?'); at != std::string::npos;
+             at = text.find('?', at + p.size()))
+            text.replace(at, 1, p);
         where += (where.empty() ? " WHERE " : " AND ") + text;
     };
     if (!f.uid.empty()) {
