@@ -358,7 +358,7 @@ TEST_F(ProductionLine, RecordsEveryMeterAndFindsItByItsUniqueId) {
               kExitOk);
     found = nlohmann::json::parse(out.str());
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_NE(found[0]["reason"], found[0]["result"]);
+    EXPECT_FALSE(found[0]["reason"].get<std::string>().empty());
     EXPECT_EQ(RunCaptured({"units", "summary", "--record", units}, out, err), kExitOk);
     EXPECT_THAT(out.str(), HasSubstr("bench-7  serviced 3, passed 2, failed 1"));
 }
