@@ -99,7 +99,8 @@ const std::vector<CliCommand>& Commands() {
         {"batch",
          "(--port P... | --ports P1,P2,...) [--soft F] [--icon F] [--logo F] "
          "[--tables F [--no-verify] [--backup F]] [--repeat] [--count N] "
-         "[--probe-interval-ms MS] [--soft-wait-ms MS] [--step-wait-ms MS] [--report FILE]",
+         "[--probe-interval-ms MS] [--soft-wait-ms MS] [--step-wait-ms MS] [--report FILE] "
+         "[--record [FILE|URL]] [--bench NAME] [--run ID] [--limit N]",
          "patch up meters: firmware, icon, logo, then tables", RunPatchUp,
          "--port P\ta meter's port: COM1..COM9 or a device path; repeat it for several "
          "meters at once\n"
@@ -118,7 +119,29 @@ const std::vector<CliCommand>& Commands() {
          "--repeat\tkeep serving: after each meter wait for the next one (--soft only)\n"
          "--count N\tstop after N meters on each port (implies --repeat)\n"
          "--probe-interval-ms MS\thow often --repeat looks for the next meter (default 1000)\n"
-         "--report FILE\tappend one JSON line per meter to FILE\n"},
+         "--report FILE\tappend one JSON line per meter to FILE\n"
+         "--record [FILE|URL]\tkeep a unit record of every meter in an SQLite FILE (default "
+         "~/.local/share/velmora/units.sqlite) or a postgresql:// URL\n"
+         "--bench NAME\tthe bench named in the records (default the host name)\n"
+         "--run ID\tcontinue the run of this ID (printed when a run starts)\n"
+         "--limit N\tstop after N passed meters in the run (implies --repeat)\n"},
+        {"units",
+         "[summary | sync] [--record FILE|URL] [--uid ID] [--since T] [--until T] "
+         "[--bench NAME] [--run ID] [--result passed|failed] [--firmware SHA256|NAME] "
+         "[--json | --csv]",
+         "list the unit records, newest first, or count them", RunUnits,
+         "summary\tcount per day and bench: serviced, passed, failed, top reasons\n"
+         "sync\tsend the records kept locally to the --record postgresql:// server\n"
+         "--record FILE|URL\tthe SQLite file or postgresql:// URL (default the local file)\n"
+         "--uid ID\tonly the meter of this unique ID\n"
+         "--since T\tfrom this UTC day or time (2026-12-09, 2026-12-09T08:00:00Z)\n"
+         "--until T\tup to this UTC day (to its end) or time\n"
+         "--bench NAME\tonly this bench\n"
+         "--run ID\tonly this run\n"
+         "--result R\tpassed or failed only\n"
+         "--firmware F\tonly this firmware (its SHA-256 or file name)\n"
+         "--json\tprint the records as JSON\n"
+         "--csv\tprint the records as CSV\n"},
     };
     return table;
 }

@@ -57,4 +57,7 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io);
 int RunFlashImage(const std::vector<std::string>& args, CliStreams& io);
 int RunPatchUp(const std::vector<std::string>& args, CliStreams& io);
 
+// UnitRecording.cpp: the unit records.
+int RunUnits(const std::vector<std::string>& args, CliStreams& io);
+
 }  // namespace velmora::cli

@@ -12,6 +12,13 @@
 #include "cli/CliCommands.h"
 #include "cli/ProductionLine.h"
 #include "cli/TerminalHost.h"
+#include "cli/UnitRecording.h"
+#include "core/SatTpFile.h"
+#include "service/BatchUpgrade.h"
+#include "service/FactoryImage.h"
+#include "bootloader/IntelHex.h"
+#include "bootloader/SoftwareUpgrade.h"
+#include "serial/SerialPort.h"
 #include "core/SatTpFile.h"
 #include "service/BatchUpgrade.h"
 #include "service/FactoryImage.h"
@@ -135,9 +142,43 @@ bool ParseCount(const std::string& text, int& value) {
     return error == std::errc() && end == text.data() + text.size() && value > 0;
 }
 
+// The job's unit records when --record asks for them (the job's files
+// hashed once); kExitOk, or the reason said and kExitFailed.
+int OpenUnitLog(CliStreams& io, const RecordOptions& recording, const LineJob& job,
+                const std::string& tables, std::unique_ptr<records::UnitLog>& units) {
+    if (!recording.wanted) {
+        if (recording.limit == 0) return kExitOk;
+    }
+    records::UnitJob unitJob{recording.wanted ? recording.target : std::string(),
+                             LocalUnitsPath(), recording.bench, recording.runId, recording.limit,
+                             job.soft, job.icon, job.logo, tables, nullptr,
+                             job.tableChecks.verify};
+    auto table = NewTable();
+    if (!tables.empty() && ReadTableFile(*table, tables, io) == kExitOk) unitJob.tables = table.get();
+    units = std::make_unique<records::UnitLog>(std::move(unitJob));
+    std::string error;
+    std::string notice;
+    if (!units->Open(&error, &notice)) {
+        PrintError(io, error);
+        return kExitFailed;
+    }
+    if (!notice.empty()) PrintError(io, notice);
+    if (recording.wanted) io.err << kProgramName << ": run " << units->RunId() << '\n';
+    return kExitOk;
+}
+
+int SayLimit(CliStreams& io, records::UnitLog& units) {
+    io.err << kProgramName << ": limit reached: " << units.Passed() << " meters passed in run "
+           << units.RunId() << '\n';
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
+int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
+    std::vector<std::string> args = given;
+    RecordOptions recording;
+    if (!TakeRecordOptions(io, args, recording)) return kExitUsage;
     LineOptions line;
     std::vector<std::string> portLists;
     LineJob job;
@@ -213,6 +254,7 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         // comes before the next probe's INIT.
         job.probeAnswer = std::min(job.probeAnswer, interval / 2);
     }
+    if (recording.limit > 0) line.repeat = true;  // a job of N meters, one after another
     job.repeat = line.repeat;
     job.reportPath = line.report;
     if (job.soft.empty() && job.icon.empty() && job.logo.empty() && tables.empty()) {
@@ -237,6 +279,10 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     if (!NotAFolder(io, job.icon) || !NotAFolder(io, job.logo)) return kExitCannotOpen;
     if (int status = FirmwareStatus(io, job.soft); status != kExitOk) return status;
 
+    std::unique_ptr<records::UnitLog> units;
+    if (int status = OpenUnitLog(io, recording, job, tables, units); status != kExitOk)
+        return status;
+    job.units = units.get();
     if (line.ports.size() > 1 || job.repeat) {
         std::unique_ptr<SatTpDatabase> db;
         if (!tables.empty()) {
@@ -244,7 +290,10 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
             if (int status = ReadTableFile(*db, tables, io); status != kExitOk) return status;
             job.tables = db.get();
         }
-        return RunProductionLine(line.ports, job, io, ProgressBarWanted(io.err));
+        if (units && units->LimitReached()) return SayLimit(io, *units);
+        int status = RunProductionLine(line.ports, job, io, ProgressBarWanted(io.err));
+        if (units && units->LimitReached()) SayLimit(io, *units);
+        return status;
     }
 
     const std::string& port = line.ports.front();
@@ -255,9 +304,11 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
         job.tables = &host.Database();
     }
     SerialPort serial;
-    MeterLink link(serial, host);
+    NoticeTap tap(host);
+    MeterLink link(serial, tap);
     link.SetPortName(port);
     BatchRecord record;
+    auto start = std::chrono::steady_clock::now();
     {
         TerminalHost::InterruptScope interrupt;
         record = RunMeterBatch(link, port, job, false);
@@ -265,6 +316,13 @@ int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     // A firmware step that found no bootloader ends the batch with its status last.
     bool noBootloader = !job.soft.empty() && WithBootloaderHint(host.LastStatus()) != host.LastStatus();
     host.EndDisplay();
+    if (units) {
+        std::string notice;
+        units->Keep(record,
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                    tap.TakeNotice(), &notice);
+        if (!notice.empty()) PrintError(io, notice);
+    }
     io.out << record.result << (noBootloader ? WithBootloaderHint(host.LastStatus()) : "") << '\n';
     if (!AppendToReport(job, record, io.err)) return kExitFailed;
     return record.ok ? kExitOk : kExitFailed;

@@ -15,13 +15,15 @@
 
 #include "cli/NextMeter.h"
 #include "cli/StopSignals.h"
-#include "core/MessageText.h"
-#include "serial/SerialPort.h"
-#include "serial/PortNames.h"
+#include "cli/UnitRecording.h"
 #include "core/MessageText.h"
 #include "service/BootProbe.h"
 #include "serial/SerialPort.h"
 #include "serial/PortNames.h"
+#include "core/MessageText.h"
+#include "serial/SerialPort.h"
+#include "serial/PortNames.h"
+#include "service/BootProbe.h"
 
 namespace velmora::cli {
 
@@ -269,7 +271,8 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
     LineHost host(board, index, job.repeat);
     if (job.tables != nullptr) host.Database() = *job.tables;
     SerialPort serial;
-    MeterLink link(serial, host, LinkSettings{job.pollPeriod});
+    NoticeTap tap(host);
+    MeterLink link(serial, tap, LinkSettings{job.pollPeriod});
     link.SetPortName(port);
     BootOptions boot;
     boot.diagnostic = [&](const std::string& text) { board.Say(index, text); };
@@ -292,13 +295,17 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
                                  " done: switch it off or unplug it for the next one");
             if (!AwaitMeterGone(link, wait)) break;
         }
+        if (job.units != nullptr && !job.units->Claim(LineHost::ServingEnds)) break;
         if (job.repeat) {
             host.SetStatus(wait.bootloader
                                ? "waiting for the next meter (switch it on with EXIT held)"
                                : "waiting for the next meter");
             board.Step(index, "waiting");
             if (!board.Live()) board.Say(index, host.LastStatus());
-            if (!AwaitNextMeter(link, wait)) break;
+            if (!AwaitNextMeter(link, wait)) {
+                if (job.units != nullptr) job.units->Release();
+                break;
+            }
         }
         auto start = Clock::now();
         auto onStep = [&](BatchStep step, const StepRecord* ended) {
@@ -311,6 +318,11 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
         BatchRecord record = RunMeterBatch(link, port, job, job.repeat, boot, onStep);
         record.meter = meter;
         double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (job.units != nullptr) {
+            std::string notice;
+            job.units->Keep(record, seconds, tap.TakeNotice(), &notice);
+            if (!notice.empty()) board.Say(index, notice);
+        }
         bool reported = true;
         if (!job.reportPath.empty()) {
             std::lock_guard<std::mutex> lock(reportMutex);

@@ -19,6 +19,11 @@
 #include "service/BatchReport.h"
 #include "bootloader/Bootloader.h"
 #include "meter/MeterLink.h"
+#include "records/UnitLog.h"
+#include "core/SatTpDatabase.h"
+#include "service/BatchReport.h"
+#include "bootloader/Bootloader.h"
+#include "meter/MeterLink.h"
 
 namespace velmora::cli {
 
@@ -40,6 +45,8 @@ struct LineJob {
     // Verify and back up the table write; every meter's backup gets a name
     // of its own beside the one given (see BackupPathForMeter).
     TableWriteOptions tableChecks;
+    // Where every meter's unit record goes, and the job's limit; null: none.
+    records::UnitLog* units = nullptr;
 };
 
 // The backup file of the meter on device at the local time when: "bk/meter.csv"

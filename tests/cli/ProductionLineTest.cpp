@@ -334,6 +334,54 @@ TEST_F(ProductionLine, RepeatFindsABootloaderLeftSynchronised) {
     EXPECT_EQ(slot.MetersUpgraded(), 1);
 }
 
+// Every meter of the line gets a unit record, found again by its chip's ID;
+// a failure keeps the message that named it.
+TEST_F(ProductionLine, RecordsEveryMeterAndFindsItByItsUniqueId) {
+    StartMeters(3, 1);
+    const std::string units = folder.File("units.sqlite");
+    std::vector<std::string> args = Ports();
+    args.insert(args.end(), {"--soft", hex, "--soft-wait-ms", "1", "--record", units, "--bench",
+                             "bench-7"});
+    EXPECT_EQ(Run(args), kExitFailed) << err.str();
+    ASSERT_EQ(RunCaptured({"units", "--record", units, "--uid", "3400215A3432470D20383302",
+                           "--json"},
+                          out, err),
+              kExitOk)
+        << err.str();
+    nlohmann::json found = nlohmann::json::parse(out.str());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0]["port"], meters[2]->SlavePath());
+    EXPECT_EQ(found[0]["bench"], "bench-7");
+    EXPECT_EQ(found[0]["firmware"]["name"], "rav32izazud_line.hex");
+    EXPECT_EQ(found[0]["ok"], true);
+    ASSERT_EQ(RunCaptured({"units", "--record", units, "--result", "failed", "--json"}, out, err),
+              kExitOk);
+    found = nlohmann::json::parse(out.str());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_FALSE(found[0]["reason"].get<std::string>().empty());
+    EXPECT_EQ(RunCaptured({"units", "summary", "--record", units}, out, err), kExitOk);
+    EXPECT_THAT(out.str(), HasSubstr("bench-7  serviced 3, passed 2, failed 1"));
+}
+
+// A job of N meters: the line stops after N passed, and a restarted run
+// continues the count kept in the database.
+TEST_F(ProductionLine, LimitStopsAfterThePassedMetersOfTheRun) {
+    sim::MeterSlot slot(boot, {}, std::chrono::milliseconds(30));
+    sim::PtyRunner runner(slot);
+    ASSERT_TRUE(runner.Open() && runner.Start());
+    const std::string units = folder.File("units.sqlite");
+    for (const char* limit : {"2", "3"}) {
+        EXPECT_EQ(Run({"--port", runner.SlavePath(), "--soft", hex, "--limit", limit,
+                       "--probe-interval-ms", "40", "--soft-wait-ms", "0", "--record", units,
+                       "--run", "job-1"}),
+                  kExitOk)
+            << err.str();
+        EXPECT_THAT(err.str(), HasSubstr(std::string("limit reached: ") + limit));
+    }
+    runner.Stop();
+    EXPECT_EQ(slot.MetersUpgraded(), 3);
+}
+
 TEST_F(ProductionLine, UsageErrors) {
     const std::string icon = Example("stm32icon_sample.bin");
     const std::vector<std::vector<std::string>> cases = {
@@ -344,6 +392,7 @@ TEST_F(ProductionLine, UsageErrors) {
         {"--ports", "COM1,,COM2", "--soft", hex},
         {"--port", "COM1", "--soft", hex, "--report"},
         {"--port", "COM1", "--soft", hex, "--repeat", "--probe-interval-ms", "0"},
+        {"--port", "COM1", "--soft", hex, "--limit", "0"},
     };
     for (const auto& args : cases) EXPECT_EQ(Run(args), kExitUsage) << ::testing::PrintToString(args);
     EXPECT_EQ(out.str(), "");

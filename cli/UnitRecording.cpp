@@ -1,0 +1,228 @@
+#include "cli/UnitRecording.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <iomanip>
+#include <map>
+#include <ostream>
+
+#include "cli/Arguments.h"
+#include "session/UserData.h"
+
+namespace velmora::cli {
+
+using records::UnitFilter;
+using records::UnitRecord;
+
+std::string LocalUnitsPath() {
+    std::string folder = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    bool created = false;
+    std::string error;
+    if (folder.empty() || !EnsureUserDataFolder(folder, &created, &error)) return {};
+    return folder + "/units.sqlite";
+}
+
+bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options) {
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
+        if (a == "--record") {
+            options.wanted = true;
+            // The value may be left out: the bench's own file.
+            if (hasValue) options.target = args[++i];
+            continue;
+        }
+        if (a != "--bench" && a != "--run" && a != "--limit") {
+            rest.push_back(a);
+            continue;
+        }
+        if (!hasValue) {
+            PrintError(io, "option " + a + " needs a value");
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (a == "--bench") options.bench = value;
+        if (a == "--run") options.runId = value;
+        if (a == "--limit") {
+            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(),
+                                                options.limit);
+            if (error != std::errc() || end != value.data() + value.size() || options.limit < 1) {
+                PrintError(io, "bad number for --limit: '" + value + "' (1 or more)");
+                return false;
+            }
+        }
+    }
+    if (options.bench.empty()) {
+        char host[256] = {};
+        options.bench = ::gethostname(host, sizeof host - 1) == 0 ? host : "bench";
+    }
+    if (options.wanted && options.target.empty()) {
+        options.target = LocalUnitsPath();
+        if (options.target.empty()) {
+            PrintError(io, "no data folder for the records (HOME is not set); give --record FILE");
+            return false;
+        }
+    }
+    args = std::move(rest);
+    return true;
+}
+
+namespace {
+
+std::string Firmware(const UnitRecord& r) {
+    return r.firmwareName.empty() ? "-" : r.firmwareName;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+void PrintRecords(std::ostream& out, const std::vector<UnitRecord>& found, bool json, bool csv) {
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const UnitRecord& r : found) list.push_back(records::UnitJson(r));
+        out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+        return;
+    }
+    if (csv) {
+        out << "time,bench,port,uid,firmware,firmware_sha256,result,seconds,reason,id,run\n";
+        for (const UnitRecord& r : found) {
+            out << r.time << ',' << CsvField(r.bench) << ',' << CsvField(r.port) << ',' << r.uid
+                << ',' << CsvField(r.firmwareName) << ',' << r.firmwareSha256 << ','
+                << (r.ok ? "passed" : "failed") << ',' << r.seconds << ',' << CsvField(r.reason)
+                << ',' << r.id << ',' << r.runId << '\n';
+        }
+        return;
+    }
+    for (const UnitRecord& r : found) {
+        out << r.time << "  " << r.bench << "  " << r.port << "  "
+            << (r.uid.empty() ? "-" : r.uid) << "  " << Firmware(r) << "  "
+            << (r.ok ? "passed" : "failed") << (r.ok ? "" : "  " + r.reason) << '\n';
+    }
+}
+
+struct DayBench {
+    int serviced = 0;
+    int passed = 0;
+    std::map<std::string, int> reasons;
+};
+
+void PrintSummary(std::ostream& out, const std::vector<UnitRecord>& found, bool json, bool csv) {
+    std::map<std::pair<std::string, std::string>, DayBench> groups;
+    for (const UnitRecord& r : found) {
+        DayBench& g = groups[{r.time.substr(0, 10), r.bench}];
+        ++g.serviced;
+        g.passed += r.ok;
+        if (!r.ok) ++g.reasons[r.reason];
+    }
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    if (csv) out << "day,bench,serviced,passed,failed,reasons\n";
+    // Newest day first, as the records are listed.
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+        const auto& [key, g] = *it;
+        std::vector<std::pair<std::string, int>> top(g.reasons.begin(), g.reasons.end());
+        std::stable_sort(top.begin(), top.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        if (top.size() > 3) top.resize(3);
+        nlohmann::ordered_json reasons = nlohmann::ordered_json::array();
+        std::string text;
+        for (const auto& [reason, n] : top) {
+            reasons.push_back({{"reason", reason}, {"count", n}});
+            text += (text.empty() ? "" : "; ") + std::to_string(n) + "x " + reason;
+        }
+        const int failed = g.serviced - g.passed;
+        if (json) {
+            list.push_back({{"day", key.first}, {"bench", key.second}, {"serviced", g.serviced},
+                            {"passed", g.passed}, {"failed", failed}, {"reasons", reasons}});
+        } else if (csv) {
+            out << key.first << ',' << CsvField(key.second) << ',' << g.serviced << ','
+                << g.passed << ',' << failed << ',' << CsvField(text) << '\n';
+        } else {
+            out << key.first << "  " << key.second << "  serviced " << g.serviced << ", passed "
+                << g.passed << ", failed " << failed << (text.empty() ? "" : ": " + text) << '\n';
+        }
+    }
+    if (json) out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                  << '\n';
+}
+
+}  // namespace
+
+int RunUnits(const std::vector<std::string>& given, CliStreams& io) {
+    std::vector<std::string> args = given;
+    std::string mode;
+    if (!args.empty() && (args[0] == "summary" || args[0] == "sync")) {
+        mode = args[0];
+        args.erase(args.begin());
+    }
+    RecordOptions where;
+    if (!TakeRecordOptions(io, args, where)) return kExitUsage;
+    const std::string bench = where.bench;
+    UnitFilter filter;
+    std::string result;
+    bool json = false;
+    bool csv = false;
+    bool benchGiven = std::find(given.begin(), given.end(), "--bench") != given.end();
+    if (!ParseArguments(io, args,
+                        {{"--uid", &filter.uid},
+                         {"--since", &filter.since},
+                         {"--until", &filter.until},
+                         {"--result", &result},
+                         {"--firmware", &filter.firmware},
+                         {"--json", nullptr, &json},
+                         {"--csv", nullptr, &csv}})) {
+        return kExitUsage;
+    }
+    if (benchGiven) filter.bench = bench;
+    if (!filter.runId.empty() || !where.runId.empty()) filter.runId = where.runId;
+    for (const std::string* bound : {&filter.since, &filter.until}) {
+        if (bound->empty()) continue;
+        if (std::string why = records::TimeBoundError(*bound); !why.empty()) {
+            PrintError(io, why);
+            return kExitUsage;
+        }
+    }
+    if (!result.empty() && result != "passed" && result != "failed") {
+        PrintError(io, "--result takes passed or failed, not '" + result + "'");
+        return kExitUsage;
+    }
+    if (!result.empty()) filter.ok = result == "passed";
+    if (json && csv) {
+        PrintError(io, "--json and --csv exclude each other");
+        return kExitUsage;
+    }
+    std::string target = where.target.empty() ? LocalUnitsPath() : where.target;
+    std::string error;
+    if (mode == "sync") {
+        if (!records::IsPostgresTarget(where.target)) {
+            PrintError(io, "units sync needs --record postgresql://...");
+            return kExitUsage;
+        }
+        int sent = 0;
+        bool ok = records::SyncPending(LocalUnitsPath(), where.target, sent, &error);
+        io.out << sent << (sent == 1 ? " record" : " records") << " sent\n";
+        if (!ok) PrintError(io, error);
+        return ok ? kExitOk : kExitFailed;
+    }
+    auto store = records::OpenUnitStore(target, false, &error);
+    std::vector<UnitRecord> found;
+    if (!store || !store->Find(filter, found, &error)) {
+        PrintError(io, error);
+        return store ? kExitFailed : kExitCannotOpen;
+    }
+    if (mode == "summary") {
+        PrintSummary(io.out, found, json, csv);
+    } else {
+        PrintRecords(io.out, found, json, csv);
+    }
+    return kExitOk;
+}
+
+}  // namespace velmora::cli
