@@ -57,6 +57,7 @@ constexpr const char* kTemplates[] = {
     "the meter was changed.",
     "%1 The meter's table before this write is in %2.",
     "Logo written: %1",
+    "%1: LNB %2 (%3) receives %4..%5 MHz only",
     "Icon written: %1",
     "Icon file header makes no sense ! %1 announces records of %2 bytes, %3 x %4 of each size: "
     "all three must be above 0.",

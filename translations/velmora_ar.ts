@@ -1377,6 +1377,14 @@ Upgrade the firmware now?</source>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>ملف الأيقونات قصير جدًا ! يحوي %1 على %2 بايت؛ تعلن ترويسته عن %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>اضغط EXIT مع الاستمرار أثناء تشغيل الجهاز، ثم أعد المحاولة</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: LNB %2 (%3) يستقبل %4..%5 MHz فقط</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

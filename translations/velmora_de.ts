@@ -1365,6 +1365,14 @@ Firmware jetzt aktualisieren?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Symbol-Datei zu kurz! %1 enthält %2 Bytes; ihr Kopf kündigt %3 an.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>beim Einschalten des Messgeräts EXIT gedrückt halten, dann erneut versuchen</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: LNB %2 (%3) empfängt nur %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1365,6 +1365,14 @@ No apague el medidor hasta que termine la actualización.
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>¡Archivo de iconos demasiado corto! %1 tiene %2 bytes; su cabecera anuncia %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>mantenga pulsado EXIT al encender el medidor y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: el LNB %2 (%3) solo recibe %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

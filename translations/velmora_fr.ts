@@ -1365,6 +1365,14 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Fichier d&apos;icônes trop court ! %1 contient %2 octets ; son en-tête en annonce %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>maintenez EXIT enfoncé en allumant le mesureur, puis réessayez</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1 : le LNB %2 (%3) ne reçoit que %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

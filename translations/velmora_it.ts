@@ -1365,6 +1365,14 @@ Aggiornare il firmware ora?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>File icone troppo corto! %1 contiene %2 byte; la sua intestazione ne annuncia %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>tenere premuto EXIT mentre si accende lo strumento, poi riprovare</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: l&apos;LNB %2 (%3) riceve solo %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1368,6 +1368,14 @@ Zaktualizować oprogramowanie teraz?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Plik ikon jest za krótki! %1 ma %2 bajtów; jego nagłówek zapowiada %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>przytrzymaj EXIT podczas włączania miernika, potem spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: LNB %2 (%3) odbiera tylko %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1365,6 +1365,14 @@ Atualizar o firmware agora?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Ficheiro dos ícones demasiado curto! %1 tem %2 bytes; o seu cabeçalho anuncia %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>mantenha EXIT premido ao ligar o medidor e tente de novo</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: o LNB %2 (%3) só recebe %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1368,6 +1368,14 @@ Upgrade the firmware now?</source>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Файл иконок слишком короткий! В %1 %2 байт; его заголовок объявляет %3.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>удерживайте EXIT при включении прибора, затем повторите</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: LNB %2 (%3) принимает только %4..%5 МГц</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1362,6 +1362,14 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>Simge dosyası çok kısa ! %1 %2 bayt içeriyor; başlığı %3 bayt bildiriyor.</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>ölçeri açarken EXIT tuşunu basılı tutun, sonra yeniden deneyin</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1: LNB %2 (%3) yalnızca %4..%5 MHz alır</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

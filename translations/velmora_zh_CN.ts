@@ -1362,6 +1362,14 @@ Upgrade the firmware now?</source>
         <source>Icon file too short ! %1 holds %2 bytes; its header announces %3.</source>
         <translation>图标文件太短！%1 只有 %2 字节；其文件头声明 %3。</translation>
     </message>
+    <message>
+        <source>hold EXIT while switching the meter on, then try again</source>
+        <translation>按住 EXIT 键同时打开仪表，然后重试</translation>
+    </message>
+    <message>
+        <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
+        <translation>%1：LNB %2 (%3) 只能接收 %4..%5 MHz</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -78,7 +78,7 @@ TEST_F(CliTest, HelpVersionAndUsageErrors) {
         {{"batch", "--port", "COM1", "--soft", "x.hex", "--backup", "b.csv"},
          "--verify, --no-verify and --backup go with --tables"},
         {{"export", "base.csv"}, "missing -o OUT.xml\n"},
-        {{"import", "list.xml", "base.csv"}, "missing -o OUT\n"},
+        {{"import", "list.xml", "base.csv"}, "missing -o OUT (or --dry-run)\n"},
         {{"diff", "base.csv"}, "missing NEW\n"},
     };
     for (const auto& [args, reason] : wrong) {
@@ -351,13 +351,15 @@ TEST_F(CliTest, CheckListsFindingsAndExitsOneOnlyWhenThereAreAny) {
     EXPECT_EQ(Run({"check", path}), kExitFailed);
     EXPECT_EQ(out.str(),
               "TP 1: 19.2E Astra 11362 H 0: symbol rate 0 is outside 100..70000 kS/s\n"
+              "TP 1: 19.2E Astra 11362 H 0: LNB 1 (5150) receives 3000..4200 MHz only\n"
+              "TP 2: 19.2E Astra 11363 H 22000: LNB 1 (5150) receives 3000..4200 MHz only\n"
               "TP 2: 19.2E Astra 11363 H 22000: duplicate of TP 1 (11362 H 0)\n"
-              "2 findings\n");
+              "4 findings\n");
     EXPECT_EQ(Run({"check", "--json", path}), kExitFailed);
     nlohmann::json j = nlohmann::json::parse(out.str(), nullptr, false);
     ASSERT_FALSE(j.is_discarded());
-    EXPECT_EQ(j["count"], 2);
-    EXPECT_EQ(j["findings"][1], (nlohmann::json{{"kind", "tp-duplicate"},
+    EXPECT_EQ(j["count"], 4);
+    EXPECT_EQ(j["findings"][3], (nlohmann::json{{"kind", "tp-duplicate"},
                                                 {"table", "tp"},
                                                 {"index", 1},
                                                 {"earlierTp", 0},

@@ -385,8 +385,6 @@ TEST_F(ProductionLine, LimitStopsAfterThePassedMetersOfTheRun) {
 TEST_F(ProductionLine, UsageErrors) {
     const std::string icon = Example("stm32icon_sample.bin");
     const std::vector<std::vector<std::string>> cases = {
-        {"--port", "COM1", "--soft", hex, "--icon", icon, "--repeat"},  // firmware only
-        {"--port", "COM1", "--icon", icon, "--count", "2"},
         {"--port", "COM1", "--soft", hex, "--count", "0"},
         {"--port", "COM1", "--port", "COM1", "--soft", hex},
         {"--ports", "COM1,,COM2", "--soft", hex},
