@@ -71,7 +71,8 @@ public:
     virtual void BeginProgress(const std::string& text, int maximum) = 0;
     virtual void SetProgress(int position) = 0;
 
-    // Dispatches at most one pending user event (Stop, a close request, ...).
+    // Called between two waits of a long operation: where the host sees Stop,
+    // Ctrl+C or a close request.
     virtual void PumpOnce() = 0;
 
     // Tells the user: a box captioned "Orvane" in the window (the exclamation

@@ -305,7 +305,6 @@ private:
 
     SessionView& view_;
     SessionOptions options_;
-    // Members the link and flash commands add go here.
     // The one serial port of the process and the meter protocol on it.
     SerialPort port_;
     MeterLink link_{port_, *this};

@@ -79,7 +79,8 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
-    // Dispatches at most one pending user event.
+    // Lets the window handle what the user did meanwhile (Stop, a close
+    // request); called between two waits of a long operation.
     virtual void PumpOnce() = 0;
     // The session state changed: re-evaluate the enabling rules.
     virtual void StateChanged() {}
