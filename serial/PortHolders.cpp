@@ -1,8 +1,11 @@
 #include "serial/PortHolders.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +29,20 @@ std::string FirstLine(const fs::path& path) {
     std::getline(in, line);
     while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.pop_back();
     return line;
+}
+
+// Whether the open file behind /proc/PID/fdinfo/FD may be written: its
+// "flags:" line holds the open flags in octal. An unreadable one counts as
+// written, as it did before the flags were looked at.
+bool OpenForWriting(const fs::path& fdinfo) {
+    std::ifstream in(fdinfo);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("flags:", 0) != 0) continue;
+        const unsigned long flags = std::strtoul(line.c_str() + 6, nullptr, 8);
+        return (flags & O_ACCMODE) != O_RDONLY;
+    }
+    return true;
 }
 
 // The path the kernel shows in /proc/N/fd for device: links resolved, and
@@ -100,10 +117,14 @@ std::vector<DeviceUser> DeviceUsers(const PortSystem& system, const std::string&
         for (const fs::directory_entry& fd : fs::directory_iterator(proc.path() / "fd", fdError)) {
             std::error_code linkError;
             if (fs::read_symlink(fd.path(), linkError).string() != wanted) continue;
-            users.push_back({pid, FirstLine(proc.path() / "comm")});
+            users.push_back({pid, FirstLine(proc.path() / "comm"),
+                             OpenForWriting(proc.path() / "fdinfo" / fd.path().filename())});
             break;
         }
     }
+    std::sort(users.begin(), users.end(), [](const DeviceUser& a, const DeviceUser& b) {
+        return std::stoll(a.pid) < std::stoll(b.pid);
+    });
     return users;
 }
 

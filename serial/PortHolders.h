@@ -15,9 +15,10 @@ inline constexpr const char* kModemManager = "ModemManager";
 struct DeviceUser {
     std::string pid;
     std::string name;  // the process's command name, or empty
+    bool writes = false;  // opened it for writing (fdinfo's flags), as a program talking on it does
 };
 
-// The other processes that have device ("/dev/ttyUSB0") open, in /proc order.
+// The other processes that have device ("/dev/ttyUSB0") open, oldest pid first.
 std::vector<DeviceUser> DeviceUsers(const PortSystem& system, const std::string& device);
 
 // Whether a process of this command name runs.

@@ -32,11 +32,18 @@ std::string PortSystem::DeviceGroup(const std::string& path) {
 std::string PortSystem::DeviceHolder(const std::string& path) {
     const std::vector<DeviceUser> users = DeviceUsers(*this, path);
     if (users.empty()) return {};
-    const DeviceUser* shown = &users.front();
+    auto named = [](const DeviceUser& user) {
+        return user.name.empty() ? "pid " + user.pid : user.name + " (pid " + user.pid + ")";
+    };
     for (const DeviceUser& user : users) {
-        if (user.name == kModemManager) shown = &user;
+        if (user.name == kModemManager) return named(user);
     }
-    return shown->name.empty() ? "pid " + shown->pid : shown->name + " (pid " + shown->pid + ")";
+    // The programs talking on the port, not those that only keep it open.
+    std::string holders;
+    for (const DeviceUser& user : users) {
+        if (user.writes) holders += (holders.empty() ? "" : " and ") + named(user);
+    }
+    return holders.empty() ? named(users.front()) : holders;
 }
 
 void PortSystem::CloseDevice(int fd) {

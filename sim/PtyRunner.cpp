@@ -50,7 +50,9 @@ bool PtyRunner::Open(std::string* error) {
     // Holding the slave open keeps the master readable while the program
     // under test closes and reopens its port between operations, and makes
     // the line raw before anyone writes to it.
-    slaveHold_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    // Read-only: it only keeps the terminal alive, and is not named as the
+    // program talking on it.
+    slaveHold_ = ::open(name, O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (slaveHold_ < 0) return fail("open slave");
     termios raw{};
     if (::tcgetattr(slaveHold_, &raw) == 0) {

@@ -22,11 +22,17 @@ struct FakeMachine {
             fs::create_directories(dir.File(folder));
         }
     }
-    void Process(int pid, const std::string& name, const std::string& openDevice = "") {
+    // flags: the open flags as fdinfo shows them; empty for no fdinfo.
+    void Process(int pid, const std::string& name, const std::string& openDevice = "",
+                 const std::string& flags = "") {
         const std::string proc = dir.File("proc/" + std::to_string(pid));
         fs::create_directories(proc + "/fd");
         Spit(proc + "/comm", name + "\n");
         if (!openDevice.empty()) fs::create_symlink(openDevice, proc + "/fd/5");
+        if (!flags.empty()) {
+            fs::create_directories(proc + "/fdinfo");
+            Spit(proc + "/fdinfo/5", "pos:\t0\nflags:\t" + flags + "\nmnt_id:\t25\n");
+        }
     }
     void Device(const std::string& name) { Spit(dir.File("dev/" + name), ""); }
     // A USB device; tty names the port folder below its interface, if any.
@@ -67,6 +73,16 @@ TEST(PortHolders, OnlyModemManagerOrALiveLockMakeAPortBusy) {
     };
     for (const Case& c : cases) EXPECT_EQ(PortBusyReason(m.system, c.device), c.reason) << c.device;
     EXPECT_EQ(m.system.DeviceHolder("/dev/ttyUSB0"), "ModemManager (pid 812)");
+}
+
+TEST(PortHolders, TheProgramTalkingOnThePortIsNamedNotTheOneKeepingItOpen) {
+    FakeMachine m;
+    m.Device("ttyUSB0");
+    m.Process(700, "velmora-metersim", "/dev/ttyUSB0", "0100000");  // read only
+    m.Process(701, "velmora-cli", "/dev/ttyUSB0", "0104002");       // read and write
+    EXPECT_EQ(m.system.DeviceHolder("/dev/ttyUSB0"), "velmora-cli (pid 701)");
+    m.Process(702, "minicom", "/dev/ttyUSB0", "02");
+    EXPECT_EQ(m.system.DeviceHolder("/dev/ttyUSB0"), "velmora-cli (pid 701) and minicom (pid 702)");
 }
 
 TEST(PortHolders, AdapterWithoutPortIsBlamedOnBrlttyOnlyWhenBrlttyIsThere) {
