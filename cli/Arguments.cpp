@@ -1,11 +1,10 @@
 #include "cli/Arguments.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
+#include "core/InputFile.h"
 #include "core/MessageText.h"
 
 namespace velmora::cli {
@@ -62,10 +61,10 @@ bool PortNameAccepted(CliStreams& io, const std::string& port) {
     return false;
 }
 
-bool NotAFolder(CliStreams& io, const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return true;
-    PrintError(io, EscapeControls(path) + " is a folder");
+bool InputFileOpens(CliStreams& io, const std::string& path) {
+    std::string whyNot;
+    if (path.empty() || CanOpenInputFile(path, whyNot)) return true;
+    PrintError(io, UnreadableFileText(path, whyNot));
     return false;
 }
 

@@ -33,9 +33,10 @@ bool RequireOption(CliStreams& io, const std::string& value, const char* what);
 // the program maps (COM0, COM12); any other text is a device path.
 bool PortNameAccepted(CliStreams& io, const std::string& port);
 
-// False, after "PATH is a folder", when path names a folder. A file that
-// cannot be opened for another reason is left to the command's own message.
-bool NotAFolder(CliStreams& io, const std::string& path);
+// False, after the one wording every input file gets ("cannot open PATH:
+// <reason>", "PATH is a folder"), when path cannot be opened for reading.
+// An empty path is an option not given: true.
+bool InputFileOpens(CliStreams& io, const std::string& path);
 
 // "the file name of PATH must begin with PREFIX", with why and what to do.
 void PrintFileNameRule(CliStreams& io, const std::string& path, const char* prefix);

@@ -26,6 +26,11 @@ inline constexpr const char* kProgramName = "velmora-cli";
 struct CliStreams {
     std::ostream& out;
     std::ostream& err;
+    // Check the command line only: a command parses its arguments and checks
+    // its input files, then ends with kExitOk where it would first reach a
+    // port, a meter or a server. The test of the documented command lines
+    // runs them so.
+    bool checkOnly = false;
 };
 
 // A command gets the arguments after its name and returns one of the

@@ -121,6 +121,7 @@ int RunDiff(const std::vector<std::string>& args, CliStreams& io) {
         if (int status = ReadTableFile(*before, parsed.files.front(), io); status != kExitOk)
             return status;
     } else {
+        if (io.checkOnly) return kExitOk;
         before = ReadFromMeter(parsed.port, io);
         if (!before) return kExitFailed;
     }

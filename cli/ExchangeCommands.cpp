@@ -158,6 +158,10 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     if (!ParseImportArgs(args, a, io)) return kExitUsage;
     const std::string& source = a.files[0];
     const std::string& tablePath = a.files[1];
+    if (io.checkOnly && IsListUrl(source)) {
+        auto table = NewTable();
+        return ReadTableFile(*table, tablePath, io);
+    }
 
     SourceList list;
     ListError error;

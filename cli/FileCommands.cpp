@@ -49,13 +49,7 @@ int ReadTableFile(SatTpDatabase& db, const std::string& path, CliStreams& io,
     std::string bytes;
     std::string whyNot;
     if (!ReadInputFile(path, SATTP_FILE_MAX_BYTES, bytes, whyNot)) {
-        constexpr std::string_view kSystemReason = "cannot be read: ";
-        if (whyNot.rfind(kSystemReason, 0) == 0) {
-            PrintError(io, "cannot open " + EscapeControls(path) + ": " +
-                               whyNot.substr(kSystemReason.size()));
-        } else {
-            PrintError(io, EscapeControls(path) + " " + whyNot);
-        }
+        PrintError(io, UnreadableFileText(path, whyNot));
         return kExitCannotOpen;
     }
     SatTpReadReport passedOver;

@@ -54,6 +54,7 @@ bool NameAccepted(CliStreams& io, const std::string& path, ChosenFile (*choose)(
 // kExitCannotOpen or kExitFailed (not a HEX file the meter takes).
 int FirmwareStatus(CliStreams& io, const std::string& path) {
     if (path.empty()) return kExitOk;
+    if (!InputFileOpens(io, path)) return kExitCannotOpen;
     std::string whyNot;
     LoadResult result = FirmwareImage::Create()->Load(path, &whyNot);
     if (result == LoadOk) return kExitOk;
@@ -76,6 +77,7 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         io.out << TEXT_FILE_OPEN_FAILED << '\n';
         return status;
     }
+    if (io.checkOnly) return kExitOk;
     TerminalHost host(io.err, ProgressBarWanted(io.err));
     SerialPort serial;
     MeterLink link(serial, host);
@@ -109,9 +111,9 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
         !NameAccepted(io, icon, LoadIconFile, ICON_NAME_PREFIX)) {
         return kExitUsage;
     }
-    if (!NotAFolder(io, logo) || !NotAFolder(io, icon)) return kExitCannotOpen;
     auto db = NewTable();
     if (int status = ReadTableFile(*db, dbPath, io); status != kExitOk) return status;
+    if (!InputFileOpens(io, logo) || !InputFileOpens(io, icon)) return kExitCannotOpen;
     if (db->satCount <= 0 || db->tpCount <= 0) {
         PrintError(io, dbPath + " holds no satellites or transponders; no image written");
         return kExitFailed;
@@ -276,9 +278,14 @@ int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
         !NameAccepted(io, job.logo, LoadLogoFile, LOGO_NAME_PREFIX)) {
         return kExitUsage;
     }
-    if (!NotAFolder(io, job.icon) || !NotAFolder(io, job.logo)) return kExitCannotOpen;
+    if (!InputFileOpens(io, job.icon) || !InputFileOpens(io, job.logo)) return kExitCannotOpen;
     if (int status = FirmwareStatus(io, job.soft); status != kExitOk) return status;
 
+    if (io.checkOnly) {
+        if (tables.empty()) return kExitOk;
+        auto db = NewTable();
+        return ReadTableFile(*db, tables, io);
+    }
     std::unique_ptr<records::UnitLog> units;
     if (int status = OpenUnitLog(io, recording, job, tables, units); status != kExitOk)
         return status;

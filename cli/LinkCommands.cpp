@@ -80,6 +80,7 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
 // completed. The operation may also refuse before the link is used.
 template <class Operation>
 int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
+    if (io.checkOnly) return kExitOk;
     TerminalHost host(io.err, ProgressBarWanted(io.err));
     SerialPort port;
     MeterLink link(port, host);
@@ -124,7 +125,7 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
         PrintFileNameRule(io, parsed->file, prefix);
         return kExitUsage;
     }
-    if (!NotAFolder(io, parsed->file)) return kExitCannotOpen;
+    if (!InputFileOpens(io, parsed->file)) return kExitCannotOpen;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase&) {
         return upload(link, parsed->file);
     });
@@ -149,6 +150,7 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
     bool probe = false;
     if (!ParseArguments(io, args, {{"--json", nullptr, &json}, {"--probe", nullptr, &probe}}))
         return kExitUsage;
+    if (io.checkOnly) return kExitOk;
     const std::vector<PortInfo> ports = InspectPorts(PortSystem::Default());
     // The probe's answer of each port, by its place in the list.
     std::vector<std::optional<ProbeOutcome>> answers(ports.size());

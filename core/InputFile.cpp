@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/MessageText.h"
+
 namespace velmora {
 
 namespace {
@@ -20,6 +22,11 @@ public:
         if (fd_ >= 0) ::close(fd_);
     }
     int Get() const { return fd_; }
+    int Release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
 private:
     int fd_;
@@ -31,7 +38,42 @@ bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
     return false;
 }
 
+constexpr std::string_view kCannotBeRead = "cannot be read: ";
+
+// Opens path when it is a regular file; on -1 whyNot says why not and info
+// is unset.
+int OpenInput(const std::string& path, struct stat& info, std::string& whyNot) {
+    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is
+    // refused below like any other file that is not a regular one.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        whyNot = errno == EISDIR ? "is a folder" : std::string(kCannotBeRead) + std::strerror(errno);
+        return -1;
+    }
+    if (::fstat(fd.Get(), &info) != 0) {
+        whyNot = std::string(kCannotBeRead) + std::strerror(errno);
+        return -1;
+    }
+    if (S_ISDIR(info.st_mode) || !S_ISREG(info.st_mode)) {
+        whyNot = S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
+        return -1;
+    }
+    return fd.Release();
+}
+
 }  // namespace
+
+std::string UnreadableFileText(const std::string& path, const std::string& whyNot) {
+    if (whyNot.rfind(kCannotBeRead, 0) == 0)
+        return "cannot open " + EscapeControls(path) + ": " + whyNot.substr(kCannotBeRead.size());
+    return EscapeControls(path) + " " + whyNot;
+}
+
+bool CanOpenInputFile(const std::string& path, std::string& whyNot) {
+    struct stat info {};
+    Descriptor fd(OpenInput(path, info, whyNot));
+    return fd.Get() >= 0;
+}
 
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat x {};
@@ -58,18 +100,12 @@ std::string SizeLimitText(std::size_t maxBytes) {
 
 bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
                    std::string& whyNot) {
-    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is
-    // refused below like any other file that is not a regular one.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (fd.Get() < 0) {
-        if (errno == EISDIR) return Refuse(bytes, whyNot, "is a folder");
-        return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
-    }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0)
-        return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
-    if (S_ISDIR(info.st_mode)) return Refuse(bytes, whyNot, "is a folder");
-    if (!S_ISREG(info.st_mode)) return Refuse(bytes, whyNot, "is not a regular file");
+    Descriptor fd(OpenInput(path, info, whyNot));
+    if (fd.Get() < 0) {
+        bytes.clear();
+        return false;
+    }
     auto tooLarge = [&](unsigned long long size) {
         return Refuse(bytes, whyNot,
                       "is larger than " + SizeLimitText(maxBytes) + " (" + std::to_string(size) +
@@ -83,7 +119,7 @@ bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& b
     for (;;) {
         ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
+        if (n < 0) return Refuse(bytes, whyNot, std::string(kCannotBeRead) + std::strerror(errno));
         if (n == 0) break;
         if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
             return tooLarge(bytes.size() + static_cast<std::size_t>(n));

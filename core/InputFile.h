@@ -32,6 +32,15 @@ std::FILE* OpenRegularFile(const std::string& path);
 // followed), however they are spelled; false when either is not there.
 bool SameFile(const std::string& a, const std::string& b);
 
+// What the user reads about path when ReadInputFile or an open refused it
+// with whyNot: "cannot open PATH: <system reason>" for a file that could not
+// be opened, "PATH is a folder" and the like otherwise. The path is escaped.
+std::string UnreadableFileText(const std::string& path, const std::string& whyNot);
+
+// Whether path can be opened for reading as a regular file; whyNot as
+// ReadInputFile gives it otherwise.
+bool CanOpenInputFile(const std::string& path, std::string& whyNot);
+
 // The limit as a user reads it: "16 MB", "4 MB", "512 bytes".
 std::string SizeLimitText(std::size_t maxBytes);
 

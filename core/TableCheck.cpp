@@ -17,7 +17,7 @@ constexpr uint16_t kMaxPosition = 3599;
 // FindTp's tolerance: transponders this close count as the same one.
 constexpr int64_t kDuplicateMHz = 2;
 
-// "TP 12: ...: frequency 0 is outside 1..30000 MHz"; a template per rule, so
+// "TP 12: ...: frequency 0 is outside 3000..30000 MHz"; a template per rule, so
 // the field's name is translated with the sentence.
 std::string RangeText(const std::string& row, const NumberRule& rule, uint32_t value) {
     const char* templ =

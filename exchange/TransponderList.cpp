@@ -51,6 +51,9 @@ bool ParseListFormat(std::string_view text, ListFormat& format) {
 }
 
 std::string ErrorText(const ListError& error) {
+    // A file that could not be opened reads as every other input file does.
+    if (error.unreadable && error.line == 0 && !IsListUrl(error.file))
+        return UnreadableFileText(error.file, error.message);
     std::string text = error.file;
     if (error.line > 0) text += ":" + std::to_string(error.line);
     // A file's reason reads on after its name ("is a folder"); a download's
@@ -116,6 +119,18 @@ ListFormat DetectListFormat(std::string_view bytes) {
 
 namespace {
 
+// An HTML page: what a server sends for a list's address that has moved, a
+// login or an error. It begins "<!DOCTYPE html" or "<html" in any case.
+bool LooksLikeWebPage(std::string_view bytes) {
+    std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return false;
+    bytes.remove_prefix(first);
+    auto startsWith = [&](std::string_view prefix) {
+        return bytes.size() >= prefix.size() && EqualNoCase(bytes.substr(0, prefix.size()), prefix);
+    };
+    return startsWith("<!doctype html") || startsWith("<html");
+}
+
 // owned, when given, holds the bytes and may be used up by the parser.
 bool ParseList(std::string_view bytes, std::string* owned, const std::string& fileName,
                const ListReadOptions& options, SourceList& list, ListError& error) {
@@ -133,6 +148,11 @@ bool ParseList(std::string_view bytes, std::string* owned, const std::string& fi
         error.message = std::string(format == ListFormat::Ini ? "an .ini" : "a satellites.xml") +
                         " list carries its own positions; a position can be given only for a "
                         "dvbv5 list";
+        return false;
+    }
+    if (format == ListFormat::SatellitesXml && LooksLikeWebPage(bytes)) {
+        error.line = 1;
+        error.message = "a web page, not a transponder list";
         return false;
     }
     bool ok = false;

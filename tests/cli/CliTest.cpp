@@ -208,6 +208,36 @@ TEST_F(CliTest, TableReadFailuresAreTheSameInEveryCommand) {
     EXPECT_FALSE(std::filesystem::exists(written));
 }
 
+// A file that is not there reads the same in every role it can have.
+TEST_F(CliTest, MissingInputFilesReadAlike) {
+    const std::string good = Sample();
+    const std::string noTty = folder.File("no-tty");
+    const std::string written = folder.File("out");
+    const std::string list = folder.File("list.xml");
+    const std::string hex = folder.File("rav32izazud.hex");
+    const std::string logo = folder.File("stm32logo.bin");
+    const std::string icon = folder.File("stm32icon.bin");
+    const struct {
+        std::vector<std::string> args;
+        std::string missing;
+    } cases[] = {
+        {{"import", list, good, "-o", written}, list},
+        {{"upgrade", "--port", noTty, hex}, hex},
+        {{"write-logo", "--port", noTty, logo}, logo},
+        {{"write-icon", "--port", noTty, icon}, icon},
+        {{"batch", "--port", noTty, "--soft", hex}, hex},
+        {{"batch", "--port", noTty, "--logo", logo}, logo},
+        {{"flash-image", "--db", good, "--logo", logo, "--icon", icon, "-o", written}, logo},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.missing);
+        EXPECT_EQ(Run(c.args), kExitUsage);
+        EXPECT_EQ(err.str().substr(0, err.str().find('\n') + 1),
+                  "velmora-cli: cannot open " + c.missing + ": No such file or directory\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(written));
+}
+
 // ---- normalize -----------------------------------------------------------
 
 TEST_F(CliTest, NormalizeWritesTheProgramsForm) {

@@ -167,8 +167,9 @@ TEST_F(FlashCommands, FlashImageRefusals) {
 
     EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", folder.File("stm32logo_gone.bin"), "--icon",
                    icon}),
-              kExitFailed);
-    EXPECT_EQ(err.str(), "velmora-cli: Open logo file error !\n");
+              kExitUsage);
+    EXPECT_EQ(err.str(), "velmora-cli: cannot open " + folder.File("stm32logo_gone.bin") +
+                             ": No such file or directory\n");
     const std::string lost = folder.File("no/such/Flash1M.bin");
     EXPECT_EQ(Run({"flash-image", "--db", db, "--logo", logo, "--icon", icon, "-o", lost}),
               kExitFailed);

@@ -92,7 +92,8 @@ TEST_F(ImportUrl, FailedDownloadsSayWhyAndWriteNothing) {
         {.args = {"/stall", "--timeout", "0.05"}, .reason = ": no data for 50 ms"},
         {.args = {"/drip", "--max-time", "0.3"},
          .reason = ": the download took longer than 300 ms"},
-        {.args = {"/page.html"}, .reason = ":1: no <satellites> element", .status = kExitFailed},
+        {.args = {"/page.html"}, .reason = ":1: a web page, not a transponder list",
+         .status = kExitFailed},
     };
     std::string merged = folder.File("merged.csv");
     for (const Case& c : cases) {

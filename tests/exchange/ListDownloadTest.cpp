@@ -146,7 +146,7 @@ TEST_F(ListDownload, FetchNamesTheUrlAndTakesThePositionFromThePath) {
         std::string text;
     } cases[] = {
         {.path = "/missing", .text = ": HTTP 404 Not Found"},
-        {.path = "/lists/page.html", .text = ":2: no <satellites> element"},
+        {.path = "/lists/page.html", .text = ":1: a web page, not a transponder list"},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(FetchTransponderList(server->Url(c.path), {}, {}, list, error));

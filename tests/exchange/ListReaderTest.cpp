@@ -238,6 +238,8 @@ TEST(ListReaders, MalformedInputNamesFileAndLine) {
          "Astra: a dvbv5 list has no position"},
         {"list.txt", "just some text\n", ListFormat::Auto,
          "list.txt:1: not a satellites.xml, .ini or dvbv5"},
+        {"index.html", "\n<!DOCTYPE HTML>\n<html><body>moved</body></html>", ListFormat::Auto,
+         "index.html:1: a web page, not a transponder list"},
         {"list.txt", "[SATTYPE]\n1=0192\n", ListFormat::SatellitesXml,
          "list.txt:2: not well-formed XML"},
     };
@@ -334,7 +336,7 @@ TEST(ListReaders, OnlyRegularFilesAreRead) {
         const char* path;
         const char* error;
     } cases[] = {
-        {.path = "/nonexistent/list.xml", .error = "/nonexistent/list.xml cannot be read: "},
+        {.path = "/nonexistent/list.xml", .error = "cannot open /nonexistent/list.xml: "},
         {.path = "/dev/null", .error = "/dev/null is not a regular file"},
         {.path = "/", .error = "/ is a folder"},
     };
