@@ -90,9 +90,10 @@ const std::vector<CliCommand>& Commands() {
          RunUpgrade,
          PORT_OPTION_HELP "FILE.hex\tthe Intel HEX firmware; its name begins with rav32izazud; "
          "the meter must be in its bootloader\n"},
-        {"flash-image", "--db FILE --logo FILE --icon FILE [-o OUT]",
+        {"flash-image", "--tables FILE --logo FILE --icon FILE [-o OUT]",
          "build the 1 MB factory image (Flash1M.bin), no meter", RunFlashImage,
-         "--db FILE\tthe sattp.csv table to put in the image\n"
+         "--tables FILE\tthe sattp.csv table to put in the image (as batch takes it)\n"
+         "--db FILE\tthe same as --tables\n"
          "--logo FILE\tthe logo file (stm32logo*)\n"
          "--icon FILE\tthe icon file (stm32icon*)\n"
          "-o, --output OUT\tthe image to write (default Flash1M.bin in the current folder)\n"},

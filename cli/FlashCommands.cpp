@@ -100,10 +100,11 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
     std::string output = FACTORY_IMAGE_FILE;
     if (!ParseOptions(io, args,
                       {{"--db", &dbPath},
+                       {"--tables", &dbPath},
                        {"--logo", &logo},
                        {"--icon", &icon},
                        {"--output", &output, nullptr, "-o"}}) ||
-        !RequireOption(io, dbPath, "--db") || !RequireOption(io, logo, "--logo") ||
+        !RequireOption(io, dbPath, "--tables") || !RequireOption(io, logo, "--logo") ||
         !RequireOption(io, icon, "--icon") || !RequireOption(io, output, "-o OUT")) {
         return kExitUsage;
     }

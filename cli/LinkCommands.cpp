@@ -185,6 +185,8 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
         // A device name need not be UTF-8: its bad bytes become U+FFFD.
         io.out << list.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
+        if (OutputIsTerminal(io.out))
+            io.out << "PORT\tDEVICE\tSTATE\tADAPTER" << (probe ? "\tANSWERS" : "") << '\n';
         for (std::size_t i = 0; i < ports.size(); ++i) {
             const PortInfo& p = ports[i];
             const char* state = p.device.empty() ? "no device"

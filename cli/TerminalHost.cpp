@@ -13,6 +13,10 @@ bool ProgressBarWanted(const std::ostream& err) {
     return &err == &std::cerr && ::isatty(STDERR_FILENO);
 }
 
+bool OutputIsTerminal(const std::ostream& out) {
+    return &out == &std::cout && ::isatty(STDOUT_FILENO);
+}
+
 namespace {
 
 // Set by the stop signals' handler, taken by the operation's next poll.

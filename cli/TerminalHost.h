@@ -15,6 +15,9 @@ namespace velmora::cli {
 
 // A progress bar is drawn only on a real terminal's standard error.
 bool ProgressBarWanted(const std::ostream& err);
+// Whether out is the standard output and a terminal: a person reads it, so
+// tables get a header line (a script reading it gets none).
+bool OutputIsTerminal(const std::ostream& out);
 
 class TerminalHost : public OperationHost {
 public:

@@ -53,15 +53,19 @@ std::array<std::string, kPortCount> MapPortDevices(
     for (const std::string& path : mapped) {
         if (!path.empty()) taken.push_back(SamePortKey(path));
     }
-    std::size_t next = 0;
+    // Each device has its own number, its place in the order; a variable
+    // naming one port moves no other. A device whose name a variable took
+    // goes to the lowest name left free.
+    std::vector<std::string> displaced;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        if (std::find(taken.begin(), taken.end(), SamePortKey(devices[i])) != taken.end()) continue;
+        if (i < names.size() && names[i].empty()) names[i] = devices[i];
+        else displaced.push_back(devices[i]);
+    }
+    auto next = displaced.begin();
     for (std::string& name : names) {
-        if (!name.empty()) continue;
-        while (next < devices.size() &&
-               std::find(taken.begin(), taken.end(), SamePortKey(devices[next])) != taken.end()) {
-            ++next;
-        }
-        if (next == devices.size()) break;
-        name = devices[next++];
+        if (next == displaced.end()) break;
+        if (name.empty()) name = *next++;
     }
     return names;
 }

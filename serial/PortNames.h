@@ -1,10 +1,11 @@
 // The port names the user sees ("COM1" .. "COM9") and the devices behind them.
 //
 // COMn maps to the path in the environment variable VELMORA_COMn when it is
-// set. The machine's serial devices, in this order: USB adapters
+// set. The machine's serial devices are numbered in this order: USB adapters
 // /dev/ttyUSB0.., then USB modems /dev/ttyACM0.., then native ports
-// /dev/ttyS0.., fill the names left over, lowest first; a device that a
-// variable already names is not given a second name.
+// /dev/ttyS0..; the k-th is COMk, so a variable naming one port moves no
+// other. A device whose name a variable took goes to the lowest name left
+// free; a device that a variable already names is not given a second name.
 #pragma once
 
 #include <array>

@@ -85,7 +85,7 @@ TEST_F(PortEnv, NamesResolveThroughEnvironmentOrAsPaths) {
     EXPECT_EQ(OpenDeviceExclusive(""), -1);
 }
 
-TEST(PortMapTest, EachDeviceUnderOneNameMappedNamesFirst) {
+TEST(PortMapTest, EachDeviceUnderOneNameMappedNamesMoveNoOther) {
     using Names = std::array<std::string, kPortCount>;
     const std::vector<std::string> devices = {"/dev/ttyUSB0", "/dev/ttyS0"};
     struct Case {
@@ -94,11 +94,13 @@ TEST(PortMapTest, EachDeviceUnderOneNameMappedNamesFirst) {
     };
     const Case cases[] = {
         {{}, {"/dev/ttyUSB0", "/dev/ttyS0"}},
-        // A mapping of COM1 moves the probed devices up, it does not hide them.
-        {{"/dev/pts/3"}, {"/dev/pts/3", "/dev/ttyUSB0", "/dev/ttyS0"}},
+        // A mapping of COM1 keeps COM2 where it was; the device it took the
+        // name of moves to the first free name, it is not hidden.
+        {{"/dev/pts/3"}, {"/dev/pts/3", "/dev/ttyS0", "/dev/ttyUSB0"}},
+        {{"", "", "", "/dev/pts/3"}, {"/dev/ttyUSB0", "/dev/ttyS0", "", "/dev/pts/3"}},
         // A device that a variable names is not listed a second time.
         {{"", "/dev/ttyS0"}, {"/dev/ttyUSB0", "/dev/ttyS0"}},
-        {{"", "", "/dev/ttyUSB0"}, {"/dev/ttyS0", "", "/dev/ttyUSB0"}},
+        {{"", "", "/dev/ttyUSB0"}, {"", "/dev/ttyS0", "/dev/ttyUSB0"}},
     };
     for (const Case& c : cases) EXPECT_EQ(MapPortDevices(c.mapped, devices), c.expected);
 }
