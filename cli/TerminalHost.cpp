@@ -61,6 +61,7 @@ void TerminalHost::EndBar() {
     err_ << '\n';
     err_.flush();
     barOpen_ = false;
+    shownCountdown_ = 0;
 }
 
 void TerminalHost::SetStatus(const std::string& text) {
@@ -114,6 +115,18 @@ void TerminalHost::ShowMessage(const std::string& text, MessageKind) {
         from = end + 1;
     }
     err_.flush();
+}
+
+void TerminalHost::ShowCountdown(const std::string& text) {
+    // Drawn where the bar is drawn, and only where a bar would be.
+    if (!drawProgress_) return;
+    ShowPendingStatus();
+    const std::string line = EscapeControls(text);
+    const std::size_t blanks = line.size() < shownCountdown_ ? shownCountdown_ - line.size() : 0;
+    err_ << '\r' << line << std::string(blanks, ' ');
+    err_.flush();
+    shownCountdown_ = line.size();
+    barOpen_ = true;
 }
 
 void TerminalHost::ShowWaitNotice(const std::string& text) {

@@ -48,6 +48,7 @@ public:
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     // On standard error whether or not a status line is drawn there.
     void ShowWaitNotice(const std::string& text) override;
+    void ShowCountdown(const std::string& text) override;
 
     // Routes Ctrl+C, SIGTERM and SIGHUP to Stop while it lives; the previous
     // handlers come back after.
@@ -76,6 +77,7 @@ private:
     int maximum_ = 0;
     int shownPercent_ = -1;
     bool barOpen_ = false;
+    std::size_t shownCountdown_ = 0;  // the length of the countdown drawn last
     bool statusPending_ = false;
     bool interrupted_ = false;
 };

@@ -85,6 +85,10 @@ public:
     // it; a host whose status line may not be seen writes it where it is.
     virtual void ShowWaitNotice(const std::string& text) { SetStatus(text); }
 
+    // A status that is redrawn every second while a wait counts down ("...:
+    // 12 s"); a host that keeps a log of its statuses draws it in place.
+    virtual void ShowCountdown(const std::string& text) { SetStatus(text); }
+
     // The window's own steps; none when the host has no window.
     virtual WindowSide* Window() { return nullptr; }
 };

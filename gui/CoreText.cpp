@@ -118,6 +118,8 @@ constexpr const char* kTemplates[] = {
     "about %3 seconds; see the manual page",
     "%1 answers late (latency timer %2 ms): a table write will take "
     "about %3 minutes; see the manual page",
+    // The batch.
+    "The meter restarts with its new firmware: %1 s",
 };
 
 struct Pattern {

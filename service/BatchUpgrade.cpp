@@ -27,14 +27,24 @@ constexpr StepInfo kSteps[] = {
 };
 
 // Waits while dispatching events, so the window repaints and Stop or a
-// close request is seen; the wait itself is not shortened by them.
-void Wait(OperationHost& host, const BatchTiming& timing, std::chrono::milliseconds total) {
+// close request is seen; the wait itself is not shortened by them. With
+// countdown the status line counts the whole seconds left.
+void Wait(OperationHost& host, const BatchTiming& timing, std::chrono::milliseconds total,
+          bool countdown = false) {
     auto end = std::chrono::steady_clock::now() + total;
+    long shown = -1;
     for (;;) {
         host.PumpOnce();
         if (host.Flags().batchStopRequested) return;
         auto now = std::chrono::steady_clock::now();
         if (now >= end) return;
+        const auto second = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            timing.countdownSecond);
+        const long left = static_cast<long>((end - now + second - std::chrono::nanoseconds(1)) / second);
+        if (countdown && left != shown) {
+            host.ShowCountdown(FillText(TEXT_METER_RESTARTS, {std::to_string(left)}));
+            shown = left;
+        }
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(end - now, timing.slice));
     }
 }
@@ -92,7 +102,9 @@ std::string RunBatch(OperationHost& host, BatchSteps& steps, const BatchTiming& 
         if (info.step == BatchStep::Tables) break;
         // A failed upload ends the batch, unless the user unticked the box meanwhile.
         if (steps.Ticked(info.step) && !(flags.batchFlags & info.doneBit)) break;
-        Wait(host, timing, info.step == BatchStep::Soft ? timing.afterSoft : timing.afterUpload);
+        const bool soft = info.step == BatchStep::Soft;
+        Wait(host, timing, soft ? timing.afterSoft : timing.afterUpload,
+             soft && timing.afterSoft >= timing.countdownSecond);
     }
 
     std::string report;

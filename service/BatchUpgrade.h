@@ -12,6 +12,7 @@
 #include "meter/MeterLink.h"
 #include "meter/TableTransfer.h"
 #include "core/OperationHost.h"
+#include "core/TextMark.h"
 
 namespace velmora {
 
@@ -65,11 +66,19 @@ private:
     std::function<TableWriteOptions()> tableOptions_;
 };
 
+// The status line while the meter restarts after its firmware step, with
+// the whole seconds left.
+inline constexpr const char* TEXT_METER_RESTARTS =
+    VELMORA_TR_NOOP("Core", "The meter restarts with its new firmware: %1 s");
+
 struct BatchTiming {
     std::chrono::milliseconds afterSoft{12000};
     std::chrono::milliseconds afterUpload{200};
     // Slice of a wait between two event dispatches, so the window stays painted.
     std::chrono::milliseconds slice{10};
+    // The second the wait after the firmware step counts down in; tests
+    // shorten it.
+    std::chrono::milliseconds countdownSecond{1000};
     std::function<std::time_t()> now = [] { return std::time(nullptr); };
 };
 

@@ -1385,6 +1385,10 @@ Upgrade the firmware now?</source>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: LNB %2 (%3) يستقبل %4..%5 MHz فقط</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>يُعاد تشغيل الجهاز بالبرنامج الثابت الجديد: %1 ث</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

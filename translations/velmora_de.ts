@@ -1373,6 +1373,10 @@ Firmware jetzt aktualisieren?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: LNB %2 (%3) empfängt nur %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Das Messgerät startet mit der neuen Firmware neu: %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1373,6 +1373,10 @@ No apague el medidor hasta que termine la actualización.
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: el LNB %2 (%3) solo recibe %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>El medidor se reinicia con su nuevo firmware: %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1373,6 +1373,10 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1 : le LNB %2 (%3) ne reçoit que %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Le mesureur redémarre avec son nouveau micrologiciel : %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

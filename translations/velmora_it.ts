@@ -1373,6 +1373,10 @@ Aggiornare il firmware ora?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: l&apos;LNB %2 (%3) riceve solo %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Lo strumento si riavvia con il nuovo firmware: %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

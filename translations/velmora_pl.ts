@@ -1376,6 +1376,10 @@ Zaktualizować oprogramowanie teraz?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: LNB %2 (%3) odbiera tylko %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Miernik uruchamia się ponownie z nowym oprogramowaniem: %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

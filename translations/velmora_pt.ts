@@ -1373,6 +1373,10 @@ Atualizar o firmware agora?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: o LNB %2 (%3) só recebe %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>O medidor reinicia com o novo firmware: %1 s</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1376,6 +1376,10 @@ Upgrade the firmware now?</source>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: LNB %2 (%3) принимает только %4..%5 МГц</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Прибор перезапускается с новой прошивкой: %1 с</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -1370,6 +1370,10 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1: LNB %2 (%3) yalnızca %4..%5 MHz alır</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>Ölçer yeni yazılımıyla yeniden başlıyor: %1 sn</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

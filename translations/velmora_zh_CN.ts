@@ -1370,6 +1370,10 @@ Upgrade the firmware now?</source>
         <source>%1: LNB %2 (%3) receives %4..%5 MHz only</source>
         <translation>%1：LNB %2 (%3) 只能接收 %4..%5 MHz</translation>
     </message>
+    <message>
+        <source>The meter restarts with its new firmware: %1 s</source>
+        <translation>仪表正在以新固件重新启动：%1 秒</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -126,6 +126,23 @@ TEST_F(BatchTest, StopDuringAWaitEndsTheBatchAndSecondBatchIsRefused) {
     EXPECT_EQ(host.Flags().batchStopRequested, 0);
 }
 
+TEST_F(BatchTest, TheWaitAfterTheFirmwareCountsDown) {
+    steps.state[S::Soft].ticked = true;
+    timing.afterSoft = std::chrono::milliseconds(60);
+    timing.countdownSecond = std::chrono::milliseconds(20);
+    std::vector<std::string> countdown;
+    host.onPump = [&] {
+        if (host.status.rfind("The meter restarts", 0) == 0 &&
+            (countdown.empty() || countdown.back() != host.status))
+            countdown.push_back(host.status);
+    };
+    EXPECT_EQ(Run(), "All upgrade successfully ! elapse 0 sec  ");
+    const std::vector<std::string> expected = {"The meter restarts with its new firmware: 3 s",
+                                               "The meter restarts with its new firmware: 2 s",
+                                               "The meter restarts with its new firmware: 1 s"};
+    EXPECT_EQ(countdown, expected);
+}
+
 // The window says in words what a successful batch did.
 TEST(BatchSuccessMessage, NamesWhatWasDoneAndTheTime) {
     const std::string report = "All upgrade successfully ! elapse 31 sec  ";
