@@ -138,13 +138,9 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
     if (!link.Port().IsOpen() && !link.OpenLink()) return OpResult::NotStarted;
     link.Port().ApplyBootloaderFraming();
     link.ShowPortNotices();
-    WindowSide* window = host.Window();
-    if (window != nullptr) window->EnablePortSelector(false);
     host.Flags().busyFlag = 1;
     host.Flags().runFlag = 1;
-    if (window != nullptr) window->RefreshFormControls();
     host.BeginProgress(TEXT_DEVICE_INITIALIZE, 101);
-    if (window != nullptr) window->BeginWaitCursor();
     link.Port().ResetReceiveRing();
     link.Port().replyByte.store(0);
     link.Port().replyArrived.store(0);
@@ -164,7 +160,6 @@ OpResult UpgradeSoftware(MeterLink& link, const std::string& softPath,
 
     image->Destroy();
     BootloaderConnection::Close(boot);
-    if (window != nullptr) window->EndWaitCursor();
     link.LeaveOperation();
     return result;
 }

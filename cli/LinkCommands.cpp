@@ -15,6 +15,7 @@
 #include "cli/TerminalHost.h"
 #include "core/MessageText.h"
 #include "core/SatTpFile.h"
+#include "serial/LinkTexts.h"
 #include "serial/SerialPort.h"
 #include "meter/LogoIconUpload.h"
 #include "serial/PortDiagnosis.h"
@@ -265,7 +266,9 @@ int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io) {
         return kExitUsage;
     }
     return RunOnMeter(io, *parsed, [](MeterLink& link, SatTpDatabase&) {
-        return DeleteMeterIcons(link, true);
+        // The question and the answer --yes gave, as a line of its own.
+        link.Host().ShowMessage(std::string(TEXT_DELETE_ICONS_QUESTION) + " yes");
+        return DeleteMeterIcons(link);
     });
 }
 

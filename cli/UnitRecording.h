@@ -46,7 +46,7 @@ public:
         host_.ShowMessage(text, kind);
     }
     void ShowWaitNotice(const std::string& text) override { host_.ShowWaitNotice(text); }
-    WindowSide* Window() override { return host_.Window(); }
+    bool StopsWithButton() const override { return host_.StopsWithButton(); }
     std::string TakeNotice() { return std::exchange(notice_, {}); }
 
 private:

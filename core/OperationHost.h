@@ -33,32 +33,6 @@ struct OperationFlags {
     bool batchStopRequested = false;
 };
 
-// The steps only a window has: questions, the wait cursor, the port
-// selector and the form. A host without a window (the command-line tool, the
-// production line) has none of them; operations then take the answer to a
-// question as a value from their caller.
-class WindowSide {
-public:
-    virtual ~WindowSide() = default;
-
-    // A Yes/No question with the question icon; true only for Yes.
-    virtual bool AskYesNo(const std::string& question) = 0;
-
-    virtual void BeginWaitCursor() = 0;
-    virtual void EndWaitCursor() = 0;
-
-    virtual void EnablePortSelector(bool enable) = 0;
-
-    // The form's controls are written again from the session's values
-    // (the patch-up check boxes follow patchSoft..patchSatTp).
-    virtual void RefreshFormControls() = 0;
-
-    // A read from the meter replaced the tables: the session sets modified,
-    // empties dbPath and the title, resets the filter and display mode and
-    // rebuilds the tree and list.
-    virtual void TablesReplacedByRead() = 0;
-};
-
 class OperationHost {
 public:
     virtual ~OperationHost() = default;
@@ -89,25 +63,10 @@ public:
     // 12 s"); a host that keeps a log of its statuses draws it in place.
     virtual void ShowCountdown(const std::string& text) { SetStatus(text); }
 
-    // The window's own steps; none when the host has no window.
-    virtual WindowSide* Window() { return nullptr; }
+    // Whether the user gives up a wait with a Stop button (the window) rather
+    // than Ctrl+C; the notices name the one the user has.
+    virtual bool StopsWithButton() const { return false; }
 };
 
-// Shows the wait cursor for as long as it lives, so every way out of an
-// operation restores the previous cursor. Without a window it does nothing.
-class WaitCursorScope {
-public:
-    explicit WaitCursorScope(OperationHost& host) : window_(host.Window()) {
-        if (window_ != nullptr) window_->BeginWaitCursor();
-    }
-    ~WaitCursorScope() {
-        if (window_ != nullptr) window_->EndWaitCursor();
-    }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-
-private:
-    WindowSide* window_;
-};
 
 }  // namespace velmora

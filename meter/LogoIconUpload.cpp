@@ -165,16 +165,7 @@ OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath) {
     return result;
 }
 
-OpResult DeleteMeterIcons(MeterLink& link, bool answerWithoutWindow) {
-    OperationHost& host = link.Host();
-    bool yes = answerWithoutWindow;
-    if (WindowSide* window = host.Window()) {
-        yes = window->AskYesNo(TEXT_DELETE_ICONS_QUESTION);
-    } else {
-        // The question and the answer given for the user, as a line of its own.
-        host.ShowMessage(std::string(TEXT_DELETE_ICONS_QUESTION) + (yes ? " yes" : " no"));
-    }
-    if (!yes) return OpResult::NotStarted;
+OpResult DeleteMeterIcons(MeterLink& link) {
     return RunWriteOperation(link, CMD_DELETE_ICONS, TEXT_DELETE_COMPLETED, TEXT_DELETE_FAILED,
                              [] { return true; });
 }

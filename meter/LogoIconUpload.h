@@ -61,8 +61,7 @@ std::string IconFileProblem(IconFileCheck check, const std::string& path, const 
 // count, or one that announces more than the icon area holds.
 OpResult WriteLogoToMeter(MeterLink& link, const std::string& logoPath);
 OpResult WriteIconToMeter(MeterLink& link, const std::string& iconPath);
-// Asks first; NotStarted when the answer is No. Without a window the answer
-// is answerWithoutWindow, shown after the question.
-OpResult DeleteMeterIcons(MeterLink& link, bool answerWithoutWindow);
+// The caller has asked TEXT_DELETE_ICONS_QUESTION and had Yes.
+OpResult DeleteMeterIcons(MeterLink& link);
 
 }  // namespace velmora

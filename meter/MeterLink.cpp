@@ -17,11 +17,7 @@ MeterLink::MeterLink(LinkPort& port, OperationHost& host, LinkSettings settings)
 
 bool MeterLink::OpenPort() {
     if (portName_.empty()) return false;
-    bool opened;
-    {
-        WaitCursorScope cursor(host_);
-        opened = port_.Open(portName_);
-    }
+    const bool opened = port_.Open(portName_);
     ShowPortNotices();
     return opened;
 }
@@ -37,18 +33,10 @@ bool MeterLink::OpenLink() {
                                          : std::string(TEXT_CONNECT_FAIL) + "\n" + reason);
         return false;
     }
-    EnableSelector(false);
     return true;
 }
 
-void MeterLink::CloseLink() {
-    port_.Close();
-    EnableSelector(true);
-}
-
-void MeterLink::EnableSelector(bool enable) {
-    if (WindowSide* window = host_.Window()) window->EnablePortSelector(enable);
-}
+void MeterLink::CloseLink() { port_.Close(); }
 
 void MeterLink::Wait(const std::function<bool()>& ready) {
     port_.WaitForData(ready, settings_.pollPeriod);
@@ -153,7 +141,7 @@ std::string MeterLink::PortForUser() const {
 std::string MeterLink::NoAnswerNotice() {
     return FillText(TEXT_NO_ANSWER_YET,
                     {PortForUser(),
-                     host_.Window() != nullptr ? TEXT_GIVE_UP_STOP : TEXT_GIVE_UP_CTRL_C});
+                     host_.StopsWithButton() ? TEXT_GIVE_UP_STOP : TEXT_GIVE_UP_CTRL_C});
 }
 
 std::string MeterLink::NoAnswerMessage() {
@@ -172,7 +160,6 @@ bool MeterLink::EnterOperation() {
     OperationFlags& flags = host_.Flags();
     if (flags.busyFlag != 0) return false;
     if (!port_.IsOpen() && !OpenLink()) return false;
-    EnableSelector(false);
     flags.busyFlag = 1;
     flags.runFlag = 1;
     return true;

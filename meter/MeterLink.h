@@ -76,10 +76,9 @@ public:
     bool OpenPort();
     // Shows the port's notices through the host, oldest first.
     void ShowPortNotices();
-    // Opens the named port; "Connect fail " when it fails, the selector
-    // disabled when it worked. Returns whether the port is open.
+    // Opens the named port; "Connect fail " when it fails. Returns whether
+    // the port is open.
     bool OpenLink();
-    // Closes the port and enables the selector again.
     void CloseLink();
 
     // Sends payload[0..length) with its checksum in payload[length] and waits
@@ -121,9 +120,6 @@ private:
     // The wait half of a poll.
     void Wait(const std::function<bool()>& ready);
     void WriteByte(uint8_t byte);
-
-    // The selector's steps, when the host has a window.
-    void EnableSelector(bool enable);
 
     LinkPort& port_;
     OperationHost& host_;

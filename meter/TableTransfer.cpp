@@ -123,7 +123,6 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
     if (!link.EnterOperation()) return OpResult::NotStarted;
     OpResult result;
     {
-        WaitCursorScope cursor(host);
         result = ReceiveMeterTable(link, target, TEXT_WAIT_FOR_CONNECT);
         if (result == OpResult::NotStarted) {
             link.LeaveOperation();
@@ -131,8 +130,6 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
         }
         if (result == OpResult::Completed) {
             host.SetStatus(TEXT_READ_COMPLETED);
-            WindowSide* window = host.Window();
-            if (window != nullptr && &target == &host.Database()) window->TablesReplacedByRead();
         } else if (result == OpResult::Failed) {
             host.SetStatus(link.FailureStatus(TEXT_READ_FAILED));
         } else {
@@ -140,7 +137,6 @@ OpResult ReadTablesInto(MeterLink& link, SatTpDatabase& target) {
         }
     }
     link.CloseLink();
-    if (WindowSide* window = host.Window()) window->RefreshFormControls();
     OperationFlags& flags = host.Flags();
     flags.runFlag = 0;
     flags.busyFlag = 0;
@@ -317,12 +313,7 @@ OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
                            [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
     };
     if (!link.EnterOperation()) return OpResult::NotStarted;
-    if (WindowSide* window = host.Window()) window->RefreshFormControls();
-    OpResult result;
-    {
-        WaitCursorScope cursor(host);
-        result = CheckedWrite(link, options, transfer);
-    }
+    const OpResult result = CheckedWrite(link, options, transfer);
     link.LeaveOperation();
     if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
     return result;

@@ -15,10 +15,8 @@ OpResult RunWriteOperation(MeterLink& link, const MeterCommand& command, const c
                            const char* failed, Transfer transfer) {
     OperationHost& host = link.Host();
     if (!link.EnterOperation()) return OpResult::NotStarted;
-    if (WindowSide* window = host.Window()) window->RefreshFormControls();
     OpResult result;
     {
-        WaitCursorScope cursor(host);
         host.SetStatus(TEXT_WAIT_FOR_CONNECT);
         CommandAnswer answer = link.OpenOperation(command);
         if (answer == CommandAnswer::Stopped) {

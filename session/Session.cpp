@@ -284,21 +284,28 @@ void Session::PumpOnce() { view_.PumpOnce(); }
 void Session::ShowMessage(const std::string& text, MessageKind kind) {
     view_.ShowMessage(text, kind);
 }
-bool Session::AskYesNo(const std::string& question) { return view_.AskYesNo(question); }
-void Session::BeginWaitCursor() { view_.BeginWaitCursor(); }
-void Session::EndWaitCursor() { view_.EndWaitCursor(); }
 
 MeterLink& Session::LinkOnSelectedPort() {
     link_.SetPortName(view_.SelectedPortName());
     return link_;
 }
 
-void Session::EnablePortSelector(bool enable) {
-    view_.EnablePortSelector(enable);
-    // The port is open exactly while the selector is off.
-    linkOpen_ = !enable;
+OpResult Session::RunOnLink(const std::function<OpResult(MeterLink&)>& operation) {
+    MeterLink& link = LinkOnSelectedPort();
+    linkOpen_ = true;
+    view_.EnablePortSelector(false);
+    RefreshFormControls();
     UpdateEditButtons();
     view_.StateChanged();
+    view_.BeginWaitCursor();
+    const OpResult result = operation(link);
+    view_.EndWaitCursor();
+    linkOpen_ = port_.IsOpen();
+    view_.EnablePortSelector(!linkOpen_);
+    RefreshFormControls();
+    NotePortResult(result);
+    OperationEnded();
+    return result;
 }
 
 bool Session::OperationRunning() const {
@@ -314,7 +321,7 @@ void Session::RefreshFormControls() {
     for (const PatchBox& box : kPatchBoxes) view_.SetCheck(box.control, state_.*box.state != 0);
 }
 
-void Session::TablesReplacedByRead() {
+void Session::ShowTablesReadFromMeter() {
     history_.Record(VELMORA_TR_NOOP("Core", "Read from Meter"), *db_);
     // Tables from the meter are in no file yet, even when they equal the last ones.
     history_.ForgetSaved();

@@ -119,7 +119,7 @@ enum class CloseDecision {
     Stay,       // the user cancelled (or a save failed)
 };
 
-class Session : public OperationHost, public WindowSide {
+class Session : public OperationHost {
 public:
     Session(SessionView& view, SessionOptions options = {});
     ~Session() override;
@@ -263,17 +263,20 @@ public:
     void SetProgress(int position) override;
     void PumpOnce() override;
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
-    WindowSide* Window() override { return this; }
-
-    // WindowSide: questions, the cursor, the port selector and the form.
-    bool AskYesNo(const std::string& question) override;
-    void BeginWaitCursor() override;
-    void EndWaitCursor() override;
-    void EnablePortSelector(bool enable) override;
-    void RefreshFormControls() override;
-    void TablesReplacedByRead() override;
+    bool StopsWithButton() const override { return true; }
 
 private:
+    // Runs one long operation on the link, on the port the selector shows.
+    // While it runs the selector is off, the form shows the session's values
+    // and the wait cursor is on; afterwards the link is open only when its
+    // port still is, and a completed operation makes the port the preferred one.
+    OpResult RunOnLink(const std::function<OpResult(MeterLink&)>& operation);
+    // The form's controls written again from the session's values (the
+    // patch-up check boxes follow patchSoft..patchSatTp).
+    void RefreshFormControls();
+    // A read from the meter replaced the tables: modified, in no file, the
+    // filter and display mode reset, tree and list rebuilt.
+    void ShowTablesReadFromMeter();
     bool ConfirmDiscard();
     // The question before the firmware is erased; true when answered Yes.
     bool ConfirmSoftUpgrade();

@@ -47,7 +47,7 @@ constexpr const char* kSoftQuestion = VELMORA_TR_NOOP(
 }  // namespace
 
 bool Session::ConfirmSoftUpgrade() {
-    return AskYesNo(FillText(kSoftQuestion, {EscapeControls(FileNameOf(state_.softPath))}));
+    return view_.AskYesNo(FillText(kSoftQuestion, {EscapeControls(FileNameOf(state_.softPath))}));
 }
 
 void Session::LoadSoft() {
@@ -58,8 +58,9 @@ void Session::LoadSoft() {
 
 void Session::SoftUpgrade() {
     if (!IsEnabled(CommandId::SoftUpgrade) || !ConfirmSoftUpgrade()) return;
-    NotePortResult(UpgradeSoftware(LinkOnSelectedPort(), state_.softPath, options_.bootOptions));
-    OperationEnded();
+    RunOnLink([this](MeterLink& link) {
+        return UpgradeSoftware(link, state_.softPath, options_.bootOptions);
+    });
 }
 
 void Session::CreateFlashImage() {
@@ -97,14 +98,19 @@ void Session::PatchUp() {
     const BatchChoice choice{state_.patchSoft, state_.patchIcon, state_.patchLogo, state_.patchSatTp,
                              state_.softPath,  state_.iconPath,  state_.logoPath};
     // The factory's single-port station keeps the same record as the command line.
-    MeterLink& link = LinkOnSelectedPort();
-    BatchRecord record = NewBatchRecord(link.PortName(), state_.patchSoft ? state_.softPath : "");
-    LinkBatchSteps steps(link, choice, RecordIdentity(options_.bootOptions, record));
-    steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
-    RecordingSteps recording(steps, state_.flags, record);
-    std::string report = RunBatch(*this, recording, options_.batchTiming);
-    if (!report.empty()) {
+    BatchRecord record;
+    std::string report;
+    RunOnLink([&](MeterLink& link) {
+        record = NewBatchRecord(link.PortName(), state_.patchSoft ? state_.softPath : "");
+        LinkBatchSteps steps(link, choice, RecordIdentity(options_.bootOptions, record));
+        steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
+        RecordingSteps recording(steps, state_.flags, record);
+        report = RunBatch(*this, recording, options_.batchTiming);
+        if (report.empty()) return OpResult::NotStarted;
         recording.Finish(report);
+        return BatchSucceeded(report) ? OpResult::Completed : OpResult::Failed;
+    });
+    if (!report.empty()) {
         const bool succeeded = BatchSucceeded(report);
         const std::string said =
             succeeded ? BatchSuccessMessage(report, state_.flags.batchFlags) : report;
@@ -121,7 +127,6 @@ void Session::PatchUp() {
             ShowMessage(error);
         }
     }
-    OperationEnded();
 }
 
 }  // namespace velmora

@@ -11,13 +11,6 @@
 #include "serial/PortNames.h"
 #include "meter/TableTransfer.h"
 #include "session/Session.h"
-#include "core/TextMark.h"
-#include "serial/LinkTexts.h"
-#include "meter/LogoIconUpload.h"
-#include "serial/PortInfo.h"
-#include "serial/PortNames.h"
-#include "meter/TableTransfer.h"
-#include "session/Session.h"
 
 namespace velmora {
 
@@ -52,8 +45,7 @@ std::string Session::PortDescription(const std::string& name) const {
 void Session::ReadTables() {
     // A read replaces the tables: unsaved edits get their question first.
     if (state_.flags.busyFlag || !ConfirmDiscard()) return;
-    NotePortResult(ReadTablesFromMeter(LinkOnSelectedPort()));
-    OperationEnded();
+    if (RunOnLink(ReadTablesFromMeter) == OpResult::Completed) ShowTablesReadFromMeter();
 }
 
 TableWriteOptions Session::WriteOptionsNow() const {
@@ -69,20 +61,18 @@ void Session::WriteTables() {
             VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write."));
         return;
     }
-    NotePortResult(WriteTablesToMeter(LinkOnSelectedPort(), WriteOptionsNow()));
-    OperationEnded();
+    const TableWriteOptions options = WriteOptionsNow();
+    RunOnLink([&](MeterLink& link) { return WriteTablesToMeter(link, options); });
 }
 
 MeterComparison Session::CompareWithMeter() {
     MeterComparison c;
     auto meter = std::make_unique<SatTpDatabase>();
-    c.result = ReadMeterTable(LinkOnSelectedPort(), *meter);
-    NotePortResult(c.result);
+    c.result = RunOnLink([&](MeterLink& link) { return ReadMeterTable(link, *meter); });
     if (c.result == OpResult::Completed) {
         c.comparison = CompareTables(*meter, *db_);
         c.meter = std::move(meter);
     }
-    OperationEnded();
     return c;
 }
 
@@ -106,27 +96,24 @@ void Session::LoadIcon() {
 
 // The status line says the write completed; the message names the file.
 void Session::UploadEnded(OpResult result, const char* written, const std::string& path) {
-    NotePortResult(result);
-    OperationEnded();
     if (result != OpResult::Completed) return;
     ShowMessage(FillText(written, {EscapeControls(FileNameOf(path))}),
                 MessageKind::Success);
 }
 
 void Session::WriteLogo() {
-    UploadEnded(WriteLogoToMeter(LinkOnSelectedPort(), state_.logoPath),
+    UploadEnded(RunOnLink([this](MeterLink& link) { return WriteLogoToMeter(link, state_.logoPath); }),
                 VELMORA_TR_NOOP("Core", "Logo written: %1"), state_.logoPath);
 }
 
 void Session::WriteIcon() {
-    UploadEnded(WriteIconToMeter(LinkOnSelectedPort(), state_.iconPath),
+    UploadEnded(RunOnLink([this](MeterLink& link) { return WriteIconToMeter(link, state_.iconPath); }),
                 VELMORA_TR_NOOP("Core", "Icon written: %1"), state_.iconPath);
 }
 
 void Session::DeleteMeterIcons() {
-    // The window asks the question itself.
-    NotePortResult(velmora::DeleteMeterIcons(LinkOnSelectedPort(), false));
-    OperationEnded();
+    if (state_.flags.busyFlag || !view_.AskYesNo(TEXT_DELETE_ICONS_QUESTION)) return;
+    RunOnLink([](MeterLink& link) { return velmora::DeleteMeterIcons(link); });
 }
 
 }  // namespace velmora

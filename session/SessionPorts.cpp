@@ -15,7 +15,8 @@ void Session::FindMeter() {
     if (OperationRunning()) return;
     OperationFlags& flags = state_.flags;
     flags.busyFlag = 1;
-    EnablePortSelector(false);
+    view_.EnablePortSelector(false);
+    UpdateEditButtons();
     view_.StateChanged();
     PortProbe probe(PortSystem::Default(), options_.meterProbeWait);
     probe.Start(options_.meterPorts ? options_.meterPorts() : ExistingPorts());
@@ -30,7 +31,7 @@ void Session::FindMeter() {
     const ProbeSummary summary =
         SummariseProbe(probe.Join(), ClaimedAdapterTexts(PortSystem::Default()));
     flags.busyFlag = 0;
-    EnablePortSelector(true);
+    view_.EnablePortSelector(true);
     if (!summary.meterPort.empty()) view_.SelectPortName(summary.meterPort);
     SetStatus(summary.meterPort.empty() ? std::string() : summary.text);
     ShowMessage(summary.text, summary.kind);

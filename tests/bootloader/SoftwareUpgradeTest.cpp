@@ -64,10 +64,8 @@ protected:
     // What every way out leaves behind.
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_TRUE(host.selectorEnabled);
         EXPECT_EQ(host.flags.busyFlag, 0);
         EXPECT_EQ(host.flags.runFlag, 0);
-        EXPECT_EQ(host.cursorDepth, 0);
     }
     void ExpectFailure(OpResult result, const std::string& status) {
         EXPECT_EQ(result, OpResult::Failed);

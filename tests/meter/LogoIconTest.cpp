@@ -77,7 +77,6 @@ TEST(WriteLogo, UnusableFileIsRefusedBeforeThePortOpens) {
     EXPECT_EQ(WriteLogoToMeter(s.link, s.dir.File("stm32logo_pipe.bin")), OpResult::NotStarted);
     EXPECT_EQ(s.host.messages, (std::vector<std::string>{TEXT_LOGO_TOO_SHORT, TEXT_OPEN_LOGO_ERROR,
                                                           TEXT_OPEN_LOGO_ERROR}));
-    EXPECT_EQ(s.host.selectorDisables, 0);
     EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
 }
 
@@ -179,64 +178,27 @@ TEST(WriteIcon, UnacknowledgedFrameTimesOut) {
 
 // ---- delete icons ----
 
-TEST(DeleteIcons, YesDeletesAndSetsNoBatchFlag) {
+TEST(DeleteIcons, DeletesAndSetsNoBatchFlag) {
     SimLink s;
-    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Completed);
-    EXPECT_EQ(s.host.questions, std::vector<std::string>{TEXT_DELETE_ICONS_QUESTION});
+    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Completed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_COMPLETED);
     EXPECT_EQ(s.meter.Engine().Record().iconDeletes, 1);
     EXPECT_EQ(s.host.flags.batchFlags, 0);
-    EXPECT_EQ(s.host.refreshes, 1);
     s.ExpectIdle();
-}
-
-TEST(DeleteIcons, NoSendsNothingAndLeavesThePortClosed) {
-    SimLink s;
-    s.host.answerYes = false;
-    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::NotStarted);
-    EXPECT_EQ(s.host.selectorDisables, 0);
-    EXPECT_TRUE(s.host.statuses.empty());
-    EXPECT_TRUE(s.meter.Engine().Record().commands.empty());
-}
-
-// Without a window the caller's answer stands, said after the question.
-TEST(DeleteIcons, WithoutAWindowTheGivenAnswerIsTakenAndShown) {
-    struct Case {
-        bool answer;
-        const char* said;
-        OpResult result;
-        int deletes;
-    };
-    const Case cases[] = {
-        {.answer = true, .said = " yes", .result = OpResult::Completed, .deletes = 1},
-        {.answer = false, .said = " no", .result = OpResult::NotStarted, .deletes = 0},
-    };
-    for (const Case& c : cases) {
-        SimLink s;
-        s.host.hasWindow = false;
-        EXPECT_EQ(DeleteMeterIcons(s.link, c.answer), c.result) << c.said;
-        EXPECT_EQ(s.host.messages,
-                  std::vector<std::string>{std::string(TEXT_DELETE_ICONS_QUESTION) + c.said});
-        EXPECT_TRUE(s.host.questions.empty());
-        EXPECT_EQ(s.meter.Engine().Record().iconDeletes, c.deletes);
-        EXPECT_EQ(s.host.refreshes, 0);
-        EXPECT_EQ(s.host.selectorDisables, 0);
-        s.ExpectIdle();
-    }
 }
 
 TEST(DeleteIcons, SilentMeterFailsAndStopEmptiesTheStatus) {
     sim::MeterFaults faults;
     faults.noAnswer = true;
     SimLink s(WithFaults(faults), std::chrono::microseconds(100));
-    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Failed);
+    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_FAILED);
     EXPECT_EQ(s.host.messages, std::vector<std::string>{
                                    FillText(TEXT_NO_ANSWER_UNCHANGED, {s.link.PortName()})});
     s.ExpectIdle();
 
     s.host.stopAfterPumps = s.host.pumps + 3;
-    EXPECT_EQ(DeleteMeterIcons(s.link, false), OpResult::Stopped);
+    EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Stopped);
     EXPECT_EQ(s.host.LastStatus(), "");
     s.ExpectIdle();
 }

@@ -230,12 +230,11 @@ TEST(OpenOperation, DeleteIconsLeavesTheAnswerInTheRing) {
 
 // ---- link and operation frame ----
 
-TEST(OpenLink, FailureShowsConnectFailAndLeavesTheSelector) {
+TEST(OpenLink, FailureShowsConnectFail) {
     Protocol p;
     p.port.openOk = false;
     EXPECT_FALSE(p.link.OpenLink());
     EXPECT_EQ(p.host.messages, std::vector<std::string>{TEXT_CONNECT_FAIL});
-    EXPECT_EQ(p.host.selectorDisables, 0);
 }
 
 TEST(OpenLink, EmptySelectorIsAConnectFailure) {
@@ -246,28 +245,23 @@ TEST(OpenLink, EmptySelectorIsAConnectFailure) {
     EXPECT_EQ(p.host.messages, std::vector<std::string>{TEXT_CONNECT_FAIL});
 }
 
-// What the port had to tell comes first, and the open runs under the cursor.
-TEST(OpenLink, PortNoticesPrecedeConnectFailAndTheOpenWaitsUnderTheCursor) {
+// What the port had to tell comes first.
+TEST(OpenLink, PortNoticesPrecedeConnectFail) {
     Protocol p;
     p.port.openOk = false;
     p.port.notices = {TEXT_GET_COMM_STATE_ERROR, TEXT_SET_COMM_STATE_ERROR};
-    int cursorAtOpen = 0;
-    p.port.onOpen = [&] { cursorAtOpen = p.host.cursorDepth; };
     EXPECT_FALSE(p.link.OpenLink());
     EXPECT_EQ(p.host.messages, (std::vector<std::string>{TEXT_GET_COMM_STATE_ERROR,
                                                          TEXT_SET_COMM_STATE_ERROR,
                                                          TEXT_CONNECT_FAIL}));
-    EXPECT_EQ(cursorAtOpen, 1);
-    EXPECT_EQ(p.host.cursorDepth, 0);
 }
 
-TEST(OpenLink, SelectorIsDisabledExactlyWhileTheLinkIsOpen) {
+TEST(OpenLink, OpensTheNamedPortUntilClosed) {
     Protocol p;
     ASSERT_TRUE(p.link.OpenLink());
     EXPECT_EQ(p.port.openedName, "COM3");
-    EXPECT_FALSE(p.host.selectorEnabled);
+    EXPECT_TRUE(p.port.IsOpen());
     p.link.CloseLink();
-    EXPECT_TRUE(p.host.selectorEnabled);
     EXPECT_FALSE(p.port.IsOpen());
 }
 

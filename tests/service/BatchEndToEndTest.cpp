@@ -99,7 +99,6 @@ protected:
     std::vector<std::string> MeterCommands() { return Meter().Record().commands; }
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_TRUE(host.selectorEnabled);
         EXPECT_EQ(host.flags.busyFlag, 0);
         EXPECT_EQ(host.flags.runFlag, 0);
         EXPECT_EQ(host.flags.batchRunning, 0);

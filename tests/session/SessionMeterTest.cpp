@@ -106,6 +106,52 @@ TEST_F(SessionMeterTest, WriteIsVerifiedByDefaultAndBackedUpBesideTheTableOnRequ
     EXPECT_EQ(view.portsWorked.size(), 1u);
 }
 
+// While a transfer runs, what would change the tables or the port rests,
+// and the history with them; Stop is the one command left.
+TEST_F(SessionMeterTest, CommandsRestWhileATransferRuns) {
+    UseMeter(MeterServing());
+    session->Undo();
+    ASSERT_TRUE(session->IsEnabled(CommandId::EditRedo));
+    int looked = 0;
+    view.onPump = [&] {
+        if (looked++ > 0) return;
+        EXPECT_FALSE(session->IsEnabled(CommandId::Read));
+        EXPECT_FALSE(session->IsEnabled(CommandId::EditRedo));
+        EXPECT_TRUE(session->IsEnabled(CommandId::Stop));
+        for (FormControl id : {FormControl::TpAdd, FormControl::TpEdit, FormControl::SatAdd})
+            EXPECT_FALSE(view.enabled[id]);
+        EXPECT_FALSE(view.portSelectorEnabled);
+    };
+    session->Redo();
+    session->WriteTables();
+    EXPECT_GT(looked, 0);
+    EXPECT_EQ(view.texts[FormControl::Status], "Write Completed ! ");
+    EXPECT_TRUE(session->IsEnabled(CommandId::Read));
+    EXPECT_TRUE(view.enabled[FormControl::TpAdd]);
+    EXPECT_TRUE(view.portSelectorEnabled);
+    EXPECT_EQ(view.waitCursor, 0);
+}
+
+// Tables read from the meter are in no file: Save asks for a name, and a
+// close whose Save As is cancelled stays.
+TEST_F(SessionMeterTest, ATableReadFromTheMeterIsInNoFile) {
+    UseMeter(MeterServing());
+    session->State().dbPath = (dir / "mine.csv").string();
+    view.saveChangesAnswers = {SaveChangesAnswer::No};
+    session->ReadTables();
+    ASSERT_EQ(view.texts[FormControl::Status], "Read Completed ! ");
+    EXPECT_EQ(SatName(session->Database().satellites[0]), "Eutelsat 7");
+    EXPECT_TRUE(session->State().dbPath.empty());
+    EXPECT_EQ(view.title, "");
+    view.saveChangesAnswers = {SaveChangesAnswer::Yes};
+    EXPECT_EQ(session->RequestClose(), CloseDecision::Stay);  // Save As cancelled
+    EXPECT_EQ(view.saveChangesQuestions.back(), "Save the changes to the table?");
+    view.saveAnswers = {(dir / "read.csv").string()};
+    EXPECT_TRUE(session->Save());
+    EXPECT_EQ(view.dialogs.back().title, "Save as");
+    EXPECT_TRUE(fs::exists(dir / "read.csv"));
+}
+
 TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
     sim::MeterFaults faults;
     faults.storeFlipTp = 1;

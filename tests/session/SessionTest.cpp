@@ -291,20 +291,6 @@ TEST_F(SessionTest, SaveAsAlwaysRecordsAndRetitles) {
     EXPECT_FALSE(s.Modified());
 }
 
-TEST_F(SessionTest, SaveAfterMeterReadAsksForName) {
-    Session& s = Start();
-    s.TablesReplacedByRead();
-    EXPECT_TRUE(s.State().dbPath.empty());
-    EXPECT_EQ(view.title, "");
-    EXPECT_TRUE(s.IsEnabled(CommandId::FileSave));
-    view.saveAnswers = {(dir / "read.csv").string()};
-    EXPECT_TRUE(s.Save());
-    EXPECT_EQ(view.dialogs.back().title, "Save as");
-    EXPECT_EQ(s.State().dbPath, (dir / "read.csv").string());
-    EXPECT_EQ(HistoryLines(), 1);
-    EXPECT_TRUE(fs::exists(dir / "read.csv"));
-}
-
 TEST_F(SessionTest, FailedSaveKeepsModifiedAndTellsUser) {
     Session& s = Start();
     MakeEdit();
@@ -335,15 +321,6 @@ TEST_F(SessionTest, CloseWithUnsavedEditsAsksFirst) {
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
     EXPECT_EQ(view.dialogs.back().proposedPath, "sattp.csv");
     EXPECT_TRUE(fs::exists(dir / "sattp.csv"));
-}
-
-TEST_F(SessionTest, CloseYesWithoutPathRunsSaveAsAndStaysWhenCancelled) {
-    Session& s = Start();
-    s.TablesReplacedByRead();
-    view.saveChangesAnswers = {SaveChangesAnswer::Yes};
-    EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);  // Save As cancelled
-    EXPECT_EQ(view.saveChangesQuestions[0], "Save the changes to the table?");
-    EXPECT_EQ(view.dialogs.back().title, "Save as");
 }
 
 TEST_F(SessionTest, NewAsksAndCancelKeepsEdits) {
@@ -428,10 +405,6 @@ TEST_F(SessionTest, UndoOfAnAddedSatelliteFallsBackToAllSatellites) {
     EXPECT_EQ(s.Database().satCount, 0);
     EXPECT_EQ(s.State().edit.satFilter, -1);
     EXPECT_EQ(view.calls.back(), "ShowTpList -1");
-    s.EnablePortSelector(false);  // while an operation runs, the history rests
-    EXPECT_FALSE(s.IsEnabled(CommandId::EditRedo));
-    s.Redo();
-    EXPECT_EQ(s.Database().satCount, 0);
 }
 
 // ---- what must never be lost -----------------------------------------------
@@ -506,17 +479,6 @@ TEST_F(SessionTest, RefusedFileNamesAreExplained) {
     s.LoadIcon();
     EXPECT_EQ(view.messages, (std::vector<std::string>{"A logo file's name begins with stm32logo.",
                                                        "An icon file's name begins with stm32icon."}));
-}
-
-TEST_F(SessionTest, ButtonsAndCommandsRestWhileTheLinkIsOpen) {
-    Session& s = Start();
-    s.EnablePortSelector(false);  // what a long operation does as it opens the port
-    for (FormControl id : {FormControl::TpAdd, FormControl::TpEdit, FormControl::TpDelete, FormControl::SatAdd}) EXPECT_FALSE(view.enabled[id]);
-    EXPECT_FALSE(s.IsEnabled(CommandId::Read));
-    EXPECT_TRUE(s.IsEnabled(CommandId::Stop));
-    s.EnablePortSelector(true);
-    EXPECT_TRUE(view.enabled[FormControl::TpAdd]);
-    EXPECT_TRUE(s.IsEnabled(CommandId::Read));
 }
 
 TEST_F(SessionTest, SortKeepsTheChosenSatellite) {

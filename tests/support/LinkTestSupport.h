@@ -23,8 +23,8 @@
 namespace velmora::testing {
 
 // Records everything an operation shows; PumpOnce can press Stop or run a
-// nested command. It plays a window unless hasWindow is cleared.
-class FakeHost : public OperationHost, public WindowSide {
+// nested command. It has a Stop button unless hasWindow is cleared.
+class FakeHost : public OperationHost {
 public:
     FakeHost() : db(std::make_unique<SatTpDatabase>()) { ClearDatabase(*db); }
 
@@ -46,19 +46,7 @@ public:
         messages.push_back(text);
         messageKinds.push_back(kind);
     }
-    WindowSide* Window() override { return hasWindow ? this : nullptr; }
-    bool AskYesNo(const std::string& question) override {
-        questions.push_back(question);
-        return answerYes;
-    }
-    void BeginWaitCursor() override { ++cursorDepth; }
-    void EndWaitCursor() override { --cursorDepth; }
-    void EnablePortSelector(bool enable) override {
-        selectorEnabled = enable;
-        if (!enable) ++selectorDisables;
-    }
-    void RefreshFormControls() override { ++refreshes; }
-    void TablesReplacedByRead() override { ++tablesReplaced; }
+    bool StopsWithButton() const override { return hasWindow; }
 
     std::string LastStatus() const { return statuses.empty() ? "<none>" : statuses.back(); }
 
@@ -69,17 +57,10 @@ public:
     std::vector<std::pair<std::string, int>> phases;
     std::vector<std::string> messages;
     std::vector<MessageKind> messageKinds;
-    std::vector<std::string> questions;
     int progress = 0;
     int pumps = 0;
     int stopAfterPumps = 0;
     std::function<void()> onPump;
-    bool answerYes = true;
-    int cursorDepth = 0;
-    bool selectorEnabled = true;
-    int selectorDisables = 0;
-    int refreshes = 0;
-    int tablesReplaced = 0;
 };
 
 // A port without a device: what the PC writes goes to onWrite, and Feed plays
@@ -187,10 +168,8 @@ struct SimLink {
     // Link state every way out must leave behind.
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_TRUE(host.selectorEnabled);
         EXPECT_EQ(host.flags.busyFlag, 0);
         EXPECT_EQ(host.flags.runFlag, 0);
-        EXPECT_EQ(host.cursorDepth, 0);
     }
 
     ScratchFolder dir;
