@@ -11,6 +11,12 @@
 namespace velmora::cli {
 
 #define PORT_OPTION_HELP "--port P\tthe meter's port: COM1..COM9 or a device path such as /dev/ttyUSB0\n"
+#define RECORD_OPTION_HELP                                                                        \
+    "--record [FILE|URL]\tkeep a unit record of the meter in an SQLite FILE (default "            \
+    "~/.local/share/velmora/units.sqlite) or a postgresql:// URL; [production] record= in the "    \
+    "settings does the same\n"                                                                     \
+    "--bench NAME\tthe bench named in the record (default the host name)\n"                       \
+    "--run ID\tthe run the record belongs to (default a new one)\n"
 
 // The summaries stay within 54 characters: --help prints them from column 27
 // and keeps within 80.
@@ -79,17 +85,19 @@ const std::vector<CliCommand>& Commands() {
          "differ (the default)\n"
          "--no-verify\tdo not read the tables back after the write\n"
          "--backup FILE\tfirst save the meter's tables to FILE (a name taken already gets "
-         "-2, -3, ...); without it nothing is saved\n"},
-        {"write-logo", "--port P FILE", "upload a boot logo file (stm32logo*) to the meter",
-         RunWriteLogo, PORT_OPTION_HELP "FILE\tthe logo file; its name begins with stm32logo\n"},
-        {"write-icon", "--port P FILE", "upload an icon-set file (stm32icon*) to the meter",
-         RunWriteIcon, PORT_OPTION_HELP "FILE\tthe icon file; its name begins with stm32icon\n"},
+         "-2, -3, ...); without it nothing is saved\n" RECORD_OPTION_HELP},
+        {"write-logo", "--port P FILE",
+         "upload a boot logo file (stm32logo*) to the meter", RunWriteLogo,
+         PORT_OPTION_HELP "FILE\tthe logo file; its name begins with stm32logo\n" RECORD_OPTION_HELP},
+        {"write-icon", "--port P FILE",
+         "upload an icon-set file (stm32icon*) to the meter", RunWriteIcon,
+         PORT_OPTION_HELP "FILE\tthe icon file; its name begins with stm32icon\n" RECORD_OPTION_HELP},
         {"delete-icons", "--port P --yes", "delete the meter's on-screen icons (needs --yes)",
          RunDeleteIcons, PORT_OPTION_HELP "--yes\tconfirm the deletion (it cannot be undone)\n"},
-        {"upgrade", "--port P FILE.hex", "write new firmware (rav32izazud*) via the bootloader",
-         RunUpgrade,
+        {"upgrade", "--port P FILE.hex",
+         "write new firmware (rav32izazud*) via the bootloader", RunUpgrade,
          PORT_OPTION_HELP "FILE.hex\tthe Intel HEX firmware; its name begins with rav32izazud; "
-         "the meter must be in its bootloader\n"},
+         "the meter must be in its bootloader\n" RECORD_OPTION_HELP},
         {"flash-image", "--tables FILE --logo FILE --icon FILE [-o OUT]",
          "build the 1 MB factory image (Flash1M.bin), no meter", RunFlashImage,
          "--tables FILE\tthe sattp.csv table to put in the image (as batch takes it)\n"
@@ -123,7 +131,8 @@ const std::vector<CliCommand>& Commands() {
          "--probe-interval-ms MS\thow often --repeat looks for the next meter (default 1000)\n"
          "--report FILE\tappend one JSON line per meter to FILE\n"
          "--record [FILE|URL]\tkeep a unit record of every meter in an SQLite FILE (default "
-         "~/.local/share/velmora/units.sqlite) or a postgresql:// URL\n"
+         "~/.local/share/velmora/units.sqlite) or a postgresql:// URL; [production] record= in "
+         "the settings does the same\n"
          "--bench NAME\tthe bench named in the records (default the host name)\n"
          "--run ID\tcontinue the run of this ID (printed when a run starts)\n"
          "--limit N\tstop after N passed meters in the run (implies --repeat)\n"},

@@ -64,7 +64,10 @@ int FirmwareStatus(CliStreams& io, const std::string& path) {
 
 }  // namespace
 
-int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
+int RunUpgrade(const std::vector<std::string>& given, CliStreams& io) {
+    std::vector<std::string> args = given;
+    RecordOptions recording;
+    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
     std::string port;
     std::string file;
     if (!ParseOptions(io, args, {{"--port", &port}}, &file) ||
@@ -78,18 +81,29 @@ int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
         return status;
     }
     if (io.checkOnly) return kExitOk;
+    records::UnitJob unitJob = UnitJobFor(recording);
+    unitJob.soft = file;
+    OneMeterRecord unit;
+    if (!unit.Open(io, recording, std::move(unitJob))) return kExitFailed;
     TerminalHost host(io.err, ProgressBarWanted(io.err));
+    NoticeTap tap(host);
     SerialPort serial;
-    MeterLink link(serial, host);
+    MeterLink link(serial, tap);
     link.SetPortName(port);
+    BatchRecord meter = NewBatchRecord(port, unit.Wanted() ? file : std::string());
+    // The chip's unique ID is read for the record only.
+    const BootOptions boot = unit.Wanted() ? RecordIdentity({}, meter) : BootOptions{};
+    const auto start = std::chrono::steady_clock::now();
     OpResult result;
     {
         TerminalHost::InterruptScope interrupt;
-        result = UpgradeSoftware(link, file);
+        result = UpgradeSoftware(link, file, boot);
     }
     std::string status = WithBootloaderHint(host.TakeFinalStatus());
     if (!status.empty()) io.out << status << '\n';
     if (result == OpResult::Stopped || host.Interrupted()) PrintError(io, "stopped");
+    unit.Keep(io, meter, BatchStep::Soft, result, status,
+              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), tap);
     return result == OpResult::Completed ? kExitOk : kExitFailed;
 }
 
@@ -152,10 +166,13 @@ int OpenUnitLog(CliStreams& io, const RecordOptions& recording, const LineJob& j
     if (!recording.wanted) {
         if (recording.limit == 0) return kExitOk;
     }
-    records::UnitJob unitJob{recording.wanted ? recording.target : std::string(),
-                             LocalUnitsPath(), recording.bench, recording.runId, recording.limit,
-                             job.soft, job.icon, job.logo, tables, nullptr,
-                             job.tableChecks.verify};
+    records::UnitJob unitJob = UnitJobFor(recording);
+    if (!recording.wanted) unitJob.target.clear();
+    unitJob.soft = job.soft;
+    unitJob.icon = job.icon;
+    unitJob.logo = job.logo;
+    unitJob.tablesPath = tables;
+    unitJob.verify = job.tableChecks.verify;
     auto table = NewTable();
     if (!tables.empty() && ReadTableFile(*table, tables, io) == kExitOk) unitJob.tables = table.get();
     units = std::make_unique<records::UnitLog>(std::move(unitJob));
@@ -181,7 +198,7 @@ int SayLimit(CliStreams& io, records::UnitLog& units) {
 int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
     std::vector<std::string> args = given;
     RecordOptions recording;
-    if (!TakeRecordOptions(io, args, recording)) return kExitUsage;
+    if (!TakeRecordOptions(io, args, recording, RecordUse::Batch)) return kExitUsage;
     LineOptions line;
     std::vector<std::string> portLists;
     LineJob job;
@@ -319,7 +336,10 @@ int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
     auto start = std::chrono::steady_clock::now();
     {
         TerminalHost::InterruptScope interrupt;
-        record = RunMeterBatch(link, port, job, false);
+        record = RunMeterBatch(link, port, job, false, {},
+                               [&](BatchStep, const StepRecord* ended) {
+                                   if (ended != nullptr) tap.StepEnded(ended->ok);
+                               });
     }
     // A firmware step that found no bootloader ends the batch with its status last.
     bool noBootloader = !job.soft.empty() && WithBootloaderHint(host.LastStatus()) != host.LastStatus();
@@ -328,7 +348,7 @@ int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
         std::string notice;
         units->Keep(record,
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-                    tap.TakeNotice(), &notice);
+                    tap.TakeReason(), &notice);
         if (!notice.empty()) PrintError(io, notice);
     }
     io.out << record.result << (noBootloader ? WithBootloaderHint(host.LastStatus()) : "") << '\n';

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -13,6 +14,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliCommands.h"
 #include "cli/TerminalHost.h"
+#include "cli/UnitRecording.h"
 #include "core/MessageText.h"
 #include "core/SatTpFile.h"
 #include "serial/LinkTexts.h"
@@ -76,16 +78,27 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
     return parsed;
 }
 
+// The unit record of a command on one meter, when one is kept: the step it
+// is and the record.
+struct RecordedStep {
+    BatchStep step = BatchStep::Tables;
+    OneMeterRecord* unit = nullptr;
+};
+
 // Runs one operation with a terminal host on the named port and reports its
 // outcome: the final status on the output stream, exit 0 only when it
 // completed. The operation may also refuse before the link is used.
 template <class Operation>
-int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
+int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation,
+               RecordedStep recorded = {}) {
     if (io.checkOnly) return kExitOk;
     TerminalHost host(io.err, ProgressBarWanted(io.err));
+    NoticeTap tap(host);
     SerialPort port;
-    MeterLink link(port, host);
+    MeterLink link(port, tap);
     link.SetPortName(args.port);
+    const BatchRecord meter = NewBatchRecord(args.port, "");
+    const auto start = std::chrono::steady_clock::now();
     OpResult result;
     {
         TerminalHost::InterruptScope interrupt;
@@ -96,6 +109,11 @@ int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation) {
     // A Ctrl+C during the frames ends in the failure text, as Stop does in
     // the window; either way the terminal says that it was stopped.
     if (result == OpResult::Stopped || host.Interrupted()) PrintError(io, "stopped");
+    if (recorded.unit != nullptr) {
+        recorded.unit->Keep(
+            io, meter, recorded.step, result, status,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), tap);
+    }
     return result == OpResult::Completed ? kExitOk : kExitFailed;
 }
 
@@ -117,9 +135,12 @@ bool OutputWritable(CliStreams& io, const std::string& path) {
 }
 
 // The logo and icon commands: the file name must carry the meter's prefix.
-int RunUpload(const std::vector<std::string>& args, CliStreams& io,
+int RunUpload(const std::vector<std::string>& given, CliStreams& io,
               ChosenFile (*choose)(const std::string&), const char* prefix,
-              OpResult (*upload)(MeterLink&, const std::string&)) {
+              OpResult (*upload)(MeterLink&, const std::string&), BatchStep step) {
+    std::vector<std::string> args = given;
+    RecordOptions recording;
+    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
     auto parsed = ParseLinkArgs(io, args, true, false, false);
     if (!parsed) return kExitUsage;
     if (choose(parsed->file).path.empty()) {
@@ -127,9 +148,14 @@ int RunUpload(const std::vector<std::string>& args, CliStreams& io,
         return kExitUsage;
     }
     if (!InputFileOpens(io, parsed->file)) return kExitCannotOpen;
-    return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase&) {
-        return upload(link, parsed->file);
-    });
+    records::UnitJob job = UnitJobFor(recording);
+    (step == BatchStep::Logo ? job.logo : job.icon) = parsed->file;
+    OneMeterRecord unit;
+    if (!unit.Open(io, recording, std::move(job))) return kExitFailed;
+    return RunOnMeter(
+        io, *parsed,
+        [&](MeterLink& link, SatTpDatabase&) { return upload(link, parsed->file); },
+        {step, unit.Wanted() ? &unit : nullptr});
 }
 
 // "meter", "bootloader", or empty for a port nothing answered on; the text
@@ -233,7 +259,10 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
     });
 }
 
-int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
+int RunWriteTables(const std::vector<std::string>& given, CliStreams& io) {
+    std::vector<std::string> args = given;
+    RecordOptions recording;
+    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
     auto parsed = ParseLinkArgs(io, args, true, false, false, true);
     if (!parsed) return kExitUsage;
     // The table is read before the port is touched: a file that cannot be
@@ -244,18 +273,27 @@ int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
         PrintError(io, EscapeControls(parsed->file) + " holds no satellites; nothing to write");
         return kExitFailed;
     }
-    return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
-        db = *table;
-        return WriteTablesToMeter(link, {parsed->verify, parsed->backup});
-    });
+    records::UnitJob job = UnitJobFor(recording);
+    job.tablesPath = parsed->file;
+    job.tables = table.get();
+    job.verify = parsed->verify;
+    OneMeterRecord unit;
+    if (!unit.Open(io, recording, std::move(job))) return kExitFailed;
+    return RunOnMeter(
+        io, *parsed,
+        [&](MeterLink& link, SatTpDatabase& db) {
+            db = *table;
+            return WriteTablesToMeter(link, {parsed->verify, parsed->backup});
+        },
+        {BatchStep::Tables, unit.Wanted() ? &unit : nullptr});
 }
 
 int RunWriteLogo(const std::vector<std::string>& args, CliStreams& io) {
-    return RunUpload(args, io, LoadLogoFile, LOGO_NAME_PREFIX, WriteLogoToMeter);
+    return RunUpload(args, io, LoadLogoFile, LOGO_NAME_PREFIX, WriteLogoToMeter, BatchStep::Logo);
 }
 
 int RunWriteIcon(const std::vector<std::string>& args, CliStreams& io) {
-    return RunUpload(args, io, LoadIconFile, ICON_NAME_PREFIX, WriteIconToMeter);
+    return RunUpload(args, io, LoadIconFile, ICON_NAME_PREFIX, WriteIconToMeter, BatchStep::Icon);
 }
 
 int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io) {

@@ -312,6 +312,7 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
             if (ended == nullptr) {
                 board.Step(index, StepName(step));
             } else {
+                tap.StepEnded(ended->ok);
                 board.StepEnded(index, step, *ended);
             }
         };
@@ -320,7 +321,7 @@ void ServePort(Board& board, std::size_t index, const std::string& port, const L
         double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         if (job.units != nullptr) {
             std::string notice;
-            job.units->Keep(record, seconds, tap.TakeNotice(), &notice);
+            job.units->Keep(record, seconds, tap.TakeReason(), &notice);
             if (!notice.empty()) board.Say(index, notice);
         }
         bool reported = true;

@@ -3,14 +3,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <iomanip>
 #include <map>
 #include <ostream>
 
+#include "bootloader/SoftwareUpgrade.h"
 #include "cli/Arguments.h"
 #include "session/UserData.h"
+#include "session/UserSettings.h"
 
 namespace velmora::cli {
 
@@ -25,7 +28,27 @@ std::string LocalUnitsPath() {
     return folder + "/units.sqlite";
 }
 
-bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options) {
+namespace {
+
+// [production] record= of the user's settings, into options.
+void RecordFromSettings(RecordOptions& options) {
+    const std::string value =
+        SettingsValue(UserSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+                      "production", "record");
+    std::string word = value;
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* off : {"", "off", "no", "false", "0"})
+        if (word == off) return;
+    options.wanted = true;
+    for (const char* on : {"on", "yes", "true", "1"})
+        if (word == on) return;
+    options.target = value;
+}
+
+}  // namespace
+
+bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options,
+                       RecordUse use) {
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -47,6 +70,10 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
         const std::string& value = args[++i];
         if (a == "--bench") options.bench = value;
         if (a == "--run") options.runId = value;
+        if (a == "--limit" && use != RecordUse::Batch) {
+            PrintError(io, "--limit goes with batch");
+            return false;
+        }
         if (a == "--limit") {
             auto [end, error] = std::from_chars(value.data(), value.data() + value.size(),
                                                 options.limit);
@@ -56,6 +83,7 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
             }
         }
     }
+    if (!options.wanted && use != RecordUse::Query) RecordFromSettings(options);
     if (options.bench.empty()) {
         char host[256] = {};
         options.bench = ::gethostname(host, sizeof host - 1) == 0 ? host : "bench";
@@ -69,6 +97,64 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
     }
     args = std::move(rest);
     return true;
+}
+
+records::UnitJob UnitJobFor(const RecordOptions& options) {
+    records::UnitJob job;
+    job.target = options.target;
+    // The bench's own file keeps what a server out of reach misses.
+    if (options.wanted && records::IsPostgresTarget(options.target)) job.localPath = LocalUnitsPath();
+    job.bench = options.bench;
+    job.runId = options.runId;
+    job.limit = options.limit;
+    return job;
+}
+
+void NoticeTap::StepEnded(bool ok) {
+    if (!ok && reason_.empty()) reason_ = notice_.empty() ? WithBootloaderHint(status_) : notice_;
+    notice_.clear();
+}
+
+std::string NoticeTap::TakeReason() {
+    std::string reason = reason_.empty() ? notice_ : reason_;
+    while (!reason.empty() && reason.back() == ' ') reason.pop_back();
+    reason_.clear();
+    notice_.clear();
+    return reason;
+}
+
+bool OneMeterRecord::Open(CliStreams& io, const RecordOptions& options, records::UnitJob job) {
+    if (!options.wanted) return true;
+    log_ = std::make_unique<records::UnitLog>(std::move(job));
+    std::string error;
+    std::string notice;
+    if (!log_->Open(&error, &notice)) {
+        PrintError(io, error);
+        log_.reset();
+        return false;
+    }
+    if (!notice.empty()) PrintError(io, notice);
+    return true;
+}
+
+void OneMeterRecord::Keep(CliStreams& io, BatchRecord batch, BatchStep step, OpResult result,
+                          const std::string& status, double seconds, NoticeTap& tap) {
+    if (!log_) return;
+    const bool ok = result == OpResult::Completed;
+    StepRecord& s = batch.Step(step);
+    s.asked = true;
+    s.ran = result != OpResult::NotStarted;
+    s.ok = ok;
+    s.seconds = seconds;
+    batch.ok = ok;
+    batch.result = !status.empty()                  ? status
+                   : result == OpResult::Stopped    ? "stopped"
+                   : result == OpResult::NotStarted ? "not run"
+                                                    : "failed";
+    tap.StepEnded(ok);
+    std::string notice;
+    log_->Keep(batch, seconds, tap.TakeReason(), &notice);
+    if (!notice.empty()) PrintError(io, notice);
 }
 
 namespace {

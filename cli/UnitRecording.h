@@ -1,5 +1,7 @@
-// The unit records of velmora-cli: the batch's --record, --bench, --run and
-// --limit, and the units command that asks the records.
+// The unit records of velmora-cli: --record, --bench, --run and --limit of
+// the batch, the same (without --limit) for the commands that service one
+// meter, [production] record= of the settings, and the units command that
+// asks the records.
 #pragma once
 
 #include <string>
@@ -8,7 +10,9 @@
 
 #include "cli/Cli.h"
 #include "core/OperationHost.h"
+#include "meter/MeterLink.h"
 #include "records/UnitLog.h"
+#include "service/BatchReport.h"
 
 namespace velmora::cli {
 
@@ -24,18 +28,34 @@ struct RecordOptions {
 // when missing); empty when there is no home folder.
 std::string LocalUnitsPath();
 
-// Takes --record [FILE|URL], --bench NAME, --run ID and --limit N out of
-// args; false (said on err) on a malformed one.
-bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options);
+// Who takes the options: units asks the records (the settings do not
+// apply), the batch keeps them (--limit too), a command on one meter keeps
+// its one record.
+enum class RecordUse { Query, Batch, OneMeter };
 
-// A host that hands everything to another and keeps the last notice shown:
-// the message that named a failure, for the meter's record.
+// Takes --record [FILE|URL], --bench NAME, --run ID and --limit N out of
+// args; false (said on err) on a malformed one. Without --record, the batch
+// and the one-meter commands record when the user's settings say
+// [production] record=FILE|URL (or on, yes, true, 1: the bench's own file).
+bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options,
+                       RecordUse use = RecordUse::Query);
+
+// The job's store, bench and run as the options name them; the files are
+// the caller's to add.
+records::UnitJob UnitJobFor(const RecordOptions& options);
+
+// A host that hands everything to another and keeps what named a failure,
+// for the meter's record: the notice a failed step showed, else the status
+// it ended on (a bootloader that refused, a meter that did not answer).
 class NoticeTap : public OperationHost {
 public:
     explicit NoticeTap(OperationHost& host) : host_(host) {}
     SatTpDatabase& Database() override { return host_.Database(); }
     OperationFlags& Flags() override { return host_.Flags(); }
-    void SetStatus(const std::string& text) override { host_.SetStatus(text); }
+    void SetStatus(const std::string& text) override {
+        status_ = text;
+        host_.SetStatus(text);
+    }
     void BeginProgress(const std::string& text, int maximum) override {
         host_.BeginProgress(text, maximum);
     }
@@ -47,11 +67,36 @@ public:
     }
     void ShowWaitNotice(const std::string& text) override { host_.ShowWaitNotice(text); }
     bool StopsWithButton() const override { return host_.StopsWithButton(); }
-    std::string TakeNotice() { return std::exchange(notice_, {}); }
+    // A step ended; the first failed one names the reason.
+    void StepEnded(bool ok);
+    // The reason of the failure (empty when nothing failed or was said),
+    // forgotten for the next meter.
+    std::string TakeReason();
 
 private:
     OperationHost& host_;
     std::string notice_;
+    std::string status_;
+    std::string reason_;
+};
+
+// The unit record of a command that services one meter (upgrade,
+// write-tables, write-logo, write-icon) when recording is on.
+class OneMeterRecord {
+public:
+    // Opens the records when options ask for them, before the meter is
+    // touched; job names the files. False (said on err) when no record
+    // could be kept.
+    bool Open(CliStreams& io, const RecordOptions& options, records::UnitJob job);
+    bool Wanted() const { return log_ != nullptr; }
+    // Keeps the record of the step run: result and status the operation's,
+    // tap the host it ran on, batch what was known of the meter (port, ID,
+    // firmware) with its start.
+    void Keep(CliStreams& io, BatchRecord batch, BatchStep step, OpResult result,
+              const std::string& status, double seconds, NoticeTap& tap);
+
+private:
+    std::unique_ptr<records::UnitLog> log_;
 };
 
 }  // namespace velmora::cli

@@ -19,6 +19,7 @@
 
 #include "gui/CatalogDlg.h"
 #include "gui/CheckDlg.h"
+#include "gui/UnitRecordsDlg.h"
 #include "gui/CoreText.h"
 #include "gui/Images.h"
 #include "gui/ImportDlg.h"
@@ -287,6 +288,11 @@ void MainFrame::RunStep(const Command& command) {
             break;
         }
         case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, this); break;
+        case WindowStep::UnitRecordsDialog: {
+            UnitRecordsDlg dlg(session, this);
+            modal::Run(dlg);
+            break;
+        }
         case WindowStep::HelpContents: VelmoraApp::OnHelpContents(this); break;
         case WindowStep::AboutBox: VelmoraApp::OnAbout(this); break;
         case WindowStep::Exit: close(); break;

@@ -61,8 +61,12 @@ bool PostgresStore::Run(const std::string& sql, const std::vector<std::string>& 
                         std::vector<std::vector<std::string>>* rows, std::string* error) {
     std::vector<const char*> texts;
     for (const std::string& p : params) texts.push_back(p.c_str());
-    PGresult* result = PQexecParams(conn_, sql.c_str(), static_cast<int>(texts.size()), nullptr,
-                                    texts.data(), nullptr, nullptr, 0);
+    // A migration is several statements, which only the simple protocol
+    // (no parameters) takes in one go.
+    PGresult* result = params.empty() ? PQexec(conn_, sql.c_str())
+                                      : PQexecParams(conn_, sql.c_str(),
+                                                     static_cast<int>(texts.size()), nullptr,
+                                                     texts.data(), nullptr, nullptr, 0);
     ExecStatusType status = PQresultStatus(result);
     bool ok = status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
     if (ok && rows != nullptr) {

@@ -59,6 +59,7 @@ enum class CommandId {
     FileImportUrl,
     FileCatalog,
     FindMeter,
+    UnitRecords,
 };
 
 // The menu bar's menus, left to right.
@@ -77,6 +78,7 @@ enum class WindowStep {
     ExportDialog,
     CheckDialog,
     CompareDialog,
+    UnitRecordsDialog,
     HelpContents,
     AboutBox,
     Exit,

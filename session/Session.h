@@ -33,6 +33,7 @@
 #include "service/PortProbe.h"
 #include "serial/PortWatcher.h"
 #include "meter/TableVerify.h"
+#include "records/UnitStore.h"
 #include "session/SessionView.h"
 
 namespace velmora {
@@ -233,6 +234,14 @@ public:
     // what came or went.
     int PortWatchFd();
     void PortsChanged();
+
+    // The unit records of this bench's own database, newest first
+    // (session/SessionUnits.cpp); none while it does not exist. False with the
+    // reason when it cannot be read.
+    bool FindUnitRecords(const records::UnitFilter& filter,
+                         std::vector<records::UnitRecord>& found, std::string* error) const;
+    // Where that database is: units.sqlite in the user's data folder.
+    static std::string UnitRecordsPath();
 
     // Firmware, factory image and batch (ui/SessionFlash.cpp).
     void LoadSoft();

@@ -539,6 +539,16 @@ Compare with meter</source>
 مقارنة مع الجهاز</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>سجلات الأجهزة...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>عرض سجلات أجهزة القياس التي خُدمت على هذه المنصة
+سجلات الأجهزة</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>كتابة الشعار</translation>
     </message>
@@ -1833,6 +1843,73 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 من أصل %2 صفًا تطابق «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>سجلات الأجهزة</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>المعرّف الفريد:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>من (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>إلى (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>المنصة</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>المعرّف الفريد</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>السبب</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>اكتب اليوم بالشكل 2026-12-09 والوقت بالشكل 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>نجح</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>خُدم %1، نجح %2، فشل %3؛ السجلات في %4</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,16 @@ Compare with meter</source>
 Mit Messgerät vergleichen</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Geräteprotokolle...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Die Protokolle der an diesem Arbeitsplatz bearbeiteten Messgeräte zeigen
+Geräteprotokolle</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Logo schreiben</translation>
     </message>
@@ -1817,6 +1827,73 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 von %2 Zeilen passen zu „%3“</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Geräteprotokolle</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>Eindeutige ID:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Von (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Bis (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>Eindeutige ID</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Einen Tag als 2026-12-09 schreiben, eine Zeit als 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 bearbeitet, %2 bestanden, %3 fehlgeschlagen; Protokolle in %4</translation>
     </message>
 </context>
 <context>

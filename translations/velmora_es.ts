@@ -527,6 +527,16 @@ Compare with meter</source>
 Comparar con medidor</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Registros de equipos...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Mostrar los registros de los medidores atendidos en este puesto
+Registros de equipos</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Escribir logo</translation>
     </message>
@@ -1817,6 +1827,73 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 de %2 filas coinciden con «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Registros de equipos</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>ID única:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Desde (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Hasta (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID única</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Escriba un día como 2026-12-09 y una hora como 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 atendidos, %2 correctos, %3 fallidos; registros en %4</translation>
     </message>
 </context>
 <context>

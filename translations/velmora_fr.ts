@@ -527,6 +527,16 @@ Compare with meter</source>
 Comparer au mesureur</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Registre des appareils...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Afficher le registre des mesureurs traités sur ce poste
+Registre des appareils</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Écrire le logo</translation>
     </message>
@@ -1817,6 +1827,73 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 lignes sur %2 correspondent à «&#xa0;%3&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Registre des appareils</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>ID unique :</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Du (UTC) :</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Au (UTC) :</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID unique</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Écrivez un jour sous la forme 2026-12-09, une heure sous la forme 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 traités, %2 réussis, %3 échoués ; registre dans %4</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,16 @@ Compare with meter</source>
 Confronta con misuratore</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Registro apparecchi...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Mostra il registro dei misuratori lavorati su questo banco
+Registro apparecchi</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Scrivi logo</translation>
     </message>
@@ -1817,6 +1827,73 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 righe su %2 corrispondono a «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Registro apparecchi</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>ID univoco:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Dal (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Al (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID univoco</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Scrivere un giorno come 2026-12-09, un orario come 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>riuscito</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallito</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 lavorati, %2 riusciti, %3 falliti; registro in %4</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,16 @@ Compare with meter</source>
 Porównaj z miernikiem</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Rejestr urządzeń...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Pokaż rejestr mierników obsłużonych na tym stanowisku
+Rejestr urządzeń</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Zapisz logo</translation>
     </message>
@@ -1821,6 +1831,73 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 z %2 wierszy pasuje do „%3”</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Rejestr urządzeń</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>Unikalny ID:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Od (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Do (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Stanowisko</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unikalny ID</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Przyczyna</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Dzień zapisz jako 2026-12-09, czas jako 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>udane</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nieudane</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>obsłużono %1, udanych %2, nieudanych %3; rejestr w %4</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,16 @@ Compare with meter</source>
 Comparar com o medidor</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Registos de aparelhos...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Mostrar os registos dos medidores atendidos nesta bancada
+Registos de aparelhos</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Escrever logótipo</translation>
     </message>
@@ -1817,6 +1827,73 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 de %2 linhas correspondem a «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Registos de aparelhos</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>ID única:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>De (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Até (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Bancada</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>ID única</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Escreva um dia como 2026-12-09 e uma hora como 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>aprovado</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>falhou</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 atendidos, %2 aprovados, %3 falhados; registos em %4</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,16 @@ Compare with meter</source>
 Сравнить с измерителем</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Журнал приборов...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Показать журнал приборов, обслуженных на этом стенде
+Журнал приборов</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Записать логотип</translation>
     </message>
@@ -1821,6 +1831,73 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%1 из %2 строк соответствуют «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Журнал приборов</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>Уникальный ID:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>С (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>По (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Стенд</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>Уникальный ID</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Прошивка</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Дата пишется как 2026-12-09, время как 2026-12-09T08:00:00Z.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>ошибка</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>обслужено %1, успешно %2, с ошибкой %3; журнал в %4</translation>
     </message>
 </context>
 <context>

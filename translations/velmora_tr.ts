@@ -524,6 +524,16 @@ Compare with meter</source>
 Cihazla karşılaştır</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>Cihaz kayıtları...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>Bu tezgâhta işlenen ölçü aletlerinin kayıtlarını göster
+Cihaz kayıtları</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>Logo yaz</translation>
     </message>
@@ -1813,6 +1823,73 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%2 satırdan %1 tanesi &quot;%3&quot; ile eşleşiyor</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>Cihaz kayıtları</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>Benzersiz kimlik:</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>Başlangıç (UTC):</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>Bitiş (UTC):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>Tezgâh</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Bağlantı noktası</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>Benzersiz kimlik</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Yazılım</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Neden</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>Günü 2026-12-09, saati 2026-12-09T08:00:00Z biçiminde yazın.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>başarılı</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>başarısız</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>%1 işlendi, %2 başarılı, %3 başarısız; kayıtlar: %4</translation>
     </message>
 </context>
 <context>

@@ -524,6 +524,16 @@ Compare with meter</source>
 与寻星仪比较</translation>
     </message>
     <message>
+        <source>Unit records...</source>
+        <translation>设备记录...</translation>
+    </message>
+    <message>
+        <source>Show the records of the meters this bench serviced
+Unit records</source>
+        <translation>显示本工位处理过的仪表记录
+设备记录</translation>
+    </message>
+    <message>
         <source>Write logo</source>
         <translation>写入 Logo</translation>
     </message>
@@ -1813,6 +1823,73 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 of %2 rows match &quot;%3&quot;</source>
         <translation>%2 行中有 %1 行匹配“%3”</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::UnitRecordsDlg</name>
+    <message>
+        <source>Unit records</source>
+        <translation>设备记录</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Unique ID:</source>
+        <translation>唯一 ID：</translation>
+    </message>
+    <message>
+        <source>From (UTC):</source>
+        <translation>从 (UTC)：</translation>
+    </message>
+    <message>
+        <source>To (UTC):</source>
+        <translation>到 (UTC)：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Bench</source>
+        <translation>工位</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>唯一 ID</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Write a day as 2026-12-09, a time as 2026-12-09T08:00:00Z.</source>
+        <translation>日期写作 2026-12-09，时间写作 2026-12-09T08:00:00Z。</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
+        <translation>已处理 %1，通过 %2，失败 %3；记录位于 %4</translation>
     </message>
 </context>
 <context>
