@@ -13,7 +13,7 @@ namespace velmora {
 
 inline constexpr const char* SOFT_NAME_PREFIX = "rav32izazud";
 inline constexpr const char* SOFT_FILE_FILTER =
-    VELMORA_TR_NOOP("Core", "soft files (*.hex)|*.hex|All Files (*.*)|*.*||");
+    VELMORA_TR_NOOP("Core", "soft files (*.hex);;All Files (*)");
 inline constexpr const char* SOFT_LABEL = VELMORA_TR_NOOP("Core", "SOFT:");
 // The label shows at most this many characters of the file name.
 inline constexpr std::size_t SOFT_LABEL_NAME_CHARS = 36;

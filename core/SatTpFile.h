@@ -15,7 +15,7 @@ namespace velmora {
 
 inline constexpr const char* DEFAULT_DB_FILE = "sattp.csv";
 inline constexpr const char* DB_FILE_FILTER =
-    VELMORA_TR_NOOP("Core", "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||");
+    VELMORA_TR_NOOP("Core", "sattp files (*.csv);;All Files (*)");
 
 // What a read skipped, cut short or could not read, one line of text each
 // in file order ("line 12: 5 columns, the header has 9; skipped"). Values

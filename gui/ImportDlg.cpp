@@ -35,8 +35,8 @@ constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Import tran
 constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Export satellites.xml");
 // dvbv5 scan tables have no extension, so the filter first offered shows every file.
 constexpr const char* kImportFilter =
-    "All files (*)|*|Transponder lists (*.xml *.ini)|*.xml;*.ini||";
-constexpr const char* kExportFilter = "satellites.xml (*.xml)|*.xml|All Files (*.*)|*.*||";
+    "All files (*);;Transponder lists (*.xml *.ini)";
+constexpr const char* kExportFilter = "satellites.xml (*.xml);;All Files (*)";
 
 enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
 // The sort key of a row's position, and the source satellite of a row.

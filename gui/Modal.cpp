@@ -121,20 +121,7 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& quest
 }
 
 QStringList NameFilters(const QString& filter) {
-    QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
-        QString text = parts[i];
-        QString pattern = parts[i + 1];
-        if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
-        // Qt takes the patterns from the last parentheses of the text.
-        qsizetype open = text.lastIndexOf(QLatin1Char('('));
-        if (open > 0) text = text.left(open).trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(
-            text, pattern.replace(QLatin1Char(';'), QLatin1Char(' ')));
-    }
-    return filters;
+    return filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
 }
 
 std::optional<QString> OpenFileName(QWidget* parent, const QString& title, const QString& filter) {

@@ -63,15 +63,14 @@ bool AskYesNo(QWidget* parent, const QString& question);
 // Yes/No/Cancel with the exclamation icon.
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& question);
 
-// File dialogs. filter is in the "text|pattern|text|pattern||" form of the
-// session's file specs; nullopt when cancelled.
+// File dialogs. filter is Qt's "text (patterns);;text (patterns)"; nullopt
+// when cancelled.
 std::optional<QString> OpenFileName(QWidget* parent, const QString& title, const QString& filter);
 // proposed: the name (or path) the dialog offers; empty for none.
 std::optional<QString> SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix, const QString& proposed = {});
 
-// "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||" as Qt name filters;
-// "*.*" becomes "*", since names need no dot here.
+// "sattp files (*.csv);;All Files (*)" as the dialog's list of filters.
 QStringList NameFilters(const QString& filter);
 
 }  // namespace velmora::modal

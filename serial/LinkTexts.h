@@ -176,9 +176,9 @@ inline constexpr const char* TEXT_WRITE_ICON = VELMORA_TR_NOOP("Core", "Write ic
 inline constexpr const char* TEXT_DELETE_ICONS_QUESTION =
     VELMORA_TR_NOOP("Core", "Are you sure to delete meter osd icon ?  ");
 inline constexpr const char* LOGO_FILE_FILTER =
-    VELMORA_TR_NOOP("Core", "logo files (*.bin)|*.bin|All Files (*.*)|*.*||");
+    VELMORA_TR_NOOP("Core", "logo files (*.bin);;All Files (*)");
 inline constexpr const char* ICON_FILE_FILTER =
-    VELMORA_TR_NOOP("Core", "icon files (*.bin)|*.bin|All Files (*.*)|*.*||");
+    VELMORA_TR_NOOP("Core", "icon files (*.bin);;All Files (*)");
 inline constexpr const char* LOGO_LABEL = VELMORA_TR_NOOP("Core", "LOGO:");
 inline constexpr const char* ICON_LABEL = VELMORA_TR_NOOP("Core", "ICON:");
 

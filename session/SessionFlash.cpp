@@ -25,7 +25,7 @@ namespace velmora {
 namespace {
 
 constexpr const char* kFlashImageName = "Flash1M.bin";
-constexpr const char* kFlashImageFilter = "Factory images (*.bin)|*.bin|All Files (*.*)|*.*||";
+constexpr const char* kFlashImageFilter = "Factory images (*.bin);;All Files (*)";
 
 // Where a relative output path lands, for the message that names it.
 std::string AbsolutePath(const std::string& path) {

@@ -38,7 +38,7 @@ enum class FormControl {
 
 struct FileDialogRequest {
     std::string title;             // "Open", "Save as"
-    std::string filter;            // "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||"
+    std::string filter;            // "sattp files (*.csv);;All Files (*)"
     std::string defaultExtension;  // without the dot; empty for none
     std::string proposedPath;      // the name a save dialog offers; empty for none
 };

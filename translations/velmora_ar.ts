@@ -698,8 +698,8 @@ Add satellites from the catalog</source>
         <translation>هل تريد حفظ التغييرات في الجدول؟</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>ملفات البرنامج الثابت (*.hex)|*.hex|كل الملفات (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>ملفات البرنامج الثابت (*.hex);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -894,12 +894,12 @@ Add satellites from the catalog</source>
         <translation>هل تريد فعلاً حذف أيقونات OSD من الجهاز ؟  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>ملفات الشعار (*.bin)|*.bin|كل الملفات (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>ملفات الشعار (*.bin);;كل الملفات (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>ملفات الأيقونات (*.bin)|*.bin|كل الملفات (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>ملفات الأيقونات (*.bin);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -966,8 +966,8 @@ Add satellites from the catalog</source>
         <translation>القراءة من الجهاز</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>ملفات sattp (*.csv)|*.csv|كل الملفات (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>ملفات sattp (*.csv);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -686,8 +686,8 @@ Satelliten aus dem Katalog hinzufügen</translation>
         <translation>Änderungen an der Tabelle speichern?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Firmware-Dateien (*.hex)|*.hex|Alle Dateien (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Firmware-Dateien (*.hex);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -882,12 +882,12 @@ Satelliten aus dem Katalog hinzufügen</translation>
         <translation>Die OSD-Symbole im Messgerät wirklich löschen?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Logo-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Logo-Dateien (*.bin);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Symbol-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Symbol-Dateien (*.bin);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -954,8 +954,8 @@ Satelliten aus dem Katalog hinzufügen</translation>
         <translation>Aus dem Messgerät lesen</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>sattp-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>sattp-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -686,8 +686,8 @@ Añadir satélites del catálogo</translation>
         <translation>¿Guardar los cambios en la tabla?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Archivos de firmware (*.hex)|*.hex|Todos los archivos (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Archivos de firmware (*.hex);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -882,12 +882,12 @@ Añadir satélites del catálogo</translation>
         <translation>¿Seguro que desea borrar los iconos OSD del medidor?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Archivos de logo (*.bin)|*.bin|Todos los archivos (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Archivos de logo (*.bin);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Archivos de iconos (*.bin)|*.bin|Todos los archivos (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Archivos de iconos (*.bin);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -954,8 +954,8 @@ Añadir satélites del catálogo</translation>
         <translation>Leer del medidor</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>Archivos sattp (*.csv)|*.csv|Todos los archivos (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>Archivos sattp (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -686,8 +686,8 @@ Ajouter des satellites du catalogue</translation>
         <translation>Enregistrer les modifications de la table&#xa0;?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Fichiers micrologiciel (*.hex)|*.hex|Tous les fichiers (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Fichiers micrologiciel (*.hex);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -882,12 +882,12 @@ Ajouter des satellites du catalogue</translation>
         <translation>Voulez-vous vraiment supprimer les icônes OSD du mesureur&#xa0;?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Fichiers logo (*.bin)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Fichiers logo (*.bin);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Fichiers d&apos;icônes (*.bin)|*.bin|Tous les fichiers (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Fichiers d&apos;icônes (*.bin);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -954,8 +954,8 @@ Ajouter des satellites du catalogue</translation>
         <translation>Lire depuis le mesureur</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>Fichiers sattp (*.csv)|*.csv|Tous les fichiers (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>Fichiers sattp (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open</source>

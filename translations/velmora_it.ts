@@ -686,8 +686,8 @@ Aggiungi satelliti dal catalogo</translation>
         <translation>Salvare le modifiche alla tabella?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>File firmware (*.hex)|*.hex|Tutti i file (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>File firmware (*.hex);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -882,12 +882,12 @@ Aggiungi satelliti dal catalogo</translation>
         <translation>Eliminare davvero le icone OSD del misuratore?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>File logo (*.bin)|*.bin|Tutti i file (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>File logo (*.bin);;Tutti i file (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>File icone (*.bin)|*.bin|Tutti i file (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>File icone (*.bin);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -954,8 +954,8 @@ Aggiungi satelliti dal catalogo</translation>
         <translation>Leggi dal misuratore</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>File sattp (*.csv)|*.csv|Tutti i file (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>File sattp (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -689,8 +689,8 @@ Dodaj satelity z katalogu</translation>
         <translation>Zapisać zmiany w tabeli?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Pliki oprogramowania (*.hex)|*.hex|Wszystkie pliki (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Pliki oprogramowania (*.hex);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -885,12 +885,12 @@ Dodaj satelity z katalogu</translation>
         <translation>Czy na pewno usunąć ikony OSD miernika?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Pliki logo (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Pliki logo (*.bin);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Pliki ikon (*.bin)|*.bin|Wszystkie pliki (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Pliki ikon (*.bin);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -957,8 +957,8 @@ Dodaj satelity z katalogu</translation>
         <translation>Odczyt z miernika</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>Pliki sattp (*.csv)|*.csv|Wszystkie pliki (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>Pliki sattp (*.csv);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>Open</source>

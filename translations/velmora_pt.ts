@@ -686,8 +686,8 @@ Acrescentar satélites do catálogo</translation>
         <translation>Guardar as alterações da tabela?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Ficheiros de firmware (*.hex)|*.hex|Todos os ficheiros (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Ficheiros de firmware (*.hex);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -882,12 +882,12 @@ Acrescentar satélites do catálogo</translation>
         <translation>Tem a certeza de que quer apagar os ícones OSD do medidor?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Ficheiros de logótipo (*.bin)|*.bin|Todos os ficheiros (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Ficheiros de logótipo (*.bin);;Todos os ficheiros (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Ficheiros de ícones (*.bin)|*.bin|Todos os ficheiros (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Ficheiros de ícones (*.bin);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -954,8 +954,8 @@ Acrescentar satélites do catálogo</translation>
         <translation>Ler do medidor</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>Ficheiros sattp (*.csv)|*.csv|Todos os ficheiros (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>Ficheiros sattp (*.csv);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -689,8 +689,8 @@ Add satellites from the catalog</source>
         <translation>Сохранить изменения в таблице?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Файлы прошивки (*.hex)|*.hex|Все файлы (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Файлы прошивки (*.hex);;Все файлы (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -885,12 +885,12 @@ Add satellites from the catalog</source>
         <translation>Действительно удалить OSD-иконки измерителя?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Файлы логотипа (*.bin)|*.bin|Все файлы (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Файлы логотипа (*.bin);;Все файлы (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Файлы иконок (*.bin)|*.bin|Все файлы (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Файлы иконок (*.bin);;Все файлы (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -957,8 +957,8 @@ Add satellites from the catalog</source>
         <translation>Чтение из измерителя</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>Файлы sattp (*.csv)|*.csv|Все файлы (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>Файлы sattp (*.csv);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Open</source>

@@ -683,8 +683,8 @@ Katalogdan uydu ekle</translation>
         <translation>Tablodaki değişiklikler kaydedilsin mi?</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>Yazılım dosyaları (*.hex)|*.hex|Tüm dosyalar (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>Yazılım dosyaları (*.hex);;Tüm dosyalar (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -879,12 +879,12 @@ Katalogdan uydu ekle</translation>
         <translation>Cihazdaki OSD simgeleri silinsin mi ?  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Logo dosyaları (*.bin)|*.bin|Tüm dosyalar (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Logo dosyaları (*.bin);;Tüm dosyalar (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Simge dosyaları (*.bin)|*.bin|Tüm dosyalar (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>Simge dosyaları (*.bin);;Tüm dosyalar (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -951,8 +951,8 @@ Katalogdan uydu ekle</translation>
         <translation>Cihazdan oku</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>sattp dosyaları (*.csv)|*.csv|Tüm dosyalar (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>sattp dosyaları (*.csv);;Tüm dosyalar (*)</translation>
     </message>
     <message>
         <source>Open</source>

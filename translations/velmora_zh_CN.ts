@@ -683,8 +683,8 @@ Add satellites from the catalog</source>
         <translation>是否保存对表格的更改？</translation>
     </message>
     <message>
-        <source>soft files (*.hex)|*.hex|All Files (*.*)|*.*||</source>
-        <translation>固件文件 (*.hex)|*.hex|所有文件 (*.*)|*.*||</translation>
+        <source>soft files (*.hex);;All Files (*)</source>
+        <translation>固件文件 (*.hex);;所有文件 (*)</translation>
     </message>
     <message>
         <source>SOFT:</source>
@@ -879,12 +879,12 @@ Add satellites from the catalog</source>
         <translation>确定要删除寻星仪的 OSD 图标吗？  </translation>
     </message>
     <message>
-        <source>logo files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>Logo 文件 (*.bin)|*.bin|所有文件 (*.*)|*.*||</translation>
+        <source>logo files (*.bin);;All Files (*)</source>
+        <translation>Logo 文件 (*.bin);;所有文件 (*)</translation>
     </message>
     <message>
-        <source>icon files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
-        <translation>图标文件 (*.bin)|*.bin|所有文件 (*.*)|*.*||</translation>
+        <source>icon files (*.bin);;All Files (*)</source>
+        <translation>图标文件 (*.bin);;所有文件 (*)</translation>
     </message>
     <message>
         <source>LOGO:</source>
@@ -951,8 +951,8 @@ Add satellites from the catalog</source>
         <translation>从寻星仪读取</translation>
     </message>
     <message>
-        <source>sattp files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
-        <translation>sattp 文件 (*.csv)|*.csv|所有文件 (*.*)|*.*||</translation>
+        <source>sattp files (*.csv);;All Files (*)</source>
+        <translation>sattp 文件 (*.csv);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Open</source>
