@@ -12,7 +12,7 @@ EM_ASYNC_JS(int, web_port_open, (int baud, int parity, int stopBits), {
 });
 EM_ASYNC_JS(void, web_port_close, (), { await Module.velmoraPort.close(); });
 EM_JS(char*, web_port_failure, (), {
-    return stringToNewUTF8(Module.velmoraPort.failure());
+    return allocateUTF8(Module.velmoraPort.failure());
 });
 EM_JS(int, web_port_write, (const uint8_t* data, int count), {
     return Module.velmoraPort.write(HEAPU8.slice(data, data + count)) ? 1 : 0;

@@ -15,7 +15,7 @@ EM_JS(void, web_view_number, (const char* what, int control, int value), {
 });
 EM_JS(int, web_view_get_check, (int control), { return Module.velmoraView.getCheck(control) ? 1 : 0; });
 EM_JS(char*, web_view_selected_rows, (), {
-    return stringToNewUTF8(JSON.stringify(Module.velmoraView.selectedRows()));
+    return allocateUTF8(JSON.stringify(Module.velmoraView.selectedRows()));
 });
 EM_JS(void, web_view_message, (const char* text, int success), {
     Module.velmoraView.message(UTF8ToString(text), success != 0);
@@ -25,10 +25,10 @@ EM_ASYNC_JS(int, web_view_ask, (const char* question, int withCancel), {
 });
 EM_ASYNC_JS(char*, web_view_open_file, (const char* title, const char* filter), {
     const path = await Module.velmoraView.openFile(UTF8ToString(title), UTF8ToString(filter));
-    return path === null ? 0 : stringToNewUTF8(path);
+    return path === null ? 0 : allocateUTF8(path);
 });
 EM_JS(char*, web_view_save_file, (const char* proposed), {
-    return stringToNewUTF8(Module.velmoraView.saveFile(UTF8ToString(proposed)));
+    return allocateUTF8(Module.velmoraView.saveFile(UTF8ToString(proposed)));
 });
 EM_JS(int, web_view_stop_pressed, (), { return Module.velmoraView.takeStop() ? 1 : 0; });
 EM_JS(void, web_view_state_changed, (), { Module.velmoraView.stateChanged(); });

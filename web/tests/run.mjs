@@ -11,7 +11,11 @@ for (const [name, test] of tests) {
   if (only && !name.includes(only)) continue;
   const started = Date.now();
   try {
-    await test(env, assert);
+    let timer;
+    const limit = new Promise((_, reject) => {
+      timer = setTimeout(() => reject(new Error("took longer than 60 s")), 60000);
+    });
+    await Promise.race([test(env, assert), limit]).finally(() => clearTimeout(timer));
     console.log(`  ok    ${name} (${Date.now() - started} ms)`);
   } catch (e) {
     failed++;
