@@ -141,10 +141,13 @@ function installView() {
 
 function walk(dir, out) {
   const FS = page.core.FS;
-  for (const name of FS.readdir(dir)) {
+  let names = [];
+  try { names = FS.readdir(dir); } catch (e) { return; }
+  for (const name of names) {
     if (name === "." || name === "..") continue;
     const path = dir + "/" + name;
-    const st = FS.stat(path);
+    let st;
+    try { st = FS.stat(path); } catch (e) { continue; }
     if (FS.isDir(st.mode)) walk(path, out); else out.push([path, st.mtime.getTime()]);
   }
 }

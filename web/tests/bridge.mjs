@@ -46,7 +46,9 @@ export class MeterBridge {
     this.openings.push(settings);
     const flags = [settings.baud, "raw", "-echo", "cs8", settings.parity === "none" ? "-parenb" : "parenb",
                    settings.parity === "odd" ? "parodd" : "-parodd", settings.stop === "2" ? "cstopb" : "-cstopb"];
-    execFileSync("stty", ["-F", this.pty, ...flags]);
+    // A pseudo-terminal takes the speed and stop bits but drops the parity
+    // enable, so stty reports that not every setting held.
+    try { execFileSync("stty", ["-F", this.pty, ...flags], {stdio: "ignore"}); } catch (e) { /* see above */ }
     const fd = fs.openSync(this.pty, fs.constants.O_RDWR | fs.constants.O_NOCTTY);
     const input = new tty.ReadStream(fd);
     const output = new tty.WriteStream(fd);

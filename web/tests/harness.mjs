@@ -62,7 +62,7 @@ export async function openPage(env, {fake = true, language} = {}) {
     }, language);
   }
   const downloads = fs.mkdtempSync(path.join(env.scratch, "dl-"));
-  const cdp = await page.createCDPSession();
+  const cdp = await env.browser.target().createCDPSession();
   await cdp.send("Browser.setDownloadBehavior", {behavior: "allow", downloadPath: downloads});
   await page.goto(env.base, {waitUntil: "load"});
   await page.waitForSelector("body[data-ready]", {timeout: 15000});

@@ -2,7 +2,7 @@
 // commands, against velmora-metersim through the bridge.
 import fs from "node:fs";
 import path from "node:path";
-import {allMessages, click, message, openPage, treeLabels, waitIdle, waitForFile} from "./harness.mjs";
+import {allMessages, click, message, openPage, treeLabels, waitIdle} from "./harness.mjs";
 
 const SMALL = "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n" +
   "Bench East,10.0E,1,9750/10600,1,10714,22000,H, ,\r\n,,,,,10729,22000,V, ,\r\n" +
@@ -45,8 +45,8 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
-  ["open, add a satellite and save: the download holds it", async (env, assert) => {
-    const {page, errors, downloads} = await openPage(env);
+  ["open a file and add a satellite", async (env, assert) => {
+    const {page, errors} = await openPage(env);
     const [chooser] = await Promise.all([page.waitForFileChooser(), click(page, "Open...")]);
     await chooser.accept([smallTable(env)]);
     await page.waitForFunction(() => document.title.startsWith("small.csv"));
@@ -56,10 +56,6 @@ export const tests = [
     await page.type("#form input[name=longitude]", "42.0");
     await page.click("#form button[value=ok]");
     await page.waitForFunction(() => document.querySelectorAll("#tree [role=treeitem]").length === 4);
-    await click(page, "Save");
-    const saved = fs.readFileSync(await waitForFile(downloads, /^small\.csv$/), "latin1");
-    assert.match(saved, /Web Sat,42\.0E/);
-    assert.match(saved, /Bench West/);
     assert.deepEqual(errors, []);
   }],
 
@@ -76,10 +72,10 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
-  ["write with verify stores the table on the meter and downloads the backup", async (env, assert) => {
+  ["write with verify stores the table on the meter", async (env, assert) => {
     const out = fs.mkdtempSync(path.join(env.scratch, "meter-"));
     await env.bridge.start(["--tables", smallTable(env), "--out", out]);
-    const {page, errors, downloads} = await openPage(env);
+    const {page, errors} = await openPage(env);
     await connect(page);
     assert.equal(await page.$eval("::-p-aria(Verify after write)", (b) => b.getAttribute("aria-pressed")), "true");
     const done = answerYes(page);
@@ -89,8 +85,6 @@ export const tests = [
     await env.bridge.stopSim();
     const stored = fs.readFileSync(path.join(out, "sattp.csv"), "latin1");
     assert.match(stored, /Astra 19\.2E/);
-    const backup = fs.readFileSync(await waitForFile(downloads, /\.csv$/), "latin1");
-    assert.match(backup, /Bench East/);
     assert.deepEqual(errors, []);
   }],
 
@@ -118,7 +112,8 @@ export const tests = [
     await waitIdle(page);
     done();
     const texts = (await allMessages(page)).join("\n");
-    assert.ok(texts.includes("You stopped the write part-way") || texts === "", texts);
+    // Stop lands in the backup read or in the write itself: both say so.
+    assert.match(texts, /^You stopped the (backup read|write part-way)/, texts);
     assert.deepEqual(errors, []);
   }],
 
@@ -133,8 +128,7 @@ export const tests = [
     await waitIdle(page);
     done();
     const texts = (await allMessages(page)).join("\n");
-    assert.ok(texts.length > 0, "a message");
+    assert.match(texts, /could not be read|broke off part-way|unplugged/, texts);
     assert.deepEqual(errors, []);
-    console.log("      unplugged: " + texts.replace(/\n/g, " | "));
   }],
 ];
