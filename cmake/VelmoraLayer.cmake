@@ -1,8 +1,12 @@
 # velmora_layer(NAME DEPS...): one static library from every .cpp of the
-# calling folder except files named main*.cpp, which belong to executables.
+# calling folder except files named main*.cpp, which belong to executables,
+# and the files the folder names in VELMORA_LAYER_SKIP.
 function(velmora_layer name)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "/main[^/]*\\.cpp$")
+  foreach(skip IN LISTS VELMORA_LAYER_SKIP)
+    list(REMOVE_ITEM srcs ${CMAKE_CURRENT_SOURCE_DIR}/${skip})
+  endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARGN})

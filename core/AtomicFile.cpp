@@ -64,13 +64,23 @@ void RemoveLeftoverTemps(const std::string& folder, const std::string& base) {
 }
 
 bool RenameNoReplace(const char* from, const char* to) {
+#if defined(RENAME_NOREPLACE)
     if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
     // A file system without the flag: a hard link fails just as well on an
     // existing name.
-    if (::link(from, to) != 0) return false;
-    ::unlink(from);
-    return true;
+    if (::link(from, to) == 0) {
+        ::unlink(from);
+        return true;
+    }
+#if defined(__EMSCRIPTEN__)
+    // The browser's in-memory file system has no hard links, and nothing
+    // else writes in it while this runs.
+    struct stat st {};
+    if (::stat(to, &st) != 0 && errno == ENOENT) return ::rename(from, to) == 0;
+#endif
+    return false;
 }
 
 }  // namespace

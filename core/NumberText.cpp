@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace velmora {
 
@@ -55,9 +57,16 @@ double LeadingDecimal(const char* text) {
     // from_chars rather than strtod: the GUI runs under the user's locale,
     // where strtod may expect a decimal comma.
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     auto [end, ec] = std::from_chars(begin, p, value, std::chars_format::fixed);
     (void)end;
     if (ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::max();
+#else
+    // A standard library without from_chars for doubles (the WebAssembly
+    // build's, where the locale is always "C"): strtod reads the same text.
+    value = std::strtod(std::string(begin, p).c_str(), nullptr);
+    if (value == HUGE_VAL) value = std::numeric_limits<double>::max();
+#endif
     return negative ? -value : value;
 }
 

@@ -4,7 +4,16 @@
 // make single calls fail.
 #pragma once
 
+#if __has_include(<linux/serial.h>)
 #include <linux/serial.h>
+#else
+// Without the Linux serial driver (the WebAssembly build, whose port is the
+// page's): the one field the latency setting touches.
+struct serial_struct {
+    int flags;
+};
+#define ASYNC_LOW_LATENCY (1U << 13)
+#endif
 #include <termios.h>
 
 #include <string>

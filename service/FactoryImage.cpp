@@ -124,7 +124,8 @@ FactoryResult CreateFactoryImage(SatTpDatabase& db, const std::string& logoPath,
                                  const std::string& iconPath,
                                  const std::function<void(const std::string&)>& showMessage,
                                  const std::string& outputPath, std::string* whyNot) {
-    auto image = std::make_unique_for_overwrite<uint8_t[]>(FACTORY_IMAGE_SIZE);
+    // Left uninitialised: BuildFactoryImage writes every byte.
+    std::unique_ptr<uint8_t[]> image(new uint8_t[FACTORY_IMAGE_SIZE]);
     std::string problem;
     FactoryResult r = BuildFactoryImage(db, logoPath, iconPath, image.get(), &problem);
     if (r == FactoryResult::Ok &&

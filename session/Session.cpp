@@ -23,10 +23,19 @@ constexpr PatchBox kPatchBoxes[] = {
     {FormControl::PatchSattp, &SessionState::patchSatTp},
 };
 
+std::unique_ptr<LinkPort> MakePort(const SessionOptions& options) {
+    if (options.makePort) return options.makePort();
+    return std::make_unique<SerialPort>();
+}
+
 }  // namespace
 
 Session::Session(SessionView& view, SessionOptions options)
-    : view_(view), options_(std::move(options)), db_(std::make_unique<SatTpDatabase>()) {
+    : view_(view),
+      options_(std::move(options)),
+      port_(MakePort(options_)),
+      link_(*port_, *this),
+      db_(std::make_unique<SatTpDatabase>()) {
     ClearDatabase(*db_);
     if (!options_.probePorts) options_.probePorts = ProbePorts;
 }

@@ -96,6 +96,9 @@ struct SessionOptions {
     // A download that receives nothing for this long fails.
     int downloadStallMs = 30000;
     int downloadMaxMs = DownloadOptions{}.maxTimeMs;
+    // Makes the session's one port; the default is the operating system's
+    // serial port. The page in the browser brings its own.
+    std::function<std::unique_ptr<LinkPort>()> makePort;
 };
 
 // The port the selector starts with: the remembered one when it is there
@@ -318,8 +321,8 @@ private:
     SessionView& view_;
     SessionOptions options_;
     // The one serial port of the process and the meter protocol on it.
-    SerialPort port_;
-    MeterLink link_{port_, *this};
+    std::unique_ptr<LinkPort> port_;
+    MeterLink link_;
 
 public:
     // Tests shorten the poll period through this.
