@@ -309,7 +309,7 @@ OpResult Session::RunOnLink(const std::function<OpResult(MeterLink&)>& operation
     view_.BeginWaitCursor();
     const OpResult result = operation(link);
     view_.EndWaitCursor();
-    linkOpen_ = port_.IsOpen();
+    linkOpen_ = port_->IsOpen();
     view_.EnablePortSelector(!linkOpen_);
     RefreshFormControls();
     NotePortResult(result);

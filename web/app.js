@@ -90,10 +90,11 @@ async function storeFile(file) {
   return path;
 }
 
-// "sattp files (*.csv)|*.csv|All Files (*.*)|*.*||" -> ".csv"
+// "sattp files (*.csv);;All Files (*)" -> ".csv": the first filter's patterns.
 function acceptOf(filter) {
-  const parts = filter.split("|");
-  return parts.length > 1 && !parts[1].includes("*.*") ? parts[1].replace(/\*/g, "").replace(/;/g, ",") : "";
+  const first = /\(([^)]*)\)/.exec(filter.split(";;")[0]);
+  if (!first || first[1].trim() === "*") return "";
+  return first[1].trim().split(/\s+/).map((p) => p.replace(/^\*/, "")).join(",");
 }
 
 function installView() {
