@@ -1,6 +1,10 @@
 #include "cli/UnitRecording.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <charconv>
@@ -58,7 +62,12 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
     }
     if (options.bench.empty()) {
         char host[256] = {};
+#ifdef _WIN32
+        DWORD size = sizeof host - 1;
+        options.bench = ::GetComputerNameA(host, &size) ? host : "bench";
+#else
         options.bench = ::gethostname(host, sizeof host - 1) == 0 ? host : "bench";
+#endif
     }
     if (options.wanted && options.target.empty()) {
         options.target = LocalUnitsPath();

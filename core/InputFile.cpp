@@ -1,6 +1,9 @@
 #include "core/InputFile.h"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include "core/WindowsPosix.h"
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,12 +36,29 @@ bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
 
 }  // namespace
 
+#ifdef _WIN32
+// Windows' stat has no inode: the volume and the file index tell.
+bool SameFile(const std::string& a, const std::string& b) {
+    auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE h = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const bool ok = ::GetFileInformationByHandle(h, &info) != 0;
+        ::CloseHandle(h);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION x{}, y{};
+    return identity(a, x) && identity(b, y) && x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
+}
+#else
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat x {};
     struct stat y {};
     return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
            x.st_ino == y.st_ino;
 }
+#endif
 
 std::FILE* OpenRegularFile(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -62,7 +82,12 @@ bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& b
     // refused below like any other file that is not a regular one.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) {
-        if (errno == EISDIR) return Refuse(bytes, whyNot, "is a folder");
+        const int err = errno;
+        // Windows refuses to open a folder as "Permission denied".
+        struct stat folder {};
+        if (err == EISDIR || (::stat(path.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)))
+            return Refuse(bytes, whyNot, "is a folder");
+        errno = err;
         return Refuse(bytes, whyNot, std::string("cannot be read: ") + std::strerror(errno));
     }
     struct stat info {};

@@ -4,6 +4,10 @@
 // make single calls fail.
 #pragma once
 
+#ifdef _WIN32
+#include "serial/PortSystemWin.h"
+#else
+
 #include <linux/serial.h>
 #include <termios.h>
 
@@ -62,3 +66,5 @@ private:
 };
 
 }  // namespace velmora
+
+#endif  // _WIN32
