@@ -22,7 +22,7 @@ using records::UnitFilter;
 using records::UnitRecord;
 
 std::string LocalUnitsPath() {
-    std::string folder = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    std::string folder = SystemUserDataFolder();
     bool created = false;
     std::string error;
     if (folder.empty() || !EnsureUserDataFolder(folder, &created, &error)) return {};

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #ifdef _WIN32
+#include "core/WideText.h"
 #include "core/WindowsPosix.h"
 #endif
 #include <sys/stat.h>
@@ -34,6 +35,17 @@ bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
     return false;
 }
 
+// O_NONBLOCK: opening a named pipe must not wait for a writer; it is
+// refused like any other file that is not a regular one. On Windows the
+// UTF-8 path goes through the wide-character API, in binary mode.
+int OpenReadOnly(const std::string& path) {
+#ifdef _WIN32
+    return ::_wopen(WideFromUtf8(path).c_str(), _O_RDONLY | _O_BINARY);
+#else
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+#endif
+}
+
 }  // namespace
 
 #ifdef _WIN32
@@ -61,7 +73,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 #endif
 
 std::FILE* OpenRegularFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int fd = OpenReadOnly(path);
     if (fd < 0) return nullptr;
     struct stat info {};
     std::FILE* file = nullptr;
@@ -78,9 +90,7 @@ std::string SizeLimitText(std::size_t maxBytes) {
 
 bool ReadInputFile(const std::string& path, std::size_t maxBytes, std::string& bytes,
                    std::string& whyNot) {
-    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is
-    // refused below like any other file that is not a regular one.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    Descriptor fd(OpenReadOnly(path));
     if (fd.Get() < 0) {
         const int err = errno;
         // Windows refuses to open a folder as "Permission denied".
