@@ -20,9 +20,8 @@ constexpr DWORD kReadBatch = 80;
 // A write that the driver does not take within this time is given up; the
 // reply wait of the protocol then fails.
 constexpr DWORD kWriteStallMs = 2000;
-// A read returns as soon as a byte is there, or after this long without one
-// (the thread then simply reads again).
-constexpr DWORD kReadIdleMs = 500;
+// A read returns when no byte came for this long after the last one.
+constexpr DWORD kReadGapMs = 1;
 
 HANDLE Handle(void* h) { return static_cast<HANDLE>(h); }
 
@@ -111,12 +110,15 @@ bool SerialPort::Open(const std::string& portName) {
         CloseDevice();
         return false;
     }
-    // A read returns what is queued at once, else the first byte to come;
-    // writes give up after the stall limit.
+    // A read waits for its first byte, then returns at the first pause in
+    // the bytes; writes give up after the stall limit. (The documented
+    // "return with the first byte" setting, MAXDWORD for both the interval
+    // and the multiplier, waits for a full buffer under Wine, where the
+    // meter's one-byte answers would never come through.)
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
-    timeouts.ReadTotalTimeoutConstant = kReadIdleMs;
+    timeouts.ReadIntervalTimeout = kReadGapMs;
+    timeouts.ReadTotalTimeoutMultiplier = 0;
+    timeouts.ReadTotalTimeoutConstant = 0;
     timeouts.WriteTotalTimeoutMultiplier = 0;
     timeouts.WriteTotalTimeoutConstant = kWriteStallMs;
     if (!system_.SetTimeouts(h, &timeouts)) {
@@ -198,6 +200,14 @@ bool SerialPort::ApplyFraming(Framing framing) {
     // What a port reads back is not checked: on a pseudo-terminal the parity
     // comes back as a value no DCB holds, though the line carries it.
     if (system_.SetState(Handle(handle_), &dcb)) return true;
+    // A pseudo-terminal under Wine already set to this framing by an earlier
+    // opening refuses a change of nothing but the parity enable it cannot
+    // keep (the kernel's EINVAL). Going through 8N1 makes both changes real.
+    DCB plain = dcb;
+    plain.Parity = NOPARITY;
+    plain.StopBits = ONESTOPBIT;
+    if (system_.SetState(Handle(handle_), &plain) && system_.SetState(Handle(handle_), &dcb))
+        return true;
     notices_.emplace_back(TEXT_SET_COMM_STATE_ERROR);
     return false;
 }
