@@ -223,7 +223,8 @@ def test_ctrl_c_stops_a_read():
         out, err = p.communicate(timeout=30)
     finally:
         meter.stop()
-    assert p.returncode != 0, (p.returncode, out, err)
+    # Stopped through the operation's own path, not killed by the signal.
+    assert p.returncode == 1 and "velmora-cli: stopped" in err, (p.returncode, out, err)
     assert not os.path.exists(SCRATCH + "/never.csv")
 
 
