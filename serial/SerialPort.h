@@ -46,6 +46,10 @@ public:
 private:
     bool ApplyFraming(Framing framing);
     void ReceiveLoop();
+#ifdef _WIN32
+    // Waits on the port's receive event (EV_RXCHAR) or on wake; false for wake.
+    bool WaitForByte(void* event, void* wake);
+#endif
     void CloseDevice();
     void AddClaimedAdapters(std::string& reason);
 

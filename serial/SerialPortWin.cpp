@@ -20,8 +20,6 @@ constexpr DWORD kReadBatch = 80;
 // A write that the driver does not take within this time is given up; the
 // reply wait of the protocol then fails.
 constexpr DWORD kWriteStallMs = 2000;
-// A read returns when no byte came for this long after the last one.
-constexpr DWORD kReadGapMs = 1;
 
 HANDLE Handle(void* h) { return static_cast<HANDLE>(h); }
 
@@ -110,13 +108,14 @@ bool SerialPort::Open(const std::string& portName) {
         CloseDevice();
         return false;
     }
-    // A read waits for its first byte, then returns at the first pause in
-    // the bytes; writes give up after the stall limit. (The documented
+    // A read takes what is queued and returns; when nothing is, the
+    // receive thread waits for EV_RXCHAR (Wine's read waits for the first
+    // byte itself). Writes give up after the stall limit. The documented
     // "return with the first byte" setting, MAXDWORD for both the interval
     // and the multiplier, waits for a full buffer under Wine, where the
-    // meter's one-byte answers would never come through.)
+    // meter's one-byte answers would never come through.
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = kReadGapMs;
+    timeouts.ReadIntervalTimeout = MAXDWORD;
     timeouts.ReadTotalTimeoutMultiplier = 0;
     timeouts.ReadTotalTimeoutConstant = 0;
     timeouts.WriteTotalTimeoutMultiplier = 0;
@@ -126,6 +125,7 @@ bool SerialPort::Open(const std::string& portName) {
         CloseDevice();
         return false;
     }
+    system_.SetMask(h, EV_RXCHAR);
     isOpen.store(1, std::memory_order_release);
     wakeEvent_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (wakeEvent_ == nullptr) {
@@ -259,6 +259,24 @@ std::size_t SerialPort::ReadAvailable(uint8_t* buffer, std::size_t maxCount) {
     return r ? got : 0;
 }
 
+bool SerialPort::WaitForByte(void* event, void* wake) {
+    OVERLAPPED ov{};
+    ov.hEvent = Handle(event);
+    ::ResetEvent(ov.hEvent);
+    DWORD mask = 0;
+    if (::WaitCommEvent(Handle(handle_), &mask, &ov)) return true;
+    if (::GetLastError() != ERROR_IO_PENDING) {
+        // No event to wait on: a short sleep keeps the loop from spinning.
+        return ::WaitForSingleObject(Handle(wake), 1) == WAIT_TIMEOUT;
+    }
+    const HANDLE events[2] = {ov.hEvent, Handle(wake)};
+    if (::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0) return true;
+    ::CancelIoEx(Handle(handle_), &ov);
+    DWORD ignored = 0;
+    ::GetOverlappedResult(Handle(handle_), &ov, &ignored, TRUE);
+    return false;
+}
+
 void SerialPort::ReceiveLoop() {
     OVERLAPPED ov{};
     ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -288,8 +306,14 @@ void SerialPort::ReceiveLoop() {
             r = ::GetOverlappedResult(Handle(handle_), &ov, &got, FALSE);
             error = r ? ERROR_SUCCESS : ::GetLastError();
         }
+        if (r && got == 0) {
+            // Nothing was queued (Windows answers at once): wait for the next
+            // byte to come, or for Close.
+            if (!WaitForByte(ov.hEvent, wake)) break;
+            continue;
+        }
         if (r) {
-            if (got > 0) Deliver(batch, got);
+            Deliver(batch, got);
             continue;
         }
         if (error == ERROR_OPERATION_ABORTED) continue;

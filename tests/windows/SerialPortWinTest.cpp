@@ -79,9 +79,9 @@ TEST(SerialPortWin, OpensAs8O2ThenSwitchesTo8E1AndIgnoresRefusedModemLines) {
     ASSERT_EQ(system.states.size(), 1u);
     ExpectFraming(system.states[0], ODDPARITY, TWOSTOPBITS);
     EXPECT_EQ(system.escapes.front(), static_cast<DWORD>(SETDTR));
-    // Reads end at the first pause after a byte, never with a total limit
-    // that would hold a one-byte answer back.
-    EXPECT_EQ(system.timeouts.ReadIntervalTimeout, 1u);
+    // Reads take what is queued, never waiting on a total limit that would
+    // hold a one-byte answer back.
+    EXPECT_EQ(system.timeouts.ReadIntervalTimeout, MAXDWORD);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutMultiplier, 0u);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutConstant, 0u);
     ASSERT_TRUE(port.ApplyBootloaderFraming());
