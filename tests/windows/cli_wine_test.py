@@ -192,11 +192,24 @@ def test_production_line_on_two_ports_with_its_report():
     assert b"\r\n" not in read_bytes(report)
 
 
+def big_table(path, satellites=100, per_satellite=30):
+    """A table that takes several seconds to write at the line's speed."""
+    lines = ["name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique"]
+    for s in range(satellites):
+        for k in range(per_satellite):
+            row = "%d,27500,%s, ," % (10700 + 20 * k, "HV"[k % 2])
+            lines.append(("Sat %d,%d.0E,1,9750/10600,1," % (s, s) if k == 0 else ",,,,,") + row)
+    with open(path, "w", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
 def test_a_meter_killed_mid_write():
+    table = SCRATCH + "/big.csv"
+    big_table(table)
     meter = Meter(["--baud", "115200"], SCRATCH)
     try:
         p = subprocess.Popen([WINE_RUN, ARGS.exe, "write-tables", "--port", "COM5",
-                              win_path(os.path.join(EXAMPLES, "sattp.csv"))],
+                              win_path(table)],
                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
                              cwd=SCRATCH)
         time.sleep(3.0)
