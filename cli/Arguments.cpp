@@ -55,9 +55,15 @@ bool PortNameAccepted(CliStreams& io, const std::string& port) {
     const bool comName = port.size() > 3 && std::all_of(port.begin() + 3, port.end(), digit) &&
                          (port[0] | 0x20) == 'c' && (port[1] | 0x20) == 'o' &&
                          (port[2] | 0x20) == 'm';
+#ifdef _WIN32
+    if (!comName || (port.size() <= 6 && port[3] != '0' && std::stoi(port.substr(3)) <= 256))
+        return true;
+    PrintError(io, "there is no " + port + " (COM1 to COM256, or \\\\.\\COMn)");
+#else
     if (!comName || (port.size() == 4 && port[3] != '0')) return true;
     PrintError(io, "there is no " + port +
                        " (COM1 to COM9, or a device path such as /dev/ttyUSB0)");
+#endif
     return false;
 }
 

@@ -23,9 +23,15 @@ public:
     StopSignalScope& operator=(const StopSignalScope&) = delete;
 
 private:
+#ifdef _WIN32
+    // Ctrl+C, Ctrl+Break and a closed console window reach the console's
+    // control handler (StopSignalsWin.cpp), which calls handler(SIGINT).
+    bool installed_ = false;
+#else
     static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
     struct sigaction previous_[3] {};
     bool installed_[3] = {};
+#endif
 };
 
 }  // namespace velmora::cli

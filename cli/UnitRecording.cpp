@@ -1,6 +1,10 @@
 #include "cli/UnitRecording.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -21,7 +25,7 @@ using records::UnitFilter;
 using records::UnitRecord;
 
 std::string LocalUnitsPath() {
-    std::string folder = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    std::string folder = SystemUserDataFolder();
     bool created = false;
     std::string error;
     if (folder.empty() || !EnsureUserDataFolder(folder, &created, &error)) return {};
@@ -86,7 +90,12 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
     if (!options.wanted && use != RecordUse::Query) RecordFromSettings(options);
     if (options.bench.empty()) {
         char host[256] = {};
+#ifdef _WIN32
+        DWORD size = sizeof host - 1;
+        options.bench = ::GetComputerNameA(host, &size) ? host : "bench";
+#else
         options.bench = ::gethostname(host, sizeof host - 1) == 0 ? host : "bench";
+#endif
     }
     if (options.wanted && options.target.empty()) {
         options.target = LocalUnitsPath();

@@ -85,18 +85,6 @@ bool RenameNoReplace(const char* from, const char* to) {
 
 }  // namespace
 
-bool WriteAllBytes(int fd, const void* data, std::size_t size) {
-    const char* p = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t n = ::write(fd, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
 
 void AtomicFileWriter::Abandon() {
@@ -204,32 +192,6 @@ bool AtomicFileWriter::Commit() {
     }
     RemoveLeftoverTemps(folder, BaseOf(target_));
     return true;
-}
-
-bool WriteFileThrough(const std::string& path, ReplaceRule rule,
-                      const std::function<bool(int fd)>& write, std::string* whyNot,
-                      bool* created) {
-    AtomicFileWriter file;
-    std::string reason;
-    bool began = file.Begin(path, rule);
-    if (created != nullptr) *created = began;
-    if (!began) {
-        reason = file.Error();
-    } else if (errno = 0; !write(file.Descriptor())) {
-        reason = errno != 0 ? std::strerror(errno) : "write error";
-    } else if (!file.Commit()) {
-        reason = file.Error();
-    } else {
-        return true;
-    }
-    if (whyNot != nullptr) *whyNot = reason;
-    return false;
-}
-
-bool WriteFileAtomically(const std::string& path, const uint8_t* data, std::size_t size,
-                         std::string* whyNot) {
-    return WriteFileThrough(
-        path, ReplaceRule::Allowed, [&](int fd) { return WriteAllBytes(fd, data, size); }, whyNot);
 }
 
 }  // namespace velmora

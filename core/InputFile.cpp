@@ -1,6 +1,10 @@
 #include "core/InputFile.h"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include "core/WideText.h"
+#include "core/WindowsPosix.h"
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,14 +44,29 @@ bool Refuse(std::string& bytes, std::string& whyNot, std::string reason) {
 
 constexpr std::string_view kCannotBeRead = "cannot be read: ";
 
+// O_NONBLOCK: opening a named pipe must not wait for a writer; it is
+// refused like any other file that is not a regular one. On Windows the
+// UTF-8 path goes through the wide-character API, in binary mode.
+int OpenReadOnly(const std::string& path) {
+#ifdef _WIN32
+    return ::_wopen(WideFromUtf8(path).c_str(), _O_RDONLY | _O_BINARY);
+#else
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+#endif
+}
+
 // Opens path when it is a regular file; on -1 whyNot says why not and info
 // is unset.
 int OpenInput(const std::string& path, struct stat& info, std::string& whyNot) {
-    // O_NONBLOCK: opening a named pipe must not wait for a writer; it is
-    // refused below like any other file that is not a regular one.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    Descriptor fd(OpenReadOnly(path));
     if (fd.Get() < 0) {
-        whyNot = errno == EISDIR ? "is a folder" : std::string(kCannotBeRead) + std::strerror(errno);
+        const int err = errno;
+        // Windows refuses to open a folder as "Permission denied".
+        struct stat folder {};
+        if (err == EISDIR || (::stat(path.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)))
+            whyNot = "is a folder";
+        else
+            whyNot = std::string(kCannotBeRead) + std::strerror(err);
         return -1;
     }
     if (::fstat(fd.Get(), &info) != 0) {
@@ -75,15 +94,32 @@ bool CanOpenInputFile(const std::string& path, std::string& whyNot) {
     return fd.Get() >= 0;
 }
 
+#ifdef _WIN32
+// Windows' stat has no inode: the volume and the file index tell.
+bool SameFile(const std::string& a, const std::string& b) {
+    auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE h = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const bool ok = ::GetFileInformationByHandle(h, &info) != 0;
+        ::CloseHandle(h);
+        return ok;
+    };
+    BY_HANDLE_FILE_INFORMATION x{}, y{};
+    return identity(a, x) && identity(b, y) && x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
+}
+#else
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat x {};
     struct stat y {};
     return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
            x.st_ino == y.st_ino;
 }
+#endif
 
 std::FILE* OpenRegularFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int fd = OpenReadOnly(path);
     if (fd < 0) return nullptr;
     struct stat info {};
     std::FILE* file = nullptr;

@@ -14,7 +14,12 @@
 
 namespace velmora {
 
+#ifdef _WIN32
+// Windows numbers its ports COM1 to COM256.
+inline constexpr int kPortCount = 256;
+#else
 inline constexpr int kPortCount = 9;
+#endif
 
 // The devices of COM1 .. COM9: the mapped paths where given (non-empty), the
 // devices in order in the other names, each device under one name only.

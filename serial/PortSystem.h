@@ -4,6 +4,10 @@
 // make single calls fail.
 #pragma once
 
+#ifdef _WIN32
+#include "serial/PortSystemWin.h"
+#else
+
 #if __has_include(<linux/serial.h>)
 #include <linux/serial.h>
 #else
@@ -71,3 +75,5 @@ private:
 };
 
 }  // namespace velmora
+
+#endif  // _WIN32

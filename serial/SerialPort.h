@@ -1,6 +1,7 @@
-// The serial port to the meter on POSIX termios: exclusive open, raw 115200
-// baud with the meter framing (8O2) or the STM32 bootloader framing (8E1), and
-// a receive thread that drains the device into the receive ring.
+// The serial port to the meter on POSIX termios (on Windows the Win32 comm
+// API, SerialPortWin.cpp): exclusive open, raw 115200 baud with the meter
+// framing (8O2) or the STM32 bootloader framing (8E1), and a receive thread
+// that drains the device into the receive ring.
 #pragma once
 
 #include <cstddef>
@@ -11,8 +12,10 @@
 #include <vector>
 
 #include "serial/LinkPort.h"
-#include "serial/PortLatency.h"
 #include "serial/PortSystem.h"
+#ifndef _WIN32
+#include "serial/PortLatency.h"
+#endif
 
 namespace velmora {
 
@@ -43,17 +46,28 @@ public:
 private:
     bool ApplyFraming(Framing framing);
     void ReceiveLoop();
+#ifdef _WIN32
+    // Waits on the port's receive event (EV_RXCHAR) or on wake; false for wake.
+    bool WaitForByte(void* event, void* wake);
+#endif
     void CloseDevice();
     void AddClaimedAdapters(std::string& reason);
 
     PortSystem& system_;
+#ifdef _WIN32
+    // The device's HANDLE and the event Close sets to end the receive
+    // thread's wait; null when closed.
+    void* handle_ = nullptr;
+    void* wakeEvent_ = nullptr;
+#else
     int fd_ = -1;
     int wakeFd_ = -1;
+    LatencyChanges latency_;
+#endif
     std::thread thread_;
     std::string openFailure_;
     int openErrno_ = 0;
     std::vector<std::string> notices_;
-    LatencyChanges latency_;
     // Devices whose late answers were already reported by this port.
     std::set<std::string> toldLate_;
 };

@@ -1,7 +1,11 @@
 #include "service/BatchReport.h"
 
 #include <fcntl.h>
+#ifdef _WIN32
+#include "core/WindowsPosix.h"
+#else
 #include <sys/file.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,7 +107,12 @@ std::string IsoLocalTime(std::time_t when) {
     if (::localtime_r(&when, &local) == nullptr) return {};
     char text[40];
     std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+#ifdef _WIN32
+    std::tm asUtc = local;
+    long offset = static_cast<long>((::_mkgmtime(&asUtc) - when) / 60);
+#else
     long offset = local.tm_gmtoff / 60;
+#endif
     char sign = offset < 0 ? '-' : '+';
     offset = std::labs(offset);
     std::snprintf(text + n, sizeof text - n, "%c%02ld:%02ld", sign, offset / 60, offset % 60);

@@ -1,5 +1,6 @@
 #include "session/UserData.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/TextMark.h"
@@ -23,6 +24,18 @@ std::string UserDataFolder(const char* xdgDataHome, const char* home) {
         return (fs::path(home) / ".local" / "share" / "velmora").string();
     }
     return {};
+}
+
+std::string SystemUserDataFolder() {
+#ifdef _WIN32
+    // Wide, so a user name outside the ANSI code page comes through as UTF-8.
+    const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
+    if (local == nullptr || local[0] == L'\0') return {};
+    const std::u8string folder = (fs::path(local) / "velmora").u8string();
+    return std::string(folder.begin(), folder.end());
+#else
+    return UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+#endif
 }
 
 bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string* error) {

@@ -15,6 +15,10 @@ inline constexpr const char* kSampleTableName = "sattp.csv";
 // Empty when neither gives an absolute folder.
 std::string UserDataFolder(const char* xdgDataHome, const char* home);
 
+// This system's data folder: %LOCALAPPDATA%\velmora on Windows, elsewhere
+// UserDataFolder of XDG_DATA_HOME and HOME.
+std::string SystemUserDataFolder();
+
 // Creates folder and its parents when missing; created tells whether it was
 // missing (the first start). False with error set when it cannot be made.
 bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string* error);

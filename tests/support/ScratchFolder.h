@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ namespace velmora::testing {
 // since every save ends in an fsync.
 inline std::filesystem::path ScratchRoot() {
     std::error_code ec;
+#ifdef _WIN32
+    return std::filesystem::temp_directory_path(ec);
+#endif
     if (std::getenv("TMPDIR") == nullptr && std::filesystem::is_directory("/dev/shm", ec) &&
         ::access("/dev/shm", W_OK) == 0) {
         return "/dev/shm";
@@ -30,8 +34,18 @@ inline std::filesystem::path ScratchRoot() {
 class ScratchFolder {
 public:
     ScratchFolder() {
+#ifdef _WIN32
+        std::random_device seed;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::string candidate =
+                (ScratchRoot() / ("velmora-" + std::to_string(seed()))).string();
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) path_ = candidate;
+        }
+#else
         std::string pattern = (ScratchRoot() / "velmora-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+#endif
     }
     ~ScratchFolder() {
         if (path_.empty()) return;
