@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/MessageText.h"
+#include "core/TextMark.h"
 #include "bootloader/IntelHex.h"
 #include "bootloader/SerialBootPort.h"
 #include "meter/LogoIconUpload.h"
@@ -15,7 +16,7 @@ ChosenFile LoadSoftFile(const std::string& chosenPath) {
     if (name.compare(0, std::strlen(SOFT_NAME_PREFIX), SOFT_NAME_PREFIX) != 0) {
         return {"", SOFT_LABEL};
     }
-    return {chosenPath, std::string(SOFT_LABEL) + " " + name.substr(0, SOFT_LABEL_NAME_CHARS)};
+    return {chosenPath, FillText(SOFT_LABEL_NAMED, {name.substr(0, SOFT_LABEL_NAME_CHARS)})};
 }
 
 namespace {

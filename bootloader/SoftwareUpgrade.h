@@ -15,6 +15,8 @@ inline constexpr const char* SOFT_NAME_PREFIX = "rav32izazud";
 inline constexpr const char* SOFT_FILE_FILTER =
     VELMORA_TR_NOOP("Core", "soft files (*.hex);;All Files (*)");
 inline constexpr const char* SOFT_LABEL = VELMORA_TR_NOOP("Core", "SOFT:");
+// %1: the firmware file's name.
+inline constexpr const char* SOFT_LABEL_NAMED = VELMORA_TR_NOOP("Core", "SOFT: %1");
 // The label shows at most this many characters of the file name.
 inline constexpr std::size_t SOFT_LABEL_NAME_CHARS = 36;
 inline constexpr int VERIFY_RETRIES = 10;

@@ -97,6 +97,22 @@ std::string AddTpRefusal(const SatTpDatabase& db) {
     return {};
 }
 
+namespace {
+
+// The table slot for a new transponder of satIndex: after its last one, or
+// before the first transponder of a later satellite, or at the end.
+int TpSlotFor(const SatTpDatabase& db, int satIndex) {
+    for (int i = db.tpCount; i-- > 0;) {
+        if (db.tps[i].satIndex == satIndex) return i + 1;
+    }
+    for (int i = 0; i < db.tpCount; ++i) {
+        if (db.tps[i].satIndex > satIndex) return i;
+    }
+    return db.tpCount;
+}
+
+}  // namespace
+
 std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
     // The dialog adds only while the list shows transponders.
     if (state.displayMode != DISPLAY_TPS) return "Show the transponders to add one.";
@@ -110,7 +126,11 @@ std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpI
                FormatPosition(db.satellites[in.satellite].position) + " " +
                EscapeControls(SatName(db.satellites[in.satellite])) + ".";
     }
-    TpRecord& tp = db.tps[db.tpCount];
+    // It goes after the satellite's own transponders, so the list shows it
+    // under its satellite and the file keeps a satellite's rows together.
+    const int at = TpSlotFor(db, in.satellite);
+    std::memmove(&db.tps[at + 1], &db.tps[at], sizeof(TpRecord) * (db.tpCount - at));
+    TpRecord& tp = db.tps[at];
     tp = TpRecord{};
     tp.satIndex = static_cast<uint16_t>(in.satellite);
     tp.flags = flags;
@@ -118,7 +138,7 @@ std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpI
     tp.symbolRate = LeadingU32(in.symbolRate.c_str());
     db.tpCount += 1;
     db.satellites[in.satellite].lnbIndex = LnbChoice(in.lnb);
-    view.AppendTpRow(db.tpCount - 1);
+    view.InsertTpRow(at);
     return {};
 }
 

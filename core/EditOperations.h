@@ -32,7 +32,9 @@ public:
     virtual void ShowTpList(int satFilter) = 0;
     virtual void ShowLnbList() = 0;
     virtual void AppendSatItem(int satIndex) = 0;
-    virtual void AppendTpRow(int tpIndex) = 0;
+    // A transponder was put into the table at tpIndex; those behind it moved
+    // up one slot.
+    virtual void InsertTpRow(int tpIndex) = 0;
     virtual void RefreshTpRow(int row, int tpIndex) = 0;
     virtual void RemoveTpRow(int row) = 0;
     virtual void RefreshLnbRow(int lnbIndex) = 0;

@@ -29,6 +29,9 @@ constexpr const char* kTemplates[] = {
     "Do not switch the meter off until the upgrade is done.\n\n"
     "Upgrade the firmware now?",
     "Patch up done in %1 s.",
+    "SOFT: %1",
+    "LOGO: %1",
+    "ICON: %1",
     "Patch up done in %1 s: firmware upgraded and verified.",
     "Patch up done in %1 s: firmware upgraded and verified; %2.",
     "Patch up done in %1 s: %2.",

@@ -101,6 +101,8 @@ QTableView* NewList(QWidget& form) {
     list->setShowGrid(true);
     list->setWordWrap(false);
     list->setCornerButtonEnabled(false);
+    // Tab leaves the list for the next control instead of walking its cells.
+    list->setTabKeyNavigation(false);
     list->verticalHeader()->hide();
     // Uniform rows keep 8000 of them as cheap as 16.
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -4,18 +4,57 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
+#include <cstring>
 
 namespace velmora {
 
 namespace {
 
-QPixmap Render(QSvgRenderer& renderer, QSize size) {
+// The word an image carries: what stands in its <text> element.
+QString ImageWord(const QByteArray& svg, qsizetype& begin, qsizetype& end) {
+    begin = svg.indexOf("<text");
+    end = svg.indexOf("</text>", begin);
+    if (begin < 0 || end < 0) return {};
+    const qsizetype open = svg.indexOf('>', begin) + 1;
+    const QString word = QString::fromUtf8(svg.mid(open, end - open));
+    end += static_cast<qsizetype>(std::strlen("</text>"));
+    return word;
+}
+
+// Draws the word under the picture as the images draw it (bold, 8.5 units
+// high, centred, baseline on the bottom row), in every language at that one
+// height: a translation too long for the button is narrowed, not shrunk.
+void DrawWord(QPainter& painter, QSize size, const QString& word) {
+    constexpr double kViewWidth = 44, kViewHeight = 26, kFontUnits = 8.5, kBaseline = 25;
+    constexpr double kRoom = 42;
+    constexpr int kDrawnPixels = 100;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(kDrawnPixels);
+    QPainterPath path;
+    path.addText(0, 0, font, word);
+    const double sx = size.width() / kViewWidth;
+    const double sy = size.height() / kViewHeight;
+    const double grow = kFontUnits / kDrawnPixels;
+    const double width = path.boundingRect().width() * grow;
+    const double narrow = width > kRoom ? kRoom / width : 1.0;
+    QTransform place;
+    place.translate(kViewWidth / 2 * sx, kBaseline * sy);
+    place.scale(grow * narrow * sx, grow * sy);
+    place.translate(-path.boundingRect().center().x(), 0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(place.map(path), QColor(0x1d, 0x2b, 0x3a));
+}
+
+QPixmap Render(QSvgRenderer& renderer, QSize size, const QString& word = {}) {
     qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
+    if (!word.isEmpty()) DrawWord(painter, size * ratio, word);
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
@@ -33,24 +72,6 @@ constexpr const char* kToolbarWords[] = {
     QT_TRANSLATE_NOOP("Toolbar", "Stop"),  QT_TRANSLATE_NOOP("Toolbar", "Read"),
     QT_TRANSLATE_NOOP("Toolbar", "Write"),
 };
-
-// Puts the translated word into the image, smaller when it is longer.
-QByteArray TranslateWord(QByteArray svg) {
-    for (const char* word : kToolbarWords) {
-        const QByteArray english = QByteArray(">") + word + "</text>";
-        if (!svg.contains(english)) continue;
-        const QString shown = QCoreApplication::translate("Toolbar", word);
-        const QByteArray escaped = shown.toHtmlEscaped().toUtf8();
-        svg.replace(english, ">" + escaped + "</text>");
-        constexpr qsizetype kFits = 7;
-        if (shown.size() > kFits) {
-            const double size = 8.5 * kFits / static_cast<double>(shown.size());
-            svg.replace("font-size=\"8.5\"",
-                        "font-size=\"" + QByteArray::number(size, 'f', 1) + "\"");
-        }
-    }
-    return svg;
-}
 
 const char* const kTreeImages[kTreeImageCount] = {
     ":/resources/tree_dish.svg",
@@ -86,8 +107,17 @@ QIcon ToolbarIcon(const char* name) {
     QString resource = QStringLiteral(":/resources/tb_%1.svg").arg(QLatin1String(name));
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    QSvgRenderer renderer(TranslateWord(file.readAll()));
-    return QIcon(Render(renderer, kToolbarImageSize));
+    QByteArray svg = file.readAll();
+    qsizetype begin = 0, end = 0;
+    const QString english = ImageWord(svg, begin, end);
+    if (!english.isEmpty()) svg.remove(begin, end - begin);
+    QString word = english;
+    for (const char* translated : kToolbarWords) {
+        if (english == QLatin1String(translated))
+            word = QCoreApplication::translate("Toolbar", translated);
+    }
+    QSvgRenderer renderer(svg);
+    return QIcon(Render(renderer, kToolbarImageSize, word));
 }
 
 }  // namespace velmora

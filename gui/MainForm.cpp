@@ -105,6 +105,11 @@ void MainForm::PressButton(FormControl controlId) {
     if (auto* button = qobject_cast<QPushButton*>(Control(controlId))) button->click();
 }
 
+void MainForm::HoldForOperation(bool held) {
+    held_ = held;
+    layout_->Tree()->setEnabled(!held);
+}
+
 void MainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layout_->Place(size());
@@ -225,9 +230,10 @@ void MainForm::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void MainForm::PumpOnce() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+// Long operations run on their own thread (FormThreadView), and Stop
+// reaches them through their flag: the form's event loop is never run from
+// inside one.
+void MainForm::PumpOnce() {}
 void MainForm::StateChanged() {
     emit stateChanged();
 }
@@ -255,8 +261,8 @@ void MainForm::ShowTpList(int satFilter) {
 void MainForm::ShowLnbList() {
     list_->ShowLnbs();
 }
-void MainForm::AppendTpRow(int tpIndex) {
-    list_->AppendTp(tpIndex);
+void MainForm::InsertTpRow(int tpIndex) {
+    list_->InsertTp(tpIndex);
 }
 void MainForm::RefreshTpRow(int row, int tpIndex) {
     list_->RefreshTp(row, tpIndex);
@@ -300,7 +306,7 @@ void MainForm::ConnectButton(FormControl controlId, void (MainForm::*handler)())
             [this, controlId, handler] {
                 // The session refuses edits while an operation sends or
                 // receives the tables; no dialog should collect one then.
-                if (session_ == nullptr || !ButtonEnabled(controlId) ||
+                if (session_ == nullptr || held_ || !ButtonEnabled(controlId) ||
                     session_->State().flags.busyFlag) {
                     return;
                 }

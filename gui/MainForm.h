@@ -53,6 +53,9 @@ public:
     void SelectFinding(const TableFinding& finding);
     // Runs a form button as a click would (only while it is enabled).
     void PressButton(FormControl controlId);
+    // While an operation runs on its own thread, the tree and the buttons
+    // leave the session alone: that thread holds it.
+    void HoldForOperation(bool held);
 
     // SessionView.
     void AddPortName(const std::string& name) override;
@@ -86,7 +89,7 @@ public:
     void ShowTpList(int satFilter) override;
     void ShowLnbList() override;
     void AppendSatItem(int satIndex) override;
-    void AppendTpRow(int tpIndex) override;
+    void InsertTpRow(int tpIndex) override;
     void RefreshTpRow(int row, int tpIndex) override;
     void RemoveTpRow(int row) override;
     void RefreshLnbRow(int lnbIndex) override;
@@ -127,6 +130,7 @@ private:
     std::unique_ptr<SatelliteTree> tree_;
     std::unique_ptr<TransponderListView> list_;
     bool initialUpdateDone_ = false;
+    bool held_ = false;
     int waitCursors_ = 0;
 };
 

@@ -16,6 +16,13 @@ class SatNameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
+
+    // Why the last refused input was refused, for the hint under the field.
+    enum class Refusal { None, Comma, TooLong };
+    Refusal LastRefusal() const { return refusal_; }
+
+private:
+    mutable Refusal refusal_ = Refusal::None;
 };
 
 class SatAddDlg : public FormDialog {
@@ -31,12 +38,19 @@ public:
     QComboBox* HemisphereList() const { return hemisphere_; }
     QLineEdit* LongitudeEdit() const { return longitude_; }
     QComboBox* LnbList() const { return lnb_; }
+    // The line under the name: the room left, or why a key was refused.
+    QLabel* NameHint() const { return hint_; }
 
 private:
+    void ShowRoomLeft();
+    void ShowRefusal();
+
     QLineEdit* name_;
     QComboBox* hemisphere_;
     QLineEdit* longitude_;
     QComboBox* lnb_;
+    SatNameValidator* validator_;
+    QLabel* hint_;
     std::string originalName_;
     QString shownName_;
 };

@@ -32,8 +32,9 @@ QTreeWidgetItem* SatelliteTree::NewItem(int satIndex) const {
 void SatelliteTree::Rebuild() {
     rebuilding_ = true;
     const SatTpDatabase& db = session_.Database();
-    // A rebuild keeps the tree opened or closed as the user left it.
-    bool expanded = root_ != nullptr && root_->isExpanded();
+    // The tree opens expanded; a rebuild keeps it opened or closed as the
+    // user left it.
+    bool expanded = root_ == nullptr || root_->isExpanded();
     tree_.clear();
     root_ = new QTreeWidgetItem(QStringList(tr("All Satellites")));
     root_->setIcon(0, icon_);

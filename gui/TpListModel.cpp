@@ -61,15 +61,22 @@ void TpListModel::ShowLnbs() {
     endResetModel();
 }
 
-void TpListModel::AppendTp(int tpIndex) {
-    if (mode_ != Mode::Tps || tpIndex < 0) return;
+int TpListModel::InsertTp(int tpIndex) {
+    if (mode_ != Mode::Tps || tpIndex < 0) return -1;
     // After the rows of the transponders that stand before it in the table.
     auto at = std::lower_bound(rows_.begin(), rows_.end(), tpIndex,
                                [](const Row& r, int t) { return r.tpIndex < t; });
     int row = static_cast<int>(at - rows_.begin());
     beginInsertRows({}, row, row);
+    // The transponders behind it moved up one table slot.
+    for (auto k = at; k != rows_.end(); ++k) ++k->tpIndex;
     rows_.insert(at, Row{tpIndex, row + 1});
     endInsertRows();
+    for (std::size_t k = static_cast<std::size_t>(row) + 1; k < rows_.size(); ++k) {
+        rows_[k].number = static_cast<int>(k) + 1;
+    }
+    if (row + 1 < rowCount()) emit dataChanged(index(row + 1, 0), index(rowCount() - 1, 0));
+    return row;
 }
 
 void TpListModel::RefreshTp(int row, int tpIndex) {

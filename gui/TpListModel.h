@@ -34,7 +34,8 @@ public:
     void ShowLnbs();
 
     // Row-level updates after single edits.
-    void AppendTp(int tpIndex);
+    // The row it got; -1 when the list shows no transponders.
+    int InsertTp(int tpIndex);
     void RefreshTp(int row, int tpIndex);
     void RemoveTp(int row);
     void RefreshLnb(int lnbIndex);

@@ -164,9 +164,9 @@ void TransponderListView::ShowLnbs() {
     ReportMatches();
 }
 
-void TransponderListView::AppendTp(int tpIndex) {
-    model_->AppendTp(tpIndex);
-    list_.scrollToBottom();
+void TransponderListView::InsertTp(int tpIndex) {
+    const int row = model_->InsertTp(tpIndex);
+    if (row >= 0) list_.scrollTo(filter_->mapFromSource(model_->index(row, 0)));
     ReportMatches();
 }
 

@@ -36,7 +36,7 @@ public:
 
     void ShowTps(int satFilter);
     void ShowLnbs();
-    void AppendTp(int tpIndex);
+    void InsertTp(int tpIndex);
     void RefreshTp(int row, int tpIndex);
     void RemoveTp(int row);
     void RefreshLnb(int lnbIndex);

@@ -18,11 +18,12 @@ namespace velmora {
 
 namespace {
 
-ChosenFile Choose(const std::string& chosenPath, const char* prefix, const char* label) {
+ChosenFile Choose(const std::string& chosenPath, const char* prefix, const char* label,
+                  const char* namedLabel) {
     std::string name = FileNameOf(chosenPath);
     // Byte for byte and case-sensitive, as the meter's own tools name them.
     if (name.compare(0, std::strlen(prefix), prefix) == 0) {
-        return {chosenPath, std::string(label) + " " + name};
+        return {chosenPath, FillText(namedLabel, {name})};
     }
     return {"", label};
 }
@@ -86,11 +87,11 @@ std::string FileNameOf(const std::string& path) {
 }
 
 ChosenFile LoadLogoFile(const std::string& chosenPath) {
-    return Choose(chosenPath, LOGO_NAME_PREFIX, LOGO_LABEL);
+    return Choose(chosenPath, LOGO_NAME_PREFIX, LOGO_LABEL, LOGO_LABEL_NAMED);
 }
 
 ChosenFile LoadIconFile(const std::string& chosenPath) {
-    return Choose(chosenPath, ICON_NAME_PREFIX, ICON_LABEL);
+    return Choose(chosenPath, ICON_NAME_PREFIX, ICON_LABEL, ICON_LABEL_NAMED);
 }
 
 IconFileCheck CheckIconFile(const uint8_t* header, long fileBytes) {

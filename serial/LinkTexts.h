@@ -181,5 +181,8 @@ inline constexpr const char* ICON_FILE_FILTER =
     VELMORA_TR_NOOP("Core", "icon files (*.bin);;All Files (*)");
 inline constexpr const char* LOGO_LABEL = VELMORA_TR_NOOP("Core", "LOGO:");
 inline constexpr const char* ICON_LABEL = VELMORA_TR_NOOP("Core", "ICON:");
+// %1: the file's name.
+inline constexpr const char* LOGO_LABEL_NAMED = VELMORA_TR_NOOP("Core", "LOGO: %1");
+inline constexpr const char* ICON_LABEL_NAMED = VELMORA_TR_NOOP("Core", "ICON: %1");
 
 }  // namespace velmora

@@ -127,6 +127,9 @@ struct Command {
     // while the button is.
     FormControl button = FormControl::None;
     bool (*enabled)(const Session&) = nullptr;
+    // A long operation (the meter, the bootloader): the window runs it on a
+    // thread of its own and stays responsive meanwhile.
+    bool longOperation = false;
     std::array<ContextPlace, 2> contexts{};
     // The menu text follows the session ("Undo Delete 3 TPs").
     std::string (*liveText)(const Session&) = nullptr;

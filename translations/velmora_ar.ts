@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>SOFT:</source>
-        <translation>SOFT:</translation>
+        <translation>البرنامج:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation>ICON:</translation>
+        <translation>الأيقونات:</translation>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation>LOGO:</translation>
+        <translation>الشعار:</translation>
     </message>
     <message>
         <source>TP</source>
@@ -703,7 +703,7 @@ Add satellites from the catalog</source>
     </message>
     <message>
         <source>SOFT:</source>
-        <translation>SOFT:</translation>
+        <translation>البرنامج:</translation>
     </message>
     <message>
         <source>Device initialize ...</source>
@@ -903,11 +903,11 @@ Add satellites from the catalog</source>
     </message>
     <message>
         <source>LOGO:</source>
-        <translation>LOGO:</translation>
+        <translation>الشعار:</translation>
     </message>
     <message>
         <source>ICON:</source>
-        <translation>ICON:</translation>
+        <translation>الأيقونات:</translation>
     </message>
     <message>
         <source>Save file error !</source>
@@ -1399,6 +1399,18 @@ Upgrade the firmware now?</source>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>يُعاد تشغيل الجهاز بالبرنامج الثابت الجديد: %1 ث</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>البرنامج: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>الشعار: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>الأيقونات: ‎%1‎</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1742,6 +1754,18 @@ Upgrade the firmware now?</source>
     <message>
         <source>Longitude</source>
         <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>بقي %1 من %2 بايت</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>لا يمكن حفظ الفاصلة: يفصل الملف sattp.csv أعمدته بالفواصل.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>لم يبق مكان: يتسع الاسم لـ %1 بايت على الأكثر، والحرف مثل é يشغل 2.</translation>
     </message>
 </context>
 <context>

@@ -1387,6 +1387,18 @@ Firmware jetzt aktualisieren?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Das Messgerät startet mit der neuen Firmware neu: %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1726,6 +1738,18 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Longitude</source>
         <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>noch %1 von %2 Bytes frei</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Ein Komma kann nicht gespeichert werden: sattp.csv trennt seine Spalten mit Kommas.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Kein Platz mehr: Ein Name fasst höchstens %1 Bytes, und ein Buchstabe wie é belegt 2.</translation>
     </message>
 </context>
 <context>

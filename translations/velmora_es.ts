@@ -1387,6 +1387,18 @@ No apague el medidor hasta que termine la actualización.
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>El medidor se reinicia con su nuevo firmware: %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1726,6 +1738,18 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Longitude</source>
         <translation>Posición</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>quedan %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>No se puede guardar una coma: sattp.csv separa sus columnas con comas.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>No queda espacio: un nombre ocupa como máximo %1 bytes, y una letra como é ocupa 2.</translation>
     </message>
 </context>
 <context>

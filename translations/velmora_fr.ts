@@ -1387,6 +1387,18 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Le mesureur redémarre avec son nouveau micrologiciel : %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1726,6 +1738,18 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>Longitude</source>
         <translation>Position</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>%1 octets libres sur %2</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Une virgule ne peut pas être enregistrée : sattp.csv sépare ses colonnes par des virgules.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Plus de place : un nom tient en %1 octets au plus, et une lettre comme é en prend 2.</translation>
     </message>
 </context>
 <context>

@@ -1387,6 +1387,18 @@ Aggiornare il firmware ora?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Lo strumento si riavvia con il nuovo firmware: %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1726,6 +1738,18 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>Longitude</source>
         <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>restano %1 byte su %2</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Una virgola non può essere salvata: sattp.csv separa le sue colonne con virgole.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Spazio esaurito: un nome contiene al massimo %1 byte, e una lettera come é ne occupa 2.</translation>
     </message>
 </context>
 <context>

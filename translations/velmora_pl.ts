@@ -1390,6 +1390,18 @@ Zaktualizować oprogramowanie teraz?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Miernik uruchamia się ponownie z nowym oprogramowaniem: %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1730,6 +1742,18 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Longitude</source>
         <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>zostało %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Przecinka nie można zapisać: sattp.csv oddziela kolumny przecinkami.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Brak miejsca: nazwa mieści najwyżej %1 bajtów, a litera taka jak é zajmuje 2.</translation>
     </message>
 </context>
 <context>

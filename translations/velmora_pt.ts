@@ -1387,6 +1387,18 @@ Atualizar o firmware agora?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>O medidor reinicia com o novo firmware: %1 s</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1726,6 +1738,18 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>Longitude</source>
         <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>restam %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Uma vírgula não pode ser guardada: sattp.csv separa as suas colunas com vírgulas.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Sem espaço: um nome tem no máximo %1 bytes, e uma letra como é ocupa 2.</translation>
     </message>
 </context>
 <context>

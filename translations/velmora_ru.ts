@@ -1390,6 +1390,18 @@ Upgrade the firmware now?</source>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Прибор перезапускается с новой прошивкой: %1 с</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1730,6 +1742,18 @@ Upgrade the firmware now?</source>
     <message>
         <source>Longitude</source>
         <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>осталось %1 из %2 байт</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Запятую сохранить нельзя: в sattp.csv столбцы разделяются запятыми.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Места нет: имя вмещает не больше %1 байт, а буква вроде é занимает 2.</translation>
     </message>
 </context>
 <context>

@@ -1384,6 +1384,18 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>Ölçer yeni yazılımıyla yeniden başlıyor: %1 sn</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1722,6 +1734,18 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Longitude</source>
         <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>%2 bayttan %1 bayt kaldı</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>Virgül saklanamaz: sattp.csv sütunlarını virgülle ayırır.</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>Yer kalmadı: bir ad en fazla %1 bayt tutar ve é gibi bir harf 2 bayt kaplar.</translation>
     </message>
 </context>
 <context>

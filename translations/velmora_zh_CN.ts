@@ -1384,6 +1384,18 @@ Upgrade the firmware now?</source>
         <source>The meter restarts with its new firmware: %1 s</source>
         <translation>仪表正在以新固件重新启动：%1 秒</translation>
     </message>
+    <message>
+        <source>SOFT: %1</source>
+        <translation>SOFT: %1</translation>
+    </message>
+    <message>
+        <source>LOGO: %1</source>
+        <translation>LOGO: %1</translation>
+    </message>
+    <message>
+        <source>ICON: %1</source>
+        <translation>ICON: %1</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1722,6 +1734,18 @@ Upgrade the firmware now?</source>
     <message>
         <source>Longitude</source>
         <translation>经度</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes left</source>
+        <translation>剩余 %1/%2 字节</translation>
+    </message>
+    <message>
+        <source>A comma cannot be stored: sattp.csv separates its columns with commas.</source>
+        <translation>无法保存逗号：sattp.csv 用逗号分隔各列。</translation>
+    </message>
+    <message>
+        <source>No room left: a name holds at most %1 bytes, and a letter such as é takes 2.</source>
+        <translation>没有空间了：名称最多 %1 字节，像 é 这样的字母占 2 字节。</translation>
     </message>
 </context>
 <context>

@@ -96,10 +96,13 @@ void WebView::ShowLnbList() {
 
 void WebView::AppendSatItem(int) { TablesChanged(); }
 
-void WebView::AppendTpRow(int tpIndex) {
+void WebView::InsertTpRow(int tpIndex) {
     if (lnbs_ || tpIndex < 0) return;
     // After the rows of the transponders that stand before it in the table.
-    rows_.insert(std::lower_bound(rows_.begin(), rows_.end(), tpIndex), tpIndex);
+    auto at = std::lower_bound(rows_.begin(), rows_.end(), tpIndex);
+    // The transponders behind it moved up one table slot.
+    for (auto k = at; k != rows_.end(); ++k) ++*k;
+    rows_.insert(at, tpIndex);
     TablesChanged();
 }
 

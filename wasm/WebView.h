@@ -27,7 +27,7 @@ public:
     void ShowTpList(int satFilter) override;
     void ShowLnbList() override;
     void AppendSatItem(int satIndex) override;
-    void AppendTpRow(int tpIndex) override;
+    void InsertTpRow(int tpIndex) override;
     void RefreshTpRow(int row, int tpIndex) override;
     void RemoveTpRow(int row) override;
     void RefreshLnbRow(int lnbIndex) override;

@@ -84,7 +84,7 @@ TEST_F(EditTest, AddTpRefusesDuplicatesWithinTwoMegahertz) {
     ASSERT_EQ(db->tpCount, 3);
     EXPECT_EQ(db->tps[1].frequency, 12003u);
     EXPECT_EQ(db->tps[2].flags, 0);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"AppendTpRow 1", "AppendTpRow 2"}));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"InsertTpRow 1", "InsertTpRow 2"}));
 }
 
 TEST_F(EditTest, AddTpSetsFlagsAndMovesSatelliteToLnb) {

@@ -1,7 +1,9 @@
 // The four edit dialogs: their presets, and the table change their OK makes
 // when opened from the form's buttons.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include "tests/gui/GuiFixture.h"
 #include "gui/DisplayText.h"
@@ -69,6 +71,23 @@ TEST(DialogTexts, SatelliteNameCutsAtCharacterBoundary) {
     EXPECT_EQ(v.validate(text, pos), QValidator::Acceptable);
     text = QStringLiteral("ABCDEFGHIJKLMNOé");
     EXPECT_EQ(v.validate(text, pos), QValidator::Invalid);
+}
+
+TEST(DialogTexts, SatelliteNameSaysTheRoomLeftAndWhyAKeyWasRefused) {
+    SatTpDatabase db{};
+    SatAddDlg sat(db);
+    QLineEdit* name = sat.NameEdit();
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Türksat"));
+    EXPECT_EQ(sat.NameHint()->text(), QStringLiteral("8 of 16 bytes left"));
+    QTest::keyClicks(name, QStringLiteral(",4A"));
+    EXPECT_EQ(name->text(), QStringLiteral("Türksat4A"));
+    EXPECT_EQ(sat.NameHint()->text(), QStringLiteral("6 of 16 bytes left"));
+    QTest::keyClick(name, ',');
+    EXPECT_TRUE(sat.NameHint()->text().startsWith(QStringLiteral("A comma cannot be stored")));
+    QTest::keyClicks(name, QStringLiteral("ABCDEéé"));
+    EXPECT_EQ(name->text(), QStringLiteral("Türksat4AABCDE"));
+    EXPECT_TRUE(sat.NameHint()->text().startsWith(QStringLiteral("No room left")));
 }
 
 // ---- input checks ------------------------------------------------------------------

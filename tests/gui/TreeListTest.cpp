@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "tests/gui/GuiFixture.h"
 #include "gui/DisplayText.h"
@@ -184,7 +185,7 @@ TEST_F(GuiTest, ModelStaysConsistentThroughRowUpdates) {
     TpRecord& tp = Db().tps[Db().tpCount];
     tp = TpRecord{1, 0, TP_FLAG_VERTICAL, 12100, 27500};
     Db().tpCount += 1;
-    View().AppendTpRow(Db().tpCount - 1);
+    View().InsertTpRow(Db().tpCount - 1);
     ASSERT_EQ(Rows(), 3);
     EXPECT_EQ(Cell(2, 0), QStringLiteral("3"));
     EXPECT_EQ(Cell(2, 3), QStringLiteral("12100"));
@@ -208,6 +209,43 @@ TEST_F(GuiTest, ModelStaysConsistentThroughRowUpdates) {
     EXPECT_EQ(Cell(0, 1), QStringLiteral("11300"));
     qInstallMessageHandler(previous);
     EXPECT_TRUE(g_modelFailures.isEmpty()) << g_modelFailures.join(u'\n').toStdString();
+}
+
+TEST_F(GuiTest, AnAddedTransponderShowsUnderItsSatelliteAtOnce) {
+    StartWithSample();
+    SelectSatellite(-1);
+    Sess().TpAdd({.satellite = 0, .frequency = "12100", .symbolRate = "27500"});
+    ASSERT_EQ(Rows(), 7);
+    // Alpha's third row, Beta's rows behind it, every row numbered again.
+    EXPECT_EQ(RowTexts(Model(), 2).mid(0, 4),
+              QStringList({"3", "[1] 19.2E Alpha", "1", "12100"}));
+    EXPECT_EQ(Cell(3, 0), QStringLiteral("4"));
+    EXPECT_EQ(Cell(3, 3), QStringLiteral("10882"));
+    EXPECT_EQ(Db().tps[2].frequency, 12100u);
+}
+
+// ---- keyboard ------------------------------------------------------------------
+
+TEST_F(GuiTest, TabReachesEveryControlInScreenOrderAndShiftTabGoesBack) {
+    StartWithSample();
+    SelectSatellite(0);  // every button of the form is on
+    QApplication::setActiveWindow(frame_.get());
+    const std::vector<FormControl> order = {
+        FormControl::PortSelector, FormControl::Tree,      FormControl::Find,
+        FormControl::List,         FormControl::TpAdd,     FormControl::TpEdit,
+        FormControl::TpDelete,     FormControl::TpSort,    FormControl::SatAdd,
+        FormControl::SatEdit,      FormControl::SatDelete, FormControl::LnbEdit,
+        FormControl::PatchSoft,    FormControl::PatchIcon, FormControl::PatchLogo,
+        FormControl::PatchSattp};
+    View().Control(order.front())->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), View().Control(order[i])) << "Tab " << i;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), View().Control(order[i])) << "Shift+Tab " << i;
+    }
 }
 
 }  // namespace

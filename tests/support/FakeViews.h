@@ -34,7 +34,7 @@ public:
     void ShowTpList(int f) override { calls.push_back("ShowTpList " + std::to_string(f)); }
     void ShowLnbList() override { calls.push_back("ShowLnbList"); }
     void AppendSatItem(int s) override { calls.push_back("AppendSatItem " + std::to_string(s)); }
-    void AppendTpRow(int t) override { calls.push_back("AppendTpRow " + std::to_string(t)); }
+    void InsertTpRow(int t) override { calls.push_back("InsertTpRow " + std::to_string(t)); }
     void RefreshTpRow(int r, int t) override {
         calls.push_back("RefreshTpRow " + std::to_string(r) + " " + std::to_string(t));
     }
