@@ -4,6 +4,7 @@
 // one piece of code driven three ways. Only the session has a window.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -20,17 +21,19 @@ inline constexpr uint8_t BATCH_LOGO_DONE = 0x08;
 inline constexpr uint8_t BATCH_TABLES_DONE = 0x10;
 
 // The long-operation frame: busyFlag keeps a second operation out, runFlag is
-// cleared by Stop or a close request and polled by every wait.
+// cleared by Stop or a close request and polled by every wait. In the window
+// the operation runs on a thread of its own while Stop and the close request
+// come from the window's thread: the flags are atomic.
 struct OperationFlags {
     // Set while an operation holds the tables and the port.
-    bool busyFlag = false;
+    std::atomic<bool> busyFlag = false;
     // Cleared by Stop; the operation sees it at its next poll.
-    bool runFlag = false;
-    uint8_t batchFlags = 0;
+    std::atomic<bool> runFlag = false;
+    std::atomic<uint8_t> batchFlags = 0;
     // Set while a batch runs its steps; a second batch is refused.
-    bool batchRunning = false;
+    std::atomic<bool> batchRunning = false;
     // Stop or a close request during a batch: no further step starts.
-    bool batchStopRequested = false;
+    std::atomic<bool> batchStopRequested = false;
 };
 
 class OperationHost {

@@ -17,11 +17,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "gui/ChangesText.h"
 #include "gui/CoreText.h"
 #include "gui/DisplayText.h"
 #include "gui/LnbChoiceText.h"
+#include "gui/MainFrame.h"
 #include "gui/Modal.h"
 #include "session/Commands.h"
 #include "session/Session.h"
@@ -276,26 +278,34 @@ void ImportDlg::UpdatePreview() {
     ok_->setEnabled(any);
 }
 
-void RunImportCommand(QWidget* parent, Session& session) {
+void RunImportCommand(MainFrame& frame, Session& session) {
     if (!session.IsEnabled(CommandId::FileImport)) return;
     std::optional<QString> path = modal::OpenFileName(
-        parent, QCoreApplication::translate("ImportDlg", kImportTitle), CoreText(kImportFilter));
+        &frame, QCoreApplication::translate("ImportDlg", kImportTitle), CoreText(kImportFilter));
     if (!path) return;
-    ImportListFile(parent, session, *path);
+    ImportListFile(frame, session, *path);
 }
 
-void ImportListFile(QWidget* parent, Session& session, const QString& path) {
-    ImportListSource(parent, session, QFile::encodeName(path).toStdString());
+void ImportListFile(MainFrame& frame, Session& session, const QString& path) {
+    ImportListSource(frame, session, QFile::encodeName(path).toStdString());
 }
 
-void ImportListSource(QWidget* parent, Session& session, const std::string& source) {
-    if (!session.IsEnabled(CommandId::FileImport)) return;
+namespace {
+
+struct FetchedList {
+    bool ok = false;
     SourceList list;
     ListError error;
-    if (!session.FetchList(source, list, error)) {
-        modal::Notice(parent, CoreText(ErrorText(error)));
+};
+
+// The preview of a list that was read, and its merge when the user says OK.
+void ShowFetchedList(QWidget* parent, Session& session, const std::string& source,
+                     FetchedList& fetched) {
+    if (!fetched.ok) {
+        modal::Notice(parent, CoreText(ErrorText(fetched.error)));
         return;
     }
+    SourceList& list = fetched.list;
     const QString path = QFile::decodeName(source.c_str());
     if (list.satellites.empty()) {
         modal::Notice(
@@ -306,6 +316,19 @@ void ImportListSource(QWidget* parent, Session& session, const std::string& sour
     ImportDlg dialog(session, list, path, parent);
     if (modal::Run(dialog) != QDialog::Accepted) return;
     session.ApplyImport(list, dialog.Options());
+}
+
+}  // namespace
+
+void ImportListSource(MainFrame& frame, Session& session, const std::string& source) {
+    if (!session.IsEnabled(CommandId::FileImport)) return;
+    // A download takes its time: it runs on the operation's own thread.
+    auto fetched = std::make_shared<FetchedList>();
+    frame.RunLongOperation(
+        [&session, source, fetched] {
+            fetched->ok = session.FetchList(source, fetched->list, fetched->error);
+        },
+        [&frame, &session, source, fetched] { ShowFetchedList(&frame, session, source, *fetched); });
 }
 
 void RunExportCommand(QWidget* parent, Session& session) {

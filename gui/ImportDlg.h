@@ -24,6 +24,8 @@ class QWidget;
 
 namespace velmora {
 
+class MainFrame;
+
 class Session;
 
 class ImportDlg : public QDialog {
@@ -82,12 +84,12 @@ private:
 
 // The two File menu commands: file dialog, reading, the import dialog and
 // the merge; or the save dialog and the export. Errors go to a message box.
-void RunImportCommand(QWidget* parent, Session& session);
+void RunImportCommand(MainFrame& frame, Session& session);
 // The import of a list file already chosen (one dropped on the window).
-void ImportListFile(QWidget* parent, Session& session, const QString& path);
+void ImportListFile(MainFrame& frame, Session& session, const QString& path);
 // The same for a file path or an http/https URL (downloaded with the
 // progress bar and Stop); a failure is a message box and changes nothing.
-void ImportListSource(QWidget* parent, Session& session, const std::string& source);
+void ImportListSource(MainFrame& frame, Session& session, const std::string& source);
 void RunExportCommand(QWidget* parent, Session& session);
 
 }  // namespace velmora

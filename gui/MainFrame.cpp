@@ -24,7 +24,9 @@
 #include "gui/Images.h"
 #include "gui/ImportDlg.h"
 #include "gui/Language.h"
+#include "gui/FormThreadView.h"
 #include "gui/MainForm.h"
+#include "gui/OperationRunner.h"
 #include "gui/MeterMenu.h"
 #include "gui/Modal.h"
 #include "gui/PortSelector.h"
@@ -76,7 +78,9 @@ MainFrame::MainFrame(VelmoraDoc& doc, SessionOptions options, QWidget* parent)
     // The session shows itself through the form: the form comes first.
     view_ = new MainForm(doc, this);
     if (options.lastPort.empty()) options.lastPort = PortSelector::RememberedPort();
-    session_ = std::make_unique<Session>(*view_, std::move(options));
+    threadView_ = std::make_unique<FormThreadView>(*view_);
+    session_ = std::make_unique<Session>(*threadView_, std::move(options));
+    runner_ = new OperationRunner(this);
     view_->AttachSession(*session_);
     setCentralWidget(view_);
     for (const Command& command : Commands()) MakeAction(command);
@@ -93,6 +97,8 @@ MainFrame::MainFrame(VelmoraDoc& doc, SessionOptions options, QWidget* parent)
     // A status the form cannot show whole stays readable in the status bar.
     connect(view_, &MainForm::longStatus, this, [this](const QString& text) {
         idle_->setText(text.isEmpty() ? tr("Ready") : text);
+        // Still longer than a narrow window: the tooltip has it all.
+        idle_->setToolTip(text);
     });
     connect(view_, &MainForm::findReport, this, [this](const QString& text) {
         if (text.isEmpty()) {
@@ -126,6 +132,11 @@ void MainFrame::WatchPorts() {
 }
 
 void MainFrame::PortsChanged() {
+    // The running operation holds the session; the list is read after it.
+    if (OperationRunning()) {
+        portsChangedMeanwhile_ = true;
+        return;
+    }
     session_->PortsChanged();
     UpdateCommandUI();
 }
@@ -236,6 +247,9 @@ void MainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     // A normal widget, so a fly-by prompt covers it and it shows again after.
     idle_ = new QLabel(tr("Ready"), bar);
+    // A long status must not hold the window wider than the user makes it.
+    idle_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    idle_->setMinimumWidth(1);
     bar->addWidget(idle_, 1);
     fill_ = new QLabel(bar);
     bar->addPermanentWidget(fill_);
@@ -250,9 +264,14 @@ void MainFrame::CreateStatusBar() {
     }
 }
 
+bool MainFrame::OperationRunning() const { return runner_->Running(); }
+
 bool MainFrame::CommandEnabled(CommandId commandId) const {
     const Command* command = FindCommand(commandId);
     if (command == nullptr) return false;
+    // While an operation runs on its thread only Stop is on, and the
+    // session, which that thread holds, is not asked.
+    if (OperationRunning()) return commandId == CommandId::Stop;
     if (command->run == nullptr && command->step == WindowStep::None) return false;
     // A form button's command is off while the button is.
     if (command->button != FormControl::None) {
@@ -265,6 +284,10 @@ bool MainFrame::CommandEnabled(CommandId commandId) const {
 void MainFrame::RunCommand(CommandId commandId) {
     if (!CommandEnabled(commandId)) return;
     const Command& command = *FindCommand(commandId);
+    if (command.longOperation) {
+        RunLongOperation([&session = GetSession(), run = command.run] { run(session); });
+        return;
+    }
     if (command.step != WindowStep::None) {
         RunStep(command);
     } else {
@@ -273,12 +296,29 @@ void MainFrame::RunCommand(CommandId commandId) {
     UpdateCommandUI();
 }
 
+void MainFrame::RunLongOperation(std::function<void()> work, std::function<void()> done) {
+    view_->HoldForOperation(true);
+    runner_->Start(std::move(work), [this, done = std::move(done)] { LongOperationDone(done); });
+    UpdateCommandUI();
+}
+
+void MainFrame::LongOperationDone(const std::function<void()>& done) {
+    view_->HoldForOperation(false);
+    if (done && !closeWhenDone_) done();
+    if (portsChangedMeanwhile_) {
+        portsChangedMeanwhile_ = false;
+        PortsChanged();
+    }
+    UpdateCommandUI();
+    if (closeWhenDone_) close();
+}
+
 void MainFrame::RunStep(const Command& command) {
     Session& session = GetSession();
     switch (command.step) {
         case WindowStep::None: break;
-        case WindowStep::FileImport: RunImportCommand(this, session); break;
-        case WindowStep::FileImportUrl: RunImportUrlCommand(this, session); break;
+        case WindowStep::FileImport: RunImportCommand(*this, session); break;
+        case WindowStep::FileImportUrl: RunImportUrlCommand(*this, session); break;
         case WindowStep::FileCatalog: RunCatalogCommand(this, session); break;
         case WindowStep::ExportDialog: RunExportCommand(this, session); break;
         case WindowStep::CheckDialog: {
@@ -287,7 +327,7 @@ void MainFrame::RunStep(const Command& command) {
             modal::Run(dlg);
             break;
         }
-        case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, this); break;
+        case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, *this); break;
         case WindowStep::UnitRecordsDialog: {
             UnitRecordsDlg dlg(session, this);
             modal::Run(dlg);
@@ -307,6 +347,7 @@ void MainFrame::RunStep(const Command& command) {
 
 void MainFrame::UpdateCommandUI() {
     for (auto& [id, action] : actions_) action->setEnabled(CommandEnabled(id));
+    if (OperationRunning()) return;
     Session& session = GetSession();
     setWindowModified(session.Modified());
     for (const Command& command : Commands()) {
@@ -365,7 +406,7 @@ void MainFrame::OpenDroppedUrl(const QUrl& url) {
     }
     if (!DroppableUrl(url)) return;
     // A link (dragged from a web browser) imports as a dropped list file does.
-    ImportListSource(this, GetSession(), url.toEncoded().toStdString());
+    ImportListSource(*this, GetSession(), url.toEncoded().toStdString());
     UpdateCommandUI();
 }
 
@@ -376,25 +417,26 @@ void MainFrame::OpenDropped(const QString& path) {
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
         session.OpenPath(QFile::encodeName(path).toStdString());
     } else {
-        ImportListFile(this, session, path);
+        ImportListFile(*this, session, path);
     }
     UpdateCommandUI();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
-    switch (GetSession().RequestClose()) {
-        case CloseDecision::CloseNow:
-            QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
-            event->accept();
-            break;
-        case CloseDecision::Repost:
-            // The running operation unwinds first; the request comes back then.
-            event->ignore();
-            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-            break;
-        case CloseDecision::Stay:
-            event->ignore();
-            break;
+    // An operation on its thread is told to stop; the window closes when it
+    // has ended.
+    if (OperationRunning()) {
+        GetSession().RequestClose();
+        closeWhenDone_ = true;
+        event->ignore();
+        return;
+    }
+    closeWhenDone_ = false;
+    if (GetSession().RequestClose() == CloseDecision::CloseNow) {
+        QSettings().setValue(QLatin1String(kGeometryKey), saveGeometry());
+        event->accept();
+    } else {
+        event->ignore();
     }
     UpdateCommandUI();
 }

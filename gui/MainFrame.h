@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QUrl>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -20,6 +21,8 @@ namespace velmora {
 class RecentFiles;
 class VelmoraDoc;
 class MainForm;
+class FormThreadView;
+class OperationRunner;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
@@ -44,6 +47,11 @@ public:
     void RunCommand(CommandId commandId);
     // Re-evaluates every menu item and toolbar button.
     void UpdateCommandUI();
+    // A long operation runs on its own thread.
+    bool OperationRunning() const;
+    // Runs work (a session operation) on its own thread while the window
+    // goes on, only Stop enabled; then done on the window's thread.
+    void RunLongOperation(std::function<void()> work, std::function<void()> done = {});
     // The table's fill next to the message pane: "Satellites 11/300   TPs 96/8000".
     QLabel* FillPane() const { return fill_; }
     // The last files opened or saved, newest first (at most eight).
@@ -72,10 +80,16 @@ private:
     void ShowContextMenu(ContextMenu menu, QWidget* at, const QPoint& point);
     // The window's part of a command: dialogs, the form, the options.
     void RunStep(const Command& command);
+    void LongOperationDone(const std::function<void()>& done);
 
     VelmoraDoc& doc_;
     MainForm* view_;
+    std::unique_ptr<FormThreadView> threadView_;
     std::unique_ptr<Session> session_;
+    OperationRunner* runner_ = nullptr;
+    // Things that waited for the running operation to end.
+    bool closeWhenDone_ = false;
+    bool portsChangedMeanwhile_ = false;
     QToolBar* toolBar_ = nullptr;
     QLabel* idle_ = nullptr;
     QLabel* fill_ = nullptr;

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
+#include <memory>
 
 #include "gui/CompareDlg.h"
+#include "gui/MainFrame.h"
 #include "gui/Modal.h"
 
 namespace velmora::metermenu {
@@ -70,12 +72,16 @@ void ToggleOption(WindowStep step, Session& session, QAction* action) {
     QSettings().setValue(QLatin1String(option->key), value);
 }
 
-void CompareWithMeter(Session& session, QWidget* parent) {
-    MeterComparison c = session.CompareWithMeter();
-    // A failed read has shown its status and message already.
-    if (c.result != OpResult::Completed || !c.meter) return;
-    CompareDlg dialog(c.comparison, parent);
-    if (modal::Run(dialog) == CompareDlg::TakeMeterTable) session.TakeMeterTable(*c.meter);
+void CompareWithMeter(Session& session, MainFrame& frame) {
+    auto c = std::make_shared<MeterComparison>();
+    frame.RunLongOperation([&session, c] { *c = session.CompareWithMeter(); },
+                           [&session, &frame, c] {
+                               // A failed read has shown its status and message already.
+                               if (c->result != OpResult::Completed || !c->meter) return;
+                               CompareDlg dialog(c->comparison, &frame);
+                               if (modal::Run(dialog) == CompareDlg::TakeMeterTable)
+                                   session.TakeMeterTable(*c->meter);
+                           });
 }
 
 }  // namespace velmora::metermenu

@@ -7,6 +7,10 @@
 #include "session/Commands.h"
 #include "session/Session.h"
 
+namespace velmora {
+class MainFrame;
+}
+
 namespace velmora::metermenu {
 
 // True for the steps of the remembered options.
@@ -19,8 +23,8 @@ void LoadOption(WindowStep step, Session& session, QAction* action);
 // Flips the option and remembers it; the action's mark follows.
 void ToggleOption(WindowStep step, Session& session, QAction* action);
 
-// Reads the meter's table, shows the differences and takes the meter's
-// table when asked to.
-void CompareWithMeter(Session& session, QWidget* parent);
+// Reads the meter's table (on the operation's own thread), then shows the
+// differences and takes the meter's table when asked to.
+void CompareWithMeter(Session& session, MainFrame& frame);
 
 }  // namespace velmora::metermenu

@@ -66,14 +66,14 @@ void RememberUrl(const QString& url) {
     QSettings().setValue(QLatin1String(kRecentUrlsKey), urls);
 }
 
-void RunImportUrlCommand(QWidget* parent, Session& session) {
+void RunImportUrlCommand(MainFrame& frame, Session& session) {
     if (!session.IsEnabled(CommandId::FileImportUrl)) return;
-    UrlDlg prompt(parent);
+    UrlDlg prompt(&frame);
     if (modal::Run(prompt) != QDialog::Accepted) return;
     const QString url = prompt.Address();
     if (!IsListUrl(url.toStdString())) return;
     RememberUrl(url);
-    ImportListSource(parent, session, url.toStdString());
+    ImportListSource(frame, session, url.toStdString());
 }
 
 }  // namespace velmora

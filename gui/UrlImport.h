@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace velmora {
 
+class MainFrame;
+
 class Session;
 
 class UrlDlg : public QDialog {
@@ -31,6 +33,6 @@ QStringList RecentUrls();
 // Puts url first, drops an earlier copy of it and keeps at most eight.
 void RememberUrl(const QString& url);
 
-void RunImportUrlCommand(QWidget* parent, Session& session);
+void RunImportUrlCommand(MainFrame& frame, Session& session);
 
 }  // namespace velmora

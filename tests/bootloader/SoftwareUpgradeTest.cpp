@@ -64,8 +64,8 @@ protected:
     // What every way out leaves behind.
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_EQ(host.flags.busyFlag, 0);
-        EXPECT_EQ(host.flags.runFlag, 0);
+        EXPECT_FALSE(host.flags.busyFlag);
+        EXPECT_FALSE(host.flags.runFlag);
     }
     void ExpectFailure(OpResult result, const std::string& status) {
         EXPECT_EQ(result, OpResult::Failed);
@@ -104,7 +104,7 @@ TEST_F(Upgrade, ThousandBytesTakeFourBlocksAndStartTheFirmware) {
     EXPECT_EQ(host.positions, (std::vector<int>{26, 52, 77, 101, 101}));
     EXPECT_EQ(host.phases,
               (std::vector<std::pair<std::string, int>>{{"Device initialize ...", 101}}));
-    EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE);
+    EXPECT_EQ(host.flags.batchFlags.load(), BATCH_SOFT_DONE);
 
     Bytes flash = Flash();
     EXPECT_TRUE(std::equal(image.begin(), image.end(), flash.begin()));

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QFile>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "gui/MainFrame.h"
+#include "session/Commands.h"
 #include "gui/Modal.h"
 #include "gui/TpListModel.h"
 #include "gui/VelmoraDoc.h"
@@ -80,6 +82,20 @@ protected:
     }
 
     MainForm& View() { return frame_->View(); }
+    // A command of the meter runs on its own thread; this waits until it
+    // has ended, the window's event loop running meanwhile.
+    void RunAndWait(CommandId id) {
+        frame_->RunCommand(id);
+        WaitForOperation();
+    }
+    void WaitForOperation() {
+        QElapsedTimer clock;
+        clock.start();
+        while (frame_->OperationRunning() && clock.elapsed() < kOperationWaitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ASSERT_FALSE(frame_->OperationRunning()) << "the operation did not end";
+    }
+    static constexpr int kOperationWaitMs = 20000;
     Session& Sess() { return frame_->GetSession(); }
     SatTpDatabase& Db() { return Sess().Database(); }
     TpListModel& Model() { return *View().ListModel(); }

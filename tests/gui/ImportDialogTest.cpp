@@ -37,7 +37,7 @@ protected:
                 return dlg == nullptr ? int{QDialog::Rejected} : answer(*dlg);
             });
         }
-        frame_->RunCommand(CommandId::FileImport);
+        RunAndWait(CommandId::FileImport);
     }
 };
 

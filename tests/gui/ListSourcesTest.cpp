@@ -96,7 +96,7 @@ protected:
             return int{QDialog::Accepted};
         });
         if (then) Answer<ImportDlg>(then);
-        frame_->RunCommand(CommandId::FileImportUrl);
+        RunAndWait(CommandId::FileImportUrl);
     }
 
     velmora::testing::ScratchFolder served;
@@ -130,6 +130,7 @@ TEST_F(UrlImportTest, ADownloadedListFillsTheImportDialog) {
         return int{QDialog::Accepted};
     });
     frame_->OpenDroppedUrl(QUrl(QString::fromStdString(server.Url("/Hotbird-13.0E"))));
+    WaitForOperation();
     EXPECT_EQ(Db().tpCount, 8);
 }
 

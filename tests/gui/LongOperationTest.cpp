@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QProgressBar>
 
 #include "tests/gui/GuiFixture.h"
@@ -90,7 +91,7 @@ TEST_F(GuiTest, MeterThatCannotBeReachedGetsAnOrvaneNotice) {
     StartWithSample();
     auto* ports = static_cast<QComboBox*>(View().Control(FormControl::PortSelector));
     ports->setEditText(dir_.filePath(QStringLiteral("no-such-tty")));
-    frame_->RunCommand(CommandId::Write);
+    RunAndWait(CommandId::Write);
     ASSERT_EQ(modal::ShownBoxes().size(), 1u);
     // The second line says why, in words the user can act on.
     EXPECT_EQ(modal::ShownBoxes()[0].text,
@@ -98,7 +99,7 @@ TEST_F(GuiTest, MeterThatCannotBeReachedGetsAnOrvaneNotice) {
                   QStringLiteral(" is gone: is the cable plugged in?"));
     EXPECT_EQ(modal::ShownBoxes()[0].caption, QStringLiteral("Orvane"));
     EXPECT_EQ(modal::ShownBoxes()[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(Sess().State().flags.busyFlag, 0);
+    EXPECT_FALSE(Sess().State().flags.busyFlag);
     EXPECT_TRUE(ports->isEnabled());
 }
 
@@ -132,7 +133,7 @@ protected:
 TEST_F(MeterTest, WriteReportsProgressAndOutcomeOnTheForm) {
     StartWithSample();
     Connect();
-    frame_->RunCommand(CommandId::Write);
+    RunAndWait(CommandId::Write);
     EXPECT_EQ(LabelText(View(), FormControl::Status), QString::fromLatin1(TEXT_WRITE_COMPLETED));
     EXPECT_GT(Progress()->maximum(), 0);
     EXPECT_EQ(Progress()->value(), Progress()->maximum());
@@ -154,7 +155,7 @@ TEST_F(MeterTest, ReadReplacesTablesTitleAndPresentation) {
     StartWithSample();
     Connect(sim::EncodeTableDump(*served));
     frame_->RunCommand(CommandId::DisplayLnb);
-    frame_->RunCommand(CommandId::Read);
+    RunAndWait(CommandId::Read);
     EXPECT_EQ(LabelText(View(), FormControl::Status), QString::fromLatin1(TEXT_READ_COMPLETED));
     EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
     EXPECT_TRUE(frame_->CommandAction(CommandId::FileSave)->isEnabled());
@@ -168,8 +169,8 @@ TEST_F(MeterTest, ReadReplacesTablesTitleAndPresentation) {
 TEST_F(MeterTest, TablesReadBackStayUnsavedThroughARefusedEdit) {
     StartWithSample();
     Connect();
-    frame_->RunCommand(CommandId::Write);
-    frame_->RunCommand(CommandId::Read);
+    RunAndWait(CommandId::Write);
+    RunAndWait(CommandId::Read);
     // The meter's tables equal the document's: the read made no step.
     ASSERT_FALSE(Sess().History().CanUndo());
     EXPECT_EQ(Caption(), QStringLiteral("Untitled* - Orvane"));
@@ -200,16 +201,45 @@ TEST_F(GuiTest, ClosingDuringAWriteStopsItThenCloses) {
     frame_->installEventFilter(&closes);
     // The close request arrives while the write waits for the meter.
     QMetaObject::invokeMethod(frame_.get(), &QWidget::close, Qt::QueuedConnection);
-    frame_->RunCommand(CommandId::Write);
-    EXPECT_EQ(closes.count, 1);
-    EXPECT_TRUE(modal::ShownBoxes().empty());
-    EXPECT_TRUE(frame_->isVisible());
-    EXPECT_EQ(Sess().State().flags.busyFlag, 0);
-    EXPECT_EQ(Sess().State().flags.runFlag, 0);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    QCoreApplication::processEvents();
+    RunAndWait(CommandId::Write);
+    // The first request stopped the write; the window closed once it ended.
     EXPECT_EQ(closes.count, 2);
+    EXPECT_TRUE(modal::ShownBoxes().empty());
+    EXPECT_FALSE(Sess().State().flags.busyFlag);
+    EXPECT_FALSE(Sess().State().flags.runFlag);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(frame_->isVisible());
+}
+
+TEST_F(GuiTest, TheWindowResizesDuringAWriteAndStopEndsItAtOnce) {
+    SilentLine line;
+    ASSERT_FALSE(line.Path().empty());
+    StartWithSample();
+    // The meter never answers: the write would wait its whole 5 s.
+    Sess().Link().Settings().pollPeriod = std::chrono::milliseconds(1);
+    Sess().Link().Settings().replyTimeout = std::chrono::milliseconds(5000);
+    static_cast<QComboBox*>(View().Control(FormControl::PortSelector))
+        ->setEditText(QString::fromStdString(line.Path()));
+    frame_->RunCommand(CommandId::Write);
+    ASSERT_TRUE(frame_->OperationRunning());
+    EXPECT_FALSE(frame_->CommandAction(CommandId::FileOpen)->isEnabled());
+    EXPECT_TRUE(frame_->CommandAction(CommandId::Stop)->isEnabled());
+    // The window's own loop runs the resizes while the write waits.
+    for (int wider : {50, 100, 150}) {
+        const int width = frame_->width() + wider;
+        frame_->resize(width, frame_->height());
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(frame_->width(), width);
+        EXPECT_EQ(View().width(), width);
+    }
+    ASSERT_TRUE(frame_->OperationRunning());
+    QElapsedTimer clock;
+    clock.start();
+    frame_->RunCommand(CommandId::Stop);
+    WaitForOperation();
+    EXPECT_LT(clock.elapsed(), 100);
+    EXPECT_TRUE(frame_->CommandAction(CommandId::FileOpen)->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

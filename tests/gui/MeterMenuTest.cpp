@@ -80,13 +80,13 @@ TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
         EXPECT_TRUE(dialog.TakeButton()->isEnabled());
         return QDialog::Rejected;  // Close
     });
-    frame.RunCommand(CommandId::CompareMeter);
+    RunAndWait(CommandId::CompareMeter);
     EXPECT_TRUE(shown.contains(QStringLiteral("+ SAT 30.0W Beta")));
     EXPECT_TRUE(shown.contains(QStringLiteral("+ TP  19.2E Alpha  11538 V 22000 unique")));
     EXPECT_EQ(Db().satCount, 4);
 
     modal::PushAnswer(CompareDlg::TakeMeterTable);
-    frame.RunCommand(CommandId::CompareMeter);
+    RunAndWait(CommandId::CompareMeter);
     EXPECT_EQ(Db().satCount, 1);
     EXPECT_EQ(Rows(), 1);
     EXPECT_TRUE(Sess().Modified());

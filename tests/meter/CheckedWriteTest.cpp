@@ -55,7 +55,7 @@ TEST(CheckedWrite, BackupThenWriteThenCleanVerify) {
     EXPECT_EQ(WriteTablesToMeter(s.link, {true, backup}), OpResult::Completed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_COMPLETED);
     EXPECT_TRUE(s.host.messages.empty());
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_TABLES_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_TABLES_DONE);
     // One opening of the port: backup read, write, read back.
     EXPECT_EQ(s.meter.Engine().Record().commands,
               (Commands{"Read tables", "Write tables", "Read tables"}));
@@ -102,7 +102,7 @@ TEST_P(CheckedWriteFails, ShowsWhatWentWrongAndNeverClaimsSuccess) {
     EXPECT_EQ(s.host.LastStatus(), p.status);
     const std::string message = FillText(p.message, {backup, "Not a directory"});
     EXPECT_EQ(s.host.messages, Commands{message});
-    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0);
     EXPECT_EQ(s.meter.Engine().Record().commands, p.commands);
     EXPECT_EQ(s.meter.Engine().Record().tables.empty(), !p.written);
     if (!backup.empty()) {

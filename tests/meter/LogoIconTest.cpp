@@ -63,7 +63,7 @@ TEST(WriteLogo, SendsExactly3201FramesOfTheFirst153604Bytes) {
     EXPECT_EQ(s.host.phases, (std::vector<Phase>{{TEXT_WRITE_LOGO, 3201}}));
     EXPECT_EQ(s.host.progress, 3201);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_COMPLETED);
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_LOGO_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_LOGO_DONE);
     s.ExpectIdle();
 }
 
@@ -88,7 +88,7 @@ TEST(WriteLogo, RefusedFrameEndsTheTransferThere) {
     EXPECT_EQ(WriteLogoToMeter(s.link, s.dir.File("stm32logo.bin")), OpResult::Failed);
     EXPECT_EQ(s.host.progress, 99);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
-    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0);
     EXPECT_TRUE(s.host.messages.empty());
     s.ExpectIdle();
 }
@@ -118,7 +118,7 @@ TEST(WriteIcon, HeaderAnnouncesFrameSizeAndCount) {
     using Phase = std::pair<std::string, int>;
     EXPECT_EQ(s.host.phases, (std::vector<Phase>{{TEXT_WRITE_ICON, 25}}));
     EXPECT_EQ(s.host.progress, 25);
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_ICON_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_ICON_DONE);
     s.ExpectIdle();
 }
 
@@ -172,7 +172,7 @@ TEST(WriteIcon, UnacknowledgedFrameTimesOut) {
     EXPECT_EQ(WriteIconToMeter(s.link, s.dir.File("stm32icon.bin")), OpResult::Failed);
     EXPECT_EQ(s.host.messages, std::vector<std::string>{TEXT_ASK_TIMEOUT});
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_TABLES_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_TABLES_DONE);
     s.ExpectIdle();
 }
 
@@ -183,7 +183,7 @@ TEST(DeleteIcons, DeletesAndSetsNoBatchFlag) {
     EXPECT_EQ(DeleteMeterIcons(s.link), OpResult::Completed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_DELETE_COMPLETED);
     EXPECT_EQ(s.meter.Engine().Record().iconDeletes, 1);
-    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0);
     s.ExpectIdle();
 }
 

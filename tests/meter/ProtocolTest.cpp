@@ -271,7 +271,7 @@ TEST(EnterOperation, RefusedWhileBusyWithoutTouchingThePort) {
     p.host.flags.runFlag = 0;
     EXPECT_FALSE(p.link.EnterOperation());
     EXPECT_EQ(p.port.opens, 0);
-    EXPECT_EQ(p.host.flags.runFlag, 0);
+    EXPECT_FALSE(p.host.flags.runFlag);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST(ReadTables, SmallTableReplacesTheTablesAndKeepsLaterTransponderSlots) {
                                                  {TEXT_READ_TRANSPONDERS, 5}}));
     EXPECT_EQ(s.host.progress, 5);
     EXPECT_TRUE(s.host.messages.empty());
-    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0);
     s.ExpectIdle();
     EXPECT_EQ(s.meter.Engine().Record().commands, std::vector<std::string>{"Read tables"});
 }
@@ -196,7 +196,7 @@ TEST(ReadTables, PortThatCannotBeOpenedShowsConnectFail) {
                                                         s.link.PortName() +
                                                         " is gone: is the cable plugged in?"});
     EXPECT_TRUE(s.host.statuses.empty());
-    EXPECT_EQ(s.host.flags.batchFlags, 0x01);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0x01);
     s.ExpectIdle();
 }
 
@@ -263,7 +263,7 @@ TEST(WriteTables, SmallTableArrivesInTransferOrder) {
     using Phase = std::pair<std::string, int>;
     EXPECT_EQ(s.host.phases, (std::vector<Phase>{{TEXT_WRITE_LNB, 16}, {TEXT_WRITE_SATELLITES, 2},
                                                  {TEXT_WRITE_TRANSPONDERS, 5}}));
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_TABLES_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_TABLES_DONE);
     s.ExpectIdle();
 }
 
@@ -307,7 +307,7 @@ TEST_P(WriteTablesFails, ShowsWriteFailedAndKeepsTheBatchFlag) {
     std::vector<std::string> messages = GetParam().messages;
     for (std::string& m : messages) m = FillText(m, {s.link.PortName()});
     EXPECT_EQ(s.host.messages, messages);
-    EXPECT_EQ(s.host.flags.batchFlags, BATCH_LOGO_DONE);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), BATCH_LOGO_DONE);
     EXPECT_TRUE(s.meter.Engine().Record().tables.empty());
     s.ExpectIdle();
 }
@@ -368,7 +368,7 @@ TEST(WriteTables, StopDuringTheFramesFails) {
     EXPECT_EQ(WriteTablesToMeter(s.link), OpResult::Failed);
     EXPECT_EQ(s.host.LastStatus(), TEXT_WRITE_FAILED);
     EXPECT_EQ(s.host.messages, std::vector<std::string>{TEXT_WRITE_STOPPED});
-    EXPECT_EQ(s.host.flags.batchFlags, 0);
+    EXPECT_EQ(s.host.flags.batchFlags.load(), 0);
     s.ExpectIdle();
 }
 

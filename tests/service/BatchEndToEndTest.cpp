@@ -99,9 +99,9 @@ protected:
     std::vector<std::string> MeterCommands() { return Meter().Record().commands; }
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_EQ(host.flags.busyFlag, 0);
-        EXPECT_EQ(host.flags.runFlag, 0);
-        EXPECT_EQ(host.flags.batchRunning, 0);
+        EXPECT_FALSE(host.flags.busyFlag);
+        EXPECT_FALSE(host.flags.runFlag);
+        EXPECT_FALSE(host.flags.batchRunning);
     }
 
     BootloaderEngineOptions boot;
@@ -136,7 +136,7 @@ TEST_F(BatchEndToEnd, AllFourStepsUpgradeTheMeterAndReportTheElapsedTime) {
     softPath = softFile;
     EXPECT_EQ(Run(), "All upgrade successfully ! elapse 3 sec  ");
     EXPECT_EQ(ran, kAllSteps);
-    EXPECT_EQ(host.flags.batchFlags,
+    EXPECT_EQ(host.flags.batchFlags.load(),
               BATCH_SOFT_DONE | BATCH_ICON_DONE | BATCH_LOGO_DONE | BATCH_TABLES_DONE);
     EXPECT_EQ(host.LastStatus(), TEXT_WRITE_COMPLETED);
 
@@ -163,7 +163,7 @@ TEST_F(BatchEndToEnd, FailedSoftStopsTheBatchAndNamesEveryTickedStep) {
     EXPECT_EQ(host.LastStatus(), "Failed to write memory !");
     EXPECT_FALSE(upgradable->Engine().RunningFirmware());
     EXPECT_TRUE(MeterCommands().empty());
-    EXPECT_EQ(host.flags.batchFlags, 0);
+    EXPECT_EQ(host.flags.batchFlags.load(), 0);
     ExpectIdle();
 }
 
@@ -176,7 +176,7 @@ TEST_F(BatchEndToEnd, FailedIconNamesTheStepsThatNeverRan) {
     EXPECT_EQ(ran, (std::vector<S>{S::Soft, S::Icon}));
     EXPECT_EQ(host.LastStatus(), TEXT_WRITE_FAILED);
     EXPECT_EQ(MeterCommands(), std::vector<std::string>{"Write icon"});
-    EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE);
+    EXPECT_EQ(host.flags.batchFlags.load(), BATCH_SOFT_DONE);
     ExpectIdle();
 }
 
@@ -189,7 +189,7 @@ TEST_F(BatchEndToEnd, FailedLogoStopsBeforeTheTables) {
     EXPECT_EQ(host.messages, std::vector<std::string>{TEXT_ASK_TIMEOUT});
     EXPECT_EQ(ran, (std::vector<S>{S::Soft, S::Icon, S::Logo}));
     EXPECT_EQ(MeterCommands(), (std::vector<std::string>{"Write icon", "Write logo"}));
-    EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE | BATCH_ICON_DONE);
+    EXPECT_EQ(host.flags.batchFlags.load(), BATCH_SOFT_DONE | BATCH_ICON_DONE);
     ExpectIdle();
 }
 
@@ -202,7 +202,7 @@ TEST_F(BatchEndToEnd, FailedTablesAreNamedAfterTheOthersSucceeded) {
     EXPECT_EQ(ran, (std::vector<S>{S::Soft, S::Icon, S::Tables}));
     EXPECT_EQ(host.LastStatus(), TEXT_WRITE_FAILED);
     EXPECT_EQ(MeterCommands(), (std::vector<std::string>{"Write icon", "Write tables"}));
-    EXPECT_EQ(host.flags.batchFlags, BATCH_SOFT_DONE | BATCH_ICON_DONE);
+    EXPECT_EQ(host.flags.batchFlags.load(), BATCH_SOFT_DONE | BATCH_ICON_DONE);
     ExpectIdle();
 }
 
@@ -212,7 +212,7 @@ TEST_F(BatchEndToEnd, SoftTickedWithoutAFileIsSkippedAndNamed) {
     EXPECT_EQ(Run(), "SOFT upgrade failed ! ");
     EXPECT_EQ(ran, std::vector<S>{S::Icon});
     EXPECT_EQ(Meter().Record().icon, FileBytes(iconPath));
-    EXPECT_EQ(host.flags.batchFlags, BATCH_ICON_DONE);
+    EXPECT_EQ(host.flags.batchFlags.load(), BATCH_ICON_DONE);
 }
 
 TEST_F(BatchEndToEnd, OnlyTablesTickedWritesThem) {
@@ -247,7 +247,7 @@ TEST_F(BatchEndToEnd, StopDuringTheUpgradeEndsTheBatch) {
     EXPECT_EQ(host.LastStatus(), "");
     EXPECT_EQ(ran, std::vector<S>{S::Soft});
     EXPECT_TRUE(MeterCommands().empty());
-    EXPECT_EQ(host.flags.batchStopRequested, 0);
+    EXPECT_FALSE(host.flags.batchStopRequested);
     ExpectIdle();
 }
 

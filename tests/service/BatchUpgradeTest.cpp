@@ -67,9 +67,9 @@ TEST_F(BatchTest, AllFourSucceedReportsElapsedSeconds) {
     host.Flags().batchFlags = 0xE2;  // leftovers of an earlier batch are cleared
     EXPECT_EQ(Run(), "All upgrade successfully ! elapse 28 sec  ");
     EXPECT_EQ(steps.ran, (std::vector<S>{S::Soft, S::Icon, S::Logo, S::Tables}));
-    EXPECT_EQ(host.Flags().batchFlags, 0x1D);
+    EXPECT_EQ(host.Flags().batchFlags.load(), 0x1D);
     EXPECT_GT(host.pumps, 0);  // the waits keep dispatching events
-    EXPECT_EQ(host.Flags().batchRunning, 0);
+    EXPECT_FALSE(host.Flags().batchRunning);
 }
 
 TEST_F(BatchTest, SkippedStepIsNamedButDoesNotStopOrWait) {
@@ -123,7 +123,7 @@ TEST_F(BatchTest, StopDuringAWaitEndsTheBatchAndSecondBatchIsRefused) {
     };
     EXPECT_EQ(Run(), "ICON LOGO SAT&TP upgrade failed ! ");
     EXPECT_EQ(steps.ran, (std::vector<S>{S::Soft}));
-    EXPECT_EQ(host.Flags().batchStopRequested, 0);
+    EXPECT_FALSE(host.Flags().batchStopRequested);
 }
 
 TEST_F(BatchTest, TheWaitAfterTheFirmwareCountsDown) {

@@ -98,7 +98,7 @@ TEST_F(SessionFlashTest, LoadSoftThenUpgradeThenBatchOnTheNewFirmware) {
     std::vector<uint8_t> flash = meter.Engine().Flash();
     EXPECT_TRUE(std::equal(image.begin(), image.end(), flash.begin()));
     EXPECT_TRUE(view.portSelectorEnabled);
-    EXPECT_EQ(session->Flags().busyFlag, 0);
+    EXPECT_FALSE(session->Flags().busyFlag);
 
     // The meter now runs its firmware and answers the table write of a batch.
     AddOneTransponder();

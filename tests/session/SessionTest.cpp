@@ -339,7 +339,7 @@ TEST_F(SessionTest, CloseDuringOperationStopsItFirst) {
     OperationFlags& f = s.Flags();
     f.busyFlag = f.runFlag = 1;
     EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);
-    EXPECT_EQ(f.runFlag, 0);
+    EXPECT_FALSE(f.runFlag);
     EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);  // still unwinding
     f.busyFlag = 0;
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
@@ -353,7 +353,7 @@ TEST_F(SessionTest, TablesStayPutWhileOperationRuns) {
     EXPECT_FALSE(s.IsEnabled(CommandId::FileOpen));
     EXPECT_FALSE(s.IsEnabled(CommandId::FileNew));
     s.Stop();
-    EXPECT_EQ(s.Flags().runFlag, 0);
+    EXPECT_FALSE(s.Flags().runFlag);
 }
 
 TEST_F(SessionTest, PatchCheckBoxesReadAllFour) {

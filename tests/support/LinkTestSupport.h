@@ -168,8 +168,8 @@ struct SimLink {
     // Link state every way out must leave behind.
     void ExpectIdle() {
         EXPECT_FALSE(port.IsOpen());
-        EXPECT_EQ(host.flags.busyFlag, 0);
-        EXPECT_EQ(host.flags.runFlag, 0);
+        EXPECT_FALSE(host.flags.busyFlag);
+        EXPECT_FALSE(host.flags.runFlag);
     }
 
     ScratchFolder dir;
