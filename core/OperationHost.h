@@ -34,6 +34,10 @@ struct OperationFlags {
     std::atomic<bool> batchRunning = false;
     // Stop or a close request during a batch: no further step starts.
     std::atomic<bool> batchStopRequested = false;
+    // Stop pressed after the window started an operation but before the
+    // operation took the port: it starts stopped. The window clears it when
+    // it starts one; taking the port or leaving it clears it too.
+    std::atomic<bool> stopRequested = false;
 };
 
 class OperationHost {

@@ -298,6 +298,8 @@ void MainFrame::RunCommand(CommandId commandId) {
 
 void MainFrame::RunLongOperation(std::function<void()> work, std::function<void()> done) {
     view_->HoldForOperation(true);
+    // A Stop pressed before this one is not for it.
+    GetSession().State().flags.stopRequested = false;
     runner_->Start(std::move(work), [this, done = std::move(done)] { LongOperationDone(done); });
     UpdateCommandUI();
 }
@@ -426,7 +428,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     // An operation on its thread is told to stop; the window closes when it
     // has ended.
     if (OperationRunning()) {
-        GetSession().RequestClose();
+        GetSession().Stop();
         closeWhenDone_ = true;
         event->ignore();
         return;

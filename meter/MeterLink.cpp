@@ -161,7 +161,7 @@ bool MeterLink::EnterOperation() {
     if (flags.busyFlag != 0) return false;
     if (!port_.IsOpen() && !OpenLink()) return false;
     flags.busyFlag = 1;
-    flags.runFlag = 1;
+    flags.runFlag = !flags.stopRequested.exchange(false);
     return true;
 }
 
@@ -169,6 +169,7 @@ void MeterLink::LeaveOperation() {
     CloseLink();
     OperationFlags& flags = host_.Flags();
     flags.runFlag = 0;
+    flags.stopRequested = false;
     flags.busyFlag = 0;
 }
 

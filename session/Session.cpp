@@ -134,6 +134,7 @@ void Session::TreeSelectionChanged(bool isRoot, const std::string& itemText) {
 }
 
 void Session::Stop() {
+    state_.flags.stopRequested = true;
     state_.flags.runFlag = 0;
     // Between two batch steps no operation polls runFlag; the batch checks this.
     if (state_.flags.batchRunning) state_.flags.batchStopRequested = 1;

@@ -76,7 +76,7 @@ bool Session::FetchList(const std::string& source, SourceList& list, ListError& 
     // (or closing the window) ends it at the next progress call.
     OperationFlags& flags = state_.flags;
     flags.busyFlag = 1;
-    flags.runFlag = 1;
+    flags.runFlag = !flags.stopRequested.exchange(false);
     view_.StateChanged();
     BeginProgress(FillText(VELMORA_TR_NOOP("Core", "Downloading %1"), {EscapeControls(source)}),
                   1000);
@@ -91,6 +91,7 @@ bool Session::FetchList(const std::string& source, SourceList& list, ListError& 
     };
     bool ok = FetchTransponderList(source, {}, download, list, error);
     flags.runFlag = 0;
+    flags.stopRequested = false;
     flags.busyFlag = 0;
     SetProgress(0);
     SetStatus(ok ? "" : VELMORA_TR_NOOP("Core", "Download failed"));
