@@ -6,8 +6,6 @@
 #include "core/InputRules.h"
 #include "core/TextHelpers.h"
 #include "core/TextMark.h"
-#include "core/TextHelpers.h"
-#include "core/TextMark.h"
 #include "exchange/ListText.h"
 
 namespace velmora {
@@ -151,7 +149,10 @@ int ChosenTarget(const SatTpDatabase& db, const MergeOptions& options, std::size
                      : kTargetAutomatic;
     if (choice == kTargetNew) return -1;
     if (choice >= 0 && choice < UsedSatellites(db)) return choice;
-    return MatchingSatellite(db, position, band);
+    if (!options.matchNearby) return MatchingSatellite(db, position, band);
+    // The same position comes first among the nearby ones.
+    std::vector<int> nearby = NearbySatellites(db, position, band);
+    return nearby.empty() ? -1 : nearby.front();
 }
 
 }  // namespace
@@ -261,7 +262,7 @@ std::string TableSatelliteName(const SourceSatellite& sat, Band band) {
 }
 
 MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
-                                 const MergeOptions& options) {
+                                 const MergeOptions& options, std::vector<MergeMatch>* matches) {
     MergeCounts counts;
     // A table satellite is emptied by replace only the first time a source
     // satellite meets it, so several lists of one position all end up in it.
@@ -283,6 +284,7 @@ MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
             int target = ChosenTarget(db, options, i, sat.position, part.band);
             if (target >= 0) {
                 ++counts.matched;
+                if (matches != nullptr) matches->push_back({i, target});
                 if (options.replace && !cleared[target]) {
                     counts.replaced += DeleteSatelliteTps(db, target);
                     cleared[target] = true;

@@ -39,6 +39,9 @@ struct MergeOptions {
     // Per source satellite: the table satellite each band goes into; missing
     // entries, and indexes that name no satellite of the table, are automatic.
     std::vector<BandTargets> targets;
+    // Automatic targets take the nearest table satellite of the band within
+    // 1.0 degree (NearbySatellites) instead of only one at the same position.
+    bool matchNearby = false;
     // Per source satellite: the name its new satellites get instead of the
     // list's (made a table name as the list's is); empty or missing: the list's.
     std::vector<std::string> names;
@@ -86,7 +89,6 @@ std::vector<int> NearbySatellites(const SatTpDatabase& db, int position, Band ba
 // The LNB new satellites of the band get by default: LNB 1 (index 0) for
 // Ku, the first record of the band for C and Ka, 0 when there is none.
 int DefaultLnb(const SatTpDatabase& db, Band band);
-inline int DefaultCBandLnb(const SatTpDatabase& db) { return DefaultLnb(db, Band::C); }
 
 // The name a new satellite of the band gets: the source name without its
 // leading position text and band word ("C-band", "Ku band"), commas and
@@ -95,9 +97,18 @@ inline int DefaultCBandLnb(const SatTpDatabase& db) { return DefaultLnb(db, Band
 // when the name's last word already is it ("Galaxy13_C").
 std::string TableSatelliteName(const SourceSatellite& sat, Band band);
 
-// Merges the chosen satellites of list into db and returns the counts.
+// A source satellite (one band of it) that went into a satellite the table
+// had or the same merge added.
+struct MergeMatch {
+    std::size_t source = 0;  // index in the list
+    int target = 0;          // satellite index
+};
+
+// Merges the chosen satellites of list into db and returns the counts; the
+// matches go to *matches when given.
 MergeCounts MergeTransponderList(SatTpDatabase& db, const SourceList& list,
-                                 const MergeOptions& options);
+                                 const MergeOptions& options,
+                                 std::vector<MergeMatch>* matches = nullptr);
 
 // The counts the merge would give, worked out on a copy; db is unchanged.
 MergeCounts PreviewMerge(const SatTpDatabase& db, const SourceList& list,

@@ -27,6 +27,9 @@ struct SatelliteChanges {
     std::vector<std::string> added;
     std::vector<std::string> removed;  // by replace
     std::vector<TpChange> changed;     // same frequency and polarisation, another rate
+    // The source satellites of another position that went into it, within
+    // 1.0 degree or by the user's choice: "Thor 5 0.8W".
+    std::vector<std::string> matchedFrom;
 };
 
 struct MergeChanges {
@@ -41,7 +44,8 @@ MergeChanges PreviewMergeChanges(const SatTpDatabase& db, const SourceList& list
                                  const MergeOptions& options);
 
 // One block per satellite: "19.2E Astra 1KR: 2 added, 1 removed, 1 changed"
-// followed by "  + 11362 H 22000", "  - ...", "  ~ 12603 H 22000 -> 12603 H 27500";
+// followed by "  Thor 5 0.8W matched 1.0W Thor" for each of matchedFrom, then
+// "  + 11362 H 22000", "  - ...", "  ~ 12603 H 22000 -> 12603 H 27500";
 // "13.0E Hotbird (new): 45 added". Empty when nothing changes.
 std::string SatelliteChangesText(const std::vector<SatelliteChanges>& satellites);
 

@@ -14,7 +14,7 @@ namespace velmora {
 
 namespace {
 
-// East to west: 180.0E first, 0.0 in the middle, 180.0W last.
+// East to west from the date line: 180.0E first, 0.0 in the middle, 179.9W last.
 int EastToWest(int position) {
     return position <= 1800 ? -position : 3600 - position;
 }

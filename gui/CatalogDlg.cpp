@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,10 @@ CatalogDlg::CatalogDlg(Session& session, std::vector<CatalogEntry> entries, QWid
     list_->setMinimumSize(480, 300);
     layout->addWidget(list_);
 
+    auto* settings = new QGridLayout;
+    lnbs_ = AddNewSatelliteLnbs(settings, this, session.Database(), [this] { UpdatePreview(); });
+    layout->addLayout(settings);
+
     const ChangesPanes panes = AddChangesPanes(layout, this, tr("Tick the satellites to add."));
     preview_ = panes.summary;
     changes_ = panes.changes;
@@ -71,6 +76,16 @@ CatalogDlg::CatalogDlg(Session& session, std::vector<CatalogEntry> entries, QWid
     connect(find_, &QLineEdit::textChanged, this, [this](const QString& t) { ShowMatching(t); });
     connect(list_, &QTreeWidget::itemChanged, this, [this] { UpdatePreview(); });
     UpdatePreview();
+}
+
+MergeOptions CatalogDlg::Options() const {
+    MergeOptions options;
+    // Without a choice per satellite, a scan table meets the table's own
+    // satellite of a cluster ("Thor 0.8W" and "1.0W Thor") as the import's
+    // choice of target does.
+    options.matchNearby = true;
+    lnbs_.ApplyTo(options);
+    return options;
 }
 
 void CatalogDlg::ShowMatching(const QString& text) {
@@ -101,7 +116,7 @@ void CatalogDlg::UpdatePreview() {
         }
         ticked_.satellites.push_back(*read_[i]);
     }
-    MergeChanges changes = session_.PreviewImportChanges(ticked_, {});
+    MergeChanges changes = session_.PreviewImportChanges(ticked_, Options());
     ShowChanges({preview_, changes_}, changes);
     // Ticked tables whose transponders are all there already change nothing.
     changes_->setPlaceholderText(
@@ -122,7 +137,7 @@ void RunCatalogCommand(QWidget* parent, Session& session) {
     CatalogDlg dialog(session, std::move(entries), parent);
     if (modal::Run(dialog) != QDialog::Accepted || dialog.TickedList().satellites.empty()) return;
     // All ticked satellites in one merge: one step of the history.
-    session.ApplyImport(dialog.TickedList(), {});
+    session.ApplyImport(dialog.TickedList(), dialog.Options());
 }
 
 }  // namespace velmora

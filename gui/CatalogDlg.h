@@ -1,15 +1,18 @@
 // File > Add satellites from the catalog...: the scan tables installed on
-// the machine (position, name, transponders) with a find field and check
-// boxes, a preview of what the merge of the ticked ones changes, and OK
-// merging them all as one step.
+// the machine (position, name, transponders, east to west) with a find field
+// and check boxes, the LNBs of new satellites, a preview of what the merge of
+// the ticked ones changes, and OK merging them all as one step. A scan table
+// goes into the nearest table satellite of its band within 1.0 degree.
 #pragma once
 
 #include <QDialog>
 #include <optional>
 #include <vector>
 
+#include "gui/NewSatelliteLnbs.h"
 #include "session/SessionImport.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -28,10 +31,13 @@ public:
 
     // The ticked scan tables as one list, in catalog order; what OK merges.
     const SourceList& TickedList() const { return ticked_; }
+    // How OK merges it: the LNBs chosen, the satellites nearby matched.
+    MergeOptions Options() const;
 
     QTreeWidget* EntryList() const { return list_; }
     QTreeWidgetItem* EntryRow(int i) const { return rows_[static_cast<std::size_t>(i)]; }
     QLineEdit* FindField() const { return find_; }
+    QComboBox* LnbList(Band band) const { return lnbs_.List(band); }
     QLabel* PreviewLine() const { return preview_; }
     QPlainTextEdit* ChangesPane() const { return changes_; }
     QPushButton* OkButton() const { return ok_; }
@@ -48,6 +54,7 @@ private:
     QLineEdit* find_;
     QTreeWidget* list_;
     std::vector<QTreeWidgetItem*> rows_;
+    NewSatelliteLnbs lnbs_;
     QLabel* preview_;
     QPlainTextEdit* changes_;
     QPushButton* ok_;

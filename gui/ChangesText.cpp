@@ -25,8 +25,9 @@ QString Tr(const char* text) {
 QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
     QString text;
     for (const SatelliteChanges& sat : satellites) {
-        QString name = ShownLeftToRight(
+        const QString table = ShownLeftToRight(
             DisplayText(FormatPosition(sat.position) + " " + EscapeControls(sat.name)));
+        QString name = table;
         //: A satellite the import adds to the table.
         if (sat.isNew) name = Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 (new)")).arg(name);
         QStringList counts;
@@ -46,6 +47,15 @@ QString ChangesText(const std::vector<SatelliteChanges>& satellites) {
         text += Tr(QT_TRANSLATE_NOOP("ChangesText", "%1: %2"))
                     .arg(name, counts.join(Tr(QT_TRANSLATE_NOOP("ChangesText", ", "))));
         text += QLatin1Char('\n');
+        for (const std::string& from : sat.matchedFrom) {
+            if (QGuiApplication::isRightToLeft()) text += QChar(0x200F);
+            //: A list's satellite and the table satellite nearby its transponders go into:
+            //: "Thor 5 0.8W matched 1.0W Thor".
+            text += QStringLiteral("  ") +
+                    Tr(QT_TRANSLATE_NOOP("ChangesText", "%1 matched %2"))
+                        .arg(ShownLeftToRight(DisplayText(EscapeControls(from))), table) +
+                    QLatin1Char('\n');
+        }
         for (const std::string& tp : sat.added)
             text += QStringLiteral("  + %1\n").arg(DisplayText(tp));
         for (const std::string& tp : sat.removed)

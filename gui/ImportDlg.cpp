@@ -22,7 +22,6 @@
 #include "gui/ChangesText.h"
 #include "gui/CoreText.h"
 #include "gui/DisplayText.h"
-#include "gui/LnbChoiceText.h"
 #include "gui/MainFrame.h"
 #include "gui/Modal.h"
 #include "session/Commands.h"
@@ -37,7 +36,7 @@ constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Import tran
 constexpr const char* kExportTitle = QT_TRANSLATE_NOOP("ImportDlg", "Export satellites.xml");
 // dvbv5 scan tables have no extension, so the filter first offered shows every file.
 constexpr const char* kImportFilter =
-    "All files (*);;Transponder lists (*.xml *.ini)";
+    QT_TRANSLATE_NOOP("ImportDlg", "All files (*);;Transponder lists (*.xml *.ini)");
 constexpr const char* kExportFilter = "satellites.xml (*.xml);;All Files (*)";
 
 enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
@@ -45,14 +44,7 @@ enum Column { kPositionColumn, kNameColumn, kCountColumn, kTableColumn };
 constexpr int kOrderRole = Qt::UserRole;
 constexpr int kSourceRole = Qt::UserRole + 1;
 
-QComboBox* LnbList(const SatTpDatabase& db, int chosen, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    for (int l = 0; l < LNB_COUNT; ++l) list->addItem(DisplayText(LnbChoiceText(db.lnbs[l], l)));
-    list->setCurrentIndex(chosen);
-    return list;
-}
-
-// East to west: 180.0E first, 0.0 in the middle, 180.0W last.
+// East to west from the date line: 180.0E first, 0.0 in the middle, 179.9W last.
 int EastToWest(int position) { return position <= 1800 ? -position : 3600 - position; }
 
 const char* BandName(Band band) {
@@ -139,12 +131,7 @@ ImportDlg::ImportDlg(Session& session, const SourceList& list, const QString& fi
     layout->addLayout(selection);
 
     auto* settings = new QGridLayout;
-    kuLnb_ = LnbList(db, 0, this);
-    cBandLnb_ = LnbList(db, DefaultCBandLnb(db), this);
-    settings->addWidget(new QLabel(tr("LNB of new Ku-band satellites"), this), 0, 0);
-    settings->addWidget(kuLnb_, 0, 1);
-    settings->addWidget(new QLabel(tr("LNB of new C-band satellites"), this), 1, 0);
-    settings->addWidget(cBandLnb_, 1, 1);
+    lnbs_ = AddNewSatelliteLnbs(settings, this, db, [this] { UpdatePreview(); });
     layout->addLayout(settings);
 
     add_ = new QRadioButton(tr("Add new transponders"), this);
@@ -168,8 +155,6 @@ ImportDlg::ImportDlg(Session& session, const SourceList& list, const QString& fi
     connect(selectNone_, &QPushButton::clicked, this, [this] { SetAllChecked(false); });
     connect(find_, &QLineEdit::textChanged, this, [this](const QString& t) { ShowMatching(t); });
     connect(satellites_, &QTreeWidget::itemChanged, this, [this] { UpdatePreview(); });
-    connect(kuLnb_, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
-    connect(cBandLnb_, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
     connect(replace_, &QRadioButton::toggled, this, [this] { UpdatePreview(); });
     for (const BandTarget& t : targets_)
         connect(t.list, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
@@ -244,8 +229,7 @@ MergeOptions ImportDlg::Options() const {
         o.targets[static_cast<std::size_t>(t.source)][static_cast<std::size_t>(t.band)] =
             t.list->currentData().toInt();
     o.replace = replace_->isChecked();
-    o.kuLnb = kuLnb_->currentIndex();
-    o.cBandLnb = cBandLnb_->currentIndex();
+    lnbs_.ApplyTo(o);
     return o;
 }
 
@@ -281,7 +265,8 @@ void ImportDlg::UpdatePreview() {
 void RunImportCommand(MainFrame& frame, Session& session) {
     if (!session.IsEnabled(CommandId::FileImport)) return;
     std::optional<QString> path = modal::OpenFileName(
-        &frame, QCoreApplication::translate("ImportDlg", kImportTitle), CoreText(kImportFilter));
+        &frame, QCoreApplication::translate("ImportDlg", kImportTitle),
+        QCoreApplication::translate("ImportDlg", kImportFilter));
     if (!path) return;
     ImportListFile(frame, session, *path);
 }

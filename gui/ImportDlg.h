@@ -1,7 +1,7 @@
 // File > Import transponders... and Export satellites.xml...: the import
 // dialog lists the source's satellites (east to west, with a find field)
 // with check boxes, a name for new ones and the table satellite each band
-// goes into; the LNBs for new satellites, add or replace, and a live
+// goes into; the LNBs for new Ku, C and Ka-band satellites, add or replace, and a live
 // preview of what OK will do.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/NewSatelliteLnbs.h"
 #include "session/SessionImport.h"
 
 class QButtonGroup;
@@ -44,8 +45,8 @@ public:
     QComboBox* TargetList(int i, Band band) const;
     QPushButton* SelectAllButton() const { return selectAll_; }
     QPushButton* SelectNoneButton() const { return selectNone_; }
-    QComboBox* KuLnbList() const { return kuLnb_; }
-    QComboBox* CBandLnbList() const { return cBandLnb_; }
+    // The LNB list of new satellites of the band.
+    QComboBox* LnbList(Band band) const { return lnbs_.List(band); }
     QRadioButton* ReplaceButton() const { return replace_; }
     QLabel* PreviewLine() const { return preview_; }
     // What OK would change, satellite by satellite (the text import --dry-run prints).
@@ -73,8 +74,7 @@ private:
     std::vector<BandTarget> targets_;
     QPushButton* selectAll_;
     QPushButton* selectNone_;
-    QComboBox* kuLnb_;
-    QComboBox* cBandLnb_;
+    NewSatelliteLnbs lnbs_;
     QRadioButton* add_;
     QRadioButton* replace_;
     QLabel* preview_;

@@ -109,15 +109,15 @@ int main(int argc, char** argv) {
     addSat("0.8W Thor 5/6/7", 3592, {10778000, 10797000});
     ImportDlg import(frame.GetSession(), list, QStringLiteral("satellites.xml"), &frame);
     ok = Save(import, out, "import.png") && ok;
-    // The installed scan tables, two of them ticked; skipped where none are.
+    // The installed scan tables, the Thor ones ticked (0.6W and 0.8W go into
+    // the table's 1.0W Thor); skipped where none are.
     std::vector<CatalogEntry> entries;
     std::string whyNot;
     if (frame.GetSession().ListCatalog(entries, whyNot)) {
         CatalogDlg catalog(frame.GetSession(), entries, &frame);
         for (int i = 0; i < catalog.EntryList()->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = catalog.EntryRow(i);
-            if (row->text(1) == QStringLiteral("Astra") ||
-                row->text(1) == QStringLiteral("Hotbird"))
+            if (row->text(1).startsWith(QStringLiteral("Thor ")))
                 row->setCheckState(0, Qt::Checked);
         }
         ok = Save(catalog, out, "catalog.png") && ok;

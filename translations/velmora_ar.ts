@@ -192,6 +192,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: لا توجد أقمار صناعية في هذه القائمة</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>كل الملفات (*);;قوائم المرسلات المستجيبة (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -296,6 +300,11 @@
     <message>
         <source>, </source>
         <translation>، </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 يطابق %2</translation>
     </message>
 </context>
 <context>
@@ -1652,6 +1661,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>لا يتغير شيء في الجدول.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>LNB للأقمار الجديدة في النطاق Ka</translation>
     </message>
 </context>
 <context>

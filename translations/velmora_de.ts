@@ -180,6 +180,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: In dieser Liste stehen keine Satelliten</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>Alle Dateien (*);;Transponderlisten (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -284,6 +288,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 zugeordnet zu %2</translation>
     </message>
 </context>
 <context>
@@ -1636,6 +1645,10 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>An der Tabelle ändert sich nichts.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>LNB neuer Ka-Band-Satelliten</translation>
     </message>
 </context>
 <context>

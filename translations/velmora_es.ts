@@ -180,6 +180,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: esta lista no contiene satélites</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>Todos los archivos (*);;Listas de transpondedores (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -284,6 +288,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 coincide con %2</translation>
     </message>
 </context>
 <context>
@@ -1636,6 +1645,10 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Nothing in the table changes.</source>
         <translation>La tabla no cambia.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>LNB de los satélites nuevos en banda Ka</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: brak satelitów na tej liście</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>Wszystkie pliki (*);;Listy transponderów (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -287,6 +291,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 dopasowano do %2</translation>
     </message>
 </context>
 <context>
@@ -1640,6 +1649,10 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>Nic w tabeli się nie zmienia.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>LNB nowych satelitów pasma Ka</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: в этом списке нет спутников</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>Все файлы (*);;Списки транспондеров (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -287,6 +291,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 сопоставлен с %2</translation>
     </message>
 </context>
 <context>
@@ -1640,6 +1649,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>В таблице ничего не меняется.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>LNB новых спутников Ka-диапазона</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1: bu listede uydu yok</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>Tüm dosyalar (*);;Transponder listeleri (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -281,6 +285,11 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1, %2 ile eşleşti</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1641,10 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>Tabloda hiçbir şey değişmiyor.</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>Yeni Ka bandı uydularının LNB&apos;si</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,10 @@
         <source>%1: no satellites in this list</source>
         <translation>%1：此列表中没有卫星</translation>
     </message>
+    <message>
+        <source>All files (*);;Transponder lists (*.xml *.ini)</source>
+        <translation>所有文件 (*);;转发器列表 (*.xml *.ini)</translation>
+    </message>
 </context>
 <context>
     <name>MainFrame</name>
@@ -281,6 +285,11 @@
     <message>
         <source>, </source>
         <translation>，</translation>
+    </message>
+    <message>
+        <source>%1 matched %2</source>
+        <extracomment>A list&apos;s satellite and the table satellite nearby its transponders go into: &quot;Thor 5 0.8W matched 1.0W Thor&quot;.</extracomment>
+        <translation>%1 匹配到 %2</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1641,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Nothing in the table changes.</source>
         <translation>表中没有任何变化。</translation>
+    </message>
+    <message>
+        <source>LNB of new Ka-band satellites</source>
+        <translation>新 Ka 波段卫星的 LNB</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,24 @@ TEST(MergeChanges, ReplaceListsAddedRemovedChangedPerSatelliteOnACopy) {
     EXPECT_TRUE(changes.satellites[1].isNew);
 }
 
+// With nearby matching the list's 0.8W goes into the table's 1.0W Thor and
+// the text says so; 2.1W is too far. Without it only the same position meets.
+TEST(MergeChanges, ANearbyMatchSaysWhichTableSatelliteItMet) {
+    auto db = TableOf({{"Thor", 3590}});
+    SourceList list{
+        ListFormat::SatellitesXml,
+        {Sat("0.8W Thor 5/6/7", 3592, {{10778, 27500}}), Sat("Far", 3579, {{11000, 27500}})}};
+    MergeOptions options;
+    options.matchNearby = true;
+    EXPECT_EQ(SatelliteChangesText(PreviewMergeChanges(*db, list, options).satellites),
+              "1.0W Thor: 1 added\n"
+              "  Thor 5/6/7 0.8W matched 1.0W Thor\n"
+              "  + 10778 H 27500\n"
+              "2.1W Far (new): 1 added\n"
+              "  + 11000 H 27500\n");
+    EXPECT_EQ(PreviewMerge(*db, list, {}).satellitesAdded, 2);
+}
+
 TEST(MergeChanges, NamesAreEscapedInTheText) {
     auto db = TableOf({});
     SourceList list{ListFormat::SatellitesXml, {Sat("Bad\x1b]0;x\x07", 130, {{11000, 27500}})}};

@@ -112,6 +112,30 @@ TEST_F(ImportDialogTest, RowsRunEastToWestAndTakeTheUsersTargetAndName) {
     EXPECT_EQ(perSat[4], 1);
 }
 
+// One satellite with a transponder of each band: a new satellite per band.
+constexpr const char* kThreeBands =
+    "<?xml version=\"1.0\"?>\n<satellites>\n"
+    "<sat name=\"28.2E Astra 2F\" flags=\"0\" position=\"282\">\n"
+    "<transponder frequency=\"10714000\" symbol_rate=\"22000000\" polarization=\"0\"/>\n"
+    "<transponder frequency=\"3880000\" symbol_rate=\"27500000\" polarization=\"0\"/>\n"
+    "<transponder frequency=\"19700000\" symbol_rate=\"27500000\" polarization=\"0\"/>\n"
+    "</sat>\n</satellites>\n";
+
+TEST_F(ImportDialogTest, EachBandsNewSatelliteGetsTheLnbChosenForIt) {
+    StartWithSample();
+    Import(kThreeBands, [](ImportDlg& d) {
+        d.LnbList(Band::Ku)->setCurrentIndex(1);
+        d.LnbList(Band::C)->setCurrentIndex(2);
+        d.LnbList(Band::Ka)->setCurrentIndex(5);
+        return int{QDialog::Accepted};
+    });
+    ASSERT_EQ(Db().satCount, 7);
+    EXPECT_STREQ(Db().satellites[6].name, "Astra 2F Ka");
+    const int lnbs[] = {Db().satellites[4].lnbIndex, Db().satellites[5].lnbIndex,
+                        Db().satellites[6].lnbIndex};
+    EXPECT_THAT(lnbs, ::testing::ElementsAre(1, 2, 5));
+}
+
 TEST_F(ImportDialogTest, CancelAndBrokenFilesChangeNothing) {
     StartWithSample();
     Import(kList, [](ImportDlg&) { return int{QDialog::Rejected}; });

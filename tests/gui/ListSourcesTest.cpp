@@ -74,6 +74,33 @@ TEST_F(CatalogTest, AddsTheTickedSatellitesAsOneStep) {
     EXPECT_FALSE(Sess().Modified());
 }
 
+TEST_F(CatalogTest, RunsEastToWestMeetsASatelliteWithinADegreeAndTakesTheKaLnb) {
+    QDir().mkdir(QStringLiteral("dvb-s"));
+    WriteFile(QStringLiteral("dvb-s/Kaband-179.9W"), ScanTable({"19700000"}));
+    WriteFile(QStringLiteral("dvb-s/Hispasat-30.8W"), ScanTable({"11000000"}));  // Beta: 30.0W
+    WriteFile(QStringLiteral("dvb-s/Astra-19.2E"), ScanTable({"11494000"}));
+    WriteFile(QStringLiteral("dvb-s/Intelsat-18-180.0E"), ScanTable({"12100000"}));
+    scanTableFolder_ = QDir::current().filePath(QStringLiteral("dvb-s")).toStdString();
+    StartWithSample();
+    Answer<CatalogDlg>([](CatalogDlg& d) {
+        QStringList order;
+        for (int r = 0; r < d.EntryList()->topLevelItemCount(); ++r)
+            order << d.EntryList()->topLevelItem(r)->text(0);
+        EXPECT_EQ(order, QStringList({"180.0E", "19.2E", "30.8W", "179.9W"}));
+        d.EntryRow(2)->setCheckState(0, Qt::Checked);
+        d.EntryRow(3)->setCheckState(0, Qt::Checked);
+        d.LnbList(Band::Ka)->setCurrentIndex(5);
+        EXPECT_EQ(d.ChangesPane()->toPlainText(),
+                  QStringLiteral("30.0W Beta: 1 added\n  Hispasat 30.8W matched 30.0W Beta\n"
+                                 "  + 11000 H 22000\n"
+                                 "179.9W Kaband Ka (new): 1 added\n  + 19700 H 22000\n"));
+        return int{QDialog::Accepted};
+    });
+    frame_->RunCommand(CommandId::FileCatalog);
+    ASSERT_EQ(Db().satCount, 5);
+    EXPECT_EQ(Db().satellites[4].lnbIndex, 5);
+}
+
 TEST_F(CatalogTest, WithoutItsFolderSaysWhy) {
     scanTableFolder_ = "/nonexistent/dvb-s";
     StartWithSample();
