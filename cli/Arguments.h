@@ -28,7 +28,7 @@ enum class Takes {
     Line,             // no option: a line of --help for an argument ("FILE")
 };
 
-// A line of --help for an argument that is not an option: Line("FILE", "...").
+// A line of --help for an argument that is not an option: Line{"FILE", "..."}.
 struct Line {
     const char* name;
     const char* help;
@@ -100,9 +100,10 @@ struct Option {
     std::vector<std::string>* values;
 };
 
-// Takes the options' values and up to maxPositional other arguments into
-// positional. False, with the reason on the error stream, on an unknown
-// option, a missing value or an argument too many.
+// Takes the options' values (first those taken first, wherever they stand)
+// and up to maxPositional other arguments into positional. False, with the
+// reason on the error stream, on an unknown option, a missing value or an
+// argument too many.
 bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
                     const std::vector<Option>& options, std::vector<std::string>* positional,
                     std::size_t maxPositional);
