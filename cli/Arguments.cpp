@@ -54,9 +54,9 @@ bool TakeFirstOptions(CliStreams& io, std::vector<std::string>& args,
 
 bool ParseArguments(CliStreams& io, const std::vector<std::string>& given,
                     const std::vector<Option>& options, std::vector<std::string>* positional,
-                    std::size_t maxPositional) {
+                    std::size_t maxPositional, const std::function<bool()>& afterFirst) {
     std::vector<std::string> args = given;
-    if (!TakeFirstOptions(io, args, options)) return false;
+    if (!TakeFirstOptions(io, args, options) || (afterFirst && !afterFirst())) return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const Option* match = FindOption(options, a);

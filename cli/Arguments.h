@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -100,13 +101,13 @@ struct Option {
     std::vector<std::string>* values;
 };
 
-// Takes the options' values (first those taken first, wherever they stand)
-// and up to maxPositional other arguments into positional. False, with the
-// reason on the error stream, on an unknown option, a missing value or an
-// argument too many.
+// Takes the options' values (first those taken first, wherever they stand,
+// then afterFirst checks them) and up to maxPositional other arguments into
+// positional. False, with the reason on the error stream, on an unknown
+// option, a missing value, an argument too many or when afterFirst refuses.
 bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
                     const std::vector<Option>& options, std::vector<std::string>* positional,
-                    std::size_t maxPositional);
+                    std::size_t maxPositional, const std::function<bool()>& afterFirst = {});
 
 // A command's options in the order --help shows them, and where its other
 // arguments go (at most `most` of them).
@@ -129,8 +130,10 @@ public:
                    std::vector<std::string> Args::*arguments = nullptr, std::size_t most = 0)
         : CommandOptions(Joined(std::move(options), more), arguments, most) {}
 
-    // The command line into into; false after the reason.
-    bool Parse(CliStreams& io, const std::vector<std::string>& args, Args& into) const {
+    // The command line into into; false after the reason. afterFirst runs
+    // once the options taken first are in.
+    bool Parse(CliStreams& io, const std::vector<std::string>& args, Args& into,
+               const std::function<bool()>& afterFirst = {}) const {
         std::vector<Option> bound;
         for (const OptionSpec<Args>& o : options_) {
             if (o.takes == Takes::Line) continue;
@@ -138,7 +141,8 @@ public:
                              o.flag ? &(into.*o.flag) : nullptr,
                              o.values ? &(into.*o.values) : nullptr});
         }
-        return ParseArguments(io, args, bound, arguments_ ? &(into.*arguments_) : nullptr, most_);
+        return ParseArguments(io, args, bound, arguments_ ? &(into.*arguments_) : nullptr, most_,
+                              afterFirst);
     }
     const std::vector<OptionLine>& HelpLines() const { return lines_; }
 

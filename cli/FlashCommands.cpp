@@ -88,8 +88,9 @@ const std::vector<OptionLine>& FlashImageOptions() { return FlashImageDeclared()
 int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
     UpgradeArgs parsed;
     const RecordOptions& recording = parsed;
-    if (!UpgradeDeclared().Parse(io, args, parsed) ||
-        !CompleteRecordOptions(io, parsed, RecordUse::OneMeter)) {
+    if (!UpgradeDeclared().Parse(io, args, parsed, [&] {
+            return CompleteRecordOptions(io, parsed, RecordUse::OneMeter);
+        })) {
         return kExitUsage;
     }
     const std::string& port = parsed.port;
@@ -260,8 +261,8 @@ const std::vector<OptionLine>& PatchUpOptions() { return BatchDeclared().HelpLin
 int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
     BatchArgs line;
     const RecordOptions& recording = line;
-    if (!BatchDeclared().Parse(io, args, line) ||
-        !CompleteRecordOptions(io, line, RecordUse::Batch)) {
+    if (!BatchDeclared().Parse(io, args, line,
+                               [&] { return CompleteRecordOptions(io, line, RecordUse::Batch); })) {
         return kExitUsage;
     }
     LineJob job;

@@ -102,8 +102,9 @@ std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::str
                                       bool recorded = false) {
     LinkArgs parsed;
     const std::vector<std::string>& files = parsed.files;
-    bool ok = declared.Parse(io, args, parsed) &&
-              (!recorded || CompleteRecordOptions(io, parsed, RecordUse::OneMeter));
+    bool ok = declared.Parse(io, args, parsed, [&] {
+        return !recorded || CompleteRecordOptions(io, parsed, RecordUse::OneMeter);
+    });
     if (!ok || !RequireOption(io, parsed.port, "--port") || !PortNameAccepted(io, parsed.port))
         return std::nullopt;
     if (parsed.verify && parsed.noVerify) {

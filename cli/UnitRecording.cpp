@@ -311,10 +311,14 @@ int RunUnits(const std::vector<std::string>& given, CliStreams& io) {
         args.erase(args.begin());
     }
     UnitsArgs parsed;
-    if (!UnitsDeclared().Parse(io, args, parsed)) return kExitUsage;
-    const bool benchGiven = !parsed.bench.empty();
     RecordOptions& where = parsed;
-    if (!CompleteRecordOptions(io, where)) return kExitUsage;
+    bool benchGiven = false;
+    if (!UnitsDeclared().Parse(io, args, parsed, [&] {
+            benchGiven = !where.bench.empty();
+            return CompleteRecordOptions(io, where);
+        })) {
+        return kExitUsage;
+    }
     UnitFilter filter;
     filter.uid = parsed.uid;
     filter.since = parsed.since;

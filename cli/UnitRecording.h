@@ -46,8 +46,9 @@ std::string LocalUnitsPath();
 // its one record.
 enum class RecordUse { Query, Batch, OneMeter };
 
-// Checks the parsed --limit and fills in what was not given; false (said on
-// err) on a malformed --limit or one outside the batch. Without --record,
+// Checks the parsed --limit and fills in what was not given, as the parse's
+// afterFirst, before the other options are read; false (said on err) on a
+// malformed --limit or one outside the batch. Without --record,
 // the batch and the one-meter commands record when the user's settings say
 // [production] record=FILE|URL (or on, yes, true, 1: the bench's own file).
 bool CompleteRecordOptions(CliStreams& io, RecordOptions& options,
