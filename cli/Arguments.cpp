@@ -9,25 +9,67 @@
 
 namespace velmora::cli {
 
-bool ParseArguments(CliStreams& io, const std::vector<std::string>& args,
-                    const std::vector<Option>& options, std::vector<std::string>* positional,
-                    std::size_t maxPositional) {
+namespace {
+
+const Option* FindOption(const std::vector<Option>& options, const std::string& a) {
+    const Option* match = nullptr;
+    for (const Option& o : options) {
+        if (a == o.name || (o.alias != nullptr && a == o.alias)) match = &o;
+    }
+    return match;
+}
+
+bool TakenFirst(const Option& o) {
+    return o.takes == Takes::FirstValue || o.takes == Takes::FirstMaybeValue;
+}
+
+// Takes the options taken first out of args, wherever they stand.
+bool TakeFirstOptions(CliStreams& io, std::vector<std::string>& args,
+                      const std::vector<Option>& options) {
+    std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const Option* match = nullptr;
-        for (const Option& o : options) {
-            if (a == o.name || (o.alias != nullptr && a == o.alias)) match = &o;
+        const Option* match = FindOption(options, a);
+        if (match == nullptr || !TakenFirst(*match)) {
+            rest.push_back(a);
+            continue;
         }
-        if (match != nullptr) {
-            if (match->value == nullptr && match->values == nullptr) {
-                if (match->flag != nullptr) *match->flag = true;
+        const bool hasValue = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
+        if (match->takes == Takes::FirstMaybeValue) {
+            *match->flag = true;
+            if (hasValue) *match->value = args[++i];
+            continue;
+        }
+        if (!hasValue) {
+            PrintError(io, "option " + a + " needs a value");
+            return false;
+        }
+        *match->value = args[++i];
+    }
+    args = std::move(rest);
+    return true;
+}
+
+}  // namespace
+
+bool ParseArguments(CliStreams& io, const std::vector<std::string>& given,
+                    const std::vector<Option>& options, std::vector<std::string>* positional,
+                    std::size_t maxPositional, const std::function<bool()>& afterFirst) {
+    std::vector<std::string> args = given;
+    if (!TakeFirstOptions(io, args, options) || (afterFirst && !afterFirst())) return false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const Option* match = FindOption(options, a);
+        if (match != nullptr && !TakenFirst(*match)) {
+            if (match->takes == Takes::Nothing) {
+                *match->flag = true;
                 continue;
             }
             if (i + 1 >= args.size()) {
                 PrintError(io, "option " + a + " needs a value");
                 return false;
             }
-            if (match->values != nullptr) match->values->push_back(args[++i]);
+            if (match->takes == Takes::EveryValue) match->values->push_back(args[++i]);
             else *match->value = args[++i];
             continue;
         }

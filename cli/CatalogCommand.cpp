@@ -10,11 +10,33 @@
 
 namespace velmora::cli {
 
-int RunCatalog(const std::vector<std::string>& args, CliStreams& io) {
-    bool json = false;
+namespace {
+
+struct CatalogArgs {
     std::string folder = kScanTableFolder;
-    if (!ParseArguments(io, args, {{"--json", nullptr, &json}, {"--dir", &folder}}))
-        return kExitUsage;
+    bool json = false;
+};
+
+const CommandOptions<CatalogArgs>& CatalogDeclared() {
+    static const CommandOptions<CatalogArgs> options({
+        Value("--dir", "DIR", &CatalogArgs::folder,
+              "the folder of scan tables (default /usr/share/dvb/dvb-s, from the "
+              "dtv-scan-tables package)"),
+        Switch("--json", &CatalogArgs::json,
+               "print the tables as JSON (position, name, transponders, path)"),
+    });
+    return options;
+}
+
+}  // namespace
+
+const std::vector<OptionLine>& CatalogOptions() { return CatalogDeclared().HelpLines(); }
+
+int RunCatalog(const std::vector<std::string>& args, CliStreams& io) {
+    CatalogArgs parsed;
+    if (!CatalogDeclared().Parse(io, args, parsed)) return kExitUsage;
+    const bool json = parsed.json;
+    const std::string& folder = parsed.folder;
     std::vector<CatalogEntry> entries;
     std::string whyNot;
     if (!ListScanCatalog(folder, entries, whyNot)) {

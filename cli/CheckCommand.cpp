@@ -33,12 +33,29 @@ nlohmann::ordered_json FindingsJson(const std::vector<std::string>& fileFindings
     return nlohmann::ordered_json{{"count", list.size()}, {"findings", std::move(list)}};
 }
 
+struct CheckArgs {
+    std::vector<std::string> files;
+    bool json = false;
+};
+
+const CommandOptions<CheckArgs>& CheckDeclared() {
+    static const CommandOptions<CheckArgs> options(
+        {Line{"FILE", "the sattp.csv table to check"},
+         Switch("--json", &CheckArgs::json,
+                "print the findings as JSON (kind, table: lnb, sat or tp, 0-based index, text)")},
+        &CheckArgs::files, 1);
+    return options;
+}
+
 }  // namespace
 
+const std::vector<OptionLine>& CheckOptions() { return CheckDeclared().HelpLines(); }
+
 int RunCheck(const std::vector<std::string>& args, CliStreams& io) {
-    bool json = false;
-    std::vector<std::string> files;
-    if (!ParseArguments(io, args, {{"--json", nullptr, &json}}, &files, 1)) return kExitUsage;
+    CheckArgs parsed;
+    if (!CheckDeclared().Parse(io, args, parsed)) return kExitUsage;
+    const std::vector<std::string>& files = parsed.files;
+    const bool json = parsed.json;
     if (files.size() != 1) {
         PrintError(io, "missing FILE");
         return kExitUsage;

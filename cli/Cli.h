@@ -37,13 +37,20 @@ struct CliStreams {
 // statuses above; for kExitUsage the dispatcher prints its usage line.
 using CommandFunction = int (*)(const std::vector<std::string>& args, CliStreams& io);
 
+// One line of COMMAND --help: "-o, --output OUT" and what it is for.
+struct OptionLine {
+    std::string first;
+    std::string text;
+};
+
 struct CliCommand {
     const char* name;
     const char* arguments;  // "FILE", "IN OUT"
     const char* summary;    // one line for --help
     CommandFunction run;
-    // One "OPTION\texplanation" line per option or argument, for COMMAND --help.
-    const char* options = "";
+    // The lines of COMMAND --help, from the declaration its function parses
+    // with (cli/Arguments.h).
+    const std::vector<OptionLine>& (*options)();
 };
 
 // The command table, for help texts and tests.

@@ -1,5 +1,6 @@
 // The commands of velmora-cli, each one row of the table in Cli.cpp, and
-// what they share for reading a sattp.csv table.
+// what they share for reading a sattp.csv table. Beside each command's
+// function, the --help lines of the options it declares and parses with.
 #pragma once
 
 #include <memory>
@@ -12,7 +13,9 @@ namespace velmora::cli {
 
 // FileCommands.cpp
 int RunDump(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& DumpOptions();
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& NormalizeOptions();
 
 // An empty table to read into (it is too large for the stack).
 std::unique_ptr<SatTpDatabase> NewTable();
@@ -33,31 +36,46 @@ void PrintReadWarnings(CliStreams& io, const std::string& path, const SatTpReadR
 
 // CheckCommand.cpp
 int RunCheck(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& CheckOptions();
 
 // DiffCommand.cpp
 int RunDiff(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& DiffOptions();
 
 // ExchangeCommands.cpp
 int RunImport(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& ImportOptions();
 int RunExport(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& ExportOptions();
 
 // CatalogCommand.cpp
 int RunCatalog(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& CatalogOptions();
 
 // LinkCommands.cpp: the commands that talk to the meter.
 int RunPorts(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& PortsOptions();
 int RunReadTables(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& ReadTablesOptions();
 int RunWriteTables(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& WriteTablesOptions();
 int RunWriteLogo(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& WriteLogoOptions();
 int RunWriteIcon(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& WriteIconOptions();
 int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& DeleteIconsOptions();
 
 // FlashCommands.cpp: the firmware upgrade, the factory image and the batch.
 int RunUpgrade(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& UpgradeOptions();
 int RunFlashImage(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& FlashImageOptions();
 int RunPatchUp(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& PatchUpOptions();
 
 // UnitRecording.cpp: the unit records.
 int RunUnits(const std::vector<std::string>& args, CliStreams& io);
+const std::vector<OptionLine>& UnitsOptions();
 
 }  // namespace velmora::cli

@@ -22,12 +22,21 @@ struct DiffArgs {
     std::vector<std::string> files;
 };
 
+const CommandOptions<DiffArgs>& DiffDeclared() {
+    static const CommandOptions<DiffArgs> options(
+        {Line{"OLD NEW",
+              "two sattp.csv tables; the lines say what changes from OLD to NEW; exit 0 equal, "
+              "1 different"},
+         Value("--port", "P", &DiffArgs::port, "read the meter's table on this port and take it as OLD"),
+         Line{"FILE", "with --port: the sattp.csv table taken as NEW (only read, never sent)"},
+         Switch("--json", &DiffArgs::json, "print the differences as JSON")},
+        &DiffArgs::files, 2);
+    return options;
+}
+
 // OLD NEW, or --port P FILE; false with the reason on the error stream.
 bool ParseDiffArgs(CliStreams& io, const std::vector<std::string>& args, DiffArgs& parsed) {
-    if (!ParseArguments(io, args, {{"--json", nullptr, &parsed.json}, {"--port", &parsed.port}},
-                        &parsed.files, 2)) {
-        return false;
-    }
+    if (!DiffDeclared().Parse(io, args, parsed)) return false;
     if (!parsed.port.empty()) {
         if (!PortNameAccepted(io, parsed.port)) return false;
         if (parsed.files.size() == 2) {
@@ -107,6 +116,8 @@ Json DifferenceJson(const TableDifference& d) {
 }
 
 }  // namespace
+
+const std::vector<OptionLine>& DiffOptions() { return DiffDeclared().HelpLines(); }
 
 int RunDiff(const std::vector<std::string>& args, CliStreams& io) {
     DiffArgs parsed;

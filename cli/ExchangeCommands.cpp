@@ -41,36 +41,59 @@ struct ImportArgs {
     bool json = false;
     bool dryRun = false;
     bool force = false;
+    // As given, before they are checked.
+    std::vector<std::string> satGiven;
+    std::string lnb, cBandLnb, kaBandLnb, format, position, timeout, maxTime;
+    bool replace = false;
 };
+
+const CommandOptions<ImportArgs>& ImportDeclared() {
+    using A = ImportArgs;
+    static const CommandOptions<ImportArgs> options(
+        {Line{"SOURCE",
+              "the transponder list: satellites.xml, .ini or a dvbv5 scan table; a file or an "
+              "http:// or https:// URL"},
+         Line{"TABLE", "the sattp.csv table to merge into (not changed unless it is OUT)"},
+         Value("--output", "OUT", &A::out,
+               "the table to write (may be TABLE; replaced only once whole)", "-o"),
+         EveryValue("--sat", "POS", &A::satGiven,
+                    "take only the satellite at this position (19.2E, 30.0W); repeatable"),
+         Switch("--replace", &A::replace,
+                "replace the transponders of matched satellites instead of adding"),
+         Value("--lnb", "N", &A::lnb, "the LNB (1..16) of new Ku-band satellites (default 1)"),
+         Value("--c-band-lnb", "N", &A::cBandLnb, "the LNB (1..16) of new C-band satellites"),
+         Value("--ka-band-lnb", "N", &A::kaBandLnb,
+               "the LNB (1..16) of new Ka-band satellites (above 17300 MHz)"),
+         Value("--format", "F", &A::format,
+               "read SOURCE as xml, ini or dvbv5 instead of recognising it"),
+         Value("--position", "POS", &A::position,
+               "the position of a dvbv5 list (wins over its file or URL name)"),
+         Value("--timeout", "SECONDS", &A::timeout,
+               "end a download after this long without data (default 30)"),
+         Value("--max-time", "SECONDS", &A::maxTime,
+               "end a download that takes longer than this (default 300)"),
+         Switch("--dry-run", &A::dryRun,
+                "write nothing; print what the merge would change, satellite by satellite "
+                "(not with -o)"),
+         Switch("--json", &A::json,
+                "print the counts as one JSON object (with --dry-run also the changes of each "
+                "satellite)"),
+         Switch("--force", &A::force,
+                "write OUT even when it is TABLE and TABLE was not read completely")},
+        &A::files, 2);
+    return options;
+}
 
 // False, with the reason on the error stream, for anything the synopsis
 // does not allow.
 bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStreams& io) {
-    std::vector<std::string> satTexts;
-    std::string lnb;
-    std::string cBandLnb;
-    std::string kaBandLnb;
-    std::string format;
-    std::string position;
-    std::string timeout;
-    std::string maxTime;
-    if (!ParseArguments(io, args,
-                        {{"--output", &a.out, nullptr, "-o"},
-                         {"--sat", nullptr, nullptr, nullptr, &satTexts},
-                         {"--lnb", &lnb},
-                         {"--c-band-lnb", &cBandLnb},
-                         {"--ka-band-lnb", &kaBandLnb},
-                         {"--format", &format},
-                         {"--position", &position},
-                         {"--timeout", &timeout},
-                         {"--max-time", &maxTime},
-                         {"--replace", nullptr, &a.merge.replace},
-                         {"--json", nullptr, &a.json},
-                         {"--dry-run", nullptr, &a.dryRun},
-                         {"--force", nullptr, &a.force}},
-                        &a.files, 2)) {
-        return false;
-    }
+    if (!ImportDeclared().Parse(io, args, a)) return false;
+    a.merge.replace = a.replace;
+    const std::string& lnb = a.lnb;
+    const std::string& cBandLnb = a.cBandLnb;
+    const std::string& kaBandLnb = a.kaBandLnb;
+    const std::string& format = a.format;
+    const std::string& position = a.position;
     auto bad = [&](const std::string& message) {
         PrintError(io, EscapeControls(message));
         return false;
@@ -80,7 +103,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
     // A dry run writes nothing; an -o beside it would read as if it did.
     if (a.dryRun && !a.out.empty()) return bad("--dry-run writes nothing: leave out -o");
     if (!a.dryRun && !RequireOption(io, a.out, "-o OUT (or --dry-run)")) return false;
-    for (const std::string& text : satTexts) {
+    for (const std::string& text : a.satGiven) {
         int tenths = 0;
         if (!ParsePositionText(text, tenths))
             return bad("--sat wants a position like 19.2E or 30.0W, not '" + text + "'");
@@ -101,9 +124,9 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportArgs& a, CliStr
         return bad("--ka-band-lnb wants an LNB from 1 to 16, not '" + kaBandLnb + "'");
     if (!format.empty() && !ParseListFormat(format, a.read.format))
         return bad("--format wants xml, ini or dvbv5, not '" + format + "'");
-    if (!timeout.empty() && !ParseTimeoutOption(io, "--timeout", timeout, a.stallTimeoutMs))
+    if (!a.timeout.empty() && !ParseTimeoutOption(io, "--timeout", a.timeout, a.stallTimeoutMs))
         return false;
-    if (!maxTime.empty() && !ParseTimeoutOption(io, "--max-time", maxTime, a.maxTimeMs))
+    if (!a.maxTime.empty() && !ParseTimeoutOption(io, "--max-time", a.maxTime, a.maxTimeMs))
         return false;
     return true;
 }
@@ -202,10 +225,31 @@ int RunImport(const std::vector<std::string>& args, CliStreams& io) {
     return kExitOk;
 }
 
-int RunExport(const std::vector<std::string>& args, CliStreams& io) {
+namespace {
+
+struct ExportArgs {
     std::vector<std::string> table;
     std::string out;
-    if (!ParseArguments(io, args, {{"--output", &out, nullptr, "-o"}}, &table, 1) ||
+};
+
+const CommandOptions<ExportArgs>& ExportDeclared() {
+    static const CommandOptions<ExportArgs> options(
+        {Line{"TABLE", "the sattp.csv table to read"},
+         Value("--output", "OUT.xml", &ExportArgs::out, "the satellites.xml file to write", "-o")},
+        &ExportArgs::table, 1);
+    return options;
+}
+
+}  // namespace
+
+const std::vector<OptionLine>& ImportOptions() { return ImportDeclared().HelpLines(); }
+const std::vector<OptionLine>& ExportOptions() { return ExportDeclared().HelpLines(); }
+
+int RunExport(const std::vector<std::string>& args, CliStreams& io) {
+    ExportArgs parsed;
+    const std::vector<std::string>& table = parsed.table;
+    const std::string& out = parsed.out;
+    if (!ExportDeclared().Parse(io, args, parsed) ||
         !RequireOption(io, table.empty() ? "" : table[0], "TABLE") ||
         !RequireOption(io, out, "-o OUT.xml")) {
         return kExitUsage;

@@ -75,9 +75,38 @@ int ReadTableToRewrite(SatTpDatabase& db, const std::string& path, const std::st
     return kExitFailed;
 }
 
-int RunDump(const std::vector<std::string>& args, CliStreams& io) {
+namespace {
+
+struct FileArgs {
     std::vector<std::string> files;
-    if (!ParseArguments(io, args, {}, &files, 1)) return kExitUsage;
+    bool force = false;
+};
+
+const CommandOptions<FileArgs>& DumpDeclared() {
+    static const CommandOptions<FileArgs> options(
+        {Line{"FILE", "the sattp.csv table to read"}}, &FileArgs::files, 1);
+    return options;
+}
+
+const CommandOptions<FileArgs>& NormalizeDeclared() {
+    static const CommandOptions<FileArgs> options(
+        {Line{"IN", "the sattp.csv table to read"},
+         Line{"OUT", "the file to write (replaced only once it is whole)"},
+         Switch("--force", &FileArgs::force,
+                "write OUT even when it is IN and IN was not read completely")},
+        &FileArgs::files, 2);
+    return options;
+}
+
+}  // namespace
+
+const std::vector<OptionLine>& DumpOptions() { return DumpDeclared().HelpLines(); }
+const std::vector<OptionLine>& NormalizeOptions() { return NormalizeDeclared().HelpLines(); }
+
+int RunDump(const std::vector<std::string>& args, CliStreams& io) {
+    FileArgs parsed;
+    if (!DumpDeclared().Parse(io, args, parsed)) return kExitUsage;
+    const std::vector<std::string>& files = parsed.files;
     if (files.size() != 1) {
         PrintError(io, "missing FILE");
         return kExitUsage;
@@ -89,9 +118,10 @@ int RunDump(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunNormalize(const std::vector<std::string>& args, CliStreams& io) {
-    std::vector<std::string> files;
-    bool force = false;
-    if (!ParseArguments(io, args, {{"--force", nullptr, &force}}, &files, 2)) return kExitUsage;
+    FileArgs parsed;
+    if (!NormalizeDeclared().Parse(io, args, parsed)) return kExitUsage;
+    const std::vector<std::string>& files = parsed.files;
+    const bool force = parsed.force;
     if (files.size() != 2) {
         PrintError(io, files.empty() ? "missing IN and OUT" : "missing OUT");
         return kExitUsage;

@@ -19,25 +19,43 @@
 #include "bootloader/IntelHex.h"
 #include "bootloader/SoftwareUpgrade.h"
 #include "serial/SerialPort.h"
-#include "core/SatTpFile.h"
-#include "service/BatchUpgrade.h"
-#include "service/FactoryImage.h"
-#include "bootloader/IntelHex.h"
-#include "bootloader/SoftwareUpgrade.h"
-#include "serial/SerialPort.h"
 
 namespace velmora::cli {
 
 namespace {
 
-// "--name VALUE" pairs of the given options and, where file is given, one
-// argument that is not an option; false, with the reason said, on anything else.
-bool ParseOptions(CliStreams& io, const std::vector<std::string>& args,
-                  const std::vector<Option>& options, std::string* file = nullptr) {
-    std::vector<std::string> positional;
-    if (!ParseArguments(io, args, options, &positional, file != nullptr ? 1 : 0)) return false;
-    if (file != nullptr && !positional.empty()) *file = positional[0];
-    return true;
+struct UpgradeArgs : RecordOptions {
+    std::string port;
+    std::vector<std::string> files;
+};
+
+const CommandOptions<UpgradeArgs>& UpgradeDeclared() {
+    static const CommandOptions<UpgradeArgs> options(
+        {Value("--port", "P", &UpgradeArgs::port, kPortHelp),
+         Line{"FILE.hex",
+              "the Intel HEX firmware; its name begins with rav32izazud; the meter must be in "
+              "its bootloader"}},
+        OneMeterRecordOptions(), &UpgradeArgs::files, 1);
+    return options;
+}
+
+struct ImageArgs {
+    std::string tables, logo, icon;
+    std::string output = FACTORY_IMAGE_FILE;
+};
+
+const CommandOptions<ImageArgs>& FlashImageDeclared() {
+    using A = ImageArgs;
+    static const CommandOptions<ImageArgs> options({
+        Value("--tables", "FILE", &A::tables,
+              "the sattp.csv table to put in the image (as batch takes it)"),
+        Value("--db", "FILE", &A::tables, "the same as --tables"),
+        Value("--logo", "FILE", &A::logo, "the logo file (stm32logo*)"),
+        Value("--icon", "FILE", &A::icon, "the icon file (stm32icon*)"),
+        Value("--output", "OUT", &A::output,
+              "the image to write (default Flash1M.bin in the current folder)", "-o"),
+    });
+    return options;
 }
 
 // The window's name rules for the chosen files; false (with the reason on
@@ -64,14 +82,20 @@ int FirmwareStatus(CliStreams& io, const std::string& path) {
 
 }  // namespace
 
-int RunUpgrade(const std::vector<std::string>& given, CliStreams& io) {
-    std::vector<std::string> args = given;
-    RecordOptions recording;
-    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
-    std::string port;
-    std::string file;
-    if (!ParseOptions(io, args, {{"--port", &port}}, &file) ||
-        !RequireOption(io, port, "--port") || !RequireOption(io, file, "FILE.hex") ||
+const std::vector<OptionLine>& UpgradeOptions() { return UpgradeDeclared().HelpLines(); }
+const std::vector<OptionLine>& FlashImageOptions() { return FlashImageDeclared().HelpLines(); }
+
+int RunUpgrade(const std::vector<std::string>& args, CliStreams& io) {
+    UpgradeArgs parsed;
+    const RecordOptions& recording = parsed;
+    if (!UpgradeDeclared().Parse(io, args, parsed, [&] {
+            return CompleteRecordOptions(io, parsed, RecordUse::OneMeter);
+        })) {
+        return kExitUsage;
+    }
+    const std::string& port = parsed.port;
+    const std::string file = parsed.files.empty() ? "" : parsed.files[0];
+    if (!RequireOption(io, port, "--port") || !RequireOption(io, file, "FILE.hex") ||
         !PortNameAccepted(io, port)) {
         return kExitUsage;
     }
@@ -108,17 +132,12 @@ int RunUpgrade(const std::vector<std::string>& given, CliStreams& io) {
 }
 
 int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
-    std::string dbPath;
-    std::string logo;
-    std::string icon;
-    std::string output = FACTORY_IMAGE_FILE;
-    if (!ParseOptions(io, args,
-                      {{"--db", &dbPath},
-                       {"--tables", &dbPath},
-                       {"--logo", &logo},
-                       {"--icon", &icon},
-                       {"--output", &output, nullptr, "-o"}}) ||
-        !RequireOption(io, dbPath, "--tables") || !RequireOption(io, logo, "--logo") ||
+    ImageArgs parsed;
+    const std::string& dbPath = parsed.tables;
+    const std::string& logo = parsed.logo;
+    const std::string& icon = parsed.icon;
+    const std::string& output = parsed.output;
+    if (!FlashImageDeclared().Parse(io, args, parsed) || !RequireOption(io, dbPath, "--tables") || !RequireOption(io, logo, "--logo") ||
         !RequireOption(io, icon, "--icon") || !RequireOption(io, output, "-o OUT")) {
         return kExitUsage;
     }
@@ -143,16 +162,58 @@ int RunFlashImage(const std::vector<std::string>& args, CliStreams& io) {
 
 namespace {
 
-// The batch's options that may repeat or stand alone, taken out of args
-// before the rest is parsed: every --port, --ports lists, --repeat, --count,
-// --report and --probe-interval-ms. False on a malformed one.
-struct LineOptions {
+// The batch's options as given, before they are checked.
+struct BatchArgs : RecordOptions {
     std::vector<std::string> ports;
+    std::vector<std::string> portLists;
     bool repeat = false;
-    std::string count;
-    std::string report;
-    std::string probeInterval;
+    std::string count, report, probeInterval;
+    std::string soft, icon, logo, tables, backup;
+    std::string softWait = "12000";
+    std::string stepWait = "200";
+    bool verify = false;
+    bool noVerify = false;
 };
+
+const CommandOptions<BatchArgs>& BatchDeclared() {
+    using A = BatchArgs;
+    static const CommandOptions<BatchArgs> options({
+        EveryValue("--port", "P", &A::ports,
+                   "a meter's port: COM1..COM9 or a device path; repeat it for several meters "
+                   "at once"),
+        EveryValue("--ports", "P1,P2,...", &A::portLists, "several ports in one argument"),
+        Value("--soft", "F", &A::soft,
+              "upgrade the firmware from this HEX file first (rav32izazud*)"),
+        Value("--icon", "F", &A::icon, "then upload this icon file (stm32icon*)"),
+        Value("--logo", "F", &A::logo, "then upload this logo file (stm32logo*)"),
+        Value("--tables", "F", &A::tables,
+              "then write the tables of this sattp.csv file and read them back"),
+        Switch("--verify", &A::verify,
+               "with --tables: read the tables back and compare them (the default)"),
+        Switch("--no-verify", &A::noVerify, "with --tables: do not read the tables back"),
+        Value("--backup", "F", &A::backup,
+              "with --tables: first save each meter's tables to F, its name followed by the "
+              "port and the time"),
+        Value("--soft-wait-ms", "MS", &A::softWait,
+              "wait after the firmware step while the meter restarts (default 12000)"),
+        Value("--step-wait-ms", "MS", &A::stepWait, "wait after each upload step (default 200)"),
+        Switch("--repeat", &A::repeat,
+               "keep serving: after each meter wait until its line is silent, then for the "
+               "next one"),
+        Value("--count", "N", &A::count, "stop after N meters on each port (implies --repeat)"),
+        Value("--probe-interval-ms", "MS", &A::probeInterval,
+              "how often --repeat looks for the next meter (default 1000)"),
+        Value("--report", "FILE", &A::report, "append one JSON line per meter to FILE"),
+        RecordOption("[FILE|URL]",
+                     "keep a unit record of every meter in an SQLite FILE (default "
+                     "~/.local/share/velmora/units.sqlite) or a postgresql:// URL; [production] "
+                     "record= in the settings does the same"),
+        BenchOption("the bench named in the records (default the host name)"),
+        RunOption("continue the run of this ID (printed when a run starts)"),
+        LimitOption("stop after N passed meters in the run (implies --repeat)"),
+    });
+    return options;
+}
 
 bool ParseCount(const std::string& text, int& value) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -195,37 +256,26 @@ int SayLimit(CliStreams& io, records::UnitLog& units) {
 
 }  // namespace
 
-int RunPatchUp(const std::vector<std::string>& given, CliStreams& io) {
-    std::vector<std::string> args = given;
-    RecordOptions recording;
-    if (!TakeRecordOptions(io, args, recording, RecordUse::Batch)) return kExitUsage;
-    LineOptions line;
-    std::vector<std::string> portLists;
-    LineJob job;
-    std::string tables;
-    std::string softWait = "12000";
-    std::string stepWait = "200";
-    bool verify = false;
-    bool noVerify = false;
-    if (!ParseOptions(io, args,
-                      {{"--port", nullptr, nullptr, nullptr, &line.ports},
-                       {"--ports", nullptr, nullptr, nullptr, &portLists},
-                       {"--repeat", nullptr, &line.repeat},
-                       {"--count", &line.count},
-                       {"--report", &line.report},
-                       {"--probe-interval-ms", &line.probeInterval},
-                       {"--soft", &job.soft},
-                       {"--icon", &job.icon},
-                       {"--logo", &job.logo},
-                       {"--tables", &tables},
-                       {"--verify", nullptr, &verify},
-                       {"--no-verify", nullptr, &noVerify},
-                       {"--backup", &job.tableChecks.backupPath},
-                       {"--soft-wait-ms", &softWait},
-                       {"--step-wait-ms", &stepWait}})) {
+const std::vector<OptionLine>& PatchUpOptions() { return BatchDeclared().HelpLines(); }
+
+int RunPatchUp(const std::vector<std::string>& args, CliStreams& io) {
+    BatchArgs line;
+    const RecordOptions& recording = line;
+    if (!BatchDeclared().Parse(io, args, line,
+                               [&] { return CompleteRecordOptions(io, line, RecordUse::Batch); })) {
         return kExitUsage;
     }
-    for (const std::string& list : portLists) {
+    LineJob job;
+    job.soft = line.soft;
+    job.icon = line.icon;
+    job.logo = line.logo;
+    job.tableChecks.backupPath = line.backup;
+    const std::string& tables = line.tables;
+    const std::string& softWait = line.softWait;
+    const std::string& stepWait = line.stepWait;
+    const bool verify = line.verify;
+    const bool noVerify = line.noVerify;
+    for (const std::string& list : line.portLists) {
         std::size_t from = 0;
         for (;;) {
             std::size_t comma = list.find(',', from);

@@ -31,10 +31,13 @@ namespace velmora::cli {
 
 namespace {
 
-struct LinkArgs {
+// The unit record's options are there for write-tables, write-logo and
+// write-icon only.
+struct LinkArgs : RecordOptions {
     std::string port;
     std::string output;
     std::string file;
+    std::vector<std::string> files;
     bool yes = false;
     // write-tables only: the tables are read back after the write, as the
     // window does, unless --no-verify says otherwise.
@@ -43,23 +46,65 @@ struct LinkArgs {
     std::string backup;
 };
 
-// Parses --port P, -o FILE, --yes, write-tables' --verify, --no-verify and
-// --backup FILE, and at most one file argument; nullopt, with the reason on the error
-// stream, on anything else or a missing value.
+using LinkOptions = CommandOptions<LinkArgs>;
+
+OptionSpec<LinkArgs> PortOption() { return Value("--port", "P", &LinkArgs::port, kPortHelp); }
+
+const LinkOptions& ReadTablesDeclared() {
+    static const LinkOptions options({
+        PortOption(),
+        Value("--output", "FILE", &LinkArgs::output, "the sattp.csv file to write", "-o"),
+    });
+    return options;
+}
+
+const LinkOptions& WriteTablesDeclared() {
+    static const LinkOptions options(
+        {PortOption(), Line{"FILE", "the sattp.csv table to send"},
+         Switch("--verify", &LinkArgs::verify,
+                "read the tables back after the write and compare them, exit 1 if they differ "
+                "(the default)"),
+         Switch("--no-verify", &LinkArgs::noVerify, "do not read the tables back after the write"),
+         Value("--backup", "FILE", &LinkArgs::backup,
+               "first save the meter's tables to FILE (a name taken already gets -2, -3, ...); "
+               "without it nothing is saved")},
+        OneMeterRecordOptions(), &LinkArgs::files, 1);
+    return options;
+}
+
+const LinkOptions& WriteLogoDeclared() {
+    static const LinkOptions options(
+        {PortOption(), Line{"FILE", "the logo file; its name begins with stm32logo"}},
+        OneMeterRecordOptions(), &LinkArgs::files, 1);
+    return options;
+}
+
+const LinkOptions& WriteIconDeclared() {
+    static const LinkOptions options(
+        {PortOption(), Line{"FILE", "the icon file; its name begins with stm32icon"}},
+        OneMeterRecordOptions(), &LinkArgs::files, 1);
+    return options;
+}
+
+const LinkOptions& DeleteIconsDeclared() {
+    static const LinkOptions options({
+        PortOption(),
+        Switch("--yes", &LinkArgs::yes, "confirm the deletion (it cannot be undone)"),
+    });
+    return options;
+}
+
+// Parses the command's declared options and at most one file argument;
+// nullopt, with the reason on the error stream, on anything else or a
+// missing value. With recorded, the unit record's options are completed.
 std::optional<LinkArgs> ParseLinkArgs(CliStreams& io, const std::vector<std::string>& args,
-                                      bool wantFile, bool wantOutput, bool allowYes,
-                                      bool allowChecks = false) {
+                                      const LinkOptions& declared, bool wantFile, bool wantOutput,
+                                      bool recorded = false) {
     LinkArgs parsed;
-    std::vector<std::string> files;
-    std::vector<Option> options{{"--port", &parsed.port}};
-    if (wantOutput) options.push_back({"--output", &parsed.output, nullptr, "-o"});
-    if (allowYes) options.push_back({"--yes", nullptr, &parsed.yes});
-    if (allowChecks) {
-        options.push_back({"--verify", nullptr, &parsed.verify});
-        options.push_back({"--no-verify", nullptr, &parsed.noVerify});
-        options.push_back({"--backup", &parsed.backup});
-    }
-    bool ok = ParseArguments(io, args, options, &files, wantFile ? 1 : 0);
+    const std::vector<std::string>& files = parsed.files;
+    bool ok = declared.Parse(io, args, parsed, [&] {
+        return !recorded || CompleteRecordOptions(io, parsed, RecordUse::OneMeter);
+    });
     if (!ok || !RequireOption(io, parsed.port, "--port") || !PortNameAccepted(io, parsed.port))
         return std::nullopt;
     if (parsed.verify && parsed.noVerify) {
@@ -135,14 +180,12 @@ bool OutputWritable(CliStreams& io, const std::string& path) {
 }
 
 // The logo and icon commands: the file name must carry the meter's prefix.
-int RunUpload(const std::vector<std::string>& given, CliStreams& io,
+int RunUpload(const std::vector<std::string>& args, CliStreams& io, const LinkOptions& declared,
               ChosenFile (*choose)(const std::string&), const char* prefix,
               OpResult (*upload)(MeterLink&, const std::string&), BatchStep step) {
-    std::vector<std::string> args = given;
-    RecordOptions recording;
-    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
-    auto parsed = ParseLinkArgs(io, args, true, false, false);
+    auto parsed = ParseLinkArgs(io, args, declared, true, false, true);
     if (!parsed) return kExitUsage;
+    const RecordOptions& recording = *parsed;
     if (choose(parsed->file).path.empty()) {
         PrintFileNameRule(io, parsed->file, prefix);
         return kExitUsage;
@@ -170,13 +213,34 @@ std::string AnswerWord(const std::optional<ProbeOutcome>& outcome, bool sayBusy)
     return sayBusy && !outcome->busy.empty() ? "busy" : "";
 }
 
+struct PortsArgs {
+    bool probe = false;
+    bool json = false;
+};
+
+const CommandOptions<PortsArgs>& PortsDeclared() {
+    static const CommandOptions<PortsArgs> options({
+        Switch("--probe", &PortsArgs::probe,
+               "ask each port whether a meter or its bootloader answers"),
+        Switch("--json", &PortsArgs::json, "print the ports as JSON for scripts"),
+    });
+    return options;
+}
+
 }  // namespace
 
+const std::vector<OptionLine>& PortsOptions() { return PortsDeclared().HelpLines(); }
+const std::vector<OptionLine>& ReadTablesOptions() { return ReadTablesDeclared().HelpLines(); }
+const std::vector<OptionLine>& WriteTablesOptions() { return WriteTablesDeclared().HelpLines(); }
+const std::vector<OptionLine>& WriteLogoOptions() { return WriteLogoDeclared().HelpLines(); }
+const std::vector<OptionLine>& WriteIconOptions() { return WriteIconDeclared().HelpLines(); }
+const std::vector<OptionLine>& DeleteIconsOptions() { return DeleteIconsDeclared().HelpLines(); }
+
 int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
-    bool json = false;
-    bool probe = false;
-    if (!ParseArguments(io, args, {{"--json", nullptr, &json}, {"--probe", nullptr, &probe}}))
-        return kExitUsage;
+    PortsArgs parsed;
+    if (!PortsDeclared().Parse(io, args, parsed)) return kExitUsage;
+    const bool json = parsed.json;
+    const bool probe = parsed.probe;
     if (io.checkOnly) return kExitOk;
     const std::vector<PortInfo> ports = InspectPorts(PortSystem::Default());
     // The probe's answer of each port, by its place in the list.
@@ -244,7 +308,7 @@ int RunPorts(const std::vector<std::string>& args, CliStreams& io) {
 }
 
 int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(io, args, false, true, false);
+    auto parsed = ParseLinkArgs(io, args, ReadTablesDeclared(), false, true);
     if (!parsed) return kExitUsage;
     if (!OutputWritable(io, parsed->output)) return kExitFailed;
     return RunOnMeter(io, *parsed, [&](MeterLink& link, SatTpDatabase& db) {
@@ -259,12 +323,10 @@ int RunReadTables(const std::vector<std::string>& args, CliStreams& io) {
     });
 }
 
-int RunWriteTables(const std::vector<std::string>& given, CliStreams& io) {
-    std::vector<std::string> args = given;
-    RecordOptions recording;
-    if (!TakeRecordOptions(io, args, recording, RecordUse::OneMeter)) return kExitUsage;
-    auto parsed = ParseLinkArgs(io, args, true, false, false, true);
+int RunWriteTables(const std::vector<std::string>& args, CliStreams& io) {
+    auto parsed = ParseLinkArgs(io, args, WriteTablesDeclared(), true, false, true);
     if (!parsed) return kExitUsage;
+    const RecordOptions& recording = *parsed;
     // The table is read before the port is touched: a file that cannot be
     // used ends the command as it would without a meter.
     auto table = NewTable();
@@ -289,15 +351,17 @@ int RunWriteTables(const std::vector<std::string>& given, CliStreams& io) {
 }
 
 int RunWriteLogo(const std::vector<std::string>& args, CliStreams& io) {
-    return RunUpload(args, io, LoadLogoFile, LOGO_NAME_PREFIX, WriteLogoToMeter, BatchStep::Logo);
+    return RunUpload(args, io, WriteLogoDeclared(), LoadLogoFile, LOGO_NAME_PREFIX,
+                     WriteLogoToMeter, BatchStep::Logo);
 }
 
 int RunWriteIcon(const std::vector<std::string>& args, CliStreams& io) {
-    return RunUpload(args, io, LoadIconFile, ICON_NAME_PREFIX, WriteIconToMeter, BatchStep::Icon);
+    return RunUpload(args, io, WriteIconDeclared(), LoadIconFile, ICON_NAME_PREFIX,
+                     WriteIconToMeter, BatchStep::Icon);
 }
 
 int RunDeleteIcons(const std::vector<std::string>& args, CliStreams& io) {
-    auto parsed = ParseLinkArgs(io, args, false, false, true);
+    auto parsed = ParseLinkArgs(io, args, DeleteIconsDeclared(), false, false);
     if (!parsed) return kExitUsage;
     if (!parsed->yes) {
         PrintError(io, "deleting the meter's icons needs --yes");

@@ -51,40 +51,65 @@ void RecordFromSettings(RecordOptions& options) {
 
 }  // namespace
 
-bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options,
-                       RecordUse use) {
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
-        if (a == "--record") {
-            options.wanted = true;
-            // The value may be left out: the bench's own file.
-            if (hasValue) options.target = args[++i];
-            continue;
-        }
-        if (a != "--bench" && a != "--run" && a != "--limit") {
-            rest.push_back(a);
-            continue;
-        }
-        if (!hasValue) {
-            PrintError(io, "option " + a + " needs a value");
-            return false;
-        }
-        const std::string& value = args[++i];
-        if (a == "--bench") options.bench = value;
-        if (a == "--run") options.runId = value;
-        if (a == "--limit" && use != RecordUse::Batch) {
+OptionSpec<RecordOptions> RecordOption(const char* placeholder, const char* help) {
+    // The value may be left out: the bench's own file.
+    OptionSpec<RecordOptions> o;
+    o.takes = Takes::FirstMaybeValue;
+    o.name = "--record";
+    o.placeholder = placeholder;
+    o.help = help;
+    o.flag = &RecordOptions::wanted;
+    o.value = &RecordOptions::target;
+    return o;
+}
+
+namespace {
+
+OptionSpec<RecordOptions> FirstValue(const char* name, const char* placeholder,
+                                     std::string RecordOptions::*value, const char* help) {
+    OptionSpec<RecordOptions> o = Value(name, placeholder, value, help);
+    o.takes = Takes::FirstValue;
+    return o;
+}
+
+}  // namespace
+
+OptionSpec<RecordOptions> BenchOption(const char* help) {
+    return FirstValue("--bench", "NAME", &RecordOptions::bench, help);
+}
+
+OptionSpec<RecordOptions> RunOption(const char* help) {
+    return FirstValue("--run", "ID", &RecordOptions::runId, help);
+}
+
+OptionSpec<RecordOptions> LimitOption(const char* help) {
+    return FirstValue("--limit", "N", &RecordOptions::limitGiven, help);
+}
+
+const std::vector<OptionSpec<RecordOptions>>& OneMeterRecordOptions() {
+    static const std::vector<OptionSpec<RecordOptions>> options = {
+        RecordOption("[FILE|URL]",
+                     "keep a unit record of the meter in an SQLite FILE (default "
+                     "~/.local/share/velmora/units.sqlite) or a postgresql:// URL; [production] "
+                     "record= in the settings does the same"),
+        BenchOption("the bench named in the record (default the host name)"),
+        RunOption("the run the record belongs to (default a new one)"),
+        LimitOption(nullptr),
+    };
+    return options;
+}
+
+bool CompleteRecordOptions(CliStreams& io, RecordOptions& options, RecordUse use) {
+    if (const std::string& value = options.limitGiven; !value.empty()) {
+        if (use != RecordUse::Batch) {
             PrintError(io, "--limit goes with batch");
             return false;
         }
-        if (a == "--limit") {
-            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(),
-                                                options.limit);
-            if (error != std::errc() || end != value.data() + value.size() || options.limit < 1) {
-                PrintError(io, "bad number for --limit: '" + value + "' (1 or more)");
-                return false;
-            }
+        auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), options.limit);
+        if (error != std::errc() || end != value.data() + value.size() || options.limit < 1) {
+            PrintError(io, "bad number for --limit: '" + value + "' (1 or more)");
+            return false;
         }
     }
     if (!options.wanted && use != RecordUse::Query) RecordFromSettings(options);
@@ -104,7 +129,6 @@ bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOpt
             return false;
         }
     }
-    args = std::move(rest);
     return true;
 }
 
@@ -248,7 +272,36 @@ void PrintSummary(std::ostream& out, const std::vector<UnitRecord>& found, bool 
                   << '\n';
 }
 
+struct UnitsArgs : RecordOptions {
+    std::string uid, since, until, result, firmware;
+    bool json = false;
+    bool csv = false;
+};
+
+const CommandOptions<UnitsArgs>& UnitsDeclared() {
+    using A = UnitsArgs;
+    static const CommandOptions<UnitsArgs> options({
+        Line{"summary", "count per day and bench: serviced, passed, failed, top reasons"},
+        Line{"sync", "send the records kept locally to the --record postgresql:// server"},
+        RecordOption("FILE|URL", "the SQLite file or postgresql:// URL (default the local file)"),
+        Value("--uid", "ID", &A::uid, "only the meter of this unique ID"),
+        Value("--since", "T", &A::since,
+              "from this UTC day or time (2026-12-09, 2026-12-09T08:00:00Z)"),
+        Value("--until", "T", &A::until, "up to this UTC day (to its end) or time"),
+        BenchOption("only this bench"),
+        RunOption("only this run"),
+        Value("--result", "R", &A::result, "passed or failed only"),
+        Value("--firmware", "F", &A::firmware, "only this firmware (its SHA-256 or file name)"),
+        Switch("--json", &A::json, "print the records as JSON"),
+        Switch("--csv", &A::csv, "print the records as CSV"),
+        LimitOption(nullptr),
+    });
+    return options;
+}
+
 }  // namespace
+
+const std::vector<OptionLine>& UnitsOptions() { return UnitsDeclared().HelpLines(); }
 
 int RunUnits(const std::vector<std::string>& given, CliStreams& io) {
     std::vector<std::string> args = given;
@@ -257,25 +310,24 @@ int RunUnits(const std::vector<std::string>& given, CliStreams& io) {
         mode = args[0];
         args.erase(args.begin());
     }
-    RecordOptions where;
-    if (!TakeRecordOptions(io, args, where)) return kExitUsage;
-    const std::string bench = where.bench;
-    UnitFilter filter;
-    std::string result;
-    bool json = false;
-    bool csv = false;
-    bool benchGiven = std::find(given.begin(), given.end(), "--bench") != given.end();
-    if (!ParseArguments(io, args,
-                        {{"--uid", &filter.uid},
-                         {"--since", &filter.since},
-                         {"--until", &filter.until},
-                         {"--result", &result},
-                         {"--firmware", &filter.firmware},
-                         {"--json", nullptr, &json},
-                         {"--csv", nullptr, &csv}})) {
+    UnitsArgs parsed;
+    RecordOptions& where = parsed;
+    bool benchGiven = false;
+    if (!UnitsDeclared().Parse(io, args, parsed, [&] {
+            benchGiven = !where.bench.empty();
+            return CompleteRecordOptions(io, where);
+        })) {
         return kExitUsage;
     }
-    if (benchGiven) filter.bench = bench;
+    UnitFilter filter;
+    filter.uid = parsed.uid;
+    filter.since = parsed.since;
+    filter.until = parsed.until;
+    filter.firmware = parsed.firmware;
+    const std::string& result = parsed.result;
+    const bool json = parsed.json;
+    const bool csv = parsed.csv;
+    if (benchGiven) filter.bench = where.bench;
     if (!filter.runId.empty() || !where.runId.empty()) filter.runId = where.runId;
     for (const std::string* bound : {&filter.since, &filter.until}) {
         if (bound->empty()) continue;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/Arguments.h"
 #include "cli/Cli.h"
 #include "core/OperationHost.h"
 #include "meter/MeterLink.h"
@@ -22,7 +23,19 @@ struct RecordOptions {
     std::string bench;
     std::string runId;
     int limit = 0;
+    std::string limitGiven;  // --limit as given
 };
+
+// The record's options, declared for the commands that take them (their
+// arguments derive from RecordOptions); each is taken out of the command
+// line before the others. A null help hides the option.
+OptionSpec<RecordOptions> RecordOption(const char* placeholder, const char* help);
+OptionSpec<RecordOptions> BenchOption(const char* help);
+OptionSpec<RecordOptions> RunOption(const char* help);
+OptionSpec<RecordOptions> LimitOption(const char* help);
+// --record, --bench and --run of a command on one meter; --limit there is
+// refused as one of the batch.
+const std::vector<OptionSpec<RecordOptions>>& OneMeterRecordOptions();
 
 // The bench's own database: units.sqlite in the user's data folder (made
 // when missing); empty when there is no home folder.
@@ -33,12 +46,13 @@ std::string LocalUnitsPath();
 // its one record.
 enum class RecordUse { Query, Batch, OneMeter };
 
-// Takes --record [FILE|URL], --bench NAME, --run ID and --limit N out of
-// args; false (said on err) on a malformed one. Without --record, the batch
-// and the one-meter commands record when the user's settings say
+// Checks the parsed --limit and fills in what was not given, as the parse's
+// afterFirst, before the other options are read; false (said on err) on a
+// malformed --limit or one outside the batch. Without --record,
+// the batch and the one-meter commands record when the user's settings say
 // [production] record=FILE|URL (or on, yes, true, 1: the bench's own file).
-bool TakeRecordOptions(CliStreams& io, std::vector<std::string>& args, RecordOptions& options,
-                       RecordUse use = RecordUse::Query);
+bool CompleteRecordOptions(CliStreams& io, RecordOptions& options,
+                           RecordUse use = RecordUse::Query);
 
 // The job's store, bench and run as the options name them; the files are
 // the caller's to add.

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
+#include <string>
 
 #include "core/NumberText.h"
 #include "core/SatTpDatabase.h"
+#include "core/SatTpFile.h"
 #include "tests/core/SatTpTestFiles.h"
 
 namespace velmora::dbtest {
@@ -46,29 +49,60 @@ TEST(DatabaseTextTest, SatelliteLabels) {
 
 // ---- defaults and unused slots -------------------------------------------
 
-TEST(DatabaseDefaultsTest, LnbTable) {
+// A new table's LNB list as the window shows it (type, power, dish, switch,
+// input, 22 kHz) and as sattp.csv carries it ("LNBNo.,LNBFreq,DiSEqC" on the
+// line of a satellite on each LNB); the meter gets the same bytes whatever
+// the memory held before.
+TEST(DatabaseDefaultsTest, NewTableLnbList) {
     auto db = NewDatabase();
+    auto onZeroes = NewDatabase();
     std::memset(db->lnbs, 0xEE, sizeof db->lnbs);
     ApplyLnbDefaults(*db);
-    struct Row {
-        uint8_t type, diseqcSwitch, input;
-    } rows[LNB_COUNT] = {
-        {1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {0, 1, 0}, {0, 1, 1}, {0, 1, 2}, {0, 1, 3},
-        {1, 0, 0}, {0, 0, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0}, {1, 1, 0},
-    };
+    ApplyLnbDefaults(*onZeroes);
+    std::string shown;
     for (int i = 0; i < LNB_COUNT; ++i) {
-        SCOPED_TRACE(i + 1);
         const LnbRecord& l = db->lnbs[i];
-        EXPECT_EQ(l.type, rows[i].type);
-        EXPECT_EQ(l.diseqcSwitch, rows[i].diseqcSwitch);
-        EXPECT_EQ(l.diseqcInput, rows[i].input);
-        EXPECT_EQ(l.power, 1);
-        EXPECT_EQ(l.dish, 0);
-        EXPECT_EQ(l.tone22k, 1);
-        EXPECT_EQ(l.reserved, 0);
-        EXPECT_EQ(l.padding, 0);
-        EXPECT_EQ(l.loFrequency, 5150u);
+        shown += LnbTypeText(l.type, l.loFrequency) + " " + PowerText(l.power) + " " +
+                 DishText(l.dish) + " " + DiseqcSwitchText(l.diseqcSwitch) + " " +
+                 DiseqcInputText(l.diseqcSwitch, l.diseqcInput) + " " + Tone22kText(l.tone22k) +
+                 "\n";
+        uint8_t bytes[LNB_RECORD_SIZE], zeroes[LNB_RECORD_SIZE];
+        EncodeLnb(l, bytes);
+        EncodeLnb(onZeroes->lnbs[i], zeroes);
+        EXPECT_EQ(std::memcmp(bytes, zeroes, sizeof bytes), 0) << "LNB " << i + 1;
+        AddSatellite(*db, ("S" + std::to_string(i + 1)).c_str(), static_cast<uint16_t>(10 * i), i);
+        AddTp(*db, i, 11000, 27500);
     }
+    EXPECT_EQ(shown, R"(9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 2 0/22K
+9750/10600 13/18 Fixed V1.0 3 0/22K
+9750/10600 13/18 Fixed V1.0 4 0/22K
+5150 13/18 Fixed V1.0 1 0/22K
+5150 13/18 Fixed V1.0 2 0/22K
+5150 13/18 Fixed V1.0 3 0/22K
+5150 13/18 Fixed V1.0 4 0/22K
+9750/10600 13/18 Fixed Off 1 0/22K
+5150 13/18 Fixed Off 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+9750/10600 13/18 Fixed V1.0 1 0/22K
+)");
+    std::string columns;
+    std::istringstream lines(SatTpText(*db));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("S", 0) != 0) continue;
+        // name,longitude,LNBNo.,LNBFreq,DiSEqC,...
+        std::size_t from = line.find(',', line.find(',') + 1) + 1;
+        std::size_t to = line.find(',', line.find(',', line.find(',', from) + 1) + 1);
+        columns += line.substr(from, to - from) + " ";
+    }
+    EXPECT_EQ(columns,
+              "1,9750/10600,1 2,9750/10600,2 3,9750/10600,3 4,9750/10600,4 5,5150,1 6,5150,2 "
+              "7,5150,3 8,5150,4 9,9750/10600, 10,5150, 11,9750/10600,1 12,9750/10600,1 "
+              "13,9750/10600,1 14,9750/10600,1 15,9750/10600,1 16,9750/10600,1 ");
 }
 
 TEST(DatabaseDefaultsTest, UnusedSatelliteSlots) {
