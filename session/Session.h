@@ -329,7 +329,9 @@ private:
     // The backup the user chose to write back after a write broke off,
     // written now (verified, no backup of its own).
     void WriteBackIfChosen();
-    void WriteBackup(const std::string& path);
+    // The backup file's table; null after saying why it cannot be written.
+    std::unique_ptr<SatTpDatabase> ReadBackup(const std::string& path);
+    void WriteBackup(const std::string& path, const SatTpDatabase& backup);
     // The link, set to the port the selector shows now.
     MeterLink& LinkOnSelectedPort();
     // After an operation on the link's port: one that completed makes the

@@ -20,9 +20,6 @@ namespace {
 
 const FileDialogRequest kLogoDialog{VELMORA_TR_NOOP("Core", "Open"), LOGO_FILE_FILTER, "", ""};
 const FileDialogRequest kIconDialog{VELMORA_TR_NOOP("Core", "Open"), ICON_FILE_FILTER, "", ""};
-// The meter keeps its table rather than take an empty one.
-constexpr const char* kNothingToWrite =
-    VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write.");
 
 }  // namespace
 
@@ -82,12 +79,13 @@ std::vector<BackupFile> Session::TableBackups() {
 
 void Session::RestoreBackup(const std::string& path) {
     if (OperationRunning()) return;
-    if (!view_.AskYesNo(FillText(
-            VELMORA_TR_NOOP("Core", "Write the backup %1 to the meter? It replaces the meter's "
-                                    "table."),
-            {EscapeControls(FileNameOf(path))})))
+    std::unique_ptr<SatTpDatabase> backup = ReadBackup(path);
+    if (!backup || !view_.AskYesNo(FillText(
+                       VELMORA_TR_NOOP("Core", "Write the backup %1 to the meter? It replaces "
+                                               "the meter's table."),
+                       {EscapeControls(FileNameOf(path))})))
         return;
-    WriteBackup(path);
+    WriteBackup(path, *backup);
 }
 
 void Session::ShowPartialWrite(const std::string& message, const std::string& backup,
@@ -97,31 +95,43 @@ void Session::ShowPartialWrite(const std::string& message, const std::string& ba
 }
 
 void Session::WriteBackIfChosen() {
-    if (!writeBack_.empty()) WriteBackup(std::exchange(writeBack_, {}));
+    if (writeBack_.empty()) return;
+    const std::string path = std::exchange(writeBack_, {});
+    if (std::unique_ptr<SatTpDatabase> backup = ReadBackup(path)) WriteBackup(path, *backup);
 }
 
-void Session::WriteBackup(const std::string& path) {
+std::unique_ptr<SatTpDatabase> Session::ReadBackup(const std::string& path) {
     auto backup = std::make_unique<SatTpDatabase>();
     ClearDatabase(*backup);
     std::string whyNot;
     if (ReadSatTpFile(*backup, path.c_str(), &whyNot) != 0) {
         view_.ShowMessage(EscapeControls(path) + " " + whyNot);
-        return;
+        return nullptr;
     }
+    // A backup of an empty meter: the meter keeps what it has.
     if (backup->satCount <= 0) {
-        view_.ShowMessage(kNothingToWrite);
-        return;
+        view_.ShowMessage(FillText(
+            VELMORA_TR_NOOP("Core", "The backup %1 holds no satellites, so there is nothing to "
+                                    "write back."),
+            {EscapeControls(FileNameOf(path))}));
+        return nullptr;
     }
+    return backup;
+}
+
+void Session::WriteBackup(const std::string& path, const SatTpDatabase& backup) {
     TableWriteOptions options;
     options.verify = true;
-    options.table = backup.get();
+    options.table = &backup;
     UploadEnded(RunOnLink([&](MeterLink& link) { return WriteTablesToMeter(link, options); }),
                 VELMORA_TR_NOOP("Core", "Backup written to the meter: %1"), path);
 }
 
 void Session::WriteTables() {
+    // The meter keeps its table rather than take an empty one; say so.
     if (db_->satCount <= 0) {
-        view_.ShowMessage(kNothingToWrite);
+        view_.ShowMessage(
+            VELMORA_TR_NOOP("Core", "The table has no satellites or transponders to write."));
         return;
     }
     const TableWriteOptions options = WriteOptionsNow();
