@@ -6,6 +6,7 @@
 
 #include "gui/CompareDlg.h"
 #include "gui/Modal.h"
+#include "gui/RestoreDlg.h"
 
 namespace velmora::metermenu {
 
@@ -75,7 +76,18 @@ void CompareWithMeter(Session& session, QWidget* parent) {
     // A failed read has shown its status and message already.
     if (c.result != OpResult::Completed || !c.meter) return;
     CompareDlg dialog(c.comparison, parent);
-    if (modal::Run(dialog) == CompareDlg::TakeMeterTable) session.TakeMeterTable(*c.meter);
+    const int answer = modal::Run(dialog);
+    if (answer == CompareDlg::TakeMeterTable) session.TakeMeterTable(*c.meter);
+    if (answer == CompareDlg::WriteToMeter) session.WriteTables();
+}
+
+void RestoreBackup(Session& session, QWidget* parent) {
+    // An empty list has been said, naming the folder.
+    const std::vector<BackupFile> backups = session.TableBackups();
+    if (backups.empty()) return;
+    RestoreDlg dialog(backups, session.BackupFolder(), parent);
+    if (modal::Run(dialog) != QDialog::Accepted || dialog.Chosen() < 0) return;
+    session.RestoreBackup(backups[static_cast<std::size_t>(dialog.Chosen())].path);
 }
 
 }  // namespace velmora::metermenu

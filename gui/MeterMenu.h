@@ -1,5 +1,6 @@
 // The Meter menu's window side: the two write options, remembered in the
-// window's settings, and the dialog of "Compare with meter...".
+// window's settings, and the dialogs of "Compare with meter..." and
+// "Restore a backup...".
 #pragma once
 
 #include <QAction>
@@ -20,7 +21,11 @@ void LoadOption(WindowStep step, Session& session, QAction* action);
 void ToggleOption(WindowStep step, Session& session, QAction* action);
 
 // Reads the meter's table, shows the differences and takes the meter's
-// table when asked to.
+// table, or writes the document's, when asked to.
 void CompareWithMeter(Session& session, QWidget* parent);
+
+// Lists the backups of the table's folder and writes the one chosen to the
+// meter.
+void RestoreBackup(Session& session, QWidget* parent);
 
 }  // namespace velmora::metermenu
