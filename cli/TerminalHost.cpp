@@ -17,6 +17,21 @@ bool OutputIsTerminal(const std::ostream& out) {
     return &out == &std::cout && ::isatty(STDOUT_FILENO);
 }
 
+std::string ShellWord(const std::string& word) {
+    const bool plain = !word.empty() && word.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789_@%+=:,./-") == std::string::npos;
+    if (plain) return word;
+#ifdef _WIN32
+    // A Windows file name holds no double quote.
+    return '"' + word + '"';
+#else
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+#endif
+}
+
 namespace {
 
 // Set by the stop signals' handler, taken by the operation's next poll.
@@ -115,6 +130,12 @@ void TerminalHost::ShowMessage(const std::string& text, MessageKind) {
         from = end + 1;
     }
     err_.flush();
+}
+
+void TerminalHost::ShowPartialWrite(const std::string& message, const std::string& backup,
+                                    const std::string& port) {
+    ShowMessage(message + "\nTo write the backup back to the meter: " + kProgramName +
+                " write-tables --port " + ShellWord(port) + " " + ShellWord(backup));
 }
 
 void TerminalHost::ShowCountdown(const std::string& text) {

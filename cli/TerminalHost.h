@@ -19,6 +19,10 @@ bool ProgressBarWanted(const std::ostream& err);
 // tables get a header line (a script reading it gets none).
 bool OutputIsTerminal(const std::ostream& out);
 
+// word as the shell takes it back as one argument: unchanged when it needs
+// no quotes, else quoted.
+std::string ShellWord(const std::string& word);
+
 class TerminalHost : public OperationHost {
 public:
     // drawProgress: err is a terminal, so a bar can be redrawn in place.
@@ -49,6 +53,9 @@ public:
     // On standard error whether or not a status line is drawn there.
     void ShowWaitNotice(const std::string& text) override;
     void ShowCountdown(const std::string& text) override;
+    // The message, then the command that writes the backup back.
+    void ShowPartialWrite(const std::string& message, const std::string& backup,
+                          const std::string& port) override;
 
     // Routes Ctrl+C, SIGTERM and SIGHUP to Stop while it lives; the previous
     // handlers come back after.

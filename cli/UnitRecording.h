@@ -80,6 +80,11 @@ public:
         host_.ShowMessage(text, kind);
     }
     void ShowWaitNotice(const std::string& text) override { host_.ShowWaitNotice(text); }
+    void ShowPartialWrite(const std::string& message, const std::string& backup,
+                          const std::string& port) override {
+        notice_ = message;
+        host_.ShowPartialWrite(message, backup, port);
+    }
     bool StopsWithButton() const override { return host_.StopsWithButton(); }
     // A step ended; the first failed one names the reason.
     void StepEnded(bool ok);

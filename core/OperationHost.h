@@ -70,6 +70,15 @@ public:
     // 12 s"); a host that keeps a log of its statuses draws it in place.
     virtual void ShowCountdown(const std::string& text) { SetStatus(text); }
 
+    // A table write ended part-way after the meter's table before it was
+    // saved in backup: message says so and names the file. A host that can
+    // put the backup back offers it (the window a button, the command-line
+    // tool the command that writes it to port); the default shows message.
+    virtual void ShowPartialWrite(const std::string& message, const std::string& /*backup*/,
+                                  const std::string& /*port*/) {
+        ShowMessage(message);
+    }
+
     // Whether the user gives up a wait with a Stop button (the window) rather
     // than Ctrl+C; the notices name the one the user has.
     virtual bool StopsWithButton() const { return false; }

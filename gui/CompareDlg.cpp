@@ -47,16 +47,22 @@ CompareDlg::CompareDlg(const TableComparison& comparison, QWidget* parent) : QDi
     summary_ = new QLabel(CountsText(comparison), this);
     take_ = new QPushButton(tr("Take the meter's table"), this);
     take_->setToolTip(tr("Replace the document's tables with the meter's"));
-    // Nothing to take when the tables agree.
-    take_->setEnabled(!comparison.Equal() || comparison.orderDiffers);
+    write_ = new QPushButton(tr("Write to the meter"), this);
+    write_->setToolTip(tr("Replace the meter's table with the document's"));
+    // Nothing to take or write when the tables agree.
+    const bool differ = !comparison.Equal() || comparison.orderDiffers;
+    take_->setEnabled(differ);
+    write_->setEnabled(differ);
     close_ = new QPushButton(tr("Close"), this);
     close_->setDefault(true);
     connect(take_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(write_, &QPushButton::clicked, this, [this] { done(WriteToMeter); });
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(summary_, 1);
     buttons->addWidget(take_);
+    buttons->addWidget(write_);
     buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);

@@ -70,6 +70,11 @@ constexpr const char* kTemplates[] = {
     "Icon file too short ! %1 holds %2 bytes; its header announces %3.",
     "Backup failed: cannot write %1: %2. Nothing was written; the meter's table was left as it "
     "was.",
+    "There are no backups in %1. A backup is taken before each write while Meter > Back up "
+    "before write is on.",
+    "Write the backup %1 to the meter? It replaces the meter's table.",
+    "Backup written to the meter: %1",
+    "The backup %1 holds no satellites, so there is nothing to write back.",
     // Table check and comparison.
     "LNB %1: unknown type %2 (shown as 5150)",
     "%1: position %2 is above 3599 tenths of a degree (shown as %3)",

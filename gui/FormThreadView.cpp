@@ -63,6 +63,10 @@ std::optional<std::string> FormThreadView::AskOpenFile(const FileDialogRequest& 
 std::optional<std::string> FormThreadView::AskSaveFile(const FileDialogRequest& dialog) {
     return Hop([&] { return form_.AskSaveFile(dialog); });
 }
+bool FormThreadView::OfferWriteBack(const std::string& message) {
+    return Hop([&] { return form_.OfferWriteBack(message); });
+}
+
 void FormThreadView::ShowMessage(const std::string& text, MessageKind kind) {
     return Hop([&] { return form_.ShowMessage(text, kind); });
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -198,6 +199,12 @@ void MainForm::ShowMessage(const std::string& text, MessageKind kind) {
     } else {
         modal::Notice(this, CoreText(text));
     }
+}
+
+bool MainForm::OfferWriteBack(const std::string& message) {
+    return modal::NoticeWithChoice(
+        this, CoreText(message),
+        QCoreApplication::translate("MeterMenu", "Write the backup back"));
 }
 
 SaveChangesAnswer MainForm::AskSaveChanges(const std::string& question) {

@@ -73,6 +73,7 @@ public:
     std::optional<std::string> AskOpenFile(const FileDialogRequest& dialog) override;
     std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
+    bool OfferWriteBack(const std::string& message) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;

@@ -330,6 +330,7 @@ void MainFrame::RunStep(const Command& command) {
             break;
         }
         case WindowStep::CompareDialog: metermenu::CompareWithMeter(session, *this); break;
+        case WindowStep::RestoreDialog: metermenu::RestoreBackup(session, *this); break;
         case WindowStep::UnitRecordsDialog: {
             UnitRecordsDlg dlg(session, this);
             modal::Run(dlg);

@@ -8,6 +8,7 @@
 #include "gui/CompareDlg.h"
 #include "gui/MainFrame.h"
 #include "gui/Modal.h"
+#include "gui/RestoreDlg.h"
 
 namespace velmora::metermenu {
 
@@ -79,9 +80,22 @@ void CompareWithMeter(Session& session, MainFrame& frame) {
                                // A failed read has shown its status and message already.
                                if (c->result != OpResult::Completed || !c->meter) return;
                                CompareDlg dialog(c->comparison, &frame);
-                               if (modal::Run(dialog) == CompareDlg::TakeMeterTable)
+                               const int answer = modal::Run(dialog);
+                               if (answer == CompareDlg::TakeMeterTable)
                                    session.TakeMeterTable(*c->meter);
+                               if (answer == CompareDlg::WriteToMeter)
+                                   frame.RunCommand(CommandId::Write);
                            });
+}
+
+void RestoreBackup(Session& session, MainFrame& frame) {
+    // An empty list has been said, naming the folder.
+    const std::vector<BackupFile> backups = session.TableBackups();
+    if (backups.empty()) return;
+    RestoreDlg dialog(backups, session.BackupFolder(), &frame);
+    if (modal::Run(dialog) != QDialog::Accepted || dialog.Chosen() < 0) return;
+    const std::string path = backups[static_cast<std::size_t>(dialog.Chosen())].path;
+    frame.RunLongOperation([&session, path] { session.RestoreBackup(path); });
 }
 
 }  // namespace velmora::metermenu

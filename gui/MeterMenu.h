@@ -1,5 +1,6 @@
 // The Meter menu's window side: the two write options, remembered in the
-// window's settings, and the dialog of "Compare with meter...".
+// window's settings, and the dialogs of "Compare with meter..." and
+// "Restore a backup...".
 #pragma once
 
 #include <QAction>
@@ -24,7 +25,12 @@ void LoadOption(WindowStep step, Session& session, QAction* action);
 void ToggleOption(WindowStep step, Session& session, QAction* action);
 
 // Reads the meter's table (on the operation's own thread), then shows the
-// differences and takes the meter's table when asked to.
+// differences and takes the meter's table, or writes the document's, when
+// asked to.
 void CompareWithMeter(Session& session, MainFrame& frame);
+
+// Lists the backups of the table's folder and writes the one chosen to the
+// meter.
+void RestoreBackup(Session& session, MainFrame& frame);
 
 }  // namespace velmora::metermenu

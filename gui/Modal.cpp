@@ -1,6 +1,7 @@
 #include "gui/Modal.h"
 
 #include <QFileDialog>
+#include <QPushButton>
 #include <deque>
 
 #include "session/Session.h"
@@ -26,16 +27,22 @@ FileDialogShown g_lastFileDialog;
 bool g_nonInteractive = false;
 constexpr std::size_t kShownKept = 64;
 
-QMessageBox::StandardButton Box(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton rejectButton) {
-    QMessageBox box(icon, QString::fromLatin1(APP_TITLE), text, buttons, parent);
+// Keeps what the box shows, then runs it; rejectButton answers an unscripted
+// box of a non-interactive test.
+int Show(QMessageBox& box, QMessageBox::StandardButton rejectButton) {
     box.setEscapeButton(rejectButton);
     auto& shown = ShownList();
     if (shown.size() >= kShownKept) shown.erase(shown.begin());
     shown.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
     if (Scripts().empty() && g_nonInteractive) return rejectButton;
-    return static_cast<QMessageBox::StandardButton>(Run(box));
+    return Run(box);
+}
+
+QMessageBox::StandardButton Box(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton rejectButton) {
+    QMessageBox box(icon, QString::fromLatin1(APP_TITLE), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(Show(box, rejectButton));
 }
 
 std::optional<QString> FileName(QFileDialog& dialog, const QString& proposed = {}) {
@@ -108,6 +115,15 @@ void Notice(QWidget* parent, const QString& text) {
 
 void Inform(QWidget* parent, const QString& text) {
     Box(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool NoticeWithChoice(QWidget* parent, const QString& text, const QString& choice) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(APP_TITLE), text, QMessageBox::Ok,
+                    parent);
+    QPushButton* chosen = box.addButton(choice, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    const int answer = Show(box, QMessageBox::Ok);
+    return box.clickedButton() == chosen || answer == QMessageBox::Yes;
 }
 
 bool AskYesNo(QWidget* parent, const QString& question) {

@@ -58,6 +58,9 @@ int Run(QDialog& dialog);
 void Notice(QWidget* parent, const QString& text);
 // A success: OK with the information icon.
 void Inform(QWidget* parent, const QString& text);
+// A notice with a second button beside OK that does something about it;
+// true when that button was chosen (a script answers Yes for it).
+bool NoticeWithChoice(QWidget* parent, const QString& text, const QString& choice);
 // A Yes/No confirmation with the question icon; true only for Yes.
 bool AskYesNo(QWidget* parent, const QString& question);
 // Yes/No/Cancel with the exclamation icon.

@@ -242,7 +242,8 @@ OpResult BackUpMeterTable(MeterLink& link, const TableWriteOptions& options, std
 // The write between opening and closing the link: backup, write, read back,
 // each when asked for. Every way out leaves its status (and message) shown.
 template <class Transfer>
-OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfer transfer) {
+OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, const SatTpDatabase& table,
+                      Transfer transfer) {
     OperationHost& host = link.Host();
     std::string backup;
     if (!options.backupPath.empty()) {
@@ -252,7 +253,7 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
     // What is sent, kept for the comparison: the tables may not change
     // during the operation, but the check must not depend on that.
     std::unique_ptr<SatTpDatabase> sent;
-    if (options.verify) sent = std::make_unique<SatTpDatabase>(host.Database());
+    if (options.verify) sent = std::make_unique<SatTpDatabase>(table);
     host.SetStatus(TEXT_WAIT_FOR_CONNECT);
     CommandAnswer answer = link.OpenOperation(CMD_WRITE_TABLES);
     if (answer == CommandAnswer::Stopped) {
@@ -267,7 +268,12 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, Transfe
     if (!transfer()) {
         // The meter took some frames: its table is no longer what it was.
         host.SetStatus(link.FailureStatus(TEXT_WRITE_FAILED));
-        host.ShowMessage(PartialWriteMessage(host.Flags().runFlag == 0, backup));
+        const std::string message = PartialWriteMessage(host.Flags().runFlag == 0, backup);
+        if (backup.empty()) {
+            host.ShowMessage(message);
+        } else {
+            host.ShowPartialWrite(message, backup, link.PortName());
+        }
         return OpResult::Failed;
     }
     if (sent) {
@@ -295,7 +301,7 @@ OpResult WriteTablesToMeter(MeterLink& link) { return WriteTablesToMeter(link, T
 
 OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
     OperationHost& host = link.Host();
-    SatTpDatabase& db = host.Database();
+    const SatTpDatabase& db = options.table != nullptr ? *options.table : host.Database();
     if (db.satCount <= 0) return OpResult::NotStarted;
     auto transfer = [&]() -> bool {
         uint8_t frame[LNB_RECORD_SIZE + 1];
@@ -313,7 +319,7 @@ OpResult WriteTablesToMeter(MeterLink& link, const TableWriteOptions& options) {
                            [&db](int i, uint8_t* out) { EncodeTp(db.tps[i], out); });
     };
     if (!link.EnterOperation()) return OpResult::NotStarted;
-    const OpResult result = CheckedWrite(link, options, transfer);
+    const OpResult result = CheckedWrite(link, options, db, transfer);
     link.LeaveOperation();
     if (result == OpResult::Completed) host.Flags().batchFlags |= BATCH_TABLES_DONE;
     return result;

@@ -33,6 +33,9 @@ struct TableWriteOptions {
     // created) before any frame of the write is sent; empty: no backup. When
     // the read or the save fails the write does not start ("Backup Failed ! ").
     std::string backupPath;
+    // The table to write; null: the host's tables. A backup written back
+    // goes from a table of its own, leaving the host's document alone.
+    const SatTpDatabase* table = nullptr;
 };
 
 // The write with its checks, all on one opening of the port.

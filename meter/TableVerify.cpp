@@ -110,14 +110,63 @@ std::string NumberedPath(const std::string& path, int n) {
     return path.substr(0, dot) + "-" + std::to_string(n) + path.substr(dot);
 }
 
+std::string BackupFolderOf(const TableWriteChecks& checks, const std::string& tableFile) {
+    return checks.backupFolder.empty() ? BackupFolderFor(tableFile) : checks.backupFolder;
+}
+
+namespace {
+
+// "meter-YYYYMMDD-hhmmss.csv" or "meter-YYYYMMDD-hhmmss-N.csv" into backup.
+bool ParseBackupName(const std::string& name, BackupFile& backup) {
+    constexpr std::size_t kStampEnd = 21;  // "meter-" + 8 digits + "-" + 6 digits
+    const std::string ext = ".csv";
+    if (name.size() < kStampEnd + ext.size() || name.rfind("meter-", 0) != 0 ||
+        name.compare(name.size() - ext.size(), ext.size(), ext) != 0 || name[14] != '-')
+        return false;
+    auto digits = [&](std::size_t from, std::size_t to) {
+        if (from >= to) return false;
+        for (std::size_t i = from; i < to; ++i)
+            if (name[i] < '0' || name[i] > '9') return false;
+        return true;
+    };
+    if (!digits(6, 14) || !digits(15, kStampEnd)) return false;
+    const std::size_t end = name.size() - ext.size();
+    backup.number = 1;
+    if (end != kStampEnd) {
+        if (name[kStampEnd] != '-' || !digits(kStampEnd + 1, end) || end - kStampEnd > 5)
+            return false;
+        backup.number = std::stoi(name.substr(kStampEnd + 1, end - kStampEnd - 1));
+    }
+    backup.taken = name.substr(6, 4) + "-" + name.substr(10, 2) + "-" + name.substr(12, 2) + " " +
+                   name.substr(15, 2) + ":" + name.substr(17, 2) + ":" + name.substr(19, 2);
+    return true;
+}
+
+}  // namespace
+
+std::vector<BackupFile> ListBackups(const std::string& folder) {
+    std::vector<BackupFile> found;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        BackupFile backup;
+        if (!it->is_regular_file(ec) || !ParseBackupName(it->path().filename().string(), backup))
+            continue;
+        backup.path = it->path().string();
+        found.push_back(std::move(backup));
+    }
+    std::sort(found.begin(), found.end(), [](const BackupFile& a, const BackupFile& b) {
+        return a.taken != b.taken ? a.taken > b.taken : a.number > b.number;
+    });
+    return found;
+}
+
 TableWriteOptions WriteOptionsFor(const TableWriteChecks& checks, const std::string& tableFile,
                                   std::time_t when) {
     TableWriteOptions options;
     options.verify = checks.verifyAfterWrite;
     if (checks.backupBeforeWrite) {
-        const std::string folder =
-            checks.backupFolder.empty() ? BackupFolderFor(tableFile) : checks.backupFolder;
-        options.backupPath = NewBackupPath(folder, when);
+        options.backupPath = NewBackupPath(BackupFolderOf(checks, tableFile), when);
     }
     return options;
 }

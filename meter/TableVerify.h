@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "core/SatTpDatabase.h"
 #include "meter/TableTransfer.h"
@@ -39,6 +40,20 @@ struct TableWriteChecks {
     // Empty: BackupFolderFor(the table file).
     std::string backupFolder;
 };
+
+// Where the backups of tableFile's writes go under checks.
+std::string BackupFolderOf(const TableWriteChecks& checks, const std::string& tableFile);
+
+// A backup NewBackupPath named: its file and when it was taken.
+struct BackupFile {
+    std::string path;
+    std::string taken;  // "2026-12-08 12:05:09", the local time of its name
+    int number = 1;     // 2, 3, ... for the later ones of the same second
+};
+
+// The backups in folder, newest first; files of other names are left out.
+// Empty when the folder does not exist.
+std::vector<BackupFile> ListBackups(const std::string& folder);
 
 // The options of one write of tableFile's tables, started at when.
 TableWriteOptions WriteOptionsFor(const TableWriteChecks& checks, const std::string& tableFile,

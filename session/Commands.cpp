@@ -207,6 +207,12 @@ constexpr Command kCommands[] = {
      .prompt = VELMORA_TR_NOOP("Commands",
          "Compare the tables with the meter's tables\nCompare with meter"),
      .step = WindowStep::CompareDialog, .enabled = Idle},
+    // Writing a backup replaces the meter's table; the document stays.
+    {.id = CommandId::RestoreBackup, .menu = Menu::Meter,
+     .text = VELMORA_TR_NOOP("Commands", "Restore a backup..."),
+     .prompt = VELMORA_TR_NOOP("Commands",
+         "Write one of the backups taken before a write back to the meter\nRestore a backup"),
+     .step = WindowStep::RestoreDialog, .enabled = Idle},
     {.id = CommandId::UnitRecords, .menu = Menu::Meter,
      .text = VELMORA_TR_NOOP("Commands", "Unit records..."),
      .prompt = VELMORA_TR_NOOP("Commands",

@@ -60,6 +60,7 @@ enum class CommandId {
     FileCatalog,
     FindMeter,
     UnitRecords,
+    RestoreBackup,
 };
 
 // The menu bar's menus, left to right.
@@ -87,6 +88,8 @@ enum class WindowStep {
     // The Meter menu's two options, remembered by the window.
     ToggleVerify,
     ToggleBackup,
+    // Meter > Restore a backup...: the window lists the backups.
+    RestoreDialog,
 };
 
 enum class ContextMenu { None, Tree, TpList, LnbList };

@@ -227,6 +227,16 @@ public:
     // The meter's table replaces the document's tables as one edit; the
     // document keeps its file name and becomes modified.
     void TakeMeterTable(const SatTpDatabase& meter);
+    // The folder a table write's backups go to now.
+    std::string BackupFolder() const;
+    // The backups in that folder, newest first;
+    // none while an operation runs. An empty list is said in a message
+    // naming the folder.
+    std::vector<BackupFile> TableBackups();
+    // After asking (it replaces the meter's table): the backup file's table
+    // is written to the meter, verified and without a backup of its own. The
+    // document stays as it is.
+    void RestoreBackup(const std::string& path);
 
     // Asks every port at once whether the meter answers (ui/SessionPorts.cpp);
     // selects the first where it does and says where, or why none answered.
@@ -276,6 +286,10 @@ public:
     void PumpOnce() override;
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     bool StopsWithButton() const override { return true; }
+    // The box offers to write the backup back; WriteBackIfChosen does it
+    // once the operation has ended.
+    void ShowPartialWrite(const std::string& message, const std::string& backup,
+                          const std::string& port) override;
 
 private:
     // Runs one long operation on the link, on the port the selector shows.
@@ -312,6 +326,12 @@ private:
     std::string BesideTable(const std::string& name) const;
     // The checks of a table write starting now.
     TableWriteOptions WriteOptionsNow() const;
+    // The backup the user chose to write back after a write broke off,
+    // written now (verified, no backup of its own).
+    void WriteBackIfChosen();
+    // The backup file's table; null after saying why it cannot be written.
+    std::unique_ptr<SatTpDatabase> ReadBackup(const std::string& path);
+    void WriteBackup(const std::string& path, const SatTpDatabase& backup);
     // The link, set to the port the selector shows now.
     MeterLink& LinkOnSelectedPort();
     // After an operation on the link's port: one that completed makes the
@@ -340,6 +360,8 @@ private:
     std::size_t readShortened_ = 0;
     // The status line tells what the last import added.
     bool importStatusShown_ = false;
+    // The backup to write back once the operation has ended; empty for none.
+    std::string writeBack_;
     TableHistory history_;
 };
 

@@ -127,6 +127,7 @@ void Session::PatchUp() {
             ShowMessage(error);
         }
     }
+    WriteBackIfChosen();
 }
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // the session as its host, so the window, the command-line tool and the tests
 // share one implementation.
 #include <ctime>
+#include <filesystem>
+#include <utility>
 
 #include "core/MessageText.h"
 #include "core/TextMark.h"
@@ -54,6 +56,77 @@ TableWriteOptions Session::WriteOptionsNow() const {
     return WriteOptionsFor(state_.writeChecks, file, std::time(nullptr));
 }
 
+std::string Session::BackupFolder() const {
+    const std::string& file = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
+    const std::string folder = BackupFolderOf(state_.writeChecks, file);
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, ec);
+    return ec ? folder : absolute.lexically_normal().string();
+}
+
+std::vector<BackupFile> Session::TableBackups() {
+    if (OperationRunning()) return {};
+    const std::string folder = BackupFolder();
+    std::vector<BackupFile> backups = ListBackups(folder);
+    if (backups.empty()) {
+        view_.ShowMessage(FillText(
+            VELMORA_TR_NOOP("Core", "There are no backups in %1. A backup is taken before each "
+                                    "write while Meter > Back up before write is on."),
+            {EscapeControls(folder)}));
+    }
+    return backups;
+}
+
+void Session::RestoreBackup(const std::string& path) {
+    if (OperationRunning()) return;
+    std::unique_ptr<SatTpDatabase> backup = ReadBackup(path);
+    if (!backup || !view_.AskYesNo(FillText(
+                       VELMORA_TR_NOOP("Core", "Write the backup %1 to the meter? It replaces "
+                                               "the meter's table."),
+                       {EscapeControls(FileNameOf(path))})))
+        return;
+    WriteBackup(path, *backup);
+}
+
+void Session::ShowPartialWrite(const std::string& message, const std::string& backup,
+                               const std::string&) {
+    // The port stays the selector's: it cannot change while the operation runs.
+    if (view_.OfferWriteBack(message)) writeBack_ = backup;
+}
+
+void Session::WriteBackIfChosen() {
+    if (writeBack_.empty()) return;
+    const std::string path = std::exchange(writeBack_, {});
+    if (std::unique_ptr<SatTpDatabase> backup = ReadBackup(path)) WriteBackup(path, *backup);
+}
+
+std::unique_ptr<SatTpDatabase> Session::ReadBackup(const std::string& path) {
+    auto backup = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*backup);
+    std::string whyNot;
+    if (ReadSatTpFile(*backup, path.c_str(), &whyNot) != 0) {
+        view_.ShowMessage(EscapeControls(path) + " " + whyNot);
+        return nullptr;
+    }
+    // A backup of an empty meter: the meter keeps what it has.
+    if (backup->satCount <= 0) {
+        view_.ShowMessage(FillText(
+            VELMORA_TR_NOOP("Core", "The backup %1 holds no satellites, so there is nothing to "
+                                    "write back."),
+            {EscapeControls(FileNameOf(path))}));
+        return nullptr;
+    }
+    return backup;
+}
+
+void Session::WriteBackup(const std::string& path, const SatTpDatabase& backup) {
+    TableWriteOptions options;
+    options.verify = true;
+    options.table = &backup;
+    UploadEnded(RunOnLink([&](MeterLink& link) { return WriteTablesToMeter(link, options); }),
+                VELMORA_TR_NOOP("Core", "Backup written to the meter: %1"), path);
+}
+
 void Session::WriteTables() {
     // The meter keeps its table rather than take an empty one; say so.
     if (db_->satCount <= 0) {
@@ -63,6 +136,7 @@ void Session::WriteTables() {
     }
     const TableWriteOptions options = WriteOptionsNow();
     RunOnLink([&](MeterLink& link) { return WriteTablesToMeter(link, options); });
+    WriteBackIfChosen();
 }
 
 MeterComparison Session::CompareWithMeter() {

@@ -45,6 +45,8 @@ struct FileDialogRequest {
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
 
+// The window's calls reach the form through gui/FormThreadView, which
+// forwards each of them to the form's thread: a new call needs its line there.
 class SessionView : public virtual EditView {
 public:
     // Port selector.
@@ -73,6 +75,13 @@ public:
     // A box captioned "Orvane": the exclamation icon for a notice, the
     // information icon for a success.
     virtual void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) = 0;
+    // A table write broke off part-way after a backup was taken: message
+    // names it; the box has a button to write the backup back beside OK.
+    // True when the user chose it.
+    virtual bool OfferWriteBack(const std::string& message) {
+        ShowMessage(message);
+        return false;
+    }
     // Yes / No / Cancel before unsaved edits would be lost.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& question) = 0;
 

@@ -695,6 +695,16 @@ Add satellites from the catalog</source>
         <translation>دمج أقمار صناعية من جداول المسح المثبتة على هذا الحاسوب
 إضافة أقمار صناعية من الفهرس</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>استعادة نسخة احتياطية...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>إعادة كتابة إحدى النسخ الاحتياطية المأخوذة قبل الكتابة في الجهاز
+استعادة نسخة احتياطية</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1419,6 +1429,20 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>الأيقونات: ‎%1‎</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>لا توجد نسخ احتياطية في %1. تُؤخذ نسخة احتياطية قبل كل كتابة ما دام الخيار جهاز القياس &gt; نسخ احتياطي قبل الكتابة مفعّلًا.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>هل تريد كتابة النسخة الاحتياطية %1 في الجهاز؟ ستحل محل جدول الجهاز.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>كُتبت النسخة الاحتياطية في الجهاز: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>لا تحتوي النسخة الاحتياطية %1 على أي قمر صناعي، فلا يوجد ما تُعاد كتابته.</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1488,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>نسخ احتياطي قبل الكتابة (إلى %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>إعادة كتابة النسخة الاحتياطية</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1606,14 @@ Upgrade the firmware now?</source>
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>الكتابة في الجهاز</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>استبدال جدول الجهاز بجدول المستند</translation>
     </message>
 </context>
 <context>
@@ -1740,6 +1776,33 @@ Upgrade the firmware now?</source>
     <message>
         <source>Untitled</source>
         <translation>بدون عنوان</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>استعادة نسخة احتياطية</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>النسخ الاحتياطية في %1، الأحدث أولًا. النسخة التي تختارها تحل محل جدول الجهاز؛ ويبقى المستند كما هو.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>وقت أخذها</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>الكتابة في الجهاز</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>

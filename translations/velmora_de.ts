@@ -683,6 +683,16 @@ Add satellites from the catalog</source>
         <translation>Satelliten aus den auf diesem Computer installierten Scan-Tabellen übernehmen
 Satelliten aus dem Katalog hinzufügen</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Eine der vor dem Schreiben angelegten Sicherungen zurück ins Messgerät schreiben
+Sicherung wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1407,6 +1417,20 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>In %1 gibt es keine Sicherungen. Eine Sicherung wird vor jedem Schreiben angelegt, solange Messgerät &gt; Vor dem Schreiben sichern eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Die Sicherung %1 ins Messgerät schreiben? Sie ersetzt die Tabelle des Messgeräts.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Sicherung ins Messgerät geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>Die Sicherung %1 enthält keine Satelliten, es gibt also nichts zurückzuschreiben.</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1476,10 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Vor dem Schreiben sichern (nach %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Sicherung zurückschreiben</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1590,14 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Ins Messgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Die Tabelle des Messgeräts durch die des Dokuments ersetzen</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1760,33 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>Die Sicherungen in %1, die neueste zuerst. Die gewählte ersetzt die Tabelle des Messgeräts; das Dokument bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Ins Messgerät schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

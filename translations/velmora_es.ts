@@ -683,6 +683,16 @@ Add satellites from the catalog</source>
         <translation>Incorporar satélites de las tablas de escaneo instaladas en este equipo
 Añadir satélites del catálogo</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Restaurar una copia...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Volver a escribir en el medidor una de las copias hechas antes de una escritura
+Restaurar una copia</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1407,6 +1417,20 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>No hay copias en %1. Se hace una copia antes de cada escritura mientras Medidor &gt; Copia antes de escribir está activado.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>¿Escribir la copia %1 en el medidor? Sustituye la tabla del medidor.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Copia escrita en el medidor: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>La copia %1 no contiene satélites, así que no hay nada que volver a escribir.</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1476,10 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Copia antes de escribir (en %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Volver a escribir la copia</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1590,14 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Escribir en el medidor</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Sustituir la tabla del medidor por la del documento</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1760,33 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Untitled</source>
         <translation>Sin título</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>Las copias de %1, la más reciente primero. La que elija sustituye la tabla del medidor; el documento queda como está.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Hecha</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Escribir en el medidor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

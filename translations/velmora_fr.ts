@@ -683,6 +683,16 @@ Add satellites from the catalog</source>
         <translation>Fusionner des satellites des tables de balayage installées sur cet ordinateur
 Ajouter des satellites du catalogue</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Réécrire dans le mesureur une des sauvegardes faites avant une écriture
+Restaurer une sauvegarde</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1407,6 +1417,20 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>Il n&apos;y a aucune sauvegarde dans %1. Une sauvegarde est faite avant chaque écriture tant que Mesureur &gt; Sauvegarder avant écriture est activé.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Écrire la sauvegarde %1 dans le mesureur ? Elle remplace la table du mesureur.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Sauvegarde écrite dans le mesureur : %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>La sauvegarde %1 ne contient aucun satellite : il n&apos;y a rien à réécrire.</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1476,10 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Sauvegarder avant écriture (dans %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Réécrire la sauvegarde</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1590,14 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Écrire dans le mesureur</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Remplacer la table du mesureur par celle du document</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1760,33 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>Les sauvegardes dans %1, la plus récente en premier. Celle que vous choisissez remplace la table du mesureur ; le document reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Faite le</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Écrire dans le mesureur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -683,6 +683,16 @@ Add satellites from the catalog</source>
         <translation>Unisce satelliti dalle tabelle di scansione installate su questo computer
 Aggiungi satelliti dal catalogo</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Ripristina un backup...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Riscrivi nel misuratore uno dei backup fatti prima di una scrittura
+Ripristina un backup</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1407,6 +1417,20 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>Non ci sono backup in %1. Un backup viene fatto prima di ogni scrittura finché Misuratore &gt; Backup prima di scrivere è attivo.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Scrivere il backup %1 nel misuratore? Sostituisce la tabella del misuratore.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Backup scritto nel misuratore: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>Il backup %1 non contiene satelliti, quindi non c&apos;è nulla da riscrivere.</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1476,10 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Backup prima di scrivere (in %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Riscrivi il backup</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1590,14 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Scrivi nel misuratore</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Sostituisci la tabella del misuratore con quella del documento</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1760,33 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>Untitled</source>
         <translation>Senza titolo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Ripristina un backup</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>I backup in %1, il più recente per primo. Quello scelto sostituisce la tabella del misuratore; il documento resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Fatto il</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Scrivi nel misuratore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -686,6 +686,16 @@ Add satellites from the catalog</source>
         <translation>Dołącz satelity z tabel skanowania zainstalowanych na tym komputerze
 Dodaj satelity z katalogu</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Przywróć kopię...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Zapisz z powrotem w mierniku jedną z kopii wykonanych przed zapisem
+Przywróć kopię</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1410,6 +1420,20 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>W %1 nie ma kopii. Kopia powstaje przed każdym zapisem, gdy włączona jest opcja Miernik &gt; Kopia przed zapisem.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Zapisać kopię %1 w mierniku? Zastąpi ona tabelę miernika.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Zapisano kopię w mierniku: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>Kopia %1 nie zawiera satelitów, więc nie ma czego zapisać z powrotem.</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1479,10 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Kopia przed zapisem (do %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Zapisz kopię z powrotem</translation>
     </message>
 </context>
 <context>
@@ -1566,6 +1594,14 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Zapisz w mierniku</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Zastąp tabelę miernika tabelą dokumentu</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1764,33 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Untitled</source>
         <translation>Bez nazwy</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Przywróć kopię</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>Kopie w %1, od najnowszej. Wybrana zastąpi tabelę miernika; dokument pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Wykonano</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Zapisz w mierniku</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

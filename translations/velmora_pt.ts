@@ -683,6 +683,16 @@ Add satellites from the catalog</source>
         <translation>Juntar satélites das tabelas de pesquisa instaladas neste computador
 Acrescentar satélites do catálogo</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Restaurar uma cópia...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Voltar a escrever no medidor uma das cópias feitas antes de uma escrita
+Restaurar uma cópia</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1407,6 +1417,20 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>Não há cópias em %1. É feita uma cópia antes de cada escrita enquanto Medidor &gt; Cópia antes de escrever estiver ativo.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Escrever a cópia %1 no medidor? Ela substitui a tabela do medidor.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Cópia escrita no medidor: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>A cópia %1 não contém satélites, por isso não há nada para voltar a escrever.</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1476,10 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Cópia antes de escrever (em %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Voltar a escrever a cópia</translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1590,14 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Escrever no medidor</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Substituir a tabela do medidor pela do documento</translation>
     </message>
 </context>
 <context>
@@ -1724,6 +1760,33 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>Untitled</source>
         <translation>Sem título</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar uma cópia</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>As cópias em %1, a mais recente primeiro. A que escolher substitui a tabela do medidor; o documento fica como está.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Feita em</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Escrever no medidor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

@@ -686,6 +686,16 @@ Add satellites from the catalog</source>
         <translation>Добавить спутники из таблиц сканирования, установленных на этом компьютере
 Добавить спутники из каталога</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Восстановить копию...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Записать обратно в измеритель одну из копий, сделанных перед записью
+Восстановить копию</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1410,6 +1420,20 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>В %1 нет резервных копий. Копия делается перед каждой записью, пока включено Измеритель &gt; Копия перед записью.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>Записать резервную копию %1 в измеритель? Она заменит таблицу измерителя.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Резервная копия записана в измеритель: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>В резервной копии %1 нет спутников, поэтому записывать обратно нечего.</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1479,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Копия перед записью (в %1)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Записать копию обратно</translation>
     </message>
 </context>
 <context>
@@ -1566,6 +1594,14 @@ Upgrade the firmware now?</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Записать в измеритель</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Заменить таблицу измерителя таблицей документа</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1764,33 @@ Upgrade the firmware now?</source>
     <message>
         <source>Untitled</source>
         <translation>Без имени</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Восстановить копию</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>Резервные копии в %1, сначала самые новые. Выбранная заменит таблицу измерителя; документ останется как есть.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Сделана</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Записать в измеритель</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -680,6 +680,16 @@ Add satellites from the catalog</source>
         <translation>Bu bilgisayarda kurulu tarama tablolarındaki uyduları ekle
 Katalogdan uydu ekle</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>Yedeği geri yükle...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>Bir yazmadan önce alınan yedeklerden birini cihaza geri yaz
+Yedeği geri yükle</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1404,6 +1414,20 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>%1 içinde yedek yok. Cihaz &gt; Yazmadan önce yedekle açıkken her yazmadan önce bir yedek alınır.</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>%1 yedeği cihaza yazılsın mı? Cihazın tablosunun yerini alır.</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>Yedek cihaza yazıldı: %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>%1 yedeğinde uydu yok, bu yüzden geri yazılacak bir şey yok.</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1473,10 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>Yazmadan önce yedekle (%1 içine)</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>Yedeği geri yaz</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1586,14 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Cihaza yaz</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>Cihazın tablosunu belgenin tablosuyla değiştir</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1756,33 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Untitled</source>
         <translation>Adsız</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Yedeği geri yükle</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>%1 içindeki yedekler, en yenisi önce. Seçtiğiniz yedek cihazın tablosunun yerini alır; belge olduğu gibi kalır.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Alındığı zaman</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>Cihaza yaz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
     </message>
 </context>
 <context>

@@ -680,6 +680,16 @@ Add satellites from the catalog</source>
         <translation>合并本机已安装的扫描表中的卫星
 从目录添加卫星</translation>
     </message>
+    <message>
+        <source>Restore a backup...</source>
+        <translation>恢复备份...</translation>
+    </message>
+    <message>
+        <source>Write one of the backups taken before a write back to the meter
+Restore a backup</source>
+        <translation>将写入前所做的某个备份写回寻星仪
+恢复备份</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1404,6 +1414,20 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+        <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
+        <translation>%1 中没有备份。只要 寻星仪 &gt; 写入前备份 处于开启状态，每次写入前都会进行备份。</translation>
+    </message>
+    <message>
+        <source>Write the backup %1 to the meter? It replaces the meter&apos;s table.</source>
+        <translation>将备份 %1 写入寻星仪？它将替换寻星仪中的表格。</translation>
+    </message>
+    <message>
+        <source>Backup written to the meter: %1</source>
+        <translation>备份已写入寻星仪：%1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
+        <translation>备份 %1 中没有卫星，因此没有可写回的内容。</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1473,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Back up before write (to %1)</source>
         <translation>写入前备份（到 %1）</translation>
+    </message>
+    <message>
+        <source>Write the backup back</source>
+        <translation>写回备份</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1586,14 @@ Upgrade the firmware now?</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>写入寻星仪</translation>
+    </message>
+    <message>
+        <source>Replace the meter&apos;s table with the document&apos;s</source>
+        <translation>用文档的表格替换寻星仪的表格</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1756,33 @@ Upgrade the firmware now?</source>
     <message>
         <source>Untitled</source>
         <translation>未命名</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::RestoreDlg</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>恢复备份</translation>
+    </message>
+    <message>
+        <source>The backups in %1, newest first. The one you choose replaces the meter&apos;s table; the document stays as it is.</source>
+        <translation>%1 中的备份，最新的在前。所选备份将替换寻星仪的表格；文档保持不变。</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>备份时间</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Write to the meter</source>
+        <translation>写入寻星仪</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -483,6 +483,19 @@ TEST(TerminalHostTest, MessagesAndWaitNoticesAreTheToolsErrorLines) {
               "velmora-cli: /dev/ttyUSB0 is gone: is the cable plugged in?\n");
 }
 
+// A command line the tool prints must give each word back to the shell whole.
+TEST(TerminalHostTest, ShellWordsQuoteWhatTheShellWouldSplitOrExpand) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {"COM3", "COM3"},
+        {"backups/meter-20261208-120509.csv", "backups/meter-20261208-120509.csv"},
+        {"my tables/b.csv", "'my tables/b.csv'"},
+        {"it's $HOME", "'it'\\''s $HOME'"},
+        {"", "''"},
+    };
+    for (const auto& [word, quoted] : cases) EXPECT_EQ(ShellWord(word), quoted) << word;
+}
+
 // ---- the program ---------------------------------------------------------
 
 TEST(CliProgramTest, ExitStatusesOfTheBinary) {

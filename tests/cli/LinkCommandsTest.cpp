@@ -177,6 +177,30 @@ TEST_F(MeterCommands, WriteTablesVerifiesUnlessToldNotAndBacksUpOnRequest) {
     EXPECT_EQ(Run({"write-tables", "--port", meter.SlavePath(), "--backup", Example("sattp.csv")}).status, 2);
 }
 
+// A write that broke off after a backup names the command that writes the
+// backup back, quoted for the shell, and that command does it.
+TEST_F(MeterCommands, ABrokenOffWriteNamesTheCommandThatWritesTheBackupBack) {
+    ASSERT_EQ(Run({"write-tables", "--port", meter.SlavePath(), Example("sattp.csv")}).status, 0);
+    const std::vector<uint8_t> before = meter.Engine().Record().tables;
+    sim::MeterFaults refuse;
+    refuse.refuseReceivedFrame = 5;
+    meter.Engine().SetFaults(refuse);
+    const std::string backup = dir.File("old tables/meter.csv");
+    CliRun broken = Run({"write-tables", "--port", meter.SlavePath(), "--backup", backup,
+                         Example("sattp.csv")});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.err.find("\nvelmora-cli: To write the backup back to the meter: velmora-cli "
+                              "write-tables --port " +
+                              meter.SlavePath() + " '" + backup + "'\n"),
+              std::string::npos)
+        << broken.err;
+
+    meter.Engine().SetFaults({});
+    CliRun back = Run({"write-tables", "--port", meter.SlavePath(), backup});
+    EXPECT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(meter.Engine().Record().tables, before);
+}
+
 TEST(MeterCommandsInterrupt, CtrlCStopsAReadThatWaitsForASilentMeter) {
     sim::MeterOptions options;
     options.faults.noAnswer = true;

@@ -1,13 +1,18 @@
 // The Meter menu: its place, its remembered options and the comparison
 // dialog, run through the window against the simulated meter.
 #include <QLabel>
+#include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTreeWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 
 #include "tests/gui/GuiFixture.h"
 #include "gui/CompareDlg.h"
+#include "gui/RestoreDlg.h"
+#include "core/SatTpFile.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 #include "session/Commands.h"
@@ -55,7 +60,8 @@ TEST_F(MeterMenuTest, SitsBeforeHelpAndRemembersItsOptions) {
     EXPECT_FALSE(Sess().State().writeChecks.verifyAfterWrite);
 }
 
-TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
+// The meter's table: Alpha with one transponder.
+std::unique_ptr<SatTpDatabase> AlphaTable() {
     auto onMeter = std::make_unique<SatTpDatabase>();
     ClearDatabase(*onMeter);
     ApplyLnbDefaults(*onMeter);
@@ -65,9 +71,17 @@ TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
     onMeter->tps[0] = TpRecord{0, 0, 0, 11362, 22000};
     onMeter->tpCount = 1;
     FillUnusedSatSlots(*onMeter);
+    return onMeter;
+}
+
+sim::MeterOptions ServingAlpha() {
     sim::MeterOptions options;
-    options.tables = sim::EncodeTableDump(*onMeter);
-    sim::MeterSim meter(options);
+    options.tables = sim::EncodeTableDump(*AlphaTable());
+    return options;
+}
+
+TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
+    sim::MeterSim meter(ServingAlpha());
     ASSERT_TRUE(meter.Start());
     WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
     MainFrame& frame = Start({meter.SlavePath()});
@@ -91,6 +105,48 @@ TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
     EXPECT_EQ(Rows(), 1);
     EXPECT_TRUE(Sess().Modified());
     EXPECT_EQ(meter.Engine().Record().commands, (std::vector<std::string>{"Read tables", "Read tables"}));
+    meter.Stop();
+}
+
+// Compare's Write sends the window's table; Restore lists the backups
+// newest first and writes the one chosen, after asking.
+TEST_F(MeterMenuTest, CompareWritesTheDocumentAndRestoreWritesTheChosenBackup) {
+    sim::MeterSim meter(ServingAlpha());
+    ASSERT_TRUE(meter.Start());
+    WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
+    MainFrame& frame = Start({meter.SlavePath()});
+    modal::PushScript([](QDialog& d) {
+        static_cast<CompareDlg&>(d).WriteButton()->click();
+        return d.result();
+    });
+    frame.RunCommand(CommandId::CompareMeter);
+    using Commands = std::vector<std::string>;
+    EXPECT_EQ(meter.Engine().Record().commands,
+              (Commands{"Read tables", "Write tables", "Read tables"}));
+    EXPECT_EQ(Db().satCount, 4);
+
+    QDir().mkpath(QStringLiteral("backups"));
+    for (const char* name : {"backups/meter-20261201-100000.csv", "backups/meter-20261202-093000.csv"})
+        ASSERT_TRUE(WriteSatTpFile(*AlphaTable(), name));
+    QStringList rows;
+    modal::PushScript([&](QDialog& d) {
+        auto& dialog = static_cast<RestoreDlg&>(d);
+        for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i)
+            rows << dialog.List()->topLevelItem(i)->text(0) + QLatin1Char(' ') +
+                        dialog.List()->topLevelItem(i)->text(1);
+        dialog.List()->setCurrentItem(dialog.List()->topLevelItem(1));
+        return int(QDialog::Accepted);
+    });
+    modal::PushAnswer(QMessageBox::Yes);
+    frame.RunCommand(CommandId::RestoreBackup);
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("2026-12-02 09:30:00 meter-20261202-093000.csv"),
+                                 QStringLiteral("2026-12-01 10:00:00 meter-20261201-100000.csv")}));
+    EXPECT_EQ(meter.Engine().Record().commands,
+              (Commands{"Read tables", "Write tables", "Read tables", "Write tables", "Read tables"}));
+    ASSERT_FALSE(modal::ShownBoxes().empty());
+    EXPECT_EQ(modal::ShownBoxes().back().text,
+              QStringLiteral("Backup written to the meter: meter-20261201-100000.csv"));
+    EXPECT_EQ(Db().satCount, 4);
     meter.Stop();
 }
 

@@ -253,5 +253,23 @@ TEST(BackupPath, BesideTheTableAndNeverOverwritten) {
     EXPECT_EQ(NewBackupPath(dir.Path(), when), dir.File("meter-20261208-120509-2.csv"));
 }
 
+TEST(BackupList, NewestFirstAndOnlyTheNamesBackupsGet) {
+    testing::ScratchFolder dir;
+    for (const char* name :
+         {"meter-20261208-120509.csv", "meter-20261209-080000.csv", "meter-20261208-120509-2.csv",
+          "meter-20261208-120509-10.csv", "notes.txt", "meter-2026.csv", "meter-20261208-1205xx.csv",
+          "meter-20261208-120509.csv.tmp", "sattp.csv"})
+        ASSERT_TRUE(sim::WriteBinaryFile(dir.File(name), {1}));
+    std::filesystem::create_directory(dir.File("meter-20261210-000000.csv"));
+    std::vector<std::string> names;
+    for (const BackupFile& b : ListBackups(dir.Path()))
+        names.push_back(std::filesystem::path(b.path).filename().string() + " " + b.taken);
+    EXPECT_EQ(names, (Commands{"meter-20261209-080000.csv 2026-12-09 08:00:00",
+                               "meter-20261208-120509-10.csv 2026-12-08 12:05:09",
+                               "meter-20261208-120509-2.csv 2026-12-08 12:05:09",
+                               "meter-20261208-120509.csv 2026-12-08 12:05:09"}));
+    EXPECT_TRUE(ListBackups(dir.File("absent")).empty());
+}
+
 }  // namespace
 }  // namespace velmora

@@ -11,6 +11,7 @@
 
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
+#include "serial/LinkTexts.h"
 #include "tests/support/FakeViews.h"
 #include "tests/support/ScratchFolder.h"
 #include "session/Commands.h"
@@ -216,6 +217,63 @@ TEST_F(SessionMeterTest, CompareWithASilentPortReturnsNoTable) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].rfind("Connect fail \n", 0), 0u) << view.messages[0];
     EXPECT_TRUE(view.portsWorked.empty());
+}
+
+// The meter's table before a write that broke off goes back from its
+// backup when the user asks, on the same port, verified; the document stays.
+TEST_F(SessionMeterTest, ABrokenOffWriteOffersToWriteTheBackupBack) {
+    sim::MeterFaults faults;
+    faults.refuseReceivedFrame = 5;
+    sim::MeterOptions serving = MeterServing(faults);
+    const std::vector<uint8_t> before = serving.tables;
+    UseMeter(std::move(serving));
+    session->State().writeChecks = {true, true, ""};
+    auto document = std::make_unique<SatTpDatabase>(session->Database());
+    view.onOffer = [&] {
+        meter->Engine().SetFaults({});
+        return true;
+    };
+    session->WriteTables();
+    ASSERT_EQ(view.writeBackOffers.size(), 1u);
+    EXPECT_EQ(view.writeBackOffers[0].rfind(TEXT_WRITE_BROKEN_OFF, 0), 0u);
+    const std::vector<BackupFile> backups = ListBackups((dir / "backups").string());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_NE(view.writeBackOffers[0].find(backups[0].path), std::string::npos);
+    EXPECT_EQ(MeterCommands(),
+              (Commands{"Read tables", "Write tables", "Write tables", "Read tables"}));
+    EXPECT_EQ(meter->Engine().Record().tables, before);
+    EXPECT_EQ(view.messages,
+              Commands{"Backup written to the meter: " + fs::path(backups[0].path).filename().string()});
+    EXPECT_EQ(std::memcmp(document.get(), &session->Database(), sizeof *document), 0);
+    // No second backup of the half-written table was taken.
+    EXPECT_EQ(ListBackups((dir / "backups").string()).size(), 1u);
+}
+
+// Restore lists the folder the backups go to, asks, and leaves the document.
+TEST_F(SessionMeterTest, RestoreSaysWhereItLookedAndWritesTheChosenBackup) {
+    UseMeter(MeterServing());
+    EXPECT_TRUE(session->TableBackups().empty());
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find((dir / "backups").string()), std::string::npos);
+    auto old = std::make_unique<SatTpDatabase>();
+    ClearDatabase(*old);
+    ASSERT_TRUE(sim::DecodeTableDump(MeterServing().tables, *old));
+    fs::create_directories(dir / "backups");
+    const std::string file = (dir / "backups" / "meter-20261201-100000.csv").string();
+    ASSERT_TRUE(WriteSatTpFile(*old, file.c_str()));
+    const std::vector<BackupFile> backups = session->TableBackups();
+    ASSERT_EQ(backups.size(), 1u);
+
+    session->RestoreBackup(backups[0].path);  // answered No
+    EXPECT_TRUE(MeterCommands().empty());
+    view.yesNoAnswers = {true};
+    session->RestoreBackup(backups[0].path);
+    EXPECT_EQ(view.questions.back(),
+              "Write the backup meter-20261201-100000.csv to the meter? It replaces the meter's "
+              "table.");
+    EXPECT_EQ(MeterCommands(), (Commands{"Write tables", "Read tables"}));
+    EXPECT_EQ(SatName(session->Database().satellites[0]), "Astra");
+    EXPECT_EQ(view.messages.back(), "Backup written to the meter: meter-20261201-100000.csv");
 }
 
 TEST(SessionFindMeter, SelectsThePortTheMeterAnswersOnWhileTheWindowKeepsPumping) {

@@ -96,6 +96,13 @@ public:
         messages.push_back(t);
         messageKinds.push_back(kind);
     }
+    // The partial-write boxes shown; onOffer answers each (none: OK).
+    std::vector<std::string> writeBackOffers;
+    std::function<bool()> onOffer;
+    bool OfferWriteBack(const std::string& m) override {
+        writeBackOffers.push_back(m);
+        return onOffer && onOffer();
+    }
     SaveChangesAnswer AskSaveChanges(const std::string& q) override {
         saveChangesQuestions.push_back(q);
         if (saveChangesAnswers.empty()) return SaveChangesAnswer::Cancel;
