@@ -157,9 +157,10 @@ OpResult ReadMeterTable(MeterLink& link, SatTpDatabase& target) {
 namespace {
 
 // Sends the count frame and then the first count records, each built by
-// encode(index, frame). Edits dispatched while we wait may shrink the table
+// encode(index, frame). The web page's operations yield to the browser
+// between frames, so an edit there may shrink the table while we send
 // (liveCount); a record beyond the current count is never sent, the write
-// fails instead.
+// fails instead. (The window holds its edits while an operation runs.)
 template <class Encode>
 bool SendRecords(MeterLink& link, const char* text, const int32_t& liveCount, int capacity,
                  int length, Encode encode) {

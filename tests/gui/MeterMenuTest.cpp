@@ -84,7 +84,7 @@ TEST_F(MeterMenuTest, CompareShowsTheDifferencesAndTakesTheMetersTable) {
     sim::MeterSim meter(ServingAlpha());
     ASSERT_TRUE(meter.Start());
     WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
-    MainFrame& frame = Start({meter.SlavePath()});
+    Start({meter.SlavePath()});
 
     QStringList shown;
     modal::PushScript([&](QDialog& d) {
@@ -114,12 +114,12 @@ TEST_F(MeterMenuTest, CompareWritesTheDocumentAndRestoreWritesTheChosenBackup) {
     sim::MeterSim meter(ServingAlpha());
     ASSERT_TRUE(meter.Start());
     WriteFile(QStringLiteral("sattp.csv"), kSampleCsv);
-    MainFrame& frame = Start({meter.SlavePath()});
+    Start({meter.SlavePath()});
     modal::PushScript([](QDialog& d) {
         static_cast<CompareDlg&>(d).WriteButton()->click();
         return d.result();
     });
-    frame.RunCommand(CommandId::CompareMeter);
+    RunAndWait(CommandId::CompareMeter);
     using Commands = std::vector<std::string>;
     EXPECT_EQ(meter.Engine().Record().commands,
               (Commands{"Read tables", "Write tables", "Read tables"}));
@@ -138,7 +138,7 @@ TEST_F(MeterMenuTest, CompareWritesTheDocumentAndRestoreWritesTheChosenBackup) {
         return int(QDialog::Accepted);
     });
     modal::PushAnswer(QMessageBox::Yes);
-    frame.RunCommand(CommandId::RestoreBackup);
+    RunAndWait(CommandId::RestoreBackup);
     EXPECT_EQ(rows, (QStringList{QStringLiteral("2026-12-02 09:30:00 meter-20261202-093000.csv"),
                                  QStringLiteral("2026-12-01 10:00:00 meter-20261201-100000.csv")}));
     EXPECT_EQ(meter.Engine().Record().commands,

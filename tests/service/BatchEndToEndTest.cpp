@@ -240,7 +240,7 @@ TEST_F(BatchEndToEnd, StopDuringTheUpgradeEndsTheBatch) {
     host.onPump = [this] {
         if (host.LastStatus().rfind("Write 0x", 0) == 0) {
             host.flags.runFlag = 0;  // what the Stop button does
-            host.flags.batchStopRequested = host.flags.batchRunning;
+            host.flags.batchStopRequested = host.flags.batchRunning.load();
         }
     };
     EXPECT_EQ(Run(), "SOFT ICON LOGO SAT&TP upgrade failed ! ");
