@@ -31,6 +31,7 @@ public:
     std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
     void ShowMessage(const std::string& text, MessageKind kind) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
@@ -38,7 +39,6 @@ public:
     void PumpOnce() override {}
     void StateChanged() override;
 
-    bool AskYesNo(const std::string& question) override;
     int SelectedRow() override;
     std::vector<int> SelectedRows() override;
     void RefreshSatItem(int satIndex) override;
