@@ -10,6 +10,7 @@
 #include <QSettings>
 
 #include "gui/ImportDlg.h"
+#include "gui/MainFrame.h"
 #include "gui/Modal.h"
 #include "session/Commands.h"
 #include "session/Session.h"

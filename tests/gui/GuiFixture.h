@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>

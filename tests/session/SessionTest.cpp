@@ -186,7 +186,10 @@ TEST_F(SessionTest, PatchUpAndFactoryImageEnabling) {
     st.patchIcon = 1;
     st.iconPath = "/i/stm32icon.bin";
     EXPECT_TRUE(s.IsEnabled(CommandId::PatchUp));
-    st = SessionState{};
+    // The flags are atomics now: the state is reset field by field.
+    st.patchSoft = 0;
+    st.patchIcon = 0;
+    st.iconPath.clear();
     st.patchSatTp = 1;
     EXPECT_FALSE(s.IsEnabled(CommandId::PatchUp));  // no satellites
 
