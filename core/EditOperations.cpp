@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "core/MessageText.h"
 #include "core/NumberText.h"
@@ -22,18 +23,17 @@ uint8_t TpFlags(const TpInput& in) {
     return flags;
 }
 
-// The transponder of the selected list row, or -1.
-int SelectedTp(const SatTpDatabase& db, const EditState& state, EditView& view) {
-    if (state.displayMode != DISPLAY_TPS) return -1;
-    return TpIndexForRow(db, view.SelectedRow(), state.satFilter);
+EditChange Changed(EditChange::Kind kind, int index = -1) {
+    EditChange change;
+    change.kind = kind;
+    change.index = index;
+    return change;
 }
 
-// After a whole-table change the list goes back to all transponders.
-void ShowAllTransponders(EditState& state, EditView& view) {
-    state.displayMode = DISPLAY_TPS;
-    state.satFilter = -1;
-    view.RebuildSatTree();
-    view.ShowTpList(-1);
+EditChange Refused(std::string why) {
+    EditChange change;
+    change.refusal = std::move(why);
+    return change;
 }
 
 int CompareUnsigned(uint32_t a, uint32_t b) {
@@ -79,15 +79,14 @@ std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex) {
                     {SatelliteLabel03(db, satIndex)});
 }
 
-// Every edit takes the edit state, so the session calls them alike; this one needs none.
-void AddSatellite(SatTpDatabase& db, EditState& /*state*/, EditView& view, const SatAddInput& in) {
-    if (db.satCount >= MAX_SATELLITES || db.satCount < 0) return;
+EditChange AddSatellite(SatTpDatabase& db, const SatAddInput& in) {
+    if (db.satCount >= MAX_SATELLITES || db.satCount < 0) return {};
     SatRecord& s = db.satellites[db.satCount];
     SetSatName(s, in.name.data(), in.name.size());
     s.lnbIndex = LnbChoice(in.lnb);
     s.position = PositionFromText(in.longitude.c_str(), in.hemisphere == 1);
-    view.AppendSatItem(db.satCount);
     db.satCount += 1;
+    return Changed(EditChange::Kind::SatAdded, db.satCount - 1);
 }
 
 std::string AddTpRefusal(const SatTpDatabase& db) {
@@ -113,18 +112,16 @@ int TpSlotFor(const SatTpDatabase& db, int satIndex) {
 
 }  // namespace
 
-std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
-    // The dialog adds only while the list shows transponders.
-    if (state.displayMode != DISPLAY_TPS) return "Show the transponders to add one.";
-    if (std::string why = AddTpRefusal(db); !why.empty()) return why;
+EditChange AddTp(SatTpDatabase& db, const TpInput& in) {
+    if (std::string why = AddTpRefusal(db); !why.empty()) return Refused(why);
     if (in.satellite < 0 || in.satellite >= db.satCount || in.satellite >= MAX_SATELLITES)
-        return "Choose the satellite the transponder belongs to.";
+        return Refused("Choose the satellite the transponder belongs to.");
     uint8_t flags = TpFlags(in);
     uint32_t frequency = LeadingU32(in.frequency.c_str());
     if (int twin = FindTp(db, in.satellite, frequency, flags & TP_FLAG_VERTICAL); twin >= 0) {
-        return "This transponder is already in the table: " + TpText(db.tps[twin]) + " on " +
-               FormatPosition(db.satellites[in.satellite].position) + " " +
-               EscapeControls(SatName(db.satellites[in.satellite])) + ".";
+        return Refused("This transponder is already in the table: " + TpText(db.tps[twin]) +
+                       " on " + FormatPosition(db.satellites[in.satellite].position) + " " +
+                       EscapeControls(SatName(db.satellites[in.satellite])) + ".");
     }
     // It goes after the satellite's own transponders, so the list shows it
     // under its satellite and the file keeps a satellite's rows together.
@@ -138,15 +135,12 @@ std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpI
     tp.symbolRate = LeadingU32(in.symbolRate.c_str());
     db.tpCount += 1;
     db.satellites[in.satellite].lnbIndex = LnbChoice(in.lnb);
-    view.InsertTpRow(at);
-    return {};
+    return Changed(EditChange::Kind::TpAdded, at);
 }
 
-void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in) {
-    int row = view.SelectedRow();
-    int i = state.displayMode == DISPLAY_TPS ? TpIndexForRow(db, row, state.satFilter) : -1;
-    if (i < 0) return;
-    TpRecord& tp = db.tps[i];
+EditChange EditTp(SatTpDatabase& db, int tpIndex, const TpInput& in) {
+    if (tpIndex < 0 || tpIndex >= db.tpCount) return {};
+    TpRecord& tp = db.tps[tpIndex];
     tp.frequency = LeadingU32(in.frequency.c_str());
     tp.symbolRate = LeadingU32(in.symbolRate.c_str());
     tp.flags =
@@ -154,68 +148,47 @@ void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& 
     // A meter may deliver a satellite index beyond the table; such a
     // transponder keeps its values but has no satellite to move.
     if (tp.satIndex < MAX_SATELLITES) db.satellites[tp.satIndex].lnbIndex = LnbChoice(in.lnb);
-    view.RefreshTpRow(row, i);
+    return Changed(EditChange::Kind::TpChanged, tpIndex);
 }
 
-void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view) {
-    int row = view.SelectedRow();
-    int i = state.displayMode == DISPLAY_TPS ? TpIndexForRow(db, row, state.satFilter) : -1;
-    if (i < 0) return;
-    if (!view.AskYesNo(DeleteTpQuestion(db.tps[i]))) return;
-    std::memmove(&db.tps[i], &db.tps[i + 1], sizeof(TpRecord) * (db.tpCount - i - 1));
-    db.tpCount -= 1;
-    view.RemoveTpRow(row);
-}
-
-int DeleteTps(SatTpDatabase& db, EditState& state, EditView& view) {
-    if (state.displayMode != DISPLAY_TPS) return 0;
-    std::vector<int> rows = view.SelectedRows();
-    if (rows.size() <= 1) {
-        int before = db.tpCount;
-        DeleteTp(db, state, view);
-        return before - db.tpCount;
-    }
-    std::vector<char> doomed(static_cast<std::size_t>(std::max(0, db.tpCount)), 0);
-    int count = 0;
+std::vector<int> TpsOfRows(const SatTpDatabase& db, const std::vector<int>& rows, int satFilter) {
+    std::vector<int> tps;
     for (int row : rows) {
-        int i = TpIndexForRow(db, row, state.satFilter);
-        if (i >= 0 && !doomed[static_cast<std::size_t>(i)]) {
-            doomed[static_cast<std::size_t>(i)] = 1;
-            ++count;
-        }
+        if (int i = TpIndexForRow(db, row, satFilter); i >= 0) tps.push_back(i);
     }
-    if (count == 0 || !view.AskYesNo(DeleteTpsQuestion(count))) return 0;
+    std::sort(tps.begin(), tps.end());
+    tps.erase(std::unique(tps.begin(), tps.end()), tps.end());
+    return tps;
+}
+
+EditChange DeleteTps(SatTpDatabase& db, const std::vector<int>& tpIndexes) {
+    std::vector<char> doomed(static_cast<std::size_t>(std::max(0, db.tpCount)), 0);
+    for (int i : tpIndexes) {
+        if (i >= 0 && i < db.tpCount) doomed[static_cast<std::size_t>(i)] = 1;
+    }
     int kept = 0;
     for (int t = 0; t < db.tpCount; ++t) {
         if (!doomed[static_cast<std::size_t>(t)]) db.tps[kept++] = db.tps[t];
     }
+    const int removed = db.tpCount - kept;
     db.tpCount = kept;
-    view.ShowTpList(state.satFilter);
-    return count;
+    if (removed == 0) return {};
+    if (removed > 1) return Changed(EditChange::Kind::TpsRemoved);
+    return Changed(EditChange::Kind::TpRemoved,
+                   static_cast<int>(std::find(doomed.begin(), doomed.end(), 1) - doomed.begin()));
 }
 
-void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satIndex,
-                   const SatAddInput& in) {
-    if (satIndex < 0 || satIndex >= db.satCount || satIndex >= MAX_SATELLITES) return;
+EditChange EditSatellite(SatTpDatabase& db, int satIndex, const SatAddInput& in) {
+    if (satIndex < 0 || satIndex >= db.satCount || satIndex >= MAX_SATELLITES) return {};
     SatRecord& s = db.satellites[satIndex];
     SetSatName(s, in.name.data(), in.name.size());
     s.lnbIndex = LnbChoice(in.lnb);
     s.position = PositionFromText(in.longitude.c_str(), in.hemisphere == 1);
-    view.RefreshSatItem(satIndex);
-    // The list's satellite column names it.
-    if (state.displayMode == DISPLAY_TPS) view.ShowTpList(state.satFilter);
+    return Changed(EditChange::Kind::SatChanged, satIndex);
 }
 
-void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view) {
-    // The tree's satellite, even one without transponders; else the selected transponder's.
-    int s = state.satFilter;
-    if (s < 0) {
-        int i = SelectedTp(db, state, view);
-        if (i < 0) return;
-        s = db.tps[i].satIndex;
-    }
-    if (s >= db.satCount) return;  // a stray index from a meter names no satellite
-    if (!view.AskYesNo(DeleteSatelliteQuestion(db, s))) return;
+EditChange DeleteSatellite(SatTpDatabase& db, int s) {
+    if (s < 0 || s >= db.satCount || s >= MAX_SATELLITES) return {};
     std::memmove(&db.satellites[s], &db.satellites[s + 1],
                  sizeof(SatRecord) * (db.satCount - s - 1));
     db.satCount -= 1;
@@ -227,12 +200,11 @@ void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view) {
         db.tps[kept++] = tp;
     }
     db.tpCount = kept;
-    ShowAllTransponders(state, view);
+    return Changed(EditChange::Kind::Tables);
 }
 
-void EditLnb(SatTpDatabase& db, EditState& state, EditView& view, const LnbInput& in) {
-    if (state.displayMode != DISPLAY_LNBS) return;
-    int n = std::clamp(view.SelectedRow(), 0, LNB_COUNT - 1);
+EditChange EditLnb(SatTpDatabase& db, int lnbIndex, const LnbInput& in) {
+    const int n = std::clamp(lnbIndex, 0, LNB_COUNT - 1);
     LnbRecord& l = db.lnbs[n];
     l.type = static_cast<uint8_t>(in.type);
     if (l.type == 0) l.loFrequency = 5150;
@@ -244,7 +216,7 @@ void EditLnb(SatTpDatabase& db, EditState& state, EditView& view, const LnbInput
     if (l.diseqcSwitch == 1 && input == 17) input = 5;
     l.diseqcInput = static_cast<uint8_t>(input);
     l.tone22k = static_cast<uint8_t>(in.tone);
-    view.RefreshLnbRow(n);
+    return Changed(EditChange::Kind::LnbChanged, n);
 }
 
 int CompareTps(const SatTpDatabase& db, const TpSortSettings& settings, const TpRecord& a,
@@ -267,8 +239,7 @@ int CompareTps(const SatTpDatabase& db, const TpSortSettings& settings, const Tp
     return tie < 0 ? 0 : CompareByKey(tie, a, b);
 }
 
-void SortTps(SatTpDatabase& db, EditState& state, EditView& view, const TpSortSettings& settings) {
-    if (state.displayMode != DISPLAY_TPS) return;
+EditChange SortTps(SatTpDatabase& db, const TpSortSettings& settings, int chosenSatellite) {
     std::sort(db.tps, db.tps + db.tpCount, [&](const TpRecord& a, const TpRecord& b) {
         return CompareTps(db, settings, a, b) < 0;
     });
@@ -301,7 +272,10 @@ void SortTps(SatTpDatabase& db, EditState& state, EditView& view, const TpSortSe
     for (int k = 0; k < db.satCount; ++k) scratch[k] = db.satellites[order[k]];
     std::copy(scratch, scratch + db.satCount, db.satellites);
 
-    ShowAllTransponders(state, view);
+    EditChange change = Changed(EditChange::Kind::Tables);
+    if (chosenSatellite >= 0 && chosenSatellite < db.satCount)
+        change.chosenSatellite = newIndex[chosenSatellite];
+    return change;
 }
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 // The table edits behind the form's TP, SAT and LNB buttons. They change the
-// database and ask the presentation for the refresh each edit needs; dialogs
-// collect their inputs beforehand. Whether the tables differ from the file is
+// database and return what they changed; dialogs collect their inputs and the
+// session its questions beforehand. Whether the tables differ from the file is
 // the session's history's to say, not theirs.
 #pragma once
 
@@ -12,38 +12,26 @@
 
 namespace velmora {
 
-inline constexpr int DISPLAY_TPS = 2;
-inline constexpr int DISPLAY_LNBS = 3;
-
-// The presentation state the edits work on; owned by the session.
-struct EditState {
-    int displayMode = DISPLAY_TPS;
-    int satFilter = -1;
-};
-
-// What the edits need from the view: confirmations and row-level refreshes.
-class EditView {
-public:
-    virtual ~EditView() = default;
-    // Yes/No box with the question icon; true only for Yes.
-    virtual bool AskYesNo(const std::string& question) = 0;
-    virtual int SelectedRow() = 0;
-    virtual void RebuildSatTree() = 0;
-    virtual void ShowTpList(int satFilter) = 0;
-    virtual void ShowLnbList() = 0;
-    virtual void AppendSatItem(int satIndex) = 0;
-    // A transponder was put into the table at tpIndex; those behind it moved
-    // up one slot.
-    virtual void InsertTpRow(int tpIndex) = 0;
-    virtual void RefreshTpRow(int row, int tpIndex) = 0;
-    virtual void RemoveTpRow(int row) = 0;
-    virtual void RefreshLnbRow(int lnbIndex) = 0;
-    // Makes the tree show satellite satIndex as the selected one.
-    virtual void SelectSatItem(int /*satIndex*/) {}
-    // The selected list rows, ascending; by default the one SelectedRow names.
-    virtual std::vector<int> SelectedRows() { return {SelectedRow()}; }
-    // The tree's item of a satellite shows its changed label.
-    virtual void RefreshSatItem(int /*satIndex*/) {}
+// What an edit changed, for the session to show: the edits take the table
+// indexes they act on and ask nothing; the session asks its questions first.
+struct EditChange {
+    enum class Kind {
+        None,        // nothing changed (nothing to act on, or refused)
+        SatAdded,    // satellite `index` was appended
+        SatChanged,  // satellite `index` changed in place
+        TpAdded,     // a transponder was put in at table index `index`; those behind moved up one
+        TpChanged,   // transponder `index` changed in place
+        TpRemoved,   // transponder `index` went; those behind moved down one
+        TpsRemoved,  // several transponders went
+        LnbChanged,  // LNB `index` changed
+        Tables,      // satellites renumbered: the tree and the list are shown anew
+    };
+    Kind kind = Kind::None;
+    int index = -1;
+    // Tables: the satellite the tree chooses afterwards, -1 for all of them.
+    int chosenSatellite = -1;
+    // Why nothing was changed, a sentence for the user; empty otherwise.
+    std::string refusal;
 };
 
 struct SatAddInput {
@@ -78,29 +66,32 @@ struct TpSortSettings {
     int key2 = 1;
 };
 
-void AddSatellite(SatTpDatabase& db, EditState& state, EditView& view, const SatAddInput& in);
-void DeleteSatellite(SatTpDatabase& db, EditState& state, EditView& view);
-// Adds the transponder; returns why it was not added (a sentence for the
-// user), or an empty text when it was.
-std::string AddTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
+EditChange AddSatellite(SatTpDatabase& db, const SatAddInput& in);
+// Deletes satellite satIndex and its transponders; later satellites move down one.
+EditChange DeleteSatellite(SatTpDatabase& db, int satIndex);
+// Adds the transponder after its satellite's own, or refuses (a duplicate, no
+// satellite, a full table).
+EditChange AddTp(SatTpDatabase& db, const TpInput& in);
 // Why no transponder can be added now (no satellite, a full table), or empty.
 std::string AddTpRefusal(const SatTpDatabase& db);
-void EditTp(SatTpDatabase& db, EditState& state, EditView& view, const TpInput& in);
-void DeleteTp(SatTpDatabase& db, EditState& state, EditView& view);
-// Deletes every selected transponder after one question ("Delete 3 TPs ?");
-// one selected row asks as DeleteTp does. Returns how many went.
-int DeleteTps(SatTpDatabase& db, EditState& state, EditView& view);
+EditChange EditTp(SatTpDatabase& db, int tpIndex, const TpInput& in);
+// The distinct transponders of these list rows, ascending.
+std::vector<int> TpsOfRows(const SatTpDatabase& db, const std::vector<int>& rows, int satFilter);
+// Deletes these transponders (distinct table indexes); one is TpRemoved.
+EditChange DeleteTps(SatTpDatabase& db, const std::vector<int>& tpIndexes);
 // Changes satellite satIndex in place: name, position and LNB.
-void EditSatellite(SatTpDatabase& db, EditState& state, EditView& view, int satIndex,
-                   const SatAddInput& in);
-void EditLnb(SatTpDatabase& db, EditState& state, EditView& view, const LnbInput& in);
-void SortTps(SatTpDatabase& db, EditState& state, EditView& view, const TpSortSettings& settings);
+EditChange EditSatellite(SatTpDatabase& db, int satIndex, const SatAddInput& in);
+// lnbIndex is clamped to the table's 16 LNBs.
+EditChange EditLnb(SatTpDatabase& db, int lnbIndex, const LnbInput& in);
+// Sorts the transponders and orders the satellites by them; the change
+// chooses where chosenSatellite (-1: none) went.
+EditChange SortTps(SatTpDatabase& db, const TpSortSettings& settings, int chosenSatellite);
 
 // Negative when a goes first, positive when b goes first, 0 when equal.
 int CompareTps(const SatTpDatabase& db, const TpSortSettings& settings, const TpRecord& a,
                const TpRecord& b);
 
-// The question texts of the two deletes (two trailing blanks included).
+// The question texts of the deletes (two trailing blanks included).
 std::string DeleteTpQuestion(const TpRecord& tp);
 std::string DeleteTpsQuestion(int count);
 std::string DeleteSatelliteQuestion(const SatTpDatabase& db, int satIndex);

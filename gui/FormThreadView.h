@@ -32,6 +32,7 @@ public:
     void ShowMessage(const std::string& text, MessageKind kind) override;
     bool OfferWriteBack(const std::string& message) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
@@ -39,7 +40,6 @@ public:
     void PumpOnce() override {}
     void StateChanged() override;
 
-    bool AskYesNo(const std::string& question) override;
     int SelectedRow() override;
     std::vector<int> SelectedRows() override;
     void RefreshSatItem(int satIndex) override;

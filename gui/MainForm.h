@@ -75,6 +75,7 @@ public:
     void ShowMessage(const std::string& text, MessageKind kind = MessageKind::Notice) override;
     bool OfferWriteBack(const std::string& message) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
@@ -82,7 +83,6 @@ public:
     void StateChanged() override;
 
     // EditView.
-    bool AskYesNo(const std::string& question) override;
     int SelectedRow() override;
     std::vector<int> SelectedRows() override;
     void RefreshSatItem(int satIndex) override;

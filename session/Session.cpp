@@ -145,16 +145,6 @@ void Session::PatchCheckBoxesClicked() {
     view_.StateChanged();
 }
 
-// The tables stay put while a long operation runs: it may be sending them.
-void Session::RunEdit(const std::string& step, const std::function<void()>& edit) {
-    if (OperationRunning()) return;
-    ClearImportStatus();
-    edit();
-    RecordStep(step);
-    UpdateEditButtons();
-    view_.StateChanged();
-}
-
 // A step is recorded only when the tables changed; undoing back to the
 // saved state then shows them unmodified.
 void Session::RecordStep(const std::string& step) { history_.Record(step, *db_); }
@@ -162,54 +152,6 @@ void Session::RecordStep(const std::string& step) { history_.Record(step, *db_);
 void Session::TablesChanged(const std::string& step) {
     RecordStep(step);
     ShowRestoredTables();
-}
-
-void Session::SatAdd(const SatAddInput& in) {
-    RunEdit(VELMORA_TR_NOOP("Core", "Add Satellite"),
-            [&] { AddSatellite(*db_, state_.edit, view_, in); });
-}
-void Session::SatDelete() {
-    if (state_.edit.satFilter < 0) return;
-    RunEdit(VELMORA_TR_NOOP("Core", "Delete Satellite"),
-            [&] { DeleteSatellite(*db_, state_.edit, view_); });
-}
-void Session::SatEdit(const SatAddInput& in) {
-    int sat = state_.edit.satFilter;
-    RunEdit(VELMORA_TR_NOOP("Core", "Edit Satellite"),
-            [&] { EditSatellite(*db_, state_.edit, view_, sat, in); });
-}
-void Session::TpAdd(const TpInput& in) {
-    std::string refused;
-    RunEdit(VELMORA_TR_NOOP("Core", "Add TP"),
-            [&] { refused = AddTp(*db_, state_.edit, view_, in); });
-    if (!refused.empty()) view_.ShowMessage(refused);
-}
-bool Session::ReadyToAddTp() {
-    std::string refused = AddTpRefusal(*db_);
-    if (!refused.empty()) view_.ShowMessage(refused);
-    return refused.empty();
-}
-void Session::TpEdit(const TpInput& in) {
-    RunEdit(VELMORA_TR_NOOP("Core", "Edit TP"), [&] { EditTp(*db_, state_.edit, view_, in); });
-}
-void Session::TpDelete() {
-    if (OperationRunning()) return;
-    int deleted = DeleteTps(*db_, state_.edit, view_);
-    RecordStep(deleted == 1
-                   ? VELMORA_TR_NOOP("Core", "Delete TP")
-                   : FillText(VELMORA_TR_NOOP("Core", "Delete %1 TPs"), {std::to_string(deleted)}));
-    view_.StateChanged();
-}
-void Session::LnbEdit(const LnbInput& in) {
-    RunEdit(VELMORA_TR_NOOP("Core", "Edit LNB"), [&] { EditLnb(*db_, state_.edit, view_, in); });
-}
-void Session::TpSort(const TpSortSettings& settings) {
-    int filter = state_.edit.satFilter;
-    SatRecord previous{};
-    if (filter >= 0 && filter < db_->satCount) previous = db_->satellites[filter];
-    RunEdit(VELMORA_TR_NOOP("Core", "Sort TPs"),
-            [&] { SortTps(*db_, state_.edit, view_, settings); });
-    if (filter >= 0) ReselectSatellite(previous);
 }
 
 void Session::Undo() {
@@ -247,19 +189,6 @@ void Session::ShowRestoredTables() {
     }
     UpdateEditButtons();
     view_.StateChanged();
-}
-
-void Session::ReselectSatellite(const SatRecord& previous) {
-    for (int i = 0; i < db_->satCount && i < MAX_SATELLITES; ++i) {
-        const SatRecord& sat = db_->satellites[i];
-        if (sat.position == previous.position && SatName(sat) == SatName(previous)) {
-            state_.edit.satFilter = i;
-            view_.SelectSatItem(i);
-            view_.ShowTpList(i);
-            UpdateEditButtons();
-            return;
-        }
-    }
 }
 
 bool Session::IsEnabled(CommandId commandId) const { return CommandAllowed(*this, commandId); }

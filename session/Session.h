@@ -43,6 +43,15 @@ enum class CommandId;
 inline constexpr const char* HISTORY_FILE = "orvanelog.txt";
 inline constexpr const char* APP_TITLE = "Orvane";
 
+inline constexpr int DISPLAY_TPS = 2;
+inline constexpr int DISPLAY_LNBS = 3;
+
+// What the tree and the list show.
+struct EditState {
+    int displayMode = DISPLAY_TPS;
+    int satFilter = -1;
+};
+
 // Usable paths are longer than 4 characters.
 inline bool PathUsable(const std::string& path) { return path.size() > 4; }
 
@@ -309,9 +318,14 @@ private:
     void UploadEnded(OpResult result, const char* written, const std::string& path);
     // The form after a long operation: buttons and commands as the state says.
     void OperationEnded();
-    // The satellite the tree showed before the tables changed, found again.
-    void ReselectSatellite(const SatRecord& previous);
-    void RunEdit(const std::string& step, const std::function<void()>& edit);
+    // The one path of every table edit (session/SessionEdits.cpp): nothing
+    // while a long operation runs; else the question first, when there is one
+    // (No changes nothing), then the edit, its change shown and recorded as
+    // one step, and its refusal told.
+    void RunEdit(const std::string& step, const std::string& question,
+                 const std::function<EditChange()>& edit);
+    // The tree and the list show what an edit changed.
+    void ShowEditChange(const EditChange& change);
     void RecordStep(const std::string& step);
     // Tree, list and filter after the tables jumped to another state.
     void ShowRestoredTables();

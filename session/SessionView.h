@@ -4,8 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "core/EditOperations.h"
 #include "core/MessageText.h"
 
 namespace velmora {
@@ -45,6 +45,30 @@ struct FileDialogRequest {
 
 enum class SaveChangesAnswer { Yes, No, Cancel };
 
+// What the session shows of a table edit (Session::ShowEditChange), and the
+// selection it asks for before one.
+class EditView {
+public:
+    virtual ~EditView() = default;
+    virtual int SelectedRow() = 0;
+    // The selected list rows, ascending; by default the one SelectedRow names.
+    virtual std::vector<int> SelectedRows() { return {SelectedRow()}; }
+    virtual void RebuildSatTree() = 0;
+    virtual void ShowTpList(int satFilter) = 0;
+    virtual void ShowLnbList() = 0;
+    virtual void AppendSatItem(int satIndex) = 0;
+    // A transponder was put into the table at tpIndex; those behind it moved
+    // up one slot.
+    virtual void InsertTpRow(int tpIndex) = 0;
+    virtual void RefreshTpRow(int row, int tpIndex) = 0;
+    virtual void RemoveTpRow(int row) = 0;
+    virtual void RefreshLnbRow(int lnbIndex) = 0;
+    // Makes the tree show satellite satIndex as the selected one.
+    virtual void SelectSatItem(int /*satIndex*/) {}
+    // The tree's item of a satellite shows its changed label.
+    virtual void RefreshSatItem(int /*satIndex*/) {}
+};
+
 // The window's calls reach the form through gui/FormThreadView, which
 // forwards each of them to the form's thread: a new call needs its line there.
 class SessionView : public virtual EditView {
@@ -82,6 +106,8 @@ public:
         ShowMessage(message);
         return false;
     }
+    // Yes/No box with the question icon; true only for Yes.
+    virtual bool AskYesNo(const std::string& question) = 0;
     // Yes / No / Cancel before unsaved edits would be lost.
     virtual SaveChangesAnswer AskSaveChanges(const std::string& question) = 0;
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/SatTpDatabase.h"
 #include "session/SessionView.h"
 
 namespace velmora::web {
@@ -20,7 +21,6 @@ public:
     void SetTables(const SatTpDatabase* db) { db_ = db; }
 
     // EditView
-    bool AskYesNo(const std::string& question) override;
     int SelectedRow() override;
     std::vector<int> SelectedRows() override;
     void RebuildSatTree() override;
@@ -49,6 +49,7 @@ public:
     std::optional<std::string> AskSaveFile(const FileDialogRequest& dialog) override;
     void ShowMessage(const std::string& text, MessageKind kind) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;

@@ -4,12 +4,18 @@
 #include <memory>
 
 #include "core/EditOperations.h"
-#include "tests/support/FakeViews.h"
 
 namespace velmora {
 namespace {
 
-using testing::FakeEditView;
+using Kind = EditChange::Kind;
+
+// The change an edit returns: its kind and the index it names.
+void ExpectChange(const EditChange& change, Kind kind, int index = -1) {
+    EXPECT_EQ(change.kind, kind);
+    EXPECT_EQ(change.index, index);
+    EXPECT_EQ(change.refusal, "");
+}
 
 class EditTest : public ::testing::Test {
 protected:
@@ -45,28 +51,24 @@ protected:
     }
 
     std::unique_ptr<SatTpDatabase> db;
-    EditState state;
-    FakeEditView view;
 };
 
 // ---- satellite add -------------------------------------------------------
 
 TEST_F(EditTest, AddSatelliteStoresPositionLnbAndCutName) {
-    AddSatellite(*db, state, view, {"Twenty-byte-name-xx", "30.0", 1, 4});
-    AddSatellite(*db, state, view, {"Astra", "19.25", 0, 0});
+    ExpectChange(AddSatellite(*db, {"Twenty-byte-name-xx", "30.0", 1, 4}), Kind::SatAdded, 0);
+    ExpectChange(AddSatellite(*db, {"Astra", "19.25", 0, 0}), Kind::SatAdded, 1);
     ASSERT_EQ(db->satCount, 2);
     EXPECT_EQ(SatName(db->satellites[0]), "Twenty-byte-name");
     EXPECT_EQ(db->satellites[0].position, 3300);
     EXPECT_EQ(db->satellites[0].lnbIndex, 4);
     EXPECT_EQ(db->satellites[1].position, 192);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"AppendSatItem 0", "AppendSatItem 1"}));
 }
 
 TEST_F(EditTest, AddSatelliteAtCapacityChangesNothing) {
     for (int i = 0; i < MAX_SATELLITES; ++i) AddSat("S", 10);
-    AddSatellite(*db, state, view, {"One too many", "5", 0, 0});
+    ExpectChange(AddSatellite(*db, {"One too many", "5", 0, 0}), Kind::None);
     EXPECT_EQ(db->satCount, MAX_SATELLITES);
-    EXPECT_TRUE(view.calls.empty());
 }
 
 // ---- transponder add / edit / delete -------------------------------------
@@ -75,23 +77,23 @@ TEST_F(EditTest, AddTpRefusesDuplicatesWithinTwoMegahertz) {
     AddSat("A", 130);
     AddRawTp(0, 12000, 27500, TP_FLAG_VERTICAL);
     // Vertical, 2 MHz away: a duplicate, and the refusal names the one already there.
-    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "12002", 0)),
-              "This transponder is already in the table: 12000 V 27500 on 13.0E A.");
-    EXPECT_NE(AddTp(*db, state, view, Tp(0, "11998", 0)), "");
+    EditChange refused = AddTp(*db, Tp(0, "12002", 0));
+    EXPECT_EQ(refused.refusal, "This transponder is already in the table: 12000 V 27500 on 13.0E A.");
+    EXPECT_EQ(refused.kind, Kind::None);
+    EXPECT_NE(AddTp(*db, Tp(0, "11998", 0)).refusal, "");
     EXPECT_EQ(db->tpCount, 1);
-    AddTp(*db, state, view, Tp(0, "12003", 0));  // 3 MHz away
-    AddTp(*db, state, view, Tp(0, "12002", 1));  // other polarisation
+    ExpectChange(AddTp(*db, Tp(0, "12003", 0)), Kind::TpAdded, 1);  // 3 MHz away
+    ExpectChange(AddTp(*db, Tp(0, "12002", 1)), Kind::TpAdded, 2);  // other polarisation
     ASSERT_EQ(db->tpCount, 3);
     EXPECT_EQ(db->tps[1].frequency, 12003u);
     EXPECT_EQ(db->tps[2].flags, 0);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"InsertTpRow 1", "InsertTpRow 2"}));
 }
 
 TEST_F(EditTest, AddTpSetsFlagsAndMovesSatelliteToLnb) {
     AddSat("A", 130, 0);
     TpInput in = Tp(0, " 11538", 0, "22000", 7);
     in.unique = 1;
-    AddTp(*db, state, view, in);
+    AddTp(*db, in);
     ASSERT_EQ(db->tpCount, 1);
     EXPECT_EQ(db->tps[0].flags, TP_FLAG_VERTICAL | TP_FLAG_UNIQUE);
     EXPECT_EQ(db->tps[0].frequency, 11538u);
@@ -100,65 +102,61 @@ TEST_F(EditTest, AddTpSetsFlagsAndMovesSatelliteToLnb) {
 }
 
 TEST_F(EditTest, AddTpWithoutSatelliteOrWhenFullSaysWhy) {
-    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "11000")),
+    EXPECT_EQ(AddTp(*db, Tp(0, "11000")).refusal,
               "Add a satellite first: a transponder belongs to a satellite.");
     EXPECT_EQ(db->tpCount, 0);
     AddSat("A", 130);
     db->tpCount = MAX_TPS;
-    EXPECT_EQ(AddTp(*db, state, view, Tp(0, "11000")),
+    EXPECT_EQ(AddTp(*db, Tp(0, "11000")).refusal,
               "The table is full: it holds 8000 transponders.");
     EXPECT_EQ(db->tpCount, MAX_TPS);
 }
 
-TEST_F(EditTest, EditTpActsOnSelectedRowOfFilteredList) {
+TEST_F(EditTest, EditTpChangesOnlyWhatTheDialogOwns) {
     AddSat("A", 130);
     AddSat("B", 192);
     AddRawTp(0, 10000, 1000);
     AddRawTp(1, 11000, 2000, TP_FLAG_UNIQUE | 0x40);
     AddRawTp(1, 12000, 3000);
-    state.satFilter = 1;
-    view.selectedRow = 1;
-    TpInput in = Tp(0, "12500", 1, "30000", 3);
-    EditTp(*db, state, view, in);
+    ExpectChange(EditTp(*db, 2, Tp(0, "12500", 1, "30000", 3)), Kind::TpChanged, 2);
     EXPECT_EQ(db->tps[2].frequency, 12500u);
     EXPECT_EQ(db->tps[2].symbolRate, 30000u);
     EXPECT_EQ(db->tps[2].flags, 0);
     EXPECT_EQ(db->tps[2].satIndex, 1);
     EXPECT_EQ(db->satellites[1].lnbIndex, 3);
-    EXPECT_EQ(view.calls.back(), "RefreshTpRow 1 2");
 
     // Bits the dialog does not own stay as they were.
-    view.selectedRow = 0;
-    EditTp(*db, state, view, Tp(0, "11000", 0, "2000"));
+    EditTp(*db, 1, Tp(0, "11000", 0, "2000"));
     EXPECT_EQ(db->tps[1].flags, 0x40 | TP_FLAG_VERTICAL);
 }
 
-TEST_F(EditTest, RowOpsOnEmptyListChangeNothing) {
+TEST_F(EditTest, EditsOfNothingChangeNothing) {
     AddSat("A", 130);
-    view.yesNoAnswers = {true, true};
-    EditTp(*db, state, view, Tp(0, "1"));
-    DeleteTp(*db, state, view);
-    DeleteSatellite(*db, state, view);
-    EXPECT_EQ(db->satCount, 1);
-    EXPECT_TRUE(view.questions.empty());
+    AddRawTp(0, 11000, 27500);
+    const auto before = std::make_unique<SatTpDatabase>(*db);
+    for (const EditChange& change :
+         {EditTp(*db, -1, Tp(0, "1")), EditTp(*db, 1, Tp(0, "1")), DeleteTps(*db, {}),
+          DeleteTps(*db, {-1, 1}), DeleteSatellite(*db, -1), DeleteSatellite(*db, 1),
+          EditSatellite(*db, 1, {"X", "1.0", 0, 0})}) {
+        ExpectChange(change, Kind::None);
+    }
+    EXPECT_EQ(std::memcmp(before.get(), db.get(), sizeof *before), 0);
 }
 
-TEST_F(EditTest, DeleteTpAsksAndKeepsOrder) {
+TEST_F(EditTest, DeleteTpsKeepOrderAndTellOneFromSeveral) {
     AddSat("A", 130);
     AddSat("B", 192);
     for (int i = 0; i < 5; ++i) AddRawTp(i % 2, 10000 + i, 27500, i == 2 ? TP_FLAG_VERTICAL : 0);
-    state.satFilter = 0;  // rows: tps 0, 2, 4
-    view.selectedRow = 1;
-    DeleteTp(*db, state, view);  // answered No
-    EXPECT_EQ(db->tpCount, 5);
-    EXPECT_EQ(view.questions.back(), "Delete the transponder 10002 V 27500?");
-
-    view.yesNoAnswers = {true};
-    DeleteTp(*db, state, view);
+    // Filtered to A the rows are tps 0, 2, 4; a row past the end names none.
+    EXPECT_EQ(TpsOfRows(*db, {2, 1, 1, 7}, 0), (std::vector<int>{2, 4}));
+    EXPECT_EQ(DeleteTpQuestion(db->tps[2]), "Delete the transponder 10002 V 27500?");
+    ExpectChange(DeleteTps(*db, {2}), Kind::TpRemoved, 2);
     ASSERT_EQ(db->tpCount, 4);
-    uint32_t expected[] = {10000, 10001, 10003, 10004};
+    const uint32_t expected[] = {10000, 10001, 10003, 10004};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(db->tps[i].frequency, expected[i]);
-    EXPECT_EQ(view.calls.back(), "RemoveTpRow 1");
+    ExpectChange(DeleteTps(*db, {0, 3}), Kind::TpsRemoved);
+    EXPECT_EQ(db->tpCount, 2);
+    EXPECT_EQ(db->tps[1].frequency, 10003u);
 }
 
 // ---- satellite delete ----------------------------------------------------
@@ -166,11 +164,11 @@ TEST_F(EditTest, DeleteTpAsksAndKeepsOrder) {
 TEST_F(EditTest, DeleteSatelliteRenumbersLaterSatellitesAndTheirTps) {
     for (int i = 0; i < 5; ++i) AddSat(("S" + std::to_string(i)).c_str(), static_cast<uint16_t>(10 + 100 * i));
     for (int i = 0; i < 10; ++i) AddRawTp(i % 5, 10000 + i, 1000);
-    state.satFilter = 2;
-    view.selectedRow = 1;  // second TP of satellite 2
-    view.yesNoAnswers = {true};
-    DeleteSatellite(*db, state, view);
-    EXPECT_EQ(view.questions[0], "Delete the satellite [003] 21.0E S2 and its transponders?");
+    EXPECT_EQ(DeleteSatelliteQuestion(*db, 2),
+              "Delete the satellite [003] 21.0E S2 and its transponders?");
+    const EditChange change = DeleteSatellite(*db, 2);
+    ExpectChange(change, Kind::Tables);
+    EXPECT_EQ(change.chosenSatellite, -1);
     ASSERT_EQ(db->satCount, 4);
     EXPECT_EQ(SatName(db->satellites[2]), "S3");
     ASSERT_EQ(db->tpCount, 8);
@@ -180,47 +178,33 @@ TEST_F(EditTest, DeleteSatelliteRenumbersLaterSatellitesAndTheirTps) {
         EXPECT_EQ(db->tps[i].satIndex, sats[i]) << i;
         EXPECT_EQ(db->tps[i].frequency, freqs[i]) << i;
     }
-    EXPECT_EQ(state.satFilter, -1);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"RebuildSatTree", "ShowTpList -1"}));
 }
 
 TEST_F(EditTest, DeleteSatelliteQuestionUsesPaddedLabel) {
     AddSat("Alpha", 3300);
-    AddRawTp(0, 11000, 27500);
-    DeleteSatellite(*db, state, view);
-    ASSERT_EQ(view.questions.size(), 1u);
-    EXPECT_EQ(view.questions[0], "Delete the satellite [001] 30.0W Alpha and its transponders?");
-    EXPECT_EQ(db->satCount, 1);
+    EXPECT_EQ(DeleteSatelliteQuestion(*db, 0),
+              "Delete the satellite [001] 30.0W Alpha and its transponders?");
 }
 
 // ---- LNB edit ------------------------------------------------------------
 
 TEST_F(EditTest, EditLnbMapsBurstChoicesOnlyForCommittedSwitch) {
-    state.displayMode = DISPLAY_LNBS;
-    view.selectedRow = 3;
-    EditLnb(*db, state, view, {2, 3, 0, 1, 17, 2});
+    ExpectChange(EditLnb(*db, 3, {2, 3, 0, 1, 17, 2}), Kind::LnbChanged, 3);
     EXPECT_EQ(db->lnbs[3].diseqcInput, 5);
     EXPECT_EQ(DiseqcInputText(db->lnbs[3].diseqcSwitch, db->lnbs[3].diseqcInput), "Burst B");
     EXPECT_EQ(db->lnbs[3].type, 2);
     EXPECT_EQ(db->lnbs[3].power, 3);
     EXPECT_EQ(db->lnbs[3].tone22k, 2);
-    EditLnb(*db, state, view, {2, 3, 0, 2, 17, 2});
+    EditLnb(*db, 3, {2, 3, 0, 2, 17, 2});
     EXPECT_EQ(db->lnbs[3].diseqcInput, 17);
     EXPECT_EQ(DiseqcInputText(2, 17), "18");
-    EXPECT_EQ(view.calls.back(), "RefreshLnbRow 3");
 }
 
 TEST_F(EditTest, EditLnbTypeZeroResetsFrequencyAndRowIsClamped) {
-    state.displayMode = DISPLAY_LNBS;
     db->lnbs[15].type = 0;
     db->lnbs[15].loFrequency = 5750;
-    view.selectedRow = 40;
-    EditLnb(*db, state, view, {0, 1, 0, 0, 0, 1});
+    ExpectChange(EditLnb(*db, 40, {0, 1, 0, 0, 0, 1}), Kind::LnbChanged, 15);
     EXPECT_EQ(db->lnbs[15].loFrequency, 5150u);
-    state.displayMode = DISPLAY_TPS;  // the LNB list is not shown: nothing to edit
-    view.selectedRow = 0;
-    EditLnb(*db, state, view, {3, 1, 0, 0, 0, 1});
-    EXPECT_EQ(db->lnbs[0].type, 1);
 }
 
 // ---- sort ----------------------------------------------------------------
@@ -243,7 +227,10 @@ TEST_F(EditTest, SortOrdersSatellitesAroundTheArcBothWays) {
         TpSortSettings settings;
         settings.firstSatellite = 2;  // 13.0E
         settings.direction = round;
-        SortTps(*db, state, view, settings);
+        // The chosen satellite, 13.0E, goes first either way.
+        const EditChange change = SortTps(*db, settings, 2);
+        ExpectChange(change, Kind::Tables);
+        EXPECT_EQ(change.chosenSatellite, 0);
         if (round == 0) {
             EXPECT_EQ(SatOrder(*db), (std::vector<std::string>{"13E", "19E", "30W", "5E"}));
         } else {
@@ -266,7 +253,7 @@ TEST_F(EditTest, SortByPolThenFrequencyAndEmptySatelliteGoesLast) {
     TpSortSettings settings;
     settings.key1 = 2;
     settings.key2 = 0;
-    SortTps(*db, state, view, settings);
+    EXPECT_EQ(SortTps(*db, settings, -1).chosenSatellite, -1);
     EXPECT_EQ(SatOrder(*db), (std::vector<std::string>{"A", "B", "Empty"}));
     const uint32_t freqs[] = {10700, 10800, 11500, 12000, 10000, 11000};
     const uint16_t sats[] = {0, 0, 0, 0, 0, 1};
@@ -274,7 +261,6 @@ TEST_F(EditTest, SortByPolThenFrequencyAndEmptySatelliteGoesLast) {
         EXPECT_EQ(db->tps[i].frequency, freqs[i]) << i;
         EXPECT_EQ(db->tps[i].satIndex, sats[i]) << i;
     }
-    EXPECT_EQ(state.satFilter, -1);
 }
 
 TEST_F(EditTest, CompareTpsTieBreakersFollowTheKeyPairs) {

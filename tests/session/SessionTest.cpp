@@ -186,7 +186,10 @@ TEST_F(SessionTest, PatchUpAndFactoryImageEnabling) {
     st.patchIcon = 1;
     st.iconPath = "/i/stm32icon.bin";
     EXPECT_TRUE(s.IsEnabled(CommandId::PatchUp));
-    st = SessionState{};
+    // The flags are atomics now: the state is reset field by field.
+    st.patchSoft = 0;
+    st.patchIcon = 0;
+    st.iconPath.clear();
     st.patchSatTp = 1;
     EXPECT_FALSE(s.IsEnabled(CommandId::PatchUp));  // no satellites
 
@@ -393,6 +396,33 @@ TEST_F(SessionTest, EveryEditIsAStepAndTheModifiedFlagFollowsTheHistory) {
     view.yesNoAnswers = {false};
     s.TpDelete();  // answered No: nothing changes, no step
     EXPECT_EQ(s.UndoText(), "Undo");
+}
+
+// The session asks before it edits: No leaves the tables, the list and the
+// history alone; Yes deletes what was asked about, in the list's own row.
+TEST_F(SessionTest, DeletesAskBeforeTheEdit) {
+    Spit(dir / "sattp.csv", kSmallDb);
+    Session& s = Start();
+    s.TreeSelectionChanged(false, "[2] 30.0W Hispasat");
+    int tpsWhenAsked = -1;
+    view.onQuestion = [&] { tpsWhenAsked = s.Database().tpCount; };
+    view.calls.clear();
+    s.TpDelete();
+    s.SatDelete();
+    EXPECT_EQ(view.questions,
+              (std::vector<std::string>{
+                  "Delete the transponder 10882 V 27500?",
+                  "Delete the satellite [002] 30.0W Hispasat and its transponders?"}));
+    EXPECT_EQ(s.Database().tpCount, 3);
+    EXPECT_EQ(s.Database().satCount, 2);
+    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(s.UndoText(), "Undo");
+
+    view.yesNoAnswers = {true};
+    s.TpDelete();
+    EXPECT_EQ(tpsWhenAsked, 3);
+    EXPECT_EQ(s.Database().tpCount, 2);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"RemoveTpRow 0"}));
 }
 
 TEST_F(SessionTest, UndoOfAnAddedSatelliteFallsBackToAllSatellites) {

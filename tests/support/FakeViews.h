@@ -9,26 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "core/EditOperations.h"
 #include "session/SessionView.h"
 
 namespace velmora::testing {
 
 class FakeEditView : public virtual EditView {
 public:
-    // Answers for AskYesNo, oldest first; an empty queue answers No.
-    std::deque<bool> yesNoAnswers;
-    std::vector<std::string> questions;
     int selectedRow = 0;
     std::vector<std::string> calls;  // "RebuildSatTree", "ShowTpList -1", ...
 
-    bool AskYesNo(const std::string& q) override {
-        questions.push_back(q);
-        if (yesNoAnswers.empty()) return false;
-        bool a = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return a;
-    }
     int SelectedRow() override { return selectedRow; }
     void RebuildSatTree() override { calls.push_back("RebuildSatTree"); }
     void ShowTpList(int f) override { calls.push_back("ShowTpList " + std::to_string(f)); }
@@ -108,6 +97,19 @@ public:
         if (saveChangesAnswers.empty()) return SaveChangesAnswer::Cancel;
         SaveChangesAnswer a = saveChangesAnswers.front();
         saveChangesAnswers.pop_front();
+        return a;
+    }
+    // Answers for AskYesNo, oldest first; an empty queue answers No.
+    std::deque<bool> yesNoAnswers;
+    std::vector<std::string> questions;
+    // Runs as each question is asked, before it is answered.
+    std::function<void()> onQuestion;
+    bool AskYesNo(const std::string& q) override {
+        questions.push_back(q);
+        if (onQuestion) onQuestion();
+        if (yesNoAnswers.empty()) return false;
+        bool a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
         return a;
     }
     void SetTitle(const std::string& t) override { title = t; }
