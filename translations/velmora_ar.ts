@@ -1429,6 +1429,8 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>الأيقونات: ‎%1‎</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>لا توجد نسخ احتياطية في %1. تُؤخذ نسخة احتياطية قبل كل كتابة ما دام الخيار جهاز القياس &gt; نسخ احتياطي قبل الكتابة مفعّلًا.</translation>
     </message>

@@ -1417,6 +1417,8 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>In %1 gibt es keine Sicherungen. Eine Sicherung wird vor jedem Schreiben angelegt, solange Messgerät &gt; Vor dem Schreiben sichern eingeschaltet ist.</translation>
     </message>

@@ -1417,6 +1417,8 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>No hay copias en %1. Se hace una copia antes de cada escritura mientras Medidor &gt; Copia antes de escribir está activado.</translation>
     </message>

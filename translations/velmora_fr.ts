@@ -1417,6 +1417,8 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>Il n&apos;y a aucune sauvegarde dans %1. Une sauvegarde est faite avant chaque écriture tant que Mesureur &gt; Sauvegarder avant écriture est activé.</translation>
     </message>

@@ -1417,6 +1417,8 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>Non ci sono backup in %1. Un backup viene fatto prima di ogni scrittura finché Misuratore &gt; Backup prima di scrivere è attivo.</translation>
     </message>

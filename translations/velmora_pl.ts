@@ -1420,6 +1420,8 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>W %1 nie ma kopii. Kopia powstaje przed każdym zapisem, gdy włączona jest opcja Miernik &gt; Kopia przed zapisem.</translation>
     </message>

@@ -1417,6 +1417,8 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>Não há cópias em %1. É feita uma cópia antes de cada escrita enquanto Medidor &gt; Cópia antes de escrever estiver ativo.</translation>
     </message>

@@ -1420,6 +1420,8 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>В %1 нет резервных копий. Копия делается перед каждой записью, пока включено Измеритель &gt; Копия перед записью.</translation>
     </message>

@@ -1414,6 +1414,8 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>%1 içinde yedek yok. Cihaz &gt; Yazmadan önce yedekle açıkken her yazmadan önce bir yedek alınır.</translation>
     </message>

@@ -1414,6 +1414,8 @@ Upgrade the firmware now?</source>
     <message>
         <source>ICON: %1</source>
         <translation>ICON: %1</translation>
+    </message>
+    <message>
         <source>There are no backups in %1. A backup is taken before each write while Meter &gt; Back up before write is on.</source>
         <translation>%1 中没有备份。只要 寻星仪 &gt; 写入前备份 处于开启状态，每次写入前都会进行备份。</translation>
     </message>
