@@ -311,10 +311,9 @@ void MainForm::ConnectButtons() {
 void MainForm::ConnectButton(FormControl controlId, void (MainForm::*handler)()) {
     connect(static_cast<QPushButton*>(Control(controlId)), &QPushButton::clicked, this,
             [this, controlId, handler] {
-                // The session refuses edits while an operation sends or
-                // receives the tables; no dialog should collect one then.
-                if (session_ == nullptr || held_ || !ButtonEnabled(controlId) ||
-                    session_->State().flags.busyFlag) {
+                // While an operation runs on its thread no dialog collects
+                // an edit: the session is that thread's.
+                if (session_ == nullptr || held_ || !ButtonEnabled(controlId)) {
                     return;
                 }
                 (this->*handler)();

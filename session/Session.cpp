@@ -92,14 +92,12 @@ void Session::New() {
 }
 
 CloseDecision Session::RequestClose() {
-    OperationFlags& f = state_.flags;
-    if (f.runFlag || f.batchRunning) {
-        f.runFlag = 0;
-        if (f.batchRunning) f.batchStopRequested = 1;
-        return CloseDecision::Repost;
+    // A running operation is told to stop; the window asks again when it
+    // has ended (it runs on a thread of its own there).
+    if (OperationRunning()) {
+        Stop();
+        return CloseDecision::Stay;
     }
-    // Stopped but not yet unwound: the window must outlive the operation.
-    if (f.busyFlag) return CloseDecision::Repost;
     return ConfirmDiscard() ? CloseDecision::CloseNow : CloseDecision::Stay;
 }
 

@@ -1,5 +1,5 @@
 // The toolkit-free session controller behind the main form: session state,
-// start-up and file commands (ui/SessionFile.cpp), history, enabling rules and the long-operation
+// start-up and file commands (session/SessionFile.cpp), history, enabling rules and the long-operation
 // frame. The Qt form and the tests drive it through SessionView.
 #pragma once
 
@@ -127,9 +127,8 @@ void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
                      const char* refusal);
 
 enum class CloseDecision {
-    CloseNow,   // the window may close
-    Repost,     // an operation was told to stop; ask again once it unwound
-    Stay,       // the user cancelled (or a save failed)
+    CloseNow,  // the window may close
+    Stay,      // the user cancelled (or a save failed), or an operation runs
 };
 
 class Session : public OperationHost {
@@ -197,7 +196,7 @@ public:
     // import, a table taken from the meter) as one step.
     void TablesChanged(const std::string& step);
 
-    // Transponder lists in and out (ui/SessionImport.cpp).
+    // Transponder lists in and out (session/SessionImport.cpp).
     // Merges the list into the tables as one change, then shows the result
     // in the tree and the list; it is a step of the history (so modified)
     // when anything changed, and the status line says what it added until
@@ -222,7 +221,7 @@ public:
     // transponders to /t/sattp.xml") or why nothing was.
     bool ExportSatellitesXml(const std::string& path, std::string* sentence = nullptr) const;
 
-    // Meter link commands (ui/SessionLink.cpp).
+    // Meter link commands (session/SessionLink.cpp).
     void ReadTables();
     void WriteTables();
     void LoadLogo();
@@ -247,7 +246,7 @@ public:
     // document stays as it is.
     void RestoreBackup(const std::string& path);
 
-    // Asks every port at once whether the meter answers (ui/SessionPorts.cpp);
+    // Asks every port at once whether the meter answers (session/SessionPorts.cpp);
     // selects the first where it does and says where, or why none answered.
     void FindMeter();
     // The descriptor that becomes readable when an adapter is plugged in or
@@ -265,7 +264,7 @@ public:
     // Where that database is: units.sqlite in the user's data folder.
     static std::string UnitRecordsPath();
 
-    // Firmware, factory image and batch (ui/SessionFlash.cpp).
+    // Firmware, factory image and batch (session/SessionFlash.cpp).
     void LoadSoft();
     void SoftUpgrade();
     void CreateFlashImage();

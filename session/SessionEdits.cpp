@@ -48,7 +48,13 @@ void Session::ShowEditChange(const EditChange& change) {
             if (shown.displayMode == DISPLAY_TPS) view_.ShowTpList(shown.satFilter);
             break;
         case EditChange::Kind::TpAdded:
-            view_.InsertTpRow(change.index);
+            // A list of another satellite does not show it, but the rows
+            // behind it moved one slot up the table: that list is made anew.
+            if (shown.satFilter < 0 || db_->tps[change.index].satIndex == shown.satFilter) {
+                view_.InsertTpRow(change.index);
+            } else {
+                view_.ShowTpList(shown.satFilter);
+            }
             break;
         case EditChange::Kind::TpChanged:
             view_.RefreshTpRow(RowOfTp(*db_, change.index, shown.satFilter), change.index);

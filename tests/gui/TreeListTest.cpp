@@ -223,6 +223,13 @@ TEST_F(GuiTest, AnAddedTransponderShowsUnderItsSatelliteAtOnce) {
     EXPECT_EQ(Cell(3, 0), QStringLiteral("4"));
     EXPECT_EQ(Cell(3, 3), QStringLiteral("10882"));
     EXPECT_EQ(Db().tps[2].frequency, 12100u);
+
+    // Added to Alpha while Beta is shown: Beta's rows stay Beta's.
+    SelectSatellite(1);
+    Sess().TpAdd({.satellite = 0, .frequency = "12200", .symbolRate = "27500"});
+    ASSERT_EQ(Rows(), 2);
+    EXPECT_EQ(Cell(0, 3), QStringLiteral("10882"));
+    EXPECT_EQ(Cell(1, 3), QStringLiteral("10920"));
 }
 
 // ---- keyboard ------------------------------------------------------------------

@@ -341,9 +341,9 @@ TEST_F(SessionTest, CloseDuringOperationStopsItFirst) {
     Session& s = Start();
     OperationFlags& f = s.Flags();
     f.busyFlag = f.runFlag = 1;
-    EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);
     EXPECT_FALSE(f.runFlag);
-    EXPECT_EQ(s.RequestClose(), CloseDecision::Repost);  // still unwinding
+    EXPECT_EQ(s.RequestClose(), CloseDecision::Stay);  // still unwinding
     f.busyFlag = 0;
     EXPECT_EQ(s.RequestClose(), CloseDecision::CloseNow);
 }
