@@ -311,9 +311,10 @@ void MainForm::ConnectButtons() {
 void MainForm::ConnectButton(FormControl controlId, void (MainForm::*handler)()) {
     connect(static_cast<QPushButton*>(Control(controlId)), &QPushButton::clicked, this,
             [this, controlId, handler] {
-                // While an operation runs on its thread no dialog collects
-                // an edit: the session is that thread's.
-                if (session_ == nullptr || held_ || !ButtonEnabled(controlId)) {
+                // No dialog collects an edit while an operation holds the
+                // tables (on its own thread: held_; the session's busy flag).
+                if (session_ == nullptr || held_ || !ButtonEnabled(controlId) ||
+                    session_->State().flags.busyFlag) {
                     return;
                 }
                 (this->*handler)();
