@@ -3,6 +3,7 @@
 // meter or for the user are called through ccall's async mode and suspend
 // through Asyncify; the page runs one at a time.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -13,25 +14,13 @@
 #include "core/TableCompare.h"
 #include "session/Commands.h"
 #include "session/Session.h"
+#include "wasm/WebApp.h"
 #include "wasm/WebPort.h"
-#include "wasm/WebView.h"
 
 namespace velmora::web {
 
 namespace {
 
-using nlohmann::json;
-
-// The page's folder in the browser's memory: tables, backups and images
-// the user picked or the core wrote.
-constexpr const char* kHome = "/home/web_user";
-
-struct WebApp {
-    WebView view;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<SatTpDatabase> meter;
-    std::string reply;
-};
 
 SessionOptions PageOptions() {
     SessionOptions options;
@@ -45,9 +34,26 @@ SessionOptions PageOptions() {
     return options;
 }
 
-const char* Reply(WebApp& app, const json& value) {
-    app.reply = value.dump(-1, ' ', false, json::error_handler_t::replace);
-    return app.reply.c_str();
+const char* StepName(WindowStep step) {
+    switch (step) {
+        case WindowStep::None: return "None";
+        case WindowStep::FileImport: return "FileImport";
+        case WindowStep::FileImportUrl: return "FileImportUrl";
+        case WindowStep::FileCatalog: return "FileCatalog";
+        case WindowStep::ExportDialog: return "ExportDialog";
+        case WindowStep::CheckDialog: return "CheckDialog";
+        case WindowStep::CompareDialog: return "CompareDialog";
+        case WindowStep::UnitRecordsDialog: return "UnitRecordsDialog";
+        case WindowStep::HelpContents: return "HelpContents";
+        case WindowStep::AboutBox: return "AboutBox";
+        case WindowStep::Exit: return "Exit";
+        case WindowStep::FocusFind: return "FocusFind";
+        case WindowStep::PressButton: return "PressButton";
+        case WindowStep::ToggleVerify: return "ToggleVerify";
+        case WindowStep::ToggleBackup: return "ToggleBackup";
+        case WindowStep::RestoreDialog: return "RestoreDialog";
+    }
+    return "None";
 }
 
 json Tables(WebApp& app) {
@@ -70,6 +76,11 @@ json Tables(WebApp& app) {
 
 }  // namespace
 
+const char* Reply(WebApp& app, const json& value) {
+    app.reply = value.dump(-1, ' ', false, json::error_handler_t::replace);
+    return app.reply.c_str();
+}
+
 }  // namespace velmora::web
 
 using velmora::web::WebApp;
@@ -78,6 +89,9 @@ using namespace velmora;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE WebApp* web_create() {
+    // The runtime starts with every permission masked, which would leave
+    // the tables and backups the core writes unreadable to the page.
+    ::umask(022);
     auto* app = new WebApp;
     app->session = std::make_unique<Session>(app->view, web::PageOptions());
     app->view.SetTables(&app->session->Database());
@@ -86,7 +100,7 @@ EMSCRIPTEN_KEEPALIVE WebApp* web_create() {
     TableWriteChecks& checks = app->session->State().writeChecks;
     checks.verifyAfterWrite = true;
     checks.backupBeforeWrite = true;
-    checks.backupFolder = std::string(web::kHome) + "/backups";
+    checks.backupFolder = web::kOutbox;
     app->session->StartUp();
     return app;
 }
@@ -99,7 +113,8 @@ EMSCRIPTEN_KEEPALIVE const char* web_commands(WebApp* app) {
         rows.push_back({{"id", static_cast<int>(c.id)}, {"menu", static_cast<int>(c.menu)},
                         {"text", c.text}, {"separator", c.separatorBefore}, {"keys", c.keys},
                         {"prompt", c.prompt}, {"toolbar", c.toolbarPlace},
-                        {"step", static_cast<int>(c.step)}, {"button", static_cast<int>(c.button)},
+                        {"step", web::StepName(c.step)},
+                        {"button", web::ControlName(c.button)},
                         {"enabled", CommandAllowed(*app->session, c.id)},
                         {"live", c.liveText ? c.liveText(*app->session) : std::string()}});
     }
@@ -115,6 +130,7 @@ EMSCRIPTEN_KEEPALIVE const char* web_commands(WebApp* app) {
 EMSCRIPTEN_KEEPALIVE int web_run(WebApp* app, int id) {
     const Command* c = FindCommand(static_cast<CommandId>(id));
     if (c == nullptr || !CommandAllowed(*app->session, c->id)) return 0;
+    ::mkdir(web::kOutbox, 0755);
     if (c->run != nullptr) {
         c->run(*app->session);
         return 1;

@@ -7,13 +7,15 @@
 
 #include "core/SatTpDatabase.h"
 
-EM_JS(void, web_view_text, (int control, const char* text), {
-    Module.velmoraView.setText(control, UTF8ToString(text));
+EM_JS(void, web_view_text, (const char* control, const char* text), {
+    Module.velmoraView.setText(UTF8ToString(control), UTF8ToString(text));
 });
-EM_JS(void, web_view_number, (const char* what, int control, int value), {
-    Module.velmoraView.setNumber(UTF8ToString(what), control, value);
+EM_JS(void, web_view_number, (const char* what, const char* control, int value), {
+    Module.velmoraView.setNumber(UTF8ToString(what), UTF8ToString(control), value);
 });
-EM_JS(int, web_view_get_check, (int control), { return Module.velmoraView.getCheck(control) ? 1 : 0; });
+EM_JS(int, web_view_get_check, (const char* control), {
+    return Module.velmoraView.getCheck(UTF8ToString(control)) ? 1 : 0;
+});
 EM_JS(char*, web_view_selected_rows, (), {
     return allocateUTF8(JSON.stringify(Module.velmoraView.selectedRows()));
 });
@@ -44,6 +46,34 @@ std::string TakeJsString(char* text) {
 }
 
 }  // namespace
+
+const char* ControlName(FormControl control) {
+    switch (control) {
+        case FormControl::None: return "None";
+        case FormControl::List: return "List";
+        case FormControl::LogoLabel: return "LogoLabel";
+        case FormControl::IconLabel: return "IconLabel";
+        case FormControl::TpAdd: return "TpAdd";
+        case FormControl::TpEdit: return "TpEdit";
+        case FormControl::TpDelete: return "TpDelete";
+        case FormControl::SatDelete: return "SatDelete";
+        case FormControl::SoftLabel: return "SoftLabel";
+        case FormControl::PortSelector: return "PortSelector";
+        case FormControl::Progress: return "Progress";
+        case FormControl::SatAdd: return "SatAdd";
+        case FormControl::LnbEdit: return "LnbEdit";
+        case FormControl::TpSort: return "TpSort";
+        case FormControl::Status: return "Status";
+        case FormControl::Tree: return "Tree";
+        case FormControl::PatchSoft: return "PatchSoft";
+        case FormControl::PatchIcon: return "PatchIcon";
+        case FormControl::PatchLogo: return "PatchLogo";
+        case FormControl::PatchSattp: return "PatchSattp";
+        case FormControl::SatEdit: return "SatEdit";
+        case FormControl::Find: return "Find";
+    }
+    return "None";
+}
 
 bool WebView::TakeTablesChanged() {
     const bool changed = tablesChanged_;
@@ -117,7 +147,7 @@ void WebView::RemoveTpRow(int row) {
 }
 
 void WebView::RefreshLnbRow(int) { TablesChanged(); }
-void WebView::SelectSatItem(int satIndex) { web_view_number("selectSat", 0, satIndex); }
+void WebView::SelectSatItem(int satIndex) { web_view_number("selectSat", "", satIndex); }
 void WebView::RefreshSatItem(int) { TablesChanged(); }
 
 void WebView::AddPortName(const std::string& name) {
@@ -125,22 +155,22 @@ void WebView::AddPortName(const std::string& name) {
 }
 void WebView::SelectPortName(const std::string& name) { port_ = name; }
 void WebView::EnablePortSelector(bool enable) {
-    web_view_number("enable", static_cast<int>(FormControl::PortSelector), enable ? 1 : 0);
+    web_view_number("enable", ControlName(FormControl::PortSelector), enable ? 1 : 0);
 }
 
 void WebView::SetControlText(FormControl controlId, const std::string& text) {
-    web_view_text(static_cast<int>(controlId), text.c_str());
+    web_view_text(ControlName(controlId), text.c_str());
 }
-void WebView::SetProgressRange(int maximum) { web_view_number("progressRange", 0, maximum); }
-void WebView::SetProgressPos(int position) { web_view_number("progressPos", 0, position); }
+void WebView::SetProgressRange(int maximum) { web_view_number("progressRange", "", maximum); }
+void WebView::SetProgressPos(int position) { web_view_number("progressPos", "", position); }
 void WebView::EnableControl(FormControl controlId, bool enable) {
-    web_view_number("enable", static_cast<int>(controlId), enable ? 1 : 0);
+    web_view_number("enable", ControlName(controlId), enable ? 1 : 0);
 }
 void WebView::SetCheck(FormControl controlId, bool checked) {
-    web_view_number("check", static_cast<int>(controlId), checked ? 1 : 0);
+    web_view_number("check", ControlName(controlId), checked ? 1 : 0);
 }
 bool WebView::GetCheck(FormControl controlId) {
-    return web_view_get_check(static_cast<int>(controlId)) != 0;
+    return web_view_get_check(ControlName(controlId)) != 0;
 }
 
 std::optional<std::string> WebView::AskOpenFile(const FileDialogRequest& dialog) {
@@ -167,9 +197,9 @@ SaveChangesAnswer WebView::AskSaveChanges(const std::string& question) {
     }
 }
 
-void WebView::SetTitle(const std::string& title) { web_view_text(-1, title.c_str()); }
-void WebView::BeginWaitCursor() { web_view_number("busy", 0, 1); }
-void WebView::EndWaitCursor() { web_view_number("busy", 0, 0); }
+void WebView::SetTitle(const std::string& title) { web_view_text("Title", title.c_str()); }
+void WebView::BeginWaitCursor() { web_view_number("busy", "", 1); }
+void WebView::EndWaitCursor() { web_view_number("busy", "", 0); }
 
 // Stop is pressed while the core runs, so the page only notes it, and the
 // core asks here between two waits.

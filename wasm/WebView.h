@@ -12,6 +12,9 @@
 
 namespace velmora::web {
 
+// The name the page knows a form control by ("Status", "PatchSoft").
+const char* ControlName(FormControl control);
+
 class WebView : public SessionView {
 public:
     // The page shows its tree and list again from the session's tables.

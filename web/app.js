@@ -5,16 +5,12 @@
 "use strict";
 
 const HOME = "/home/web_user";
-// FormControl ids of the session's view (session/SessionView.h).
-const CONTROL = {Status: 14, Progress: 10, PortSelector: 9, TpAdd: 4, TpEdit: 5, TpDelete: 6,
-                 SatDelete: 7, SatAdd: 11, LnbEdit: 12, TpSort: 13, SatEdit: 20, Find: 21};
-// WindowStep ids of the command table (session/Commands.h).
-const STEP = {FileImport: 1, FileImportUrl: 2, FileCatalog: 3, ExportDialog: 4, CheckDialog: 5,
-              CompareDialog: 6, HelpContents: 7, AboutBox: 8, Exit: 9, FocusFind: 10,
-              PressButton: 11, ToggleVerify: 12, ToggleBackup: 13};
+// What the core writes for the user; every file new or changed there after a
+// command is handed over as a download (wasm/WebApp.h).
+const OUTBOX = HOME + "/downloads";
 
 const page = {core: null, app: 0, busy: false, stop: false, commands: [], selected: new Set(),
-              port: new VelmoraPort(), downloadsFrom: 0, ownFiles: new Set()};
+              port: new VelmoraPort(), ownFiles: new Set()};
 const $ = (id) => document.getElementById(id);
 
 // "Open(&O)..." -> "Open...": the menu text without its mnemonic.
@@ -101,8 +97,8 @@ function installView() {
   page.core.velmoraPort = page.port;
   page.core.velmoraView = {
     setText(control, text) {
-      if (control === -1) document.title = (text ? text.split("/").pop() : "Untitled") + " - Orvane";
-      else if (control === CONTROL.Status) $("status").textContent = text;
+      if (control === "Title") document.title = (text ? text.split("/").pop() : "Untitled") + " - Orvane";
+      else if (control === "Status") $("status").textContent = text;
       else { const el = $("label-" + control); if (el) el.textContent = text; }
     },
     setNumber(what, control, value) {
@@ -119,7 +115,7 @@ function installView() {
     openFile(title, filter) { return pickFile(acceptOf(filter)); },
     saveFile(proposed) {
       const name = (proposed || "sattp.csv").split("/").pop();
-      return HOME + "/" + name;
+      return OUTBOX + "/" + name;
     },
     takeStop() { const s = page.stop; page.stop = false; return s; },
     stateChanged() { refreshCommands(); },
@@ -140,33 +136,38 @@ function installView() {
 
 // ---- files the core wrote become downloads -------------------------------------
 
-function walk(dir, out) {
+// path -> modification time of every file under dir.
+function filesUnder(dir, out = new Map()) {
   const FS = page.core.FS;
   let names = [];
-  try { names = FS.readdir(dir); } catch (e) { return; }
+  try { names = FS.readdir(dir); } catch (e) { return out; }
   for (const name of names) {
     if (name === "." || name === "..") continue;
     const path = dir + "/" + name;
     let st;
     try { st = FS.stat(path); } catch (e) { continue; }
-    if (FS.isDir(st.mode)) walk(path, out); else out.push([path, st.mtime.getTime()]);
+    if (FS.isDir(st.mode)) filesUnder(path, out); else out.set(path, st.mtime.getTime());
   }
+  return out;
 }
 
-function downloadWritten(since) {
-  const files = [];
-  walk(HOME, files);
-  walk("/sample", files);
-  for (const [path, mtime] of files) {
-    if (mtime < since || path.endsWith("orvanelog.txt") || page.ownFiles.has(path)) continue;
-    const blob = new Blob([page.core.FS.readFile(path)], {type: "application/octet-stream"});
-    const a = document.createElement("a");
-    a.href = URL.createObjectURL(blob);
-    a.download = path.split("/").pop();
-    a.hidden = true;
-    document.body.append(a);
-    a.click();
-    setTimeout(() => { URL.revokeObjectURL(a.href); a.remove(); }, 1000);
+function download(name, bytes) {
+  const a = document.createElement("a");
+  a.href = URL.createObjectURL(new Blob([bytes], {type: "application/octet-stream"}));
+  a.download = name;
+  a.hidden = true;
+  document.body.append(a);
+  a.click();
+  setTimeout(() => { URL.revokeObjectURL(a.href); a.remove(); }, 1000);
+}
+
+// Hands over what a command wrote: the outbox, and a table saved back to
+// the file it was opened from. The page's own copies of picked files and the
+// history are not the user's to download.
+function downloadWritten(before) {
+  for (const [path, mtime] of filesUnder(HOME)) {
+    if (before.get(path) === mtime || page.ownFiles.has(path) || path.endsWith("/orvanelog.txt")) continue;
+    download(path.split("/").pop(), page.core.FS.readFile(path));
   }
 }
 
@@ -177,15 +178,17 @@ async function run(work) {
   if (page.busy) return;
   page.busy = true;
   page.stop = false;
-  const since = Date.now();
+  document.body.dataset.running = "true";
+  const before = filesUnder(HOME);
   page.ownFiles.clear();
   try {
     await work();
   } catch (e) {
-    console.warn("core call failed", e);
+    console.error("core call failed", e);
   } finally {
     page.busy = false;
-    downloadWritten(since);
+    delete document.body.dataset.running;
+    downloadWritten(before);
     showTables(false);
     refreshCommands();
   }
@@ -212,7 +215,7 @@ function buildMenus() {
       b.textContent = plain(c.text);
       b.setAttribute("aria-label", plain(c.text));
       if (c.prompt) b.title = firstLine(c.prompt);
-      if (c.step === STEP.ToggleVerify || c.step === STEP.ToggleBackup) b.setAttribute("aria-pressed", "false");
+      if (c.step === "ToggleVerify" || c.step === "ToggleBackup") b.setAttribute("aria-pressed", "false");
       b.addEventListener("click", () => command(c));
       group.append(b);
     }
@@ -230,15 +233,15 @@ function refreshCommands() {
     const stop = plain(c.text) === "Stop";
     b.disabled = !(c.enabled || stop);
     if (c.live) b.textContent = c.live;
-    if (c.step === STEP.ToggleVerify) b.setAttribute("aria-pressed", String(data.verify));
-    if (c.step === STEP.ToggleBackup) b.setAttribute("aria-pressed", String(data.backup));
+    if (c.step === "ToggleVerify") b.setAttribute("aria-pressed", String(data.verify));
+    if (c.step === "ToggleBackup") b.setAttribute("aria-pressed", String(data.backup));
   }
 }
 
 function command(c) {
   if (plain(c.text) === "Stop") { page.stop = true; return; }
   if (page.busy) return;
-  if (c.step === 0 || c.step === STEP.ToggleVerify || c.step === STEP.ToggleBackup) {
+  if (c.step === "None" || c.step === "ToggleVerify" || c.step === "ToggleBackup") {
     return run(() => callAsync("web_run", "number", ["number", "number"], [page.app, c.id]));
   }
   return windowStep(c);

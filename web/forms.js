@@ -23,8 +23,9 @@ const FORMS = {
     ["Second key", "key2", "select", ["Frequency", "Symbolrate", "Pol"], 1]]],
 };
 // The form button a command mirrors -> its form, or what it runs at once.
-const BUTTON_FORM = {4: "tpAdd", 5: "tpEdit", 11: "satAdd", 20: "satEdit", 12: "lnbEdit", 13: "tpSort"};
-const BUTTON_NOW = {6: "tpDelete", 7: "satDelete"};
+const BUTTON_FORM = {TpAdd: "tpAdd", TpEdit: "tpEdit", SatAdd: "satAdd", SatEdit: "satEdit",
+                     LnbEdit: "lnbEdit", TpSort: "tpSort"};
+const BUTTON_NOW = {TpDelete: "tpDelete", SatDelete: "satDelete"};
 
 function askForm(kind) {
   const [title, fields] = FORMS[kind];
@@ -89,10 +90,72 @@ function showLines(title, count, lines, offerTake) {
   });
 }
 
+// The import dialog: the list's satellites with ticks and names, Add or
+// Replace, the LNBs of new satellites, and the preview the core gives.
+function importChoices() {
+  const rows = [...document.querySelectorAll("#import-list tr")];
+  const lnb = (id) => Number($(id).value);
+  return {selected: rows.map((r) => r.querySelector("input[type=checkbox]").checked),
+          names: rows.map((r) => r.querySelector("input[type=text]").value.trim()),
+          replace: $("import-replace").checked, ku: lnb("import-ku"), c: lnb("import-c"), ka: lnb("import-ka")};
+}
+
+function showImportPreview() {
+  const choices = importChoices();
+  const r = JSON.parse(call("web_import_preview", "string", ["number", "string"],
+                            [page.app, JSON.stringify(choices)]));
+  $("import-summary").textContent = r.summary;
+  $("import-changes").textContent = r.changes || "Nothing in the table changes.";
+  $("import-ok").disabled = !choices.selected.some(Boolean);
+}
+
+async function importList(source) {
+  const r = JSON.parse(await callAsync("web_import_load", "string", ["number", "string"], [page.app, source]));
+  if (r.error) return showMessage(r.error, false);
+  if (!r.satellites.length) return showMessage(source.split("/").pop() + ": no satellites in this list", false);
+  const body = $("import-list");
+  body.textContent = "";
+  for (const sat of r.satellites) {
+    const tr = document.createElement("tr");
+    const tick = document.createElement("input");
+    tick.type = "checkbox";
+    tick.checked = true;
+    tick.setAttribute("aria-label", sat.position + " " + sat.name);
+    const name = document.createElement("input");
+    name.type = "text";
+    name.value = sat.name;
+    name.setAttribute("aria-label", "Name");
+    const cells = [tick, sat.position, name, String(sat.transponders)];
+    for (const cell of cells) {
+      const td = document.createElement("td");
+      td.append(cell);
+      tr.append(td);
+    }
+    body.append(tr);
+  }
+  for (const id of ["import-ku", "import-c", "import-ka"]) {
+    const select = $(id);
+    select.textContent = "";
+    select.append(new Option("automatic", "-1"));
+    r.lnbs.forEach((text, i) => select.append(new Option((i + 1) + ": " + text, String(i))));
+  }
+  $("import-replace").checked = false;
+  $("import-add").checked = true;
+  showImportPreview();
+  const dlg = $("import");
+  const answer = await new Promise((resolve) => {
+    dlg.addEventListener("close", () => resolve(dlg.returnValue), {once: true});
+    dlg.showModal();
+  });
+  if (answer === "ok") {
+    call("web_import_apply", null, ["number", "string"], [page.app, JSON.stringify(importChoices())]);
+  }
+}
+
 async function windowStep(c) {
   const app = page.app;
   switch (c.step) {
-    case STEP.PressButton: {
+    case "PressButton": {
       const now = BUTTON_NOW[c.button];
       if (now) return run(() => callAsync("web_edit", null, ["number", "string", "string"], [app, now, "{}"]));
       const kind = BUTTON_FORM[c.button];
@@ -103,11 +166,26 @@ async function windowStep(c) {
         if (input) await callAsync("web_edit", null, ["number", "string", "string"], [app, kind, JSON.stringify(input)]);
       });
     }
-    case STEP.CheckDialog: {
+    case "FileImport":
+      return run(async () => {
+        const path = await pickFile("");
+        if (path) await importList(path);
+      });
+    case "FileImportUrl":
+      return run(async () => {
+        const url = await askText("Import from the web", "The address of a transponder list (http or https):");
+        if (url) await importList(url);
+      });
+    case "ExportDialog":
+      return run(async () => {
+        const r = JSON.parse(call("web_export", "string", ["number"], [app]));
+        if (!r.ok) showMessage(r.text, false);
+      });
+    case "CheckDialog": {
       const lines = JSON.parse(call("web_check", "string", ["number"], [app]));
       return showLines("Check table", lines.length ? lines.length + " findings" : "No findings", lines, false);
     }
-    case STEP.CompareDialog:
+    case "CompareDialog":
       return run(async () => {
         const r = JSON.parse(await callAsync("web_compare", "string", ["number"], [app]));
         if (!r) return;
@@ -116,15 +194,41 @@ async function windowStep(c) {
           call("web_take_meter_table", null, ["number"], [app]);
         }
       });
-    case STEP.FocusFind: return $("find").focus();
-    case STEP.AboutBox: return showMessage("Orvane in the browser: the table editor and meter service, " +
-                                           "with the same core as the desktop program.", true);
-    case STEP.HelpContents: return showMessage("The commands are those of the desktop program's menus. " +
-                                               "Connect chooses the meter's serial port.", true);
-    case STEP.Exit: return window.close();
+    case "FocusFind": return $("find").focus();
+    case "AboutBox": return showMessage("Orvane in the browser: the table editor and meter service, " +
+                                        "with the same core as the desktop program.", true);
+    case "HelpContents": return showMessage("The commands are those of the desktop program's menus. " +
+                                            "Connect chooses the meter's serial port.", true);
+    case "Exit": return window.close();
     default:
-      return showMessage(plain(c.text) + ": not available in the browser yet.", false);
+      return showMessage(plain(c.text) + ": the browser cannot do this; the desktop program can.", false);
   }
+}
+
+// A line of text from the user, or null.
+function askText(title, label) {
+  $("text-title").textContent = title;
+  $("text-label").textContent = label;
+  $("text-value").value = "";
+  const dlg = $("text");
+  return new Promise((resolve) => {
+    dlg.addEventListener("close", () => resolve(dlg.returnValue === "ok" ? $("text-value").value.trim() : null),
+                         {once: true});
+    dlg.showModal();
+  });
+}
+
+// The find field keeps the rows that contain its text, as the window's does.
+function applyFind() {
+  const wanted = $("find").value.trim().toLowerCase();
+  const rows = [...$("list-body").rows];
+  let shown = 0;
+  for (const tr of rows) {
+    const hit = !wanted || tr.textContent.toLowerCase().includes(wanted);
+    tr.hidden = !hit;
+    if (hit) shown++;
+  }
+  $("find-report").textContent = wanted ? `${shown} of ${rows.length} rows match "${$("find").value.trim()}"` : "";
 }
 
 // ---- tree and list ----------------------------------------------------------------
@@ -181,6 +285,7 @@ function showTables(always) {
     fragment.append(tr);
   });
   body.append(fragment);
+  applyFind();
 }
 
 function selectSatellite(index) {
@@ -208,6 +313,11 @@ async function start() {
   buildMenus();
   showTables(true);
   $("connect").addEventListener("click", connect);
+  $("find").addEventListener("input", applyFind);
+  for (const el of document.querySelectorAll("#import-list, #import-options")) {
+    el.addEventListener("change", showImportPreview);
+    el.addEventListener("input", showImportPreview);
+  }
   if (!page.port.available()) {
     const note = $("serial-note");
     note.hidden = false;

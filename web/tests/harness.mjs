@@ -52,8 +52,8 @@ export async function setUp(site, simulator) {
 export async function openPage(env, {fake = true, language} = {}) {
   const page = await env.browser.newPage();
   const errors = [];
-  page.on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
-  page.on("pageerror", (e) => errors.push(String(e)));
+  page.on("console", async (m) => { if (m.type() === "error") errors.push(m.text() + (process.env.VELMORA_WEB_STACKS ? JSON.stringify(await Promise.all(m.args().map((a) => a.jsonValue().catch(() => "?")))) : "")); });
+  page.on("pageerror", (e) => errors.push(String(e) + (process.env.VELMORA_WEB_STACKS ? e.stack : "")));
   if (fake) await page.evaluateOnNewDocument(env.fake);
   if (language) {
     await page.evaluateOnNewDocument((l) => {
@@ -92,9 +92,9 @@ export async function allMessages(page) {
   return page.$$eval("#messages [role=alertdialog] p", (ps) => ps.map((p) => p.textContent));
 }
 
+// Waits until the command that runs has ended.
 export async function waitIdle(page, timeout = 60000) {
-  await page.waitForFunction(() => !document.body.classList.contains("busy") &&
-    !document.querySelector("#cmd-7").disabled, {timeout});
+  await page.waitForFunction(() => !document.body.dataset.running, {timeout});
 }
 
 export function waitForFile(dir, pattern, timeout = 10000) {
