@@ -24,7 +24,12 @@ function callAsync(name, ret, types, args) {
 
 // ---- what the core asks of the page (wasm/WebView.cpp) ---------------------------
 
+// The page's folders mean nothing to the user: a file the core wrote is
+// named by itself, as the download is.
+function shown(text) { return text.split(OUTBOX + "/").join("").split(HOME + "/").join(""); }
+
 function showMessage(text, success) {
+  text = shown(text);
   const box = document.createElement("div");
   box.className = success ? "message success" : "message";
   box.setAttribute("role", "alertdialog");
@@ -98,7 +103,7 @@ function installView() {
   page.core.velmoraView = {
     setText(control, text) {
       if (control === "Title") document.title = (text ? text.split("/").pop() : "Untitled") + " - Orvane";
-      else if (control === "Status") $("status").textContent = text;
+      else if (control === "Status") $("status").textContent = shown(text);
       else { const el = $("label-" + control); if (el) el.textContent = text; }
     },
     setNumber(what, control, value) {

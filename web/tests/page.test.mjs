@@ -2,11 +2,31 @@
 // commands, against velmora-metersim through the bridge.
 import fs from "node:fs";
 import path from "node:path";
-import {allMessages, click, message, openPage, treeLabels, waitIdle} from "./harness.mjs";
+import {allMessages, click, message, openPage, treeLabels, waitForFile, waitIdle} from "./harness.mjs";
 
 const SMALL = "name,longitude,LNBNo.,LNBFreq,DiSEqC,frequency,symbolrate,polarization,unique\r\n" +
   "Bench East,10.0E,1,9750/10600,1,10714,22000,H, ,\r\n,,,,,10729,22000,V, ,\r\n" +
   "Bench West,30.0W,2,9750/10600,2,11094,27500,H, ,\r\n";
+
+const EXAMPLES = new URL("../../examples/", import.meta.url).pathname;
+
+const LIST = `<?xml version="1.0" encoding="UTF-8"?>
+<satellites>
+  <sat name="42.0E Turksat 4A" flags="0" position="420">
+    <transponder frequency="11012000" symbol_rate="30000000" polarization="0" fec_inner="3" system="0" modulation="1"/>
+    <transponder frequency="11053000" symbol_rate="30000000" polarization="1" fec_inner="3" system="0" modulation="1"/>
+  </sat>
+  <sat name="10.0E Bench East" flags="0" position="100">
+    <transponder frequency="10758000" symbol_rate="22000000" polarization="0" fec_inner="3" system="0" modulation="1"/>
+  </sat>
+</satellites>
+`;
+
+// Picks file in the chooser that the command opens.
+async function pick(page, command, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), click(page, command)]);
+  await chooser.accept([file]);
+}
 
 function smallTable(env) {
   const file = path.join(env.scratch, "small.csv");
@@ -45,10 +65,9 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
-  ["open a file and add a satellite", async (env, assert) => {
-    const {page, errors} = await openPage(env);
-    const [chooser] = await Promise.all([page.waitForFileChooser(), click(page, "Open...")]);
-    await chooser.accept([smallTable(env)]);
+  ["open a file, add a satellite and save", async (env, assert) => {
+    const {page, errors, downloads} = await openPage(env);
+    await pick(page, "Open...", smallTable(env));
     await page.waitForFunction(() => document.title.startsWith("small.csv"));
     assert.equal((await treeLabels(page)).length, 3);
     await click(page, "Satellite Add...");
@@ -56,6 +75,39 @@ export const tests = [
     await page.type("#form input[name=longitude]", "42.0");
     await page.click("#form button[value=ok]");
     await page.waitForFunction(() => document.querySelectorAll("#tree [role=treeitem]").length === 4);
+    // A satellite is stored with its transponders: it gets one.
+    await click(page, "TP Add...");
+    await page.waitForSelector("#form[open]");
+    await page.select("#form select[name=satellite]", "2");
+    await page.type("#form input[name=frequency]", "11500");
+    await page.type("#form input[name=symbolRate]", "27500");
+    await page.click("#form button[value=ok]");
+    await waitIdle(page);
+    await click(page, "Save");
+    const saved = fs.readFileSync(await waitForFile(downloads, /^small\.csv$/), "latin1");
+    assert.match(saved, /^Web Sat,42\.0E,.*,11500,27500,V/m);
+    assert.deepEqual(errors, []);
+  }],
+
+  ["import with preview adds the ticked satellites; export downloads satellites.xml", async (env, assert) => {
+    const {page, errors, downloads} = await openPage(env);
+    await pick(page, "Open...", smallTable(env));
+    await page.waitForFunction(() => document.title.startsWith("small.csv"));
+    const list = path.join(env.scratch, "list.xml");
+    fs.writeFileSync(list, LIST);
+    await pick(page, "Import transponders...", list);
+    await page.waitForSelector("#import[open]");
+    const summary = () => page.$eval("#import-summary", (p) => p.textContent);
+    assert.match(await summary(), /added 1 satellites and 3 transponders/);
+    await page.click("#import-list tr:nth-child(1) input[type=checkbox]");
+    assert.match(await summary(), /matched 1, added 0 satellites and 1 transponders/);
+    assert.match(await page.$eval("#import-changes", (p) => p.textContent), /\+ 10758 H 22000/);
+    await page.click("#import-ok");
+    await waitIdle(page);
+    assert.equal((await treeLabels(page)).length, 3);
+    await click(page, "Export satellites.xml...");
+    const xml = fs.readFileSync(await waitForFile(downloads, /^small\.xml$/), "utf8");
+    assert.match(xml, /frequency="10758000"/);
     assert.deepEqual(errors, []);
   }],
 
@@ -75,13 +127,16 @@ export const tests = [
   ["write with verify stores the table on the meter", async (env, assert) => {
     const out = fs.mkdtempSync(path.join(env.scratch, "meter-"));
     await env.bridge.start(["--tables", smallTable(env), "--out", out]);
-    const {page, errors} = await openPage(env);
+    const {page, errors, downloads} = await openPage(env);
     await connect(page);
     assert.equal(await page.$eval("::-p-aria(Verify after write)", (b) => b.getAttribute("aria-pressed")), "true");
     const done = answerYes(page);
     await click(page, "Write");
     await waitIdle(page);
     done();
+    // The backup of the meter's old table is a download.
+    const backup = fs.readFileSync(await waitForFile(downloads, /^meter-.*\.csv$/), "latin1");
+    assert.match(backup, /^Bench East,10\.0E,/m);
     await env.bridge.stopSim();
     const stored = fs.readFileSync(path.join(out, "sattp.csv"), "latin1");
     assert.match(stored, /Astra 19\.2E/);
@@ -98,6 +153,44 @@ export const tests = [
     assert.match(count, /^\d+ differences$/);
     await click(page, "Take the meter's table");
     await page.waitForFunction(() => document.querySelectorAll("#tree [role=treeitem]").length === 3);
+    assert.deepEqual(errors, []);
+  }],
+
+  ["logo and icon are written to the meter; Flash1M.bin is a download", async (env, assert) => {
+    const out = fs.mkdtempSync(path.join(env.scratch, "meter-"));
+    await env.bridge.start(["--out", out]);
+    const {page, errors, downloads} = await openPage(env);
+    await connect(page);
+    await pick(page, "Load logo...", path.join(EXAMPLES, "stm32logo_sample.bin"));
+    await pick(page, "Load icon...", path.join(EXAMPLES, "stm32icon_sample.bin"));
+    for (const command of ["Write logo", "Write icon"]) {
+      await click(page, command);
+      await waitIdle(page);
+    }
+    await click(page, "Create Flash1M.bin");
+    assert.equal(fs.statSync(await waitForFile(downloads, /^Flash1M\.bin$/)).size, 1048576);
+    await env.bridge.stopSim();
+    for (const [sent, stored] of [["stm32logo_sample.bin", "logo.bin"], ["stm32icon_sample.bin", "icon.bin"]]) {
+      assert.ok(fs.readFileSync(path.join(EXAMPLES, sent)).equals(fs.readFileSync(path.join(out, stored))), stored);
+    }
+    assert.deepEqual(errors, []);
+  }],
+
+  ["a firmware upgrade goes through the bootloader's 8E1 line", async (env, assert) => {
+    const out = fs.mkdtempSync(path.join(env.scratch, "meter-"));
+    await env.bridge.start(["--bootloader", "--out", out]);
+    const {page, errors} = await openPage(env);
+    await connect(page);
+    await pick(page, "Load soft...", path.join(EXAMPLES, "rav32izazud_demo.hex"));
+    const done = answerYes(page);
+    await click(page, "SOFT upgrade");
+    await waitIdle(page, 120000);
+    done();
+    const texts = (await allMessages(page)).join("\n");
+    assert.ok(env.bridge.openings.some((o) => o.parity === "even" && o.stop === "1"), JSON.stringify(env.bridge.openings));
+    await env.bridge.stopSim();
+    assert.ok(fs.statSync(path.join(out, "flash.bin")).size > 0, texts);
+    assert.doesNotMatch(texts, /fail|No answer/i, texts);
     assert.deepEqual(errors, []);
   }],
 
