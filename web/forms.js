@@ -331,6 +331,7 @@ async function start() {
     const file = e.dataTransfer.files[0];
     if (file) run(async () => callAsync("web_open_path", null, ["number", "string"], [page.app, await storeFile(file)]));
   });
+  performance.mark("velmora-ready");
   document.body.dataset.ready = "true";
 }
 
