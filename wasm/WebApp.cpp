@@ -206,6 +206,11 @@ EMSCRIPTEN_KEEPALIVE const char* web_compare(WebApp* app) {
                              {"orderDiffers", c.comparison.orderDiffers}});
 }
 
+// Restore a backup: the page's backups are downloads, so the user picks one.
+EMSCRIPTEN_KEEPALIVE void web_restore_backup(WebApp* app, const char* path) {
+    app->session->RestoreBackup(path);
+}
+
 EMSCRIPTEN_KEEPALIVE void web_take_meter_table(WebApp* app) {
     if (app->meter) app->session->TakeMeterTable(*app->meter);
     app->meter.reset();

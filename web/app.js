@@ -199,6 +199,10 @@ async function run(work) {
   }
 }
 
+// The window's steps a browser cannot take: no scan-table folder, no unit
+// records database, no window to close.
+const DESKTOP_ONLY = new Set(["FileCatalog", "UnitRecordsDialog", "Exit"]);
+
 function buildMenus() {
   const data = JSON.parse(call("web_commands", "string", ["number"], [page.app]));
   page.commands = data.commands;
@@ -220,6 +224,10 @@ function buildMenus() {
       b.textContent = plain(c.text);
       b.setAttribute("aria-label", plain(c.text));
       if (c.prompt) b.title = firstLine(c.prompt);
+      if (DESKTOP_ONLY.has(c.step)) {
+        b.dataset.desktopOnly = "true";
+        b.title = "The desktop program has this; a browser cannot do it.";
+      }
       if (c.step === "ToggleVerify" || c.step === "ToggleBackup") b.setAttribute("aria-pressed", "false");
       b.addEventListener("click", () => command(c));
       group.append(b);
@@ -236,7 +244,7 @@ function refreshCommands() {
     const b = $("cmd-" + c.id);
     if (!b) continue;
     const stop = plain(c.text) === "Stop";
-    b.disabled = !(c.enabled || stop);
+    b.disabled = !(c.enabled || stop) || b.dataset.desktopOnly === "true";
     if (c.live) b.textContent = c.live;
     if (c.step === "ToggleVerify") b.setAttribute("aria-pressed", String(data.verify));
     if (c.step === "ToggleBackup") b.setAttribute("aria-pressed", String(data.backup));

@@ -176,6 +176,11 @@ async function windowStep(c) {
         const url = await askText("Import from the web", "The address of a transponder list (http or https):");
         if (url) await importList(url);
       });
+    case "RestoreDialog":
+      return run(async () => {
+        const path = await pickFile(".csv");
+        if (path) await callAsync("web_restore_backup", null, ["number", "string"], [app, path]);
+      });
     case "ExportDialog":
       return run(async () => {
         const r = JSON.parse(call("web_export", "string", ["number"], [app]));
@@ -199,7 +204,6 @@ async function windowStep(c) {
                                         "with the same core as the desktop program.", true);
     case "HelpContents": return showMessage("The commands are those of the desktop program's menus. " +
                                             "Connect chooses the meter's serial port.", true);
-    case "Exit": return window.close();
     default:
       return showMessage(plain(c.text) + ": the browser cannot do this; the desktop program can.", false);
   }
@@ -321,8 +325,7 @@ async function start() {
   if (!page.port.available()) {
     const note = $("serial-note");
     note.hidden = false;
-    note.textContent = "This browser has no Web Serial, so the meter commands cannot reach a meter: " +
-      "use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.";
+    note.textContent = NO_WEB_SERIAL[0].toUpperCase() + NO_WEB_SERIAL.slice(1) + ".";
     $("connect").disabled = true;
   }
   document.addEventListener("dragover", (e) => e.preventDefault());

@@ -4,6 +4,9 @@
 // used to reach a port.
 "use strict";
 
+const NO_WEB_SERIAL = "this browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge " +
+  "or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here";
+
 class VelmoraPort {
   constructor() {
     this.port = null;
@@ -28,7 +31,7 @@ class VelmoraPort {
   async open(baudRate, parity, stopBits) {
     this.why = "";
     if (!this.available()) {
-      this.why = "this browser has no Web Serial: use Chrome, Edge or Opera on a desktop system";
+      this.why = NO_WEB_SERIAL;
       return 0;
     }
     if (!this.port) {

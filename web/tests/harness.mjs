@@ -49,12 +49,14 @@ export async function setUp(site, simulator) {
 
 // A fresh page with the fake port, loaded and ready; its console errors
 // and downloads are collected.
-export async function openPage(env, {fake = true, language} = {}) {
+export async function openPage(env, {fake = true, serial = true, language} = {}) {
   const page = await env.browser.newPage();
   const errors = [];
   page.on("console", async (m) => { if (m.type() === "error") errors.push(m.text() + (process.env.VELMORA_WEB_STACKS ? JSON.stringify(await Promise.all(m.args().map((a) => a.jsonValue().catch(() => "?")))) : "")); });
   page.on("pageerror", (e) => errors.push(String(e) + (process.env.VELMORA_WEB_STACKS ? e.stack : "")));
   if (fake) await page.evaluateOnNewDocument(env.fake);
+  // A browser without Web Serial, as Safari is.
+  if (!serial) await page.evaluateOnNewDocument(() => { delete Navigator.prototype.serial; });
   if (language) {
     await page.evaluateOnNewDocument((l) => {
       Object.defineProperty(navigator, "languages", {get: () => [l]});

@@ -194,6 +194,14 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
+  ["without Web Serial the editor works and Read says which browsers have it", async (env, assert) => {
+    const {page, errors} = await openPage(env, {fake: false, serial: false});
+    assert.ok((await treeLabels(page)).length > 5);
+    await click(page, "Read");
+    assert.match(await message(page, "Web Serial"), /Chrome, Edge/);
+    assert.deepEqual(errors, []);
+  }],
+
   ["Stop during a write: the window's message", async (env, assert) => {
     await env.bridge.start(["--tables", smallTable(env), "--baud", "1200"]);
     const {page, errors} = await openPage(env);
