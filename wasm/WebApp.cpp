@@ -26,7 +26,7 @@ SessionOptions PageOptions() {
     SessionOptions options;
     options.historyFile = std::string(kHome) + "/orvanelog.txt";
     options.defaultDbFile = std::string(kHome) + "/sattp.csv";
-    options.startFile = "/sample/sattp.csv";
+    options.startFile = options.defaultDbFile;
     options.probePorts = [] { return std::vector<std::string>{"Web Serial"}; };
     options.meterPorts = [] { return std::vector<ProbeTarget>{}; };
     options.makePort = [] { return std::make_unique<WebPort>(); };
@@ -205,6 +205,9 @@ EMSCRIPTEN_KEEPALIVE const char* web_compare(WebApp* app) {
     return web::Reply(*app, {{"lines", lines}, {"count", DifferenceCountText(c.comparison.differences.size())},
                              {"orderDiffers", c.comparison.orderDiffers}});
 }
+
+// A PATCH UP tick changed: the session reads the four ticks back.
+EMSCRIPTEN_KEEPALIVE void web_patch_ticks_changed(WebApp* app) { app->session->PatchCheckBoxesClicked(); }
 
 // Restore a backup: the page's backups are downloads, so the user picks one.
 EMSCRIPTEN_KEEPALIVE void web_restore_backup(WebApp* app, const char* path) {

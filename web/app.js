@@ -166,12 +166,15 @@ function download(name, bytes) {
   setTimeout(() => { URL.revokeObjectURL(a.href); a.remove(); }, 1000);
 }
 
+// The history and the PATCH UP report grow with every command: they stay.
+const KEPT = /\/(orvanelog\.txt|patchup-report\.jsonl)$/;
+
 // Hands over what a command wrote: the outbox, and a table saved back to
 // the file it was opened from. The page's own copies of picked files and the
 // history are not the user's to download.
 function downloadWritten(before) {
   for (const [path, mtime] of filesUnder(HOME)) {
-    if (before.get(path) === mtime || page.ownFiles.has(path) || path.endsWith("/orvanelog.txt")) continue;
+    if (before.get(path) === mtime || page.ownFiles.has(path) || KEPT.test(path)) continue;
     download(path.split("/").pop(), page.core.FS.readFile(path));
   }
 }

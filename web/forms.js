@@ -318,6 +318,13 @@ async function start() {
   showTables(true);
   $("connect").addEventListener("click", connect);
   $("find").addEventListener("input", applyFind);
+  for (const tick of document.querySelectorAll("#form-pane input[type=checkbox]")) {
+    tick.addEventListener("change", () => {
+      if (page.busy) return;
+      call("web_patch_ticks_changed", null, ["number"], [page.app]);
+      refreshCommands();
+    });
+  }
   for (const el of document.querySelectorAll("#import-list, #import-options")) {
     el.addEventListener("change", showImportPreview);
     el.addEventListener("input", showImportPreview);

@@ -156,17 +156,22 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
-  ["logo and icon are written to the meter; Flash1M.bin is a download", async (env, assert) => {
+  ["logo and icon (by PATCH UP) are written to the meter; Flash1M.bin is a download", async (env, assert) => {
     const out = fs.mkdtempSync(path.join(env.scratch, "meter-"));
     await env.bridge.start(["--out", out]);
     const {page, errors, downloads} = await openPage(env);
     await connect(page);
     await pick(page, "Load logo...", path.join(EXAMPLES, "stm32logo_sample.bin"));
     await pick(page, "Load icon...", path.join(EXAMPLES, "stm32icon_sample.bin"));
-    for (const command of ["Write logo", "Write icon"]) {
-      await click(page, command);
-      await waitIdle(page);
-    }
+    await click(page, "Write logo");
+    await waitIdle(page);
+    // The icon goes by PATCH UP, with its tick alone.
+    await page.click("#patch-PatchIcon");
+    const done = answerYes(page);
+    await click(page, "PATCH UP");
+    await waitIdle(page);
+    done();
+    assert.match(await message(page, "Patch up done"), /icon written/);
     await click(page, "Create Flash1M.bin");
     assert.equal(fs.statSync(await waitForFile(downloads, /^Flash1M\.bin$/)).size, 1048576);
     await env.bridge.stopSim();
