@@ -13,6 +13,9 @@ const page = {core: null, app: 0, busy: false, stop: false, commands: [], select
               port: new VelmoraPort(), ownFiles: new Set()};
 const $ = (id) => document.getElementById(id);
 
+// Leaving the page with unsaved edits asks first, as closing the window does.
+window.addEventListener("beforeunload", (e) => { if (page.modified) e.preventDefault(); });
+
 // "Open(&O)..." -> "Open...": the menu text without its mnemonic.
 function plain(text) { return text.replace(/\(&.\)/g, "").replace(/&/g, ""); }
 function firstLine(text) { return text.split("\n")[0]; }
@@ -252,6 +255,7 @@ function refreshCommands() {
     if (c.step === "ToggleVerify") b.setAttribute("aria-pressed", String(data.verify));
     if (c.step === "ToggleBackup") b.setAttribute("aria-pressed", String(data.backup));
   }
+  page.modified = data.modified;
 }
 
 function command(c) {
