@@ -36,6 +36,11 @@ std::string BaseOf(const std::string& path) {
 mode_t NewFileMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
+#if defined(__EMSCRIPTEN__)
+    // The browser build's C library starts with a umask of 0777, which would
+    // save files that not even the page may read back for the download.
+    if (mask == 0777) mask = 022;
+#endif
     return 0666 & ~mask;
 }
 
