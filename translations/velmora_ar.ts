@@ -2147,8 +2147,8 @@ Upgrade the firmware now?</source>
         <translation>تم اختيار منفذ Web Serial</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>لا يدعم هذا المتصفح Web Serial، لذا لا تصل أوامر جهاز القياس إلى أي جهاز قياس: استخدم Chrome أو Edge أو Opera على Windows أو macOS أو Linux. محرر الجداول يعمل هنا.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>لا يدعم هذا المتصفح Web Serial، لذا لا تستطيع الصفحة الوصول إلى جهاز القياس: استخدم Chrome أو Edge أو Opera على Windows أو macOS أو Linux (أو Firefox بدءًا من إصداره 151)؛ محرر الجداول يعمل هنا.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2193,6 +2193,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Changes</source>
         <translation>التغييرات</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>هذا متاح في برنامج سطح المكتب؛ لا يستطيع المتصفح فعله.</translation>
     </message>
 </context>
 </TS>

@@ -2131,8 +2131,8 @@ Firmware jetzt aktualisieren?</translation>
         <translation>Web-Serial-Schnittstelle gewählt</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Dieser Browser hat kein Web Serial, daher erreichen die Messgerätebefehle kein Messgerät: Verwenden Sie Chrome, Edge oder Opera unter Windows, macOS oder Linux. Der Tabelleneditor funktioniert hier.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Dieser Browser hat kein Web Serial, daher kann die Seite kein Messgerät erreichen: Verwenden Sie Chrome, Edge oder Opera unter Windows, macOS oder Linux (oder Firefox ab Version 151); der Tabelleneditor funktioniert hier.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2177,6 +2177,10 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Das Desktop-Programm hat das; ein Browser kann es nicht.</translation>
     </message>
 </context>
 </TS>

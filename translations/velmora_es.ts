@@ -2131,8 +2131,8 @@ No apague el medidor hasta que termine la actualización.
         <translation>Puerto Web Serial elegido</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Este navegador no tiene Web Serial, así que las órdenes del medidor no pueden llegar a un medidor: use Chrome, Edge u Opera en Windows, macOS o Linux. El editor de tablas funciona aquí.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Este navegador no tiene Web Serial, así que la página no puede llegar a un medidor: use Chrome, Edge u Opera en Windows, macOS o Linux (o Firefox desde su versión 151); el editor de tablas funciona aquí.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2177,6 +2177,10 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>Changes</source>
         <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>El programa de escritorio lo tiene; un navegador no puede hacerlo.</translation>
     </message>
 </context>
 </TS>

@@ -2131,8 +2131,8 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <translation>Port Web Serial choisi</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Ce navigateur n&apos;a pas Web Serial, les commandes du mesureur ne peuvent donc pas atteindre un mesureur : utilisez Chrome, Edge ou Opera sous Windows, macOS ou Linux. L&apos;éditeur de tables fonctionne ici.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Ce navigateur n&apos;a pas Web Serial, la page ne peut donc pas atteindre un mesureur : utilisez Chrome, Edge ou Opera sous Windows, macOS ou Linux (ou Firefox à partir de sa version 151) ; l&apos;éditeur de tables fonctionne ici.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2177,6 +2177,10 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>Changes</source>
         <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Le programme de bureau le propose ; un navigateur ne peut pas le faire.</translation>
     </message>
 </context>
 </TS>

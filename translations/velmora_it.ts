@@ -2131,8 +2131,8 @@ Aggiornare il firmware ora?</translation>
         <translation>Porta Web Serial scelta</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Questo browser non ha Web Serial, quindi i comandi del misuratore non possono raggiungere un misuratore: usare Chrome, Edge o Opera su Windows, macOS o Linux. L&apos;editor di tabelle qui funziona.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Questo browser non ha Web Serial, quindi la pagina non può raggiungere un misuratore: usare Chrome, Edge o Opera su Windows, macOS o Linux (o Firefox dalla versione 151); l&apos;editor di tabelle qui funziona.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2177,6 +2177,10 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>Changes</source>
         <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Il programma desktop lo offre; un browser non può farlo.</translation>
     </message>
 </context>
 </TS>

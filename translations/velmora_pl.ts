@@ -2135,8 +2135,8 @@ Zaktualizować oprogramowanie teraz?</translation>
         <translation>Wybrano port Web Serial</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Ta przeglądarka nie ma Web Serial, więc polecenia miernika nie mogą dotrzeć do miernika: użyj Chrome, Edge lub Opery w systemie Windows, macOS lub Linux. Edytor tabel działa tutaj.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Ta przeglądarka nie ma Web Serial, więc strona nie może dotrzeć do miernika: użyj Chrome, Edge lub Opery w systemie Windows, macOS lub Linux (albo Firefoksa od wersji 151); edytor tabel działa tutaj.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2181,6 +2181,10 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>Changes</source>
         <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Program na komputer to ma; przeglądarka tego nie potrafi.</translation>
     </message>
 </context>
 </TS>

@@ -2131,8 +2131,8 @@ Atualizar o firmware agora?</translation>
         <translation>Porta Web Serial escolhida</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Este navegador não tem Web Serial, por isso os comandos do medidor não chegam a um medidor: use o Chrome, o Edge ou o Opera no Windows, macOS ou Linux. O editor de tabelas funciona aqui.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Este navegador não tem Web Serial, por isso a página não chega a um medidor: use o Chrome, o Edge ou o Opera no Windows, macOS ou Linux (ou o Firefox a partir da versão 151); o editor de tabelas funciona aqui.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2177,6 +2177,10 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>Changes</source>
         <translation>Alterações</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>O programa de computador tem isto; um navegador não o consegue fazer.</translation>
     </message>
 </context>
 </TS>

@@ -2135,8 +2135,8 @@ Upgrade the firmware now?</source>
         <translation>Выбран порт Web Serial</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>В этом браузере нет Web Serial, поэтому команды измерителя не могут достичь измерителя: используйте Chrome, Edge или Opera в Windows, macOS или Linux. Редактор таблиц здесь работает.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>В этом браузере нет Web Serial, поэтому страница не может достичь измерителя: используйте Chrome, Edge или Opera в Windows, macOS или Linux (или Firefox начиная с версии 151); редактор таблиц здесь работает.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2181,6 +2181,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Changes</source>
         <translation>Изменения</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Это есть в настольной программе; браузер этого не умеет.</translation>
     </message>
 </context>
 </TS>

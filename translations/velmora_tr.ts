@@ -2127,8 +2127,8 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <translation>Web Serial bağlantı noktası seçildi</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>Bu tarayıcıda Web Serial yok, bu yüzden ölçüm cihazı komutları bir ölçüm cihazına ulaşamaz: Windows, macOS veya Linux üzerinde Chrome, Edge ya da Opera kullanın. Tablo düzenleyici burada çalışır.</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Bu tarayıcıda Web Serial yok, bu yüzden sayfa bir ölçüm cihazına ulaşamaz: Windows, macOS veya Linux üzerinde Chrome, Edge ya da Opera kullanın (veya 151 sürümünden itibaren Firefox); tablo düzenleyici burada çalışır.</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2173,6 +2173,10 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>Changes</source>
         <translation>Değişiklikler</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Masaüstü programında bu var; bir tarayıcı bunu yapamaz.</translation>
     </message>
 </context>
 </TS>

@@ -2127,8 +2127,8 @@ Upgrade the firmware now?</source>
         <translation>已选择 Web Serial 端口</translation>
     </message>
     <message>
-        <source>This browser has no Web Serial, so the meter commands cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux. The table editor works here.</source>
-        <translation>此浏览器不支持 Web Serial，因此寻星仪命令无法连接寻星仪：请在 Windows、macOS 或 Linux 上使用 Chrome、Edge 或 Opera。表格编辑器在此可用。</translation>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>此浏览器不支持 Web Serial，因此页面无法连接寻星仪：请在 Windows、macOS 或 Linux 上使用 Chrome、Edge 或 Opera（或 151 版起的 Firefox）；表格编辑器在此可用。</translation>
     </message>
     <message>
         <source>Menus</source>
@@ -2173,6 +2173,10 @@ Upgrade the firmware now?</source>
     <message>
         <source>Changes</source>
         <translation>更改</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>桌面程序提供此功能；浏览器无法执行。</translation>
     </message>
 </context>
 </TS>
