@@ -2036,4 +2036,167 @@ Upgrade the firmware now?</source>
         <translation>بدون عنوان</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>نصف الكرة</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>إضافة TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>تعديل TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>المدخل</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>نغمة 22 كيلوهرتز</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>فرز TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>القمر الصناعي الأول</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>غرب-&gt;شرق</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>شرق-&gt;غرب</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>المفتاح الأول</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>استقطاب</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>المفتاح الثاني</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>عنوان قائمة المرسلات المستجيبة (http أو https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>عدد الملاحظات: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>لا توجد ملاحظات</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>الترتيب مختلف</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane في المتصفح: محرر الجداول وخدمة جهاز القياس، بالنواة نفسها التي يستخدمها برنامج سطح المكتب.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>الأوامر هي أوامر قوائم برنامج سطح المكتب. يختار «اتصال» المنفذ التسلسلي لجهاز القياس.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: لا يستطيع المتصفح فعل ذلك؛ برنامج سطح المكتب يستطيع.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>تم اختيار منفذ Web Serial</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>لا يدعم هذا المتصفح Web Serial، لذا لا تستطيع الصفحة الوصول إلى جهاز القياس: استخدم Chrome أو Edge أو Opera على Windows أو macOS أو Linux (أو Firefox بدءًا من إصداره 151)؛ محرر الجداول يعمل هنا.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>القوائم</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>اتصال</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>لا يوجد منفذ</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>جهاز القياس</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>أقمار القائمة</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>ملخص الاستيراد</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>التغييرات</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>هذا متاح في برنامج سطح المكتب؛ لا يستطيع المتصفح فعله.</translation>
+    </message>
+</context>
 </TS>

@@ -2020,4 +2020,167 @@ Firmware jetzt aktualisieren?</translation>
         <translation>Unbenannt</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hemisphäre</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>TP hinzufügen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>TP bearbeiten</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>22-kHz-Ton</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>TP sortieren</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Erster Satellit</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>West-&gt;Ost</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Ost-&gt;West</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Erstes Sortierkriterium</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Zweites Sortierkriterium</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>Die Adresse einer Transponderliste (http oder https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Befunde: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Keine Befunde</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>Reihenfolge weicht ab</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane im Browser: Tabelleneditor und Messgeräte-Service, mit demselben Kern wie das Desktop-Programm.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Die Befehle sind die aus den Menüs des Desktop-Programms. „Verbinden“ wählt die serielle Schnittstelle des Messgeräts.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: Das kann der Browser nicht; das Desktop-Programm kann es.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Web-Serial-Schnittstelle gewählt</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Dieser Browser hat kein Web Serial, daher kann die Seite kein Messgerät erreichen: Verwenden Sie Chrome, Edge oder Opera unter Windows, macOS oder Linux (oder Firefox ab Version 151); der Tabelleneditor funktioniert hier.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menüs</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Keine Schnittstelle</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satelliten der Liste</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Importübersicht</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Das Desktop-Programm hat das; ein Browser kann es nicht.</translation>
+    </message>
+</context>
 </TS>

@@ -2020,4 +2020,167 @@ No apague el medidor hasta que termine la actualización.
         <translation>Sin título</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hemisferio</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Añadir TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Editar TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Tono 22 kHz</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Ordenar TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Primer satélite</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Oeste-&gt;Este</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Este-&gt;Oeste</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Primera clave</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Tasa de símb</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Segunda clave</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>La dirección de una lista de transpondedores (http o https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Hallazgos: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Sin hallazgos</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>el orden difiere</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane en el navegador: el editor de tablas y el servicio del medidor, con el mismo núcleo que el programa de escritorio.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Las órdenes son las de los menús del programa de escritorio. «Conectar» elige el puerto serie del medidor.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: el navegador no puede hacerlo; el programa de escritorio sí.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Puerto Web Serial elegido</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Este navegador no tiene Web Serial, así que la página no puede llegar a un medidor: use Chrome, Edge u Opera en Windows, macOS o Linux (o Firefox desde su versión 151); el editor de tablas funciona aquí.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menús</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Sin puerto</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Medidor</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satélites de la lista</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Resumen de la importación</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>El programa de escritorio lo tiene; un navegador no puede hacerlo.</translation>
+    </message>
+</context>
 </TS>

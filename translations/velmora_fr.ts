@@ -2020,4 +2020,167 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <translation>Sans titre</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hémisphère</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Ajouter un TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Modifier le TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Tonalité 22 kHz</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Trier les TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Premier satellite</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Ouest-&gt;Est</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Est-&gt;Ouest</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Première clé</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Deuxième clé</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>L&apos;adresse d&apos;une liste de transpondeurs (http ou https) :</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Constats : %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Aucun constat</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>l&apos;ordre diffère</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane dans le navigateur : l&apos;éditeur de tables et la maintenance du mesureur, avec le même cœur que le programme de bureau.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Les commandes sont celles des menus du programme de bureau. « Connecter » choisit le port série du mesureur.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1 : le navigateur ne peut pas le faire ; le programme de bureau le peut.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Port Web Serial choisi</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Ce navigateur n&apos;a pas Web Serial, la page ne peut donc pas atteindre un mesureur : utilisez Chrome, Edge ou Opera sous Windows, macOS ou Linux (ou Firefox à partir de sa version 151) ; l&apos;éditeur de tables fonctionne ici.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Aucun port</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Mesureur</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satellites de la liste</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Résumé de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Le programme de bureau le propose ; un navigateur ne peut pas le faire.</translation>
+    </message>
+</context>
 </TS>

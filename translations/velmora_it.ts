@@ -2020,4 +2020,167 @@ Aggiornare il firmware ora?</translation>
         <translation>Senza titolo</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Emisfero</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Aggiungi TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Modifica TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Tono 22 kHz</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Ordina TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Primo satellite</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Ovest-&gt;Est</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Est-&gt;Ovest</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Prima chiave</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Seconda chiave</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatico</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>L&apos;indirizzo di un elenco di transponder (http o https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Segnalazioni: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Nessuna segnalazione</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>l&apos;ordine è diverso</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane nel browser: l&apos;editor di tabelle e l&apos;assistenza del misuratore, con lo stesso nucleo del programma desktop.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>I comandi sono quelli dei menu del programma desktop. «Connetti» sceglie la porta seriale del misuratore.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: il browser non può farlo; il programma desktop sì.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Porta Web Serial scelta</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Questo browser non ha Web Serial, quindi la pagina non può raggiungere un misuratore: usare Chrome, Edge o Opera su Windows, macOS o Linux (o Firefox dalla versione 151); l&apos;editor di tabelle qui funziona.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Nessuna porta</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Elenco</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Misuratore</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satelliti dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Riepilogo dell&apos;importazione</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Il programma desktop lo offre; un browser non può farlo.</translation>
+    </message>
+</context>
 </TS>

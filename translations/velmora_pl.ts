@@ -2024,4 +2024,167 @@ Zaktualizować oprogramowanie teraz?</translation>
         <translation>Bez nazwy</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Półkula</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Dodaj TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Edytuj TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Wejście</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Ton 22 kHz</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Sortuj TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Pierwszy satelita</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Kierunek</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Zachód-&gt;Wschód</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Wschód-&gt;Zachód</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Pierwszy klucz</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Szybkość symbolowa</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Drugi klucz</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatycznie</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>Adres listy transponderów (http lub https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Uwagi: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Brak uwag</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>kolejność się różni</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane w przeglądarce: edytor tabel i obsługa miernika, z tym samym rdzeniem co program na komputer.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Polecenia są takie jak w menu programu na komputer. „Połącz” wybiera port szeregowy miernika.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: przeglądarka tego nie potrafi; program na komputer tak.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Wybrano port Web Serial</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Ta przeglądarka nie ma Web Serial, więc strona nie może dotrzeć do miernika: użyj Chrome, Edge lub Opery w systemie Windows, macOS lub Linux (albo Firefoksa od wersji 151); edytor tabel działa tutaj.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Brak portu</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Miernik</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satelity z listy</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Podsumowanie importu</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Zmiany</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Program na komputer to ma; przeglądarka tego nie potrafi.</translation>
+    </message>
+</context>
 </TS>

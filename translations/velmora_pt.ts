@@ -2020,4 +2020,167 @@ Atualizar o firmware agora?</translation>
         <translation>Sem título</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hemisfério</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Adicionar TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Editar TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Tom 22 kHz</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Ordenar TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Primeiro satélite</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Oeste-&gt;Leste</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Leste-&gt;Oeste</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Primeira chave</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Taxa de símbolos</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Segunda chave</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>O endereço de uma lista de transponders (http ou https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Ocorrências: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Nenhuma ocorrência</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>a ordem difere</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane no navegador: o editor de tabelas e o serviço do medidor, com o mesmo núcleo do programa de computador.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Os comandos são os dos menus do programa de computador. «Ligar» escolhe a porta série do medidor.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: o navegador não consegue fazer isto; o programa de computador consegue.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Porta Web Serial escolhida</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Este navegador não tem Web Serial, por isso a página não chega a um medidor: use o Chrome, o Edge ou o Opera no Windows, macOS ou Linux (ou o Firefox a partir da versão 151); o editor de tabelas funciona aqui.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Sem porta</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Medidor</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Satélites da lista</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Resumo da importação</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Alterações</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>O programa de computador tem isto; um navegador não o consegue fazer.</translation>
+    </message>
+</context>
 </TS>

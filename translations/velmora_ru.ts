@@ -2024,4 +2024,167 @@ Upgrade the firmware now?</source>
         <translation>Без имени</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Полушарие</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>Добавить TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>Изменить TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>Тон 22 кГц</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>Сортировать TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>Первый спутник</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Запад-&gt;Восток</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Восток-&gt;Запад</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Первый ключ</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Пол</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Второй ключ</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>автоматически</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>Адрес списка транспондеров (http или https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Замечания: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Замечаний нет</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>порядок отличается</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Orvane в браузере: редактор таблиц и обслуживание измерителя, с тем же ядром, что и настольная программа.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Команды те же, что в меню настольной программы. «Подключить» выбирает последовательный порт измерителя.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: браузер этого не умеет; настольная программа умеет.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Выбран порт Web Serial</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>В этом браузере нет Web Serial, поэтому страница не может достичь измерителя: используйте Chrome, Edge или Opera в Windows, macOS или Linux (или Firefox начиная с версии 151); редактор таблиц здесь работает.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Нет порта</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Измеритель</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Спутники списка</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Сводка импорта</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Изменения</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Это есть в настольной программе; браузер этого не умеет.</translation>
+    </message>
+</context>
 </TS>

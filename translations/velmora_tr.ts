@@ -2016,4 +2016,167 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <translation>Adsız</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Yarımküre</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>TP ekle</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>TP düzenle</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Giriş</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>22 kHz ton</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>TP sırala</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>İlk uydu</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Yön</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>Batı-&gt;Doğu</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>Doğu-&gt;Batı</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>Birinci anahtar</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Sembol oranı</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>Pol</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>İkinci anahtar</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>otomatik</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>Bir transponder listesinin adresi (http veya https):</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>Bulgular: %1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Bulgu yok</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>sıra farklı</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>Tarayıcıda Orvane: tablo düzenleyici ve ölçüm cihazı servisi, masaüstü programıyla aynı çekirdekle.</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>Komutlar masaüstü programının menülerindekilerle aynıdır. “Bağlan” ölçüm cihazının seri bağlantı noktasını seçer.</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1: tarayıcı bunu yapamaz; masaüstü programı yapabilir.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>Web Serial bağlantı noktası seçildi</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>Bu tarayıcıda Web Serial yok, bu yüzden sayfa bir ölçüm cihazına ulaşamaz: Windows, macOS veya Linux üzerinde Chrome, Edge ya da Opera kullanın (veya 151 sürümünden itibaren Firefox); tablo düzenleyici burada çalışır.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menüler</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Bağlan</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Bağlantı noktası</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>Bağlantı noktası yok</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Cihaz</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>Listenin uyduları</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>İçe aktarma özeti</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Değişiklikler</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>Masaüstü programında bu var; bir tarayıcı bunu yapamaz.</translation>
+    </message>
+</context>
 </TS>

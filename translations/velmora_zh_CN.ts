@@ -2016,4 +2016,167 @@ Upgrade the firmware now?</source>
         <translation>未命名</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>半球</translation>
+    </message>
+    <message>
+        <source>TP Add</source>
+        <translation>添加 TP</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>TP Edit</source>
+        <translation>编辑 TP</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>22K tone</source>
+        <translation>22 kHz 信号</translation>
+    </message>
+    <message>
+        <source>TP Sort</source>
+        <translation>排序 TP</translation>
+    </message>
+    <message>
+        <source>First satellite</source>
+        <translation>起始卫星</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>West-&gt;East</source>
+        <translation>西-&gt;东</translation>
+    </message>
+    <message>
+        <source>East-&gt;West</source>
+        <translation>东-&gt;西</translation>
+    </message>
+    <message>
+        <source>First key</source>
+        <translation>第一排序键</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>符号率</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <translation>极化</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>第二排序键</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>The address of a transponder list (http or https):</source>
+        <translation>转发器列表的地址（http 或 https）：</translation>
+    </message>
+    <message>
+        <source>Findings: %1</source>
+        <translation>发现问题：%1</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>未发现问题</translation>
+    </message>
+    <message>
+        <source>order differs</source>
+        <translation>顺序不同</translation>
+    </message>
+    <message>
+        <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
+        <translation>浏览器中的 Orvane：表格编辑器和寻星仪维护，与桌面程序使用相同的核心。</translation>
+    </message>
+    <message>
+        <source>The commands are those of the desktop program&apos;s menus. Connect chooses the meter&apos;s serial port.</source>
+        <translation>命令与桌面程序菜单中的相同。“连接”用于选择寻星仪的串口。</translation>
+    </message>
+    <message>
+        <source>%1: the browser cannot do this; the desktop program can.</source>
+        <translation>%1：浏览器无法执行此操作；桌面程序可以。</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Web Serial port chosen</source>
+        <translation>已选择 Web Serial 端口</translation>
+    </message>
+    <message>
+        <source>This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.</source>
+        <translation>此浏览器不支持 Web Serial，因此页面无法连接寻星仪：请在 Windows、macOS 或 Linux 上使用 Chrome、Edge 或 Opera（或 151 版起的 Firefox）；表格编辑器在此可用。</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>No port</source>
+        <translation>无端口</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>寻星仪</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Satellites of the list</source>
+        <translation>列表中的卫星</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>导入摘要</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>The desktop program has this; a browser cannot do it.</source>
+        <translation>桌面程序提供此功能；浏览器无法执行。</translation>
+    </message>
+</context>
 </TS>

@@ -41,7 +41,7 @@ function showMessage(text, success) {
   p.textContent = text;
   const ok = document.createElement("button");
   ok.type = "button";
-  ok.textContent = "OK";
+  ok.textContent = tr("velmora::FormDialog", "OK");
   ok.addEventListener("click", () => box.remove());
   box.append(p, ok);
   $("messages").append(box);
@@ -49,7 +49,7 @@ function showMessage(text, success) {
 
 function ask(question, withCancel) {
   const dlg = $("ask");
-  $("ask-text").textContent = question;
+  $("ask-text").textContent = trCore(question);
   $("ask-cancel").hidden = !withCancel;
   return new Promise((resolve) => {
     const done = (e) => {
@@ -105,9 +105,9 @@ function installView() {
   page.core.velmoraPort = page.port;
   page.core.velmoraView = {
     setText(control, text) {
-      if (control === "Title") document.title = (text ? text.split("/").pop() : "Untitled") + " - Orvane";
-      else if (control === "Status") $("status").textContent = shown(text);
-      else { const el = $("label-" + control); if (el) el.textContent = text; }
+      if (control === "Title") document.title = (text ? text.split("/").pop() : tr("velmora::MainFrame", "Untitled")) + " - Orvane";
+      else if (control === "Status") $("status").textContent = shown(trCore(text));
+      else { const el = $("label-" + control); if (el) el.textContent = trCore(text); }
     },
     setNumber(what, control, value) {
       if (what === "progressRange") { $("progress").max = Math.max(1, value); $("progress").value = 0; }
@@ -118,7 +118,7 @@ function installView() {
     },
     getCheck(control) { const el = $("patch-" + control); return el ? el.checked : false; },
     selectedRows() { return [...page.selected].sort((a, b) => a - b); },
-    message: showMessage,
+    message: (text, success) => showMessage(trCore(text), success),
     ask,
     openFile(title, filter) { return pickFile(acceptOf(filter)); },
     saveFile(proposed) {
@@ -218,21 +218,21 @@ function buildMenus() {
     const group = document.createElement("div");
     group.className = "menu";
     group.setAttribute("role", "group");
-    group.setAttribute("aria-label", plain(title));
+    group.setAttribute("aria-label", plain(trCore(title)));
     const head = document.createElement("span");
     head.className = "menu-title";
-    head.textContent = plain(title);
+    head.textContent = plain(trCore(title));
     group.append(head);
     for (const c of page.commands.filter((c) => c.menu === menuId)) {
       const b = document.createElement("button");
       b.type = "button";
       b.id = "cmd-" + c.id;
-      b.textContent = plain(c.text);
-      b.setAttribute("aria-label", plain(c.text));
-      if (c.prompt) b.title = firstLine(c.prompt);
+      b.textContent = plain(trCore(c.text));
+      b.setAttribute("aria-label", plain(trCore(c.text)));
+      if (c.prompt) b.title = firstLine(trCore(c.prompt));
       if (DESKTOP_ONLY.has(c.step)) {
         b.dataset.desktopOnly = "true";
-        b.title = "The desktop program has this; a browser cannot do it.";
+        b.title = tr("WebPage", "The desktop program has this; a browser cannot do it.");
       }
       if (c.step === "ToggleVerify" || c.step === "ToggleBackup") b.setAttribute("aria-pressed", "false");
       b.addEventListener("click", () => command(c));
@@ -251,7 +251,7 @@ function refreshCommands() {
     if (!b) continue;
     const stop = plain(c.text) === "Stop";
     b.disabled = !(c.enabled || stop) || b.dataset.desktopOnly === "true";
-    if (c.live) b.textContent = c.live;
+    if (c.live) b.textContent = trCore(c.live);
     if (c.step === "ToggleVerify") b.setAttribute("aria-pressed", String(data.verify));
     if (c.step === "ToggleBackup") b.setAttribute("aria-pressed", String(data.backup));
   }

@@ -4,23 +4,35 @@
 
 // The edit forms: [label, name, kind, choices] rows.
 const FORMS = {
-  satAdd: ["Satellite Add", [["Name", "name", "text"], ["Longitude", "longitude", "text"],
-    ["Hemisphere", "hemisphere", "select", ["East", "West"]], ["LNB", "lnb", "number", 1, 16]]],
-  satEdit: ["Satellite Edit", [["Name", "name", "text"], ["Longitude", "longitude", "text"],
-    ["Hemisphere", "hemisphere", "select", ["East", "West"]], ["LNB", "lnb", "number", 1, 16]]],
-  tpAdd: ["TP Add", [["Satellite", "satellite", "satellite"], ["Frequency", "frequency", "text"],
-    ["Symbol rate", "symbolRate", "text"], ["Polarisation", "polarisation", "select", ["V", "H"]],
-    ["Unique", "unique", "select", ["No", "Yes"]], ["LNB", "lnb", "number", 1, 16]]],
-  tpEdit: ["TP Edit", [["Frequency", "frequency", "text"], ["Symbol rate", "symbolRate", "text"],
-    ["Polarisation", "polarisation", "select", ["V", "H"]], ["Unique", "unique", "select", ["No", "Yes"]],
-    ["LNB", "lnb", "number", 1, 16]]],
-  lnbEdit: ["LNB Edit", [["Type", "type", "number", 0, 8], ["Power", "power", "select", ["Off", "13/18", "13V", "18V"]],
-    ["Dish", "dish", "select", ["Fixed", "Moved"]], ["DiSEqC switch", "sw", "select", ["Off", "V1.0", "V1.1"]],
-    ["Input", "input", "number", 1, 18], ["22K tone", "tone", "select", ["Off", "0/22K", "22K"]]]],
-  tpSort: ["TP Sort", [["First satellite", "firstSatellite", "satellite"],
-    ["Direction", "direction", "select", ["West->East", "East->West"]],
-    ["First key", "key1", "select", ["Frequency", "Symbolrate", "Pol"]],
-    ["Second key", "key2", "select", ["Frequency", "Symbolrate", "Pol"], 1]]],
+  satAdd: [trLater("velmora::SatAddDlg", "Satellite Add"), [[trLater("WebPage", "Name"), "name", "text"],
+    [trLater("velmora::SatAddDlg", "Longitude"), "longitude", "text"],
+    [trLater("WebPage", "Hemisphere"), "hemisphere", "select", [trLater("velmora::SatAddDlg", "East"), trLater("velmora::SatAddDlg", "West")]],
+    [trLater("TpListModel", "LNB"), "lnb", "number", 1, 16]]],
+  satEdit: [trLater("velmora::SatAddDlg", "Satellite Edit"), [[trLater("WebPage", "Name"), "name", "text"],
+    [trLater("velmora::SatAddDlg", "Longitude"), "longitude", "text"],
+    [trLater("WebPage", "Hemisphere"), "hemisphere", "select", [trLater("velmora::SatAddDlg", "East"), trLater("velmora::SatAddDlg", "West")]],
+    [trLater("TpListModel", "LNB"), "lnb", "number", 1, 16]]],
+  tpAdd: [trLater("WebPage", "TP Add"), [[trLater("velmora::TpEditDlg", "Satellite"), "satellite", "satellite"],
+    [trLater("velmora::TpEditDlg", "Frequency"), "frequency", "text"],
+    [trLater("velmora::TpEditDlg", "Symbol rate"), "symbolRate", "text"],
+    [trLater("velmora::TpEditDlg", "Polarisation"), "polarisation", "select", ["V", "H"]],
+    [trLater("velmora::TpEditDlg", "Unique"), "unique", "select", [trLater("WebPage", "No"), trLater("WebPage", "Yes")]],
+    [trLater("TpListModel", "LNB"), "lnb", "number", 1, 16]]],
+  tpEdit: [trLater("WebPage", "TP Edit"), [[trLater("velmora::TpEditDlg", "Frequency"), "frequency", "text"],
+    [trLater("velmora::TpEditDlg", "Symbol rate"), "symbolRate", "text"],
+    [trLater("velmora::TpEditDlg", "Polarisation"), "polarisation", "select", ["V", "H"]],
+    [trLater("velmora::TpEditDlg", "Unique"), "unique", "select", [trLater("WebPage", "No"), trLater("WebPage", "Yes")]],
+    [trLater("TpListModel", "LNB"), "lnb", "number", 1, 16]]],
+  lnbEdit: [trLater("velmora::LnbEditDlg", "LNB Edit"), [[trLater("TpListModel", "Type"), "type", "number", 0, 8],
+    [trLater("TpListModel", "Power"), "power", "select", [trLater("velmora::LnbEditDlg", "Off"), "13/18", "13V", "18V"]],
+    [trLater("TpListModel", "Dish"), "dish", "select", [trLater("velmora::LnbEditDlg", "Fixed"), trLater("velmora::LnbEditDlg", "Moved")]],
+    [trLater("velmora::LnbEditDlg", "DiSEqC switch"), "sw", "select", [trLater("velmora::LnbEditDlg", "Off"), "V1.0", "V1.1"]],
+    [trLater("WebPage", "Input"), "input", "number", 1, 18],
+    [trLater("WebPage", "22K tone"), "tone", "select", [trLater("velmora::LnbEditDlg", "Off"), "0/22K", "22K"]]]],
+  tpSort: [trLater("WebPage", "TP Sort"), [[trLater("WebPage", "First satellite"), "firstSatellite", "satellite"],
+    [trLater("WebPage", "Direction"), "direction", "select", [trLater("WebPage", "West->East"), trLater("WebPage", "East->West")]],
+    [trLater("WebPage", "First key"), "key1", "select", [trLater("velmora::TpSortDlg", "Frequency"), trLater("WebPage", "Symbolrate"), trLater("WebPage", "Pol")]],
+    [trLater("WebPage", "Second key"), "key2", "select", [trLater("velmora::TpSortDlg", "Frequency"), trLater("WebPage", "Symbolrate"), trLater("WebPage", "Pol")], 1]]],
 };
 // The form button a command mirrors -> its form, or what it runs at once.
 const BUTTON_FORM = {TpAdd: "tpAdd", TpEdit: "tpEdit", SatAdd: "satAdd", SatEdit: "satEdit",
@@ -72,12 +84,12 @@ function askForm(kind) {
 
 function showLines(title, count, lines, offerTake) {
   $("lines-title").textContent = title;
-  $("lines-count").textContent = count;
+  $("lines-count").textContent = trCore(count);
   const list = $("lines-list");
   list.textContent = "";
   for (const line of lines) {
     const li = document.createElement("li");
-    li.textContent = line;
+    li.textContent = trCore(line);
     list.append(li);
   }
   $("lines-take").hidden = !offerTake;
@@ -104,17 +116,19 @@ function showImportPreview() {
   const choices = importChoices();
   const r = JSON.parse(call("web_import_preview", "string", ["number", "string"],
                             [page.app, JSON.stringify(choices)]));
-  $("import-summary").textContent = r.summary;
-  $("import-changes").textContent = r.changes || "Nothing in the table changes.";
+  $("import-summary").textContent = trCore(r.summary);
+  $("import-changes").textContent = r.changes || tr("velmora::ImportDlg", "Nothing in the table changes.");
   $("import-ok").disabled = !choices.selected.some(Boolean);
 }
 
 async function importList(source) {
   const r = JSON.parse(await callAsync("web_import_load", "string", ["number", "string"], [page.app, source]));
-  if (r.error) return showMessage(r.error, false);
-  if (!r.satellites.length) return showMessage(source.split("/").pop() + ": no satellites in this list", false);
+  if (r.error) return showMessage(trCore(r.error), false);
+  if (!r.satellites.length) return showMessage(tr("ImportDlg", "%1: no satellites in this list").replace("%1", source.split("/").pop()), false);
   const body = $("import-list");
   body.textContent = "";
+  // The rows are called tr below, which hides the translation function.
+  const nameLabel = tr("velmora::ImportDlg", "Name");
   for (const sat of r.satellites) {
     const tr = document.createElement("tr");
     const tick = document.createElement("input");
@@ -124,7 +138,7 @@ async function importList(source) {
     const name = document.createElement("input");
     name.type = "text";
     name.value = sat.name;
-    name.setAttribute("aria-label", "Name");
+    name.setAttribute("aria-label", nameLabel);
     const cells = [tick, sat.position, name, String(sat.transponders)];
     for (const cell of cells) {
       const td = document.createElement("td");
@@ -136,7 +150,7 @@ async function importList(source) {
   for (const id of ["import-ku", "import-c", "import-ka"]) {
     const select = $(id);
     select.textContent = "";
-    select.append(new Option("automatic", "-1"));
+    select.append(new Option(tr("WebPage", "automatic"), "-1"));
     r.lnbs.forEach((text, i) => select.append(new Option((i + 1) + ": " + text, String(i))));
   }
   $("import-replace").checked = false;
@@ -173,7 +187,7 @@ async function windowStep(c) {
       });
     case "FileImportUrl":
       return run(async () => {
-        const url = await askText("Import from the web", "The address of a transponder list (http or https):");
+        const url = await askText(tr("velmora::UrlDlg", "Import from the web"), tr("WebPage", "The address of a transponder list (http or https):"));
         if (url) await importList(url);
       });
     case "RestoreDialog":
@@ -184,28 +198,30 @@ async function windowStep(c) {
     case "ExportDialog":
       return run(async () => {
         const r = JSON.parse(call("web_export", "string", ["number"], [app]));
-        if (!r.ok) showMessage(r.text, false);
+        if (!r.ok) showMessage(trCore(r.text), false);
       });
     case "CheckDialog": {
       const lines = JSON.parse(call("web_check", "string", ["number"], [app]));
-      return showLines("Check table", lines.length ? lines.length + " findings" : "No findings", lines, false);
+      return showLines(tr("velmora::CheckDlg", "Check table"),
+                       lines.length ? tr("WebPage", "Findings: %1").replace("%1", lines.length) : tr("WebPage", "No findings"),
+                       lines, false);
     }
     case "CompareDialog":
       return run(async () => {
         const r = JSON.parse(await callAsync("web_compare", "string", ["number"], [app]));
         if (!r) return;
-        const lines = r.orderDiffers ? r.lines.concat(["order differs"]) : r.lines;
-        if (await showLines("Compare with meter", r.count, lines, true)) {
+        const lines = r.orderDiffers ? r.lines.concat([tr("WebPage", "order differs")]) : r.lines;
+        if (await showLines(tr("velmora::CompareDlg", "Compare with meter"), r.count, lines, true)) {
           call("web_take_meter_table", null, ["number"], [app]);
         }
       });
     case "FocusFind": return $("find").focus();
-    case "AboutBox": return showMessage("Orvane in the browser: the table editor and meter service, " +
-                                        "with the same core as the desktop program.", true);
-    case "HelpContents": return showMessage("The commands are those of the desktop program's menus. " +
-                                            "Connect chooses the meter's serial port.", true);
+    case "AboutBox": return showMessage(tr("WebPage", "Orvane in the browser: the table editor and meter service, " +
+                                        "with the same core as the desktop program."), true);
+    case "HelpContents": return showMessage(tr("WebPage", "The commands are those of the desktop program's menus. " +
+                                            "Connect chooses the meter's serial port."), true);
     default:
-      return showMessage(plain(c.text) + ": the browser cannot do this; the desktop program can.", false);
+      return showMessage(tr("WebPage", "%1: the browser cannot do this; the desktop program can.").replace("%1", plain(trCore(c.text))), false);
   }
 }
 
@@ -232,7 +248,8 @@ function applyFind() {
     tr.hidden = !hit;
     if (hit) shown++;
   }
-  $("find-report").textContent = wanted ? `${shown} of ${rows.length} rows match "${$("find").value.trim()}"` : "";
+  $("find-report").textContent = wanted ? tr("velmora::TransponderListView", "%1 of %2 rows match \"%3\"")
+    .replace("%1", shown).replace("%2", rows.length).replace("%3", $("find").value.trim()) : "";
 }
 
 // ---- tree and list ----------------------------------------------------------------
@@ -254,14 +271,15 @@ function showTables(always) {
     li.addEventListener("click", () => selectSatellite(index));
     return li;
   };
-  tree.append(item("All Satellites", -1));
+  tree.append(item(tr("velmora::SatelliteTree", "All Satellites"), -1));
   const group = document.createElement("ul");
   group.setAttribute("role", "group");
   t.satellites.forEach((label, i) => group.append(item(label, i)));
   tree.append(group);
   const head = $("list-head");
   head.textContent = "";
-  for (const h of t.lnbs ? ["LNB", "Settings"] : ["No.", "Satellite", "Transponder"]) {
+  for (const h of t.lnbs ? [tr("TpListModel", "LNB"), tr("WebPage", "Settings")]
+                          : [tr("TpListModel", "No."), tr("TpListModel", "Satellite"), tr("velmora::TpEditDlg", "Transponder")]) {
     const th = document.createElement("th");
     th.textContent = h;
     head.append(th);
@@ -304,13 +322,14 @@ function selectSatellite(index) {
 async function connect() {
   if (!page.port.available()) return;
   try {
-    if (await page.port.choose()) $("port-name").textContent = "Web Serial port chosen";
+    if (await page.port.choose()) $("port-name").textContent = tr("WebPage", "Web Serial port chosen");
   } catch (e) {
     // The user closed the browser's port picker.
   }
 }
 
 async function start() {
+  await loadLanguage();
   page.core = await createVelmoraCore({});
   installView();
   page.app = call("web_create", "number", [], []);
@@ -332,7 +351,9 @@ async function start() {
   if (!page.port.available()) {
     const note = $("serial-note");
     note.hidden = false;
-    note.textContent = NO_WEB_SERIAL[0].toUpperCase() + NO_WEB_SERIAL.slice(1) + ".";
+    // The words of NO_WEB_SERIAL (serial.js) as a sentence of its own.
+    note.textContent = tr("WebPage", "This browser has no Web Serial, so the page cannot reach a meter: use Chrome, Edge " +
+      "or Opera on Windows, macOS or Linux (or Firefox from its release 151); the table editor works here.");
     $("connect").disabled = true;
   }
   document.addEventListener("dragover", (e) => e.preventDefault());
