@@ -2,10 +2,11 @@
 // simulator behind the fake navigator.serial. Prints one line per test.
 import assert from "node:assert/strict";
 import {setUp} from "./harness.mjs";
+import {tests as languageTests} from "./language.test.mjs";
 import {tests as offlineTests} from "./offline.test.mjs";
 import {tests as pageTests} from "./page.test.mjs";
 
-const tests = [...pageTests, ...offlineTests];
+const tests = [...pageTests, ...languageTests, ...offlineTests];
 
 const env = await setUp(process.env.VELMORA_SITE, process.env.VELMORA_METERSIM);
 let failed = 0;
