@@ -1,20 +1,12 @@
 #include "cli/UnitRecording.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
-
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <iomanip>
 #include <map>
 #include <ostream>
 
-#include "bootloader/SoftwareUpgrade.h"
 #include "cli/Arguments.h"
 #include "session/UserData.h"
 #include "session/UserSettings.h"
@@ -24,29 +16,15 @@ namespace velmora::cli {
 using records::UnitFilter;
 using records::UnitRecord;
 
-std::string LocalUnitsPath() {
-    std::string folder = SystemUserDataFolder();
-    bool created = false;
-    std::string error;
-    if (folder.empty() || !EnsureUserDataFolder(folder, &created, &error)) return {};
-    return folder + "/units.sqlite";
-}
-
 namespace {
 
 // [production] record= of the user's settings, into options.
 void RecordFromSettings(RecordOptions& options) {
-    const std::string value =
+    const records::RecordSetting setting = records::ParseRecordSetting(
         SettingsValue(UserSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
-                      "production", "record");
-    std::string word = value;
-    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* off : {"", "off", "no", "false", "0"})
-        if (word == off) return;
-    options.wanted = true;
-    for (const char* on : {"on", "yes", "true", "1"})
-        if (word == on) return;
-    options.target = value;
+                      "production", "record"));
+    options.wanted = setting.wanted;
+    options.target = setting.target;
 }
 
 }  // namespace
@@ -113,15 +91,7 @@ bool CompleteRecordOptions(CliStreams& io, RecordOptions& options, RecordUse use
         }
     }
     if (!options.wanted && use != RecordUse::Query) RecordFromSettings(options);
-    if (options.bench.empty()) {
-        char host[256] = {};
-#ifdef _WIN32
-        DWORD size = sizeof host - 1;
-        options.bench = ::GetComputerNameA(host, &size) ? host : "bench";
-#else
-        options.bench = ::gethostname(host, sizeof host - 1) == 0 ? host : "bench";
-#endif
-    }
+    if (options.bench.empty()) options.bench = records::HostBench();
     if (options.wanted && options.target.empty()) {
         options.target = LocalUnitsPath();
         if (options.target.empty()) {
@@ -143,50 +113,23 @@ records::UnitJob UnitJobFor(const RecordOptions& options) {
     return job;
 }
 
-void NoticeTap::StepEnded(bool ok) {
-    if (!ok && reason_.empty()) reason_ = notice_.empty() ? WithBootloaderHint(status_) : notice_;
-    notice_.clear();
-}
-
-std::string NoticeTap::TakeReason() {
-    std::string reason = reason_.empty() ? notice_ : reason_;
-    while (!reason.empty() && reason.back() == ' ') reason.pop_back();
-    reason_.clear();
-    notice_.clear();
-    return reason;
-}
-
 bool OneMeterRecord::Open(CliStreams& io, const RecordOptions& options, records::UnitJob job) {
     if (!options.wanted) return true;
-    log_ = std::make_unique<records::UnitLog>(std::move(job));
     std::string error;
     std::string notice;
-    if (!log_->Open(&error, &notice)) {
+    if (!record_.Open(std::move(job), &error, &notice)) {
         PrintError(io, error);
-        log_.reset();
         return false;
     }
     if (!notice.empty()) PrintError(io, notice);
     return true;
 }
 
-void OneMeterRecord::Keep(CliStreams& io, BatchRecord batch, BatchStep step, OpResult result,
-                          const std::string& status, double seconds, NoticeTap& tap) {
-    if (!log_) return;
-    const bool ok = result == OpResult::Completed;
-    StepRecord& s = batch.Step(step);
-    s.asked = true;
-    s.ran = result != OpResult::NotStarted;
-    s.ok = ok;
-    s.seconds = seconds;
-    batch.ok = ok;
-    batch.result = !status.empty()                  ? status
-                   : result == OpResult::Stopped    ? "stopped"
-                   : result == OpResult::NotStarted ? "not run"
-                                                    : "failed";
-    tap.StepEnded(ok);
+void OneMeterRecord::Keep(CliStreams& io, const BatchRecord& batch, BatchStep step,
+                          OpResult result, const std::string& status, double seconds,
+                          NoticeTap& tap) {
     std::string notice;
-    log_->Keep(batch, seconds, tap.TakeReason(), &notice);
+    record_.Keep(batch, step, result, status, seconds, tap, &notice);
     if (!notice.empty()) PrintError(io, notice);
 }
 

@@ -343,6 +343,7 @@ void MainFrame::RunStep(const Command& command) {
         case WindowStep::PressButton: view_->PressButton(command.button); break;
         case WindowStep::ToggleVerify:
         case WindowStep::ToggleBackup:
+        case WindowStep::ToggleRecord:
             metermenu::ToggleOption(command.step, session, CommandAction(command.id));
             break;
     }

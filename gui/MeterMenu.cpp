@@ -17,18 +17,24 @@ namespace {
 // The folder backups go to; empty or absent: "backups" beside the table file.
 constexpr const char* kBackupFolderKey = "meter/backupFolder";
 
+// The command-line tool reads it too: off, on (the bench's own file), or a
+// file or postgresql:// URL written there by hand.
+constexpr const char* kRecordKey = "production/record";
+
 struct Option {
     WindowStep step;
     const char* key;
     bool byDefault;
-    bool TableWriteChecks::*value;
+    bool& (*value)(SessionState&);
 };
 
 constexpr Option kOptions[] = {
     {WindowStep::ToggleVerify, "meter/verifyAfterWrite", true,
-     &TableWriteChecks::verifyAfterWrite},
+     [](SessionState& s) -> bool& { return s.writeChecks.verifyAfterWrite; }},
     {WindowStep::ToggleBackup, "meter/backupBeforeWrite", false,
-     &TableWriteChecks::backupBeforeWrite},
+     [](SessionState& s) -> bool& { return s.writeChecks.backupBeforeWrite; }},
+    {WindowStep::ToggleRecord, kRecordKey, false,
+     [](SessionState& s) -> bool& { return s.recording.wanted; }},
 };
 
 const Option* FindOption(WindowStep step) {
@@ -46,12 +52,17 @@ void LoadOption(WindowStep step, Session& session, QAction* action) {
     const Option* option = FindOption(step);
     if (option == nullptr) return;
     QSettings settings;
-    TableWriteChecks& checks = session.State().writeChecks;
-    bool& value = checks.*option->value;
-    value = settings.value(QLatin1String(option->key), option->byDefault).toBool();
+    if (step == WindowStep::ToggleRecord) {
+        session.State().recording = records::ParseRecordSetting(
+            settings.value(QLatin1String(kRecordKey)).toString().toStdString());
+    } else {
+        option->value(session.State()) =
+            settings.value(QLatin1String(option->key), option->byDefault).toBool();
+    }
     action->setCheckable(true);
-    action->setChecked(value);
+    action->setChecked(option->value(session.State()));
     if (step != WindowStep::ToggleBackup) return;
+    TableWriteChecks& checks = session.State().writeChecks;
     checks.backupFolder =
         QFile::encodeName(settings.value(QLatin1String(kBackupFolderKey)).toString()).toStdString();
     // The option says where the backups go: beside the table unless set.
@@ -65,12 +76,22 @@ void LoadOption(WindowStep step, Session& session, QAction* action) {
 void ToggleOption(WindowStep step, Session& session, QAction* action) {
     const Option* option = FindOption(step);
     if (option == nullptr) return;
-    bool& value = session.State().writeChecks.*option->value;
+    bool& value = option->value(session.State());
     // A click has flipped the check mark already; a command run otherwise
     // has not, so the session's value is what flips, and the mark follows.
     value = !value;
     if (action != nullptr) action->setChecked(value);
-    QSettings().setValue(QLatin1String(option->key), value);
+    if (step != WindowStep::ToggleRecord) {
+        QSettings().setValue(QLatin1String(option->key), value);
+        return;
+    }
+    // A file or URL named by hand comes back when recording is turned on again
+    // in this window; the settings keep "off" or what records now.
+    const std::string& target = session.State().recording.target;
+    QSettings().setValue(QLatin1String(kRecordKey),
+                         !value            ? QStringLiteral("off")
+                         : target.empty() ? QStringLiteral("on")
+                                           : QString::fromStdString(target));
 }
 
 void CompareWithMeter(Session& session, MainFrame& frame) {

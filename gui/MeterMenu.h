@@ -1,5 +1,5 @@
-// The Meter menu's window side: the two write options, remembered in the
-// window's settings, and the dialogs of "Compare with meter..." and
+// The Meter menu's window side: the two write options and the unit
+// records' switch, remembered in the window's settings, and the dialogs of "Compare with meter..." and
 // "Restore a backup...".
 #pragma once
 
@@ -17,8 +17,8 @@ namespace velmora::metermenu {
 // True for the steps of the remembered options.
 bool IsOption(WindowStep step);
 
-// The option as the user left it (verify on, backup off by default) into the
-// session, and the check mark of its action.
+// The option as the user left it (verify on, backup and records off by
+// default) into the session, and the check mark of its action.
 void LoadOption(WindowStep step, Session& session, QAction* action);
 
 // Flips the option and remembers it; the action's mark follows.

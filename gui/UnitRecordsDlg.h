@@ -1,6 +1,7 @@
 // Meter > Unit records...: the records of the meters this bench serviced,
 // from its own database, filtered by unique ID and day, sortable by any
-// column, with the counts of the production line's report below them.
+// column, with their counts below them; and on a second page the lines of a
+// production line's report file, one per meter.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class QTabWidget;
 class QTableWidget;
 
 namespace velmora {
@@ -24,16 +26,28 @@ public:
     QLineEdit* UntilField() const { return until_; }
     QTableWidget* Table() const { return table_; }
     QLabel* Report() const { return report_; }
+    QTabWidget* Pages() const { return pages_; }
+    QTableWidget* ReportTable() const { return reportTable_; }
+    QLabel* ReportSummary() const { return reportSummary_; }
     // Lists the records the fields ask for (the Find button).
     void Refresh();
+    // Shows the lines of a report file on the report page, or says why it
+    // cannot (the Open a report... button after its file dialog).
+    void OpenReport(const QString& path);
 
 private:
+    QWidget* RecordsPage();
+    QWidget* ReportPage();
+
     const Session& session_;
-    QLineEdit* uid_;
-    QLineEdit* since_;
-    QLineEdit* until_;
-    QTableWidget* table_;
-    QLabel* report_;
+    QTabWidget* pages_;
+    QLineEdit* uid_ = nullptr;
+    QLineEdit* since_ = nullptr;
+    QLineEdit* until_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* report_ = nullptr;
+    QTableWidget* reportTable_ = nullptr;
+    QLabel* reportSummary_ = nullptr;
 };
 
 }  // namespace velmora

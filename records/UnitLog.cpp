@@ -51,7 +51,8 @@ bool UnitLog::Open(std::string* error, std::string* notice) {
     }
     facts_.logoSha256 = FileSha(job_.logo);
     facts_.iconSha256 = FileSha(job_.icon);
-    facts_.tablesSha256 = FileSha(job_.tablesPath);
+    facts_.tablesSha256 =
+        job_.tablesSha256.empty() ? FileSha(job_.tablesPath) : job_.tablesSha256;
     if (job_.tables != nullptr) {
         facts_.satCount = UsedSatellites(*job_.tables);
         facts_.tpCount = UsedTps(*job_.tables);

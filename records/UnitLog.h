@@ -26,6 +26,9 @@ struct UnitJob {
     std::string runId;      // empty: a new one
     int limit = 0;          // passed meters the job needs; 0: no limit
     std::string soft, icon, logo, tablesPath;
+    // The tables' SHA-256 when they are in no file as written (the
+    // window's edited tables); empty: tablesPath's.
+    std::string tablesSha256;
     const SatTpDatabase* tables = nullptr;  // read by Open only
     bool verify = true;
 };

@@ -255,6 +255,13 @@ constexpr Command kCommands[] = {
                                "Save the meter's tables in the backups folder before a write\n"
                                "Back up before write"),
      .step = WindowStep::ToggleBackup, .enabled = Always},
+    // The same setting the command-line tool's batch and uploads follow.
+    {.id = CommandId::RecordUnits, .menu = Menu::Meter,
+     .text = VELMORA_TR_NOOP("Commands", "Record unit records"),
+     .prompt = VELMORA_TR_NOOP("Commands",
+                               "Keep a record of every meter upgraded or written in the unit "
+                               "records\nRecord unit records"),
+     .step = WindowStep::ToggleRecord, .enabled = Always},
 
     // Help
     {.id = CommandId::HelpContents, .menu = Menu::Help,

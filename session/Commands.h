@@ -61,6 +61,7 @@ enum class CommandId {
     FindMeter,
     UnitRecords,
     RestoreBackup,
+    RecordUnits,
 };
 
 // The menu bar's menus, left to right.
@@ -85,11 +86,13 @@ enum class WindowStep {
     Exit,
     FocusFind,
     PressButton,  // the form button the command mirrors
-    // The Meter menu's two options, remembered by the window.
+    // The Meter menu's options, remembered by the window.
     ToggleVerify,
     ToggleBackup,
     // Meter > Restore a backup...: the window lists the backups.
     RestoreDialog,
+    // Meter > Record unit records, remembered as [production] record=.
+    ToggleRecord,
 };
 
 enum class ContextMenu { None, Tree, TpList, LnbList };

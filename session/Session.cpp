@@ -205,13 +205,18 @@ void Session::UpdateEditButtons() {
 }
 
 void Session::SetStatus(const std::string& text) {
+    Note([&](FailureNotes& notes) { notes.NoteStatus(text); });
+    ShowStatus(text);
+}
+
+void Session::ShowStatus(const std::string& text) {
     // Another text replaced the import's; a later edit leaves it alone.
     importStatusShown_ = false;
     view_.SetControlText(FormControl::Status, text);
 }
 
 void Session::BeginProgress(const std::string& text, int maximum) {
-    SetStatus(text);
+    ShowStatus(text);
     view_.SetProgressRange(maximum);
     view_.SetProgressPos(0);
 }
@@ -219,7 +224,19 @@ void Session::BeginProgress(const std::string& text, int maximum) {
 void Session::SetProgress(int position) { view_.SetProgressPos(position); }
 void Session::PumpOnce() { view_.PumpOnce(); }
 void Session::ShowMessage(const std::string& text, MessageKind kind) {
+    Note([&](FailureNotes& notes) { notes.NoteMessage(text, kind); });
     view_.ShowMessage(text, kind);
+}
+
+void Session::KeepNotes(FailureNotes* notes) {
+    std::lock_guard<std::mutex> lock(notesMutex_);
+    notes_ = notes;
+    notesThread_ = std::this_thread::get_id();
+}
+
+void Session::Note(const std::function<void(FailureNotes&)>& note) {
+    std::lock_guard<std::mutex> lock(notesMutex_);
+    if (notes_ != nullptr && notesThread_ == std::this_thread::get_id()) note(*notes_);
 }
 
 MeterLink& Session::LinkOnSelectedPort() {

@@ -7,8 +7,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/EditOperations.h"
@@ -33,7 +35,9 @@
 #include "service/PortProbe.h"
 #include "serial/PortWatcher.h"
 #include "meter/TableVerify.h"
+#include "records/OneMeterRecord.h"
 #include "records/UnitStore.h"
+#include "service/NoticeTap.h"
 #include "session/SessionView.h"
 
 namespace velmora {
@@ -69,6 +73,9 @@ struct SessionState {
     // The Meter menu's options for every table write, the batch's included;
     // the window keeps them in its settings.
     TableWriteChecks writeChecks;
+    // Meter > Record unit records: the window keeps it as [production]
+    // record= of its settings, which the command-line tool reads too.
+    records::RecordSetting recording;
 };
 
 // The meter's table beside the document's: what a write would change.
@@ -125,6 +132,18 @@ std::string ReadLastPath(const std::string& historyFile);
 void ChooseNamedFile(SessionView& view, const FileDialogRequest& dialog,
                      ChosenFile (*load)(const std::string&), std::string& path, FormControl label,
                      const char* refusal);
+
+// One meter's line of a production line's report (--report FILE, the
+// window's patchup-report.jsonl), as the unit records dialog shows it.
+struct ReportLine {
+    std::string start;  // local time with its offset, as written
+    std::string port;
+    int meter = 0;
+    std::string uid;    // empty when not read
+    std::string steps;  // "soft ok, tables failed"
+    std::string result;
+    bool ok = false;
+};
 
 enum class CloseDecision {
     CloseNow,  // the window may close
@@ -263,6 +282,10 @@ public:
                          std::vector<records::UnitRecord>& found, std::string* error) const;
     // Where that database is: units.sqlite in the user's data folder.
     static std::string UnitRecordsPath();
+    // The lines of a report file. False when it cannot be read (badLine 0)
+    // or when line badLine (from 1) is not a meter's report line.
+    static bool ReadProductionReport(const std::string& path, std::vector<ReportLine>& lines,
+                                     int& badLine);
 
     // Firmware, factory image and batch (session/SessionFlash.cpp).
     void LoadSoft();
@@ -315,6 +338,32 @@ private:
     // The question before the firmware is erased; true when answered Yes.
     bool ConfirmSoftUpgrade();
     void UploadEnded(OpResult result, const char* written, const std::string& path);
+    // What an operation's unit record names of its files.
+    using RecordFiles = std::function<void(records::UnitJob&)>;
+    // RunOnLink of an operation that services one step on the meter, with
+    // its unit record kept while recording is on (session/SessionUnits.cpp):
+    // the record is null when none is kept, else the operation may read the
+    // chip's ID into it. Without a store to keep it in, nothing runs.
+    OpResult RunRecorded(BatchStep step, const RecordFiles& files,
+                         const std::function<OpResult(MeterLink&, BatchRecord*)>& operation);
+    // The same for PATCH UP's batch, whose record it fills and whose notes
+    // hear each step end; false when no record could be kept (nothing ran).
+    bool RunRecordedBatch(const RecordFiles& files, BatchRecord& record,
+                          const std::function<OpResult(MeterLink&, FailureNotes&)>& batch);
+    // The store the settings name (the bench's own file by default), this
+    // host as the bench and a run of its own, with the operation's files;
+    // false, after saying why, when no record can be kept.
+    bool OpenRecord(records::OneMeterRecord& unit, const RecordFiles& files);
+    // The files of PATCH UP's ticked steps.
+    void PatchUpFiles(records::UnitJob& job) const;
+    // The document's tables into a unit job, with the verify of the write.
+    void AddTablesTo(records::UnitJob& job, bool verify) const;
+    // The notes of the record being kept take what the operation's own
+    // thread says; other threads (the window's port watch) are not heard.
+    void KeepNotes(FailureNotes* notes);
+    void Note(const std::function<void(FailureNotes&)>& note);
+    // The status line, without noting it.
+    void ShowStatus(const std::string& text);
     // The form after a long operation: buttons and commands as the state says.
     void OperationEnded();
     // The one path of every table edit (session/SessionEdits.cpp): nothing
@@ -376,6 +425,9 @@ private:
     // The backup to write back once the operation has ended; empty for none.
     std::string writeBack_;
     TableHistory history_;
+    std::mutex notesMutex_;
+    FailureNotes* notes_ = nullptr;
+    std::thread::id notesThread_;
 };
 
 }  // namespace velmora

@@ -11,14 +11,6 @@
 #include "meter/LogoIconUpload.h"
 #include "session/Commands.h"
 #include "session/Session.h"
-#include "core/MessageText.h"
-#include "core/TextMark.h"
-#include "service/BatchReport.h"
-#include "service/BatchUpgrade.h"
-#include "service/FactoryImage.h"
-#include "bootloader/SoftwareUpgrade.h"
-#include "session/Commands.h"
-#include "session/Session.h"
 
 namespace velmora {
 
@@ -58,8 +50,12 @@ void Session::LoadSoft() {
 
 void Session::SoftUpgrade() {
     if (!IsEnabled(CommandId::SoftUpgrade) || !ConfirmSoftUpgrade()) return;
-    RunOnLink([this](MeterLink& link) {
-        return UpgradeSoftware(link, state_.softPath, options_.bootOptions);
+    RunRecorded(BatchStep::Soft, [this](records::UnitJob& job) { job.soft = state_.softPath; },
+                [this](MeterLink& link, BatchRecord* record) {
+        // The chip's unique ID is read for the record only.
+        return UpgradeSoftware(link, state_.softPath,
+                               record != nullptr ? RecordIdentity(options_.bootOptions, *record)
+                                                 : options_.bootOptions);
     });
 }
 
@@ -92,6 +88,14 @@ std::string Session::BesideTable(const std::string& name) const {
     return slash == std::string::npos ? name : table.substr(0, slash + 1) + name;
 }
 
+void Session::PatchUpFiles(records::UnitJob& job) const {
+    // As the batch on the command line names them.
+    if (state_.patchSoft) job.soft = state_.softPath;
+    if (state_.patchIcon) job.icon = state_.iconPath;
+    if (state_.patchLogo) job.logo = state_.logoPath;
+    if (state_.patchSatTp) AddTablesTo(job, state_.writeChecks.verifyAfterWrite);
+}
+
 void Session::PatchUp() {
     if (!IsEnabled(CommandId::PatchUp)) return;
     if (state_.patchSoft && PathUsable(state_.softPath) && !ConfirmSoftUpgrade()) return;
@@ -100,16 +104,22 @@ void Session::PatchUp() {
     // The factory's single-port station keeps the same record as the command line.
     BatchRecord record;
     std::string report;
-    RunOnLink([&](MeterLink& link) {
-        record = NewBatchRecord(link.PortName(), state_.patchSoft ? state_.softPath : "");
-        LinkBatchSteps steps(link, choice, RecordIdentity(options_.bootOptions, record));
-        steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
-        RecordingSteps recording(steps, state_.flags, record);
-        report = RunBatch(*this, recording, options_.batchTiming);
-        if (report.empty()) return OpResult::NotStarted;
-        recording.Finish(report);
-        return BatchSucceeded(report) ? OpResult::Completed : OpResult::Failed;
-    });
+    const bool ran = RunRecordedBatch(
+        [this](records::UnitJob& job) { PatchUpFiles(job); }, record,
+        [&](MeterLink& link, FailureNotes& notes) {
+            record = NewBatchRecord(link.PortName(), state_.patchSoft ? state_.softPath : "");
+            LinkBatchSteps steps(link, choice, RecordIdentity(options_.bootOptions, record));
+            steps.SetTableWriteOptions([this] { return WriteOptionsNow(); });
+            RecordingSteps recording(steps, state_.flags, record,
+                                     [&notes](BatchStep, const StepRecord* ended) {
+                                         if (ended != nullptr) notes.StepEnded(ended->ok);
+                                     });
+            report = RunBatch(*this, recording, options_.batchTiming);
+            if (report.empty()) return OpResult::NotStarted;
+            recording.Finish(report);
+            return BatchSucceeded(report) ? OpResult::Completed : OpResult::Failed;
+        });
+    if (!ran) return;
     if (!report.empty()) {
         const bool succeeded = BatchSucceeded(report);
         const std::string said =

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/MessageText.h"
+#include "core/Sha256.h"
 #include "core/TextMark.h"
 #include "serial/LinkTexts.h"
 #include "meter/LogoIconUpload.h"
@@ -56,6 +57,18 @@ TableWriteOptions Session::WriteOptionsNow() const {
     return WriteOptionsFor(state_.writeChecks, file, std::time(nullptr));
 }
 
+void Session::AddTablesTo(records::UnitJob& job, bool verify) const {
+    job.tables = db_.get();
+    job.verify = verify;
+    // Tables as their file holds them are named by its SHA-256, as on the
+    // command line; edited ones by that of the file they would be saved as.
+    if (!Modified() && PathUsable(state_.dbPath)) {
+        job.tablesPath = state_.dbPath;
+    } else {
+        job.tablesSha256 = Sha256Hex(SatTpText(*db_));
+    }
+}
+
 std::string Session::BackupFolder() const {
     const std::string& file = state_.dbPath.empty() ? options_.defaultDbFile : state_.dbPath;
     const std::string folder = BackupFolderOf(state_.writeChecks, file);
@@ -90,6 +103,7 @@ void Session::RestoreBackup(const std::string& path) {
 
 void Session::ShowPartialWrite(const std::string& message, const std::string& backup,
                                const std::string&) {
+    Note([&](FailureNotes& notes) { notes.NotePartialWrite(message); });
     // The port stays the selector's: it cannot change while the operation runs.
     if (view_.OfferWriteBack(message)) writeBack_ = backup;
 }
@@ -135,7 +149,9 @@ void Session::WriteTables() {
         return;
     }
     const TableWriteOptions options = WriteOptionsNow();
-    RunOnLink([&](MeterLink& link) { return WriteTablesToMeter(link, options); });
+    RunRecorded(
+        BatchStep::Tables, [&](records::UnitJob& job) { AddTablesTo(job, options.verify); },
+        [&](MeterLink& link, BatchRecord*) { return WriteTablesToMeter(link, options); });
     WriteBackIfChosen();
 }
 
@@ -176,12 +192,20 @@ void Session::UploadEnded(OpResult result, const char* written, const std::strin
 }
 
 void Session::WriteLogo() {
-    UploadEnded(RunOnLink([this](MeterLink& link) { return WriteLogoToMeter(link, state_.logoPath); }),
+    UploadEnded(RunRecorded(BatchStep::Logo,
+                            [this](records::UnitJob& job) { job.logo = state_.logoPath; },
+                            [this](MeterLink& link, BatchRecord*) {
+                                return WriteLogoToMeter(link, state_.logoPath);
+                            }),
                 VELMORA_TR_NOOP("Core", "Logo written: %1"), state_.logoPath);
 }
 
 void Session::WriteIcon() {
-    UploadEnded(RunOnLink([this](MeterLink& link) { return WriteIconToMeter(link, state_.iconPath); }),
+    UploadEnded(RunRecorded(BatchStep::Icon,
+                            [this](records::UnitJob& job) { job.icon = state_.iconPath; },
+                            [this](MeterLink& link, BatchRecord*) {
+                                return WriteIconToMeter(link, state_.iconPath);
+                            }),
                 VELMORA_TR_NOOP("Core", "Icon written: %1"), state_.iconPath);
 }
 

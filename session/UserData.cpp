@@ -58,6 +58,14 @@ bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string*
     return true;
 }
 
+std::string LocalUnitsPath() {
+    std::string folder = SystemUserDataFolder();
+    bool created = false;
+    std::string error;
+    if (folder.empty() || !EnsureUserDataFolder(folder, &created, &error)) return {};
+    return folder + "/units.sqlite";
+}
+
 std::string FindSampleTable(const std::vector<std::string>& candidates) {
     for (const std::string& c : candidates) {
         std::error_code ec;

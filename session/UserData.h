@@ -23,6 +23,10 @@ std::string SystemUserDataFolder();
 // missing (the first start). False with error set when it cannot be made.
 bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string* error);
 
+// The bench's own database of unit records: units.sqlite in this system's
+// data folder (made when missing); empty when there is no home folder.
+std::string LocalUnitsPath();
+
 // The first of candidates that is a regular file, or empty.
 std::string FindSampleTable(const std::vector<std::string>& candidates);
 

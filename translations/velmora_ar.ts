@@ -705,6 +705,16 @@ Restore a backup</source>
         <translation>إعادة كتابة إحدى النسخ الاحتياطية المأخوذة قبل الكتابة في الجهاز
 استعادة نسخة احتياطية</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>الاحتفاظ بسجلات الأجهزة</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>تسجيل كل جهاز قياس تمت ترقيته أو الكتابة إليه في سجلات الأجهزة
+الاحتفاظ بسجلات الأجهزة</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1446,6 +1456,10 @@ Upgrade the firmware now?</source>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>لا تحتوي النسخة الاحتياطية %1 على أي قمر صناعي، فلا يوجد ما تُعاد كتابته.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>لا يوجد مجلد بيانات لسجلات الأجهزة (HOME غير معيّن)؛ أوقف جهاز القياس &gt; الاحتفاظ بسجلات الأجهزة أو حدّد ملفًا في الإعدادات.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2012,6 +2026,58 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>خُدم %1، نجح %2، فشل %3؛ السجلات في %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>السجلات</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>تقرير الإنتاج</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>فتح تقرير...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>الجهاز</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>الخطوات</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>التقرير</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>فتح تقرير</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>تقارير الإنتاج (*.jsonl *.json *.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>يكتب خط الإنتاج سطرًا واحدًا لكل جهاز قياس في ملف --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>تعذّرت قراءة %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1، السطر %2، ليس سطرًا من تقرير إنتاج.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 أجهزة، %3 نجحت، %4 فشلت</translation>
     </message>
 </context>
 <context>

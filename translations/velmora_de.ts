@@ -693,6 +693,16 @@ Restore a backup</source>
         <translation>Eine der vor dem Schreiben angelegten Sicherungen zurück ins Messgerät schreiben
 Sicherung wiederherstellen</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Geräteprotokolle führen</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Jedes aktualisierte oder beschriebene Messgerät in den Geräteprotokollen festhalten
+Geräteprotokolle führen</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1434,6 +1444,10 @@ Firmware jetzt aktualisieren?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>Die Sicherung %1 enthält keine Satelliten, es gibt also nichts zurückzuschreiben.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Kein Datenordner für die Geräteprotokolle (HOME ist nicht gesetzt); Messgerät &gt; Geräteprotokolle führen ausschalten oder in den Einstellungen eine Datei nennen.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1996,6 +2010,58 @@ Firmware jetzt aktualisieren?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 bearbeitet, %2 bestanden, %3 fehlgeschlagen; Protokolle in %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Protokolle</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Produktionsbericht</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Bericht öffnen...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Bericht öffnen</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Produktionsberichte (*.jsonl *.json *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>Die Produktionslinie schreibt je Messgerät eine Zeile in die Datei von --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, Zeile %2, ist keine Zeile eines Produktionsberichts.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 Messgeräte, %3 bestanden, %4 fehlgeschlagen</translation>
     </message>
 </context>
 <context>

@@ -693,6 +693,16 @@ Restore a backup</source>
         <translation>Volver a escribir en el medidor una de las copias hechas antes de una escritura
 Restaurar una copia</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Llevar registros de equipos</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Anotar cada medidor actualizado o escrito en los registros de equipos
+Llevar registros de equipos</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1434,6 +1444,10 @@ No apague el medidor hasta que termine la actualización.
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>La copia %1 no contiene satélites, así que no hay nada que volver a escribir.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>No hay carpeta de datos para los registros de equipos (HOME no está definido); desactive Medidor &gt; Llevar registros de equipos o indique un archivo en la configuración.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1996,6 +2010,58 @@ No apague el medidor hasta que termine la actualización.
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 atendidos, %2 correctos, %3 fallidos; registros en %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Informe de producción</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Abrir un informe...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Abrir un informe</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Informes de producción (*.jsonl *.json *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>La línea de producción escribe una línea por medidor en el archivo de --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, línea %2, no es una línea de un informe de producción.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 medidores, %3 correctos, %4 fallidos</translation>
     </message>
 </context>
 <context>

@@ -693,6 +693,16 @@ Restore a backup</source>
         <translation>Réécrire dans le mesureur une des sauvegardes faites avant une écriture
 Restaurer une sauvegarde</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Tenir le registre des appareils</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Inscrire chaque mesureur mis à jour ou écrit dans le registre des appareils
+Tenir le registre des appareils</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1434,6 +1444,10 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>La sauvegarde %1 ne contient aucun satellite : il n&apos;y a rien à réécrire.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Aucun dossier de données pour le registre des appareils (HOME n&apos;est pas défini) ; désactivez Mesureur &gt; Tenir le registre des appareils ou indiquez un fichier dans les réglages.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1996,6 +2010,58 @@ Mettre à jour le micrologiciel maintenant ?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 traités, %2 réussis, %3 échoués ; registre dans %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Rapport de production</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Ouvrir un rapport...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Ouvrir un rapport</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Rapports de production (*.jsonl *.json *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>La ligne de production écrit une ligne par mesureur dans le fichier de --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, ligne %2, n&apos;est pas une ligne d&apos;un rapport de production.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1 : %2 mesureurs, %3 réussis, %4 échoués</translation>
     </message>
 </context>
 <context>

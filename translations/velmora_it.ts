@@ -693,6 +693,16 @@ Restore a backup</source>
         <translation>Riscrivi nel misuratore uno dei backup fatti prima di una scrittura
 Ripristina un backup</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Tenere il registro apparecchi</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Annotare ogni misuratore aggiornato o scritto nel registro apparecchi
+Tenere il registro apparecchi</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1434,6 +1444,10 @@ Aggiornare il firmware ora?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>Il backup %1 non contiene satelliti, quindi non c&apos;è nulla da riscrivere.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Nessuna cartella dati per il registro apparecchi (HOME non è impostato); disattivare Misuratore &gt; Tenere il registro apparecchi o indicare un file nelle impostazioni.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1996,6 +2010,58 @@ Aggiornare il firmware ora?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 lavorati, %2 riusciti, %3 falliti; registro in %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registrazioni</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Rapporto di produzione</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Apri un rapporto...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Passi</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Apri un rapporto</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Rapporti di produzione (*.jsonl *.json *.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>La linea di produzione scrive una riga per misuratore nel file di --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, riga %2, non è una riga di un rapporto di produzione.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 misuratori, %3 riusciti, %4 falliti</translation>
     </message>
 </context>
 <context>

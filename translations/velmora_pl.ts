@@ -696,6 +696,16 @@ Restore a backup</source>
         <translation>Zapisz z powrotem w mierniku jedną z kopii wykonanych przed zapisem
 Przywróć kopię</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Prowadź rejestr urządzeń</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Zapisuj w rejestrze urządzeń każdy zaktualizowany lub zapisany miernik
+Prowadź rejestr urządzeń</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1437,6 +1447,10 @@ Zaktualizować oprogramowanie teraz?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>Kopia %1 nie zawiera satelitów, więc nie ma czego zapisać z powrotem.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Brak folderu danych dla rejestru urządzeń (HOME nie jest ustawione); wyłącz Miernik &gt; Prowadź rejestr urządzeń lub podaj plik w ustawieniach.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2000,6 +2014,58 @@ Zaktualizować oprogramowanie teraz?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>obsłużono %1, udanych %2, nieudanych %3; rejestr w %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Wpisy</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Raport produkcji</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Otwórz raport...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Kroki</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Raport</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Otwórz raport</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Raporty produkcji (*.jsonl *.json *.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>Linia produkcyjna zapisuje jeden wiersz na miernik do pliku --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Nie można odczytać %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, wiersz %2, nie jest wierszem raportu produkcji.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: mierniki %2, udane %3, nieudane %4</translation>
     </message>
 </context>
 <context>

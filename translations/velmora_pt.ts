@@ -693,6 +693,16 @@ Restore a backup</source>
         <translation>Voltar a escrever no medidor uma das cópias feitas antes de uma escrita
 Restaurar uma cópia</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Manter registos de aparelhos</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Registar cada medidor atualizado ou escrito nos registos de aparelhos
+Manter registos de aparelhos</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1434,6 +1444,10 @@ Atualizar o firmware agora?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>A cópia %1 não contém satélites, por isso não há nada para voltar a escrever.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Sem pasta de dados para os registos de aparelhos (HOME não está definido); desligue Medidor &gt; Manter registos de aparelhos ou indique um ficheiro nas definições.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1996,6 +2010,58 @@ Atualizar o firmware agora?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 atendidos, %2 aprovados, %3 falhados; registos em %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registos</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Relatório de produção</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Abrir um relatório...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Aparelho</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Passos</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Abrir um relatório</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Relatórios de produção (*.jsonl *.json *.txt);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>A linha de produção escreve uma linha por medidor no ficheiro de --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Não é possível ler %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, linha %2, não é uma linha de um relatório de produção.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 medidores, %3 aprovados, %4 falhados</translation>
     </message>
 </context>
 <context>

@@ -696,6 +696,16 @@ Restore a backup</source>
         <translation>Записать обратно в измеритель одну из копий, сделанных перед записью
 Восстановить копию</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Вести журнал приборов</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Записывать в журнал приборов каждый обновлённый или записанный измеритель
+Вести журнал приборов</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1437,6 +1447,10 @@ Upgrade the firmware now?</source>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>В резервной копии %1 нет спутников, поэтому записывать обратно нечего.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Нет папки данных для журнала приборов (HOME не задан); выключите Измеритель &gt; Вести журнал приборов или укажите файл в настройках.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -2000,6 +2014,58 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>обслужено %1, успешно %2, с ошибкой %3; журнал в %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Отчёт производства</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Открыть отчёт...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Шаги</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Отчёт</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Открыть отчёт</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Отчёты производства (*.jsonl *.json *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>Производственная линия пишет по строке на каждый измеритель в файл --report.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Не удаётся прочитать %1.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, строка %2, не является строкой отчёта производства.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: измерителей %2, успешно %3, с ошибкой %4</translation>
     </message>
 </context>
 <context>

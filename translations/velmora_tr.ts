@@ -690,6 +690,16 @@ Restore a backup</source>
         <translation>Bir yazmadan önce alınan yedeklerden birini cihaza geri yaz
 Yedeği geri yükle</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>Cihaz kayıtlarını tut</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>Güncellenen veya yazılan her cihazı cihaz kayıtlarına işle
+Cihaz kayıtlarını tut</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1431,6 +1441,10 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>%1 yedeğinde uydu yok, bu yüzden geri yazılacak bir şey yok.</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>Cihaz kayıtları için veri klasörü yok (HOME ayarlı değil); Cihaz &gt; Cihaz kayıtlarını tut seçeneğini kapatın veya ayarlarda bir dosya belirtin.</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1992,6 +2006,58 @@ Yazılım şimdi yükseltilsin mi?</translation>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>%1 işlendi, %2 başarılı, %3 başarısız; kayıtlar: %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Kayıtlar</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>Üretim raporu</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>Rapor aç...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Cihaz</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Adımlar</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapor</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>Rapor aç</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>Üretim raporları (*.jsonl *.json *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>Üretim hattı her cihaz için --report dosyasına bir satır yazar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 okunamıyor.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1, satır %2, bir üretim raporu satırı değil.</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1: %2 cihaz, %3 başarılı, %4 başarısız</translation>
     </message>
 </context>
 <context>

@@ -690,6 +690,16 @@ Restore a backup</source>
         <translation>将写入前所做的某个备份写回寻星仪
 恢复备份</translation>
     </message>
+    <message>
+        <source>Record unit records</source>
+        <translation>保存设备记录</translation>
+    </message>
+    <message>
+        <source>Keep a record of every meter upgraded or written in the unit records
+Record unit records</source>
+        <translation>将每台升级或写入的寻星仪记入设备记录
+保存设备记录</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -1431,6 +1441,10 @@ Upgrade the firmware now?</source>
         <source>The backup %1 holds no satellites, so there is nothing to write back.</source>
         <translation>备份 %1 中没有卫星，因此没有可写回的内容。</translation>
     </message>
+    <message>
+        <source>No data folder for the unit records (HOME is not set); turn off Meter &gt; Record unit records or name a file in the settings.</source>
+        <translation>没有设备记录的数据文件夹（未设置 HOME）；请关闭 寻星仪 &gt; 保存设备记录，或在设置中指定一个文件。</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1992,6 +2006,58 @@ Upgrade the firmware now?</source>
     <message>
         <source>%1 serviced, %2 passed, %3 failed; records in %4</source>
         <translation>已处理 %1，通过 %2，失败 %3；记录位于 %4</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Production report</source>
+        <translation>生产报告</translation>
+    </message>
+    <message>
+        <source>Open a report...</source>
+        <translation>打开报告...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>步骤</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Open a report</source>
+        <translation>打开报告</translation>
+    </message>
+    <message>
+        <source>Production reports (*.jsonl *.json *.txt);;All Files (*)</source>
+        <translation>生产报告 (*.jsonl *.json *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The production line writes one line per meter into the file of --report.</source>
+        <translation>生产线在 --report 的文件中为每台寻星仪写一行。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a line of a production report.</source>
+        <translation>%1 第 %2 行不是生产报告的行。</translation>
+    </message>
+    <message>
+        <source>%1: %2 meters, %3 passed, %4 failed</source>
+        <translation>%1：%2 台寻星仪，%3 台通过，%4 台失败</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,25 @@ TEST_F(MeterMenuTest, SitsBeforeHelpAndRemembersItsOptions) {
     EXPECT_FALSE(Sess().State().writeChecks.verifyAfterWrite);
 }
 
+// The switch is the command-line tool's [production] record=: a URL written
+// there by hand is kept when the switch goes off and on again.
+TEST_F(MeterMenuTest, RecordUnitRecordsFollowsTheSettingTheToolReads) {
+    const QString url = QStringLiteral("postgresql://factory/units");
+    QSettings().setValue(QStringLiteral("production/record"), url);
+    MainFrame& frame = StartWithSample();
+    QAction* record = frame.CommandAction(CommandId::RecordUnits);
+    ASSERT_NE(record, nullptr);
+    EXPECT_TRUE(record->isChecked());
+    EXPECT_EQ(Sess().State().recording.target, url.toStdString());
+    record->trigger();
+    EXPECT_FALSE(Sess().State().recording.wanted);
+    EXPECT_EQ(QSettings().value(QStringLiteral("production/record")).toString(),
+              QStringLiteral("off"));
+    frame.RunCommand(CommandId::RecordUnits);
+    EXPECT_TRUE(record->isChecked());
+    EXPECT_EQ(QSettings().value(QStringLiteral("production/record")).toString(), url);
+}
+
 // The meter's table: Alpha with one transponder.
 std::unique_ptr<SatTpDatabase> AlphaTable() {
     auto onMeter = std::make_unique<SatTpDatabase>();

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/Sha256.h"
+#include "records/SqliteStore.h"
 #include "sim/MeterSim.h"
 #include "sim/TableDump.h"
 #include "serial/LinkTexts.h"
@@ -166,6 +168,53 @@ TEST_F(SessionMeterTest, BatchTableStepFailsWhenTheMeterStoredSomethingElse) {
               "Verify failed: 1 TP differs, first TP 1 (11362 H 22000 -> 11363 H 22000)");
     EXPECT_EQ(view.messages[1].rfind("SAT&TP upgrade failed ! \n\n", 0), 0u);
     EXPECT_EQ(view.texts[FormControl::Status], "Verify Failed ! ");
+}
+
+// With recording on, a table write leaves one record on the operation's
+// port: its result the status line's, a failure's reason the message that
+// named it, the tables named by the SHA-256 of the text they would be saved as.
+TEST_F(SessionMeterTest, ARecordedWriteKeepsOneRecordWithItsResultAndReason) {
+    struct Case {
+        int flipTp;
+        bool ok;
+        const char* result;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {0, true, "Write Completed !", ""},
+        {1, false, "Verify Failed !",
+         "Verify failed: 1 TP differs, first TP 1 (11362 H 22000 -> 11363 H 22000)"},
+    };
+    // A loaded machine must not turn the fault looked for into a timeout.
+    session->Link().Settings().replyTimeout = 2s;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.result);
+        sim::MeterFaults faults;
+        faults.storeFlipTp = c.flipTp;
+        view.ports.clear();
+        UseMeter(MeterServing(faults));
+        const std::string port = meter->SlavePath();
+        const std::string units = (dir / ("units" + std::to_string(c.flipTp) + ".sqlite")).string();
+        session->State().recording = {true, units};
+        session->WriteTables();
+        meter->Stop();
+        auto store = records::SqliteStore::Open(units, false, nullptr);
+        ASSERT_NE(store, nullptr);
+        std::vector<records::UnitRecord> found;
+        ASSERT_TRUE(store->Find({}, found, nullptr));
+        ASSERT_EQ(found.size(), 1u);
+        const records::UnitRecord& r = found[0];
+        EXPECT_EQ(r.ok, c.ok);
+        EXPECT_EQ(r.result, c.result);
+        EXPECT_EQ(r.reason, c.reason);
+        EXPECT_EQ(r.port, port);
+        ASSERT_EQ(r.steps.size(), 1u);
+        EXPECT_EQ(r.steps[0].name, "tables");
+        EXPECT_EQ(r.verify, c.ok ? "ok" : "failed");
+        EXPECT_EQ(r.satCount, 1);
+        EXPECT_EQ(r.tpCount, 1);
+        EXPECT_EQ(r.tablesSha256, Sha256Hex(SatTpText(session->Database())));
+    }
 }
 
 // The status line is the table write's; the message names the file sent.
