@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -17,6 +18,10 @@
 #include "cli/UnitRecording.h"
 #include "core/MessageText.h"
 #include "core/SatTpFile.h"
+#include "core/Utf8Path.h"
+#ifdef _WIN32
+#include "core/WideText.h"
+#endif
 #include "serial/LinkTexts.h"
 #include "serial/SerialPort.h"
 #include "meter/LogoIconUpload.h"
@@ -165,14 +170,19 @@ int RunOnMeter(CliStreams& io, const LinkArgs& args, Operation operation,
 // An output file that cannot be created is found before the meter is read
 // (a full read takes a while); the one line says why.
 bool OutputWritable(CliStreams& io, const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(PathFromUtf8(path), ec)) {
         PrintError(io, "cannot write " + path + ": it is a folder");
         return false;
     }
     std::string::size_type slash = path.rfind('/');
     std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-    if (::access(folder.c_str(), W_OK) != 0) {
+#ifdef _WIN32
+    const bool writable = ::_waccess(WideFromUtf8(folder).c_str(), 2) == 0;
+#else
+    const bool writable = ::access(folder.c_str(), W_OK) == 0;
+#endif
+    if (!writable) {
         PrintError(io, "cannot write " + path + ": " + std::strerror(errno));
         return false;
     }

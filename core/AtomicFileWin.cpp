@@ -1,6 +1,7 @@
 // Safe whole-file writes on Windows: a temporary file beside the target,
-// written in binary mode, flushed to the disk, then moved over the target
-// with write-through, so a crash leaves either the old file or the new one.
+// written in binary mode, flushed to the disk, then put over the target
+// (ReplaceFileW, or a move with write-through where there is none), so a
+// crash leaves either the old file or the new one.
 #include "core/AtomicFile.h"
 
 #include <fcntl.h>
@@ -37,6 +38,25 @@ std::string RandomPart() {
     std::string part;
     for (int i = 0; i < kTempRandomLength; ++i) part += kLetters[pick() % (sizeof kLetters - 1)];
     return part;
+}
+
+// Puts the flushed temporary file in the target's place; the Win32 error
+// when it cannot. An existing target is replaced with ReplaceFileW, which
+// keeps its attributes, security and streams the way an editor's save
+// does. When that fails the target either is untouched or, after a failed
+// rename half-way, no longer exists: both leave the move, with write-through,
+// to finish the job.
+DWORD MoveIntoPlace(const std::wstring& from, const std::wstring& to, ReplaceRule rule) {
+    DWORD flags = MOVEFILE_WRITE_THROUGH;
+    if (rule == ReplaceRule::Allowed) {
+        flags |= MOVEFILE_REPLACE_EXISTING;
+        if (::GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            ::ReplaceFileW(to.c_str(), from.c_str(), nullptr,
+                           REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
+                           nullptr, nullptr))
+            return ERROR_SUCCESS;
+    }
+    return ::MoveFileExW(from.c_str(), to.c_str(), flags) ? ERROR_SUCCESS : ::GetLastError();
 }
 
 }  // namespace
@@ -100,18 +120,20 @@ bool AtomicFileWriter::Commit() {
         fd_ = -1;
         return ::_close(fd) == 0 || Fail(std::strerror(errno));
     }
-    // _commit is FlushFileBuffers on the file's handle.
-    if (::_commit(fd_) != 0 || ::_close(fd_) != 0) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd_));
+    if (!::FlushFileBuffers(handle)) {
+        const DWORD error = ::GetLastError();
+        ::_close(fd_);
+        fd_ = -1;
+        return Fail(WindowsErrorText(error));
+    }
+    if (::_close(fd_) != 0) {
         fd_ = -1;
         return FailWithErrno();
     }
     fd_ = -1;
-    const std::wstring from = WideFromUtf8(temp_);
-    const std::wstring to = WideFromUtf8(target_);
-    DWORD flags = MOVEFILE_WRITE_THROUGH;
-    if (rule_ == ReplaceRule::Allowed) flags |= MOVEFILE_REPLACE_EXISTING;
-    if (!::MoveFileExW(from.c_str(), to.c_str(), flags)) {
-        const DWORD error = ::GetLastError();
+    const DWORD error = MoveIntoPlace(WideFromUtf8(temp_), WideFromUtf8(target_), rule_);
+    if (error != ERROR_SUCCESS) {
         errno = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? EEXIST : EACCES;
         if (errno == EEXIST) return FailWithErrno();
         return Fail(WindowsErrorText(error));

@@ -55,6 +55,16 @@ int OpenReadOnly(const std::string& path) {
 #endif
 }
 
+bool IsFolder(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+    struct stat folder {};
+    return ::stat(path.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
+#endif
+}
+
 // Opens path when it is a regular file; on -1 whyNot says why not and info
 // is unset.
 int OpenInput(const std::string& path, struct stat& info, std::string& whyNot) {
@@ -62,8 +72,7 @@ int OpenInput(const std::string& path, struct stat& info, std::string& whyNot) {
     if (fd.Get() < 0) {
         const int err = errno;
         // Windows refuses to open a folder as "Permission denied".
-        struct stat folder {};
-        if (err == EISDIR || (::stat(path.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)))
+        if (err == EISDIR || IsFolder(path))
             whyNot = "is a folder";
         else
             whyNot = std::string(kCannotBeRead) + std::strerror(err);
@@ -98,8 +107,9 @@ bool CanOpenInputFile(const std::string& path, std::string& whyNot) {
 // Windows' stat has no inode: the volume and the file index tell.
 bool SameFile(const std::string& a, const std::string& b) {
     auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-        HANDLE h = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        HANDLE h = ::CreateFileW(WideFromUtf8(path).c_str(), 0,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (h == INVALID_HANDLE_VALUE) return false;
         const bool ok = ::GetFileInformationByHandle(h, &info) != 0;
         ::CloseHandle(h);

@@ -10,6 +10,7 @@
 
 #include "core/MessageText.h"
 #include "core/SatTpFile.h"
+#include "core/Utf8Path.h"
 #include "serial/LinkTexts.h"
 #include "meter/TableVerify.h"
 
@@ -191,7 +192,7 @@ namespace {
 bool SaveBackup(const SatTpDatabase& meter, const std::string& path, std::string& saved,
                 std::string& whyNot) {
     std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const std::filesystem::path folder = PathFromUtf8(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     if (ec) {
         whyNot = ec.message();

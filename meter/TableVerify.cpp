@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/TableCompare.h"
+#include "core/Utf8Path.h"
 
 namespace velmora {
 
@@ -83,8 +84,8 @@ std::string VerifyMessage(const SatTpDatabase& sent, const SatTpDatabase& readBa
 }
 
 std::string BackupFolderFor(const std::string& tableFile) {
-    std::filesystem::path folder = std::filesystem::path(tableFile).parent_path();
-    return (folder / BACKUP_FOLDER_NAME).string();
+    std::filesystem::path folder = PathFromUtf8(tableFile).parent_path();
+    return Utf8FromPath(folder / BACKUP_FOLDER_NAME);
 }
 
 std::string NewBackupPath(const std::string& folder, std::time_t when) {
@@ -95,7 +96,7 @@ std::string NewBackupPath(const std::string& folder, std::time_t when) {
     const std::string first = folder + "/" + stamp + ".csv";
     std::string path = first;
     std::error_code ec;
-    for (int n = 2; std::filesystem::exists(path, ec) && n < 1000; ++n) path = NumberedPath(first, n);
+    for (int n = 2; std::filesystem::exists(PathFromUtf8(path), ec) && n < 1000; ++n) path = NumberedPath(first, n);
     return path;
 }
 
@@ -147,12 +148,12 @@ bool ParseBackupName(const std::string& name, BackupFile& backup) {
 std::vector<BackupFile> ListBackups(const std::string& folder) {
     std::vector<BackupFile> found;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+    for (std::filesystem::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         BackupFile backup;
-        if (!it->is_regular_file(ec) || !ParseBackupName(it->path().filename().string(), backup))
+        if (!it->is_regular_file(ec) || !ParseBackupName(Utf8FromPath(it->path().filename()), backup))
             continue;
-        backup.path = it->path().string();
+        backup.path = Utf8FromPath(it->path());
         found.push_back(std::move(backup));
     }
     std::sort(found.begin(), found.end(), [](const BackupFile& a, const BackupFile& b) {

@@ -1,10 +1,11 @@
 #include "records/UnitLog.h"
 
-#include <sys/stat.h>
+#include <filesystem>
 
 #include <chrono>
 
 #include "core/Sha256.h"
+#include "core/Utf8Path.h"
 #include "records/PostgresStore.h"
 
 namespace velmora::records {
@@ -46,8 +47,9 @@ bool UnitLog::Open(std::string* error, std::string* notice) {
     facts_.bench = job_.bench;
     if (!job_.soft.empty()) {
         facts_.firmwareName = BaseName(job_.soft);
-        struct stat st {};
-        if (::stat(job_.soft.c_str(), &st) == 0) facts_.firmwareSize = st.st_size;
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(PathFromUtf8(job_.soft), ec);
+        if (!ec) facts_.firmwareSize = static_cast<decltype(facts_.firmwareSize)>(size);
     }
     facts_.logoSha256 = FileSha(job_.logo);
     facts_.iconSha256 = FileSha(job_.icon);

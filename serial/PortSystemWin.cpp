@@ -123,10 +123,6 @@ bool PortSystem::Escape(HANDLE handle, DWORD function) {
 
 bool PortSystem::Purge(HANDLE handle, DWORD flags) { return ::PurgeComm(handle, flags) != 0; }
 
-bool PortSystem::SetMask(HANDLE handle, DWORD events) {
-    return ::SetCommMask(handle, events) != 0;
-}
-
 std::vector<ComPortEntry> PortSystem::ListPorts() {
     std::map<int, std::string> ports;
     AddRegistryPorts(ports);

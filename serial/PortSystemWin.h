@@ -32,8 +32,6 @@ public:
     // EscapeCommFunction (SETDTR, CLRDTR, SETRTS, CLRRTS).
     virtual bool Escape(HANDLE handle, DWORD function);
     virtual bool Purge(HANDLE handle, DWORD flags);
-    // SetCommMask: the events WaitCommEvent reports (EV_RXCHAR).
-    virtual bool SetMask(HANDLE handle, DWORD events);
     // The COM ports of the machine, by number: the registry's
     // HARDWARE\DEVICEMAP\SERIALCOMM, named by SetupAPI where it knows them.
     virtual std::vector<ComPortEntry> ListPorts();

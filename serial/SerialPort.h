@@ -47,18 +47,19 @@ private:
     bool ApplyFraming(Framing framing);
     void ReceiveLoop();
 #ifdef _WIN32
-    // Waits on the port's receive event (EV_RXCHAR) or on wake; false for wake.
-    bool WaitForByte(void* event, void* wake);
+    // ReadAvailable with the caller's event for the overlapped read.
+    std::size_t ReadQueued(uint8_t* buffer, std::size_t maxCount, void* event);
 #endif
     void CloseDevice();
     void AddClaimedAdapters(std::string& reason);
 
     PortSystem& system_;
 #ifdef _WIN32
-    // The device's HANDLE and the event Close sets to end the receive
-    // thread's wait; null when closed.
+    // The device's HANDLE, the event Close sets to end the receive
+    // thread's wait and the one of the writes; null when closed.
     void* handle_ = nullptr;
     void* wakeEvent_ = nullptr;
+    void* writeEvent_ = nullptr;
 #else
     int fd_ = -1;
     int wakeFd_ = -1;

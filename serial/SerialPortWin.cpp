@@ -108,16 +108,11 @@ bool SerialPort::Open(const std::string& portName) {
         CloseDevice();
         return false;
     }
-    // A read takes what is queued and returns; when nothing is, the
-    // receive thread waits for EV_RXCHAR (Wine's read waits for the first
-    // byte itself). Writes give up after the stall limit. The documented
-    // "return with the first byte" setting, MAXDWORD for both the interval
-    // and the multiplier, waits for a full buffer under Wine, where the
-    // meter's one-byte answers would never come through.
+    // No read limits: a read ends when all it asked for has come. The
+    // receive thread asks for one byte and then for what is queued
+    // (ReceiveLoop), so neither read waits longer than the line makes it.
+    // Writes give up after the stall limit.
     COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = 0;
-    timeouts.ReadTotalTimeoutConstant = 0;
     timeouts.WriteTotalTimeoutMultiplier = 0;
     timeouts.WriteTotalTimeoutConstant = kWriteStallMs;
     if (!system_.SetTimeouts(h, &timeouts)) {
@@ -125,8 +120,10 @@ bool SerialPort::Open(const std::string& portName) {
         CloseDevice();
         return false;
     }
-    system_.SetMask(h, EV_RXCHAR);
     isOpen.store(1, std::memory_order_release);
+    // One event for every write: each made anew would cost two calls into
+    // Wine's server a frame.
+    writeEvent_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     wakeEvent_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (wakeEvent_ == nullptr) {
         // Like a receive thread that could not set itself up: the port stays
@@ -171,9 +168,9 @@ bool SerialPort::Close() {
 }
 
 void SerialPort::CloseDevice() {
-    if (wakeEvent_ != nullptr) {
-        ::CloseHandle(Handle(wakeEvent_));
-        wakeEvent_ = nullptr;
+    for (void** event : {&wakeEvent_, &writeEvent_}) {
+        if (*event != nullptr) ::CloseHandle(Handle(*event));
+        *event = nullptr;
     }
     if (handle_ != nullptr) {
         system_.CloseDevice(Handle(handle_));
@@ -213,16 +210,14 @@ bool SerialPort::ApplyFraming(Framing framing) {
 }
 
 bool SerialPort::Write(const uint8_t* data, std::size_t count) {
-    if (handle_ == nullptr) return false;
+    if (handle_ == nullptr || writeEvent_ == nullptr) return false;
     OVERLAPPED ov{};
-    ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (ov.hEvent == nullptr) return false;
+    ov.hEvent = Handle(writeEvent_);
     std::size_t done = 0;
     bool ok = true;
     while (done < count) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 16));
         DWORD written = 0;
-        ::ResetEvent(ov.hEvent);
         BOOL r = ::WriteFile(Handle(handle_), data + done, chunk, &written, &ov);
         if (!r && ::GetLastError() == ERROR_IO_PENDING) {
             r = ::GetOverlappedResult(Handle(handle_), &ov, &written, TRUE);
@@ -237,67 +232,53 @@ bool SerialPort::Write(const uint8_t* data, std::size_t count) {
         done += written;
         NoteSent(written);
     }
-    ::CloseHandle(ov.hEvent);
     return ok;
 }
 
 std::size_t SerialPort::ReadAvailable(uint8_t* buffer, std::size_t maxCount) {
     if (handle_ == nullptr || maxCount == 0) return 0;
+    const HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (event == nullptr) return 0;
+    const std::size_t got = ReadQueued(buffer, maxCount, event);
+    ::CloseHandle(event);
+    return got;
+}
+
+std::size_t SerialPort::ReadQueued(uint8_t* buffer, std::size_t maxCount, void* event) {
     DWORD errors = 0;
     COMSTAT status{};
     if (!::ClearCommError(Handle(handle_), &errors, &status) || status.cbInQue == 0) return 0;
     OVERLAPPED ov{};
-    ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (ov.hEvent == nullptr) return 0;
+    ov.hEvent = Handle(event);
+    // No more than is queued, so the read never waits.
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>(maxCount, status.cbInQue));
     DWORD got = 0;
     BOOL r = ::ReadFile(Handle(handle_), buffer, want, &got, &ov);
     if (!r && ::GetLastError() == ERROR_IO_PENDING) {
         r = ::GetOverlappedResult(Handle(handle_), &ov, &got, TRUE);
     }
-    ::CloseHandle(ov.hEvent);
     return r ? got : 0;
 }
 
-bool SerialPort::WaitForByte(void* event, void* wake) {
-    OVERLAPPED ov{};
-    ov.hEvent = Handle(event);
-    ::ResetEvent(ov.hEvent);
-    DWORD mask = 0;
-    if (::WaitCommEvent(Handle(handle_), &mask, &ov)) return true;
-    if (::GetLastError() != ERROR_IO_PENDING) {
-        // No event to wait on: a short sleep keeps the loop from spinning.
-        return ::WaitForSingleObject(Handle(wake), 1) == WAIT_TIMEOUT;
-    }
-    const HANDLE events[2] = {ov.hEvent, Handle(wake)};
-    if (::WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0) return true;
-    ::CancelIoEx(Handle(handle_), &ov);
-    DWORD ignored = 0;
-    ::GetOverlappedResult(Handle(handle_), &ov, &ignored, TRUE);
-    return false;
-}
-
+// A read of one byte waits for the next answer and ends the moment it comes;
+// what came with it or after it is then read at once. A larger first read
+// would wait for all of it, and a read that returns at once when nothing is
+// queued (interval MAXDWORD alone) needs a WaitCommEvent after it, which Wine
+// answers on a polling timer of a millisecond. When bytes are queued already
+// Wine reads them without a round trip through its server.
 void SerialPort::ReceiveLoop() {
-    OVERLAPPED ov{};
-    ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (ov.hEvent == nullptr) return;
+    const HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const HANDLE wake = Handle(wakeEvent_);
-    bool reading = true;
     uint8_t batch[kReadBatch];
-    while (isOpen.load(std::memory_order_acquire) != 0) {
-        if (!reading) {
-            // After the device went away only the wake-up is awaited.
-            ::WaitForSingleObject(wake, INFINITE);
-            break;
-        }
+    while (event != nullptr && isOpen.load(std::memory_order_acquire) != 0) {
+        OVERLAPPED ov{};
+        ov.hEvent = event;
         DWORD got = 0;
-        ::ResetEvent(ov.hEvent);
-        BOOL r = ::ReadFile(Handle(handle_), batch, kReadBatch, &got, &ov);
+        BOOL r = ::ReadFile(Handle(handle_), batch, 1, &got, &ov);
         DWORD error = r ? ERROR_SUCCESS : ::GetLastError();
         if (!r && error == ERROR_IO_PENDING) {
-            const HANDLE events[2] = {ov.hEvent, wake};
-            const DWORD which = ::WaitForMultipleObjects(2, events, FALSE, INFINITE);
-            if (which != WAIT_OBJECT_0) {
+            const HANDLE events[2] = {event, wake};
+            if (::WaitForMultipleObjects(2, events, FALSE, INFINITE) != WAIT_OBJECT_0) {
                 ::CancelIoEx(Handle(handle_), &ov);
                 ::GetOverlappedResult(Handle(handle_), &ov, &got, TRUE);
                 if (got > 0) Deliver(batch, got);
@@ -306,21 +287,22 @@ void SerialPort::ReceiveLoop() {
             r = ::GetOverlappedResult(Handle(handle_), &ov, &got, FALSE);
             error = r ? ERROR_SUCCESS : ::GetLastError();
         }
-        if (r && got == 0) {
-            // Nothing was queued (Windows answers at once): wait for the next
-            // byte to come, or for Close.
-            if (!WaitForByte(ov.hEvent, wake)) break;
-            continue;
-        }
         if (r) {
+            // The first byte goes to the waiting side before the rest is
+            // looked for: it may be the whole answer.
             Deliver(batch, got);
+            if (got > 0) Deliver(batch, ReadQueued(batch, kReadBatch, event));
+            // A driver that ends the read empty all the same is not spun on.
+            else if (::WaitForSingleObject(wake, 1) != WAIT_TIMEOUT) break;
             continue;
         }
         if (error == ERROR_OPERATION_ABORTED) continue;
         if (DeviceGone(error)) NoteUnplugged();
-        reading = false;
+        // After the device went away only the wake-up is awaited.
+        ::WaitForSingleObject(wake, INFINITE);
+        break;
     }
-    ::CloseHandle(ov.hEvent);
+    if (event != nullptr) ::CloseHandle(event);
 }
 
 }  // namespace velmora

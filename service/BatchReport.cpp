@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #ifdef _WIN32
+#include "core/WideText.h"
 #include "core/WindowsPosix.h"
 #else
 #include <sys/file.h>
@@ -167,7 +168,12 @@ bool AppendReportLine(const std::string& path, const std::string& line, std::str
         if (error != nullptr) *error = std::string(what) + " " + path + ": " + std::strerror(errno);
         return false;
     };
+#ifdef _WIN32
+    int fd = ::_wopen(WideFromUtf8(path).c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC,
+                      _S_IREAD | _S_IWRITE);
+#else
     int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+#endif
     if (fd < 0) return fail("cannot write");
     // One writer at a time, across processes too, so that a line cut short
     // can be taken back without cutting another writer's line.

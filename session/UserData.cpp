@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/TextMark.h"
+#include "core/Utf8Path.h"
 
 namespace velmora {
 
@@ -31,8 +32,7 @@ std::string SystemUserDataFolder() {
     // Wide, so a user name outside the ANSI code page comes through as UTF-8.
     const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
     if (local == nullptr || local[0] == L'\0') return {};
-    const std::u8string folder = (fs::path(local) / "velmora").u8string();
-    return std::string(folder.begin(), folder.end());
+    return Utf8FromPath(fs::path(local) / "velmora");
 #else
     return UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 #endif
@@ -44,10 +44,11 @@ bool EnsureUserDataFolder(const std::string& folder, bool* created, std::string*
         *error = "No data folder: neither XDG_DATA_HOME nor HOME is set.";
         return false;
     }
+    const fs::path path = PathFromUtf8(folder);
     std::error_code ec;
-    if (fs::is_directory(folder, ec)) return true;
-    *created = fs::create_directories(folder, ec);
-    if (ec || !fs::is_directory(folder)) {
+    if (fs::is_directory(path, ec)) return true;
+    *created = fs::create_directories(path, ec);
+    if (ec || !fs::is_directory(path, ec)) {
         *created = false;
         *error = FillText(VELMORA_TR_NOOP("Core", "Cannot create the data folder %1: %2"),
                           {folder, ec ? ec.message()
@@ -69,18 +70,18 @@ std::string LocalUnitsPath() {
 std::string FindSampleTable(const std::vector<std::string>& candidates) {
     for (const std::string& c : candidates) {
         std::error_code ec;
-        if (fs::is_regular_file(c, ec)) return c;
+        if (fs::is_regular_file(PathFromUtf8(c), ec)) return c;
     }
     return {};
 }
 
 bool CopySampleTable(const std::string& sample, const std::string& folder, std::string* error) {
-    const fs::path target = fs::path(folder) / kSampleTableName;
+    const fs::path target = PathFromUtf8(folder) / kSampleTableName;
     std::error_code ec;
     if (fs::exists(target, ec)) return true;
     // Copied beside the target, then renamed: a full disk leaves no half table.
-    const fs::path partial = fs::path(folder) / (std::string(".") + kSampleTableName + ".part");
-    if (!fs::copy_file(sample, partial, fs::copy_options::overwrite_existing, ec) || ec) {
+    const fs::path partial = PathFromUtf8(folder) / (std::string(".") + kSampleTableName + ".part");
+    if (!fs::copy_file(PathFromUtf8(sample), partial, fs::copy_options::overwrite_existing, ec) || ec) {
         fs::remove(partial, ec);
         *error = FillText(kCannotCopySample, {folder});
         return false;
@@ -96,10 +97,11 @@ bool CopySampleTable(const std::string& sample, const std::string& folder, std::
 
 bool TakeOverHistory(const std::string& oldHistory, const std::string& newHistory) {
     std::error_code ec;
-    if (fs::exists(newHistory, ec) || !fs::is_regular_file(oldHistory, ec)) return false;
-    const fs::path folder = fs::path(newHistory).parent_path();
-    if (!folder.empty()) fs::create_directories(folder, ec);
-    return fs::copy_file(oldHistory, newHistory, ec) && !ec;
+    const fs::path from = PathFromUtf8(oldHistory);
+    const fs::path to = PathFromUtf8(newHistory);
+    if (fs::exists(to, ec) || !fs::is_regular_file(from, ec)) return false;
+    if (!to.parent_path().empty()) fs::create_directories(to.parent_path(), ec);
+    return fs::copy_file(from, to, ec) && !ec;
 }
 
 }  // namespace velmora

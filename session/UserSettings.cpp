@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "core/Utf8Path.h"
+
 namespace velmora {
 
 namespace {
@@ -58,7 +60,7 @@ std::string IniValue(const std::string& text, const std::string& group, const st
 std::string SettingsValue(const std::string& path, const std::string& group,
                           const std::string& key) {
     if (path.empty()) return {};
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     if (!in) return {};
     return IniValue(std::string(std::istreambuf_iterator<char>(in), {}), group, key);
 }

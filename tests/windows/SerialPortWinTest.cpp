@@ -79,11 +79,13 @@ TEST(SerialPortWin, OpensAs8O2ThenSwitchesTo8E1AndIgnoresRefusedModemLines) {
     ASSERT_EQ(system.states.size(), 1u);
     ExpectFraming(system.states[0], ODDPARITY, TWOSTOPBITS);
     EXPECT_EQ(system.escapes.front(), static_cast<DWORD>(SETDTR));
-    // Reads take what is queued, never waiting on a total limit that would
-    // hold a one-byte answer back.
-    EXPECT_EQ(system.timeouts.ReadIntervalTimeout, MAXDWORD);
+    // No read limits: the receive thread's one-byte read waits for a byte.
+    // An interval of MAXDWORD would make it return empty at once on
+    // Windows, and the thread would spin.
+    EXPECT_EQ(system.timeouts.ReadIntervalTimeout, 0u);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutMultiplier, 0u);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutConstant, 0u);
+    EXPECT_GT(system.timeouts.WriteTotalTimeoutConstant, 0u);
     ASSERT_TRUE(port.ApplyBootloaderFraming());
     ExpectFraming(system.states.back(), EVENPARITY, ONESTOPBIT);
     EXPECT_TRUE(port.Close());
