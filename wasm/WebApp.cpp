@@ -52,6 +52,7 @@ const char* StepName(WindowStep step) {
         case WindowStep::ToggleVerify: return "ToggleVerify";
         case WindowStep::ToggleBackup: return "ToggleBackup";
         case WindowStep::RestoreDialog: return "RestoreDialog";
+        case WindowStep::ToggleRecord: return "ToggleRecord";
     }
     return "None";
 }

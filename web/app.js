@@ -207,7 +207,7 @@ async function run(work) {
 
 // The window's steps a browser cannot take: no scan-table folder, no unit
 // records database, no window to close.
-const DESKTOP_ONLY = new Set(["FileCatalog", "UnitRecordsDialog", "Exit"]);
+const DESKTOP_ONLY = new Set(["FileCatalog", "UnitRecordsDialog", "ToggleRecord", "Exit"]);
 
 function buildMenus() {
   const data = JSON.parse(call("web_commands", "string", ["number"], [page.app]));
