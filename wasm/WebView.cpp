@@ -25,6 +25,9 @@ EM_JS(void, web_view_message, (const char* text, int success), {
 EM_ASYNC_JS(int, web_view_ask, (const char* question, int withCancel), {
     return await Module.velmoraView.ask(UTF8ToString(question), withCancel != 0);
 });
+EM_ASYNC_JS(int, web_view_offer_write_back, (const char* message), {
+    return await Module.velmoraView.offerWriteBack(UTF8ToString(message)) ? 1 : 0;
+});
 EM_ASYNC_JS(char*, web_view_open_file, (const char* title, const char* filter), {
     const path = await Module.velmoraView.openFile(UTF8ToString(title), UTF8ToString(filter));
     return path === null ? 0 : allocateUTF8(path);
@@ -82,6 +85,10 @@ bool WebView::TakeTablesChanged() {
 }
 
 bool WebView::AskYesNo(const std::string& question) { return web_view_ask(question.c_str(), 0) == 0; }
+
+bool WebView::OfferWriteBack(const std::string& message) {
+    return web_view_offer_write_back(message.c_str()) != 0;
+}
 
 int WebView::SelectedRow() {
     std::vector<int> rows = SelectedRows();

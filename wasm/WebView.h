@@ -53,6 +53,7 @@ public:
     void ShowMessage(const std::string& text, MessageKind kind) override;
     SaveChangesAnswer AskSaveChanges(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
+    bool OfferWriteBack(const std::string& message) override;
     void SetTitle(const std::string& title) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;

@@ -64,6 +64,26 @@ function ask(question, withCancel) {
   });
 }
 
+// A write that broke off after its backup: the message, OK, and a button
+// that writes the backup back. True when that one was chosen; Escape is OK.
+function offerWriteBack(message) {
+  const dlg = $("offer");
+  $("offer-text").textContent = shown(trCore(message));
+  return new Promise((resolve) => {
+    const done = (value) => {
+      dlg.removeEventListener("click", clicked);
+      dlg.removeEventListener("cancel", cancelled);
+      dlg.close();
+      resolve(value === "0");
+    };
+    const clicked = (e) => { const b = e.target.closest("button"); if (b) done(b.value); };
+    const cancelled = (e) => { e.preventDefault(); done("1"); };
+    dlg.addEventListener("click", clicked);
+    dlg.addEventListener("cancel", cancelled);
+    dlg.showModal();
+  });
+}
+
 // Asks for a file and copies it into the page's folder; its path, or null.
 function pickFile(accept) {
   const input = $("file-input");
@@ -120,6 +140,7 @@ function installView() {
     selectedRows() { return [...page.selected].sort((a, b) => a - b); },
     message: (text, success) => showMessage(trCore(text), success),
     ask,
+    offerWriteBack,
     openFile(title, filter) { return pickFile(acceptOf(filter)); },
     saveFile(proposed) {
       const name = (proposed || "sattp.csv").split("/").pop();

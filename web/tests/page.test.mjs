@@ -223,6 +223,27 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
+  ["a write stopped after its backup offers to write the backup back, and does", async (env, assert) => {
+    await env.bridge.start(["--tables", smallTable(env), "--baud", "1200"]);
+    const {page, errors} = await openPage(env);
+    await connect(page);
+    const done = answerYes(page);
+    await click(page, "Write");
+    await page.waitForFunction(() => /^Write (LNB|Satellites|Transponders)/.test(document.getElementById("status").textContent),
+                               {timeout: 20000});
+    await click(page, "Stop");
+    await page.waitForSelector("#offer[open]", {timeout: 20000});
+    assert.match(await page.$eval("#offer-text", (p) => p.textContent), /^You stopped the write part-way/);
+    // As a user reads the message: the meter drops the broken-off transfer
+    // after 2 s of silence, and only then takes a new command.
+    await new Promise((resolve) => setTimeout(resolve, 2500));
+    await page.click("#offer button[value='0']");
+    assert.match(await message(page, "Backup written to the meter"), /\.csv/);
+    await waitIdle(page);
+    done();
+    assert.deepEqual(errors, []);
+  }],
+
   ["the bridge closed mid-write: the unplugged meter's message", async (env, assert) => {
     await env.bridge.start(["--tables", smallTable(env), "--baud", "1200"]);
     const {page, errors} = await openPage(env);
