@@ -4,6 +4,8 @@
 #include "serial/LinkTexts.h"
 #include "serial/PortNames.h"
 
+#include <utility>
+
 namespace velmora {
 
 uint8_t FrameChecksum(const uint8_t* payload, int length) {
@@ -90,7 +92,21 @@ bool MeterLink::ReceiveFrame(uint8_t* buffer, int length) {
     return false;
 }
 
+bool MeterLink::WaitForMeterToSettle() {
+    if (portName_ != unsettledPort_) return true;
+    while (std::chrono::steady_clock::now() < settledAt_) {
+        PumpOnce();
+        if (!RunFlag() || port_.Unplugged()) return false;
+        Wait([] { return false; });
+    }
+    unsettledPort_.clear();
+    return true;
+}
+
 CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
+    if (!WaitForMeterToSettle()) {
+        return port_.Unplugged() ? CommandAnswer::Unplugged : CommandAnswer::Stopped;
+    }
     const bool readTables = command.first == CMD_READ_TABLES.first &&
                             command.second == CMD_READ_TABLES.second;
     port_.ResetReceiveRing();
@@ -127,6 +143,7 @@ CommandAnswer MeterLink::OpenOperation(const MeterCommand& command) {
     }
     if (command.first != CMD_DELETE_ICONS.first) port_.PopReceived();
     if (readTables) WriteByte(PC_GO);
+    inTransfer_ = true;
     return CommandAnswer::Ready;
 }
 
@@ -166,6 +183,10 @@ bool MeterLink::EnterOperation() {
 }
 
 void MeterLink::LeaveOperation() {
+    if (std::exchange(inTransfer_, false)) {
+        settledAt_ = std::chrono::steady_clock::now() + settings_.meterSettle;
+        unsettledPort_ = portName_;
+    }
     CloseLink();
     OperationFlags& flags = host_.Flags();
     flags.runFlag = 0;

@@ -43,6 +43,11 @@ struct LinkSettings {
     // A command still unanswered after this long gets a notice saying what
     // may be wrong; the wait goes on (the user may switch the meter on).
     std::chrono::milliseconds noAnswerNotice{5000};
+    // How long a meter left inside a transfer (a Stop, a frame that went
+    // unanswered) takes to give it up and listen for commands again. Until
+    // then a command is only more frame bytes to it, so the next command on
+    // that port waits out the rest of this time first.
+    std::chrono::milliseconds meterSettle{2500};
 };
 
 // How an operation ended.
@@ -112,6 +117,9 @@ public:
     bool EnterOperation();
     // Closes the link and clears both flags.
     void LeaveOperation();
+    // The transfer the last command opened went through whole: the meter
+    // listens for the next command at once.
+    void TransferCompleted() { inTransfer_ = false; }
 
 private:
     bool RunFlag() { return host_.Flags().runFlag != 0; }
@@ -121,10 +129,19 @@ private:
     void Wait(const std::function<bool()>& ready);
     void WriteByte(uint8_t byte);
 
+    // Waits until a meter left inside a transfer on this port has given it
+    // up; false on Stop or when the adapter went.
+    bool WaitForMeterToSettle();
+
     LinkPort& port_;
     OperationHost& host_;
     LinkSettings settings_;
     std::string portName_;
+    // A command was answered and its transfer has not been seen through.
+    bool inTransfer_ = false;
+    // When the meter on unsettledPort_ listens for commands again.
+    std::chrono::steady_clock::time_point settledAt_{};
+    std::string unsettledPort_;
 };
 
 }  // namespace velmora

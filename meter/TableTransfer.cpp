@@ -110,8 +110,9 @@ OpResult ReceiveMeterTable(MeterLink& link, SatTpDatabase& target, const char* s
     std::vector<uint8_t> payload;
     payload.reserve(LNB_BLOCK_BYTES + 2 * COUNT_FRAME_BYTES);
     // A table that cannot be taken whole is a failed read, never a completed one.
-    if (!ReceiveTables(link, payload) || !LoadTablesFromPayload(target, payload))
-        return OpResult::Failed;
+    if (!ReceiveTables(link, payload)) return OpResult::Failed;
+    link.TransferCompleted();
+    if (!LoadTablesFromPayload(target, payload)) return OpResult::Failed;
     return OpResult::Completed;
 }
 
@@ -278,6 +279,7 @@ OpResult CheckedWrite(MeterLink& link, const TableWriteOptions& options, const S
         }
         return OpResult::Failed;
     }
+    link.TransferCompleted();
     if (sent) {
         auto readBack = std::make_unique<SatTpDatabase>();
         ClearDatabase(*readBack);

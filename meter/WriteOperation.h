@@ -23,6 +23,7 @@ OpResult RunWriteOperation(MeterLink& link, const MeterCommand& command, const c
             host.SetStatus("");
             result = OpResult::Stopped;
         } else if (answer == CommandAnswer::Ready && transfer()) {
+            link.TransferCompleted();
             host.SetStatus(completed);
             result = OpResult::Completed;
         } else {
