@@ -2189,10 +2189,6 @@ Upgrade the firmware now?</source>
         <translation>لا توجد ملاحظات</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>الترتيب مختلف</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane في المتصفح: محرر الجداول وخدمة جهاز القياس، بالنواة نفسها التي يستخدمها برنامج سطح المكتب.</translation>
     </message>

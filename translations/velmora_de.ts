@@ -2173,10 +2173,6 @@ Firmware jetzt aktualisieren?</translation>
         <translation>Keine Befunde</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>Reihenfolge weicht ab</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane im Browser: Tabelleneditor und Messgeräte-Service, mit demselben Kern wie das Desktop-Programm.</translation>
     </message>

@@ -2173,10 +2173,6 @@ No apague el medidor hasta que termine la actualización.
         <translation>Sin hallazgos</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>el orden difiere</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane en el navegador: el editor de tablas y el servicio del medidor, con el mismo núcleo que el programa de escritorio.</translation>
     </message>

@@ -2173,10 +2173,6 @@ Mettre à jour le micrologiciel maintenant ?</translation>
         <translation>Aucun constat</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>l&apos;ordre diffère</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane dans le navigateur : l&apos;éditeur de tables et la maintenance du mesureur, avec le même cœur que le programme de bureau.</translation>
     </message>

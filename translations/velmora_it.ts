@@ -2173,10 +2173,6 @@ Aggiornare il firmware ora?</translation>
         <translation>Nessuna segnalazione</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>l&apos;ordine è diverso</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane nel browser: l&apos;editor di tabelle e l&apos;assistenza del misuratore, con lo stesso nucleo del programma desktop.</translation>
     </message>

@@ -2177,10 +2177,6 @@ Zaktualizować oprogramowanie teraz?</translation>
         <translation>Brak uwag</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>kolejność się różni</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane w przeglądarce: edytor tabel i obsługa miernika, z tym samym rdzeniem co program na komputer.</translation>
     </message>

@@ -2173,10 +2173,6 @@ Atualizar o firmware agora?</translation>
         <translation>Nenhuma ocorrência</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>a ordem difere</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane no navegador: o editor de tabelas e o serviço do medidor, com o mesmo núcleo do programa de computador.</translation>
     </message>

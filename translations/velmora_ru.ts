@@ -2177,10 +2177,6 @@ Upgrade the firmware now?</source>
         <translation>Замечаний нет</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>порядок отличается</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Orvane в браузере: редактор таблиц и обслуживание измерителя, с тем же ядром, что и настольная программа.</translation>
     </message>

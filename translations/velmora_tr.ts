@@ -2169,10 +2169,6 @@ Yazılım şimdi yükseltilsin mi?</translation>
         <translation>Bulgu yok</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>sıra farklı</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>Tarayıcıda Orvane: tablo düzenleyici ve ölçüm cihazı servisi, masaüstü programıyla aynı çekirdekle.</translation>
     </message>

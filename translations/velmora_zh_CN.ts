@@ -2169,10 +2169,6 @@ Upgrade the firmware now?</source>
         <translation>未发现问题</translation>
     </message>
     <message>
-        <source>order differs</source>
-        <translation>顺序不同</translation>
-    </message>
-    <message>
         <source>Orvane in the browser: the table editor and meter service, with the same core as the desktop program.</source>
         <translation>浏览器中的 Orvane：表格编辑器和寻星仪维护，与桌面程序使用相同的核心。</translation>
     </message>

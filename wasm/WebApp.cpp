@@ -202,9 +202,14 @@ EMSCRIPTEN_KEEPALIVE const char* web_compare(WebApp* app) {
     if (c.result != OpResult::Completed || !c.meter) return "null";
     app->meter = std::move(c.meter);
     web::json lines = web::json::array();
-    for (const TableDifference& d : c.comparison.differences) lines.push_back(DifferenceLine(d));
+    int counts[3] = {0, 0, 0};  // added, removed, changed: the page words them
+    for (const TableDifference& d : c.comparison.differences) {
+        lines.push_back(DifferenceLine(d));
+        ++counts[static_cast<int>(d.change)];
+    }
     return web::Reply(*app, {{"lines", lines}, {"count", DifferenceCountText(c.comparison.differences.size())},
-                             {"orderDiffers", c.comparison.orderDiffers}});
+                             {"counts", counts},
+                             {"order", c.comparison.orderDiffers ? ORDER_DIFFERS_TEXT : ""}});
 }
 
 // A PATCH UP tick changed: the session reads the four ticks back.

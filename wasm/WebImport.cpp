@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/MessageText.h"
 #include "core/SatTpDatabase.h"
 #include "session/SessionImport.h"
 #include "wasm/WebApp.h"
@@ -42,6 +43,25 @@ MergeOptions ImportOptions(const WebApp& app, const char* input) {
     return o;
 }
 
+// What the merge would change, satellite by satellite: the page words it in
+// its language as the window's import dialog does.
+json ChangesJson(const std::vector<SatelliteChanges>& satellites) {
+    json out = json::array();
+    for (const SatelliteChanges& sat : satellites) {
+        json changed = json::array();
+        for (const TpChange& c : sat.changed) changed.push_back(json::array({c.before, c.after}));
+        json matchedFrom = json::array();
+        for (const std::string& from : sat.matchedFrom) matchedFrom.push_back(EscapeControls(from));
+        out.push_back({{"satellite", FormatPosition(sat.position) + " " + EscapeControls(sat.name)},
+                       {"isNew", sat.isNew},
+                       {"added", sat.added},
+                       {"removed", sat.removed},
+                       {"changed", changed},
+                       {"matchedFrom", matchedFrom}});
+    }
+    return out;
+}
+
 }  // namespace
 
 }  // namespace velmora::web
@@ -74,7 +94,7 @@ EMSCRIPTEN_KEEPALIVE const char* web_import_preview(WebApp* app, const char* opt
     const MergeChanges changes =
         app->session->PreviewImportChanges(app->importList, web::ImportOptions(*app, options));
     return web::Reply(*app, {{"summary", MergeSummary(changes.counts)},
-                             {"changes", SatelliteChangesText(changes.satellites)}});
+                             {"changes", web::ChangesJson(changes.satellites)}});
 }
 
 EMSCRIPTEN_KEEPALIVE void web_import_apply(WebApp* app, const char* options) {

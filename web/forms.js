@@ -84,7 +84,7 @@ function askForm(kind) {
 
 function showLines(title, count, lines, offerTake) {
   $("lines-title").textContent = title;
-  $("lines-count").textContent = trCore(count);
+  $("lines-count").textContent = count;
   const list = $("lines-list");
   list.textContent = "";
   for (const line of lines) {
@@ -112,12 +112,42 @@ function importChoices() {
           replace: $("import-replace").checked, ku: lnb("import-ku"), c: lnb("import-c"), ka: lnb("import-ka")};
 }
 
+// The merge's changes, satellite by satellite, worded as the window's import
+// dialog words them; in a right-to-left page a mark starts each heading, which
+// begins with a position in Latin digits.
+function changesText(satellites) {
+  const t = (text) => tr("ChangesText", text);
+  const mark = document.documentElement.dir === "rtl" ? "\u200f" : "";
+  let text = "";
+  for (const sat of satellites) {
+    const name = sat.isNew ? fill(t("%1 (new)"), [sat.satellite]) : sat.satellite;
+    const counts = [];
+    if (sat.added.length) counts.push(fill(t("%1 added"), [sat.added.length]));
+    if (sat.removed.length) counts.push(fill(t("%1 removed"), [sat.removed.length]));
+    if (sat.changed.length) counts.push(fill(t("%1 changed"), [sat.changed.length]));
+    text += mark + fill(t("%1: %2"), [name, counts.join(t(", "))]) + "\n";
+    for (const from of sat.matchedFrom) text += mark + "  " + fill(t("%1 matched %2"), [from, sat.satellite]) + "\n";
+    for (const tp of sat.added) text += "  + " + tp + "\n";
+    for (const tp of sat.removed) text += "  - " + tp + "\n";
+    for (const [before, after] of sat.changed) text += "  ~ " + before + " -> " + after + "\n";
+  }
+  return text;
+}
+
+// The count line of Compare with meter, as the window's: "3 differences: 2
+// added, 1 changed; order differs".
+function compareCountText(r) {
+  const kinds = ["%n added", "%n removed", "%n changed"];
+  const parts = kinds.flatMap((k, i) => (r.counts[i] > 0 ? [trN("CompareDlg", k, r.counts[i])] : []));
+  return trCore(r.count) + (parts.length ? ": " + parts.join(", ") : "") + (r.order ? "; " + trCore(r.order) : "");
+}
+
 function showImportPreview() {
   const choices = importChoices();
   const r = JSON.parse(call("web_import_preview", "string", ["number", "string"],
                             [page.app, JSON.stringify(choices)]));
   $("import-summary").textContent = trCore(r.summary);
-  $("import-changes").textContent = r.changes || tr("velmora::ImportDlg", "Nothing in the table changes.");
+  $("import-changes").textContent = changesText(r.changes) || tr("velmora::ImportDlg", "Nothing in the table changes.");
   $("import-ok").disabled = !choices.selected.some(Boolean);
 }
 
@@ -210,8 +240,7 @@ async function windowStep(c) {
       return run(async () => {
         const r = JSON.parse(await callAsync("web_compare", "string", ["number"], [app]));
         if (!r) return;
-        const lines = r.orderDiffers ? r.lines.concat([tr("WebPage", "order differs")]) : r.lines;
-        if (await showLines(tr("velmora::CompareDlg", "Compare with meter"), r.count, lines, true)) {
+        if (await showLines(tr("velmora::CompareDlg", "Compare with meter"), compareCountText(r), r.lines, true)) {
           call("web_take_meter_table", null, ["number"], [app]);
         }
       });

@@ -24,6 +24,30 @@ function tr(context, text) {
   return typeof shown === "string" ? shown : text;
 }
 
+// "%1" to "%9" replaced in one pass, so a value holding "%2" stays as it is.
+function fill(template, values) {
+  return template.replace(/%([1-9])/g, (marker, n) =>
+    Number(n) <= values.length ? String(values[Number(n) - 1]) : marker);
+}
+
+// A plural message, as the window's tr() with a count: the catalog holds the
+// forms in the order of the language's rules, which for our languages is the
+// order of the plural categories whole numbers reach (zero, one, two, few,
+// many, other). "%n" is the count.
+const PLURAL_ORDER = ["zero", "one", "two", "few", "many", "other"];
+function trN(context, text, n) {
+  const forms = (i18n.catalog[context] || {})[text];
+  let shown = text;
+  if (Array.isArray(forms) && forms.length) {
+    const rules = new Intl.PluralRules(i18n.language.replace("_", "-"));
+    const reached = new Set(Array.from({length: 200}, (_, k) => rules.select(k)));
+    const categories = PLURAL_ORDER.filter((c) => reached.has(c));
+    const index = categories.length === forms.length ? categories.indexOf(rules.select(n)) : forms.length - 1;
+    shown = forms[Math.max(0, Math.min(index, forms.length - 1))];
+  }
+  return shown.replace(/%n/g, String(n));
+}
+
 // A text put into the page before the catalog is loaded (a table of
 // forms); it is looked up when it is shown.
 function trLater(context, text) {

@@ -37,7 +37,7 @@ export async function setUp(site, simulator) {
   const fake = fs.readFileSync(new URL("./fake-serial.js", import.meta.url), "utf8")
     .replace("__BRIDGE_PORT__", String(bridgePort));
   const base = "http://127.0.0.1:" + server.address().port + "/";
-  const env = {scratch, server, bridge, browser, base, fake};
+  const env = {scratch, server, bridge, browser, base, fake, site};
   env.tearDown = async () => {
     await browser.close();
     await bridge.close();

@@ -39,6 +39,30 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
+  ["counts take the language's plural form, and the import's changes its words", async (env, assert) => {
+    // The form Qt's rules give each count: Russian has three, Arabic six.
+    const ruForm = (n) => (n % 10 === 1 && n % 100 !== 11 ? 0
+      : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14) ? 1 : 2);
+    const arForm = (n) => (n <= 2 ? n : n % 100 >= 3 && n % 100 <= 10 ? 3 : n % 100 >= 11 ? 4 : 5);
+    const counts = [0, 1, 2, 3, 5, 11, 12, 21, 22, 25, 100, 101, 111];
+    for (const [language, form] of [["ru", ruForm], ["ar", arForm], ["de", (n) => (n === 1 ? 0 : 1)]]) {
+      const {page, errors} = await openPage(env, {language});
+      const got = await page.evaluate((counts) => {
+        const forms = i18n.catalog.CompareDlg["%n added"];
+        return {forms, shown: counts.map((n) => trN("CompareDlg", "%n added", n)),
+                changes: changesText([{satellite: "19.2E Astra", isNew: true, added: ["11362 H 22000"],
+                                       removed: [], changed: [], matchedFrom: []}])};
+      }, counts);
+      assert.deepEqual(got.shown, counts.map((n) => got.forms[form(n)].replace("%n", n)), language);
+      const t = (text) => (JSON.parse(fs.readFileSync(path.join(env.site, "i18n", language + ".json")))
+        .ChangesText[text]);
+      assert.ok(got.changes.includes(t("%1 (new)").replace("%1", "19.2E Astra")), got.changes);
+      assert.ok(got.changes.includes(t("%1 added").replace("%1", "1")), got.changes);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  }],
+
   ["the browser's language picks the nearest catalog", async (env, assert) => {
     const {page} = await openPage(env, {language: "de-AT"});
     const picked = await page.evaluate(() => {
