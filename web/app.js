@@ -10,7 +10,7 @@ const HOME = "/home/web_user";
 const OUTBOX = HOME + "/downloads";
 
 const page = {core: null, app: 0, busy: false, stop: false, commands: [], selected: new Set(),
-              port: new VelmoraPort(), ownFiles: new Set()};
+              port: new VelmoraPort(), ownFiles: new Set(), handles: new Map()};
 const $ = (id) => document.getElementById(id);
 
 // Leaving the page with unsaved edits asks first, as closing the window does.
@@ -111,6 +111,7 @@ async function storeFile(file) {
   const path = HOME + "/" + file.name.replace(/[\/\\]/g, "_");
   page.core.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
   page.ownFiles.add(path);
+  page.handles.delete(path);  // a file of the same name picked now has none
   return path;
 }
 
@@ -193,13 +194,30 @@ function download(name, bytes) {
 // The history and the PATCH UP report grow with every command: they stay.
 const KEPT = /\/(orvanelog\.txt|patchup-report\.jsonl)$/;
 
+// Writes bytes back to the user's file through its handle; false when the
+// browser or the user refuses (the file is then a download).
+async function writeBack(handle, bytes) {
+  try {
+    const out = await handle.createWritable();
+    await out.write(bytes);
+    await out.close();
+    return true;
+  } catch (e) {
+    console.warn("no write-back to " + handle.name + ", a download instead:", e.name);
+    return false;
+  }
+}
+
 // Hands over what a command wrote: the outbox, and a table saved back to
-// the file it was opened from. The page's own copies of picked files and the
-// history are not the user's to download.
-function downloadWritten(before) {
+// the file it was opened from (written back where it came with a handle).
+// The page's own copies of picked files and the history are not the user's
+// to download.
+async function downloadWritten(before) {
   for (const [path, mtime] of filesUnder(HOME)) {
     if (before.get(path) === mtime || page.ownFiles.has(path) || KEPT.test(path)) continue;
-    download(path.split("/").pop(), page.core.FS.readFile(path));
+    const bytes = page.core.FS.readFile(path);
+    const handle = page.handles.get(path);
+    if (!handle || !(await writeBack(handle, bytes))) download(path.split("/").pop(), bytes);
   }
 }
 
@@ -218,9 +236,11 @@ async function run(work) {
   } catch (e) {
     console.error("core call failed", e);
   } finally {
+    // Busy until the files are back with the user: a command pressed meanwhile
+    // is refused, as during the command itself.
+    await downloadWritten(before).catch((e) => console.error("handing over files failed", e));
     page.busy = false;
     delete document.body.dataset.running;
-    downloadWritten(before);
     showTables(false);
     refreshCommands();
   }

@@ -389,7 +389,18 @@ async function start() {
   document.addEventListener("drop", (e) => {
     e.preventDefault();
     const file = e.dataTransfer.files[0];
-    if (file) run(async () => callAsync("web_open_path", null, ["number", "string"], [page.app, await storeFile(file)]));
+    if (!file) return;
+    // Where the browser has the File System Access API, a dropped file comes
+    // with a handle, and Save writes it back there instead of downloading it.
+    // The handle must be asked for now: the drop's items go with the event.
+    const item = e.dataTransfer.items && e.dataTransfer.items[0];
+    const handle = item && item.getAsFileSystemHandle ? item.getAsFileSystemHandle().catch(() => null) : null;
+    run(async () => {
+      const path = await storeFile(file);
+      const h = await handle;
+      if (h && h.kind === "file") page.handles.set(path, h);
+      await callAsync("web_open_path", null, ["number", "string"], [page.app, path]);
+    });
   });
   performance.mark("velmora-ready");
   document.body.dataset.ready = "true";

@@ -89,6 +89,49 @@ export const tests = [
     assert.deepEqual(errors, []);
   }],
 
+  ["a dropped file is saved back through its handle; refused, it is a download", async (env, assert) => {
+    const {page, errors, downloads} = await openPage(env);
+    // The browser's part faked: a handle whose first write the user refuses.
+    await page.evaluate(() => {
+      window.written = [];
+      let asked = 0;
+      DataTransferItem.prototype.getAsFileSystemHandle = async () => ({
+        kind: "file", name: "small.csv",
+        createWritable: async () => {
+          if (asked++ === 0) throw new DOMException("refused", "NotAllowedError");
+          const chunks = [];
+          return {write: async (d) => chunks.push(new Uint8Array(d)), close: async () => written.push(chunks)};
+        },
+      });
+    });
+    await page.evaluate((text) => {
+      const dt = new DataTransfer();
+      dt.items.add(new File([text], "small.csv"));
+      document.body.dispatchEvent(new DragEvent("drop", {dataTransfer: dt, bubbles: true, cancelable: true}));
+    }, SMALL);
+    await page.waitForFunction(() => document.title.startsWith("small.csv"));
+    // Save is there for a changed table only.
+    const change = async (frequency) => {
+      await click(page, "TP Add...");
+      await page.waitForSelector("#form[open]");
+      await page.type("#form input[name=frequency]", frequency);
+      await page.type("#form input[name=symbolRate]", "27500");
+      await page.click("#form button[value=ok]");
+      await waitIdle(page);
+      await click(page, "Save");
+      await waitIdle(page);
+    };
+    await change("11500");
+    await waitForFile(downloads, /^small\.csv$/);
+    fs.rmSync(path.join(downloads, "small.csv"));
+    await change("11600");
+    const [back, saved] = await page.evaluate(() => [written.map((c) => c.map((a) => [...a])),
+                                                     [...page.core.FS.readFile("/home/web_user/small.csv")]]);
+    assert.deepEqual(back, [[saved]]);
+    assert.deepEqual(fs.readdirSync(downloads), [], "written back, not downloaded");
+    assert.deepEqual(errors, []);
+  }],
+
   ["import with preview adds the ticked satellites; export downloads satellites.xml", async (env, assert) => {
     const {page, errors, downloads} = await openPage(env);
     await pick(page, "Open...", smallTable(env));
