@@ -20,6 +20,15 @@ target_compile_definitions(velmora_sqlite3 PRIVATE SQLITE_THREADSAFE=1 SQLITE_OM
 target_compile_options(velmora_sqlite3 PRIVATE -w)
 add_library(SQLite::SQLite3 ALIAS velmora_sqlite3)
 
+# libpq with the two libraries of PostgreSQL it is linked with, and the
+# Windows libraries it calls (sockets, the user's folder, SSPI).
+add_library(velmora_libpq INTERFACE)
+target_include_directories(velmora_libpq SYSTEM INTERFACE ${VELMORA_WINDOWS_DEPS}/libpq/include)
+target_link_libraries(velmora_libpq INTERFACE ${VELMORA_WINDOWS_DEPS}/libpq/lib/libpq.a
+  ${VELMORA_WINDOWS_DEPS}/libpq/lib/libpgcommon_shlib.a ${VELMORA_WINDOWS_DEPS}/libpq/lib/libpgport_shlib.a
+  shell32 ws2_32 secur32)
+add_library(PostgreSQL::PostgreSQL ALIAS velmora_libpq)
+
 add_library(velmora_nlohmann_json INTERFACE)
 target_include_directories(velmora_nlohmann_json SYSTEM INTERFACE ${VELMORA_WINDOWS_DEPS}/include)
 add_library(nlohmann_json::nlohmann_json ALIAS velmora_nlohmann_json)

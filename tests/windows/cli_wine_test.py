@@ -12,10 +12,13 @@ bootloader (8E1) show in the pseudo-terminal's settings while the .exe runs.
                    --native-cli velmora-cli [-k NAME]
 """
 import argparse
+import glob
 import json
 import os
+import pwd
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -115,6 +118,42 @@ class FramingWatch(threading.Thread):
         return self.seen
 
 
+class Postgres:
+    """A PostgreSQL server of the test's own, on 127.0.0.1 at a free port: the
+    .exe's libpq reaches a server over TCP only. The server programs refuse
+    to run as root; as root they run as the postgres user."""
+
+    def __init__(self, scratch):
+        found = sorted(glob.glob("/usr/lib/postgresql/*/bin/pg_ctl"),
+                       key=lambda p: int(p.split("/")[-3]))
+        if not found:
+            raise AssertionError("no PostgreSQL server programs (/usr/lib/postgresql/*/bin)")
+        self.bin = os.path.dirname(found[-1])
+        self.folder = tempfile.mkdtemp(dir=scratch)
+        self.as_user = []
+        if os.geteuid() == 0:
+            user = pwd.getpwnam("postgres")
+            for d in (scratch, self.folder):
+                os.chown(d, user.pw_uid, user.pw_gid)
+            self.as_user = ["runuser", "-u", "postgres", "--"]
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            self.port = s.getsockname()[1]
+        data = os.path.join(self.folder, "data")
+        self.run("initdb", "-D", data, "-A", "trust", "-U", "velmora", "--no-sync", "-E", "UTF8")
+        self.run("pg_ctl", "-D", data, "-l", os.path.join(self.folder, "log"), "-w", "-o",
+                 "-h 127.0.0.1 -p %d -k %s -c fsync=off" % (self.port, self.folder), "start")
+        self.data = data
+        self.url = "postgresql://velmora@127.0.0.1:%d/postgres" % self.port
+
+    def run(self, program, *args):
+        subprocess.run(self.as_user + [os.path.join(self.bin, program)] + list(args),
+                       check=True, capture_output=True)
+
+    def stop(self):
+        self.run("pg_ctl", "-D", self.data, "-m", "immediate", "stop")
+
+
 def exe(*args, timeout=120, check=None):
     r = subprocess.run([WINE_RUN, ARGS.exe] + list(args), capture_output=True, text=True,
                        timeout=timeout, cwd=SCRATCH)
@@ -207,6 +246,23 @@ def test_production_line_on_two_ports_with_its_report():
     assert all(l["ok"] for l in lines), lines
     # Written by the .exe in binary mode: line feeds only.
     assert b"\r\n" not in read_bytes(report)
+
+
+def test_records_go_to_a_postgresql_server():
+    db = Postgres(SCRATCH)
+    meter = Meter([], SCRATCH)
+    try:
+        exe("write-tables", "--port", "COM5", win_path(os.path.join(EXAMPLES, "sattp.csv")),
+            "--record", db.url, "--bench", "wine-bench", check=0)
+        # Read back by the Linux build: one schema, whichever wrote it.
+        units = subprocess.run([ARGS.native_cli, "units", "--record", db.url],
+                               capture_output=True, text=True, check=True).stdout
+    finally:
+        meter.stop()
+        db.stop()
+    lines = units.splitlines()
+    assert len(lines) == 1 and "wine-bench" in lines[0] and "COM5" in lines[0], units
+    assert lines[0].split()[-1] == "passed", units
 
 
 def big_table(path, satellites=100, per_satellite=30):
