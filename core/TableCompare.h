@@ -4,6 +4,7 @@
 // the command-line tool and the check after a meter write all use it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ struct TableComparison {
     bool orderDiffers = false;
 
     bool Equal() const { return differences.empty(); }
+    // How many differences of each kind, indexed by DiffChange.
+    std::array<int, 3> CountsByChange() const {
+        std::array<int, 3> counts{};
+        for (const TableDifference& d : differences) ++counts[static_cast<int>(d.change)];
+        return counts;
+    }
 };
 
 TableComparison CompareTables(const SatTpDatabase& before, const SatTpDatabase& after);

@@ -17,8 +17,7 @@ namespace {
 
 // "2 added, 1 removed, 3 changed"; the parts that are zero are left out.
 QString CountsText(const TableComparison& c) {
-    int counts[3] = {0, 0, 0};
-    for (const TableDifference& d : c.differences) ++counts[static_cast<int>(d.change)];
+    const std::array<int, 3> counts = c.CountsByChange();
     QStringList parts;
     const char* names[3] = {QT_TRANSLATE_N_NOOP("CompareDlg", "%n added"),
                             QT_TRANSLATE_N_NOOP("CompareDlg", "%n removed"),

@@ -202,13 +202,9 @@ EMSCRIPTEN_KEEPALIVE const char* web_compare(WebApp* app) {
     if (c.result != OpResult::Completed || !c.meter) return "null";
     app->meter = std::move(c.meter);
     web::json lines = web::json::array();
-    int counts[3] = {0, 0, 0};  // added, removed, changed: the page words them
-    for (const TableDifference& d : c.comparison.differences) {
-        lines.push_back(DifferenceLine(d));
-        ++counts[static_cast<int>(d.change)];
-    }
+    for (const TableDifference& d : c.comparison.differences) lines.push_back(DifferenceLine(d));
     return web::Reply(*app, {{"lines", lines}, {"count", DifferenceCountText(c.comparison.differences.size())},
-                             {"counts", counts},
+                             {"counts", c.comparison.CountsByChange()},  // the page words them
                              {"order", c.comparison.orderDiffers ? ORDER_DIFFERS_TEXT : ""}});
 }
 
