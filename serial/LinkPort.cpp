@@ -10,10 +10,20 @@ namespace {
 
 // Wakes from a timed sleep come this much late at worst on a loaded machine,
 // so the watch starts this long before the awaited bytes can be there.
-constexpr std::chrono::microseconds kWatchLead{200};
-// The watch goes on this long after they could first be there, which covers
+//
+// The watch goes on kWatchSpan after they could first be there, which covers
 // the meter's turnaround; a later answer is waited for asleep.
+#ifdef _WIN32
+// A timed wait on Windows lasts whole milliseconds, often one more than
+// asked, so it would overshoot a watch that starts 200 us ahead: the wait
+// for a frame's answer (a millisecond and a half) is watched throughout.
+// The answer also travels further (a Wine server, a USB driver).
+constexpr std::chrono::microseconds kWatchLead{2000};
+constexpr std::chrono::microseconds kWatchSpan{1000};
+#else
+constexpr std::chrono::microseconds kWatchLead{200};
 constexpr std::chrono::microseconds kWatchSpan{300};
+#endif
 
 // Waits in progress on every port of the process. The watch is worth its
 // processor time for one port alone; with several ports at work (a
@@ -40,6 +50,13 @@ void LinkPort::NoteSent(std::size_t count) {
 
 void LinkPort::ExpectBytes(int count) {
     expectedAt_ = std::max(Clock::now(), lineFreeAt_) + charTime_ * std::max(count, 0);
+    previousExpected_.store(lastExpected_.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    lastExpected_.store(count, std::memory_order_relaxed);
+}
+
+int LinkPort::LikelyAnswerSize() const {
+    const int last = lastExpected_.load(std::memory_order_relaxed);
+    return last > 1 && last == previousExpected_.load(std::memory_order_relaxed) ? last : 1;
 }
 
 bool LinkPort::WaitForData(const std::function<bool()>& ready, std::chrono::microseconds timeout) {

@@ -73,6 +73,10 @@ protected:
     void NoteSent(std::size_t count);
     void SetCharTime(std::chrono::nanoseconds charTime) { charTime_ = charTime; }
     void NoteUnplugged(bool gone = true) { unplugged_.store(gone, std::memory_order_release); }
+    // How many characters the next answer will likely have, for a receiver
+    // that reads a given count at a time: what the last two waits expected
+    // when they expected the same (frames come in runs), else one.
+    int LikelyAnswerSize() const;
 
     std::atomic<int> isOpen{0};
 
@@ -86,6 +90,9 @@ private:
     Clock::time_point lineFreeAt_{};
     // When the awaited bytes can first be complete; waits watch around it.
     Clock::time_point expectedAt_{};
+    // The counts the last two ExpectBytes were given; read by the receiver.
+    std::atomic<int> lastExpected_{1};
+    std::atomic<int> previousExpected_{1};
     std::mutex waitMutex_;
     std::condition_variable arrived_;
 };

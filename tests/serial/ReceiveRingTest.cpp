@@ -120,5 +120,28 @@ TEST(LinkPortDelivery, ExpectedBytesAreTakenWhenTheyComeNotWhenTheyWereDue) {
     onTime.join();
 }
 
+// A receiver reads the likely answer whole; a guess too large stalls it
+// until the line pauses, so only a run of equal frames makes it guess big.
+TEST(LinkPortDelivery, LikelyAnswerSizeFollowsRunsOfEqualFrames) {
+    struct Case {
+        std::vector<int> expected;
+        int likely;
+    } cases[] = {
+        {{}, 1},
+        {{13}, 1},
+        {{13, 13}, 13},
+        {{13, 13, 5}, 1},     // a count frame after the LNB frames
+        {{1, 1, 257}, 1},     // the bootloader's answer after its acknowledgements
+        {{257, 1}, 1},
+        {{21, 21, 21}, 21},
+        {{0, 0}, 1},
+    };
+    for (const Case& c : cases) {
+        testing::ScriptedPort port;
+        for (int count : c.expected) port.ExpectBytes(count);
+        EXPECT_EQ(port.LikelyAnswerSize(), c.likely) << ::testing::PrintToString(c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace velmora

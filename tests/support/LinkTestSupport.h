@@ -91,6 +91,7 @@ public:
         return true;
     }
     void Feed(const std::vector<uint8_t>& bytes) { Deliver(bytes.data(), bytes.size()); }
+    using LinkPort::LikelyAnswerSize;
 
     bool openOk = true;
     std::string openedName;

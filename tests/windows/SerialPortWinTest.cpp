@@ -79,10 +79,11 @@ TEST(SerialPortWin, OpensAs8O2ThenSwitchesTo8E1AndIgnoresRefusedModemLines) {
     ASSERT_EQ(system.states.size(), 1u);
     ExpectFraming(system.states[0], ODDPARITY, TWOSTOPBITS);
     EXPECT_EQ(system.escapes.front(), static_cast<DWORD>(SETDTR));
-    // No read limits: the receive thread's one-byte read waits for a byte.
-    // An interval of MAXDWORD would make it return empty at once on
-    // Windows, and the thread would spin.
-    EXPECT_EQ(system.timeouts.ReadIntervalTimeout, 0u);
+    // A read waits for its first byte without limit and ends on a pause
+    // after it. An interval of MAXDWORD would make it return empty at once
+    // on Windows, and the thread would spin.
+    EXPECT_GT(system.timeouts.ReadIntervalTimeout, 0u);
+    EXPECT_LT(system.timeouts.ReadIntervalTimeout, 10u);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutMultiplier, 0u);
     EXPECT_EQ(system.timeouts.ReadTotalTimeoutConstant, 0u);
     EXPECT_GT(system.timeouts.WriteTotalTimeoutConstant, 0u);
