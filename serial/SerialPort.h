@@ -46,10 +46,6 @@ public:
 private:
     bool ApplyFraming(Framing framing);
     void ReceiveLoop();
-#ifdef _WIN32
-    // ReadAvailable with the caller's event for the overlapped read.
-    std::size_t ReadQueued(uint8_t* buffer, std::size_t maxCount, void* event);
-#endif
     void CloseDevice();
     void AddClaimedAdapters(std::string& reason);
 

@@ -249,17 +249,11 @@ bool SerialPort::Write(const uint8_t* data, std::size_t count) {
 
 std::size_t SerialPort::ReadAvailable(uint8_t* buffer, std::size_t maxCount) {
     if (handle_ == nullptr || maxCount == 0) return 0;
-    const HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (event == nullptr) return 0;
-    const std::size_t got = ReadQueued(buffer, maxCount, event);
-    ::CloseHandle(event);
-    return got;
-}
-
-std::size_t SerialPort::ReadQueued(uint8_t* buffer, std::size_t maxCount, void* event) {
     DWORD errors = 0;
     COMSTAT status{};
     if (!::ClearCommError(Handle(handle_), &errors, &status) || status.cbInQue == 0) return 0;
+    const HANDLE event = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (event == nullptr) return 0;
     OVERLAPPED ov{};
     ov.hEvent = Untracked(event);
     // No more than is queued, so the read never waits.
@@ -269,6 +263,7 @@ std::size_t SerialPort::ReadQueued(uint8_t* buffer, std::size_t maxCount, void* 
     if (!r && ::GetLastError() == ERROR_IO_PENDING) {
         r = ::GetOverlappedResult(Handle(handle_), &ov, &got, TRUE);
     }
+    ::CloseHandle(event);
     return r ? got : 0;
 }
 
