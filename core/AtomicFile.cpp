@@ -99,16 +99,6 @@ void AtomicFileWriter::Abandon() {
     temp_.clear();
 }
 
-bool AtomicFileWriter::Fail(std::string reason) {
-    const int code = errno;  // for callers that test it
-    Abandon();
-    error_ = std::move(reason);
-    errno = code;
-    return false;
-}
-
-bool AtomicFileWriter::FailWithErrno() { return Fail(std::strerror(errno)); }
-
 bool AtomicFileWriter::BeginDirect() {
     // O_NONBLOCK: a pipe without a reader fails at once instead of waiting.
     fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);

@@ -1,5 +1,5 @@
-// What every platform's AtomicFileWriter shares: the write loop and the
-// Begin, write, Commit sequence.
+// What every platform's AtomicFileWriter shares: the write loop, the failure
+// bookkeeping and the Begin, write, Commit sequence.
 #include <cerrno>
 #include <cstring>
 
@@ -12,6 +12,16 @@
 #include "core/AtomicFile.h"
 
 namespace velmora {
+
+bool AtomicFileWriter::Fail(std::string reason) {
+    const int code = errno;  // for callers that test it
+    Abandon();
+    error_ = std::move(reason);
+    errno = code;
+    return false;
+}
+
+bool AtomicFileWriter::FailWithErrno() { return Fail(std::strerror(errno)); }
 
 bool WriteAllBytes(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);

@@ -70,16 +70,6 @@ void AtomicFileWriter::Abandon() {
     temp_.clear();
 }
 
-bool AtomicFileWriter::Fail(std::string reason) {
-    const int code = errno;
-    Abandon();
-    error_ = std::move(reason);
-    errno = code;
-    return false;
-}
-
-bool AtomicFileWriter::FailWithErrno() { return Fail(std::strerror(errno)); }
-
 bool AtomicFileWriter::BeginDirect() {
     direct_ = true;
     fd_ = ::_wopen(WideFromUtf8(target_).c_str(), _O_WRONLY | _O_BINARY);

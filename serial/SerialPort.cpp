@@ -123,12 +123,6 @@ void SerialPort::AddClaimedAdapters(std::string& reason) {
     for (const std::string& text : ClaimedAdapterTexts(system_)) reason += "\n" + text;
 }
 
-std::vector<std::string> SerialPort::TakeNotices() {
-    std::vector<std::string> taken;
-    taken.swap(notices_);
-    return taken;
-}
-
 bool SerialPort::Close() {
     isOpen.store(0, std::memory_order_release);
     if (thread_.joinable()) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "serial/LinkPort.h"
@@ -33,7 +34,7 @@ public:
     std::string OpenFailureReason() const override { return openFailure_; }
     // The errno of the last failed Open (ENOENT for a name without a device).
     int OpenFailureErrno() const { return openErrno_; }
-    std::vector<std::string> TakeNotices() override;
+    std::vector<std::string> TakeNotices() override { return std::exchange(notices_, {}); }
     bool ApplyBootloaderFraming() override;
     bool Write(const uint8_t* data, std::size_t count) override;
 

@@ -159,12 +159,6 @@ bool SerialPort::Open(const std::string& portName) {
 
 void SerialPort::AddClaimedAdapters(std::string&) {}
 
-std::vector<std::string> SerialPort::TakeNotices() {
-    std::vector<std::string> taken;
-    taken.swap(notices_);
-    return taken;
-}
-
 bool SerialPort::Close() {
     isOpen.store(0, std::memory_order_release);
     if (thread_.joinable()) {
